@@ -1,0 +1,173 @@
+#include "Application/Application.h"
+
+#include "Application/Host.h"
+#include "Core/MessageEngine.h"
+#include "Core/MessageIds.h"
+#include "Platform/SecondLaunchHandover.h"
+
+const char* const Application::instanceName = "Rig Smith";
+
+Application::Application() = default;
+
+Application::~Application() = default;
+
+void Application::initialise(const juce::String& commandLine)
+{
+    startCommandLine = commandLine;
+
+    if (Host::createInstance() == nullptr)
+    {
+        quit();
+        return;
+    }
+
+    parseCommandLine(commandLine);
+
+    // Second launches hand their command line to this instance.
+    handover = std::make_unique<SecondLaunchHandover>(instanceName, [this](const juce::String& line) {
+        anotherInstanceStarted(line);
+    });
+
+    if (auto* host = Host::getInstance())
+        host->run();
+}
+
+juce::StringArray Application::tokenizeCommandLine(const juce::String& commandLine)
+{
+    juce::StringArray tokens;
+    juce::String current;
+    bool inQuotes = false;
+
+    for (auto p = commandLine.getCharPointer(); ! p.isEmpty(); ++p)
+    {
+        const auto c = *p;
+        if (! inQuotes)
+        {
+            if (c == '"')
+            {
+                inQuotes = true;
+            }
+            else if (c == ' ')
+            {
+                tokens.add(current);
+                current.clear();
+            }
+            else
+            {
+                current += c;
+            }
+        }
+        else
+        {
+            if (c == '"')
+            {
+                tokens.add(current);
+                current.clear();
+                inQuotes = false;
+            }
+            else
+            {
+                current += c;
+            }
+        }
+    }
+
+    if (current.isNotEmpty())
+        tokens.add(current);
+
+    return tokens;
+}
+
+juce::Array<juce::File> Application::selectCommandLineFiles(const juce::StringArray& tokens)
+{
+    juce::Array<juce::File> files;
+    const int examined = juce::jmin(3, tokens.size());
+    for (int i = 0; i < examined; ++i)
+    {
+        const auto& token = tokens[i];
+        if (token.isEmpty() || token.length() < 9 || token.startsWithChar('-'))
+            continue;
+        // The token is the path as given; a relative one names a file in the
+        // working folder.
+        const auto file = juce::File::getCurrentWorkingDirectory().getChildFile(token);
+        if (file.existsAsFile())
+            files.add(file);
+    }
+    return files;
+}
+
+void Application::parseCommandLine(const juce::String& commandLine)
+{
+    auto* host = Host::getInstance();
+    if (host == nullptr)
+        return;
+
+    const auto files = selectCommandLineFiles(tokenizeCommandLine(commandLine));
+    for (int slot = 0; slot < files.size(); ++slot)
+        host->commandLineFile(slot) = files.getReference(slot);
+}
+
+void Application::anotherInstanceStarted(const juce::String& commandLine)
+{
+    if (commandLine != startCommandLine)
+        parseCommandLine(commandLine);
+
+    auto* host = Host::getInstance();
+    if (host != nullptr && host->getDeviceEnvironment() != nullptr)
+    {
+        juce::Logger::writeToLog("Application::anotherInstanceStarted() devEnv = (not null)");
+    }
+    else
+    {
+        juce::Logger::writeToLog("Application::anotherInstanceStarted() devEnv = (null)");
+    }
+
+    juce::Logger::writeToLog("Application::anotherInstanceStarted() exit\n");
+}
+
+void Application::systemRequestedQuit()
+{
+    if (auto* host = Host::getInstance())
+        if (host->getDeviceEnvironment() != nullptr)
+            saveInstanceState();
+
+    quit();
+}
+
+void Application::shutdown()
+{
+    handover.reset();
+    savePreferences();
+    Host::destroyInstance();
+}
+
+void Application::savePreferences()
+{
+}
+
+void Application::suspended()
+{
+}
+
+void Application::resumed()
+{
+}
+
+void Application::midiDevRemoved()
+{
+}
+
+void Application::midiDevAdded()
+{
+}
+
+void Application::saveInstanceState()
+{
+}
+
+bool Application::backButtonPressed()
+{
+    if (MessageEngine::instance() != nullptr)
+        broadcastMessageId(MessageId::CloseOverlays);
+    return true;
+}

@@ -1,0 +1,83 @@
+#include "GUI/MainWindow.h"
+
+#include "Application/Host.h"
+#include "Application/RSApplicationBase.h"
+#include "Core/MessageIds.h"
+#include "Core/MyMessage.h"
+#include "GUI/MainComponent.h"
+#include "GUI/MasterGuiController.h"
+
+const juce::String MainWindow::productName("Rig Smith");
+
+MainWindow::MainWindow()
+    : juce::DocumentWindow("MainWindow", juce::Colours::black, juce::DocumentWindow::allButtons, true)
+{
+    setUsingNativeTitleBar(true);
+    juce::LookAndFeel::getDefaultLookAndFeel().setUsingNativeAlertWindows(true);
+
+    auto* main = new MainComponent();
+    main->initialise();
+    setContentOwned(main, true);
+
+    if (auto* host = Host::getInstance())
+        if (auto* controller = host->getMasterGuiController())
+            if (! controller->windowBounds.isEmpty())
+                main->setBounds(controller->windowBounds);
+
+    centreWithSize(getWidth(), getHeight());
+    setName(productName + " [not connected]");
+    setResizable(false, false);
+    setVisible(true);
+
+    tooltipWindow = std::make_unique<juce::TooltipWindow>(this, 400);
+}
+
+MainWindow::~MainWindow()
+{
+    tooltipWindow.reset();
+    clearContentComponent();
+}
+
+MainComponent* MainWindow::getMainComponent() const
+{
+    return dynamic_cast<MainComponent*>(getContentComponent());
+}
+
+void MainWindow::closeButtonPressed()
+{
+    // Quitting is agreed to unless the command layer refuses; a refused quit
+    // leaves the window open.
+    const bool agreed = true;
+    if (! agreed)
+        return;
+
+    if (auto* app = dynamic_cast<RSApplicationBase*>(juce::JUCEApplicationBase::getInstance()))
+        app->saveInstanceState();
+
+    juce::JUCEApplicationBase::quit();
+}
+
+void MainWindow::handleMessage(const juce::Message& message)
+{
+    auto* myMessage = dynamic_cast<const MyMessage*>(&message);
+    if (myMessage == nullptr)
+        return;
+
+    const int id = myMessage->getId();
+    if (id == MessageId::SectionReinitialized || id == MessageId::SectionParamPropsChanged
+        || id == MessageId::SectionValueChanged)
+    {
+        if (auto* main = getMainComponent())
+            main->handleMessage(message);
+        return;
+    }
+
+    if (id == MessageId::ConnectionStatus)
+    {
+        if (auto* main = getMainComponent())
+            main->handleMessage(message);
+
+        if (getCurrentDeviceEnvironment() != nullptr)
+            setName(myMessage->getRecord()->a != 0 ? productName + " [connected] " : productName);
+    }
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+class MainComponent;
+
+// The one top-level window; its content is the MainComponent.
+class MainWindow : public juce::DocumentWindow,
+                   public juce::MessageListener
+{
+public:
+    MainWindow();
+    ~MainWindow() override;
+
+    void closeButtonPressed() override;
+    void handleMessage(const juce::Message& message) override;
+
+    MainComponent* getMainComponent() const;
+
+    static const juce::String productName;
+
+private:
+    std::unique_ptr<juce::TooltipWindow> tooltipWindow;
+
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(MainWindow)
+};

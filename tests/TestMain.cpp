@@ -1,0 +1,24 @@
+// Test entry point: one JUCE GUI initialiser for the whole run, so that the
+// message manager, timers and components work in every test.
+#include <gtest/gtest.h>
+#include <juce_gui_basics/juce_gui_basics.h>
+
+namespace
+{
+class JuceEnvironment : public ::testing::Environment
+{
+public:
+    void SetUp() override { initialiser = std::make_unique<juce::ScopedJuceInitialiser_GUI>(); }
+    void TearDown() override { initialiser.reset(); }
+
+private:
+    std::unique_ptr<juce::ScopedJuceInitialiser_GUI> initialiser;
+};
+} // namespace
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    ::testing::AddGlobalTestEnvironment(new JuceEnvironment());
+    return RUN_ALL_TESTS();
+}
