@@ -3,12 +3,19 @@
 #include <gtest/gtest.h>
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include "support/AppProcess.h"
+
 namespace
 {
 class JuceEnvironment : public ::testing::Environment
 {
 public:
-    void SetUp() override { initialiser = std::make_unique<juce::ScopedJuceInitialiser_GUI>(); }
+    void SetUp() override
+    {
+        // Real top-level windows need a window manager on the display.
+        testing_support::AppProcess::ensureWindowManager();
+        initialiser = std::make_unique<juce::ScopedJuceInitialiser_GUI>();
+    }
     void TearDown() override { initialiser.reset(); }
 
 private:

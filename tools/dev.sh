@@ -13,7 +13,7 @@ packages=(
   libpng-dev libjpeg-dev
   libgtest-dev
   fonts-liberation2
-  xvfb xauth openbox wmctrl imagemagick
+  xvfb xauth openbox wmctrl x11-utils imagemagick
 )
 
 install_missing() {

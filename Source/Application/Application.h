@@ -15,7 +15,11 @@ public:
 
     const juce::String getApplicationName() override { return "Rig Smith"; }
     const juce::String getApplicationVersion() override { return "1.2.2"; }
-    bool moreThanOneInstanceAllowed() override { return false; }
+    // One instance runs per user: main() hands a second launch's command line
+    // to the running instance before the framework starts. The framework's
+    // own check is switched off because on this platform it cannot hand the
+    // command line over and its lock is shared by every user of the machine.
+    bool moreThanOneInstanceAllowed() override { return true; }
 
     void initialise(const juce::String& commandLine) override;
     void shutdown() override;

@@ -88,9 +88,13 @@ Host::~Host()
     delete commandManager;
     commandManager = nullptr;
 
-    // The state record is read by everything above: it goes last.
+    // The state record is read by everything above: it goes last of what
+    // Host owns. The bus goes with Host: every listener has left it by now,
+    // and nothing broadcasts after shutdown.
     delete stateHolder;
     stateHolder = nullptr;
+
+    ZEZESingleton<MessageEngine>::DestroyInstance();
 
     if (instance == this)
         instance = nullptr;

@@ -10,7 +10,7 @@
 const juce::String MainWindow::productName("Rig Smith");
 
 MainWindow::MainWindow()
-    : juce::DocumentWindow("MainWindow", juce::Colours::black, juce::DocumentWindow::allButtons, true)
+    : juce::DocumentWindow("MainWindow", juce::Colours::black, juce::DocumentWindow::allButtons, false)
 {
     setUsingNativeTitleBar(true);
     juce::LookAndFeel::getDefaultLookAndFeel().setUsingNativeAlertWindows(true);
@@ -27,6 +27,10 @@ MainWindow::MainWindow()
     centreWithSize(getWidth(), getHeight());
     setName(productName + " [not connected]");
     setResizable(false, false);
+
+    // Added to the desktop once its size and title are final, so the window
+    // manager never sees a half-built window.
+    addToDesktop();
     setVisible(true);
 
     tooltipWindow = std::make_unique<juce::TooltipWindow>(this, 400);

@@ -1,0 +1,128 @@
+// Command-line parsing and the second-launch hand-over.
+#include "Application/Application.h"
+#include "Application/Host.h"
+#include "Platform/SecondLaunchHandover.h"
+#include "support/TestHelpers.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+struct CommandLine : ::testing::Test
+{
+    void SetUp() override
+    {
+        folder = juce::File::createTempFile("rigsmith-cmdline");
+        folder.createDirectory();
+    }
+    void TearDown() override { folder.deleteRecursively(); }
+
+    juce::File makeFile(const juce::String& name)
+    {
+        auto f = folder.getChildFile(name);
+        f.replaceWithText("x");
+        return f;
+    }
+
+    juce::File folder;
+};
+} // namespace
+
+TEST_F(CommandLine, QuotedPathWithBlankIsOneTokenAndOnlyTheFileIsTaken)
+{
+    auto file = makeFile("my sounds.okxprog");
+    const auto tokens = Application::tokenizeCommandLine("a \"" + file.getFullPathName() + "\"");
+    ASSERT_EQ(tokens.size(), 2);
+    EXPECT_EQ(tokens[0], "a");
+    EXPECT_EQ(tokens[1], file.getFullPathName());
+
+    const auto files = Application::selectCommandLineFiles(tokens);
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_EQ(files[0], file);
+}
+
+TEST_F(CommandLine, TextBeforeAQuoteJoinsTheQuotedTextAndABlankAfterItMakesAnEmptyToken)
+{
+    const auto tokens = Application::tokenizeCommandLine("ab\"c d\" e");
+    EXPECT_EQ(tokens, juce::StringArray({ "abc d", "", "e" }));
+}
+
+TEST_F(CommandLine, TwoBlanksMakeAnEmptyTokenThatUsesUpOneOfTheThreeExamined)
+{
+    auto f1 = makeFile("first.hmqprog");
+    auto f2 = makeFile("second.hmqprog");
+    const auto line = f1.getFullPathName() + "  x " + f2.getFullPathName();
+    const auto tokens = Application::tokenizeCommandLine(line);
+    ASSERT_EQ(tokens.size(), 4);
+    EXPECT_TRUE(tokens[1].isEmpty());
+
+    // The fourth token is never examined.
+    const auto files = Application::selectCommandLineFiles(tokens);
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_EQ(files[0], f1);
+}
+
+TEST_F(CommandLine, DashesShortPathsAndMissingFilesAreIgnored)
+{
+    auto dashed = makeFile("-dashed.okxprog");
+    const auto shortName = folder.getChildFile("a.okx");
+    shortName.replaceWithText("x");
+
+    // A relative token of 8 characters or fewer, naming a file that exists.
+    const auto previous = juce::File::getCurrentWorkingDirectory();
+    folder.setAsCurrentWorkingDirectory();
+    EXPECT_TRUE(Application::selectCommandLineFiles({ "a.okx" }).isEmpty());
+    previous.setAsCurrentWorkingDirectory();
+
+    EXPECT_TRUE(Application::selectCommandLineFiles({ "-" + dashed.getFullPathName().fromFirstOccurrenceOf("-", false, false) }).isEmpty());
+    EXPECT_TRUE(Application::selectCommandLineFiles({ "-dashed.okxprog" }).isEmpty());
+    EXPECT_TRUE(Application::selectCommandLineFiles({ folder.getChildFile("missing.okxprog").getFullPathName() }).isEmpty());
+    EXPECT_TRUE(Application::selectCommandLineFiles({ "" }).isEmpty());
+}
+
+TEST_F(CommandLine, AcceptedFilesFillHostSlotsInOrderAndLaterSlotsKeepTheirValue)
+{
+    auto* host = Host::createInstance();
+    ASSERT_NE(host, nullptr);
+
+    auto f1 = makeFile("one.opwprog");
+    auto f2 = makeFile("two.opwprog");
+    auto f3 = makeFile("three.opwprog");
+    Application::parseCommandLine(f1.getFullPathName() + " " + f2.getFullPathName() + " " + f3.getFullPathName());
+    EXPECT_EQ(host->commandLineFile(0), f1);
+    EXPECT_EQ(host->commandLineFile(1), f2);
+    EXPECT_EQ(host->commandLineFile(2), f3);
+
+    // A second parse starts again at slot 0; slots after its last file stay.
+    Application::parseCommandLine("-x " + f3.getFullPathName());
+    EXPECT_EQ(host->commandLineFile(0), f3);
+    EXPECT_EQ(host->commandLineFile(1), f2);
+    EXPECT_EQ(host->commandLineFile(2), f3);
+
+    Host::destroyInstance();
+}
+
+TEST(SecondLaunch, TheListenerReceivesTheCommandLineOnTheMessageThread)
+{
+    const juce::String name = "handover-test-" + juce::String(juce::Random::getSystemRandom().nextInt64());
+    juce::StringArray received;
+    SecondLaunchHandover primary(name, [&](const juce::String& line) {
+        EXPECT_TRUE(juce::MessageManager::getInstance()->isThisTheMessageThread());
+        received.add(line);
+    });
+    ASSERT_TRUE(primary.isPrimary());
+
+    // Two launches in a row: the pipe is reopened after each sender leaves.
+    ASSERT_TRUE(SecondLaunchHandover::sendCommandLine(name, "\"/tmp/a b.okxprog\""));
+    ASSERT_TRUE(testing_support::pumpUntil([&] { return received.size() == 1; }, 3000));
+    ASSERT_TRUE(testing_support::pumpUntil(
+        [&] { return SecondLaunchHandover::sendCommandLine(name, "second", 200); }, 3000));
+    ASSERT_TRUE(testing_support::pumpUntil([&] { return received.size() == 2; }, 3000));
+    EXPECT_EQ(received, juce::StringArray({ "\"/tmp/a b.okxprog\"", "second" }));
+}
+
+TEST(SecondLaunch, NoRunningInstanceMeansNoHandOver)
+{
+    const juce::String name = "handover-none-" + juce::String(juce::Random::getSystemRandom().nextInt64());
+    EXPECT_FALSE(SecondLaunchHandover::sendCommandLine(name, "x", 200));
+}

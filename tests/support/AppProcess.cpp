@@ -1,0 +1,196 @@
+#include "support/AppProcess.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace testing_support
+{
+namespace
+{
+juce::String shellQuote(const juce::String& s)
+{
+    return "'" + s.replace("'", "'\\''") + "'";
+}
+} // namespace
+
+juce::String runAndRead(const juce::StringArray& command, int timeoutMs)
+{
+    juce::ChildProcess child;
+    if (! child.start(command, juce::ChildProcess::wantStdOut))
+        return {};
+    auto out = child.readAllProcessOutput();
+    child.waitForProcessToFinish(timeoutMs);
+    return out;
+}
+
+bool AppProcess::haveDisplay()
+{
+    return juce::SystemStats::getEnvironmentVariable("DISPLAY", {}).isNotEmpty();
+}
+
+bool AppProcess::ensureWindowManager()
+{
+    if (! haveDisplay())
+        return false;
+
+    // wmctrl answers only when a window manager runs on the display.
+    auto probe = [] {
+        juce::ChildProcess child;
+        if (! child.start(juce::StringArray { "wmctrl", "-m" }, juce::ChildProcess::wantStdOut))
+            return false;
+        child.readAllProcessOutput();
+        child.waitForProcessToFinish(3000);
+        return child.getExitCode() == 0;
+    };
+
+    if (probe())
+        return true;
+
+    // Started detached: it outlives this test process and serves the display
+    // for the rest of the run (a second start while one runs simply exits).
+    juce::ChildProcess wm;
+    wm.start(juce::StringArray { "openbox", "--sm-disable" }, 0);
+
+    for (int i = 0; i < 100; ++i)
+    {
+        juce::Thread::sleep(50);
+        if (probe())
+            return true;
+    }
+    return false;
+}
+
+juce::StringArray AppProcess::listWindows()
+{
+    juce::StringArray result;
+    const auto text = runAndRead({ "wmctrl", "-l", "-G" });
+    for (auto& line : juce::StringArray::fromLines(text))
+    {
+        // id desktop x y w h ...; the title is read from the window itself,
+        // since the framework writes it as a UTF-8 WM_NAME.
+        auto tokens = juce::StringArray::fromTokens(line, " ", {});
+        tokens.removeEmptyStrings();
+        if (tokens.size() < 6)
+            continue;
+
+        const auto prop = runAndRead({ "xprop", "-id", tokens[0], "WM_NAME", "_NET_WM_PID" });
+        const auto title = prop.fromFirstOccurrenceOf("WM_NAME", false, false)
+                               .fromFirstOccurrenceOf("= \"", false, false)
+                               .upToFirstOccurrenceOf("\"\n", false, false);
+        const auto pid = prop.fromFirstOccurrenceOf("_NET_WM_PID(CARDINAL) = ", false, false).getIntValue();
+        result.add(tokens[0] + "|" + title + "|" + tokens[2] + " " + tokens[3] + " " + tokens[4] + " " + tokens[5]
+                   + "|" + juce::String(pid));
+    }
+    return result;
+}
+
+AppProcess::AppProcess(juce::File homeFolder) : home(std::move(homeFolder))
+{
+    home.createDirectory();
+    logFile = home.getChildFile("app-output.log");
+}
+
+AppProcess::~AppProcess()
+{
+    if (started && process.isRunning())
+        process.kill();
+}
+
+bool AppProcess::start(const juce::StringArray& args)
+{
+    juce::String command = "HOME=" + shellQuote(home.getFullPathName())
+                           + " XDG_CONFIG_HOME=" + shellQuote(home.getChildFile(".config").getFullPathName())
+                           + " exec " + shellQuote(RIGSMITH_APP_BINARY);
+    for (auto& arg : args)
+        command << " " << shellQuote(arg);
+    command << " >>" << shellQuote(logFile.getFullPathName()) << " 2>&1";
+
+    started = process.start(juce::StringArray { "/bin/sh", "-c", command }, 0);
+    return started;
+}
+
+int AppProcess::findPid() const
+{
+    // The application process whose environment holds this test's home folder.
+    namespace fs = std::filesystem;
+    const std::string wanted = ("HOME=" + home.getFullPathName()).toStdString();
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator("/proc", ec))
+    {
+        const auto name = entry.path().filename().string();
+        if (name.empty() || name.find_first_not_of("0123456789") != std::string::npos)
+            continue;
+        const auto exe = fs::read_symlink(entry.path() / "exe", ec);
+        if (ec || exe.string() != RIGSMITH_APP_BINARY)
+            continue;
+        std::ifstream environ(entry.path() / "environ", std::ios::binary);
+        std::string var;
+        while (std::getline(environ, var, '\0'))
+            if (var == wanted)
+                return std::stoi(name);
+    }
+    return -1;
+}
+
+bool AppProcess::isRunning() const
+{
+    return started && process.isRunning();
+}
+
+bool AppProcess::waitForWindow(const juce::String& title, int timeoutMs, WindowInfo* found) const
+{
+    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMs;
+    do
+    {
+        for (auto& entry : listWindows())
+        {
+            auto parts = juce::StringArray::fromTokens(entry, "|", {});
+            // Only this process's windows: parallel tests show windows of the same title.
+            if (parts.size() == 4 && parts[1] == title && parts[3].getIntValue() == findPid())
+            {
+                if (found != nullptr)
+                {
+                    auto g = juce::StringArray::fromTokens(parts[2], " ", {});
+                    found->id = parts[0];
+                    found->title = parts[1];
+                    found->bounds = { g[0].getIntValue(), g[1].getIntValue(), g[2].getIntValue(), g[3].getIntValue() };
+                }
+                return true;
+            }
+        }
+        juce::Thread::sleep(100);
+    } while (juce::Time::getMillisecondCounter() < end);
+    return false;
+}
+
+bool AppProcess::closeWindow(const WindowInfo& window) const
+{
+    juce::ChildProcess child;
+    if (! child.start(juce::StringArray { "wmctrl", "-i", "-c", window.id }, 0))
+        return false;
+    child.waitForProcessToFinish(3000);
+    return child.getExitCode() == 0;
+}
+
+int AppProcess::closeAndWaitForExit(const WindowInfo& window, int timeoutMs)
+{
+    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMs;
+    do
+    {
+        closeWindow(window);
+        const int code = waitForExit(2000);
+        if (code != -1 || ! isRunning())
+            return code;
+    } while (juce::Time::getMillisecondCounter() < end);
+    return -1;
+}
+
+int AppProcess::waitForExit(int timeoutMs)
+{
+    if (! started)
+        return -1;
+    if (! process.waitForProcessToFinish(timeoutMs))
+        return -1;
+    return (int) process.getExitCode();
+}
+} // namespace testing_support

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <juce_graphics/juce_graphics.h>
+
+namespace testing_support
+{
+// Starts the real application binary inside the test's X display (with a
+// window manager, which real top-level windows need), with HOME and
+// XDG_CONFIG_HOME pointed at a folder of the test's own, and drives its
+// windows the way a user would.
+class AppProcess
+{
+public:
+    struct WindowInfo
+    {
+        juce::String id;
+        juce::String title;
+        juce::Rectangle<int> bounds;
+    };
+
+    explicit AppProcess(juce::File homeFolder);
+    ~AppProcess();
+
+    bool start(const juce::StringArray& args = {});
+    bool isRunning() const;
+
+    // Waits for a top-level window with exactly this title.
+    bool waitForWindow(const juce::String& title, int timeoutMs, WindowInfo* found = nullptr) const;
+
+    // Asks the window manager to close the window (as the title bar's close button does).
+    bool closeWindow(const WindowInfo& window) const;
+
+    // Closes the window and waits for the process to end; the close is asked
+    // again (as a user would click again) when a busy window manager dropped
+    // it. Returns the exit code, or -1 when the process did not end.
+    int closeAndWaitForExit(const WindowInfo& window, int timeoutMs);
+
+    // Waits for the process to end and returns its exit code, or -1 on time-out.
+    int waitForExit(int timeoutMs);
+
+    // Everything the process wrote to stdout and stderr so far.
+    juce::String getOutput() const { return logFile.loadFileAsString(); }
+
+    static juce::StringArray listWindows(); // "id|title|x y w h|pid" lines
+
+    // The application process started with this home folder, or -1.
+    int findPid() const;
+    static bool ensureWindowManager();
+    static bool haveDisplay();
+
+private:
+    juce::File home;
+    juce::File logFile;
+    juce::ChildProcess process;
+    bool started = false;
+};
+
+// Runs a command (no shell) and returns its standard output.
+juce::String runAndRead(const juce::StringArray& command, int timeoutMs = 5000);
+} // namespace testing_support
