@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <utility>
 #include <vector>
 
 // List parameter over a numeric accessor B: the parameter value is a position
