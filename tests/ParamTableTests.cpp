@@ -116,7 +116,7 @@ TEST(ParamTable, FormatVariantsByModelByte)
     EXPECT_EQ(CParamTable::extractformatforpmid("0x41\fA\f0\fB", 0x41), "A");
     EXPECT_EQ(CParamTable::extractformatforpmid("010\fA\f0\fB", 8), "A");
     EXPECT_EQ(CParamTable::extractformatforpmid("5\fA\fC", 5), "A");
-    EXPECT_EQ(CParamTable::extractformatforpmid("5\fA\fC", 0), "") << "the third piece is never selected";
+    EXPECT_EQ(CParamTable::extractformatforpmid("5\fA\fC", 0), "") << "the third item is never selected";
 }
 
 TEST(ParamTable, RowsBuiltPerModelByteFromTheirVariant)

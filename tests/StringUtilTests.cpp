@@ -30,7 +30,7 @@ TEST(StringUtil, BreakEnumString)
     EXPECT_EQ(names, (Strings { "A", "B", "C" }));
     EXPECT_EQ(alternatives, (Strings { "A", "B", "c" }));
 
-    // Hex and octal values, an empty alternative and a third bar piece.
+    // Hex and octal values, an empty alternative and a third bar item.
     mathutl::breakenumstring("0x10\tX|\n010\tY|y|z\n", &values, &names, &alternatives);
     EXPECT_EQ(values, (std::vector<int> { 16, 8 }));
     EXPECT_EQ(names, (Strings { "X", "Y" }));

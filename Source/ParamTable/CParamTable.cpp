@@ -68,17 +68,17 @@ void CParamTable::SetupEntry(SParamDesc* row, unsigned char model)
 
 std::string CParamTable::extractformatforpmid(const char* format, unsigned char model)
 {
-    const auto pieces = mathutl::breakstring(format, '\f');
-    if (pieces.empty())
+    const auto items = mathutl::breakstring(format, '\f');
+    if (items.empty())
         return {};
-    if (pieces.size() == 1)
-        return pieces[0];
+    if (items.size() == 1)
+        return items[0];
 
-    for (size_t k = 0; k < pieces.size(); k += 2)
+    for (size_t k = 0; k < items.size(); k += 2)
     {
-        const unsigned long key = std::strtoul(pieces[k].c_str(), nullptr, 0);
-        if (key == model && k + 1 < pieces.size())
-            return pieces[k + 1];
+        const unsigned long key = std::strtoul(items[k].c_str(), nullptr, 0);
+        if (key == model && k + 1 < items.size())
+            return items[k + 1];
     }
     return {};
 }

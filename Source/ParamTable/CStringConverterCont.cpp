@@ -102,11 +102,11 @@ CStringConverterCont::entry::entry(int minValue, int maxValue, const char* line)
         formatField = fields[0];
     }
 
-    const auto pieces = mathutl::breakstring(formatField.c_str(), ',');
-    if (! pieces.empty())
+    const auto items = mathutl::breakstring(formatField.c_str(), ',');
+    if (! items.empty())
     {
-        fmt = pieces[0];
-        expressions.assign(pieces.begin() + 1, pieces.end());
+        fmt = items[0];
+        expressions.assign(items.begin() + 1, items.end());
     }
 }
 

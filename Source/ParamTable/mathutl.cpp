@@ -7,9 +7,9 @@ namespace mathutl
 {
 std::vector<std::string> breakstring(const char* text, char separator)
 {
-    std::vector<std::string> pieces;
+    std::vector<std::string> items;
     if (text == nullptr)
-        return pieces;
+        return items;
 
     const size_t length = std::strlen(text);
     size_t pos = 0;
@@ -17,10 +17,10 @@ std::vector<std::string> breakstring(const char* text, char separator)
     {
         const char* found = static_cast<const char*>(std::memchr(text + pos, separator, length - pos));
         const size_t stop = found != nullptr ? (size_t) (found - text) : length;
-        pieces.emplace_back(text + pos, stop - pos);
+        items.emplace_back(text + pos, stop - pos);
         pos = stop + 1;
     }
-    return pieces;
+    return items;
 }
 
 void breakenumstring(const char* text, std::vector<int>* values, std::vector<std::string>* names,

@@ -6,8 +6,8 @@
 // Text helpers shared by the parameter tables, accessors and converters.
 namespace mathutl
 {
-// Splits text at every separator. An empty text gives no pieces; adjacent
-// separators give empty pieces; a separator at the very end adds no empty piece.
+// Splits text at every separator. An empty text gives no items; adjacent
+// separators give empty items; a separator at the very end adds no empty item.
 std::vector<std::string> breakstring(const char* text, char separator);
 
 // Splits a list format into values, names and alternative names, one list
