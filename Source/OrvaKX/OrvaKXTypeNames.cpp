@@ -1,0 +1,123 @@
+#include "OrvaKX/OrvaKXTypeNames.h"
+
+namespace orvaKX
+{
+namespace
+{
+int clampIndex(int index, int count)
+{
+    return juce::jlimit(0, count - 1, index);
+}
+} // namespace
+
+const juce::StringArray& getAmpTypeNames()
+{
+    static const juce::StringArray names {
+        "DELUXE CL VIBRATO",
+        "DELUXE CL NORMAL",
+        "TWEED 4x10 BRIGHT",
+        "TWEED 4x10 NORMAL",
+        "BOUTIQUE CL",
+        "BOUTIQUE OD",
+        "QT50",
+        "QT50HB",
+        "BRIT 1959 TREBLE",
+        "BRIT 1959 NORMAL",
+        "BRIT 800",
+        "BRIT VM",
+        "SL-OD",
+        "DOUBLE REC",
+        "CALI ELATION",
+        "ERUPT III CH2",
+        "ERUPT III CH3",
+        "BOUTIQUE METAL",
+        "BRIT VERB",
+        "ORIGINAL CL",
+        "TEXAS LEAD",
+        "ACOUSTIC SIMULATOR",
+        "FLAT",
+    };
+    return names;
+}
+
+juce::String getAmpTypeName(eAmpType type)
+{
+    return getAmpTypeNames()[clampIndex(type, kNumAmpTypes)];
+}
+
+const juce::StringArray& getFX1TypeNames()
+{
+    static const juce::StringArray names {
+        "CE CHORUS",
+        "STEREO CHORUS",
+        "BLACK FLANGER",
+        "STEREO FLANGER",
+        "ORG PHASER 1",
+        "ORG PHASER 2",
+        "SMALL PHASE",
+        "DUO PHASE(FREE)",
+        "DUO PHASE(SYNC)",
+        "TWIN TREM",
+        "HARMONIC TREM",
+    };
+    return names;
+}
+
+juce::String getFX1TypeName(eFX1Type type)
+{
+    return getFX1TypeNames()[clampIndex(type, kNumFX1Types)];
+}
+
+const juce::StringArray& getFX2TypeNames()
+{
+    static const juce::StringArray names {
+        "TAPE",
+        "A.DLY",
+        "WIDE DLY",
+        "CROSS DELAY",
+        "ROOM",
+        "HALL",
+        "SPRING",
+        "PLATE",
+    };
+    return names;
+}
+
+juce::String getFX2TypeName(eFX2Type type)
+{
+    return getFX2TypeNames()[clampIndex(type, kNumFX2Types)];
+}
+
+namespace
+{
+constexpr int flatType = 22;
+constexpr int flatValue = 38;
+} // namespace
+
+unsigned char getAmpTypeValue(eAmpType type)
+{
+    const int index = clampIndex(type, kNumAmpTypes);
+    return (unsigned char) (index == flatType ? flatValue : index);
+}
+
+int getAmpType(unsigned char value)
+{
+    if (value < flatType)
+        return value;
+    if (value == flatValue)
+        return flatType;
+    return -1;
+}
+
+int getFX1TypeValue(eFX1Type type)
+{
+    return clampIndex(type, kNumFX1Types) + 3;
+}
+
+int getFX1Type(eMIDIFX1Type value)
+{
+    if ((int) value >= 3 && (int) value <= 3 + kNumFX1Types - 1)
+        return (int) value - 3;
+    return -1;
+}
+} // namespace orvaKX
