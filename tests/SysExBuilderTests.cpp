@@ -1,6 +1,7 @@
 #include "Action/CRSMidiOutMessageManager.h"
 #include "Application/Host.h"
 #include "Application/StateHolder.h"
+#include "Core/MessageEngine.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -149,4 +150,5 @@ TEST(SysExBuilders, ModelByteComesFromTheConnectedFamily)
     EXPECT_EQ(buf[4], 0x41);
 
     Host::destroyInstance();
+    ZEZESingleton<MessageEngine>::DestroyInstance(); // created by Host
 }
