@@ -3,6 +3,7 @@
 #include "Application/Host.h"
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
+#include "Platform/MidiSetupWatcher.h"
 #include "Platform/SecondLaunchHandover.h"
 
 const char* const Application::instanceName = "Rig Smith";
@@ -27,6 +28,10 @@ void Application::initialise(const juce::String& commandLine)
     handover = std::make_unique<SecondLaunchHandover>(instanceName, [this](const juce::String& line) {
         anotherInstanceStarted(line);
     });
+
+    // MIDI devices coming and going reach midiDevRemoved/midiDevAdded.
+    midiSetupWatcher = std::make_unique<MidiSetupWatcher>();
+    midiSetupWatcher->start();
 
     if (auto* host = Host::getInstance())
         host->run();
@@ -137,6 +142,7 @@ void Application::systemRequestedQuit()
 void Application::shutdown()
 {
     handover.reset();
+    midiSetupWatcher.reset();
     savePreferences();
     Host::destroyInstance();
 }

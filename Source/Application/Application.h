@@ -3,6 +3,7 @@
 #include "Application/RSApplicationBase.h"
 
 class SecondLaunchHandover;
+class MidiSetupWatcher;
 
 // The application object: creates the Host, hands it the program files named
 // on the command line and reacts to a second launch, quitting, sleep and wake
@@ -55,4 +56,5 @@ public:
 private:
     juce::String startCommandLine;
     std::unique_ptr<SecondLaunchHandover> handover;
+    std::unique_ptr<MidiSetupWatcher> midiSetupWatcher;
 };

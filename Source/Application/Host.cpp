@@ -1,5 +1,6 @@
 #include "Application/Host.h"
 
+#include "Action/MidiManager.h"
 #include "Application/PlatformInitializer.h"
 #include "Application/StateHolder.h"
 #include "Core/MessageEngine.h"
@@ -42,6 +43,7 @@ Host::Host()
     commandManager = new juce::ApplicationCommandManager();
     changeBroadcaster = new juce::ChangeBroadcaster();
     guiController = new MasterGuiController();
+    midiManager = new MidiManager();
     bootFlag = true;
 
     // 4: language and default fonts, before any window exists.
@@ -74,6 +76,11 @@ Host::~Host()
     // Leave the bus first: no bus message may reach a Host being torn down.
     if (auto* bus = MessageEngine::instance())
         bus->removeListener(this);
+
+    // MIDI goes before the GUI router; its destructor closes both ports and
+    // clears the listeners first.
+    delete midiManager;
+    midiManager = nullptr;
 
     // The GUI goes before the router that reaches into it.
     delete masterGuiManager;

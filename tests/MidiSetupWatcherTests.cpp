@@ -1,0 +1,68 @@
+#include "Platform/MidiSetupWatcher.h"
+#include "support/MidiTestSupport.h"
+#include "support/SimulatedAmplifier.h"
+#include "support/TestHelpers.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+struct WatcherFixture : ::testing::Test
+{
+    void SetUp() override
+    {
+        watcher.setTarget({ [this] { calls.push_back("removed"); }, [this] { calls.push_back("added"); } });
+    }
+
+    testing_support::ScopedVirtualPorts virtualPorts;
+    MidiSetupWatcher watcher;
+    std::vector<juce::String> calls;
+};
+} // namespace
+
+TEST_F(WatcherFixture, RemovedThenAddedPortsCallTheApplication)
+{
+    SimulatedAmplifier amp(virtualPorts.ports, 2);
+    watcher.start(10000); // polled by hand below
+    watcher.poll();
+    EXPECT_TRUE(calls.empty());
+
+    amp.unplug();
+    watcher.poll();
+    EXPECT_EQ(calls, std::vector<juce::String> { "removed" });
+    EXPECT_EQ(watcher.getRemovedCount(), 0);
+
+    amp.plugIn();
+    watcher.poll();
+    EXPECT_EQ(calls, (std::vector<juce::String> { "removed", "added" }));
+    EXPECT_EQ(watcher.getAddedCount(), 0);
+
+    // A rename is one removal and one addition within one set-up change:
+    // the addition clears the removal count, so only "added" is called.
+    calls.clear();
+    virtualPorts.ports.renameDevice(virtualPorts.ports.addInputDevice("A"), "B");
+    watcher.poll();
+    EXPECT_EQ(calls, std::vector<juce::String> { "added" });
+}
+
+TEST_F(WatcherFixture, CountersFollowTheNotifications)
+{
+    watcher.handleNotification(MidiSetupWatcher::objectAdded);
+    watcher.handleNotification(MidiSetupWatcher::objectAdded);
+    EXPECT_EQ(watcher.getAddedCount(), 2);
+    watcher.handleNotification(MidiSetupWatcher::objectRemoved);
+    EXPECT_EQ(watcher.getAddedCount(), 0);
+    EXPECT_EQ(watcher.getRemovedCount(), 1);
+    watcher.handleNotification(7); // ignored
+    watcher.handleNotification(MidiSetupWatcher::setupChanged);
+    EXPECT_EQ(calls, std::vector<juce::String> { "removed" });
+    EXPECT_EQ(watcher.getRemovedCount(), 0);
+}
+
+TEST_F(WatcherFixture, TimerPollsThePortLists)
+{
+    watcher.start(5);
+    virtualPorts.ports.addOutputDevice("Hesperine X", [](const juce::MidiMessage&) {});
+    EXPECT_TRUE(testing_support::pumpUntil([this] { return ! calls.empty(); }, 1000));
+    EXPECT_EQ(calls, std::vector<juce::String> { "added" });
+}

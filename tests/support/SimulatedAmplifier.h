@@ -1,0 +1,144 @@
+#pragma once
+
+#include "Platform/VirtualMidiPortSystem.h"
+
+#include <juce_audio_basics/juce_audio_basics.h>
+
+#include <deque>
+#include <map>
+#include <vector>
+
+// A simulated amplifier on a pair of virtual ports named like a real one's.
+//
+// It answers the Universal Identity Request with its family, member and
+// version codes, and the editor's SysEx requests with the dumps the data
+// centres decode: 0x12 -> 0x42 mode, 0x1C -> 0x4C program, 0x10 -> 0x40
+// current program, 0x0E -> 0x51 global (Orva), 0x19 -> 0x49 current EQ
+// (Orva), 0x1D -> 0x4D EQ slot (Orva), 0x31 -> 0x65 custom slot (HMQ), each
+// received 0x4C program dump -> 0x23 write acknowledgement, 0x11 write ->
+// 0x21 program-stored notice. Parameter changes, mode changes and dumps sent
+// to it change its state. Messages with another model byte are ignored.
+//
+// It records everything it receives (on the sender's thread, as the bytes
+// arrive) and answers on a thread of its own. Fault switches: silence,
+// delay, truncated or corrupted replies, a wrong model byte in replies, and
+// unplugging (its ports vanish) after a number of replies.
+class SimulatedAmplifier : private juce::Thread
+{
+public:
+    using Bytes = std::vector<juce::uint8>;
+
+    // Wire mode kinds (byte 7 of 0x42 and 0x4E).
+    enum ModeKind { modeUser = 0, modePreset = 1, modeOther = 2 };
+
+    SimulatedAmplifier(VirtualMidiPortSystem& ports, int modelId, const juce::String& portName = {});
+    ~SimulatedAmplifier() override;
+
+    // The default port name of a model: its USB or Bluetooth key string.
+    static juce::String defaultPortName(int modelId);
+
+    int getModelId() const noexcept { return modelId; }
+    int getFamilyCode() const noexcept { return family; }
+    int getMemberCode() const noexcept { return member; }
+    int getModelByte() const noexcept { return family & 0xFF; }
+    juce::String getPortName() const { return portName; }
+    int getProgramSize() const noexcept { return modelId == 0 ? 30 : 62; }
+    int getNumPresets() const noexcept { return modelId == 0 ? 11 : (modelId == 1 ? 60 : 0); }
+    void setVersions(int version1, int version2);
+    void setCodes(int familyCode, int memberCode);
+
+    // Ports ------------------------------------------------------------------
+    void unplug();
+    void plugIn();
+    bool isPluggedIn() const;
+
+    // State ------------------------------------------------------------------
+    int getMode() const;
+    int getProgram() const;
+    void setMode(int modeKind, int program);
+    Bytes getUserProgram(int index) const;
+    void setUserProgram(int index, const Bytes& record);
+    Bytes getPreset(int index) const;
+    Bytes getEditBuffer() const;
+    void setEditBuffer(const Bytes& record);
+    Bytes getGlobal() const;
+    Bytes getCurrentEQ() const;
+    Bytes getEQSlot(int slot) const;
+    Bytes getCustom(int slot) const;
+    int getParam(int id) const; // -1 when never changed
+
+    // What it received and sent ---------------------------------------------
+    std::vector<juce::MidiMessage> getReceived() const;
+    int getNumReceived() const;
+    bool waitForReceived(int count, int timeoutMs = 2000) const;
+    std::vector<juce::MidiMessage> getSent() const;
+    int getNumSent() const;
+    bool waitForSent(int count, int timeoutMs = 2000) const;
+    void clearRecords();
+    double getLastReceiveTime() const; // hi-res milliseconds
+
+    // Unsolicited messages ----------------------------------------------------
+    void sendParamChange(int idHi, int idLo, int value);
+    void sendModeChange(int modeKind, int program);
+    void sendProgramChange(int channel, int program);
+    void sendTransferStopped();
+    void send(const juce::MidiMessage& message);
+
+    // Faults ------------------------------------------------------------------
+    void setSilent(bool b) { silent = b; }
+    void setReplyDelayMs(int ms) { replyDelayMs = ms; }
+    void setTruncateReplies(int bytesDropped) { truncateBy = bytesDropped; }
+    void setCorruptReplies(bool b) { corrupt = b; }
+    void setWrongModelByte(bool b) { wrongModelByte = b; }
+    // Unplugs after sending n more replies (0: never).
+    void unplugAfterReplies(int n) { repliesBeforeUnplug = n; }
+
+    // Builds an editor SysEx frame (F0 42 30 00 01 model function args
+    // [packed data] F7) with the given model byte.
+    static juce::MidiMessage makeFrame(int modelByte, int function, const Bytes& args, const Bytes& data = {});
+
+private:
+    void run() override;
+    void receive(const juce::MidiMessage& message);
+    void process(const juce::MidiMessage& message, std::vector<juce::MidiMessage>& replies);
+    void processEditorMessage(const juce::uint8* d, int size, std::vector<juce::MidiMessage>& replies);
+    juce::MidiMessage reply(int function, const Bytes& args, const Bytes& data = {}) const;
+    juce::MidiMessage applyFaults(const juce::MidiMessage& message) const;
+    void emit(const juce::MidiMessage& message);
+    Bytes unpack(const juce::uint8* src, int len) const;
+    void loadProgramIntoEdit();
+
+    VirtualMidiPortSystem& ports;
+    const int modelId;
+    const juce::String portName;
+    int family = 0;
+    int member = 0;
+    int version1 = 0x0102;
+    int version2 = 0x0003;
+
+    mutable juce::CriticalSection portLock;
+    int inputDeviceId = 0;  // the application's input: what the amplifier sends
+    int outputDeviceId = 0; // the application's output: what the amplifier hears
+
+    mutable juce::CriticalSection stateLock;
+    int mode = modeUser;
+    int program = 0;
+    std::vector<Bytes> userPrograms, presets, eqSlots, customSlots;
+    Bytes editBuffer, global, currentEQ;
+    std::map<int, int> params;
+
+    mutable juce::CriticalSection recordLock;
+    std::vector<juce::MidiMessage> received, sent;
+    double lastReceiveTime = 0;
+
+    juce::CriticalSection queueLock;
+    std::deque<juce::MidiMessage> queue;
+    juce::WaitableEvent wakeUp;
+
+    std::atomic<bool> silent { false };
+    std::atomic<int> replyDelayMs { 0 };
+    std::atomic<int> truncateBy { 0 };
+    std::atomic<bool> corrupt { false };
+    std::atomic<bool> wrongModelByte { false };
+    std::atomic<int> repliesBeforeUnplug { 0 };
+};
