@@ -1,15 +1,8 @@
 #include "DWQ/DWQTypeNames.h"
+#include "ParamTable/TypeIndex.h"
 
 namespace DWQ
 {
-namespace
-{
-int clampIndex(int index, int count)
-{
-    return juce::jlimit(0, count - 1, index);
-}
-} // namespace
-
 const juce::StringArray& getAmpTypeNames()
 {
     static const juce::StringArray names {
@@ -30,7 +23,7 @@ const juce::StringArray& getAmpTypeNames()
 
 juce::String getAmpTypeName(eAmpType type)
 {
-    return getAmpTypeNames()[clampIndex(type, kNumAmpTypes)];
+    return getAmpTypeNames()[clampTypeIndex(type, kNumAmpTypes)];
 }
 
 const juce::StringArray& getModTypeNames()
@@ -47,7 +40,7 @@ const juce::StringArray& getModTypeNames()
 
 juce::String getModTypeName(eModType type)
 {
-    return getModTypeNames()[clampIndex(type, kNumModTypes)];
+    return getModTypeNames()[clampTypeIndex(type, kNumModTypes)];
 }
 
 const juce::StringArray& getDlyRevTypeNames()
@@ -64,7 +57,7 @@ const juce::StringArray& getDlyRevTypeNames()
 
 juce::String getDlyRevTypeName(eDlyRevType type)
 {
-    return getDlyRevTypeNames()[clampIndex(type, kNumDlyRevTypes)];
+    return getDlyRevTypeNames()[clampTypeIndex(type, kNumDlyRevTypes)];
 }
 
 } // namespace DWQ

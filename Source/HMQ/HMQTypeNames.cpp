@@ -1,15 +1,8 @@
 #include "HMQ/HMQTypeNames.h"
+#include "ParamTable/TypeIndex.h"
 
 namespace HMQ
 {
-namespace
-{
-int clampIndex(int index, int count)
-{
-    return juce::jlimit(0, count - 1, index);
-}
-} // namespace
-
 const juce::StringArray& getAmpTypeNames()
 {
     static const juce::StringArray names {
@@ -39,7 +32,7 @@ const juce::StringArray& getAmpTypeNames()
 
 juce::String getAmpTypeName(eAmpType type)
 {
-    return getAmpTypeNames()[clampIndex(type, kNumAmpTypes)];
+    return getAmpTypeNames()[clampTypeIndex(type, kNumAmpTypes)];
 }
 
 const juce::StringArray& getPedal1TypeNames()
@@ -61,7 +54,7 @@ const juce::StringArray& getPedal1TypeNames()
 
 juce::String getPedal1TypeName(ePedal1Type type)
 {
-    return getPedal1TypeNames()[clampIndex(type, kNumPedal1Types)];
+    return getPedal1TypeNames()[clampTypeIndex(type, kNumPedal1Types)];
 }
 
 const juce::StringArray& getPedal2TypeNames()
@@ -80,7 +73,7 @@ const juce::StringArray& getPedal2TypeNames()
 
 juce::String getPedal2TypeName(ePedal2Type type)
 {
-    return getPedal2TypeNames()[clampIndex(type, kNumPedal2Types)];
+    return getPedal2TypeNames()[clampTypeIndex(type, kNumPedal2Types)];
 }
 
 const juce::StringArray& getRevTypeNames()
@@ -96,13 +89,13 @@ const juce::StringArray& getRevTypeNames()
 
 juce::String getRevTypeName(eRevType type)
 {
-    return getRevTypeNames()[clampIndex(type, kNumRevTypes)];
+    return getRevTypeNames()[clampTypeIndex(type, kNumRevTypes)];
 }
 
 bool hasBRIGHTparam(eAmpType type)
 {
     // One bit per amp type: 0, 2, 4-8, 10-14, 16, 18 and 19 have the switch.
     constexpr unsigned brightMask = 0xD7DF5;
-    return ((brightMask >> clampIndex(type, kNumAmpTypes)) & 1u) != 0;
+    return ((brightMask >> clampTypeIndex(type, kNumAmpTypes)) & 1u) != 0;
 }
 } // namespace HMQ

@@ -1,15 +1,8 @@
 #include "OrvaKX/OrvaKXTypeNames.h"
+#include "ParamTable/TypeIndex.h"
 
 namespace orvaKX
 {
-namespace
-{
-int clampIndex(int index, int count)
-{
-    return juce::jlimit(0, count - 1, index);
-}
-} // namespace
-
 const juce::StringArray& getAmpTypeNames()
 {
     static const juce::StringArray names {
@@ -42,7 +35,7 @@ const juce::StringArray& getAmpTypeNames()
 
 juce::String getAmpTypeName(eAmpType type)
 {
-    return getAmpTypeNames()[clampIndex(type, kNumAmpTypes)];
+    return getAmpTypeNames()[clampTypeIndex(type, kNumAmpTypes)];
 }
 
 const juce::StringArray& getFX1TypeNames()
@@ -65,7 +58,7 @@ const juce::StringArray& getFX1TypeNames()
 
 juce::String getFX1TypeName(eFX1Type type)
 {
-    return getFX1TypeNames()[clampIndex(type, kNumFX1Types)];
+    return getFX1TypeNames()[clampTypeIndex(type, kNumFX1Types)];
 }
 
 const juce::StringArray& getFX2TypeNames()
@@ -85,7 +78,7 @@ const juce::StringArray& getFX2TypeNames()
 
 juce::String getFX2TypeName(eFX2Type type)
 {
-    return getFX2TypeNames()[clampIndex(type, kNumFX2Types)];
+    return getFX2TypeNames()[clampTypeIndex(type, kNumFX2Types)];
 }
 
 namespace
@@ -96,7 +89,7 @@ constexpr int flatValue = 38;
 
 unsigned char getAmpTypeValue(eAmpType type)
 {
-    const int index = clampIndex(type, kNumAmpTypes);
+    const int index = clampTypeIndex(type, kNumAmpTypes);
     return (unsigned char) (index == flatType ? flatValue : index);
 }
 
@@ -111,7 +104,7 @@ int getAmpType(unsigned char value)
 
 int getFX1TypeValue(eFX1Type type)
 {
-    return clampIndex(type, kNumFX1Types) + 3;
+    return clampTypeIndex(type, kNumFX1Types) + 3;
 }
 
 int getFX1Type(eMIDIFX1Type value)

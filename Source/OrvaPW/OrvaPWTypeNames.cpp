@@ -1,15 +1,8 @@
 #include "OrvaPW/OrvaPWTypeNames.h"
+#include "ParamTable/TypeIndex.h"
 
 namespace orvaPW
 {
-namespace
-{
-int clampIndex(int index, int count)
-{
-    return juce::jlimit(0, count - 1, index);
-}
-} // namespace
-
 const juce::StringArray& getAmpTypeNames()
 {
     static const juce::StringArray names {
@@ -36,7 +29,7 @@ const juce::StringArray& getAmpTypeNames()
 
 juce::String getAmpTypeName(eAmpType type)
 {
-    return getAmpTypeNames()[clampIndex(type, kNumAmpTypes)];
+    return getAmpTypeNames()[clampTypeIndex(type, kNumAmpTypes)];
 }
 
 const juce::StringArray& getFX1TypeNames()
@@ -59,12 +52,12 @@ const juce::StringArray& getFX1TypeNames()
 
 juce::String getFX1TypeName(eFX1Type type)
 {
-    return getFX1TypeNames()[clampIndex(type, kNumFX1Types)];
+    return getFX1TypeNames()[clampTypeIndex(type, kNumFX1Types)];
 }
 
 unsigned char getAmpTypeValue(eAmpType type)
 {
-    return (unsigned char) (clampIndex(type, kNumAmpTypes) + 22);
+    return (unsigned char) (clampTypeIndex(type, kNumAmpTypes) + 22);
 }
 
 int getAmpType(unsigned char value)
@@ -82,7 +75,7 @@ const std::array<int, kNumFX1Types>& getFX1TypeValues()
 
 int getFX1TypeValue(eFX1Type type)
 {
-    return getFX1TypeValues()[(size_t) clampIndex(type, kNumFX1Types)];
+    return getFX1TypeValues()[(size_t) clampTypeIndex(type, kNumFX1Types)];
 }
 
 int getFX1Type(eMIDIFX1Type value)
