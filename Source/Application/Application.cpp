@@ -1,5 +1,6 @@
 #include "Application/Application.h"
 
+#include "Action/MidiManager.h"
 #include "Application/Host.h"
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
@@ -141,6 +142,18 @@ void Application::systemRequestedQuit()
 
 void Application::shutdown()
 {
+    if (auto* host = Host::getInstance())
+    {
+        // No transfer is running any more: a late reply must not restart one.
+        if (auto* midi = host->getMidiManager())
+        {
+            midi->setSyncRunning(false);
+            midi->setBulkReceive(false);
+            midi->setBulkTransmit(false);
+            midi->setAudioEQBulkReceive(false);
+        }
+    }
+
     handover.reset();
     midiSetupWatcher.reset();
     savePreferences();
