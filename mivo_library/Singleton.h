@@ -11,7 +11,10 @@ public:
     static T* getInstance()
     {
         if (instance == nullptr)
+        {
             instance = new T();
+            base = instance;
+        }
         return instance;
     }
 
@@ -27,12 +30,17 @@ protected:
     Singleton() = default;
     virtual ~Singleton()
     {
-        if (instance == static_cast<T*>(this))
+        // Compared as the base: the derived part is already gone here.
+        if (base == this)
+        {
             instance = nullptr;
+            base = nullptr;
+        }
     }
 
 private:
     static inline T* instance = nullptr;
+    static inline Singleton* base = nullptr;
 
     Singleton(const Singleton&) = delete;
     Singleton& operator=(const Singleton&) = delete;
