@@ -34,6 +34,10 @@ public:
     // position goes to index when it is not null.
     bool findByModel(const DeviceInfo& info, int* index) const;
 
+    // The list's lock (recursive), for callers that must test and add as one
+    // step.
+    const juce::CriticalSection& getLock() const noexcept { return lock; }
+
 private:
     juce::CriticalSection lock;
     std::vector<DeviceInfo> devices;
