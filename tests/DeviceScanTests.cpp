@@ -9,7 +9,7 @@
 #include "Core/MessageIds.h"
 #include "Core/SupportedModels.h"
 #include "support/MidiTestSupport.h"
-#include "support/RecordingClock.h"
+#include "support/SettlingClock.h"
 #include "support/SimulatedAmplifier.h"
 #include "support/TestHelpers.h"
 
@@ -17,21 +17,6 @@
 
 namespace
 {
-// Records the pauses and returns after a short real pause once the virtual
-// ports have delivered what was queued, so that the amplifiers' replies are
-// parsed within the pause that waits for them.
-struct SettlingClock : RecordingClock
-{
-    explicit SettlingClock(VirtualMidiPortSystem& p) : ports(p) {}
-    void sleep(int ms) override
-    {
-        RecordingClock::sleep(ms);
-        juce::Thread::sleep(juce::jmin(ms, 15));
-        ports.waitUntilDelivered();
-    }
-    VirtualMidiPortSystem& ports;
-};
-
 struct BusRecorder : juce::MessageListener
 {
     BusRecorder() { MessageEngine::instance()->addListener(this); }

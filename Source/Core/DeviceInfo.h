@@ -50,4 +50,7 @@ public:
     int version2 = 0;
     int family = 0;
     eMediaType mediaType = kMediaTypeUnknown;
+
+private:
+    JUCE_LEAK_DETECTOR(DeviceInfo)
 };
