@@ -3,8 +3,15 @@
 #include "Action/MidiManager.h"
 #include "Application/PlatformInitializer.h"
 #include "Application/StateHolder.h"
+#include "Common/DeviceEnvironment.h"
+#include "Common/DeviceEnvironmentBuilder.h"
+#include "Connection/DeviceScanMidiPortManager.h"
+#include "Connection/DeviceScanner.h"
+#include "Core/ConnectedDeviceInfoList.h"
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
+#include "Core/SupportedFileFormats.h"
+#include "Core/SupportedModels.h"
 #include "GUI/FontLibrary.h"
 #include "GUI/MasterGuiController.h"
 #include "GUI/MasterGuiManager.h"
@@ -49,13 +56,19 @@ Host::Host()
     // 4: language and default fonts, before any window exists.
     initializePlatformSpecifics();
 
-    // 5: the message bus.
+    // 5: the message bus, the model registry and the found-device list.
     ZEZESingleton<MessageEngine>::CreateInstance();
+    ZEZESingleton<SupportedModels>::CreateInstance();
+    ZEZESingleton<ConnectedDeviceInfoList>::CreateInstance();
 
     // 6: the named fonts.
     FontLibrary::getInstance()->initialize();
 
-    // 8: the overlay page manager (registers itself with the bus).
+    // 8: the scan objects over the MIDI manager (the connection manager's
+    // once it exists), then the overlay page manager (registers itself with
+    // the bus).
+    scanPortManager = new DeviceScanMidiPortManager(midiManager);
+    deviceScanner = new DeviceScanner(scanPortManager);
     masterGuiManager = new MasterGuiManager();
 
     // 9: Host listens last, so the connection manager and the overlay page
@@ -76,6 +89,13 @@ Host::~Host()
     // Leave the bus first: no bus message may reach a Host being torn down.
     if (auto* bus = MessageEngine::instance())
         bus->removeListener(this);
+
+    // The scanner stops and leaves the MIDI manager before the scan ports
+    // close, and both go before the MIDI manager they deliver through.
+    delete deviceScanner;
+    deviceScanner = nullptr;
+    delete scanPortManager;
+    scanPortManager = nullptr;
 
     // MIDI goes before the GUI router; its destructor closes both ports and
     // clears the listeners first.
@@ -101,11 +121,36 @@ Host::~Host()
     delete stateHolder;
     stateHolder = nullptr;
 
+    // The environment leaves the bus as it goes, so before the bus.
+    delete deviceEnvironment;
+    deviceEnvironment = nullptr;
+
+    ZEZESingleton<ConnectedDeviceInfoList>::DestroyInstance();
+    ZEZESingleton<SupportedModels>::DestroyInstance();
     ZEZESingleton<MessageEngine>::DestroyInstance();
 
     if (instance == this)
         instance = nullptr;
 }
+
+namespace
+{
+// The device page is shown and hidden by the overlay page manager; it has no
+// device page yet, so these do nothing for now.
+void showDeviceSelect(MasterGuiManager*) {}
+void hideDeviceSelect(MasterGuiManager*) {}
+
+// A record of a model without a device: nothing connected, no ports.
+DeviceInfo* newOfflineRecord(int model)
+{
+    return new DeviceInfo((eProductModelId) model, false, 0, {}, 0, {}, 0, 0, 0, kMediaTypeUnknown);
+}
+
+void broadcastDeviceSelected(DeviceInfo* info)
+{
+    broadcastMessageId(kMessageDeviceSelectedToHost, 0, 0, 0, 0, info);
+}
+} // namespace
 
 void Host::run()
 {
@@ -113,11 +158,42 @@ void Host::run()
         guiController->showMainWindow();
 
     bootFlag = true;
+    startDeviceScan(true);
+}
+
+void Host::startDeviceScan(bool boot)
+{
+    // The connection manager will own this and hold its lock for the boot
+    // scan; until then the scanner is started here.
+    if (scanPortManager == nullptr || deviceScanner == nullptr)
+        return;
+    scanPortManager->openAllPorts(deviceScanner);
+    deviceScanner->execute(1500, boot ? DeviceScanner::kScanModeBoot : DeviceScanner::kScanModeReconnect);
+}
+
+void Host::closeScanPorts()
+{
+    if (scanPortManager != nullptr)
+        scanPortManager->closeAllPorts();
+}
+
+bool Host::isDeviceConnected() const
+{
+    return midiManager != nullptr && midiManager->isMIDIOutPortOpen();
+}
+
+bool Host::connectDevice(const DeviceInfo& info)
+{
+    if (midiManager == nullptr || info.midiInName.isEmpty() || info.midiOutName.isEmpty())
+        return false;
+    if (! midiManager->openMIDIInPort(midiManager->getMIDIInPortFromName(info.midiInName)))
+        return false;
+    return midiManager->openMIDIOutPort(midiManager->getMIDIOutPortFromName(info.midiOutName));
 }
 
 int Host::getCurrentModelId() const
 {
-    return -1;
+    return deviceEnvironment != nullptr ? (int) deviceEnvironment->getDeviceInfo().model : -1;
 }
 
 bool Host::hasCommandLineFile() const
@@ -139,6 +215,9 @@ void Host::handleMessage(const juce::Message& message)
     {
         case MessageId::ScanFinished:
         case MessageId::ReconnectScanFinished:
+            // The scan ports close as the scan's end is handled (the
+            // connection manager's part, done here until it exists).
+            closeScanPorts();
             handleDeviceScanFinishedMessage();
             break;
 
@@ -164,28 +243,94 @@ void Host::handleDeviceScanFinishedMessage()
     }
 
     if (resyncPending)
+    {
         resyncPending = false;
+        auto* list = ConnectedDeviceInfoList::instance();
+        if (! isDeviceConnected() && deviceEnvironment != nullptr && list != nullptr)
+        {
+            int index = -1;
+            if (list->findByModel(deviceEnvironment->getDeviceInfo(), &index))
+                broadcastDeviceSelected(new DeviceInfo(list->getDeviceInfo((unsigned int) index)));
+        }
+    }
 
     broadcastMessageId(MessageId::MidiDevicesChanged);
 }
 
 void Host::onBootWithoutFileAutoSetting()
 {
+    auto* list = ConnectedDeviceInfoList::instance();
+    const unsigned int count = list != nullptr ? list->getNumDevices() : 0;
+
+    if (count == 0)
+    {
+        const int target = masterGuiManager != nullptr ? masterGuiManager->getCurrentTargetModel() : -1;
+        if (target >= 0)
+            broadcastDeviceSelected(newOfflineRecord(target));
+        showDeviceSelect(masterGuiManager);
+    }
+    else if (count == 1)
+    {
+        hideDeviceSelect(masterGuiManager);
+        broadcastDeviceSelected(new DeviceInfo(list->getDeviceInfo(0)));
+    }
+    else
+    {
+        showDeviceSelect(masterGuiManager);
+    }
 }
+
+namespace
+{
+// The model named by a program file's extension, -1 when none.
+int modelOfFile(const juce::File& file)
+{
+    auto* models = SupportedModels::instance();
+    const auto extension = file.getFileExtension();
+    if (models == nullptr || extension.isEmpty())
+        return -1;
+    std::unique_ptr<SupportedFileFormats> formats(models->getSupportedFileFormats());
+    return formats->getModel(extension);
+}
+} // namespace
 
 bool Host::onBootWithFile()
 {
-    return false;
+    const int model = modelOfFile(commandLineFiles[0]);
+    if (model < 0)
+        return false;
+
+    auto* list = ConnectedDeviceInfoList::instance();
+    const DeviceInfo wanted((eProductModelId) model, false, 0, {}, 0, {}, 0, 0, 0, kMediaTypeUnknown);
+    int index = -1;
+    if (list != nullptr && list->findByModel(wanted, &index))
+        broadcastDeviceSelected(new DeviceInfo(list->getDeviceInfo((unsigned int) index)));
+    else if (list == nullptr || list->getNumDevices() == 0)
+        broadcastDeviceSelected(newOfflineRecord(model));
+    return true;
 }
 
 bool Host::onBootWithDelayedFile()
 {
-    return false;
+    juce::Logger::writeToLog("Boot (with delayedfile:" + commandLineFiles[0].getFileName() + ")");
+    const int model = modelOfFile(commandLineFiles[0]);
+    if (model < 0)
+        return false;
+
+    auto* list = ConnectedDeviceInfoList::instance();
+    const DeviceInfo wanted((eProductModelId) model, false, 0, {}, 0, {}, 0, 0, 0, kMediaTypeUnknown);
+    if (list == nullptr || ! list->findByModel(wanted, nullptr))
+    {
+        juce::Logger::writeToLog("Host::onBootWithDelayedFile().... do broadcast kMessageDeviceSelectedToHost ");
+        broadcastDeviceSelected(newOfflineRecord(model));
+    }
+    return true;
 }
 
 void Host::handleAnotherInstanceFinishedMessage()
 {
     juce::Logger::writeToLog("Host::handleAnotherInstanceFinishedMessage()\n");
+    hideDeviceSelect(masterGuiManager);
     if (hasCommandLineFile())
     {
         juce::Logger::writeToLog("Host::handleAnotherInstanceFinishedMessage() ---- command line file is assigned \n");
@@ -194,7 +339,58 @@ void Host::handleAnotherInstanceFinishedMessage()
     juce::Logger::writeToLog("Host::handleAnotherInstanceFinishedMessage() .. exit\n");
 }
 
-void Host::handleChangeDeviceEnvironmentMessage(DeviceInfo* info)
+void Host::handleChangeDeviceEnvironmentMessage(DeviceInfo* infoToDelete)
 {
-    juce::ignoreUnused(info);
+    // The record of message 37 is ours on every path.
+    const std::unique_ptr<DeviceInfo> info(infoToDelete);
+    if (info == nullptr)
+        return;
+
+    hideDeviceSelect(masterGuiManager);
+    changeDeviceEnvironment(*info);
+    afterChangingDeviceEnvironment(*info);
+
+    const int model = info->model;
+    const bool connected = connectDevice(*info);
+    if (connected)
+    {
+        if (midiManager != nullptr)
+            midiManager->setModel(model);
+        // For models 2 to 5 the audio-EQ manager is set here once it exists.
+        int family = 0, member = 0;
+        if (stateHolder != nullptr && StateHolder::codesForModel(model, family, member))
+        {
+            stateHolder->familyCode = family;
+            stateHolder->memberCode = member;
+        }
+        // With a data centre: register its MIDI listener and mark it
+        // connected (data centres are not built yet).
+    }
+    else if (deviceEnvironment != nullptr && midiManager != nullptr)
+    {
+        // Edited offline: the model is set, no synchronisation starts.
+        midiManager->setModel(model);
+    }
+
+    // The post-connect timer (which also clears the resynchronise-pending
+    // flag) and the synchronisation belong to the command layer and the
+    // connection manager; they are started here once those exist.
+}
+
+void Host::changeDeviceEnvironment(const DeviceInfo& info)
+{
+    if (deviceEnvironment != nullptr && deviceEnvironment->getDeviceInfo().isSameModel(info))
+        return;
+
+    delete deviceEnvironment;
+    deviceEnvironment = DeviceEnvironmentBuilder::createDeviceEnvironment(info);
+}
+
+void Host::afterChangingDeviceEnvironment(const DeviceInfo& info)
+{
+    if (deviceEnvironment == nullptr)
+        return;
+    if (masterGuiManager != nullptr)
+        masterGuiManager->changeTargetModel(info.model);
+    broadcastMessageId(MessageId::DeviceEnvironmentChanged);
 }
