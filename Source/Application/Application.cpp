@@ -3,6 +3,11 @@
 #include "Application/Host.h"
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
+#include "DWQ/DWQ_PrefsDefine.h"
+#include "GUI/MainWindow.h"
+#include "GUI/MasterGuiController.h"
+#include "Preferences/PreferencesData.h"
+#include "ZEZEResource.h"
 #include "Platform/MidiSetupWatcher.h"
 #include "Platform/SecondLaunchHandover.h"
 
@@ -23,6 +28,9 @@ void Application::initialise(const juce::String& commandLine)
     }
 
     parseCommandLine(commandLine);
+
+    // Resources and localised strings, before any window exists.
+    ZEZEResource::getInstance();
 
     // Second launches hand their command line to this instance.
     handover = std::make_unique<SecondLaunchHandover>(instanceName, [this](const juce::String& line) {
@@ -149,6 +157,19 @@ void Application::shutdown()
 
 void Application::savePreferences()
 {
+    auto* host = Host::getInstance();
+    if (host == nullptr)
+        return;
+    auto* controller = host->getMasterGuiController();
+    auto* preferences = host->getPreferencesData();
+    if (controller == nullptr || preferences == nullptr)
+        return;
+    auto* window = controller->getMainWindow();
+    if (window == nullptr)
+        return;
+
+    preferences->setValue(DWQ::PreferencesLibrarianWindowX, window->getX());
+    preferences->setValue(DWQ::PreferencesLibrarianWindowY, window->getY());
 }
 
 void Application::suspended()

@@ -6,8 +6,12 @@
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
 #include "GUI/FontLibrary.h"
+#include "GUI/ImageResourceManager.h"
 #include "GUI/MasterGuiController.h"
 #include "GUI/MasterGuiManager.h"
+#include "Preferences/PreferencesData.h"
+#include "Preferences/PreferencesDataChangeBroadcaster.h"
+#include "ZEZEResource.h"
 
 Host* Host::instance = nullptr;
 
@@ -49,8 +53,13 @@ Host::Host()
     // 4: language and default fonts, before any window exists.
     initializePlatformSpecifics();
 
-    // 5: the message bus.
+    // 5: resources and strings, the message bus, the preferences (loaded
+    // here) and their change hub, the image cache.
+    ZEZEResource::getInstance();
     ZEZESingleton<MessageEngine>::CreateInstance();
+    preferences = PreferencesData::getInstance();
+    preferencesBroadcaster = PreferencesDataChangeBroadcaster::getInstance();
+    ZEZESingleton<ImageResourceManager>::CreateInstance();
 
     // 6: the named fonts.
     FontLibrary::getInstance()->initialize();
@@ -92,6 +101,12 @@ Host::~Host()
     delete changeBroadcaster;
     changeBroadcaster = nullptr;
 
+    // The preferences themselves stay: the framework deletes (and saves)
+    // them at shutdown.
+    delete preferencesBroadcaster;
+    preferencesBroadcaster = nullptr;
+    preferences = nullptr;
+
     delete commandManager;
     commandManager = nullptr;
 
@@ -102,6 +117,7 @@ Host::~Host()
     stateHolder = nullptr;
 
     ZEZESingleton<MessageEngine>::DestroyInstance();
+    ZEZESingleton<ImageResourceManager>::DestroyInstance();
 
     if (instance == this)
         instance = nullptr;

@@ -6,6 +6,8 @@
 #include "GUI/MainComponent.h"
 #include "GUI/MainWindow.h"
 #include "GUI/MasterGuiManager.h"
+#include "DWQ/DWQ_PrefsDefine.h"
+#include "Preferences/PreferencesData.h"
 
 namespace
 {
@@ -56,7 +58,13 @@ void MasterGuiController::showMainWindow()
 
     // A stored position is applied only when it and the window's size are
     // all non-negative; otherwise the window stays centred.
-    const int x = -1, y = -1; // no preferences store yet
+    int x = -1, y = -1;
+    if (auto* host = Host::getInstance())
+        if (auto* preferences = host->getPreferencesData())
+        {
+            x = preferences->getIntValue(DWQ::PreferencesLibrarianWindowX, -1);
+            y = preferences->getIntValue(DWQ::PreferencesLibrarianWindowY, -1);
+        }
     if (x >= 0 && y >= 0 && window->getWidth() >= 0 && window->getHeight() >= 0)
         window->setBounds(x, y, window->getWidth(), window->getHeight());
 
