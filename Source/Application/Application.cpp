@@ -168,8 +168,15 @@ void Application::savePreferences()
     if (window == nullptr)
         return;
 
-    preferences->setValue(DWQ::PreferencesLibrarianWindowX, window->getX());
-    preferences->setValue(DWQ::PreferencesLibrarianWindowY, window->getY());
+    // Store where the window manager's frame stands: a window placed at a
+    // position gets its frame there, so storing the content's position
+    // instead would move the window down by the title bar on every start.
+    auto position = window->getPosition();
+    if (auto* peer = window->getPeer())
+        if (const auto frame = peer->getFrameSizeIfPresent())
+            position -= juce::Point<int>((*frame).getLeft(), (*frame).getTop());
+    preferences->setValue(DWQ::PreferencesLibrarianWindowX, position.x);
+    preferences->setValue(DWQ::PreferencesLibrarianWindowY, position.y);
 }
 
 void Application::suspended()

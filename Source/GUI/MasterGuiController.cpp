@@ -17,6 +17,32 @@ juce::Rectangle<int> toLandscape(juce::Rectangle<int> r)
         return { r.getY(), r.getX(), r.getHeight(), r.getWidth() };
     return r;
 }
+
+// The stored position is where the window manager's frame stood. Whether a
+// move asked before the window manager has framed the window places the frame
+// or the content depends on timing, so once the frame is known (checked every
+// 50 ms for a while) the content is put where that frame position puts it.
+void placeWhenFramed(MainWindow* window, juce::Point<int> framePosition, int attemptsLeft)
+{
+    juce::Component::SafePointer<juce::Component> safe(window);
+    auto* peer = window->getPeer();
+    const auto frameSize = peer != nullptr ? peer->getFrameSizeIfPresent() : juce::ComponentPeer::OptionalBorderSize {};
+    if (frameSize)
+    {
+        const auto frame = *frameSize;
+        const auto wanted = framePosition + juce::Point<int>(frame.getLeft(), frame.getTop());
+        // Once framed, a move places the content: put it inside the frame.
+        if (window->getPosition() != wanted)
+            window->setTopLeftPosition(wanted);
+        return;
+    }
+    if (attemptsLeft <= 0)
+        return;
+    juce::Timer::callAfterDelay(50, [safe, framePosition, attemptsLeft] {
+        if (auto* w = dynamic_cast<MainWindow*>(safe.getComponent()))
+            placeWhenFramed(w, framePosition, attemptsLeft - 1);
+    });
+}
 } // namespace
 
 MasterGuiController::MasterGuiController()
@@ -66,7 +92,10 @@ void MasterGuiController::showMainWindow()
             y = preferences->getIntValue(DWQ::PreferencesLibrarianWindowY, -1);
         }
     if (x >= 0 && y >= 0 && window->getWidth() >= 0 && window->getHeight() >= 0)
+    {
         window->setBounds(x, y, window->getWidth(), window->getHeight());
+        placeWhenFramed(window, { x, y }, 40);
+    }
 
     windowBounds = window->getBounds();
     window->resized();
