@@ -69,3 +69,63 @@ TEST_F(AppBinary, ASecondLaunchHandsItsCommandLineToTheRunningInstanceAndExits)
 
     EXPECT_EQ(first.closeAndWaitForExit(window, 20000), 0) << first.getOutput();
 }
+
+TEST_F(AppBinary, TheWindowComesBackWherePutLastTime)
+{
+    const juce::String title = "Rig Smith [not connected]";
+    const auto prefsFile = home.getChildFile(".config/Preferences/Rig Smith/PreferencesData.xml");
+
+    AppProcess first(home);
+    ASSERT_TRUE(first.start());
+    AppProcess::WindowInfo window;
+    ASSERT_TRUE(first.waitForWindow(title, 20000, &window)) << first.getOutput();
+    EXPECT_TRUE(prefsFile.getParentDirectory().isDirectory());
+
+    // Move it as a user would, and wait until the window manager reports it.
+    testing_support::runAndRead({ "wmctrl", "-i", "-r", window.id, "-e", "0,140,20,-1,-1" });
+    const auto start = window.bounds.getPosition();
+    for (int i = 0; i < 100 && window.bounds.getPosition() == start; ++i)
+    {
+        juce::Thread::sleep(100);
+        first.waitForWindow(title, 1000, &window);
+    }
+    ASSERT_NE(window.bounds.getPosition(), start);
+    const auto moved = window.bounds;
+
+    ASSERT_EQ(first.closeAndWaitForExit(window, 20000), 0) << first.getOutput();
+    auto xml = juce::parseXML(prefsFile);
+    ASSERT_NE(xml, nullptr) << first.getOutput();
+    EXPECT_GE(xml->getChildByName("MainWindowPositionX")->getIntAttribute("Value", -1), 0);
+    EXPECT_GE(xml->getChildByName("MainWindowPositionY")->getIntAttribute("Value", -1), 0);
+
+    AppProcess second(home);
+    ASSERT_TRUE(second.start());
+    AppProcess::WindowInfo again;
+    ASSERT_TRUE(second.waitForWindow(title, 20000, &again)) << second.getOutput();
+    for (int i = 0; i < 50 && again.bounds != moved; ++i)
+    {
+        juce::Thread::sleep(100);
+        second.waitForWindow(title, 1000, &again);
+    }
+    EXPECT_EQ(again.bounds, moved) << xml->toString();
+    EXPECT_EQ(second.closeAndWaitForExit(again, 20000), 0) << second.getOutput();
+}
+
+TEST_F(AppBinary, AMalformedPreferencesFileStartsWithDefaults)
+{
+    const auto prefsFile = home.getChildFile(".config/Preferences/Rig Smith/PreferencesData.xml");
+    prefsFile.getParentDirectory().createDirectory();
+    ASSERT_TRUE(prefsFile.replaceWithText("<PreferencesData><MainWindowPositionX"));
+
+    AppProcess app(home);
+    ASSERT_TRUE(app.start());
+    AppProcess::WindowInfo window;
+    ASSERT_TRUE(app.waitForWindow("Rig Smith [not connected]", 20000, &window)) << app.getOutput();
+    EXPECT_TRUE(app.getOutput().contains("PreferencesData::loadPreferencesData()")) << app.getOutput();
+    EXPECT_EQ(app.closeAndWaitForExit(window, 20000), 0) << app.getOutput();
+
+    // The next save replaced the damaged file with a readable one.
+    auto xml = juce::parseXML(prefsFile);
+    ASSERT_NE(xml, nullptr);
+    EXPECT_EQ(xml->getTagName(), "PreferencesData");
+}

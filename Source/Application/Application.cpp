@@ -4,6 +4,11 @@
 #include "Application/Host.h"
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
+#include "DWQ/DWQ_PrefsDefine.h"
+#include "GUI/MainWindow.h"
+#include "GUI/MasterGuiController.h"
+#include "Preferences/PreferencesData.h"
+#include "ZEZEResource.h"
 #include "Platform/MidiSetupWatcher.h"
 #include "Platform/SecondLaunchHandover.h"
 
@@ -24,6 +29,9 @@ void Application::initialise(const juce::String& commandLine)
     }
 
     parseCommandLine(commandLine);
+
+    // Resources and localised strings, before any window exists.
+    ZEZEResource::getInstance();
 
     // Second launches hand their command line to this instance.
     handover = std::make_unique<SecondLaunchHandover>(instanceName, [this](const juce::String& line) {
@@ -162,6 +170,26 @@ void Application::shutdown()
 
 void Application::savePreferences()
 {
+    auto* host = Host::getInstance();
+    if (host == nullptr)
+        return;
+    auto* controller = host->getMasterGuiController();
+    auto* preferences = host->getPreferencesData();
+    if (controller == nullptr || preferences == nullptr)
+        return;
+    auto* window = controller->getMainWindow();
+    if (window == nullptr)
+        return;
+
+    // Store where the window manager's frame stands: a window placed at a
+    // position gets its frame there, so storing the content's position
+    // instead would move the window down by the title bar on every start.
+    auto position = window->getPosition();
+    if (auto* peer = window->getPeer())
+        if (const auto frame = peer->getFrameSizeIfPresent())
+            position -= juce::Point<int>((*frame).getLeft(), (*frame).getTop());
+    preferences->setValue(DWQ::PreferencesLibrarianWindowX, position.x);
+    preferences->setValue(DWQ::PreferencesLibrarianWindowY, position.y);
 }
 
 void Application::suspended()

@@ -13,8 +13,12 @@
 #include "Core/SupportedFileFormats.h"
 #include "Core/SupportedModels.h"
 #include "GUI/FontLibrary.h"
+#include "GUI/ImageResourceManager.h"
 #include "GUI/MasterGuiController.h"
 #include "GUI/MasterGuiManager.h"
+#include "Preferences/PreferencesData.h"
+#include "Preferences/PreferencesDataChangeBroadcaster.h"
+#include "ZEZEResource.h"
 
 Host* Host::instance = nullptr;
 
@@ -56,10 +60,16 @@ Host::Host()
     // 4: language and default fonts, before any window exists.
     initializePlatformSpecifics();
 
-    // 5: the message bus, the model registry and the found-device list.
+    // 5: resources and strings, the message bus, the preferences (loaded
+    // here) and their change hub, the model registry, the found-device list
+    // and the image cache.
+    ZEZEResource::getInstance();
     ZEZESingleton<MessageEngine>::CreateInstance();
+    preferences = PreferencesData::getInstance();
+    preferencesBroadcaster = PreferencesDataChangeBroadcaster::getInstance();
     ZEZESingleton<SupportedModels>::CreateInstance();
     ZEZESingleton<ConnectedDeviceInfoList>::CreateInstance();
+    ZEZESingleton<ImageResourceManager>::CreateInstance();
 
     // 6: the named fonts.
     FontLibrary::getInstance()->initialize();
@@ -97,6 +107,11 @@ Host::~Host()
     delete scanPortManager;
     scanPortManager = nullptr;
 
+    // The device environment (and its data centre, a MIDI listener) leaves
+    // the bus and the MIDI manager as it goes, so it goes before both.
+    delete deviceEnvironment;
+    deviceEnvironment = nullptr;
+
     // MIDI goes before the GUI router; its destructor closes both ports and
     // clears the listeners first.
     delete midiManager;
@@ -112,6 +127,12 @@ Host::~Host()
     delete changeBroadcaster;
     changeBroadcaster = nullptr;
 
+    // The preferences themselves stay: the framework deletes (and saves)
+    // them at shutdown.
+    delete preferencesBroadcaster;
+    preferencesBroadcaster = nullptr;
+    preferences = nullptr;
+
     delete commandManager;
     commandManager = nullptr;
 
@@ -121,13 +142,10 @@ Host::~Host()
     delete stateHolder;
     stateHolder = nullptr;
 
-    // The environment leaves the bus as it goes, so before the bus.
-    delete deviceEnvironment;
-    deviceEnvironment = nullptr;
-
     ZEZESingleton<ConnectedDeviceInfoList>::DestroyInstance();
     ZEZESingleton<SupportedModels>::DestroyInstance();
     ZEZESingleton<MessageEngine>::DestroyInstance();
+    ZEZESingleton<ImageResourceManager>::DestroyInstance();
 
     if (instance == this)
         instance = nullptr;

@@ -2,7 +2,25 @@
 
 #include "Application/Host.h"
 #include "Core/MyMessage.h"
+#include "Core/MessageEngine.h"
+#include "Core/MessageIds.h"
 #include "GUI/MasterGuiController.h"
+#include "GUI/TypeSelectOverlayComponentHolder.h"
+#include "Platform/BluetoothMidiPairing.h"
+
+namespace
+{
+// Holds a page's place until the page itself is built.
+std::unique_ptr<juce::Component> makeStandInPage(const juce::String& name, int width, int height)
+{
+    auto page = std::make_unique<juce::Component>(name);
+    page->setSize(width, height);
+    return page;
+}
+
+const juce::Colour overlayBackdrop(0x9B000000);
+const juce::Colour typeSelectBackdrop(0x7B000000);
+} // namespace
 
 int MainComponent::m_TargetModelId = -1;
 juce::CriticalSection MainComponent::m_MainComponentCriticalSection;
@@ -13,7 +31,16 @@ MainComponent::MainComponent()
     setMouseClickGrabsKeyboardFocus(true);
 }
 
-MainComponent::~MainComponent() = default;
+MainComponent::~MainComponent()
+{
+    overlayHolder.reset();
+    aboutPage.reset();
+    progressDialog.reset();
+    audioEQEdit.reset();
+    usbRoutingSelect.reset();
+    catalogSelMini.reset();
+    deviceSelect.reset();
+}
 
 void MainComponent::initialise()
 {
@@ -30,6 +57,12 @@ void MainComponent::initialise()
 
     if (controller != nullptr)
         controller->windowBounds = getBounds();
+
+    if (progressDialog == nullptr)
+    {
+        progressDialog = makeStandInPage("ProgressBarDialog", 400, 120);
+        addChildComponent(progressDialog.get());
+    }
 
     if (host != nullptr)
     {
@@ -63,4 +96,153 @@ void MainComponent::handleMessage(const juce::Message& message)
 void MainComponent::paint(juce::Graphics& g)
 {
     g.fillAll(juce::Colours::black);
+}
+
+void MainComponent::showInHolder(juce::Component* page, bool typeSelect)
+{
+    if (typeSelect)
+        overlayHolder = std::make_unique<TypeSelectOverlayComponentHolder>(this, page, typeSelectBackdrop);
+    else
+        overlayHolder = std::make_unique<OverlayComponentHolder>(this, page, overlayBackdrop);
+    addAndMakeVisible(overlayHolder.get());
+}
+
+void MainComponent::closePage(std::unique_ptr<juce::Component>& page)
+{
+    if (page == nullptr)
+        return;
+    if (overlayHolder != nullptr && overlayHolder->getContent() == page.get())
+        overlayHolder.reset();
+    page.reset();
+}
+
+void MainComponent::showAboutPage()
+{
+    if (! canShowOverlay() || aboutPage != nullptr)
+        return;
+    aboutPage = makeStandInPage("AboutPage", 480, 320);
+    showInHolder(aboutPage.get(), false);
+    broadcastMessageId(MessageId::AboutPageShown);
+}
+
+void MainComponent::hideAboutPage()
+{
+    closePage(aboutPage);
+}
+
+void MainComponent::showDeviceSelect()
+{
+    if (! canShowOverlay())
+        return;
+    if (deviceSelect == nullptr)
+        deviceSelect = makeStandInPage("DeviceSelect", 640, 480);
+    showInHolder(deviceSelect.get(), false);
+    broadcastMessageId(MessageId::DeviceSelectShown);
+}
+
+void MainComponent::hideDeviceSelect()
+{
+    // Only the device page's own holder goes; the page itself lives on.
+    if (overlayHolder != nullptr && deviceSelect != nullptr && overlayHolder->getContent() == deviceSelect.get())
+        overlayHolder.reset();
+}
+
+bool MainComponent::isDeviceSelectShowing() const noexcept
+{
+    return deviceSelect != nullptr && overlayHolder != nullptr && overlayHolder->getContent() == deviceSelect.get();
+}
+
+void MainComponent::showAudioEQEdit()
+{
+    if (! canShowOverlay() || audioEQEdit != nullptr)
+        return;
+    // Only the Orva models have audio EQ.
+    if (m_TargetModelId < 2 || m_TargetModelId > 5)
+        return;
+    audioEQEdit = makeStandInPage("AudioEQEdit", 900, 560);
+    showInHolder(audioEQEdit.get(), false);
+    broadcastMessageId(MessageId::OverlayPageShown);
+}
+
+void MainComponent::hideAudioEQEdit()
+{
+    closePage(audioEQEdit);
+}
+
+void MainComponent::showUSBRoutingSelect()
+{
+    if (! canShowOverlay() || usbRoutingSelect != nullptr)
+        return;
+    usbRoutingSelect = makeStandInPage("USBRoutingSelect", 600, 400);
+    showInHolder(usbRoutingSelect.get(), false);
+    broadcastMessageId(MessageId::OverlayPageShown);
+}
+
+void MainComponent::hideUSBRoutingSelect()
+{
+    closePage(usbRoutingSelect);
+}
+
+void MainComponent::showCatalogSelMini()
+{
+    if (! canShowOverlay() || catalogSelMini != nullptr)
+        return;
+    if (m_TargetModelId < 0 || m_TargetModelId > 5)
+        return;
+    catalogSelMini = makeStandInPage("CatalogSelMini", getWidth(), getHeight() / 2);
+    catalogSelMini->setWantsKeyboardFocus(true);
+    showInHolder(catalogSelMini.get(), true);
+    catalogSelMini->grabKeyboardFocus();
+}
+
+void MainComponent::hideCatalogSelMini()
+{
+    closePage(catalogSelMini);
+}
+
+bool MainComponent::showBLEMidiDeviceSelect()
+{
+    auto& pairing = BluetoothMidiPairing::get();
+    if (! pairing.isAvailable())
+        return false;
+    return pairing.open([](int result) { exitBLECallback(result, 0); });
+}
+
+void MainComponent::hideBLEMidiDeviceSelect()
+{
+    BluetoothMidiPairing::get().close();
+}
+
+bool MainComponent::isBLEMidiDeviceSelectShowing() const
+{
+    return BluetoothMidiPairing::get().isShowing();
+}
+
+void MainComponent::exitBLECallback(int result, int)
+{
+    // The pairing window ended (results 0 to 2): drag scrolling comes back.
+    if (result >= 0 && result <= 2 && MessageEngine::instance() != nullptr)
+        broadcastMessageId(MessageId::DragScrollOn);
+}
+
+void MainComponent::openProgressBarDialog(const juce::String& text, int value)
+{
+    progressText = text;
+    progressValue = value;
+    if (progressDialog == nullptr)
+        return;
+    progressDialog->setCentrePosition(getWidth() / 2, getHeight() / 2);
+    progressDialog->setVisible(true);
+    progressDialog->toFront(false);
+}
+
+void MainComponent::closeProgressBarDialog()
+{
+    if (progressDialog != nullptr)
+        progressDialog->setVisible(false);
+}
+
+bool MainComponent::isProgressBarDialogShowing() const noexcept
+{
+    return progressDialog != nullptr && progressDialog->isVisible();
 }

@@ -2,6 +2,8 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+class OverlayComponentHolder;
+
 // The content of the main window: the current model's editor-librarian view
 // and, over it, at most one overlay page.
 class MainComponent : public juce::Component,
@@ -15,6 +17,46 @@ public:
 
     void initialise();
     void changeTargetModel(int model);
+
+    // Overlay pages: at most one is shown at a time; a show request while
+    // another page is shown is ignored. Hides do nothing when their page is
+    // not shown. Pages not built yet are plain components of a fixed size.
+    void showAboutPage();
+    void hideAboutPage();
+    bool isAboutPageShowing() const noexcept { return aboutPage != nullptr; }
+
+    void showDeviceSelect();
+    void hideDeviceSelect();
+    bool isDeviceSelectShowing() const noexcept;
+
+    void showAudioEQEdit();
+    void hideAudioEQEdit();
+    bool isAudioEQEditShowing() const noexcept { return audioEQEdit != nullptr; }
+    juce::Component* getAudioEQEdit() const noexcept { return audioEQEdit.get(); }
+
+    void showUSBRoutingSelect();
+    void hideUSBRoutingSelect();
+    bool isUSBRoutingSelectShowing() const noexcept { return usbRoutingSelect != nullptr; }
+    juce::Component* getUSBRoutingSelect() const noexcept { return usbRoutingSelect.get(); }
+
+    void showCatalogSelMini();
+    void hideCatalogSelMini();
+    bool isCatalogSelMiniShowing() const noexcept { return catalogSelMini != nullptr; }
+    juce::Component* getCatalogSelMini() const noexcept { return catalogSelMini.get(); }
+
+    bool showBLEMidiDeviceSelect();
+    void hideBLEMidiDeviceSelect();
+    bool isBLEMidiDeviceSelectShowing() const;
+    static void exitBLECallback(int result, int);
+
+    // The progress dialog (a hidden child until opened).
+    void openProgressBarDialog(const juce::String& text, int value);
+    void closeProgressBarDialog();
+    bool isProgressBarDialogShowing() const noexcept;
+    juce::String getProgressText() const { return progressText; }
+    int getProgressValue() const noexcept { return progressValue; }
+
+    OverlayComponentHolder* getOverlayHolder() const noexcept { return overlayHolder.get(); }
 
     void handleMessage(const juce::Message& message) override;
     void changeListenerCallback(juce::ChangeBroadcaster*) override {}
@@ -33,5 +75,19 @@ public:
     static juce::CriticalSection m_MainComponentCriticalSection;
 
 private:
+    bool canShowOverlay() const noexcept { return overlayHolder == nullptr; }
+    void showInHolder(juce::Component* page, bool typeSelect);
+    void closePage(std::unique_ptr<juce::Component>& page);
+
+    std::unique_ptr<juce::Component> aboutPage;
+    std::unique_ptr<juce::Component> deviceSelect; // lives on once built
+    std::unique_ptr<juce::Component> audioEQEdit;
+    std::unique_ptr<juce::Component> usbRoutingSelect;
+    std::unique_ptr<juce::Component> catalogSelMini;
+    std::unique_ptr<juce::Component> progressDialog;
+    std::unique_ptr<OverlayComponentHolder> overlayHolder;
+    juce::String progressText;
+    int progressValue = 0;
+
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(MainComponent)
 };

@@ -6,6 +6,8 @@
 #include "GUI/MainComponent.h"
 #include "GUI/MainWindow.h"
 #include "GUI/MasterGuiManager.h"
+#include "DWQ/DWQ_PrefsDefine.h"
+#include "Preferences/PreferencesData.h"
 
 namespace
 {
@@ -14,6 +16,32 @@ juce::Rectangle<int> toLandscape(juce::Rectangle<int> r)
     if (r.getHeight() > r.getWidth())
         return { r.getY(), r.getX(), r.getHeight(), r.getWidth() };
     return r;
+}
+
+// The stored position is where the window manager's frame stood. Whether a
+// move asked before the window manager has framed the window places the frame
+// or the content depends on timing, so once the frame is known (checked every
+// 50 ms for a while) the content is put where that frame position puts it.
+void placeWhenFramed(MainWindow* window, juce::Point<int> framePosition, int attemptsLeft)
+{
+    juce::Component::SafePointer<juce::Component> safe(window);
+    auto* peer = window->getPeer();
+    const auto frameSize = peer != nullptr ? peer->getFrameSizeIfPresent() : juce::ComponentPeer::OptionalBorderSize {};
+    if (frameSize)
+    {
+        const auto frame = *frameSize;
+        const auto wanted = framePosition + juce::Point<int>(frame.getLeft(), frame.getTop());
+        // Once framed, a move places the content: put it inside the frame.
+        if (window->getPosition() != wanted)
+            window->setTopLeftPosition(wanted);
+        return;
+    }
+    if (attemptsLeft <= 0)
+        return;
+    juce::Timer::callAfterDelay(50, [safe, framePosition, attemptsLeft] {
+        if (auto* w = dynamic_cast<MainWindow*>(safe.getComponent()))
+            placeWhenFramed(w, framePosition, attemptsLeft - 1);
+    });
 }
 } // namespace
 
@@ -56,9 +84,18 @@ void MasterGuiController::showMainWindow()
 
     // A stored position is applied only when it and the window's size are
     // all non-negative; otherwise the window stays centred.
-    const int x = -1, y = -1; // no preferences store yet
+    int x = -1, y = -1;
+    if (auto* host = Host::getInstance())
+        if (auto* preferences = host->getPreferencesData())
+        {
+            x = preferences->getIntValue(DWQ::PreferencesLibrarianWindowX, -1);
+            y = preferences->getIntValue(DWQ::PreferencesLibrarianWindowY, -1);
+        }
     if (x >= 0 && y >= 0 && window->getWidth() >= 0 && window->getHeight() >= 0)
+    {
         window->setBounds(x, y, window->getWidth(), window->getHeight());
+        placeWhenFramed(window, { x, y }, 40);
+    }
 
     windowBounds = window->getBounds();
     window->resized();

@@ -4,11 +4,13 @@
 #include "Core/MessageIds.h"
 #include "GUI/MainComponent.h"
 #include "GUI/MainWindow.h"
+#include "GUI/RSTouchScrollViewport.h"
 
 MasterGuiManager::MasterGuiManager()
 {
     if (auto* bus = MessageEngine::instance())
         bus->addListener(this);
+    RSTouchScrollViewport::theTSViewportList.clear();
 }
 
 MasterGuiManager::~MasterGuiManager()
@@ -30,6 +32,121 @@ MainComponent* MasterGuiManager::getMainComponent() const
     return mainWindow != nullptr ? mainWindow->getMainComponent() : nullptr;
 }
 
+void MasterGuiManager::showDeviceSelect()
+{
+    if (auto* main = getMainComponent())
+        main->showDeviceSelect();
+}
+
+void MasterGuiManager::hideDeviceSelect()
+{
+    if (auto* main = getMainComponent())
+        main->hideDeviceSelect();
+}
+
+bool MasterGuiManager::isDeviceSelectShowing() const
+{
+    auto* main = getMainComponent();
+    return main != nullptr && main->isDeviceSelectShowing();
+}
+
+void MasterGuiManager::showAudioEQEdit()
+{
+    if (auto* main = getMainComponent())
+        main->showAudioEQEdit();
+}
+
+void MasterGuiManager::hideAudioEQEdit()
+{
+    if (auto* main = getMainComponent())
+        main->hideAudioEQEdit();
+}
+
+bool MasterGuiManager::isAudioEQEditShowing() const
+{
+    auto* main = getMainComponent();
+    return main != nullptr && main->isAudioEQEditShowing();
+}
+
+juce::Component* MasterGuiManager::getAudioEQEdit() const
+{
+    auto* main = getMainComponent();
+    return main != nullptr ? main->getAudioEQEdit() : nullptr;
+}
+
+void MasterGuiManager::showUSBRoutingSelect()
+{
+    if (auto* main = getMainComponent())
+        main->showUSBRoutingSelect();
+}
+
+void MasterGuiManager::hideUSBRoutingSelect()
+{
+    if (auto* main = getMainComponent())
+        main->hideUSBRoutingSelect();
+}
+
+bool MasterGuiManager::isUSBRoutingSelectShowing() const
+{
+    auto* main = getMainComponent();
+    return main != nullptr && main->isUSBRoutingSelectShowing();
+}
+
+juce::Component* MasterGuiManager::getUSBRoutingSelect() const
+{
+    auto* main = getMainComponent();
+    return main != nullptr ? main->getUSBRoutingSelect() : nullptr;
+}
+
+void MasterGuiManager::showBLEMidiDeviceSelect()
+{
+    if (auto* main = getMainComponent())
+        main->showBLEMidiDeviceSelect();
+}
+
+void MasterGuiManager::showCatalogSelMini()
+{
+    if (auto* main = getMainComponent())
+        main->showCatalogSelMini();
+}
+
+void MasterGuiManager::hideCatalogSelMini()
+{
+    if (auto* main = getMainComponent())
+        main->hideCatalogSelMini();
+}
+
+bool MasterGuiManager::isCatalogSelMiniShowing() const
+{
+    auto* main = getMainComponent();
+    return main != nullptr && main->isCatalogSelMiniShowing();
+}
+
+juce::Component* MasterGuiManager::getCatalogSelMini() const
+{
+    auto* main = getMainComponent();
+    return main != nullptr ? main->getCatalogSelMini() : nullptr;
+}
+
+void MasterGuiManager::showAboutPage()
+{
+    if (auto* main = getMainComponent())
+        main->showAboutPage();
+}
+
+void MasterGuiManager::showProgressBarDialog(const juce::String& text, int value)
+{
+    if (auto* main = getMainComponent())
+        main->openProgressBarDialog(text, value);
+}
+
+void MasterGuiManager::setViewportTouchScroll(bool enabled)
+{
+    const auto mode = enabled ? juce::Viewport::ScrollOnDragMode::all : juce::Viewport::ScrollOnDragMode::never;
+    for (auto* viewport : RSTouchScrollViewport::theTSViewportList)
+        viewport->setScrollOnDragMode(mode);
+}
+
 int MasterGuiManager::getCurrentTargetModel() const
 {
     return MainComponent::m_TargetModelId;
@@ -44,7 +161,65 @@ void MasterGuiManager::changeTargetModel(int model)
 void MasterGuiManager::handleMessage(const juce::Message& message)
 {
     auto* myMessage = dynamic_cast<const MyMessage*>(&message);
-    if (myMessage == nullptr)
+    if (myMessage == nullptr || myMessage->getRecord() == nullptr)
         return;
-    juce::ignoreUnused(myMessage);
+
+    const auto& record = *myMessage->getRecord();
+    auto* main = getMainComponent();
+
+    switch (record.id)
+    {
+        case MessageId::AboutPageClosed:
+            if (main != nullptr)
+                main->hideAboutPage();
+            break;
+
+        case MessageId::AudioEQEditClosed:
+            if (main != nullptr)
+                main->hideAudioEQEdit();
+            break;
+
+        case MessageId::USBRoutingSelectClosed:
+            if (main != nullptr)
+                main->hideUSBRoutingSelect();
+            break;
+
+        case MessageId::CatalogSelMiniClosed:
+            if (main != nullptr)
+                main->hideCatalogSelMini();
+            break;
+
+        case MessageId::DragScrollOff:
+            setViewportTouchScroll(false);
+            break;
+
+        case MessageId::DragScrollOn:
+            setViewportTouchScroll(true);
+            break;
+
+        case MessageId::Progress:
+            showProgressBarDialog(record.ptr != nullptr ? juce::String(static_cast<const char*>(record.ptr)) : juce::String(),
+                                  record.a);
+            break;
+
+        case MessageId::CloseOverlays:
+            // Every overlay but the device page, each only when shown.
+            if (main != nullptr)
+            {
+                if (main->isAudioEQEditShowing())
+                    main->hideAudioEQEdit();
+                if (main->isUSBRoutingSelectShowing())
+                    main->hideUSBRoutingSelect();
+                if (main->isBLEMidiDeviceSelectShowing())
+                    main->hideBLEMidiDeviceSelect();
+                if (main->isCatalogSelMiniShowing())
+                    main->hideCatalogSelMini();
+                if (main->isAboutPageShowing())
+                    main->hideAboutPage();
+            }
+            break;
+
+        default:
+            break;
+    }
 }

@@ -16,6 +16,34 @@ public:
     MainWindow* createMainWindow();
     MainWindow* getMainWindow() const noexcept { return mainWindow.get(); }
 
+    void showDeviceSelect();
+    void hideDeviceSelect();
+    bool isDeviceSelectShowing() const;
+
+    void showAudioEQEdit();
+    void hideAudioEQEdit();
+    bool isAudioEQEditShowing() const;
+    juce::Component* getAudioEQEdit() const;
+
+    void showUSBRoutingSelect();
+    void hideUSBRoutingSelect();
+    bool isUSBRoutingSelectShowing() const;
+    juce::Component* getUSBRoutingSelect() const;
+
+    void showBLEMidiDeviceSelect();
+
+    void showCatalogSelMini();
+    void hideCatalogSelMini();
+    bool isCatalogSelMiniShowing() const;
+    juce::Component* getCatalogSelMini() const;
+
+    void showAboutPage();
+
+    void showProgressBarDialog(const juce::String& text, int value);
+
+    // Drag scrolling on or off for every live catalogue viewport.
+    void setViewportTouchScroll(bool enabled);
+
     int getCurrentTargetModel() const;
     void changeTargetModel(int model);
 

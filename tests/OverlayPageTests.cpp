@@ -1,0 +1,264 @@
+// The overlay page manager and the main component's one-overlay rule.
+#include "Application/Host.h"
+#include "Core/MessageEngine.h"
+#include "Core/MessageIds.h"
+#include "GUI/MainComponent.h"
+#include "GUI/MainWindow.h"
+#include "GUI/MasterGuiController.h"
+#include "GUI/MasterGuiManager.h"
+#include "GUI/OverlayComponentHolder.h"
+#include "GUI/RSTouchScrollViewport.h"
+#include "GUI/TypeSelectOverlayComponentHolder.h"
+#include "Platform/BluetoothMidiPairing.h"
+#include "support/TestHelpers.h"
+
+#include <gtest/gtest.h>
+
+using testing_support::pumpFor;
+using testing_support::pumpUntil;
+
+namespace
+{
+// A pairing window that exists and records its use.
+struct FakePairing : BluetoothMidiPairing
+{
+    bool isAvailable() const override { return true; }
+    bool open(std::function<void(int)> callback) override
+    {
+        onClosed = std::move(callback);
+        showing = true;
+        return true;
+    }
+    void close() override { showing = false; }
+    bool isShowing() const override { return showing; }
+
+    std::function<void(int)> onClosed;
+    bool showing = false;
+};
+
+// Records the ids the bus delivers.
+struct BusRecorder : juce::MessageListener
+{
+    void handleMessage(const juce::Message& m) override
+    {
+        if (auto* my = dynamic_cast<const MyMessage*>(&m))
+            ids.add(my->getId());
+    }
+    juce::Array<int> ids;
+};
+
+struct OverlayPages : ::testing::Test
+{
+    void SetUp() override
+    {
+        host = Host::createInstance();
+        host->getMasterGuiController()->showMainWindow();
+        manager = host->getMasterGuiManager();
+        main = manager->getMainWindow()->getMainComponent();
+        MessageEngine::instance()->addListener(&recorder);
+    }
+
+    void TearDown() override
+    {
+        MessageEngine::instance()->removeListener(&recorder);
+        BluetoothMidiPairing::install(nullptr);
+        Host::destroyInstance();
+        MainComponent::m_TargetModelId = -1;
+    }
+
+    void send(int id, int a = 0, void* ptr = nullptr)
+    {
+        broadcastMessageId(id, a, 0, 0, 0, ptr);
+        pumpFor(30);
+    }
+
+    Host* host = nullptr;
+    MasterGuiManager* manager = nullptr;
+    MainComponent* main = nullptr;
+    BusRecorder recorder;
+};
+} // namespace
+
+TEST(OverlayPagesWithoutWindow, EveryOperationIsSafeBeforeTheWindowExists)
+{
+    MasterGuiManager manager; // no bus, no window
+    EXPECT_EQ(manager.getMainWindow(), nullptr);
+    manager.showDeviceSelect();
+    manager.showAudioEQEdit();
+    manager.showUSBRoutingSelect();
+    manager.showCatalogSelMini();
+    manager.showAboutPage();
+    manager.showBLEMidiDeviceSelect();
+    manager.showProgressBarDialog("RECEIVED...", 3);
+    manager.hideDeviceSelect();
+    manager.hideAudioEQEdit();
+    manager.hideUSBRoutingSelect();
+    manager.hideCatalogSelMini();
+    manager.changeTargetModel(2);
+    EXPECT_FALSE(manager.isDeviceSelectShowing());
+    EXPECT_FALSE(manager.isAudioEQEditShowing());
+    EXPECT_FALSE(manager.isUSBRoutingSelectShowing());
+    EXPECT_FALSE(manager.isCatalogSelMiniShowing());
+    EXPECT_EQ(manager.getAudioEQEdit(), nullptr);
+    EXPECT_EQ(manager.getUSBRoutingSelect(), nullptr);
+    EXPECT_EQ(manager.getCatalogSelMini(), nullptr);
+    EXPECT_EQ(manager.getCurrentTargetModel(), -1);
+
+    auto* message = MyMessage::create(MessageId::CloseOverlays);
+    manager.handleMessage(*message);
+    delete message;
+}
+
+TEST_F(OverlayPages, OnlyOneOverlayAtATimeCentredOverABackdrop)
+{
+    manager->showAboutPage();
+    ASSERT_TRUE(main->isAboutPageShowing());
+    auto* holder = main->getOverlayHolder();
+    ASSERT_NE(holder, nullptr);
+    EXPECT_EQ(holder->getBounds(), main->getLocalBounds());
+    auto* page = holder->getContent();
+    EXPECT_EQ(page->getBounds().getCentre(), main->getLocalBounds().getCentre());
+
+    // A second request while a page is shown is ignored, for any page.
+    manager->showUSBRoutingSelect();
+    manager->showDeviceSelect();
+    EXPECT_FALSE(manager->isUSBRoutingSelectShowing());
+    EXPECT_FALSE(manager->isDeviceSelectShowing());
+    EXPECT_EQ(main->getOverlayHolder(), holder);
+
+    // Hiding the device page does not take another page's holder away.
+    manager->hideDeviceSelect();
+    EXPECT_EQ(main->getOverlayHolder(), holder);
+
+    send(MessageId::AboutPageClosed);
+    EXPECT_FALSE(main->isAboutPageShowing());
+    EXPECT_EQ(main->getOverlayHolder(), nullptr);
+    EXPECT_TRUE(recorder.ids.contains(MessageId::AboutPageShown));
+
+    // The device page lives on between showings.
+    manager->showDeviceSelect();
+    EXPECT_TRUE(manager->isDeviceSelectShowing());
+    auto* devicePage = main->getOverlayHolder()->getContent();
+    manager->hideDeviceSelect();
+    EXPECT_FALSE(manager->isDeviceSelectShowing());
+    manager->showDeviceSelect();
+    EXPECT_EQ(main->getOverlayHolder()->getContent(), devicePage);
+    EXPECT_TRUE(pumpUntil([&] { return recorder.ids.contains(MessageId::DeviceSelectShown); }));
+}
+
+TEST_F(OverlayPages, TheAudioEQPageIsOnlyForTheOrvaModels)
+{
+    manager->showAudioEQEdit();
+    EXPECT_FALSE(manager->isAudioEQEditShowing());
+
+    MainComponent::m_TargetModelId = 1;
+    manager->showAudioEQEdit();
+    EXPECT_FALSE(manager->isAudioEQEditShowing());
+
+    MainComponent::m_TargetModelId = 4;
+    manager->showAudioEQEdit();
+    EXPECT_TRUE(manager->isAudioEQEditShowing());
+    EXPECT_NE(manager->getAudioEQEdit(), nullptr);
+
+    // Closed twice (the manager, then Host): the second finds nothing.
+    send(MessageId::AudioEQEditClosed);
+    manager->hideAudioEQEdit();
+    EXPECT_FALSE(manager->isAudioEQEditShowing());
+    EXPECT_EQ(main->getOverlayHolder(), nullptr);
+}
+
+TEST_F(OverlayPages, CloseOverlaysClosesEveryPageButTheDevicePage)
+{
+    MainComponent::m_TargetModelId = 2;
+    FakePairing pairing;
+    BluetoothMidiPairing::install(&pairing);
+
+    manager->showAudioEQEdit();
+    send(MessageId::CloseOverlays);
+    EXPECT_FALSE(manager->isAudioEQEditShowing());
+
+    manager->showUSBRoutingSelect();
+    send(MessageId::CloseOverlays);
+    EXPECT_FALSE(manager->isUSBRoutingSelectShowing());
+
+    manager->showCatalogSelMini();
+    EXPECT_TRUE(manager->isCatalogSelMiniShowing());
+    send(MessageId::CloseOverlays);
+    EXPECT_FALSE(manager->isCatalogSelMiniShowing());
+
+    manager->showAboutPage();
+    manager->showBLEMidiDeviceSelect();
+    EXPECT_TRUE(pairing.showing);
+    send(MessageId::CloseOverlays);
+    EXPECT_FALSE(main->isAboutPageShowing());
+    EXPECT_FALSE(pairing.showing);
+
+    manager->showDeviceSelect();
+    send(MessageId::CloseOverlays);
+    EXPECT_TRUE(manager->isDeviceSelectShowing());
+    EXPECT_NE(main->getOverlayHolder(), nullptr);
+}
+
+TEST_F(OverlayPages, TheBluetoothPairingWindowOpensOnlyWhereItExists)
+{
+    EXPECT_FALSE(main->showBLEMidiDeviceSelect());
+
+    FakePairing pairing;
+    BluetoothMidiPairing::install(&pairing);
+    EXPECT_TRUE(main->showBLEMidiDeviceSelect());
+    EXPECT_TRUE(main->isBLEMidiDeviceSelectShowing());
+
+    // Ending the window turns drag scrolling back on; other results do not.
+    pairing.onClosed(7);
+    pumpFor(30);
+    EXPECT_FALSE(recorder.ids.contains(MessageId::DragScrollOn));
+    pairing.onClosed(1);
+    EXPECT_TRUE(pumpUntil([&] { return recorder.ids.contains(MessageId::DragScrollOn); }));
+}
+
+TEST_F(OverlayPages, TheSmallCatalogueSitsBottomRightAndABackdropClickClosesIt)
+{
+    manager->showCatalogSelMini();
+    EXPECT_FALSE(manager->isCatalogSelMiniShowing()); // no model yet
+
+    MainComponent::m_TargetModelId = 0;
+    manager->showCatalogSelMini();
+    ASSERT_TRUE(manager->isCatalogSelMiniShowing());
+    auto* holder = dynamic_cast<TypeSelectOverlayComponentHolder*>(main->getOverlayHolder());
+    ASSERT_NE(holder, nullptr);
+    auto* page = manager->getCatalogSelMini();
+    EXPECT_EQ(page->getBounds().getBottomRight(), main->getLocalBounds().getBottomRight());
+
+    const juce::MouseEvent click(juce::Desktop::getInstance().getMainMouseSource(), {}, {}, {}, {}, {}, {}, {},
+                                 holder, holder, juce::Time::getCurrentTime(), {}, juce::Time::getCurrentTime(), 1, false);
+    holder->mouseDown(click);
+    EXPECT_TRUE(pumpUntil([&] { return ! manager->isCatalogSelMiniShowing(); }));
+}
+
+TEST_F(OverlayPages, DragScrollAndProgressMessages)
+{
+    RSTouchScrollViewport first, second;
+    send(MessageId::DragScrollOff);
+    EXPECT_EQ(first.getScrollOnDragMode(), juce::Viewport::ScrollOnDragMode::never);
+    EXPECT_EQ(second.getScrollOnDragMode(), juce::Viewport::ScrollOnDragMode::never);
+    send(MessageId::DragScrollOn);
+    EXPECT_EQ(first.getScrollOnDragMode(), juce::Viewport::ScrollOnDragMode::all);
+    EXPECT_EQ(second.getScrollOnDragMode(), juce::Viewport::ScrollOnDragMode::all);
+
+    static const char text[] = "TRANSMIT...";
+    send(MessageId::Progress, 11, (void*) text);
+    EXPECT_TRUE(main->isProgressBarDialogShowing());
+    EXPECT_EQ(main->getProgressText(), "TRANSMIT...");
+    EXPECT_EQ(main->getProgressValue(), 11);
+
+    send(MessageId::Progress, 12, nullptr);
+    EXPECT_EQ(main->getProgressText(), "");
+    EXPECT_EQ(main->getProgressValue(), 12);
+}
+
+TEST_F(OverlayPages, TheTargetModelGoesThroughTheManager)
+{
+    EXPECT_EQ(manager->getCurrentTargetModel(), -1);
+    manager->changeTargetModel(3);
+    EXPECT_EQ(manager->getCurrentTargetModel(), 3);
+}
