@@ -6,6 +6,8 @@
 #include "Core/SupportedModels.h"
 #include "Core/Utility.h"
 
+#include "ZEZEResource.h"
+
 #include <gtest/gtest.h>
 
 namespace
@@ -171,7 +173,9 @@ TEST_F(Registry, ModelsInIdOrderWithTheirKeysAndFileFormats)
         EXPECT_EQ(info->getNumProgramData(), 1);
         EXPECT_EQ(info->getBLEConverterString1(), "PZ-KW06");
         EXPECT_TRUE(info->getProgramDataFileDescription().isEmpty());
-        EXPECT_EQ(getDeviceNameFromModelId((eProductModelId) m), names[m]);
+        // The name is the localised text of the model's key.
+        EXPECT_EQ(getDeviceNameFromModelId((eProductModelId) m), getLocalizedString(names[m]));
+        EXPECT_TRUE(getDeviceNameFromModelId((eProductModelId) m).isNotEmpty());
     }
     EXPECT_EQ(models->getInformation(4)->getBLEKeyString1(), "Orva");
     EXPECT_EQ(models->getInformation(4)->getBLEKeyString2(), "KX");

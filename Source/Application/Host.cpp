@@ -153,10 +153,18 @@ Host::~Host()
 
 namespace
 {
-// The device page is shown and hidden by the overlay page manager; it has no
-// device page yet, so these do nothing for now.
-void showDeviceSelect(MasterGuiManager*) {}
-void hideDeviceSelect(MasterGuiManager*) {}
+// The device page is shown and hidden through the overlay page manager.
+void showDeviceSelect(MasterGuiManager* manager)
+{
+    if (manager != nullptr)
+        manager->showDeviceSelect();
+}
+
+void hideDeviceSelect(MasterGuiManager* manager)
+{
+    if (manager != nullptr && manager->isDeviceSelectShowing())
+        manager->hideDeviceSelect();
+}
 
 // A record of a model without a device: nothing connected, no ports.
 DeviceInfo* newOfflineRecord(int model)

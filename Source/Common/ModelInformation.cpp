@@ -1,16 +1,16 @@
 #include "Common/ModelInformation.h"
 
+#include "GUI/ImageResourceManager.h"
+#include "ZEZEResource.h"
+
 juce::String ModelInformation::localizedText(const char* key)
 {
-    // The localised-string table is not part of the program yet: the key
-    // stands in for its text until getLocalizedString exists.
-    return juce::String(key);
+    return getLocalizedString(key);
 }
 
 juce::Image ModelInformation::imageNamed(const char* name)
 {
-    // Bitmaps will come from ImageResourceManager::getImage(name); until that
-    // manager exists there is no image.
-    juce::ignoreUnused(name);
+    if (auto* images = ZEZESingleton<ImageResourceManager>::instance())
+        return images->getImage(name);
     return {};
 }
