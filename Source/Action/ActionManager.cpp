@@ -10,8 +10,7 @@
 
 namespace
 {
-// Every timer runs for ActionManager's ids only; this is the set stopped at
-// teardown.
+// The ids that are ever requested; stopAllTimers stops each of them.
 constexpr int allTimerIds[] = { ActionManager::timerStatusRefresh,
                                 ActionManager::timerMainRefresh,
                                 ActionManager::timerPresetRefresh,
