@@ -67,6 +67,15 @@ TEST_F(AppBinary, ASecondLaunchHandsItsCommandLineToTheRunningInstanceAndExits)
     EXPECT_TRUE(first.getOutput().contains("Application::anotherInstanceStarted() devEnv = (null)")) << first.getOutput();
     EXPECT_TRUE(first.isRunning());
 
+    // Without a device environment the hand-over finishes 1500 ms later, with
+    // the handed file in a command-line slot.
+    const auto handedOver = juce::Time::getMillisecondCounter() + 10000;
+    while (! first.getOutput().contains("Host::handleAnotherInstanceFinishedMessage() .. exit")
+           && juce::Time::getMillisecondCounter() < handedOver)
+        juce::Thread::sleep(100);
+    EXPECT_TRUE(first.getOutput().contains("Host::handleAnotherInstanceFinishedMessage() ---- command line file is assigned"))
+        << first.getOutput();
+
     EXPECT_EQ(first.closeAndWaitForExit(window, 20000), 0) << first.getOutput();
 }
 

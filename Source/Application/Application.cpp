@@ -1,5 +1,6 @@
 #include "Application/Application.h"
 
+#include "Action/ActionManager.h"
 #include "Action/MidiManager.h"
 #include "Application/Host.h"
 #include "Core/MessageEngine.h"
@@ -134,6 +135,18 @@ void Application::anotherInstanceStarted(const juce::String& commandLine)
     else
     {
         juce::Logger::writeToLog("Application::anotherInstanceStarted() devEnv = (null)");
+
+        // Without a device environment the files open once the start-up
+        // settles: a pending post-connect set-up gives way to the hand-over.
+        if (auto* actions = host != nullptr ? host->getActionManager() : nullptr)
+        {
+            if (actions->isTimerRunning(ActionManager::eREQID_DISCONNECT_STARTUP))
+            {
+                actions->stopTimer(ActionManager::eREQID_DISCONNECT_STARTUP);
+                juce::Logger::writeToLog("Application::anotherInstanceStarted() timer(eREQID_DISCONNECT_STARTUP) stopped");
+            }
+            actions->setTimerEventReq(ActionManager::timerAnotherInstance, 1500, 0);
+        }
     }
 
     juce::Logger::writeToLog("Application::anotherInstanceStarted() exit\n");
@@ -141,11 +154,17 @@ void Application::anotherInstanceStarted(const juce::String& commandLine)
 
 void Application::systemRequestedQuit()
 {
-    if (auto* host = Host::getInstance())
-        if (host->getDeviceEnvironment() != nullptr)
-            saveInstanceState();
+    auto* host = Host::getInstance();
+    int modelId = -1;
+    if (host != nullptr && host->getDeviceEnvironment() != nullptr)
+    {
+        modelId = host->getCurrentModelId();
+        saveInstanceState();
+    }
 
-    quit();
+    auto* actions = host != nullptr ? host->getActionManager() : nullptr;
+    if (actions == nullptr || actions->executeQuit(modelId))
+        quit();
 }
 
 void Application::shutdown()

@@ -1,5 +1,6 @@
 #include "Application/Host.h"
 
+#include "Action/ActionManager.h"
 #include "Action/MidiManager.h"
 #include "Application/PlatformInitializer.h"
 #include "Application/StateHolder.h"
@@ -51,6 +52,7 @@ Host::Host()
     stateHolder = new StateHolder();
 
     // 3: the command layer, the command registry and the GUI router.
+    actionManager = new ActionManager();
     commandManager = new juce::ApplicationCommandManager();
     changeBroadcaster = new juce::ChangeBroadcaster();
     guiController = new MasterGuiController();
@@ -96,6 +98,10 @@ Host::Host()
 
 Host::~Host()
 {
+    // No timer may fire into a half-deleted Host.
+    if (actionManager != nullptr)
+        actionManager->stopAllTimers();
+
     // Leave the bus first: no bus message may reach a Host being torn down.
     if (auto* bus = MessageEngine::instance())
         bus->removeListener(this);
@@ -132,6 +138,9 @@ Host::~Host()
     delete preferencesBroadcaster;
     preferencesBroadcaster = nullptr;
     preferences = nullptr;
+
+    delete actionManager;
+    actionManager = nullptr;
 
     delete commandManager;
     commandManager = nullptr;

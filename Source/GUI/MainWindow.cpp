@@ -1,5 +1,6 @@
 #include "GUI/MainWindow.h"
 
+#include "Action/ActionManager.h"
 #include "Application/Host.h"
 #include "Application/RSApplicationBase.h"
 #include "Core/MessageIds.h"
@@ -51,7 +52,9 @@ void MainWindow::closeButtonPressed()
 {
     // Quitting is agreed to unless the command layer refuses; a refused quit
     // leaves the window open.
-    const bool agreed = true;
+    auto* host = Host::getInstance();
+    auto* actions = host != nullptr ? host->getActionManager() : nullptr;
+    const bool agreed = actions == nullptr || actions->executeQuit(host->getCurrentModelId());
     if (! agreed)
         return;
 

@@ -1,0 +1,179 @@
+#include "Action/ActionManager.h"
+
+#include "Action/MidiManager.h"
+#include "Application/Host.h"
+#include "Core/MessageIds.h"
+#include "Core/MyMessage.h"
+#include "GUI/MainComponent.h"
+#include "GUI/MainWindow.h"
+#include "GUI/MasterGuiManager.h"
+
+namespace
+{
+// The ids that are ever requested; stopAllTimers stops each of them.
+constexpr int allTimerIds[] = { ActionManager::timerStatusRefresh,
+                                ActionManager::timerMainRefresh,
+                                ActionManager::timerPresetRefresh,
+                                ActionManager::eREQID_DISCONNECT_STARTUP,
+                                ActionManager::eREQID_DELAYED_SYNCRONIZE,
+                                ActionManager::timerReceiveChainEnd,
+                                ActionManager::eREQID_BLANKPROG_CHECK,
+                                ActionManager::eREQID_MODEREQUEST_TIMEOUT,
+                                ActionManager::timerAnotherInstance };
+} // namespace
+
+ActionManager::ActionManager() = default;
+
+ActionManager::~ActionManager()
+{
+    stopAllTimers();
+}
+
+void ActionManager::setTimerEventReq(int id, int ms, int cmd)
+{
+    juce::ignoreUnused(cmd);
+    const int delay = juce::jmax(1, ms);
+    dueTimes[id] = juce::Time::getMillisecondCounter() + (juce::uint32) delay;
+    stopTimer(id);
+    startTimer(id, delay);
+}
+
+void ActionManager::stopAllTimers()
+{
+    for (const int id : allTimerIds)
+        stopTimer(id);
+}
+
+void ActionManager::timerCallback(int timerID)
+{
+    // Every timer fires once. It is stopped before its action, so that an
+    // action that runs a modal loop cannot see the same timer fire again and
+    // an action may request its own timer anew.
+    stopTimer(timerID);
+
+    const auto due = dueTimes.find(timerID);
+    if (due != dueTimes.end())
+    {
+        const auto remaining = (int) (due->second - juce::Time::getMillisecondCounter());
+        if (remaining > 0)
+        {
+            startTimer(timerID, remaining);
+            return;
+        }
+        dueTimes.erase(due);
+    }
+
+    switch (timerID)
+    {
+        case timerStatusRefresh:
+            runStatusRefresh();
+            break;
+
+        case timerMainRefresh:
+            refreshMainComponent();
+            break;
+
+        case timerPresetRefresh:
+            // The DWQ and HMQ preset pages renew their button texts here once
+            // those pages exist; the other models do nothing.
+            break;
+
+        case eREQID_DISCONNECT_STARTUP:
+            runPostConnectSetup();
+            break;
+
+        case eREQID_DELAYED_SYNCRONIZE:
+            runDelayedSynchronize();
+            break;
+
+        case timerReceiveChainEnd:
+            break;
+
+        case eREQID_BLANKPROG_CHECK:
+            runBlankProgramCheck();
+            break;
+
+        case eREQID_MODEREQUEST_TIMEOUT:
+            runModeRequestTimeout();
+            break;
+
+        case timerAnotherInstance:
+            if (auto* host = Host::getInstance())
+                host->handleAnotherInstanceFinishedMessage();
+            break;
+
+        default:
+            break;
+    }
+}
+
+void ActionManager::handleMessage(const juce::Message& message)
+{
+    // The notices posted here (9 device answered, 11 custom bulk receive
+    // complete, 17 audio-EQ bulk receive complete) need no action; the
+    // receiver of a directly posted message deletes its record.
+    if (auto* myMessage = dynamic_cast<const MyMessage*>(&message))
+        const_cast<MyMessage*>(myMessage)->deleteRecord();
+}
+
+bool ActionManager::executeQuit(int model)
+{
+    juce::ignoreUnused(model);
+    return true;
+}
+
+void ActionManager::refreshMainComponent()
+{
+    auto* host = Host::getInstance();
+    if (host == nullptr)
+        return;
+
+    auto* guiManager = host->getMasterGuiManager();
+    auto* window = guiManager != nullptr ? guiManager->getMainWindow() : nullptr;
+    auto* main = window != nullptr ? window->getMainComponent() : nullptr;
+    if (main != nullptr)
+        main->changeListenerCallback(host->getMidiManager());
+}
+
+// ---------------------------------------------------------------------------
+// Actions that wait for the connection manager and the data centres.
+
+void ActionManager::runStatusRefresh()
+{
+    // To come: MIDI manager change message, main component refresh, the
+    // quit request, Host's change message.
+    juce::Logger::writeToLog("ActionManager::timerCallback() status refresh");
+}
+
+void ActionManager::runPostConnectSetup()
+{
+    // To come: with a data centre, the per-model set-up (mode, destination
+    // program, backup replay) and timer 2.
+    juce::Logger::writeToLog("ActionManager::timerCallback(eREQID_DISCONNECT_STARTUP)");
+}
+
+void ActionManager::runDelayedSynchronize()
+{
+    // A synchronisation supersedes a post-connect set-up still waiting.
+    if (isTimerRunning(eREQID_DISCONNECT_STARTUP))
+    {
+        stopTimer(eREQID_DISCONNECT_STARTUP);
+        juce::Logger::writeToLog("Application::timerCallback() timer(eREQID_DISCONNECT_STARTUP) stopped");
+    }
+
+    // To come: with connected devices, the mode request and timer 13.
+    juce::Logger::writeToLog("ActionManager::timerCallback(eREQID_DELAYED_SYNCRONIZE) no connected device list");
+}
+
+void ActionManager::runBlankProgramCheck()
+{
+    // To come: on the Orva models with no file tab open, New File.
+    juce::Logger::writeToLog("ActionManager::timerCallback(eREQID_BLANKPROG_CHECK)");
+}
+
+void ActionManager::runModeRequestTimeout()
+{
+    juce::Logger::writeToLog("ActionManager::timerCallback() eREQID_MODEREQUEST_TIMEOUT\n");
+    // To come: while connected, the reconnect scan and the cable-removed
+    // handling of the connection manager.
+}
