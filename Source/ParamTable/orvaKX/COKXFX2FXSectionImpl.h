@@ -1,26 +1,13 @@
 #pragma once
 
-#include "ParamTable/CFXSectionImpl.h"
-
-#include <cstdint>
-
-class COrvaUserEditSectionBase;
+#include "ParamTable/COrvaFX2FXSectionBase.h"
 
 namespace orvaKX
 {
-// The FX2 (delay/reverb) module of a program, per FX2 type. A type change
-// sets TIME to the type's usual value.
-class COKXFX2FXSectionImpl : public CFXSectionImpl
+// The FX2 (delay/reverb) module of an Orva KX program.
+class COKXFX2FXSectionImpl : public COrvaFX2FXSectionBase
 {
 public:
     explicit COKXFX2FXSectionImpl(COrvaUserEditSectionBase& program);
-
-    void OnParamChanged(int id, eChgSource source) override;
-
-    // TIME written on a change to each FX2 type (clamped to its range).
-    static const uint32_t m_SpeedAdjustTable[8];
-
-private:
-    COrvaUserEditSectionBase& program;
 };
 } // namespace orvaKX
