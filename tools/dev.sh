@@ -43,8 +43,14 @@ case "${1:-}" in
   test)
     install_missing
     configure_and_build
-    cd "$build"
-    xvfb-run -a -s "-screen 0 1280x800x24" ctest --output-on-failure -j "$(nproc)"
+    (cd "$build" && xvfb-run -a -s "-screen 0 1280x800x24" ctest --output-on-failure -j "$(nproc)")
+    # The same tests once more in a build with AddressSanitizer and
+    # UndefinedBehaviorSanitizer (JUCE's own leak detector covers leaks).
+    asan="${build}-asan"
+    cmake -S "$here" -B "$asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRIGSMITH_SANITIZE=ON
+    cmake --build "$asan" -j "$(nproc)"
+    (cd "$asan" && ASAN_OPTIONS=detect_leaks=0 \
+      xvfb-run -a -s "-screen 0 1280x800x24" ctest --output-on-failure -j "$(nproc)")
     ;;
   *)
     echo "usage: $0 run|test" >&2
