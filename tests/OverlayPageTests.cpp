@@ -118,6 +118,7 @@ TEST_F(OverlayPages, OnlyOneOverlayAtATimeCentredOverABackdrop)
     EXPECT_EQ(holder->getBounds(), main->getLocalBounds());
     auto* page = holder->getContent();
     EXPECT_EQ(page->getBounds().getCentre(), main->getLocalBounds().getCentre());
+    EXPECT_TRUE(testing_support::saveScreenshot(*main, "main-with-about-overlay").existsAsFile());
 
     // A second request while a page is shown is ignored, for any page.
     manager->showUSBRoutingSelect();

@@ -25,3 +25,23 @@ inline void pumpFor(int ms)
     juce::MessageManager::getInstance()->runDispatchLoopUntil(ms);
 }
 } // namespace testing_support
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+namespace testing_support
+{
+// Writes a PNG of what the component renders to the build's screenshot
+// folder, for a person to look at; returns the file.
+inline juce::File saveScreenshot(juce::Component& component, const juce::String& name)
+{
+    const juce::File folder(RIGSMITH_SCREENSHOT_DIR);
+    folder.createDirectory();
+    auto file = folder.getChildFile(name + ".png");
+    file.deleteFile();
+    const auto image = component.createComponentSnapshot(component.getLocalBounds());
+    juce::FileOutputStream out(file);
+    if (out.openedOk())
+        juce::PNGImageFormat().writeImageToStream(image, out);
+    return file;
+}
+} // namespace testing_support
