@@ -8,6 +8,11 @@
 
 namespace
 {
+juce::JUCEApplicationBase* noApplication()
+{
+    return nullptr;
+}
+
 class JuceEnvironment : public ::testing::Environment
 {
 public:
@@ -19,6 +24,11 @@ public:
         preferencesFolder = juce::File::createTempFile("rigsmith-prefs");
         preferencesFolder.createDirectory();
         PreferencesData::setApplicationDataFolder(preferencesFolder);
+        // Run the framework as it runs in the application: among other things
+        // it then installs its X error handlers, so that an X error caused by
+        // another process's window going away (tests run side by side on one
+        // display) is logged instead of ending the test process.
+        juce::JUCEApplicationBase::createInstance = &noApplication;
         initialiser = std::make_unique<juce::ScopedJuceInitialiser_GUI>();
     }
     void TearDown() override
