@@ -116,7 +116,10 @@ void ActionManager::handleMessage(const juce::Message& message)
     // complete, 17 audio-EQ bulk receive complete) need no action; the
     // receiver of a directly posted message deletes its record.
     if (auto* myMessage = dynamic_cast<const MyMessage*>(&message))
+    {
+        juce::Logger::writeToLog("ActionManager::handleMessage(" + juce::String(myMessage->getId()) + ")");
         const_cast<MyMessage*>(myMessage)->deleteRecord();
+    }
 }
 
 bool ActionManager::executeQuit(int model)
