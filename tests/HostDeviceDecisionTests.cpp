@@ -8,6 +8,7 @@
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
 #include "Core/SupportedModels.h"
+#include "DataCenter/DataCenter.h"
 #include "GUI/MainComponent.h"
 #include "support/MidiTestSupport.h"
 #include "support/SettlingClock.h"
@@ -92,8 +93,13 @@ TEST_F(HostFixture, OneAmplifierIsConnected)
     EXPECT_TRUE(host->getMidiManager()->isMIDIOutPortOpen());
     EXPECT_EQ(host->getMidiManager()->getMIDIOutPortIndex(), ports.getOutputNames().indexOf(amp.getPortName()));
     EXPECT_EQ(host->getMidiManager()->getSendModel(), 2);
-    // The scan ports were closed at the end of the scan.
-    EXPECT_EQ(host->getMidiManager()->getNumListeners(), 0);
+    // The scan ports were closed at the end of the scan; the only listener
+    // left is the connected model's data centre.
+    EXPECT_EQ(host->getMidiManager()->getNumListeners(), 1);
+    auto* dataCenter = host->getDeviceEnvironment()->getDataCenter();
+    ASSERT_NE(dataCenter, nullptr);
+    EXPECT_TRUE(dataCenter->isConnected());
+    EXPECT_NE(host->getAudioEQManager(), nullptr);
 }
 
 TEST_F(HostFixture, TwoAmplifiersWaitForTheUsersChoice)

@@ -2,6 +2,9 @@
 
 #include "Action/MidiManager.h"
 #include "Application/Host.h"
+#include "Common/DeviceEnvironment.h"
+#include "Core/ConnectedDeviceInfoList.h"
+#include "DataCenter/DataCenter.h"
 #include "Core/MessageIds.h"
 #include "Core/MyMessage.h"
 #include "GUI/MainComponent.h"
@@ -113,7 +116,10 @@ void ActionManager::handleMessage(const juce::Message& message)
     // complete, 17 audio-EQ bulk receive complete) need no action; the
     // receiver of a directly posted message deletes its record.
     if (auto* myMessage = dynamic_cast<const MyMessage*>(&message))
+    {
+        juce::Logger::writeToLog("ActionManager::handleMessage(" + juce::String(myMessage->getId()) + ")");
         const_cast<MyMessage*>(myMessage)->deleteRecord();
+    }
 }
 
 bool ActionManager::executeQuit(int model)
@@ -161,8 +167,33 @@ void ActionManager::runDelayedSynchronize()
         juce::Logger::writeToLog("Application::timerCallback() timer(eREQID_DISCONNECT_STARTUP) stopped");
     }
 
-    // To come: with connected devices, the mode request and timer 13.
-    juce::Logger::writeToLog("ActionManager::timerCallback(eREQID_DELAYED_SYNCRONIZE) no connected device list");
+    auto* list = ConnectedDeviceInfoList::instance();
+    if (list == nullptr || list->getNumDevices() == 0)
+        return;
+
+    juce::Logger::writeToLog("ActionManager::timerCallback(eREQID_DELAYED_SYNCRONIZE)");
+
+    auto* host = Host::getInstance();
+    auto* midi = host != nullptr ? host->getMidiManager() : nullptr;
+    auto* environment = host != nullptr ? host->getDeviceEnvironment() : nullptr;
+    if (midi == nullptr || environment == nullptr)
+        return;
+
+    const int model = environment->getDeviceInfo().model;
+    if (model < 0 || model > 5)
+        return;
+
+    // The receive chain counts user programs from the model's first one.
+    midi->setSequenceCounter(model >= 2 ? 0 : (model == 1 ? 60 : 11));
+    midi->setSynchronised(false);
+    if (auto* dataCenter = environment->getDataCenter())
+        dataCenter->setSynchronised(false);
+    midi->setSyncRunning(true);
+    midi->setBulkReceive(false);
+    juce::Logger::writeToLog(model >= 2 ? "eREQID_DELAYED_SYNCRONIZE => eREQID_MODEREQUEST_TIMEOUT setting"
+                                        : "=> eREQID_MODEREQUEST_TIMEOUT setting");
+    setTimerEventReq(eREQID_MODEREQUEST_TIMEOUT, 2000, 0);
+    midi->sendModeRequest();
 }
 
 void ActionManager::runBlankProgramCheck()

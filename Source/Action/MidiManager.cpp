@@ -1,6 +1,9 @@
 #include "Action/MidiManager.h"
 
 #include "Action/midiutils.h"
+#include "Application/Host.h"
+#include "Common/DeviceEnvironment.h"
+#include "DataCenter/DataCenter.h"
 #include "Platform/MessageThreadWait.h"
 #include "Platform/RSClock.h"
 
@@ -26,6 +29,12 @@ bool isModel(int modelId) noexcept
 bool isOrva(int modelId) noexcept
 {
     return modelId >= 2 && modelId <= 5;
+}
+
+DataCenter* currentDataCenter()
+{
+    auto* environment = getCurrentDeviceEnvironment();
+    return environment != nullptr ? environment->getDataCenter() : nullptr;
 }
 } // namespace
 
@@ -369,4 +378,36 @@ void MidiManager::sendCustomBufDump(int slot)
     const int header = Make_sendCustomAmpFXDump_header(buf, slot);
     if (header > 0)
         sendHeaderWithData(buf, header, dataCentreCustomBuf(slot), programSize);
+}
+
+// The current data centre's buffers ------------------------------------------
+
+const unsigned char* MidiManager::dataCentreEditBuf() const
+{
+    auto* dc = currentDataCenter();
+    return dc != nullptr ? dc->getEditBuf() : nullptr;
+}
+
+const unsigned char* MidiManager::dataCentreRAMProg(int index) const
+{
+    auto* dc = currentDataCenter();
+    return dc != nullptr ? dc->getRAMProgPtr(index) : nullptr;
+}
+
+const unsigned char* MidiManager::dataCentreROMProg(int index) const
+{
+    auto* dc = currentDataCenter();
+    return dc != nullptr ? dc->getROMProgPtr(index) : nullptr;
+}
+
+const unsigned char* MidiManager::dataCentreAudioEQBuf(int slot) const
+{
+    auto* dc = currentDataCenter();
+    return dc != nullptr ? dc->getAudioEQBuf(slot) : nullptr;
+}
+
+const unsigned char* MidiManager::dataCentreCustomBuf(int slot) const
+{
+    auto* dc = currentDataCenter();
+    return dc != nullptr ? dc->getCustomBuf(slot) : nullptr;
 }

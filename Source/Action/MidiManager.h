@@ -117,14 +117,13 @@ private:
     bool sendHeaderWithData(unsigned char* buf, int headerLength, const unsigned char* data, int dataLength);
     void pause(int ms);
 
-    // The data of the Host's current device environment's data centre. Data
-    // centres are not built yet: until then there is no data and the dump
-    // operations send nothing.
-    const unsigned char* dataCentreEditBuf() const { return nullptr; }
-    const unsigned char* dataCentreRAMProg(int /*index*/) const { return nullptr; }
-    const unsigned char* dataCentreROMProg(int /*index*/) const { return nullptr; }
-    const unsigned char* dataCentreAudioEQBuf(int /*slot*/) const { return nullptr; }
-    const unsigned char* dataCentreCustomBuf(int /*slot*/) const { return nullptr; }
+    // The data of the Host's current device environment's data centre; null
+    // when there is none (the dump operations then send nothing).
+    const unsigned char* dataCentreEditBuf() const;
+    const unsigned char* dataCentreRAMProg(int index) const;
+    const unsigned char* dataCentreROMProg(int index) const;
+    const unsigned char* dataCentreAudioEQBuf(int slot) const;
+    const unsigned char* dataCentreCustomBuf(int slot) const;
 
     std::atomic<int> sendModel { -1 };
 

@@ -13,6 +13,8 @@
 #include "Core/MessageIds.h"
 #include "Core/SupportedFileFormats.h"
 #include "Core/SupportedModels.h"
+#include "DataCenter/DataCenter.h"
+#include "EQ/CAudioEQManager.h"
 #include "GUI/FontLibrary.h"
 #include "GUI/ImageResourceManager.h"
 #include "GUI/MasterGuiController.h"
@@ -391,20 +393,28 @@ void Host::handleChangeDeviceEnvironmentMessage(DeviceInfo* infoToDelete)
     {
         if (midiManager != nullptr)
             midiManager->setModel(model);
-        // For models 2 to 5 the audio-EQ manager is set here once it exists.
+        if (model >= 2 && model <= 5)
+            audioEQManager = CAudioEQManager::getInstance();
         int family = 0, member = 0;
         if (stateHolder != nullptr && StateHolder::codesForModel(model, family, member))
         {
             stateHolder->familyCode = family;
             stateHolder->memberCode = member;
         }
-        // With a data centre: register its MIDI listener and mark it
-        // connected (data centres are not built yet).
+        if (deviceEnvironment != nullptr)
+            if (auto* dataCenter = deviceEnvironment->getDataCenter())
+            {
+                if (auto* listener = dynamic_cast<CRSMidiListener*>(dataCenter); listener != nullptr && midiManager != nullptr)
+                    midiManager->AddListener(listener);
+                dataCenter->setConnected(true);
+            }
     }
     else if (deviceEnvironment != nullptr && midiManager != nullptr)
     {
         // Edited offline: the model is set, no synchronisation starts.
         midiManager->setModel(model);
+        if (model >= 2 && model <= 5)
+            audioEQManager = CAudioEQManager::getInstance();
     }
 
     // The post-connect timer (which also clears the resynchronise-pending

@@ -1,5 +1,10 @@
 #include "Common/DeviceEnvironment.h"
 
+#include "Action/CRSMidiListener.h"
+#include "Action/MidiManager.h"
+#include "Application/Host.h"
+#include "DataCenter/DataCenter.h"
+
 #include "Core/ConnectedDeviceInfoList.h"
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
@@ -20,9 +25,21 @@ DeviceEnvironment::~DeviceEnvironment()
         bus->removeListener(this);
 
     // The connection manager, the GUI controller and the data centre are
-    // owned here and deleted in that order. None of the three kinds is built
-    // yet, so the builder always leaves them null.
-    jassert(connectionManager == nullptr && guiController == nullptr && dataCenter == nullptr);
+    // owned here and deleted in that order. The connection manager and the
+    // GUI controller kinds are not built yet, so the builder leaves them null.
+    jassert(connectionManager == nullptr && guiController == nullptr);
+
+    if (dataCenter != nullptr)
+    {
+        // No MIDI message may reach the data centre once it is gone:
+        // RemoveListener returns when no dispatch can still call it.
+        if (auto* listener = dynamic_cast<CRSMidiListener*>(dataCenter))
+            if (auto* host = Host::getInstance())
+                if (auto* midi = host->getMidiManager())
+                    midi->RemoveListener(listener);
+        delete dataCenter;
+        dataCenter = nullptr;
+    }
 }
 
 void DeviceEnvironment::handleMessage(const juce::Message& message)

@@ -1,6 +1,9 @@
 #include "Common/DeviceEnvironmentBuilder.h"
 
+#include "Application/Host.h"
 #include "Common/DeviceEnvironment.h"
+#include "OrvaKX/OKXDataCenter.h"
+#include "OrvaPW/OPWDataCenter.h"
 
 DeviceEnvironment* DeviceEnvironmentBuilder::createDeviceEnvironment(const DeviceInfo& info)
 {
@@ -16,40 +19,43 @@ DeviceEnvironment* DeviceEnvironmentBuilder::createDeviceEnvironment(const Devic
     }
 }
 
-// The data centres (DWQ, HMQ, OKX for models 2 and 4, OPW for 3 and 5) are
-// made and initialised with the Host in makeEnvironment once they exist.
+// The Orva data centres serve the wired and the wireless variant alike
+// (OKX for models 2 and 4, OPW for 3 and 5); the DWQ and HMQ environments
+// carry no data centre yet.
 DeviceEnvironment* DeviceEnvironmentBuilder::createDWQDeviceEnvironment(const DeviceInfo& info)
 {
-    return makeEnvironment(info, 0x32, 0);
+    return makeEnvironment(info, nullptr, 0x32, 0);
 }
 
 DeviceEnvironment* DeviceEnvironmentBuilder::createHMQDeviceEnvironment(const DeviceInfo& info)
 {
-    return makeEnvironment(info, 0x34, 0);
+    return makeEnvironment(info, nullptr, 0x34, 0);
 }
 
 DeviceEnvironment* DeviceEnvironmentBuilder::createOKXNBTDeviceEnvironment(const DeviceInfo& info)
 {
-    return makeEnvironment(info, 0x41, 0);
+    return makeEnvironment(info, new OKXDataCenter(), 0x41, 0);
 }
 
 DeviceEnvironment* DeviceEnvironmentBuilder::createOPWNBTDeviceEnvironment(const DeviceInfo& info)
 {
-    return makeEnvironment(info, 0x41, 8);
+    return makeEnvironment(info, new OPWDataCenter(), 0x41, 8);
 }
 
 DeviceEnvironment* DeviceEnvironmentBuilder::createOKXlynDeviceEnvironment(const DeviceInfo& info)
 {
-    return makeEnvironment(info, 0x41, 16);
+    return makeEnvironment(info, new OKXDataCenter(), 0x41, 16);
 }
 
 DeviceEnvironment* DeviceEnvironmentBuilder::createOPWlynDeviceEnvironment(const DeviceInfo& info)
 {
-    return makeEnvironment(info, 0x41, 24);
+    return makeEnvironment(info, new OPWDataCenter(), 0x41, 24);
 }
 
-DeviceEnvironment* DeviceEnvironmentBuilder::makeEnvironment(const DeviceInfo& info, unsigned char modelByte,
-                                                             unsigned char memberByte)
+DeviceEnvironment* DeviceEnvironmentBuilder::makeEnvironment(const DeviceInfo& info, DataCenter* dataCenter,
+                                                             unsigned char modelByte, unsigned char memberByte)
 {
-    return new DeviceEnvironment(info, nullptr, nullptr, nullptr, modelByte, memberByte);
+    if (dataCenter != nullptr)
+        dataCenter->Init(Host::getInstance());
+    return new DeviceEnvironment(info, dataCenter, nullptr, nullptr, modelByte, memberByte);
 }

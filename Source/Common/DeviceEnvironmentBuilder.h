@@ -1,5 +1,6 @@
 #pragma once
 
+class DataCenter;
 class DeviceEnvironment;
 class DeviceInfo;
 
@@ -18,7 +19,8 @@ public:
     static DeviceEnvironment* createOPWlynDeviceEnvironment(const DeviceInfo& info);
 
 private:
-    // Wraps the model's data centre and the record in a new environment.
-    static DeviceEnvironment* makeEnvironment(const DeviceInfo& info, unsigned char modelByte,
-                                              unsigned char memberByte);
+    // Initialises the model's data centre (may be null) with the Host and
+    // wraps it with the record in a new environment, which owns it.
+    static DeviceEnvironment* makeEnvironment(const DeviceInfo& info, DataCenter* dataCenter,
+                                              unsigned char modelByte, unsigned char memberByte);
 };
