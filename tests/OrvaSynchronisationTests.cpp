@@ -23,6 +23,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+
 using Bytes = SimulatedAmplifier::Bytes;
 using testing_support::pumpFor;
 using testing_support::pumpUntil;
@@ -247,8 +249,35 @@ TEST_F(SyncFixture, DisconnectClearsTheSynchronisedFlag)
 // Not a timed test: run with --gtest_also_run_disabled_tests to see the
 // figures. Real pauses; the ratio of the whole chain to the sum of its
 // pauses shows the decoder's own overhead.
+namespace juce
+{
+// The framework's own step of its message loop: dispatches one message,
+// waiting for one unless told to return at once.
+bool dispatchNextMessageOnSystemQueue(bool returnIfNoPendingMessages);
+} // namespace juce
+
 TEST_F(SyncFixture, DISABLED_BenchmarkSynchronisationAgainstItsPauses)
 {
+    // Times the chain itself, on the MIDI input thread: from the mode reply
+    // (the first answer after the mode request) to the last audio-EQ slot
+    // reply. The pauses between them are the floor; timer and message-loop
+    // latencies before the chain starts are not part of it.
+    struct ChainTimer : CRSMidiListener
+    {
+        void OnRSMidiListenerRcvSysExMessage(MidiManager*, MidiInputPort*, const juce::MidiMessage& m) override
+        {
+            if (! m.isSysEx() || m.getSysExDataSize() < 6)
+                return;
+            const auto now = juce::Time::getMillisecondCounterHiRes();
+            const auto function = m.getSysExData()[5];
+            if (function == 0x42 && first.load() == 0.0)
+                first = now;
+            if (function == 0x4D)
+                last = now;
+        }
+        std::atomic<double> first { 0.0 }, last { 0.0 };
+    };
+
     for (int model : { 2, 4 })
     {
         SimulatedAmplifier amp(ports, model);
@@ -260,21 +289,28 @@ TEST_F(SyncFixture, DISABLED_BenchmarkSynchronisationAgainstItsPauses)
         {
             RecordingClock realClock(true);
             auto* midi = host->getMidiManager();
+            ChainTimer timer;
+            midi->AddListener(&timer);
             amp.clearRecords();
-            // From the timer's due time to the last EQ slot decoded, polled
-            // in 1 ms steps of the message loop.
-            const auto start = juce::Time::getMillisecondCounterHiRes() + 1.0;
             host->getActionManager()->setTimerEventReq(ActionManager::eREQID_DELAYED_SYNCRONIZE, 1, 0);
+            // The message loop waits for messages as the application's does
+            // (blocked until one arrives), not in the 1 ms sleeps of the test
+            // helpers, which would delay every message-manager lock the
+            // decoder takes.
             bool started = false;
-            while (juce::Time::getMillisecondCounterHiRes() - start < 10000.0)
+            const auto deadline = juce::Time::getMillisecondCounterHiRes() + 10000.0;
+            while (juce::Time::getMillisecondCounterHiRes() < deadline)
             {
-                juce::MessageManager::getInstance()->runDispatchLoopUntil(1);
+                juce::dispatchNextMessageOnSystemQueue(true);
                 started = started || midi->isSyncRunning();
                 if (started && ! midi->isSyncRunning())
                     break;
+                if (started)
+                    juce::dispatchNextMessageOnSystemQueue(false);
             }
+            midi->RemoveListener(&timer);
             ASSERT_TRUE(started && ! midi->isSyncRunning());
-            total += juce::Time::getMillisecondCounterHiRes() - start;
+            total += timer.last.load() - timer.first.load();
             for (int ms : realClock.getPauses())
                 floor += ms;
         }
