@@ -3,6 +3,8 @@
 #include "Action/ActionManager.h"
 #include "Action/MidiManager.h"
 #include "Application/Host.h"
+#include "Common/DeviceEnvironment.h"
+#include "DataCenter/DataCenter.h"
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
 #include "DWQ/DWQ_PrefsDefine.h"
@@ -178,6 +180,17 @@ void Application::shutdown()
             midi->setBulkReceive(false);
             midi->setBulkTransmit(false);
             midi->setAudioEQBulkReceive(false);
+        }
+
+        // The edit, global and audio-EQ buffers are kept for the next start.
+        if (auto* environment = host->getDeviceEnvironment())
+        {
+            if (auto* dataCenter = environment->getDataCenter())
+            {
+                dataCenter->BackupEditBuf();
+                dataCenter->BackupGlobalBuf();
+                dataCenter->BackupCurAudioEQBuf();
+            }
         }
     }
 
