@@ -1,0 +1,536 @@
+#include "DWQ/DWQDataCenter.h"
+
+#include "Action/ActionManager.h"
+#include "Action/MidiManager.h"
+#include "Action/midiutils.h"
+#include "Application/Host.h"
+#include "Application/StateHolder.h"
+#include "Core/MessageEngine.h"
+#include "Core/MessageIds.h"
+#include "DWQ/DWQPresetROMProg.h"
+#include "GUI/MainComponent.h"
+#include "GUI/MainWindow.h"
+#include "GUI/MasterGuiManager.h"
+#include "Platform/RSClock.h"
+
+#include <cstring>
+
+namespace DWQ
+{
+sEditBuf m_sRAMProgDataN[8];
+} // namespace DWQ
+
+DWQ::sEditBuf DWQDataCenter::m_sEditBuf;
+DWQ::sEditBuf DWQDataCenter::m_sBkEditBuf;
+juce::String DWQDataCenter::sFileName[3];
+const char* const DWQDataCenter::receivingText = "RECEIVED...";
+
+namespace
+{
+// Function codes of the amplifier's messages.
+enum Function : int
+{
+    fnCurProgDump = 0x40,
+    fnParamChange = 0x41,
+    fnMode = 0x42,
+    fnProgDump = 0x4C,
+    fnModeNotice = 0x4E,
+    fnProgStored = 0x21,
+    fnWriteAck = 0x23,
+    fnTransferStopped = 0x24
+};
+
+constexpr int modelByte = 0x32;
+
+// Raw message positions (F0 at 0): the function byte and its arguments.
+constexpr int posFunction = 6;
+constexpr int posArgs = 7;
+
+constexpr int packedSize(int n) { return n + (n + 6) / 7; }
+constexpr int packedProgram = packedSize(DWQDataCenter::recordSize); // 35
+static_assert(packedProgram - (packedProgram + 7) / 8 <= DWQDataCenter::scratchSize, "a program fits the scratch");
+
+constexpr int pauseProgram = 1;
+
+// Program numbers: user programs follow the presets; the receive chain
+// ends after the last user program.
+constexpr int firstUser = DWQDataCenter::numPresets;                 // 11
+constexpr int chainEnd = firstUser + DWQDataCenter::numUser;         // 19
+
+constexpr int idProgName = (int) 0xFFFF0000;
+
+// Record bytes of the module types.
+constexpr int byteModType = 23;
+constexpr int byteDlyRevType = 26;
+
+Host* currentHost() { return Host::getInstance(); }
+
+ActionManager* actionManager()
+{
+    auto* host = currentHost();
+    return host != nullptr ? host->getActionManager() : nullptr;
+}
+
+void requestTimer(int id, int ms)
+{
+    if (auto* actions = actionManager())
+        actions->setTimerEventReq(id, ms, 0);
+}
+
+void setCurrentProgramState(int program)
+{
+    if (auto* host = currentHost())
+        if (auto* state = host->getStateHolder())
+        {
+            state->currentProgram = program;
+            state->deselectedProgram = -1;
+        }
+}
+
+// Fills the class statics from the initial program when the program starts.
+const bool staticsFilled = [] {
+    std::memcpy(DWQDataCenter::m_sEditBuf.bytes, DWQ::m_InitProgData, DWQDataCenter::recordSize);
+    DWQDataCenter::m_sBkEditBuf = DWQDataCenter::m_sEditBuf;
+    for (auto& record : DWQ::m_sRAMProgDataN)
+        record = DWQDataCenter::m_sEditBuf;
+    return true;
+}();
+} // namespace
+
+DWQDataCenter::DWQDataCenter()
+    : DataCenter(DataCenter::numberingForModel(0))
+{
+    juce::ignoreUnused(staticsFilled);
+    DWQ::Load_DWQPresetROMProg();
+}
+
+DWQDataCenter::~DWQDataCenter() = default;
+
+void DWQDataCenter::Init(Host* hostToUse)
+{
+    host = hostToUse;
+    userEditSection.Init(hostToUse, &m_sEditBuf);
+}
+
+// Buffers ----------------------------------------------------------------------
+
+void DWQDataCenter::setEditBuf(unsigned char* record)
+{
+    if (record != nullptr && record != m_sEditBuf.bytes)
+        std::memmove(m_sEditBuf.bytes, record, recordSize);
+}
+
+void DWQDataCenter::UpdateEditBuf(void* record)
+{
+    if (record == nullptr)
+        return;
+    setEditBuf(static_cast<unsigned char*>(record));
+
+    // The zone switches follow the loaded program; the remembered types only
+    // change to a type that is on.
+    const unsigned char modType = m_sEditBuf.bytes[byteModType];
+    const unsigned char dlyRevType = m_sEditBuf.bytes[byteDlyRevType];
+    userEditSection.setStateByte(1, modType != 0 ? 1 : 0);
+    userEditSection.setStateByte(2, dlyRevType != 0 ? 1 : 0);
+    if (modType != 0)
+        userEditSection.setStateByte(3, modType);
+    if (dlyRevType != 0)
+        userEditSection.setStateByte(4, dlyRevType);
+
+    userEditSection.OnReinitialized();
+}
+
+unsigned char* DWQDataCenter::getROMProgPtr(int preset) const
+{
+    return preset >= 0 && preset < numPresets ? DWQ::m_sROMProgDataN[preset].bytes : nullptr;
+}
+
+unsigned char* DWQDataCenter::getRAMProgPtr(int user) const
+{
+    return user >= 0 && user < numUser ? DWQ::m_sRAMProgDataN[user].bytes : nullptr;
+}
+
+void DWQDataCenter::setRAMProgram(int user, void* record)
+{
+    if (record != nullptr && user >= 0 && user < numUser)
+        std::memmove(DWQ::m_sRAMProgDataN[user].bytes, record, recordSize);
+}
+
+unsigned char* DWQDataCenter::getFileProgPtr(int tab, int index) const
+{
+    if (tab < 0 || tab >= ProgramNumbering::numTabs || index < 0 || index >= programsPerTab)
+        return nullptr;
+    return const_cast<unsigned char*>(fileReadBuf) + (tab * programsPerTab + index) * recordSize;
+}
+
+juce::String DWQDataCenter::getFileName(int tab)
+{
+    return tab >= 0 && tab < ProgramNumbering::numTabs ? sFileName[tab] : juce::String("-");
+}
+
+void DWQDataCenter::setFileName(int tab, juce::String name)
+{
+    if (tab >= 0 && tab < ProgramNumbering::numTabs)
+        sFileName[tab] = name;
+}
+
+void DWQDataCenter::setCurProgName(juce::String name)
+{
+    while (name.length() < 16)
+        name += " ";
+    juce::String text;
+    for (int i = 0; i < name.length(); ++i)
+    {
+        const auto c = name[i];
+        text += (i < 16 && (c < 32 || c > 126)) ? (juce::juce_wchar) ' ' : c;
+    }
+    userEditSection.PutParamSEx(idProgName, text.toRawUTF8(), 255, CHGSRC_CONTROL);
+}
+
+void DWQDataCenter::BackupEditBuf() { std::memcpy(m_sBkEditBuf.bytes, m_sEditBuf.bytes, recordSize); }
+void DWQDataCenter::RestoreEditBuf() { std::memcpy(m_sEditBuf.bytes, m_sBkEditBuf.bytes, recordSize); }
+
+// Receive callbacks --------------------------------------------------------------
+
+int DWQDataCenter::OnRcvCurProgDump(MidiManager* midi, const void* data, unsigned size)
+{
+    if (data == nullptr || size < (unsigned) recordSize)
+        return 0;
+    UpdateEditBuf(const_cast<void*>(data));
+    if (midi != nullptr && midi->isBulkReceive())
+        setCurProgNo(0, 0);
+    if (midi != nullptr)
+        midi->sendChangeMessage();
+    userEditSection.OnReinitialized();
+    return 0;
+}
+
+int DWQDataCenter::OnRcvParamChange(MidiManager* midi, unsigned char hi, int lo, int value)
+{
+    if (! acceptsUnsolicited(midi))
+        return 0;
+    userEditSection.OnRcvMIDIParam(hi * 256 + lo, value, CHGSRC_DEVICE);
+    return 0;
+}
+
+int DWQDataCenter::OnRcvModeChange(MidiManager*, unsigned char, int number)
+{
+    const int total = numPresets + numUser;
+    const int program = ((number % total) + total) % total;
+    setCurProgNo(program);
+    setCurrentProgramState(program);
+    requestTimer(ActionManager::timerStatusRefresh, 200);
+    return 0;
+}
+
+int DWQDataCenter::OnRcvProgramChange(MidiManager* midi, int n, unsigned char, unsigned char)
+{
+    if (n == iCurProgNo)
+        return 0;
+
+    // Only a program that exists: a preset, a user program, or one of an
+    // open file tab.
+    const bool file = numbering.isFile(n) && numbering.tabOf(n) < fileCount;
+    if (! numbering.isPreset(n) && ! numbering.isUser(n) && ! file)
+    {
+        juce::Logger::writeToLog("DWQDataCenter::OnRcvProgramChange: ignored, program " + juce::String(n)
+                                 + " is no preset, no user program and no program of an open file tab");
+        return 0;
+    }
+
+    setCurProgNo(n);
+    setCurrentProgramState(n);
+
+    unsigned char copy[recordSize];
+    if (numbering.isPreset(n))
+    {
+        std::memcpy(copy, getROMProgPtr(n), recordSize);
+        UpdateEditBuf(copy);
+    }
+    else if (numbering.isUser(n))
+    {
+        std::memcpy(copy, getRAMProgPtr(n - firstUser), recordSize);
+        iUserDestProg = n;
+        UpdateEditBuf(copy);
+    }
+    else
+    {
+        {
+            const juce::ScopedReadLock lock(fileTabLock);
+            std::memcpy(copy, getFileProgPtr(numbering.tabOf(n), numbering.indexInTab(n)), recordSize);
+        }
+        UpdateEditBuf(copy);
+    }
+
+    if (midi != nullptr)
+        midi->sendChangeMessage();
+    requestTimer(ActionManager::timerMainRefresh, 1);
+    return 0;
+}
+
+// Decoder ------------------------------------------------------------------------
+
+void DWQDataCenter::OnRSMidiListenerRcvSysExMessage(MidiManager* midi, MidiInputPort*, const juce::MidiMessage& message)
+{
+    if (midi == nullptr)
+        return;
+
+    // The whole message is handled as one step of the message thread, so the
+    // views never see buffers, sections or transfer flags half updated.
+    const juce::MessageManagerLock lock;
+
+    if (message.isSysEx())
+        decodeSysEx(midi, message.getRawData(), message.getRawDataSize());
+    else
+        decodeShortMessage(midi, message);
+}
+
+void DWQDataCenter::decodeSysEx(MidiManager* midi, const juce::uint8* raw, int size)
+{
+    if (size < posArgs || raw[1] != 0x42 || raw[3] != 0x00 || raw[4] != 0x01 || raw[5] != modelByte)
+        return;
+
+    // The data bytes end before the closing F7.
+    const int end = raw[size - 1] == 0xF7 ? size - 1 : size;
+    const int function = raw[posFunction];
+    auto needs = [&](int bytesFromArgs) {
+        if (end - posArgs >= bytesFromArgs)
+            return true;
+        logIgnored("function 0x" + juce::String::toHexString(function) + " too short: "
+                   + juce::String(end - posArgs) + " of " + juce::String(bytesFromArgs) + " bytes");
+        return false;
+    };
+    auto arg = [&](int k) { return (int) raw[posArgs + k]; };
+
+    switch (function)
+    {
+        case fnCurProgDump:
+        {
+            if (! needs(packedProgram))
+                return;
+            const int n = decode7to8buffer(scratch, raw + posArgs, packedProgram);
+            OnRcvCurProgDump(midi, scratch, (unsigned) n);
+            break;
+        }
+
+        case fnParamChange:
+            if (needs(4))
+                OnRcvParamChange(midi, (unsigned char) arg(0), arg(1), arg(3) * 128 + arg(2));
+            break;
+
+        case fnMode:
+            if (needs(2))
+                onModeMessage(midi, arg(0), arg(1));
+            break;
+
+        case fnProgDump:
+            if (needs(2 + packedProgram))
+                onProgramDump(midi, arg(0), arg(1), raw + posArgs + 2);
+            break;
+
+        case fnModeNotice:
+            if (needs(2))
+                onModeNotice(midi, arg(0), arg(1));
+            break;
+
+        case fnProgStored:
+            if (! needs(2))
+                return;
+            midi->sendProgDumpRequest(1, arg(1) & 7);
+            midi->sendChangeMessage();
+            break;
+
+        case fnWriteAck:
+            onWriteAcknowledged(midi);
+            break;
+
+        case fnTransferStopped:
+            onTransferStopped(midi);
+            break;
+
+        default:
+            break;
+    }
+}
+
+void DWQDataCenter::decodeShortMessage(MidiManager* midi, const juce::MidiMessage& message)
+{
+    if (! acceptsUnsolicited(midi))
+        return;
+    if (message.isController() && message.getControllerNumber() == 0)
+        curBank = message.getControllerValue() & 3;
+    else if (message.isProgramChange())
+        OnRcvProgramChange(midi, message.getProgramChangeNumber() % 100, 0, 0);
+}
+
+int DWQDataCenter::programNumberOf(int kind, int program) noexcept
+{
+    if (kind == 0)
+        return program >= 0 && program < numUser ? firstUser + program : -1;
+    return program >= 0 && program < numPresets ? program : -1;
+}
+
+void DWQDataCenter::onModeNotice(MidiManager* midi, int kind, int program)
+{
+    const int n = programNumberOf(kind, program);
+    if (n < 0)
+    {
+        logIgnored("mode notice for program " + juce::String(program) + " of kind " + juce::String(kind));
+        return;
+    }
+    PutMode(kind != 1 ? 1 : 0);
+    OnRcvProgramChange(midi, n, 0, 0);
+}
+
+void DWQDataCenter::onModeMessage(MidiManager* midi, int kind, int program)
+{
+    if (auto* actions = actionManager())
+        if (actions->isTimerRunning(ActionManager::eREQID_MODEREQUEST_TIMEOUT))
+            actions->stopTimer(ActionManager::eREQID_MODEREQUEST_TIMEOUT);
+
+    const int n = programNumberOf(kind, program);
+    if (n < 0)
+    {
+        // The chain goes on; only the selection of a program that does not
+        // exist is left out (here and in the replay at the chain's end).
+        logIgnored("mode message for program " + juce::String(program) + " of kind " + juce::String(kind));
+    }
+    else
+    {
+        if (midi->isSyncRunning())
+            SaveModeProgData(program, kind != 1 ? 1 : 0, (unsigned char) kind);
+        PutMode(kind != 1 ? 1 : 0);
+        OnRcvProgramChange(midi, n, 0, 0);
+    }
+
+    if (! midi->isSyncRunning())
+        return;
+
+    midi->setBulkReceive(true);
+    // The text is a constant: no receiver frees it.
+    broadcastMessageId(MessageId::Progress, 0, 0, 0, 0, const_cast<char*>(receivingText));
+    midi->sendProgDumpRequest(1, 0);
+}
+
+void DWQDataCenter::onProgramDump(MidiManager* midi, int bank, int program, const juce::uint8* packed)
+{
+    // Wire bank 0 holds the user programs, 1 the presets; a dump of a record
+    // this model does not have is not stored and does not move a chain on.
+    const bool preset = bank == 1;
+    if ((bank != 0 && bank != 1) || program < 0 || program >= (preset ? numPresets : numUser))
+    {
+        logIgnored("program dump of bank " + juce::String(bank) + " program " + juce::String(program));
+        return;
+    }
+
+    setCurProgNo(preset ? 0 : 1, program);
+    decode7to8buffer(scratch, packed, packedProgram);
+    if (preset)
+        std::memcpy(DWQ::m_sROMProgDataN[program].bytes, scratch, recordSize);
+    else
+        setRAMProgram(program, scratch);
+
+    if (! midi->isBulkReceive())
+    {
+        midi->setSequenceCounter(0);
+        midi->setBulkTransmit(false);
+        closeProgressBarDialog();
+    }
+    else
+    {
+        // The counter holds the number of the program last requested.
+        const int next = midi->getSequenceCounter() + 1;
+        if (next < chainEnd)
+        {
+            midi->setSequenceCounter(next);
+            RSClock::current().sleep(pauseProgram);
+            if (next < firstUser)
+                midi->sendProgDumpRequest(0, next);
+            else
+                midi->sendProgDumpRequest(1, next - firstUser);
+        }
+        else
+        {
+            finishReceiveChain(midi);
+        }
+    }
+    midi->sendChangeMessage();
+}
+
+void DWQDataCenter::finishReceiveChain(MidiManager* midi)
+{
+    const bool wasSyncRunning = midi->isSyncRunning();
+    midi->setSequenceCounter(0);
+    midi->setSyncRunning(false);
+    midi->setBulkReceive(false);
+    midi->setBulkTransmit(false);
+    midi->setSynchronised(true);
+    setSynchronised(true);
+    userEditSection.FireOnConnectStatusChanged(true);
+    closeProgressBarDialog();
+    requestTimer(ActionManager::timerPresetRefresh, 2);
+
+    if (wasSyncRunning)
+    {
+        // The amplifier's own program selection wins over the programs read.
+        const int n = programNumberOf(savedMode.mode, savedMode.program);
+        if (n >= 0)
+        {
+            PutMode(savedMode.kind);
+            OnRcvProgramChange(midi, n, 0, 0);
+        }
+    }
+
+    midi->sendCurProgDumpRequest();
+    requestTimer(ActionManager::timerReceiveChainEnd, 50);
+}
+
+void DWQDataCenter::onWriteAcknowledged(MidiManager* midi)
+{
+    if (! midi->isBulkTransmit())
+        return;
+    const int count = midi->getSequenceCounter() + 1;
+    midi->setSequenceCounter(count);
+    if (count >= chainEnd)
+    {
+        midi->setBulkTransmit(false);
+        midi->setSyncRunning(false);
+        midi->setBulkReceive(false);
+        closeProgressBarDialog();
+        requestTimer(ActionManager::timerStatusRefresh, 200);
+    }
+    else
+    {
+        midi->sendProgDumpOut(count);
+    }
+}
+
+void DWQDataCenter::onTransferStopped(MidiManager* midi)
+{
+    midi->setSyncRunning(false);
+    midi->setBulkReceive(false);
+    midi->setBulkTransmit(false);
+    midi->setSequenceCounter(0);
+    closeProgressBarDialog();
+}
+
+// Helpers ------------------------------------------------------------------------
+
+bool DWQDataCenter::acceptsUnsolicited(const MidiManager* midi) const
+{
+    return midi != nullptr && isConnected() && ! midi->isBulkReceive() && ! midi->isBulkTransmit();
+}
+
+void DWQDataCenter::closeProgressBarDialog() const
+{
+    auto* h = currentHost();
+    auto* gui = h != nullptr ? h->getMasterGuiManager() : nullptr;
+    auto* window = gui != nullptr ? gui->getMainWindow() : nullptr;
+    if (auto* main = window != nullptr ? window->getMainComponent() : nullptr)
+        main->closeProgressBarDialog();
+}
+
+void DWQDataCenter::logIgnored(const juce::String& why) const
+{
+    juce::Logger::writeToLog("DWQDataCenter::OnRSMidiListenerRcvSysExMessage: ignored, " + why);
+}
