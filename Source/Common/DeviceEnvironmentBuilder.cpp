@@ -2,6 +2,7 @@
 
 #include "Application/Host.h"
 #include "Common/DeviceEnvironment.h"
+#include "HMQ/HMQDataCenter.h"
 #include "OrvaKX/OKXDataCenter.h"
 #include "OrvaPW/OPWDataCenter.h"
 
@@ -20,8 +21,8 @@ DeviceEnvironment* DeviceEnvironmentBuilder::createDeviceEnvironment(const Devic
 }
 
 // The Orva data centres serve the wired and the wireless variant alike
-// (OKX for models 2 and 4, OPW for 3 and 5); the DWQ and HMQ environments
-// carry no data centre yet.
+// (OKX for models 2 and 4, OPW for 3 and 5); the DWQ environment carries no
+// data centre yet.
 DeviceEnvironment* DeviceEnvironmentBuilder::createDWQDeviceEnvironment(const DeviceInfo& info)
 {
     return makeEnvironment(info, nullptr, 0x32, 0);
@@ -29,7 +30,7 @@ DeviceEnvironment* DeviceEnvironmentBuilder::createDWQDeviceEnvironment(const De
 
 DeviceEnvironment* DeviceEnvironmentBuilder::createHMQDeviceEnvironment(const DeviceInfo& info)
 {
-    return makeEnvironment(info, nullptr, 0x34, 0);
+    return makeEnvironment(info, new HMQDataCenter(), 0x34, 0);
 }
 
 DeviceEnvironment* DeviceEnvironmentBuilder::createOKXNBTDeviceEnvironment(const DeviceInfo& info)
