@@ -3,6 +3,7 @@
 #include "Application/Host.h"
 #include "Common/DeviceEnvironment.h"
 #include "DWQ/DWQDataCenter.h"
+#include "HMQ/HMQDataCenter.h"
 #include "OrvaKX/OKXDataCenter.h"
 #include "OrvaPW/OPWDataCenter.h"
 
@@ -20,9 +21,8 @@ DeviceEnvironment* DeviceEnvironmentBuilder::createDeviceEnvironment(const Devic
     }
 }
 
-// The Orva data centres serve the wired and the wireless variant alike
-// (OKX for models 2 and 4, OPW for 3 and 5); the HMQ environment carries no
-// data centre yet.
+// Every model gets its data centre; the Orva data centres serve the wired and
+// the wireless variant alike (OKX for models 2 and 4, OPW for 3 and 5).
 DeviceEnvironment* DeviceEnvironmentBuilder::createDWQDeviceEnvironment(const DeviceInfo& info)
 {
     return makeEnvironment(info, new DWQDataCenter(), 0x32, 0);
@@ -30,7 +30,7 @@ DeviceEnvironment* DeviceEnvironmentBuilder::createDWQDeviceEnvironment(const De
 
 DeviceEnvironment* DeviceEnvironmentBuilder::createHMQDeviceEnvironment(const DeviceInfo& info)
 {
-    return makeEnvironment(info, nullptr, 0x34, 0);
+    return makeEnvironment(info, new HMQDataCenter(), 0x34, 0);
 }
 
 DeviceEnvironment* DeviceEnvironmentBuilder::createOKXNBTDeviceEnvironment(const DeviceInfo& info)
