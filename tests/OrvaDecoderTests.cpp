@@ -14,6 +14,9 @@
 #include "support/SectionTestSupport.h"
 #include "support/SimulatedAmplifier.h"
 
+#include "Core/MasterConnectionManager.h"
+#include "support/MidiTestSupport.h"
+
 #include <gtest/gtest.h>
 
 using Bytes = SimulatedAmplifier::Bytes;
@@ -125,6 +128,16 @@ TEST_F(DecoderFixture, GlobalDumpKeepsWhatWasNotSent)
 
 TEST_F(DecoderFixture, UnsolicitedChangesRouteByGroup)
 {
+    // The OKX program section stores received changes only while the
+    // connection manager has an amplifier's ports open.
+    testing_support::ScopedVirtualPorts virtualPorts;
+    virtualPorts.ports.addInputDevice("Orva KX");
+    virtualPorts.ports.addOutputDevice("Orva KX", [](const juce::MidiMessage&) {});
+    auto* connection = rig.host->getMasterConnectionManager();
+    receive(frame(0x41, { 0x04, 0x00, 0x07, 0x00 }));
+    EXPECT_NE(dc.getEditBuf()[19], 0x07);
+    ASSERT_TRUE(connection->connect(DeviceInfo(kProductModelOKX, true, 0, "Orva KX", 0, "Orva KX", 0, 0, 0x141, kMediaTypeUSB)));
+
     receive(frame(0x41, { 0x42, 0x00, 0x01, 0x00 }));
     EXPECT_EQ(dc.getGlobalBuf()[2], 1);
     receive(frame(0x41, { 0x60, 0x00, 0x64, 0x00 }));
@@ -139,6 +152,12 @@ TEST_F(DecoderFixture, UnsolicitedChangesRouteByGroup)
     receive(frame(0x41, { 0x04, 0x00, 0x05, 0x00 }));
     midi()->setBulkTransmit(false);
     dc.setConnected(false);
+    receive(frame(0x41, { 0x04, 0x00, 0x05, 0x00 }));
+    EXPECT_EQ(dc.getEditBuf()[19], 0x21);
+
+    // Connected data centre, ports closed: the OKX section drops it.
+    dc.setConnected(true);
+    connection->disconnect();
     receive(frame(0x41, { 0x04, 0x00, 0x05, 0x00 }));
     EXPECT_EQ(dc.getEditBuf()[19], 0x21);
 }

@@ -11,6 +11,7 @@
 #include "Application/StateHolder.h"
 #include "Common/DeviceEnvironment.h"
 #include "Core/ConnectedDeviceInfoList.h"
+#include "Core/MasterConnectionManager.h"
 #include "DataCenter/OrvaDataCenter.h"
 #include "EQ/CAudioEQManager.h"
 #include "GUI/MainComponent.h"
@@ -75,7 +76,7 @@ struct SyncFixture : ::testing::Test
     {
         host = Host::createInstance();
         host->setBootFlag(true);
-        host->startDeviceScan(true);
+        host->getMasterConnectionManager()->scanDevices(true);
         EXPECT_TRUE(pumpUntil([this] { return ! host->isBooting(); }, 5000));
         pumpFor(50);
         auto* environment = host->getDeviceEnvironment();
