@@ -6,6 +6,7 @@
 
 #include "Action/MidiManager.h"
 #include "Application/StateHolder.h"
+#include "Core/MasterConnectionManager.h"
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
 #include "OrvaKX/OKXDataCenter.h"
@@ -13,9 +14,6 @@
 #include "support/RecordingClock.h"
 #include "support/SectionTestSupport.h"
 #include "support/SimulatedAmplifier.h"
-
-#include "Core/MasterConnectionManager.h"
-#include "support/MidiTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -130,13 +128,12 @@ TEST_F(DecoderFixture, UnsolicitedChangesRouteByGroup)
 {
     // The OKX program section stores received changes only while the
     // connection manager has an amplifier's ports open.
-    testing_support::ScopedVirtualPorts virtualPorts;
-    virtualPorts.ports.addInputDevice("Orva KX");
-    virtualPorts.ports.addOutputDevice("Orva KX", [](const juce::MidiMessage&) {});
+    const juce::String port = "ZUL 2ch Audio Device";
+    rig.virtualPorts.ports.addInputDevice(port);
     auto* connection = rig.host->getMasterConnectionManager();
     receive(frame(0x41, { 0x04, 0x00, 0x07, 0x00 }));
     EXPECT_NE(dc.getEditBuf()[19], 0x07);
-    ASSERT_TRUE(connection->connect(DeviceInfo(kProductModelOKX, true, 0, "Orva KX", 0, "Orva KX", 0, 0, 0x141, kMediaTypeUSB)));
+    ASSERT_TRUE(connection->connect(DeviceInfo(kProductModelOKX, true, 0, port, 0, port, 0, 0, 0x141, kMediaTypeUSB)));
 
     receive(frame(0x41, { 0x42, 0x00, 0x01, 0x00 }));
     EXPECT_EQ(dc.getGlobalBuf()[2], 1);

@@ -79,6 +79,11 @@ struct SyncFixture : ::testing::Test
         host->getMasterConnectionManager()->scanDevices(true);
         EXPECT_TRUE(pumpUntil([this] { return ! host->isBooting(); }, 5000));
         pumpFor(50);
+        // The tests start their own synchronisation: the one the connection
+        // requested (timer 8) is cancelled, or awaited when it already runs.
+        host->getActionManager()->stopTimer(ActionManager::eREQID_DELAYED_SYNCRONIZE);
+        auto* midi = host->getMidiManager();
+        EXPECT_TRUE(pumpUntil([midi] { return ! midi->isSyncRunning(); }, 5000));
         auto* environment = host->getDeviceEnvironment();
         return environment != nullptr ? dynamic_cast<OrvaDataCenter*>(environment->getDataCenter()) : nullptr;
     }
