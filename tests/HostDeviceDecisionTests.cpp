@@ -5,6 +5,7 @@
 #include "Application/StateHolder.h"
 #include "Common/DeviceEnvironment.h"
 #include "Core/ConnectedDeviceInfoList.h"
+#include "Core/MasterConnectionManager.h"
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
 #include "Core/SupportedModels.h"
@@ -36,7 +37,7 @@ struct HostFixture : ::testing::Test
             host->commandLineFile(0) = juce::File::getSpecialLocation(juce::File::tempDirectory).getChildFile(commandLineFile);
         // The scan of run(), without the main window.
         host->setBootFlag(true);
-        host->startDeviceScan(true);
+        host->getMasterConnectionManager()->scanDevices(true);
         EXPECT_TRUE(testing_support::pumpUntil([this] { return ! host->isBooting(); }, 5000));
         testing_support::pumpFor(50); // message 37 and what follows
         return host;
@@ -200,7 +201,8 @@ TEST_F(HostFixture, ResyncAfterAReconnectScanReselectsTheModel)
     // The device disappears from MIDI's view; the environment is kept and the
     // reconnect scan lists it again.
     auto* env = host->getDeviceEnvironment();
-    host->getMidiManager()->openMIDIOutPort(-1);
+    host->getMasterConnectionManager()->disconnect();
+    ASSERT_FALSE(host->getMidiManager()->isMIDIOutPortOpen());
     host->setResyncPending(true);
     host->handleDeviceScanFinishedMessage();
     testing_support::pumpFor(30);

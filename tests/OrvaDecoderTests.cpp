@@ -6,6 +6,7 @@
 
 #include "Action/MidiManager.h"
 #include "Application/StateHolder.h"
+#include "Core/MasterConnectionManager.h"
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
 #include "OrvaKX/OKXDataCenter.h"
@@ -125,6 +126,15 @@ TEST_F(DecoderFixture, GlobalDumpKeepsWhatWasNotSent)
 
 TEST_F(DecoderFixture, UnsolicitedChangesRouteByGroup)
 {
+    // The OKX program section stores received changes only while the
+    // connection manager has an amplifier's ports open.
+    const juce::String port = "ZUL 2ch Audio Device";
+    rig.virtualPorts.ports.addInputDevice(port);
+    auto* connection = rig.host->getMasterConnectionManager();
+    receive(frame(0x41, { 0x04, 0x00, 0x07, 0x00 }));
+    EXPECT_NE(dc.getEditBuf()[19], 0x07);
+    ASSERT_TRUE(connection->connect(DeviceInfo(kProductModelOKX, true, 0, port, 0, port, 0, 0, 0x141, kMediaTypeUSB)));
+
     receive(frame(0x41, { 0x42, 0x00, 0x01, 0x00 }));
     EXPECT_EQ(dc.getGlobalBuf()[2], 1);
     receive(frame(0x41, { 0x60, 0x00, 0x64, 0x00 }));
@@ -139,6 +149,12 @@ TEST_F(DecoderFixture, UnsolicitedChangesRouteByGroup)
     receive(frame(0x41, { 0x04, 0x00, 0x05, 0x00 }));
     midi()->setBulkTransmit(false);
     dc.setConnected(false);
+    receive(frame(0x41, { 0x04, 0x00, 0x05, 0x00 }));
+    EXPECT_EQ(dc.getEditBuf()[19], 0x21);
+
+    // Connected data centre, ports closed: the OKX section drops it.
+    dc.setConnected(true);
+    connection->disconnect();
     receive(frame(0x41, { 0x04, 0x00, 0x05, 0x00 }));
     EXPECT_EQ(dc.getEditBuf()[19], 0x21);
 }

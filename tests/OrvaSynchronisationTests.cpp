@@ -11,6 +11,7 @@
 #include "Application/StateHolder.h"
 #include "Common/DeviceEnvironment.h"
 #include "Core/ConnectedDeviceInfoList.h"
+#include "Core/MasterConnectionManager.h"
 #include "DataCenter/OrvaDataCenter.h"
 #include "EQ/CAudioEQManager.h"
 #include "GUI/MainComponent.h"
@@ -75,9 +76,14 @@ struct SyncFixture : ::testing::Test
     {
         host = Host::createInstance();
         host->setBootFlag(true);
-        host->startDeviceScan(true);
+        host->getMasterConnectionManager()->scanDevices(true);
         EXPECT_TRUE(pumpUntil([this] { return ! host->isBooting(); }, 5000));
         pumpFor(50);
+        // The tests start their own synchronisation: the one the connection
+        // requested (timer 8) is cancelled, or awaited when it already runs.
+        host->getActionManager()->stopTimer(ActionManager::eREQID_DELAYED_SYNCRONIZE);
+        auto* midi = host->getMidiManager();
+        EXPECT_TRUE(pumpUntil([midi] { return ! midi->isSyncRunning(); }, 5000));
         auto* environment = host->getDeviceEnvironment();
         return environment != nullptr ? dynamic_cast<OrvaDataCenter*>(environment->getDataCenter()) : nullptr;
     }

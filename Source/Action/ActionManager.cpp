@@ -2,14 +2,20 @@
 
 #include "Action/MidiManager.h"
 #include "Application/Host.h"
+#include "Application/StateHolder.h"
 #include "Common/DeviceEnvironment.h"
 #include "Core/ConnectedDeviceInfoList.h"
+#include "Core/MasterConnectionManager.h"
+#include "DataCenter/OrvaDataCenter.h"
+#include "ParamTable/COrvaUserEditSectionBase.h"
 #include "DataCenter/DataCenter.h"
 #include "Core/MessageIds.h"
 #include "Core/MyMessage.h"
 #include "GUI/MainComponent.h"
 #include "GUI/MainWindow.h"
 #include "GUI/MasterGuiManager.h"
+
+#include <cstring>
 
 namespace
 {
@@ -142,20 +148,82 @@ void ActionManager::refreshMainComponent()
 }
 
 // ---------------------------------------------------------------------------
-// Actions that wait for the connection manager and the data centres.
+// Actions that reach into the connection manager and the data centres.
 
 void ActionManager::runStatusRefresh()
 {
-    // To come: MIDI manager change message, main component refresh, the
-    // quit request, Host's change message.
-    juce::Logger::writeToLog("ActionManager::timerCallback() status refresh");
+    auto* host = Host::getInstance();
+    if (host == nullptr)
+        return;
+    auto* midi = host->getMidiManager();
+
+    if (midi != nullptr)
+        midi->sendChangeMessage();
+    refreshMainComponent();
+
+    // A quit asked for while a transfer ran is carried out here once the
+    // command table keeps its quit-request flag.
+    if (quitRequested)
+        if (auto* app = juce::JUCEApplicationBase::getInstance())
+            app->systemRequestedQuit();
+
+    if (auto* broadcaster = host->getChangeBroadcaster())
+        broadcaster->sendChangeMessage();
+    if (midi != nullptr)
+        midi->sendChangeMessage();
 }
 
 void ActionManager::runPostConnectSetup()
 {
-    // To come: with a data centre, the per-model set-up (mode, destination
-    // program, backup replay) and timer 2.
-    juce::Logger::writeToLog("ActionManager::timerCallback(eREQID_DISCONNECT_STARTUP)");
+    auto* host = Host::getInstance();
+    auto* environment = host != nullptr ? host->getDeviceEnvironment() : nullptr;
+    auto* dataCenter = environment != nullptr ? environment->getDataCenter() : nullptr;
+    if (dataCenter == nullptr)
+        return;
+
+    host->setBootFlag(false);
+
+    const int model = environment->getDeviceInfo().model;
+    if (model >= 2 && model <= 5)
+    {
+        if (auto* orva = dynamic_cast<OrvaDataCenter*>(dataCenter))
+        {
+            const int destination = DataCenter::iCurProgNo >= 0 ? DataCenter::iCurProgNo : 0;
+            orva->getUserEditSection().FireOnCatalogSelect(0);
+            if (auto* state = host->getStateHolder())
+            {
+                state->currentProgram = destination;
+                state->deselectedProgram = -1;
+            }
+            DataCenter::iUserDestProg = destination;
+
+            // The last run's edit state shows until the amplifier's arrives.
+            // The backups are copied first: the receive callbacks write the
+            // buffers they are replayed into.
+            auto* midi = host->getMidiManager();
+            unsigned char edit[OrvaDataCenter::recordSize];
+            unsigned char global[OrvaDataCenter::globalSize];
+            unsigned char eq[OrvaDataCenter::audioEQSize];
+            std::memcpy(edit, orva->getBackupEditBuf(), sizeof(edit));
+            std::memcpy(global, orva->getBackupGlobalBuf(), sizeof(global));
+            std::memcpy(eq, orva->getBackupAudioEQBuf(), sizeof(eq));
+            orva->OnRcvCurProgDump(midi, edit, sizeof(edit));
+            orva->OnRcvGlobalDump(midi, global, sizeof(global));
+            orva->OnRcvCurAudioEQDump(midi, eq, sizeof(eq));
+
+            orva->getUserEditSection().FireOnUICtrlSelectValid(false);
+            host->setResyncPending(true);
+        }
+    }
+    else if (model == 0 || model == 1)
+    {
+        // User mode; the destination, catalogue, backup replay and the
+        // resynchronise mark follow with the DWQ and HMQ data centres.
+        dataCenter->PutMode(1);
+        juce::Logger::writeToLog("ActionManager::timerCallback(eREQID_DISCONNECT_STARTUP) model set-up waits for its data centre");
+    }
+
+    setTimerEventReq(timerMainRefresh, 1, 0);
 }
 
 void ActionManager::runDelayedSynchronize()
@@ -198,13 +266,36 @@ void ActionManager::runDelayedSynchronize()
 
 void ActionManager::runBlankProgramCheck()
 {
-    // To come: on the Orva models with no file tab open, New File.
-    juce::Logger::writeToLog("ActionManager::timerCallback(eREQID_BLANKPROG_CHECK)");
+    auto* host = Host::getInstance();
+    auto* environment = host != nullptr ? host->getDeviceEnvironment() : nullptr;
+    auto* dataCenter = environment != nullptr ? environment->getDataCenter() : nullptr;
+    const int model = environment != nullptr ? (int) environment->getDeviceInfo().model : -1;
+    if (dataCenter == nullptr || model < 2 || model > 5)
+        return;
+
+    const juce::ScopedLock sl(MainComponent::m_MainComponentCriticalSection);
+    if (dataCenter->getFileCount() == 0)
+    {
+        juce::Logger::writeToLog("ActionManager::timerCallback() eREQID_BLANKPROG_CHECK => exec cmdFileNew\n");
+        // The New File command (0x101) is posted here once the command table
+        // registers it; until then the command manager has nothing to run.
+        if (auto* commands = host->getCommandManager())
+            if (commands->getCommandForID(0x101) != nullptr)
+                commands->invokeDirectly(0x101, true);
+    }
 }
 
 void ActionManager::runModeRequestTimeout()
 {
     juce::Logger::writeToLog("ActionManager::timerCallback() eREQID_MODEREQUEST_TIMEOUT\n");
-    // To come: while connected, the reconnect scan and the cable-removed
-    // handling of the connection manager.
+
+    auto* host = Host::getInstance();
+    auto* connection = host != nullptr ? host->getMasterConnectionManager() : nullptr;
+    if (connection == nullptr || ! connection->isConnected())
+        return;
+
+    // An amplifier that does not answer is treated as unplugged: the
+    // connection comes down, then a scan looks for it again.
+    connection->cableRemoved();
+    connection->scanDevicesforReconnect(false);
 }

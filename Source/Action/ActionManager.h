@@ -48,9 +48,14 @@ public:
     // preferences are saved at shutdown. Always agrees.
     bool executeQuit(int model);
 
+    // Set when a quit must wait for a running transfer; the status refresh
+    // (timer 1) then quits. Nothing sets it until the command table does.
+    void setQuitRequested(bool b) noexcept { quitRequested = b; }
+    bool isQuitRequested() const noexcept { return quitRequested; }
+
 private:
-    // Actions that need the connection manager and the data centres; each
-    // only logs until those exist.
+    // The actions of the timers that need the connection manager and the
+    // data centres.
     void runStatusRefresh();
     void runPostConnectSetup();
     void runDelayedSynchronize();
@@ -64,6 +69,7 @@ private:
     // started in between, so a restarted timer can fire up to 100 ms early;
     // an early firing is re-armed for the rest of the delay.
     std::map<int, juce::uint32> dueTimes;
+    bool quitRequested = false;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(ActionManager)
 };

@@ -122,6 +122,40 @@ bool MidiManager::isMIDIOutPortOpen() const
     return output != nullptr;
 }
 
+bool MidiManager::isMIDIInPortOpen() const
+{
+    const juce::ScopedLock sl(portLock);
+    return input != nullptr;
+}
+
+void MidiManager::closeMIDIInPort()
+{
+    std::unique_ptr<MidiInputPort> closing;
+    {
+        const juce::ScopedLock sl(portLock);
+        if (input != nullptr)
+            input->stop();
+        closing = std::move(input);
+    }
+    closing.reset();
+}
+
+void MidiManager::closeMIDIOutPort()
+{
+    std::unique_ptr<MidiOutputPort> closing;
+    {
+        const juce::ScopedLock sl(outputLock);
+        closing = std::move(output);
+    }
+    closing.reset();
+}
+
+void MidiManager::clearMIDIPortIndexes() noexcept
+{
+    inputIndex = -1;
+    outputIndex = -1;
+}
+
 int MidiManager::getMIDIInPortFromName(juce::String name)
 {
     if (name.isEmpty())
@@ -177,6 +211,21 @@ void MidiManager::RemoveListener(CRSMidiListener* listener)
     // A dispatch that began before the removal may still call the listener;
     // wait for it to end. From inside a handler the lock is already ours.
     waitUntilLockIsFree(dispatchLock);
+}
+
+bool MidiManager::isListener(const CRSMidiListener* listener) const
+{
+    const juce::ScopedLock sl(listenerLock);
+    return std::find(listeners->begin(), listeners->end(), listener) != listeners->end();
+}
+
+bool MidiManager::AddListenerOnce(CRSMidiListener* listener)
+{
+    const juce::ScopedLock sl(listenerLock);
+    if (std::find(listeners->begin(), listeners->end(), listener) != listeners->end())
+        return false;
+    AddListener(listener);
+    return true;
 }
 
 int MidiManager::getNumListeners() const

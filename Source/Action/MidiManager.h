@@ -7,6 +7,7 @@
 
 #include <juce_events/juce_events.h>
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
 #include <vector>
@@ -38,6 +39,20 @@ public:
     int getMIDIInPortIndex() const noexcept { return inputIndex; }
     int getMIDIOutPortIndex() const noexcept { return outputIndex; }
     bool isMIDIOutPortOpen() const;
+    bool isMIDIInPortOpen() const;
+
+    // Close the input (stopped first) or the output; the remembered index is
+    // kept so that the same port can be reopened. The input is taken out
+    // under the port lock and deleted outside it: deleting an input waits for
+    // its callback, which may itself be waiting for the message thread.
+    void closeMIDIInPort();
+    void closeMIDIOutPort();
+
+    // Forget the remembered port indexes (both become -1).
+    void clearMIDIPortIndexes() noexcept;
+
+    // Guards the input; taken after the connection manager's lock.
+    const juce::CriticalSection& getPortLock() const noexcept { return portLock; }
 
     // Both copies of the target model: the builders' and the send operations'.
     void setModel(int modelId) noexcept;
@@ -51,6 +66,9 @@ public:
     // that may still call it is running (at once when called from a handler).
     void RemoveListener(CRSMidiListener* listener);
     int getNumListeners() const;
+    bool isListener(const CRSMidiListener* listener) const;
+    // Adds the listener unless it is registered already; true when added.
+    bool AddListenerOnce(CRSMidiListener* listener);
 
     // Sending (each does nothing without an open output or when the message
     // cannot be built) -----------------------------------------------------

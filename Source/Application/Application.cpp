@@ -4,6 +4,7 @@
 #include "Action/MidiManager.h"
 #include "Application/Host.h"
 #include "Common/DeviceEnvironment.h"
+#include "Core/MasterConnectionManager.h"
 #include "DataCenter/DataCenter.h"
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
@@ -228,16 +229,82 @@ void Application::suspended()
 {
 }
 
+namespace
+{
+MasterConnectionManager* connectionManager()
+{
+    auto* host = Host::getInstance();
+    return host != nullptr ? host->getMasterConnectionManager() : nullptr;
+}
+
+// Whether a USB-attached amplifier is resynchronised after a wake: the
+// system's USB MIDI ports only survive sleep from macOS 10.12 on; on other
+// systems they do.
+bool usbPortsSurviveSleep()
+{
+#if JUCE_MAC
+    return juce::SystemStats::getOperatingSystemType() >= juce::SystemStats::MacOSX_10_12;
+#else
+    return true;
+#endif
+}
+} // namespace
+
 void Application::resumed()
 {
+    auto* connection = connectionManager();
+    if (connection == nullptr)
+        return;
+
+    bool fullReconnect = false;
+    bool result = false;
+    const auto& device = connection->getConnectedDevice();
+    if (connection->isConnected() && (device.model == kProductModelNone || device.isConnected()))
+    {
+        result = connection->reconnect(false);
+        fullReconnect = true;
+    }
+    else
+    {
+        result = connection->reConnectMIDIport();
+    }
+
+    // Without a device environment nothing was ever opened: there is no
+    // device whose link could be judged and nothing to resynchronise.
+    auto* environment = getCurrentDeviceEnvironment();
+    if (environment == nullptr)
+        return;
+
+    if (environment->getDeviceInfo().mediaType == kMediaTypeUSB)
+    {
+        result = usbPortsSurviveSleep();
+        if (! result)
+            fullReconnect = false;
+    }
+
+    if (result || fullReconnect)
+        connection->doSyncronize(false, 1000);
 }
 
 void Application::midiDevRemoved()
 {
+    auto* connection = connectionManager();
+    if (connection == nullptr || ! connection->isConnected())
+        return;
+
+    // The connection comes down first and the scan follows, so that the
+    // scan really probes the ports still present: when the device removed
+    // was another one, the amplifier is found again and reconnected.
+    connection->setCableRemoved(1);
+    connection->cableRemoved();
+    connection->scanDevicesforReconnect(false);
 }
 
 void Application::midiDevAdded()
 {
+    auto* connection = connectionManager();
+    if (connection != nullptr && ! connection->isConnected())
+        connection->scanDevicesforReconnect(false);
 }
 
 void Application::saveInstanceState()

@@ -6,9 +6,8 @@
 #include "Application/StateHolder.h"
 #include "Common/DeviceEnvironment.h"
 #include "Common/DeviceEnvironmentBuilder.h"
-#include "Connection/DeviceScanMidiPortManager.h"
-#include "Connection/DeviceScanner.h"
 #include "Core/ConnectedDeviceInfoList.h"
+#include "Core/MasterConnectionManager.h"
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
 #include "Core/SupportedFileFormats.h"
@@ -78,11 +77,10 @@ Host::Host()
     // 6: the named fonts.
     FontLibrary::getInstance()->initialize();
 
-    // 8: the scan objects over the MIDI manager (the connection manager's
-    // once it exists), then the overlay page manager (registers itself with
-    // the bus).
-    scanPortManager = new DeviceScanMidiPortManager(midiManager);
-    deviceScanner = new DeviceScanner(scanPortManager);
+    // 8: the connection manager over the MIDI manager (it makes the scan
+    // objects and registers with the bus first), then the overlay page
+    // manager (registers itself with the bus).
+    connectionManager = new MasterConnectionManager(midiManager);
     masterGuiManager = new MasterGuiManager();
 
     // 9: Host listens last, so the connection manager and the overlay page
@@ -108,12 +106,11 @@ Host::~Host()
     if (auto* bus = MessageEngine::instance())
         bus->removeListener(this);
 
-    // The scanner stops and leaves the MIDI manager before the scan ports
-    // close, and both go before the MIDI manager they deliver through.
-    delete deviceScanner;
-    deviceScanner = nullptr;
-    delete scanPortManager;
-    scanPortManager = nullptr;
+    // The connection manager stops the scanner, closes the scan ports and
+    // the connection's ports; all of that goes before the MIDI manager they
+    // deliver through.
+    delete connectionManager;
+    connectionManager = nullptr;
 
     // The device environment (and its data centre, a MIDI listener) leaves
     // the bus and the MIDI manager as it goes, so it goes before both.
@@ -195,37 +192,14 @@ void Host::run()
         guiController->showMainWindow();
 
     bootFlag = true;
-    startDeviceScan(true);
-}
-
-void Host::startDeviceScan(bool boot)
-{
-    // The connection manager will own this and hold its lock for the boot
-    // scan; until then the scanner is started here.
-    if (scanPortManager == nullptr || deviceScanner == nullptr)
-        return;
-    scanPortManager->openAllPorts(deviceScanner);
-    deviceScanner->execute(1500, boot ? DeviceScanner::kScanModeBoot : DeviceScanner::kScanModeReconnect);
-}
-
-void Host::closeScanPorts()
-{
-    if (scanPortManager != nullptr)
-        scanPortManager->closeAllPorts();
+    // The boot scan holds the connection lock until its end is handled.
+    if (connectionManager != nullptr)
+        connectionManager->scanDevices(true);
 }
 
 bool Host::isDeviceConnected() const
 {
-    return midiManager != nullptr && midiManager->isMIDIOutPortOpen();
-}
-
-bool Host::connectDevice(const DeviceInfo& info)
-{
-    if (midiManager == nullptr || info.midiInName.isEmpty() || info.midiOutName.isEmpty())
-        return false;
-    if (! midiManager->openMIDIInPort(midiManager->getMIDIInPortFromName(info.midiInName)))
-        return false;
-    return midiManager->openMIDIOutPort(midiManager->getMIDIOutPortFromName(info.midiOutName));
+    return connectionManager != nullptr && connectionManager->isConnected();
 }
 
 int Host::getCurrentModelId() const
@@ -252,9 +226,8 @@ void Host::handleMessage(const juce::Message& message)
     {
         case MessageId::ScanFinished:
         case MessageId::ReconnectScanFinished:
-            // The scan ports close as the scan's end is handled (the
-            // connection manager's part, done here until it exists).
-            closeScanPorts();
+            // The connection manager (an earlier listener) has closed the
+            // scan ports and released its lock by now.
             handleDeviceScanFinishedMessage();
             break;
 
@@ -388,38 +361,82 @@ void Host::handleChangeDeviceEnvironmentMessage(DeviceInfo* infoToDelete)
     afterChangingDeviceEnvironment(*info);
 
     const int model = info->model;
-    const bool connected = connectDevice(*info);
-    if (connected)
+    bool connected = false;
     {
-        if (midiManager != nullptr)
-            midiManager->setModel(model);
-        if (model >= 2 && model <= 5)
-            audioEQManager = CAudioEQManager::getInstance();
-        int family = 0, member = 0;
-        if (stateHolder != nullptr && StateHolder::codesForModel(model, family, member))
+        // The connection lock: a boot scan's hold on it is re-entered here on
+        // the same thread; the MIDI manager's port lock is taken inside.
+        std::unique_ptr<juce::ScopedLock> connectionLock;
+        if (connectionManager != nullptr)
+            connectionLock = std::make_unique<juce::ScopedLock>(connectionManager->getConnectionLock());
+
+        connected = connectionManager != nullptr && connectionManager->connect(*info);
+        if (connected)
         {
-            stateHolder->familyCode = family;
-            stateHolder->memberCode = member;
-        }
-        if (deviceEnvironment != nullptr)
-            if (auto* dataCenter = deviceEnvironment->getDataCenter())
+            if (midiManager != nullptr)
+                midiManager->setModel(model);
+            if (model >= 2 && model <= 5)
+                audioEQManager = CAudioEQManager::getInstance();
+            int family = 0, member = 0;
+            if (stateHolder != nullptr && StateHolder::codesForModel(model, family, member))
             {
-                if (auto* listener = dynamic_cast<CRSMidiListener*>(dataCenter); listener != nullptr && midiManager != nullptr)
-                    midiManager->AddListener(listener);
-                dataCenter->setConnected(true);
+                stateHolder->familyCode = family;
+                stateHolder->memberCode = member;
             }
-    }
-    else if (deviceEnvironment != nullptr && midiManager != nullptr)
-    {
-        // Edited offline: the model is set, no synchronisation starts.
-        midiManager->setModel(model);
-        if (model >= 2 && model <= 5)
-            audioEQManager = CAudioEQManager::getInstance();
+            if (deviceEnvironment != nullptr)
+                if (auto* dataCenter = deviceEnvironment->getDataCenter())
+                {
+                    // Once: a second message 37 for the open model must not
+                    // make the data centre decode every message twice.
+                    if (auto* listener = dynamic_cast<CRSMidiListener*>(dataCenter); listener != nullptr && midiManager != nullptr)
+                        midiManager->AddListenerOnce(listener);
+                    dataCenter->setConnected(true);
+                }
+        }
     }
 
-    // The post-connect timer (which also clears the resynchronise-pending
-    // flag) and the synchronisation belong to the command layer and the
-    // connection manager; they are started here once those exist.
+    const juce::String syncLog = "Host::handleChangeDeviceEnvironmentMessage() .. call doSyncronize(" + juce::String(300) + ")";
+    if (actionManager == nullptr)
+    {
+        if (connected && connectionManager != nullptr)
+        {
+            juce::Logger::writeToLog(syncLog);
+            connectionManager->doSyncronize(false, 300);
+        }
+        return;
+    }
+
+    if (actionManager->isTimerRunning(ActionManager::eREQID_DISCONNECT_STARTUP))
+        actionManager->stopTimer(ActionManager::eREQID_DISCONNECT_STARTUP);
+
+    if (connected)
+    {
+        if (deviceEnvironment != nullptr)
+        {
+            if (model == 0)
+                juce::Logger::writeToLog("Host::handleChangeDeviceEnvironmentMessage() DWQ edit-section property events: none until the DWQ data centre exists");
+            resyncPending = false;
+            actionManager->setTimerEventReq(ActionManager::eREQID_DISCONNECT_STARTUP, 100, 0);
+        }
+        juce::Logger::writeToLog(syncLog);
+        if (connectionManager != nullptr)
+            connectionManager->doSyncronize(false, 300);
+    }
+    else
+    {
+        // Edited offline: the scan ports close, the model is set and the
+        // set-up still runs; no synchronisation starts.
+        if (connectionManager != nullptr)
+            connectionManager->closeAllMIDIPorts();
+        if (deviceEnvironment != nullptr)
+        {
+            if (midiManager != nullptr)
+                midiManager->setModel(model);
+            if (model >= 2 && model <= 5)
+                audioEQManager = CAudioEQManager::getInstance();
+            resyncPending = false;
+            actionManager->setTimerEventReq(ActionManager::eREQID_DISCONNECT_STARTUP, 100, 0);
+        }
+    }
 }
 
 void Host::changeDeviceEnvironment(const DeviceInfo& info)

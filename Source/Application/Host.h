@@ -14,8 +14,6 @@ class PreferencesDataChangeBroadcaster;
 class DeviceEnvironment;
 class DeviceInfo;
 class CAudioEQManager;
-class DeviceScanMidiPortManager;
-class DeviceScanner;
 
 // The one application-wide object and service locator: it builds and owns the
 // managers, starts the first device scan and makes the connection decisions.
@@ -29,9 +27,6 @@ public:
     static void destroyInstance();
 
     void run();
-
-    // Starts a scan of every MIDI port; it ends with message 24 (boot) or 31.
-    void startDeviceScan(bool boot);
 
     void handleMessage(const juce::Message& message) override;
     void changeListenerCallback(juce::ChangeBroadcaster*) override {}
@@ -81,10 +76,7 @@ private:
     ~Host() override;
 
     static Host* instance;
-    void closeScanPorts();
     bool isDeviceConnected() const;
-    // Opens the device's MIDI ports by name; false when either fails.
-    bool connectDevice(const DeviceInfo& info);
 
     MasterGuiManager* masterGuiManager = nullptr;
     MasterConnectionManager* connectionManager = nullptr;
@@ -99,9 +91,6 @@ private:
     PreferencesDataChangeBroadcaster* preferencesBroadcaster = nullptr;
     DeviceEnvironment* deviceEnvironment = nullptr;
     CAudioEQManager* audioEQManager = nullptr;
-    // The scan objects; they move to the connection manager once it exists.
-    DeviceScanMidiPortManager* scanPortManager = nullptr;
-    DeviceScanner* deviceScanner = nullptr;
     bool bootFlag = true;
     bool resyncPending = false;
     std::array<juce::File, numFileSlots> restoreFiles;

@@ -102,6 +102,9 @@ public:
     bool isConnected() const noexcept { return connected; }
     void setConnected(bool isConnectedNow) noexcept;
 
+    // Raises the connection-status event of the model's program section.
+    virtual void FireOnConnectStatusChanged(bool) {}
+
     // Set when a synchronisation has read all user programs; cleared when a
     // new one starts, when a program arrives outside it and on disconnect.
     bool isSynchronised() const noexcept { return synchronised; }

@@ -176,6 +176,11 @@ void OrvaDataCenter::RestoreGlobalBuf() { std::memcpy(buffers.global, buffers.ba
 void OrvaDataCenter::BackupCurAudioEQBuf() { std::memcpy(buffers.backupEQ, buffers.currentEQ, audioEQSize); }
 void OrvaDataCenter::RestoreCurAudioEQBuf() { std::memcpy(buffers.currentEQ, buffers.backupEQ, audioEQSize); }
 
+void OrvaDataCenter::FireOnConnectStatusChanged(bool isConnectedNow)
+{
+    editSection.FireOnConnectStatusChanged(isConnectedNow);
+}
+
 // Receive callbacks --------------------------------------------------------------
 
 int OrvaDataCenter::OnRcvCurProgDump(MidiManager* midi, const void* data, unsigned size)

@@ -71,6 +71,13 @@ public:
     void RestoreGlobalBuf() override;
     void BackupCurAudioEQBuf() override;
     void RestoreCurAudioEQBuf() override;
+    void FireOnConnectStatusChanged(bool connected) override;
+
+    // The buffers saved at the last shutdown, replayed by the post-connect
+    // set-up until the amplifier's own data arrives.
+    const unsigned char* getBackupEditBuf() const noexcept { return buffers.backupEdit; }
+    const unsigned char* getBackupGlobalBuf() const noexcept { return buffers.backupGlobal; }
+    const unsigned char* getBackupAudioEQBuf() const noexcept { return buffers.backupEQ; }
 
     unsigned char* getCurAudioEQBuf() const { return buffers.currentEQ; }
     void UpdateCurAudioEQBuf(const void* block);

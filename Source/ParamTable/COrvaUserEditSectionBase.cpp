@@ -112,6 +112,8 @@ void COrvaUserEditSectionBase::SendMIDIParam(const SParamDesc& desc)
 
 void COrvaUserEditSectionBase::OnRcvMIDIParam(int id, int value, eChgSource source)
 {
+    if (! acceptsReceivedParams())
+        return;
     if (id == 0x300 || id == 0x301)
     {
         const int type = id == 0x300 ? wireToAmpType(value & 0xFF) : wireToFX1Type(value);

@@ -48,6 +48,8 @@ protected:
     virtual int fx1TypeToWire(int type) const = 0;
     virtual int wireToAmpType(int wire) const = 0;
     virtual int wireToFX1Type(int wire) const = 0;
+    // Whether a received parameter change may be stored now.
+    virtual bool acceptsReceivedParams() const { return true; }
 
     CFXSectionImpl* amp = nullptr;
     CFXSectionImpl* fx1 = nullptr;

@@ -46,6 +46,10 @@ public:
     // Blocks until every message queued so far has been delivered.
     void waitUntilDelivered(int timeoutMs = 2000);
 
+    // True on the thread that delivers to the inputs (a wait for delivery
+    // there would wait for itself).
+    bool isDeliveryThread() const noexcept { return getCurrentThreadId() == getThreadId(); }
+
     juce::StringArray getInputNames() override;
     juce::StringArray getOutputNames() override;
     std::unique_ptr<MidiInputPort> openInput(int index, MidiInputPortCallback* callback) override;

@@ -5,7 +5,8 @@
 
 // Records the pauses and returns after a short real pause once the virtual
 // ports have delivered what was queued, so that simulated amplifiers' replies
-// are parsed within the pause that waits for them.
+// are parsed within the pause that waits for them. On the MIDI input thread
+// (a data centre's chain) it only records and pauses briefly.
 struct SettlingClock : RecordingClock
 {
     explicit SettlingClock(VirtualMidiPortSystem& p) : ports(p) {}
@@ -13,7 +14,9 @@ struct SettlingClock : RecordingClock
     {
         RecordingClock::sleep(ms);
         juce::Thread::sleep(juce::jmin(ms, 15));
-        ports.waitUntilDelivered();
+        // A pause of a chain that runs in a MIDI callback only records.
+        if (! ports.isDeliveryThread())
+            ports.waitUntilDelivered();
     }
     VirtualMidiPortSystem& ports;
 };

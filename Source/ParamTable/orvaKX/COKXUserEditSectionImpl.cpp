@@ -1,5 +1,7 @@
 #include "ParamTable/orvaKX/COKXUserEditSectionImpl.h"
 
+#include "Application/Host.h"
+#include "Core/MasterConnectionManager.h"
 #include "OrvaKX/OrvaKXTypeNames.h"
 #include "ParamTable/orvaKX/OKXParamEditTable.h"
 
@@ -44,5 +46,12 @@ int COKXUserEditSectionImpl::wireToAmpType(int wire) const
 int COKXUserEditSectionImpl::wireToFX1Type(int wire) const
 {
     return getFX1Type((eMIDIFX1Type) wire);
+}
+
+bool COKXUserEditSectionImpl::acceptsReceivedParams() const
+{
+    auto* host = getHost();
+    auto* connection = host != nullptr ? host->getMasterConnectionManager() : nullptr;
+    return connection != nullptr && connection->getDisconnectCount() == 0;
 }
 } // namespace orvaKX

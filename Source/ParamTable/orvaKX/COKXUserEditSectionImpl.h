@@ -26,6 +26,8 @@ protected:
     int fx1TypeToWire(int type) const override;
     int wireToAmpType(int wire) const override;
     int wireToFX1Type(int wire) const override;
+    // Only while the connection manager has the amplifier's ports open.
+    bool acceptsReceivedParams() const override;
 
 private:
     COKXAmpFXSectionImpl ampFX;

@@ -1,0 +1,320 @@
+// The connection end to end against simulated amplifiers: the boot scan with
+// the connection lock, connect and synchronisation through timers 5 and 8,
+// a cable pulled (in the middle of a synchronisation) and the amplifier
+// coming back, a silent amplifier's mode-request time-out, waking, devices
+// added while connected, and the offline set-up.
+#include "Action/ActionManager.h"
+#include "Action/MidiManager.h"
+#include "Application/Application.h"
+#include "Application/Host.h"
+#include "Common/DeviceEnvironment.h"
+#include "Core/ConnectedDeviceInfoList.h"
+#include "Core/MasterConnectionManager.h"
+#include "DataCenter/OrvaDataCenter.h"
+#include "GUI/MainComponent.h"
+#include "OrvaKX/OKXDataCenter.h"
+#include "support/MidiTestSupport.h"
+#include "support/SectionTestSupport.h"
+#include "support/SettlingClock.h"
+#include "support/SimulatedAmplifier.h"
+#include "support/TestHelpers.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <thread>
+
+using testing_support::pumpFor;
+using testing_support::pumpUntil;
+using Bytes = SimulatedAmplifier::Bytes;
+
+namespace
+{
+struct LogCapture : juce::Logger
+{
+    LogCapture() { juce::Logger::setCurrentLogger(this); }
+    ~LogCapture() override { juce::Logger::setCurrentLogger(nullptr); }
+    void logMessage(const juce::String& m) override
+    {
+        const juce::ScopedLock sl(lock);
+        lines.add(m);
+    }
+    bool contains(const juce::String& text) const
+    {
+        const juce::ScopedLock sl(lock);
+        return lines.contains(text);
+    }
+    juce::CriticalSection lock;
+    juce::StringArray lines;
+};
+
+// Whether another thread could take the lock now.
+bool isFreeForOtherThreads(const juce::CriticalSection& lock)
+{
+    bool free = false;
+    std::thread probe([&] {
+        free = lock.tryEnter();
+        if (free)
+            lock.exit();
+    });
+    probe.join();
+    return free;
+}
+
+struct ConnectionFixture : ::testing::Test
+{
+    ConnectionFixture() { MainComponent::m_TargetModelId = -1; }
+    ~ConnectionFixture() override
+    {
+        Host::destroyInstance();
+        MainComponent::m_TargetModelId = -1;
+    }
+
+    // The boot scan of Host::run, without the main window.
+    void boot()
+    {
+        host = Host::createInstance();
+        connection = host->getMasterConnectionManager();
+        midi = host->getMidiManager();
+        actions = host->getActionManager();
+        host->setBootFlag(true);
+        connection->scanDevices(true);
+        EXPECT_FALSE(isFreeForOtherThreads(connection->getConnectionLock()));
+        EXPECT_TRUE(pumpUntil([this] { return ! host->isBooting(); }, 5000));
+        EXPECT_TRUE(isFreeForOtherThreads(connection->getConnectionLock()));
+        pumpFor(30); // message 37 and what follows
+    }
+
+    OrvaDataCenter* dataCenter() const
+    {
+        auto* env = host->getDeviceEnvironment();
+        return env != nullptr ? dynamic_cast<OrvaDataCenter*>(env->getDataCenter()) : nullptr;
+    }
+
+    bool waitSynchronised(int timeoutMs = 5000)
+    {
+        return pumpUntil([this] {
+            auto* dc = dataCenter();
+            return dc != nullptr && dc->isSynchronised() && ! midi->isSyncRunning();
+        }, timeoutMs);
+    }
+
+    bool waitScanEnded() { return pumpUntil([this] { return ! connection->isScanning(); }, 5000); }
+
+    void expectFlagsClear() const
+    {
+        EXPECT_FALSE(midi->isSyncRunning());
+        EXPECT_FALSE(midi->isBulkReceive());
+        EXPECT_FALSE(midi->isBulkTransmit());
+        EXPECT_FALSE(midi->isAudioEQBulkReceive());
+    }
+
+    int modeRequestsReceived(const SimulatedAmplifier& amp) const
+    {
+        int n = 0;
+        for (auto& m : amp.getReceived())
+            n += (m.isSysEx() && m.getRawDataSize() >= 8 && m.getRawData()[6] == 0x12) ? 1 : 0;
+        return n;
+    }
+
+    LogCapture log;
+    testing_support::ScopedVirtualPorts virtualPorts;
+    VirtualMidiPortSystem& ports = virtualPorts.ports;
+    SettlingClock clock { ports };
+    Host* host = nullptr;
+    MasterConnectionManager* connection = nullptr;
+    MidiManager* midi = nullptr;
+    ActionManager* actions = nullptr;
+};
+} // namespace
+
+TEST_F(ConnectionFixture, BootConnectsAndSynchronisesThroughTimersFiveAndEight)
+{
+    SimulatedAmplifier amp(ports, 2);
+    boot();
+    ASSERT_NE(dataCenter(), nullptr);
+    EXPECT_TRUE(connection->isConnected());
+    EXPECT_TRUE(dataCenter()->isConnected());
+    EXPECT_EQ(midi->getNumListeners(), 1);
+    EXPECT_TRUE(log.contains("Host::handleChangeDeviceEnvironmentMessage() .. call doSyncronize(300)"));
+
+    ASSERT_TRUE(waitSynchronised());
+    EXPECT_TRUE(log.contains("ActionManager::timerCallback(eREQID_DELAYED_SYNCRONIZE)"));
+    EXPECT_TRUE(midi->isSynchronised());
+    EXPECT_FALSE(actions->isTimerRunning(ActionManager::eREQID_MODEREQUEST_TIMEOUT));
+    // Timer 5 ran its set-up before timer 8 (100 ms before 300 ms).
+    EXPECT_TRUE(host->isResyncPending());
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(Bytes(dataCenter()->getRAMProgPtr(i), dataCenter()->getRAMProgPtr(i) + 62), amp.getUserProgram(i));
+    EXPECT_EQ(modeRequestsReceived(amp), 1);
+}
+
+TEST_F(ConnectionFixture, CablePulledMidSynchronisationThenTheAmplifierComesBack)
+{
+    testing_support::SectionEventRecorder events;
+    Application app;
+    SimulatedAmplifier amp(ports, 2);
+    boot();
+    ASSERT_TRUE(waitSynchronised());
+    events.take();
+
+    // The amplifier goes after a few replies of a new synchronisation.
+    amp.unplugAfterReplies(3);
+    actions->setTimerEventReq(ActionManager::eREQID_DELAYED_SYNCRONIZE, 1, 0);
+    ASSERT_TRUE(pumpUntil([&] { return ! amp.isPluggedIn(); }));
+    pumpFor(30);
+    EXPECT_TRUE(midi->isSyncRunning()); // the chain was cut off
+
+    app.midiDevRemoved(); // as the MIDI set-up watcher reports it
+    EXPECT_FALSE(connection->isConnected());
+    EXPECT_EQ(connection->getCableRemoved(), 1);
+    EXPECT_EQ(connection->getLostDevice().model, kProductModelOKX);
+    EXPECT_FALSE(midi->isMIDIInPortOpen());
+    EXPECT_FALSE(midi->isMIDIOutPortOpen());
+    EXPECT_EQ(midi->getMIDIInPortIndex(), -1);
+    expectFlagsClear();
+    EXPECT_FALSE(dataCenter()->isConnected());
+    const auto disconnected = events.take();
+    EXPECT_NE(std::find_if(disconnected.begin(), disconnected.end(), [](auto& e) { return e.kind == 5 && e.a == 0; }),
+              disconnected.end());
+
+    // The reconnect scan finds nothing while the amplifier is away.
+    ASSERT_TRUE(waitScanEnded());
+    EXPECT_FALSE(connection->isConnected());
+    EXPECT_EQ(ConnectedDeviceInfoList::instance()->getNumDevices(), 0u);
+
+    // Back again: an added device starts a scan, which reconnects and
+    // resynchronises.
+    amp.unplugAfterReplies(0);
+    amp.plugIn();
+    amp.clearRecords();
+    app.midiDevAdded();
+    ASSERT_TRUE(pumpUntil([&] { return connection->isConnected(); }, 5000));
+    ASSERT_TRUE(waitSynchronised());
+    EXPECT_TRUE(dataCenter()->isConnected());
+    EXPECT_EQ(midi->getNumListeners(), 1); // registered once
+    EXPECT_EQ(modeRequestsReceived(amp), 1);
+    const auto reconnected = events.take();
+    EXPECT_NE(std::find_if(reconnected.begin(), reconnected.end(), [](auto& e) { return e.kind == 5 && e.a == 1; }),
+              reconnected.end());
+}
+
+TEST_F(ConnectionFixture, AnotherDeviceRemovedKeepsTheAmplifierConnected)
+{
+    Application app;
+    SimulatedAmplifier amp(ports, 2);
+    const int keyboard = ports.addInputDevice("Keyboard");
+    boot();
+    ASSERT_TRUE(waitSynchronised());
+
+    ports.removeDevice(keyboard);
+    amp.clearRecords();
+    app.midiDevRemoved();
+    ASSERT_TRUE(waitScanEnded());
+    EXPECT_TRUE(connection->isConnected());
+    ASSERT_TRUE(waitSynchronised());
+    EXPECT_EQ(midi->getNumListeners(), 1);
+    EXPECT_EQ(modeRequestsReceived(amp), 1);
+}
+
+TEST_F(ConnectionFixture, SilentAmplifierIsTreatedAsUnpluggedAndFoundWhenItAnswers)
+{
+    Application app;
+    SimulatedAmplifier amp(ports, 2);
+    boot();
+    ASSERT_TRUE(waitSynchronised());
+
+    amp.setSilent(true);
+    actions->setTimerEventReq(ActionManager::eREQID_DELAYED_SYNCRONIZE, 1, 0);
+    ASSERT_TRUE(pumpUntil([&] { return actions->isTimerRunning(ActionManager::eREQID_MODEREQUEST_TIMEOUT); }));
+    EXPECT_EQ(actions->getTimerInterval(ActionManager::eREQID_MODEREQUEST_TIMEOUT), 2000);
+    // The two seconds pass at once.
+    actions->setTimerEventReq(ActionManager::eREQID_MODEREQUEST_TIMEOUT, 1, 0);
+    ASSERT_TRUE(pumpUntil([&] { return log.contains("ActionManager::timerCallback() eREQID_MODEREQUEST_TIMEOUT\n"); }));
+    EXPECT_FALSE(connection->isConnected());
+    expectFlagsClear();
+    ASSERT_TRUE(waitScanEnded());
+    EXPECT_FALSE(connection->isConnected());
+
+    // Connected, an added device starts no scan; disconnected, it does.
+    amp.setSilent(false);
+    app.midiDevAdded();
+    ASSERT_TRUE(pumpUntil([&] { return connection->isConnected(); }, 5000));
+    ASSERT_TRUE(waitSynchronised());
+    ASSERT_TRUE(waitScanEnded());
+    app.midiDevAdded();
+    EXPECT_FALSE(connection->isScanning());
+
+    // A time-out that fires once the connection is gone does nothing.
+    connection->disconnect();
+    actions->setTimerEventReq(ActionManager::eREQID_MODEREQUEST_TIMEOUT, 1, 0);
+    pumpFor(30);
+    EXPECT_FALSE(connection->isScanning());
+}
+
+TEST_F(ConnectionFixture, WakeResynchronisesOnlyWithADeviceEnvironment)
+{
+    Application app;
+    {
+        SimulatedAmplifier okx(ports, 2);
+        SimulatedAmplifier hmq(ports, 1);
+        boot(); // two amplifiers: the device page waits, no environment
+        ASSERT_EQ(host->getDeviceEnvironment(), nullptr);
+        app.resumed();
+        pumpFor(20);
+        EXPECT_FALSE(actions->isTimerRunning(ActionManager::eREQID_DELAYED_SYNCRONIZE));
+        EXPECT_FALSE(connection->isConnected());
+        Host::destroyInstance();
+    }
+
+    SimulatedAmplifier amp(ports, 2);
+    boot();
+    ASSERT_TRUE(waitSynchronised());
+    const int input = midi->getMIDIInPortIndex();
+    app.resumed();
+    EXPECT_EQ(actions->getTimerInterval(ActionManager::eREQID_DELAYED_SYNCRONIZE), 1000);
+    // The open ports and the one registration stay as they were.
+    EXPECT_EQ(midi->getMIDIInPortIndex(), input);
+    EXPECT_EQ(midi->getNumListeners(), 1);
+    amp.clearRecords();
+    ASSERT_TRUE(pumpUntil([&] { return modeRequestsReceived(amp) == 1; }, 3000));
+    ASSERT_TRUE(waitSynchronised());
+
+    // Woken after the cable went while asleep: the device is found again.
+    connection->cableRemoved();
+    ASSERT_EQ(ConnectedDeviceInfoList::instance()->getNumDevices(), 1u);
+    app.resumed();
+    EXPECT_TRUE(connection->isConnected());
+    EXPECT_EQ(midi->getNumListeners(), 1);
+    EXPECT_TRUE(actions->isTimerRunning(ActionManager::eREQID_DELAYED_SYNCRONIZE));
+}
+
+TEST_F(ConnectionFixture, OfflineModelStillRunsThePostConnectSetUp)
+{
+    std::memset(OKXDataCenter::m_sBkEditBuf.bytes, 0, 62);
+    std::memcpy(OKXDataCenter::m_sBkEditBuf.bytes, "Last Session    ", 16);
+    DataCenter::iCurProgNo = 3;
+    MainComponent::m_TargetModelId = 2;
+    boot();
+    ASSERT_NE(dataCenter(), nullptr);
+    EXPECT_FALSE(connection->isConnected());
+    EXPECT_FALSE(dataCenter()->isConnected());
+    EXPECT_EQ(midi->getSendModel(), 2);
+
+    ASSERT_TRUE(pumpUntil([&] { return host->isResyncPending(); }, 2000));
+    EXPECT_FALSE(host->isBooting());
+    EXPECT_EQ(std::memcmp(dataCenter()->getEditBuf(), "Last Session    ", 16), 0);
+    EXPECT_EQ(DataCenter::iUserDestProg, 3);
+    EXPECT_FALSE(actions->isTimerRunning(ActionManager::eREQID_DELAYED_SYNCRONIZE));
+    EXPECT_FALSE(midi->isSyncRunning());
+}
+
+TEST_F(ConnectionFixture, HostGoneDuringItsBootScanLeavesNothingBehind)
+{
+    SimulatedAmplifier amp(ports, 2);
+    host = Host::createInstance();
+    host->getMasterConnectionManager()->scanDevices(true);
+    Host::destroyInstance();
+    pumpFor(50);
+    EXPECT_EQ(Host::getInstance(), nullptr);
+}
