@@ -7,6 +7,8 @@
 #include "Action/ActionManager.h"
 #include "Action/MidiManager.h"
 #include "Application/Host.h"
+#include "DataCenter/DataCenter.h"
+#include "Core/MasterConnectionManager.h"
 #include "Application/StateHolder.h"
 #include "Common/DeviceEnvironment.h"
 #include "GUI/MainComponent.h"
@@ -67,9 +69,20 @@ struct HMQSyncFixture : ::testing::Test
     {
         host = Host::createInstance();
         host->setBootFlag(true);
-        host->startDeviceScan(true);
+        host->getMasterConnectionManager()->scanDevices(true);
         EXPECT_TRUE(pumpUntil([this] { return ! host->isBooting(); }, 5000));
+        // The device chosen by the boot scan is connected (message 37 handled).
+        EXPECT_TRUE(pumpUntil([this] {
+            auto* environment = host->getDeviceEnvironment();
+            return environment != nullptr && environment->getDataCenter() != nullptr
+                   && environment->getDataCenter()->isConnected();
+        }, 5000));
         pumpFor(50);
+        // The tests start their own synchronisation: the one the connection
+        // requested (timer 8) is cancelled, or awaited when it already runs.
+        host->getActionManager()->stopTimer(ActionManager::eREQID_DELAYED_SYNCRONIZE);
+        auto* midi = host->getMidiManager();
+        EXPECT_TRUE(pumpUntil([midi] { return ! midi->isSyncRunning(); }, 5000));
         auto* environment = host->getDeviceEnvironment();
         return environment != nullptr ? dynamic_cast<HMQDataCenter*>(environment->getDataCenter()) : nullptr;
     }
@@ -81,7 +94,9 @@ struct HMQSyncFixture : ::testing::Test
         chainClock = std::make_unique<RecordingClock>();
         auto* midi = host->getMidiManager();
         host->getActionManager()->setTimerEventReq(ActionManager::eREQID_DELAYED_SYNCRONIZE, 1, 0);
-        EXPECT_TRUE(pumpUntil([midi] { return midi->isSyncRunning(); }, 2000));
+        // The chain has started once its mode request reached the amplifier (a
+        // fast chain may end before the running flag is ever seen here).
+        EXPECT_TRUE(pumpUntil([&amp] { return amp.getNumReceived() > 0; }, 2000));
         return pumpUntil([&] { return ! midi->isSyncRunning() && log.contains("ActionManager::handleMessage(11)"); }, 5000);
     }
 

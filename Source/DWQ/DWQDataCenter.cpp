@@ -534,3 +534,8 @@ void DWQDataCenter::logIgnored(const juce::String& why) const
 {
     juce::Logger::writeToLog("DWQDataCenter::OnRSMidiListenerRcvSysExMessage: ignored, " + why);
 }
+
+void DWQDataCenter::FireOnConnectStatusChanged(bool isConnectedNow)
+{
+    userEditSection.FireOnConnectStatusChanged(isConnectedNow);
+}

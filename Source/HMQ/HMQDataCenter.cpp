@@ -627,3 +627,8 @@ void HMQDataCenter::logIgnored(const juce::String& why) const
 {
     juce::Logger::writeToLog("HMQDataCenter::OnRSMidiListenerRcvSysExMessage: ignored, " + why);
 }
+
+void HMQDataCenter::FireOnConnectStatusChanged(bool isConnectedNow)
+{
+    userEditSection.FireOnConnectStatusChanged(isConnectedNow);
+}

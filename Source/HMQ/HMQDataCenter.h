@@ -38,6 +38,7 @@ public:
 
     // DataCenter --------------------------------------------------------------
     void Init(Host* host) override;
+    void FireOnConnectStatusChanged(bool isConnectedNow) override;
     unsigned char* getEditBuf() const override { return m_sEditBuf.bytes; }
     void setEditBuf(unsigned char* record) override;
     const unsigned char* getInitProgData() const override;
