@@ -7,10 +7,13 @@
 #include "Action/MidiManager.h"
 #include "Application/Application.h"
 #include "Application/Host.h"
+#include "Application/StateHolder.h"
 #include "Common/DeviceEnvironment.h"
 #include "Core/ConnectedDeviceInfoList.h"
 #include "Core/MasterConnectionManager.h"
+#include "DWQ/DWQDataCenter.h"
 #include "DataCenter/OrvaDataCenter.h"
+#include "HMQ/HMQDataCenter.h"
 #include "GUI/MainComponent.h"
 #include "OrvaKX/OKXDataCenter.h"
 #include "support/MidiTestSupport.h"
@@ -21,6 +24,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <thread>
 
@@ -317,4 +321,53 @@ TEST_F(ConnectionFixture, HostGoneDuringItsBootScanLeavesNothingBehind)
     Host::destroyInstance();
     pumpFor(50);
     EXPECT_EQ(Host::getInstance(), nullptr);
+}
+
+TEST_F(ConnectionFixture, UserModeModelsSetUpTheirUserProgramAndReplayTheLastEditRecord)
+{
+    // DWQ: a current program below the user programs becomes the first user
+    // program; the zone switches and the rows they govern are redrawn.
+    {
+        testing_support::SectionEventRecorder events;
+        std::memset(DWQDataCenter::m_sBkEditBuf.bytes, 0x20, 16);
+        std::memcpy(DWQDataCenter::m_sBkEditBuf.bytes, "Last DWQ Session", 16);
+        DataCenter::iCurProgNo = 4;
+        SimulatedAmplifier amp(ports, 0);
+        boot();
+        ASSERT_NE(host->getDeviceEnvironment(), nullptr);
+        actions->stopTimer(ActionManager::eREQID_DELAYED_SYNCRONIZE);
+        auto* dwq = dynamic_cast<DWQDataCenter*>(host->getDeviceEnvironment()->getDataCenter());
+        ASSERT_NE(dwq, nullptr);
+        ASSERT_TRUE(pumpUntil([&] { return host->isResyncPending(); }, 2000));
+        EXPECT_EQ(dwq->GetMode(), 1);
+        EXPECT_EQ(DataCenter::iUserDestProg, 11);
+        EXPECT_EQ(host->getStateHolder()->currentProgram, 11);
+
+        std::vector<int> propsChanged;
+        for (const auto& e : events.take())
+            if (e.kind == 2)
+                propsChanged.push_back(e.a);
+        for (int id : { 0x401, 0x501, 0x502, (int) 0x80000011, (int) 0x80000012 })
+            EXPECT_NE(std::find(propsChanged.begin(), propsChanged.end(), id), propsChanged.end()) << std::hex << id;
+        Host::destroyInstance();
+        host = nullptr;
+    }
+
+    // HMQ: a current user program stays the destination; the last session's
+    // edit record shows until the amplifier's arrives.
+    {
+        std::memcpy(HMQDataCenter::m_sBkEditBuf.bytes, "Last HMQ Session", 16);
+        DataCenter::iCurProgNo = 63;
+        SimulatedAmplifier amp(ports, 1);
+        boot();
+        ASSERT_NE(host->getDeviceEnvironment(), nullptr);
+        // No synchronisation replaces the replayed record.
+        actions->stopTimer(ActionManager::eREQID_DELAYED_SYNCRONIZE);
+        auto* hmq = dynamic_cast<HMQDataCenter*>(host->getDeviceEnvironment()->getDataCenter());
+        ASSERT_NE(hmq, nullptr);
+        ASSERT_TRUE(pumpUntil([&] { return host->isResyncPending(); }, 2000));
+        EXPECT_EQ(hmq->GetMode(), 1);
+        EXPECT_EQ(DataCenter::iUserDestProg, 63);
+        EXPECT_EQ(std::memcmp(hmq->getEditBuf(), "Last HMQ Session", 16), 0);
+    }
 }

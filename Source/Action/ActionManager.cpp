@@ -1,12 +1,18 @@
 #include "Action/ActionManager.h"
 
+#include "HMQ/HMQDataCenter.h"
+
+#include "DWQ/DWQDataCenter.h"
+
 #include "Action/MidiManager.h"
 #include "Application/Host.h"
 #include "Application/StateHolder.h"
 #include "Common/DeviceEnvironment.h"
 #include "Core/ConnectedDeviceInfoList.h"
 #include "Core/MasterConnectionManager.h"
+#include "DWQ/DWQDataCenter.h"
 #include "DataCenter/OrvaDataCenter.h"
+#include "HMQ/HMQDataCenter.h"
 #include "ParamTable/COrvaUserEditSectionBase.h"
 #include "DataCenter/DataCenter.h"
 #include "Core/MessageIds.h"
@@ -173,6 +179,38 @@ void ActionManager::runStatusRefresh()
         midi->sendChangeMessage();
 }
 
+namespace
+{
+// The part of the post-connect set-up every model shares: the catalogue
+// shows the amp, the destination becomes the current and the write target.
+template <typename EditSection>
+void selectDestination(Host& host, EditSection& section, int destination)
+{
+    section.FireOnCatalogSelect(0);
+    if (auto* state = host.getStateHolder())
+    {
+        state->currentProgram = destination;
+        state->deselectedProgram = -1;
+    }
+    DataCenter::iUserDestProg = destination;
+}
+
+// DWQ and HMQ: user mode, a destination among the user programs, and the
+// last run's edit record replayed until the amplifier's arrives.
+template <typename ModelDataCenter>
+void setUpUserModeModel(Host& host, ModelDataCenter& dataCenter, int firstUserProgram)
+{
+    dataCenter.PutMode(1);
+    const int destination = DataCenter::iCurProgNo >= firstUserProgram ? DataCenter::iCurProgNo : firstUserProgram;
+    selectDestination(host, dataCenter.getUserEditSection(), destination);
+
+    // Copied first: the receive callback writes the buffer it is replayed into.
+    unsigned char edit[sizeof(ModelDataCenter::m_sBkEditBuf)];
+    std::memcpy(edit, &ModelDataCenter::m_sBkEditBuf, sizeof(edit));
+    dataCenter.OnRcvCurProgDump(host.getMidiManager(), edit, sizeof(edit));
+}
+} // namespace
+
 void ActionManager::runPostConnectSetup()
 {
     auto* host = Host::getInstance();
@@ -188,14 +226,7 @@ void ActionManager::runPostConnectSetup()
     {
         if (auto* orva = dynamic_cast<OrvaDataCenter*>(dataCenter))
         {
-            const int destination = DataCenter::iCurProgNo >= 0 ? DataCenter::iCurProgNo : 0;
-            orva->getUserEditSection().FireOnCatalogSelect(0);
-            if (auto* state = host->getStateHolder())
-            {
-                state->currentProgram = destination;
-                state->deselectedProgram = -1;
-            }
-            DataCenter::iUserDestProg = destination;
+            selectDestination(*host, orva->getUserEditSection(), DataCenter::iCurProgNo >= 0 ? DataCenter::iCurProgNo : 0);
 
             // The last run's edit state shows until the amplifier's arrives.
             // The backups are copied first: the receive callbacks write the
@@ -215,12 +246,30 @@ void ActionManager::runPostConnectSetup()
             host->setResyncPending(true);
         }
     }
-    else if (model == 0 || model == 1)
+    else if (model == 0)
     {
-        // User mode; the destination, catalogue, backup replay and the
-        // resynchronise mark follow with the DWQ and HMQ data centres.
-        dataCenter->PutMode(1);
-        juce::Logger::writeToLog("ActionManager::timerCallback(eREQID_DISCONNECT_STARTUP) model set-up waits for its data centre");
+        if (auto* dwq = dynamic_cast<DWQDataCenter*>(dataCenter))
+        {
+            setUpUserModeModel(*host, *dwq, 11);
+            host->setResyncPending(true);
+        }
+        else
+        {
+            dataCenter->PutMode(1);
+        }
+    }
+    else if (model == 1)
+    {
+        if (auto* hmq = dynamic_cast<HMQDataCenter*>(dataCenter))
+        {
+            setUpUserModeModel(*host, *hmq, 60);
+            hmq->getUserEditSection().FireOnUICtrlSelectValid(false);
+            host->setResyncPending(true);
+        }
+        else
+        {
+            dataCenter->PutMode(1);
+        }
     }
 
     setTimerEventReq(timerMainRefresh, 1, 0);

@@ -10,6 +10,7 @@
 #include "Core/MasterConnectionManager.h"
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
+#include "DWQ/DWQDataCenter.h"
 #include "Core/SupportedFileFormats.h"
 #include "Core/SupportedModels.h"
 #include "DataCenter/DataCenter.h"
@@ -412,8 +413,11 @@ void Host::handleChangeDeviceEnvironmentMessage(DeviceInfo* infoToDelete)
     {
         if (deviceEnvironment != nullptr)
         {
+            // The DWQ zone switches and the rows they govern are redrawn.
             if (model == 0)
-                juce::Logger::writeToLog("Host::handleChangeDeviceEnvironmentMessage() DWQ edit-section property events: none until the DWQ data centre exists");
+                if (auto* dwq = dynamic_cast<DWQDataCenter*>(deviceEnvironment->getDataCenter()))
+                    for (int id : { 0x401, 0x501, 0x502, (int) 0x80000011, (int) 0x80000012 })
+                        dwq->getUserEditSection().FireOnSectionParamPropsChanged(id);
             resyncPending = false;
             actionManager->setTimerEventReq(ActionManager::eREQID_DISCONNECT_STARTUP, 100, 0);
         }
