@@ -371,3 +371,21 @@ TEST_F(ConnectionFixture, UserModeModelsSetUpTheirUserProgramAndReplayTheLastEdi
         EXPECT_EQ(std::memcmp(hmq->getEditBuf(), "Last HMQ Session", 16), 0);
     }
 }
+
+TEST_F(ConnectionFixture, AnImmediateSynchronisationArmsTheModeRequestTimeOut)
+{
+    SimulatedAmplifier amp(ports, 2);
+    boot();
+    ASSERT_TRUE(waitSynchronised());
+    actions->stopAllTimers();
+
+    // A slow amplifier: the time-out is armed before its mode reply arrives,
+    // and the reply stops it again.
+    amp.setReplyDelayMs(300);
+    connection->doSyncronize(false, 0);
+    EXPECT_TRUE(midi->isSyncRunning());
+    EXPECT_TRUE(actions->isTimerRunning(ActionManager::eREQID_MODEREQUEST_TIMEOUT));
+    amp.setReplyDelayMs(0);
+    EXPECT_TRUE(waitSynchronised());
+    EXPECT_FALSE(actions->isTimerRunning(ActionManager::eREQID_MODEREQUEST_TIMEOUT));
+}

@@ -382,6 +382,14 @@ void MasterConnectionManager::doSyncronize(bool force, int delayMs)
         if (auto* dataCenter = env->getDataCenter())
             dataCenter->setSynchronised(false);
         midiManager->setSyncRunning(true);
+
+        // As for a delayed synchronisation: an amplifier that does not answer
+        // the mode request within 2 seconds is treated as unplugged, instead
+        // of leaving the synchronisation marked as running for good.
+        auto* host = Host::getInstance();
+        if (auto* actions = host != nullptr ? host->getActionManager() : nullptr)
+            actions->setTimerEventReq(ActionManager::eREQID_MODEREQUEST_TIMEOUT, 2000, 0);
+
         midiManager->sendModeRequest();
     }
     else if (delayMs > 0)
