@@ -1,4 +1,5 @@
 #include "DWQ/DWQDataCenter.h"
+#include "DataCenter/EditorSysExFrame.h"
 
 #include "Action/ActionManager.h"
 #include "Action/MidiManager.h"
@@ -43,8 +44,6 @@ enum Function : int
 constexpr int modelByte = 0x32;
 
 // Raw message positions (F0 at 0): the function byte and its arguments.
-constexpr int posFunction = 6;
-constexpr int posArgs = 7;
 
 constexpr int packedSize(int n) { return n + (n + 6) / 7; }
 constexpr int packedProgram = packedSize(DWQDataCenter::recordSize); // 35
@@ -287,20 +286,15 @@ void DWQDataCenter::OnRSMidiListenerRcvSysExMessage(MidiManager* midi, MidiInput
 
 void DWQDataCenter::decodeSysEx(MidiManager* midi, const juce::uint8* raw, int size)
 {
-    if (size < posArgs || raw[1] != 0x42 || raw[3] != 0x00 || raw[4] != 0x01 || raw[5] != modelByte)
+    const EditorSysExFrame frame(raw, size, modelByte);
+    if (! frame.isValid())
         return;
 
-    // The data bytes end before the closing F7.
-    const int end = raw[size - 1] == 0xF7 ? size - 1 : size;
-    const int function = raw[posFunction];
+    const int function = frame.function();
     auto needs = [&](int bytesFromArgs) {
-        if (end - posArgs >= bytesFromArgs)
-            return true;
-        logIgnored("function 0x" + juce::String::toHexString(function) + " too short: "
-                   + juce::String(end - posArgs) + " of " + juce::String(bytesFromArgs) + " bytes");
-        return false;
+        return frame.has(bytesFromArgs, [this](const juce::String& why) { logIgnored(why); });
     };
-    auto arg = [&](int k) { return (int) raw[posArgs + k]; };
+    auto arg = [&](int k) { return frame.arg(k); };
 
     switch (function)
     {
@@ -308,7 +302,7 @@ void DWQDataCenter::decodeSysEx(MidiManager* midi, const juce::uint8* raw, int s
         {
             if (! needs(packedProgram))
                 return;
-            const int n = decode7to8buffer(scratch, raw + posArgs, packedProgram);
+            const int n = decode7to8buffer(scratch, frame.args(), packedProgram);
             OnRcvCurProgDump(midi, scratch, (unsigned) n);
             break;
         }
@@ -325,7 +319,7 @@ void DWQDataCenter::decodeSysEx(MidiManager* midi, const juce::uint8* raw, int s
 
         case fnProgDump:
             if (needs(2 + packedProgram))
-                onProgramDump(midi, arg(0), arg(1), raw + posArgs + 2);
+                onProgramDump(midi, arg(0), arg(1), frame.args() + 2);
             break;
 
         case fnModeNotice:

@@ -1,4 +1,5 @@
 #include "DataCenter/OrvaDataCenter.h"
+#include "DataCenter/EditorSysExFrame.h"
 
 #include "Action/ActionManager.h"
 #include "Action/MidiManager.h"
@@ -34,8 +35,6 @@ enum Function : int
 };
 
 // Raw message positions (F0 at 0): the function byte and its arguments.
-constexpr int posFunction = 6;
-constexpr int posArgs = 7;
 
 constexpr int packedSize(int n) { return n + (n + 6) / 7; }
 constexpr int packedProgram = packedSize(OrvaDataCenter::recordSize);  // 71
@@ -327,20 +326,15 @@ void OrvaDataCenter::OnRSMidiListenerRcvSysExMessage(MidiManager* midi, MidiInpu
 
 void OrvaDataCenter::decodeSysEx(MidiManager* midi, const juce::uint8* raw, int size)
 {
-    if (size < posArgs || raw[1] != 0x42 || raw[3] != 0x00 || raw[4] != 0x01 || raw[5] != 0x41)
+    const EditorSysExFrame frame(raw, size, 0x41);
+    if (! frame.isValid())
         return;
 
-    // The data bytes end before the closing F7.
-    const int end = raw[size - 1] == 0xF7 ? size - 1 : size;
-    const int function = raw[posFunction];
+    const int function = frame.function();
     auto needs = [&](int bytesFromArgs) {
-        if (end - posArgs >= bytesFromArgs)
-            return true;
-        logIgnored("function 0x" + juce::String::toHexString(function) + " too short: "
-                   + juce::String(end - posArgs) + " of " + juce::String(bytesFromArgs) + " bytes");
-        return false;
+        return frame.has(bytesFromArgs, [this](const juce::String& why) { logIgnored(why); });
     };
-    auto arg = [&](int k) { return (int) raw[posArgs + k]; };
+    auto arg = [&](int k) { return frame.arg(k); };
 
     switch (function)
     {
@@ -348,7 +342,7 @@ void OrvaDataCenter::decodeSysEx(MidiManager* midi, const juce::uint8* raw, int 
         {
             if (! needs(packedProgram))
                 return;
-            const int n = decode7to8buffer(scratch, raw + posArgs, packedProgram);
+            const int n = decode7to8buffer(scratch, frame.args(), packedProgram);
             OnRcvCurProgDump(midi, scratch, (unsigned) n);
             break;
         }
@@ -367,14 +361,14 @@ void OrvaDataCenter::decodeSysEx(MidiManager* midi, const juce::uint8* raw, int 
         {
             if (! needs(packedAudioEQ))
                 return;
-            const int n = decode7to8buffer(scratch, raw + posArgs, packedAudioEQ);
+            const int n = decode7to8buffer(scratch, frame.args(), packedAudioEQ);
             OnRcvCurAudioEQDump(midi, scratch, (unsigned) n);
             break;
         }
 
         case fnProgDump:
             if (needs(2 + packedProgram))
-                onProgramDump(midi, arg(0), arg(1), raw + posArgs + 2);
+                onProgramDump(midi, arg(0), arg(1), frame.args() + 2);
             break;
 
         case fnAudioEQDump:
@@ -382,7 +376,7 @@ void OrvaDataCenter::decodeSysEx(MidiManager* midi, const juce::uint8* raw, int 
                 return;
             if (arg(1) < 1 || arg(1) > numAudioEQSlots)
                 return;
-            onAudioEQSlotDump(midi, arg(1), raw + posArgs + 2);
+            onAudioEQSlotDump(midi, arg(1), frame.args() + 2);
             break;
 
         case fnModeNotice:
@@ -408,8 +402,8 @@ void OrvaDataCenter::decodeSysEx(MidiManager* midi, const juce::uint8* raw, int 
             if (! needs(packedGlobalMin))
                 return;
             // Older firmware sends 16 data bytes, newer the whole block.
-            const int packed = juce::jmin(end - posArgs, packedGlobalMax);
-            const int n = decode7to8buffer(scratch, raw + posArgs, packed);
+            const int packed = juce::jmin(frame.numArgBytes(), packedGlobalMax);
+            const int n = decode7to8buffer(scratch, frame.args(), packed);
             OnRcvGlobalDump(midi, scratch, (unsigned) n);
             break;
         }
