@@ -348,3 +348,794 @@ void ActionManager::runModeRequestTimeout()
     connection->cableRemoved();
     connection->scanDevicesforReconnect(false);
 }
+
+// ===========================================================================
+// Program files and file tabs: new, open, save as, close, the user programs,
+// and the tabs carried from one run to the next (restore at start-up,
+// command-line files, dropped files, the backup at quit).
+// ===========================================================================
+
+#include "Action/FileCommandPrompts.h"
+#include "Action/FileTabView.h"
+#include "Action/NativeFileCommandPrompts.h"
+#include "Action/ProgramFile.h"
+#include "DWQ/DWQ_PrefsDefine.h"
+#include "GUI/MasterGuiController.h"
+#include "Preferences/PreferencesData.h"
+
+namespace
+{
+constexpr const char* okButton = "  OK  ";
+constexpr const char* tooManyFiles = "Can't open more than 3 files.";
+constexpr int maxTabs = 3;
+
+// Set while a command runs: its dialogs run modal loops, in which a shortcut
+// or a button could start the same command again.
+struct ReentrancyGuard
+{
+    explicit ReentrancyGuard(bool& flagToUse) : flag(flagToUse), entered(! flagToUse) { flag = true; }
+    ~ReentrancyGuard()
+    {
+        if (entered)
+            flag = false;
+    }
+    bool& flag;
+    const bool entered;
+};
+
+struct TabPreferenceKeys
+{
+    const char* fileName[3];
+    const char* dirty[3];
+    const char* currentTab;
+};
+
+const TabPreferenceKeys& tabPreferenceKeys(int model)
+{
+    static const TabPreferenceKeys dwq { { DWQ::Preferences_DWQ_TAB1FileName, DWQ::Preferences_DWQ_TAB2FileName, DWQ::Preferences_DWQ_TAB3FileName },
+                                         { DWQ::Preferences_DWQ_TAB1DirtyData, DWQ::Preferences_DWQ_TAB2DirtyData, DWQ::Preferences_DWQ_TAB3DirtyData },
+                                         DWQ::Preferences_DWQ_CurrentTabindex };
+    static const TabPreferenceKeys hmq { { DWQ::Preferences_HMQ_TAB1FileName, DWQ::Preferences_HMQ_TAB2FileName, DWQ::Preferences_HMQ_TAB3FileName },
+                                         { DWQ::Preferences_HMQ_TAB1DirtyData, DWQ::Preferences_HMQ_TAB2DirtyData, DWQ::Preferences_HMQ_TAB3DirtyData },
+                                         DWQ::Preferences_HMQ_CurrentTabindex };
+    static const TabPreferenceKeys okx { { DWQ::Preferences_OKX_TAB1FileName, DWQ::Preferences_OKX_TAB2FileName, DWQ::Preferences_OKX_TAB3FileName },
+                                         { DWQ::Preferences_OKX_TAB1DirtyData, DWQ::Preferences_OKX_TAB2DirtyData, DWQ::Preferences_OKX_TAB3DirtyData },
+                                         DWQ::Preferences_OKX_CurrentTabindex };
+    static const TabPreferenceKeys opw { { DWQ::Preferences_OPW_TAB1FileName, DWQ::Preferences_OPW_TAB2FileName, DWQ::Preferences_OPW_TAB3FileName },
+                                         { DWQ::Preferences_OPW_TAB1DirtyData, DWQ::Preferences_OPW_TAB2DirtyData, DWQ::Preferences_OPW_TAB3DirtyData },
+                                         DWQ::Preferences_OPW_CurrentTabindex };
+    switch (model)
+    {
+        case 0: return dwq;
+        case 1: return hmq;
+        case 3:
+        case 5: return opw;
+        default: return okx;
+    }
+}
+
+juce::String backupFileName(int fileTab, const ProgramFile::Format& format)
+{
+    return "TABFile" + juce::String(fileTab + 1) + format.getExtension();
+}
+
+int leadingTab(const FileTabView* view)
+{
+    return view != nullptr && view->hasLeadingTab() ? 1 : 0;
+}
+
+void logRefusal(const juce::String& operation, ProgramFile::ReadError error, const juce::File& file,
+                const ProgramFile::Format& format)
+{
+    juce::Logger::writeToLog("ActionManager::" + operation + "() refused " + file.getFullPathName() + ": "
+                             + ProgramFile::describe(error, file, format));
+}
+} // namespace
+
+struct ActionManager::FileContext
+{
+    DataCenter* dataCenter = nullptr;
+    const ProgramFile::Format* format = nullptr;
+    int model = -1; // the environment's model
+};
+
+bool ActionManager::getFileContext(int model, FileContext& context) const
+{
+    auto* environment = getCurrentDeviceEnvironment();
+    auto* dataCenter = environment != nullptr ? environment->getDataCenter() : nullptr;
+    const int environmentModel = environment != nullptr ? (int) environment->getDeviceInfo().model : -1;
+    const auto* format = ProgramFile::forModel(environmentModel);
+    const auto* asked = ProgramFile::forModel(model);
+    if (dataCenter == nullptr || format == nullptr || asked == nullptr)
+        return false;
+
+    // A file of one model must never land in another model's buffers: their
+    // records differ in size and layout.
+    if (asked->tag != format->tag || dataCenter->getNumbering().recordSize != format->recordSize)
+    {
+        juce::Logger::writeToLog("ActionManager: file command for model " + juce::String(model)
+                                 + " refused, the open model is " + juce::String(environmentModel));
+        return false;
+    }
+    context = { dataCenter, format, environmentModel };
+    return true;
+}
+
+void ActionManager::setFileCommandPrompts(std::unique_ptr<FileCommandPrompts> prompts)
+{
+    filePrompts = std::move(prompts);
+}
+
+FileCommandPrompts& ActionManager::prompts()
+{
+    if (filePrompts == nullptr)
+        filePrompts = std::make_unique<NativeFileCommandPrompts>();
+    return *filePrompts;
+}
+
+// The one step that shows a file tab: only a view that takes the tab makes it
+// count as open.
+bool ActionManager::showFileTab(DataCenter& dataCenter, int fileTab, const juce::String& title)
+{
+    if (fileTabView == nullptr || ! fileTabView->addFileTab(fileTab, title))
+        return false;
+    dataCenter.setFileCount(fileTab + 1);
+    return true;
+}
+
+void ActionManager::copyIntoTab(DataCenter& dataCenter, int fileTab, const std::vector<unsigned char>& records,
+                                const juce::String& name)
+{
+    {
+        const juce::ScopedWriteLock lock(dataCenter.getFileTabLock());
+        if (auto* first = dataCenter.getFileProgPtr(fileTab, 0))
+            std::memcpy(first, records.data(), records.size());
+    }
+    dataCenter.setFileName(fileTab, name);
+}
+
+void ActionManager::bringMainWindowToFront()
+{
+    auto* host = Host::getInstance();
+    auto* controller = host != nullptr ? host->getMasterGuiController() : nullptr;
+    if (auto* window = controller != nullptr ? controller->getMainWindow() : nullptr)
+        window->toFront(true);
+}
+
+// --- New, open, save as, close ---------------------------------------------
+
+bool ActionManager::executeNewFile(int model)
+{
+    static bool running = false;
+    const ReentrancyGuard guard(running);
+    FileContext context;
+    if (! guard.entered || ! getFileContext(model, context))
+        return false;
+
+    auto& dataCenter = *context.dataCenter;
+    const int n = dataCenter.getFileCount();
+    if (n >= maxTabs)
+    {
+        prompts().showWarning("New File Error:", tooManyFiles, okButton);
+        return false;
+    }
+
+    const juce::ScopedWriteLock lock(dataCenter.getFileTabLock());
+    dataCenter.setFileName(n, "NEW FILE");
+    const int recordSize = context.format->recordSize;
+    for (int i = 0; i < context.format->programsPerTab; ++i)
+    {
+        auto* record = dataCenter.getFileProgPtr(n, i);
+        if (record == nullptr)
+            return false;
+        std::memcpy(record, dataCenter.getInitProgData(), (size_t) recordSize);
+        if (context.model >= 2)
+        {
+            const juce::String name = "NO NAME " + juce::String(i + 1);
+            std::memset(record, ' ', 16);
+            std::memcpy(record, name.toRawUTF8(), (size_t) name.length());
+        }
+    }
+    dataCenter.setModifiedMask(n, 0);
+    return true;
+}
+
+void ActionManager::afterNewFileUI(int model)
+{
+    FileContext context;
+    if (! getFileContext(model, context))
+        return;
+    const int n = context.dataCenter->getFileCount();
+    showFileTab(*context.dataCenter, n, context.dataCenter->getFileName(n));
+}
+
+void ActionManager::afterFileOpenUI(int model)
+{
+    afterNewFileUI(model);
+}
+
+int ActionManager::executeFileOpen(int model)
+{
+    static bool running = false;
+    const ReentrancyGuard guard(running);
+    FileContext context;
+    if (! guard.entered || ! getFileContext(model, context))
+        return -1;
+
+    if (context.dataCenter->getFileCount() >= maxTabs)
+    {
+        prompts().showWarning("File Open Error:", tooManyFiles, okButton);
+        return -1;
+    }
+    if (context.dataCenter->getFileReadBuf() == nullptr)
+        return -1;
+
+    int result = -1;
+    const auto chosen = prompts().chooseFileToOpen("Open " + context.format->getTypeName() + " file...",
+                                                   context.format->getPattern());
+    if (chosen != juce::File())
+        result = executeFileOpenSub(model, chosen);
+
+    if (fileTabView != nullptr)
+        fileTabView->focusUserProgramButtons();
+    return result;
+}
+
+int ActionManager::executeFileOpenSub(int model, const juce::File& file)
+{
+    FileContext context;
+    if (! getFileContext(model, context))
+        return -1;
+
+    auto& dataCenter = *context.dataCenter;
+    const int n = dataCenter.getFileCount();
+    if (n >= maxTabs)
+        return -1;
+
+    // Read whole into a local buffer first: a refused file leaves the tab as it was.
+    std::vector<unsigned char> records;
+    const auto read = ProgramFile::read(file, *context.format, context.format->programsPerTab,
+                                        dataCenter.getInitProgData(), records);
+    if (! read.ok())
+    {
+        logRefusal("executeFileOpenSub", read.error, file, *context.format);
+        prompts().showWarning("File Open Error:", ProgramFile::describe(read.error, file, *context.format), okButton);
+        return -1;
+    }
+
+    copyIntoTab(dataCenter, n, records, file.getFileNameWithoutExtension());
+    return read.programs;
+}
+
+bool ActionManager::executeFileSaveSubStream(int model, juce::FileOutputStream* out, int tab)
+{
+    FileContext context;
+    if (out == nullptr || tab < 0 || tab >= maxTabs || ! getFileContext(model, context))
+        return false;
+
+    auto& dataCenter = *context.dataCenter;
+    auto* image = dataCenter.getFileWriteBuf();
+    if (image == nullptr)
+        return false;
+
+    const auto& format = *context.format;
+    try
+    {
+        const juce::ScopedWriteLock writeLock(dataCenter.getWriteBufLock());
+        ProgramFile::writeHeader(image, format);
+        {
+            const juce::ScopedReadLock tabLock(dataCenter.getFileTabLock());
+            for (int i = 0; i < format.programsPerTab; ++i)
+            {
+                const auto* record = dataCenter.getFileProgPtr(tab, i);
+                if (record == nullptr)
+                    return false;
+                std::memcpy(image + ProgramFile::headerSize + i * format.recordSize, record, (size_t) format.recordSize);
+            }
+        }
+        if (! out->setPosition(0))
+            return false;
+        const bool written = out->write(image, (size_t) format.tabImageSize());
+        return written && out->truncate().wasOk();
+    }
+    catch (...)
+    {
+        return false;
+    }
+}
+
+// The shared body of the two save commands: dialog, name check, extension,
+// replace question, then the write through a temporary file. tab < 0 saves
+// the user programs.
+bool ActionManager::saveChosenFile(int model, const juce::String& dialogTitle, const juce::String& errorTitle, int tab)
+{
+    FileContext context;
+    if (! getFileContext(model, context))
+        return false;
+    const auto& format = *context.format;
+
+    const auto chosen = prompts().chooseFileToSave(dialogTitle, format.getPattern());
+    if (chosen == juce::File())
+        return false;
+
+    if (! ProgramFile::isValidFileName(chosen.getFileName()))
+    {
+        prompts().showWarning(errorTitle, "Invalid file name.", okButton);
+        if (fileTabView != nullptr)
+            fileTabView->focusUserProgramButtons();
+        return false;
+    }
+
+    chosen.getParentDirectory().setAsCurrentWorkingDirectory();
+    const auto target = ProgramFile::withModelExtension(chosen, format);
+    if (target != chosen && target.exists()
+        && ! prompts().confirm("Confirm Save As:", target.getFileName() + " already exists.\n\rDo you want to replace it?",
+                               " Yes ", "  No  "))
+        return false;
+
+    bool openFailed = false;
+    bool written = false;
+    {
+        const juce::ScopedLock lock(fileSaveLock);
+        const int imageSize = tab >= 0 ? format.tabImageSize() : format.userImageSize();
+        written = ProgramFile::writeSafely(target, juce::jmax(16384, imageSize), [&](juce::FileOutputStream& out) {
+            return tab >= 0 ? executeFileSaveSubStream(model, &out, tab) : executeFileSaveUserSubStream(model, &out);
+        }, &openFailed);
+    }
+
+    if (openFailed)
+    {
+        prompts().showWarning("File Save Error:",
+                              "This file (or this location) is set to read-only.\n\rTry again with a different file name (or a different location).",
+                              okButton);
+        return false;
+    }
+    if (! written)
+    {
+        juce::Logger::writeToLog("ActionManager::saveChosenFile() cannot write " + target.getFullPathName());
+        prompts().showWarning("File Save Error:", target.getFileName() + " could not be written.", okButton);
+    }
+    else if (tab >= 0)
+    {
+        // Only a tab that reached the disk counts as saved.
+        context.dataCenter->setFileName(tab, chosen.getFileNameWithoutExtension());
+        context.dataCenter->setModifiedMask(tab, 0);
+    }
+
+    if (fileTabView != nullptr)
+        fileTabView->focusUserProgramButtons();
+    return written;
+}
+
+bool ActionManager::executeFileSaveFile(int model)
+{
+    static bool running = false;
+    const ReentrancyGuard guard(running);
+    FileContext context;
+    if (! guard.entered || fileTabView == nullptr || ! getFileContext(model, context))
+        return false;
+
+    const int n = context.dataCenter->getFileCount();
+    const int f = fileTabView->getCurrentTabIndex() - leadingTab(fileTabView);
+    if (f < 0 || f >= n || n > maxTabs)
+        return false;
+
+    return saveChosenFile(model, "Save Current File Programs...", "Save Current File Programs Error:", f);
+}
+
+void ActionManager::afterFileSaveUI(int model)
+{
+    FileContext context;
+    if (fileTabView == nullptr || ! getFileContext(model, context))
+        return;
+    const int t = fileTabView->getCurrentTabIndex();
+    fileTabView->setTabTitle(t, context.dataCenter->getFileName(t - leadingTab(fileTabView)));
+}
+
+bool ActionManager::executeFileClose(int model, int tab)
+{
+    static bool running = false;
+    const ReentrancyGuard guard(running);
+    FileContext context;
+    if (! guard.entered || ! getFileContext(model, context))
+        return false;
+
+    auto& dataCenter = *context.dataCenter;
+    if (tab < 0 || tab >= maxTabs || tab >= dataCenter.getFileCount())
+    {
+        juce::Logger::writeToLog("ActionManager::executeFileClose() no open file tab " + juce::String(tab));
+        return false;
+    }
+
+    if (dataCenter.getModifiedMask(tab) != 0
+        && ! prompts().confirm("File is modified. ", "Force close file.\nAre you sure?", " OK ", "Cancel"))
+        return false;
+
+    if (! dataCenter.removeFileBuf(tab))
+        return false;
+    for (int i = tab; i < maxTabs - 1; ++i)
+        dataCenter.setModifiedMask(i, dataCenter.getModifiedMask(i + 1));
+    dataCenter.setModifiedMask(maxTabs - 1, 0);
+    return true;
+}
+
+void ActionManager::afterFileCloseUI(int model, int tabIndex)
+{
+    FileContext context;
+    if (fileTabView == nullptr || ! getFileContext(model, context))
+        return;
+    if (tabIndex >= 0 && tabIndex < fileTabView->getNumTabs())
+        fileTabView->removeFileTab(tabIndex);
+}
+
+// --- User programs -----------------------------------------------------------
+
+int ActionManager::executeFileLoadUser(int model)
+{
+    static bool running = false;
+    const ReentrancyGuard guard(running);
+    FileContext context;
+    if (! guard.entered || ! getFileContext(model, context))
+        return -1;
+
+    int result = -1;
+    const auto chosen = prompts().chooseFileToOpen("Load USER PROGRAMS From...", context.format->getPattern());
+    if (chosen != juce::File())
+        result = executeFileLoadUserSub(model, chosen);
+
+    if (fileTabView != nullptr)
+        fileTabView->focusUserProgramButtons();
+    return result;
+}
+
+int ActionManager::executeFileLoadUserSub(int model, const juce::File& file)
+{
+    FileContext context;
+    if (! getFileContext(model, context) || context.dataCenter->getRAMProgPtr(0) == nullptr)
+        return -1;
+
+    auto& dataCenter = *context.dataCenter;
+    const auto& format = *context.format;
+    std::vector<unsigned char> records;
+    const auto read = ProgramFile::read(file, format, ProgramFile::numUserPrograms, dataCenter.getInitProgData(), records);
+    if (! read.ok())
+    {
+        logRefusal("executeFileLoadUserSub", read.error, file, format);
+        prompts().showWarning("Load USER PROGRAMS Error:", ProgramFile::describe(read.error, file, format), okButton);
+        return -1;
+    }
+
+    for (int i = 0; i < ProgramFile::numUserPrograms; ++i)
+        dataCenter.setRAMProgram(i, records.data() + i * format.recordSize);
+
+    transmitLoadedUserPrograms(context.model);
+    return read.programs;
+}
+
+// Sends all user programs without asking; each write acknowledgement of the
+// amplifier makes the data centre send the next one.
+void ActionManager::transmitLoadedUserPrograms(int model)
+{
+    auto* host = Host::getInstance();
+    auto* midi = host != nullptr ? host->getMidiManager() : nullptr;
+    if (midi == nullptr || ! midi->isMIDIOutPortOpen() || model < 0 || model > 5)
+        return;
+
+    const int first = model == 0 ? 11 : (model == 1 ? 60 : 0);
+    midi->setSequenceCounter(first);
+    if (auto* guiManager = host->getMasterGuiManager())
+        if (auto* window = guiManager->getMainWindow())
+            if (auto* main = window->getMainComponent())
+                main->openProgressBarDialog("TRANSMIT...", first);
+    midi->setBulkTransmit(true);
+    midi->sendProgDumpOut(first);
+}
+
+void ActionManager::afterFileLoadUserUI(int model)
+{
+    juce::ignoreUnused(model);
+    if (fileTabView != nullptr)
+        fileTabView->repaintUserProgramButtons();
+}
+
+void ActionManager::executeFileSaveUser(int model)
+{
+    static bool running = false;
+    const ReentrancyGuard guard(running);
+    if (guard.entered)
+        saveChosenFile(model, "Save USER PROGRAMS As...", "Save USER PROGRAMS Error:", -1);
+}
+
+bool ActionManager::executeFileSaveUserSubStream(int model, juce::FileOutputStream* out)
+{
+    FileContext context;
+    if (out == nullptr || ! getFileContext(model, context))
+        return false;
+
+    auto& dataCenter = *context.dataCenter;
+    auto* image = dataCenter.getFileWriteBuf();
+    if (image == nullptr)
+        return false;
+
+    const auto& format = *context.format;
+    try
+    {
+        const juce::ScopedWriteLock writeLock(dataCenter.getWriteBufLock());
+        ProgramFile::writeHeader(image, format);
+        for (int i = 0; i < ProgramFile::numUserPrograms; ++i)
+        {
+            const auto* record = dataCenter.getRAMProgPtr(i);
+            if (record == nullptr)
+                return false;
+            std::memcpy(image + ProgramFile::headerSize + i * format.recordSize, record, (size_t) format.recordSize);
+        }
+        if (! out->setPosition(0))
+            return false;
+        const bool written = out->write(image, (size_t) format.userImageSize());
+        return written && out->truncate().wasOk();
+    }
+    catch (...)
+    {
+        return false;
+    }
+}
+
+// --- Tabs across runs ---------------------------------------------------------
+
+juce::File ActionManager::getTabBackupFolder()
+{
+    return PreferencesData::getInstance()->getPreferencesFile().getParentDirectory();
+}
+
+bool ActionManager::fileShouldOpen_restore(juce::Component* mainComponent)
+{
+    juce::Logger::writeToLog(juce::String("******************ActionManager::fileShouldOpen_restore(")
+                             + (mainComponent != nullptr ? "not nullptr" : "nullptr") + ")");
+    bool restored = false;
+    FileContext context;
+    auto* host = Host::getInstance();
+    auto* environment = getCurrentDeviceEnvironment();
+    if (host == nullptr || environment == nullptr || ! getFileContext((int) environment->getDeviceInfo().model, context))
+        return false;
+    if (fileTabView == nullptr)
+        return false;
+
+    auto& dataCenter = *context.dataCenter;
+    const auto& format = *context.format;
+    const int flag = leadingTab(fileTabView);
+    if (fileTabView->getNumTabs() == flag)
+    {
+        auto* preferences = PreferencesData::getInstance();
+        const auto& keys = tabPreferenceKeys(context.model);
+        const auto folder = getTabBackupFolder();
+
+        // The names are a chain: a missing one ends it.
+        juce::String names[maxTabs];
+        for (int i = 0; i < maxTabs; ++i)
+            host->restoreFile(i) = juce::File();
+        for (int i = 0; i < maxTabs; ++i)
+        {
+            const auto stored = preferences->getStringValue(keys.fileName[i], {});
+            if (stored.isEmpty())
+                break;
+            names[i] = stored.containsChar('.') ? stored.upToLastOccurrenceOf(".", false, false) : juce::String();
+            host->restoreFile(i) = folder.getChildFile(backupFileName(i, format));
+        }
+
+        // The stored flags follow their file to whichever tab it lands in.
+        int dirtyOfTab[maxTabs] = { 0, 0, 0 };
+        for (int i = 0; i < maxTabs; ++i)
+        {
+            auto& slot = host->restoreFile(i);
+            if (! slot.existsAsFile())
+                continue;
+            if (slot.getFileExtension() != format.getExtension())
+                break;
+
+            const int n = dataCenter.getFileCount();
+            std::vector<unsigned char> records;
+            const auto read = ProgramFile::read(slot, format, format.programsPerTab, dataCenter.getInitProgData(), records);
+            if (read.error == ProgramFile::ReadError::cannotOpen)
+                juce::Logger::writeToLog("failedToOpen()");
+            else if (! read.ok())
+                logRefusal("fileShouldOpen_restore", read.error, slot, format);
+
+            if (read.ok() && n < maxTabs)
+            {
+                copyIntoTab(dataCenter, n, records, names[i]);
+                if (showFileTab(dataCenter, n, dataCenter.getFileName(n)))
+                {
+                    dirtyOfTab[n] = preferences->getIntValue(keys.dirty[i], 0);
+                    restored = true;
+                }
+            }
+            slot = juce::File();
+        }
+
+        for (int k = 0; k < maxTabs; ++k)
+            dataCenter.setModifiedMask(k, k < dataCenter.getFileCount() ? dirtyOfTab[k] : 0);
+        const int current = preferences->getIntValue(keys.currentTab, 0) + flag - 1;
+        fileTabView->setCurrentTabIndex(current < fileTabView->getNumTabs() ? juce::jmax(-1, current) : -1);
+    }
+
+    juce::Logger::writeToLog("******************ActionManager::fileShouldOpen_restore() -EXIT");
+    return restored;
+}
+
+bool ActionManager::fileShouldOpen_commandline(juce::Component* mainComponent, bool fromUI)
+{
+    juce::ignoreUnused(mainComponent, fromUI);
+    juce::Logger::writeToLog("******************ActionManager::fileShouldOpen_commandline()");
+
+    auto* host = Host::getInstance();
+    if (host == nullptr || ! host->hasCommandLineFile())
+    {
+        juce::Logger::writeToLog("******************ActionManager::fileShouldOpen_commandline() no commandline exit");
+        return false;
+    }
+
+    FileContext context;
+    auto* environment = getCurrentDeviceEnvironment();
+    if (environment == nullptr || ! getFileContext((int) environment->getDeviceInfo().model, context))
+        return false;
+
+    auto& dataCenter = *context.dataCenter;
+    const auto& format = *context.format;
+    bool opened = false;
+    {
+        const juce::ScopedLock lock(MainComponent::m_MainComponentCriticalSection);
+        for (int i = 0; i < maxTabs; ++i)
+        {
+            auto& slot = host->commandLineFile(i);
+            const auto file = slot;
+            slot = juce::File();
+            if (! file.existsAsFile())
+            {
+                juce::Thread::sleep(1);
+                continue;
+            }
+            if (file.getFileExtension() != format.getExtension())
+            {
+                juce::Logger::writeToLog("ActionManager::fileShouldOpen_commandline() not a " + format.getExtension()
+                                         + " file: " + file.getFullPathName());
+                prompts().showWarningAsync("File Open Error:", "This is not a " + format.getExtension() + " file.", okButton);
+                continue;
+            }
+
+            const int n = dataCenter.getFileCount();
+            if (n >= maxTabs)
+            {
+                for (int j = 0; j < maxTabs; ++j)
+                    host->commandLineFile(j) = juce::File();
+                bringMainWindowToFront();
+                prompts().showWarningAsync("File Open Error:", tooManyFiles, okButton);
+                return opened;
+            }
+
+            std::vector<unsigned char> records;
+            const auto read = ProgramFile::read(file, format, format.programsPerTab, dataCenter.getInitProgData(), records);
+            if (! read.ok())
+            {
+                if (read.error == ProgramFile::ReadError::cannotOpen)
+                    juce::Logger::writeToLog("failedToOpen()");
+                logRefusal("fileShouldOpen_commandline", read.error, file, format);
+                prompts().showWarningAsync("File Open Error:", ProgramFile::describe(read.error, file, format), okButton);
+                juce::Thread::sleep(1);
+                continue;
+            }
+
+            const auto name = file.getFileNameWithoutExtension();
+            copyIntoTab(dataCenter, n, records, name);
+            showFileTab(dataCenter, n, name.isNotEmpty() ? name : juce::String("@@@"));
+            juce::Thread::sleep(1);
+            opened = true;
+        }
+    }
+    if (opened)
+        bringMainWindowToFront();
+    return opened;
+}
+
+void ActionManager::filesDropped_delegate(const juce::StringArray& files, int x, int y)
+{
+    juce::ignoreUnused(x, y);
+    FileContext context;
+    auto* environment = getCurrentDeviceEnvironment();
+    if (environment == nullptr || ! getFileContext((int) environment->getDeviceInfo().model, context))
+        return;
+
+    auto& dataCenter = *context.dataCenter;
+    const auto& format = *context.format;
+    if (dataCenter.getFileCount() + files.size() > maxTabs)
+    {
+        prompts().showWarning("File Open Error:", tooManyFiles, okButton);
+        return;
+    }
+
+    for (const auto& path : files)
+    {
+        const juce::File file(path);
+        if (! file.existsAsFile())
+            continue;
+        if (file.getFileExtension() != format.getExtension())
+        {
+            prompts().showWarning("File Open Error:", "This is not a " + format.getExtension() + " file.", okButton);
+            return;
+        }
+
+        const int n = dataCenter.getFileCount();
+        std::vector<unsigned char> records;
+        const auto read = ProgramFile::read(file, format, format.programsPerTab, dataCenter.getInitProgData(), records);
+        if (! read.ok())
+        {
+            logRefusal("filesDropped_delegate", read.error, file, format);
+            prompts().showWarning("File Open Error:", ProgramFile::describe(read.error, file, format), okButton);
+            continue;
+        }
+        if (n >= maxTabs)
+            return;
+
+        copyIntoTab(dataCenter, n, records, file.getFileNameWithoutExtension());
+        showFileTab(dataCenter, n, dataCenter.getFileName(n));
+    }
+}
+
+bool ActionManager::executeTabFileBackup()
+{
+    juce::Logger::writeToLog("ActionManager::executeTabFileBackup()\n");
+    bool result = false;
+    try
+    {
+        FileContext context;
+        auto* environment = getCurrentDeviceEnvironment();
+        if (environment != nullptr && getFileContext((int) environment->getDeviceInfo().model, context)
+            && fileTabView != nullptr && context.dataCenter->getFileCount() <= maxTabs)
+        {
+            auto& dataCenter = *context.dataCenter;
+            const auto& format = *context.format;
+            auto* preferences = PreferencesData::getInstance();
+            const auto& keys = tabPreferenceKeys(context.model);
+            const int flag = leadingTab(fileTabView);
+            const int numTabs = fileTabView->getNumTabs();
+
+            for (int k = 0; k < maxTabs; ++k)
+                preferences->setValue(keys.dirty[k], dataCenter.getModifiedMask(k));
+            preferences->setValue(keys.currentTab, fileTabView->getCurrentTabIndex() + 1 - flag);
+            for (int k = 0; k < maxTabs; ++k)
+                preferences->setValue(keys.fileName[k],
+                                      k + flag < numTabs ? fileTabView->getTabTitle(k + flag) + format.getExtension() : juce::String());
+
+            const auto folder = getTabBackupFolder();
+            try
+            {
+                for (int k = maxTabs - 1; k >= 0; --k)
+                {
+                    if (k + flag >= numTabs)
+                        continue;
+                    const juce::ScopedLock lock(fileSaveLock);
+                    // Written beside and moved over the old copy: a failed
+                    // write keeps the previous backup whole.
+                    if (ProgramFile::writeSafely(folder.getChildFile(backupFileName(k, format)), format.tabImageSize(),
+                                                 [&](juce::FileOutputStream& out) {
+                                                     return executeFileSaveSubStream(context.model, &out, k);
+                                                 }))
+                        result = true;
+                }
+            }
+            catch (...)
+            {
+                juce::Logger::writeToLog("ActionManager::executeTabFileBackup() delete file fairure.");
+            }
+
+            preferences->save();
+            juce::Logger::writeToLog("ActionManager::executeTabFileBackup() preferences.XML update.\n");
+        }
+    }
+    catch (...)
+    {
+        juce::Logger::writeToLog("ActionManager::executeTabFileBackup() exception catched\n");
+        result = false;
+    }
+    juce::Logger::writeToLog("ActionManager::executeTabFileBackup() exit\n");
+    return result;
+}

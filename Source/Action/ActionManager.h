@@ -3,6 +3,13 @@
 #include <juce_events/juce_events.h>
 
 #include <map>
+#include <memory>
+#include <vector>
+
+namespace juce { class Component; }
+class DataCenter;
+class FileCommandPrompts;
+class FileTabView;
 
 // The application's sequencer: numbered one-shot timers carry out the steps
 // that must wait a little or must not run inside their caller (connection
@@ -70,6 +77,72 @@ private:
     // an early firing is re-armed for the rest of the delay.
     std::map<int, juce::uint32> dueTimes;
     bool quitRequested = false;
+
+    // ------------------------------------------------------------------
+    // Program files and file tabs. Every operation works on the data centre
+    // of the Host's current device environment and does nothing without one
+    // (or for a model id other than the environment's model class).
+    // `model` is an eProductModelId (0-5).
+public:
+    // New, open, save as, close (file tab 0-2, in opening order).
+    bool executeNewFile(int model);
+    void afterNewFileUI(int model);
+    int executeFileOpen(int model);                             // programs read, -1 for none
+    int executeFileOpenSub(int model, const juce::File& file);  // the tab reader
+    void afterFileOpenUI(int model);
+    bool executeFileSaveFile(int model);                        // "Save File As..." of the current tab
+    bool executeFileSaveSubStream(int model, juce::FileOutputStream* out, int tab); // the tab writer
+    void afterFileSaveUI(int model);
+    bool executeFileClose(int model, int tab);
+    void afterFileCloseUI(int model, int tabIndex);
+
+    // The amplifier's eight user programs from and to a file.
+    int executeFileLoadUser(int model);
+    int executeFileLoadUserSub(int model, const juce::File& file);
+    void afterFileLoadUserUI(int model);
+    void executeFileSaveUser(int model);
+    bool executeFileSaveUserSubStream(int model, juce::FileOutputStream* out);
+
+    static void messageBoxCallback(int, int) {}
+
+    // Reopens the tabs open at the last quit from their backup copies.
+    bool fileShouldOpen_restore(juce::Component* mainComponent);
+    // Opens the program files of the Host's command-line slots as tabs.
+    bool fileShouldOpen_commandline(juce::Component* mainComponent, bool fromUI);
+    // Opens files dropped on the editor-librarian view as tabs.
+    void filesDropped_delegate(const juce::StringArray& files, int x, int y);
+    // At quit: a backup copy of each open tab beside the preferences file,
+    // and the tabs' names, modified flags and current tab in the preferences.
+    bool executeTabFileBackup();
+
+    // The folder of the tab backups ("TABFile1.okxprog" and so on): the
+    // preferences file's folder.
+    static juce::File getTabBackupFolder();
+
+    // The model's editor-librarian view registers itself here (null when it
+    // goes away). All calls of the file commands into the tab UI go through it.
+    void setFileTabView(FileTabView* view) noexcept { fileTabView = view; }
+    FileTabView* getFileTabView() const noexcept { return fileTabView; }
+
+    // The file dialogs and alert boxes (native ones unless replaced).
+    void setFileCommandPrompts(std::unique_ptr<FileCommandPrompts> prompts);
+
+    // Held around every program-file write.
+    juce::CriticalSection& getFileSaveLock() noexcept { return fileSaveLock; }
+
+private:
+    struct FileContext;
+    bool getFileContext(int model, FileContext& context) const;
+    FileCommandPrompts& prompts();
+    bool showFileTab(DataCenter& dataCenter, int fileTab, const juce::String& title);
+    void copyIntoTab(DataCenter& dataCenter, int fileTab, const std::vector<unsigned char>& records, const juce::String& name);
+    bool saveChosenFile(int model, const juce::String& dialogTitle, const juce::String& errorTitle, int tab);
+    void transmitLoadedUserPrograms(int model);
+    void bringMainWindowToFront();
+
+    FileTabView* fileTabView = nullptr;
+    std::unique_ptr<FileCommandPrompts> filePrompts;
+    juce::CriticalSection fileSaveLock;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(ActionManager)
 };

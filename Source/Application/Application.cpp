@@ -134,6 +134,8 @@ void Application::anotherInstanceStarted(const juce::String& commandLine)
     if (host != nullptr && host->getDeviceEnvironment() != nullptr)
     {
         juce::Logger::writeToLog("Application::anotherInstanceStarted() devEnv = (not null)");
+        if (auto* actions = host->getActionManager())
+            actions->fileShouldOpen_commandline(nullptr, true);
     }
     else
     {
@@ -309,6 +311,9 @@ void Application::midiDevAdded()
 
 void Application::saveInstanceState()
 {
+    if (auto* host = Host::getInstance())
+        if (auto* actions = host->getActionManager())
+            actions->executeTabFileBackup();
 }
 
 bool Application::backButtonPressed()

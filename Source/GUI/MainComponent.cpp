@@ -1,6 +1,9 @@
 #include "GUI/MainComponent.h"
 
+#include "Action/ActionManager.h"
 #include "Application/Host.h"
+#include "Common/DeviceEnvironment.h"
+#include "DataCenter/DataCenter.h"
 #include "Core/MyMessage.h"
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
@@ -79,6 +82,20 @@ void MainComponent::changeTargetModel(int model)
 {
     juce::Logger::writeToLog("@@@MainComponent::changeTargetModel(" + juce::String(model) + ")");
     m_TargetModelId = model;
+
+    // The view of the model is in place: reopen the tabs of the last run,
+    // then open the command-line files into the tabs left free.
+    auto* host = Host::getInstance();
+    auto* actions = host != nullptr ? host->getActionManager() : nullptr;
+    auto* environment = host != nullptr ? host->getDeviceEnvironment() : nullptr;
+    if (actions == nullptr || environment == nullptr)
+        return;
+    actions->fileShouldOpen_restore(this);
+    juce::Thread::sleep(200);
+    actions->fileShouldOpen_commandline(this, false);
+    if (auto* dataCenter = environment->getDataCenter())
+        if (dataCenter->getFileCount() == 0)
+            actions->setTimerEventReq(ActionManager::eREQID_BLANKPROG_CHECK, 1, 0);
 }
 
 juce::ApplicationCommandTarget* MainComponent::getNextCommandTarget()
