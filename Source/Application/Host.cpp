@@ -84,6 +84,10 @@ Host::Host()
     if (commandManager != nullptr && menuBarManager != nullptr)
     {
         commandManager->registerAllCommandsForTarget(actionManager);
+        // The command layer is the first target whatever has the focus, so the
+        // popup menu and the shortcuts find their commands even while no
+        // window of ours is active.
+        commandManager->setFirstCommandTarget(actionManager);
         menuBarManager->setApplicationCommandManagerToWatch(commandManager);
     }
 
