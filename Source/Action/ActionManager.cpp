@@ -463,10 +463,13 @@ bool ActionManager::executeTxCurProg(int model, bool noConfirm)
         && ! ask("Transmit:", "This command will overwrite current program of your DWQ R. \nAre you sure?", " OK ", "Cancel"))
         return false;
 
+    // The destination is numbered as in the data centre (DWQ users from 11,
+    // HMQ users from 60); the amplifier counts its user slots from 0.
+    const int slot = DataCenter::iUserDestProg - (model == 0 ? 11 : model == 1 ? 60 : 0);
     auto* midi = midiManager();
-    if (midi == nullptr || isTransferRunning())
+    if (midi == nullptr || isTransferRunning() || slot < 0 || slot > 7)
         return false;
-    midi->sendCurProgWrite(DataCenter::iUserDestProg);
+    midi->sendCurProgWrite(slot);
     return true;
 }
 
