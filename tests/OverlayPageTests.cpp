@@ -1,5 +1,6 @@
 // The overlay page manager and the main component's one-overlay rule.
 #include "Application/Host.h"
+#include "Core/DeviceInfo.h"
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
 #include "GUI/MainComponent.h"
@@ -246,14 +247,21 @@ TEST_F(OverlayPages, DragScrollAndProgressMessages)
     EXPECT_EQ(first.getScrollOnDragMode(), juce::Viewport::ScrollOnDragMode::all);
     EXPECT_EQ(second.getScrollOnDragMode(), juce::Viewport::ScrollOnDragMode::all);
 
+    // Without a model there is no progress to show.
     static const char text[] = "TRANSMIT...";
+    send(MessageId::Progress, 11, (void*) text);
+    EXPECT_FALSE(main->isProgressBarDialogShowing());
+
+    host->changeDeviceEnvironment(DeviceInfo((eProductModelId) 1, false, 0, {}, 0, {}, 0, 0, 0, (eMediaType) -1));
     send(MessageId::Progress, 11, (void*) text);
     EXPECT_TRUE(main->isProgressBarDialogShowing());
     EXPECT_EQ(main->getProgressText(), "TRANSMIT...");
     EXPECT_EQ(main->getProgressValue(), 11);
+    EXPECT_EQ(main->getProgressRange(), juce::Range<int>(0, 68));
 
+    // No text keeps the last one.
     send(MessageId::Progress, 12, nullptr);
-    EXPECT_EQ(main->getProgressText(), "");
+    EXPECT_EQ(main->getProgressText(), "TRANSMIT...");
     EXPECT_EQ(main->getProgressValue(), 12);
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <juce_events/juce_events.h>
+#include <juce_gui_basics/juce_gui_basics.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -11,17 +12,102 @@ class DataCenter;
 class FileCommandPrompts;
 class FileTabView;
 
-// The application's sequencer: numbered one-shot timers carry out the steps
+class WriteProgDialogComponent;
+
+// The application's single command target and its sequencer. Every user
+// action that is not a direct parameter edit arrives here as a numbered
+// command (File and Option commands, run through the Host's command manager,
+// the key mappings and the editor header's popup menu). Numbered one-shot timers carry out the steps
 // that must wait a little or must not run inside their caller (connection
 // set-up, delayed synchronisation and its time-out, the blank-program check,
 // refreshes, the hand-over after a second launch). It also receives the
 // notices the data centres and the scanner post to it, and answers quit.
 // Message thread only, except that the data centres request and stop timers
 // from the MIDI thread while holding the message-manager lock.
-class ActionManager : public juce::MessageListener,
+class ActionManager : public juce::ApplicationCommandTarget,
+                      public juce::MessageListener,
                       public juce::MultiTimer
 {
 public:
+    // Command ids. 0x109, 0x10A and 0x404 run through perform but are not
+    // registered; 0x400 and 0x406 only appear in the menus.
+    enum CommandId : int
+    {
+        cmdFileOpen = 0x100,
+        cmdFileNew = 0x101,
+        cmdFileLoadUser = 0x102,
+        cmdFileSaveUser = 0x103,
+        cmdFileSaveFile = 0x104,
+        cmdFileClose = 0x105,
+        cmdWriteProg = 0x106,
+        cmdTxAllProg = 0x107,
+        cmdRxAllProg = 0x108,
+        cmdTxCurProg = 0x109,
+        cmdRxCurProg = 0x10A,
+        cmdQuit = 0x10B,
+        cmdPreferences = 0x400,
+        cmdAbout = 0x402,
+        cmdHelp = 0x403,
+        cmdDeviceSelect = 0x404,
+        cmdBLEMidi = 0x405,
+        cmdCheckUpdate = 0x406
+    };
+
+    // What the command layer needs of the librarian's tab bar: the number of
+    // tabs, the current tab and whether a preset tab stands first (DWQ, HMQ).
+    struct LibrarianTabs
+    {
+        int numTabs = 0;
+        int currentTab = -1;
+        bool leadingTab = false;
+    };
+
+    // Every confirmation goes through this one call: title, text, OK and
+    // Cancel labels; true when the user chose OK. The default shows a modal
+    // OK/Cancel alert with the warning icon.
+    using Confirmation = std::function<bool(const juce::String& title, const juce::String& text,
+                                            const juce::String& ok, const juce::String& cancel)>;
+    void setConfirmation(Confirmation c);
+
+    // ApplicationCommandTarget
+    juce::ApplicationCommandTarget* getNextCommandTarget() override;
+    void getAllCommands(juce::Array<juce::CommandID>& commands) override;
+    void getCommandInfo(juce::CommandID commandID, juce::ApplicationCommandInfo& result) override;
+    bool perform(const InvocationInfo& info) override;
+
+    void setMenuEnable(bool b) noexcept { menuEnabled = b; }
+    bool isMenuEnabled() const noexcept { return menuEnabled; }
+    void setWriteProgDialogComponent(WriteProgDialogComponent* d) noexcept { writeProgDialog = d; }
+
+    // The activity rules of the tab commands and the file index that Close
+    // File closes (-1: none), for a model and the librarian's tab state.
+    static bool isSaveFileActive(const LibrarianTabs& tabs);
+    static bool isCloseFileActive(int model, const LibrarianTabs& tabs);
+    static int fileToClose(int model, const LibrarianTabs& tabs);
+
+    // Transfers, run by the commands (Tx/Rx all and current), the write
+    // dialog, the progress dialog, help.
+    void executeTxProg(int model, bool confirm, bool unused, bool all);
+    void executeRxProg(int model, bool all);
+    bool executeTxCurProg(int model, bool noConfirm);
+    void executeRxCurProg(int model);
+    void OpenWriteProgDialog(int model);
+    void OpenProgressBarDialog(juce::String text, int value);
+    void CloseProgressBarDialog();
+    void OpenHelpBrowser();
+
+    // The progress bar's range for a model (empty for no model), the write
+    // dialog's item for a destination program, the manual's file name for a
+    // model and language (empty for no model), and the folder of the manuals.
+    static juce::Range<int> getProgressRange(int model);
+    static int getWriteProgItemId(int model, int userDestProg);
+    static juce::String getManualFileName(int model, bool japanese);
+    static juce::File getManualFolder();
+
+    // True while a transfer chain runs (transmit all, receive all or a
+    // synchronisation): no other transfer may start then.
+    static bool isTransferRunning();
+
     // Timer ids. The named ones appear under these names in the log.
     enum TimerId : int
     {
@@ -52,13 +138,26 @@ public:
     void handleMessage(const juce::Message& message) override;
 
     // Quitting needs nothing from the command layer: the backups and
-    // preferences are saved at shutdown. Always agrees.
+    // preferences are saved at shutdown. Agrees, except while a transmit-all
+    // writes the amplifier's programs: the quit is then remembered and the
+    // status refresh that ends the transmission (timer 1) carries it out.
     bool executeQuit(int model);
 
-    // Set when a quit must wait for a running transfer; the status refresh
-    // (timer 1) then quits. Nothing sets it until the command table does.
+    // Set when a quit waits for a running transmission; timer 1 then quits.
     void setQuitRequested(bool b) noexcept { quitRequested = b; }
     bool isQuitRequested() const noexcept { return quitRequested; }
+
+private:
+    int currentModel() const;
+    bool getLibrarianTabs(LibrarianTabs& tabs) const;
+    void performFileClose(int model);
+    void performQuit(int model);
+    bool ask(const juce::String& title, const juce::String& text, const juce::String& ok, const juce::String& cancel);
+
+    WriteProgDialogComponent* writeProgDialog = nullptr;
+    bool menuEnabled = false;
+    Confirmation confirmation;
+
 
 private:
     // The actions of the timers that need the connection manager and the
@@ -137,7 +236,6 @@ private:
     bool showFileTab(DataCenter& dataCenter, int fileTab, const juce::String& title);
     void copyIntoTab(DataCenter& dataCenter, int fileTab, const std::vector<unsigned char>& records, const juce::String& name);
     bool saveChosenFile(int model, const juce::String& dialogTitle, const juce::String& errorTitle, int tab);
-    void transmitLoadedUserPrograms(int model);
     void bringMainWindowToFront();
 
     FileTabView* fileTabView = nullptr;

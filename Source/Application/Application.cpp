@@ -183,6 +183,8 @@ void Application::shutdown()
             midi->setBulkReceive(false);
             midi->setBulkTransmit(false);
             midi->setAudioEQBulkReceive(false);
+            if (auto* actions = host->getActionManager())
+                actions->CloseProgressBarDialog();
         }
 
         // The edit, global and audio-EQ buffers are kept for the next start.

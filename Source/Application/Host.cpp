@@ -1,6 +1,7 @@
 #include "Application/Host.h"
 
 #include "Action/ActionManager.h"
+#include "Action/MenuBarManager.h"
 #include "Action/MidiManager.h"
 #include "Application/PlatformInitializer.h"
 #include "Application/StateHolder.h"
@@ -56,6 +57,7 @@ Host::Host()
     // 3: the command layer, the command registry and the GUI router.
     actionManager = new ActionManager();
     commandManager = new juce::ApplicationCommandManager();
+    menuBarManager = new MenuBarManager(commandManager);
     changeBroadcaster = new juce::ChangeBroadcaster();
     guiController = new MasterGuiController();
     midiManager = new MidiManager();
@@ -77,6 +79,17 @@ Host::Host()
 
     // 6: the named fonts.
     FontLibrary::getInstance()->initialize();
+
+    // 7: the commands, and the menu model watching their registry.
+    if (commandManager != nullptr && menuBarManager != nullptr)
+    {
+        commandManager->registerAllCommandsForTarget(actionManager);
+        // The command layer is the first target whatever has the focus, so the
+        // popup menu and the shortcuts find their commands even while no
+        // window of ours is active.
+        commandManager->setFirstCommandTarget(actionManager);
+        menuBarManager->setApplicationCommandManagerToWatch(commandManager);
+    }
 
     // 8: the connection manager over the MIDI manager (it makes the scan
     // objects and registers with the bus first), then the overlay page
@@ -141,6 +154,10 @@ Host::~Host()
 
     delete actionManager;
     actionManager = nullptr;
+
+    // The menu model stops watching the command manager as it goes.
+    delete menuBarManager;
+    menuBarManager = nullptr;
 
     delete commandManager;
     commandManager = nullptr;
@@ -458,5 +475,7 @@ void Host::afterChangingDeviceEnvironment(const DeviceInfo& info)
         return;
     if (masterGuiManager != nullptr)
         masterGuiManager->changeTargetModel(info.model);
+    if (actionManager != nullptr)
+        actionManager->setMenuEnable(true);
     broadcastMessageId(MessageId::DeviceEnvironmentChanged);
 }

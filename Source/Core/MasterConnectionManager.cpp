@@ -173,9 +173,10 @@ void MasterConnectionManager::disconnect()
         midiManager->setCustomCounter(0);
     }
 
-    // The progress dialog of a cut-off transfer closes here once the command
-    // layer's dialog exists.
-    juce::Logger::writeToLog("MasterConnectionManager::disconnect() progress dialog: none to close");
+    // The progress dialog of a cut-off transfer closes.
+    if (auto* host = Host::getInstance())
+        if (auto* actions = host->getActionManager())
+            actions->CloseProgressBarDialog();
 
     ++disconnectCount;
 

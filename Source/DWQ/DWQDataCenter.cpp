@@ -518,10 +518,8 @@ bool DWQDataCenter::acceptsUnsolicited(const MidiManager* midi) const
 void DWQDataCenter::closeProgressBarDialog() const
 {
     auto* h = currentHost();
-    auto* gui = h != nullptr ? h->getMasterGuiManager() : nullptr;
-    auto* window = gui != nullptr ? gui->getMainWindow() : nullptr;
-    if (auto* main = window != nullptr ? window->getMainComponent() : nullptr)
-        main->closeProgressBarDialog();
+    if (auto* actions = h != nullptr ? h->getActionManager() : nullptr)
+        actions->CloseProgressBarDialog();
 }
 
 void DWQDataCenter::logIgnored(const juce::String& why) const

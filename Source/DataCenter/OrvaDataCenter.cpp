@@ -76,10 +76,14 @@ void setCurrentProgramState(int program)
         }
 }
 
+// Ends a transfer: every place that clears the flags also closes the
+// progress dialog.
 void clearBulkFlags(MidiManager* midi)
 {
     midi->setBulkReceive(false);
     midi->setBulkTransmit(false);
+    if (auto* actions = actionManager())
+        actions->CloseProgressBarDialog();
 }
 } // namespace
 

@@ -72,6 +72,10 @@ void MainComponent::initialise()
         if (auto* broadcaster = host->getChangeBroadcaster())
             broadcaster->sendChangeMessage();
 
+        // The write-program dialog is handed over here once it is built.
+        if (auto* actions = host->getActionManager())
+            actions->setMenuEnable(true);
+
         if (auto* commands = host->getCommandManager())
             if (host->getMenuBarManager() != nullptr)
                 addKeyListener(commands->getKeyMappings());
@@ -100,7 +104,9 @@ void MainComponent::changeTargetModel(int model)
 
 juce::ApplicationCommandTarget* MainComponent::getNextCommandTarget()
 {
-    return nullptr;
+    // Every command of the window reaches the command layer.
+    auto* host = Host::getInstance();
+    return host != nullptr ? host->getActionManager() : nullptr;
 }
 
 void MainComponent::handleMessage(const juce::Message& message)
@@ -244,7 +250,8 @@ void MainComponent::exitBLECallback(int result, int)
 
 void MainComponent::openProgressBarDialog(const juce::String& text, int value)
 {
-    progressText = text;
+    if (text.isNotEmpty())
+        progressText = text;
     progressValue = value;
     if (progressDialog == nullptr)
         return;

@@ -49,8 +49,11 @@ public:
     bool isBLEMidiDeviceSelectShowing() const;
     static void exitBLECallback(int result, int);
 
-    // The progress dialog (a hidden child until opened).
+    // The progress dialog (a hidden child until opened). An empty text keeps
+    // the last one.
     void openProgressBarDialog(const juce::String& text, int value);
+    void setProgressRange(juce::Range<int> range) noexcept { progressRange = range; }
+    juce::Range<int> getProgressRange() const noexcept { return progressRange; }
     void closeProgressBarDialog();
     bool isProgressBarDialogShowing() const noexcept;
     juce::String getProgressText() const { return progressText; }
@@ -88,6 +91,7 @@ private:
     std::unique_ptr<OverlayComponentHolder> overlayHolder;
     juce::String progressText;
     int progressValue = 0;
+    juce::Range<int> progressRange;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(MainComponent)
 };

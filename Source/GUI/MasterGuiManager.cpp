@@ -1,5 +1,7 @@
 #include "GUI/MasterGuiManager.h"
 
+#include "Action/ActionManager.h"
+#include "Application/Host.h"
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
 #include "GUI/MainComponent.h"
@@ -136,8 +138,10 @@ void MasterGuiManager::showAboutPage()
 
 void MasterGuiManager::showProgressBarDialog(const juce::String& text, int value)
 {
-    if (auto* main = getMainComponent())
-        main->openProgressBarDialog(text, value);
+    // The command layer sets the bar's range for the model.
+    auto* host = Host::getInstance();
+    if (auto* actions = host != nullptr ? host->getActionManager() : nullptr)
+        actions->OpenProgressBarDialog(text, value);
 }
 
 void MasterGuiManager::setViewportTouchScroll(bool enabled)

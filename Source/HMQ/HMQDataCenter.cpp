@@ -86,10 +86,14 @@ void setCurrentProgramState(int program)
         }
 }
 
+// Ends a transfer: every place that clears the flags also closes the
+// progress dialog.
 void clearBulkFlags(MidiManager* midi)
 {
     midi->setBulkReceive(false);
     midi->setBulkTransmit(false);
+    if (auto* actions = actionManager())
+        actions->CloseProgressBarDialog();
 }
 
 // The program a mode message or notice selects in the HMQ number space, or -1

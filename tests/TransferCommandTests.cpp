@@ -1,0 +1,276 @@
+// The transfer commands against a simulated amplifier, booted as the
+// application boots: transmit-all and receive-all end to end with their
+// confirmations and progress dialog, transmit and receive of the current
+// program, one transfer at a time, no re-entry while a confirmation is open,
+// a quit put off until a transmission ends (timer 1), and the manual that
+// Help opens per model and language.
+#include "Action/ActionManager.h"
+#include "Action/MidiManager.h"
+#include "Application/CurrentLanguageModel.h"
+#include "Application/Host.h"
+#include "Common/DeviceEnvironment.h"
+#include "Core/DeviceInfo.h"
+#include "Core/MasterConnectionManager.h"
+#include "DataCenter/DataCenter.h"
+#include "GUI/MainComponent.h"
+#include "GUI/MainWindow.h"
+#include "GUI/MasterGuiManager.h"
+#include "Platform/DocumentOpener.h"
+#include "support/MidiTestSupport.h"
+#include "support/SettlingClock.h"
+#include "support/SimulatedAmplifier.h"
+#include "support/TestHelpers.h"
+
+#include <gtest/gtest.h>
+
+using Bytes = SimulatedAmplifier::Bytes;
+using testing_support::pumpFor;
+using testing_support::pumpUntil;
+
+namespace
+{
+using Invocation = juce::ApplicationCommandTarget::InvocationInfo;
+
+struct Question
+{
+    juce::String title, text, ok, cancel;
+};
+
+// Stands in for the application object: records the quit requests.
+struct QuitRecorder : juce::JUCEApplication
+{
+    const juce::String getApplicationName() override { return "test"; }
+    const juce::String getApplicationVersion() override { return "0"; }
+    void initialise(const juce::String&) override {}
+    void shutdown() override {}
+    void systemRequestedQuit() override { ++quitRequests; }
+    int quitRequests = 0;
+};
+
+struct TransferFixture : ::testing::Test
+{
+    ~TransferFixture() override
+    {
+        Host::destroyInstance();
+        MainComponent::m_TargetModelId = -1;
+    }
+
+    DataCenter* boot()
+    {
+        host = Host::createInstance();
+        host->run();
+        EXPECT_TRUE(pumpUntil([this] {
+            auto* environment = host->getDeviceEnvironment();
+            return environment != nullptr && environment->getDataCenter() != nullptr
+                   && environment->getDataCenter()->isConnected();
+        }, 5000));
+        auto* midi = host->getMidiManager();
+        pumpFor(50);
+        EXPECT_TRUE(pumpUntil([midi, this] {
+            return ! midi->isSyncRunning() && ! host->getActionManager()->isTimerRunning(ActionManager::eREQID_DELAYED_SYNCRONIZE);
+        }, 5000));
+        pumpFor(50);
+        actions = host->getActionManager();
+        actions->setConfirmation([this](const juce::String& t, const juce::String& x, const juce::String& o, const juce::String& c) {
+            questions.push_back({ t, x, o, c });
+            if (onQuestion)
+                onQuestion();
+            return answer;
+        });
+        main = host->getMasterGuiManager()->getMainWindow()->getMainComponent();
+        return host->getDeviceEnvironment()->getDataCenter();
+    }
+
+    bool perform(int id) { return actions->perform(Invocation(id)); }
+
+    testing_support::ScopedVirtualPorts virtualPorts;
+    VirtualMidiPortSystem& ports = virtualPorts.ports;
+    SettlingClock clock { ports };
+    Host* host = nullptr;
+    ActionManager* actions = nullptr;
+    MainComponent* main = nullptr;
+    std::vector<Question> questions;
+    std::function<void()> onQuestion;
+    bool answer = true;
+};
+
+Bytes bytes(const unsigned char* p, int n) { return Bytes(p, p + n); }
+} // namespace
+
+TEST_F(TransferFixture, TransmitAllOnTheHMQWithProgressAndADeferredQuit)
+{
+    SimulatedAmplifier amp(ports, 1);
+    auto* dc = boot();
+    ASSERT_NE(dc, nullptr);
+    auto* midi = host->getMidiManager();
+    for (int i = 0; i < 8; ++i)
+    {
+        Bytes record(62, (juce::uint8) (0x20 + i));
+        dc->setRAMProgram(i, record.data());
+    }
+
+    // Cancel sends nothing.
+    answer = false;
+    amp.clearRecords();
+    perform(ActionManager::cmdTxAllProg);
+    pumpFor(50);
+    EXPECT_EQ(amp.getNumReceived(), 0);
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0].title, "Transmit:");
+    EXPECT_EQ(questions[0].text, "This command will overwrite 8 programs of your DWQR. \nAre you sure?");
+    EXPECT_EQ(questions[0].ok, " OK ");
+    EXPECT_EQ(questions[0].cancel, "Cancel");
+
+    answer = true;
+    QuitRecorder app;
+    perform(ActionManager::cmdTxAllProg);
+    // The chain has started and waits for the acknowledgements.
+    EXPECT_TRUE(midi->isBulkTransmit());
+    EXPECT_EQ(midi->getSequenceCounter(), 60);
+    EXPECT_TRUE(main->isProgressBarDialogShowing());
+    EXPECT_EQ(main->getProgressText(), "TRANSMIT...");
+    EXPECT_EQ(main->getProgressValue(), 60);
+    EXPECT_EQ(main->getProgressRange(), juce::Range<int>(0, 68));
+
+    // A second transfer is refused while this one runs; a quit waits.
+    perform(ActionManager::cmdRxAllProg);
+    EXPECT_FALSE(actions->executeQuit(1));
+    EXPECT_TRUE(actions->isQuitRequested());
+
+    ASSERT_TRUE(pumpUntil([midi] { return ! midi->isBulkTransmit(); }, 3000));
+    EXPECT_FALSE(main->isProgressBarDialogShowing());
+    ASSERT_TRUE(pumpUntil([&app] { return app.quitRequests == 1; }, 2000)); // timer 1
+    EXPECT_TRUE(actions->executeQuit(1));
+
+    ASSERT_EQ(amp.getNumReceived(), 8); // program dumps only: no receive request
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(amp.getUserProgram(i), Bytes(62, (juce::uint8) (0x20 + i))) << i;
+}
+
+TEST_F(TransferFixture, ReceiveAllOnTheDWQ)
+{
+    SimulatedAmplifier amp(ports, 0);
+    auto* dc = boot();
+    ASSERT_NE(dc, nullptr);
+    auto* midi = host->getMidiManager();
+    for (int i = 0; i < 8; ++i)
+        amp.setUserProgram(i, Bytes(30, (juce::uint8) (0x40 + i)));
+
+    amp.clearRecords();
+    perform(ActionManager::cmdRxAllProg);
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0].title, "Receive:");
+    EXPECT_EQ(questions[0].text, "This command will overwrite current list. \nAre you sure?");
+    EXPECT_EQ(questions[0].ok, "  OK  ");
+    EXPECT_TRUE(main->isProgressBarDialogShowing());
+    EXPECT_EQ(main->getProgressText(), "RECEIVED...");
+    EXPECT_EQ(main->getProgressValue(), 0);
+    EXPECT_EQ(main->getProgressRange(), juce::Range<int>(0, 19));
+    // Nothing quits the application during a receive.
+    EXPECT_TRUE(actions->executeQuit(0));
+
+    ASSERT_TRUE(pumpUntil([&] { return midi->isSynchronised() && ! midi->isBulkReceive(); }, 3000));
+    pumpFor(50);
+    EXPECT_FALSE(main->isProgressBarDialogShowing());
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(bytes(dc->getRAMProgPtr(i), 30), amp.getUserProgram(i)) << i;
+}
+
+TEST_F(TransferFixture, ReceiveAllOnAnOrvaModelAsksAndDoesNothing)
+{
+    SimulatedAmplifier amp(ports, 3);
+    ASSERT_NE(boot(), nullptr);
+    amp.clearRecords();
+    perform(ActionManager::cmdRxAllProg);
+    pumpFor(50);
+    EXPECT_EQ(questions.size(), 1u);
+    EXPECT_EQ(amp.getNumReceived(), 0);
+    EXPECT_FALSE(main->isProgressBarDialogShowing());
+}
+
+TEST_F(TransferFixture, CurrentProgramTransmitAndReceive)
+{
+    SimulatedAmplifier amp(ports, 1);
+    ASSERT_NE(boot(), nullptr);
+    const Bytes edit(62, 0x55);
+    amp.setEditBuffer(edit);
+    DataCenter::iUserDestProg = 63;
+    amp.clearRecords();
+
+    answer = false;
+    EXPECT_FALSE(actions->executeTxCurProg(1, false));
+    EXPECT_EQ(questions.back().text, "This command will overwrite current program of your DWQ R. \nAre you sure?");
+    perform(ActionManager::cmdRxCurProg);
+    pumpFor(50);
+    EXPECT_EQ(amp.getNumReceived(), 0);
+
+    answer = true;
+    EXPECT_TRUE(perform(ActionManager::cmdTxCurProg));
+    ASSERT_TRUE(amp.waitForReceived(1));
+    pumpFor(50);
+    EXPECT_EQ(amp.getUserProgram(3), edit); // user slot A4 of the HMQ
+    EXPECT_EQ(ActionManager::getWriteProgItemId(1, 63), 4);
+
+    amp.clearRecords();
+    perform(ActionManager::cmdRxCurProg);
+    EXPECT_EQ(questions.back().title, "Receive:");
+    ASSERT_TRUE(amp.waitForReceived(1));
+    EXPECT_TRUE(amp.waitForSent(1));
+
+    // No prompt, nothing sent, while a transfer runs.
+    amp.clearRecords();
+    host->getMidiManager()->setBulkReceive(true);
+    EXPECT_FALSE(actions->executeTxCurProg(1, true));
+    host->getMidiManager()->setBulkReceive(false);
+    pumpFor(30);
+    EXPECT_EQ(amp.getNumReceived(), 0);
+}
+
+TEST_F(TransferFixture, ACommandIsNotReenteredWhileItsConfirmationIsOpen)
+{
+    SimulatedAmplifier amp(ports, 2);
+    ASSERT_NE(boot(), nullptr);
+    amp.clearRecords();
+    onQuestion = [this] {
+        onQuestion = nullptr;
+        // The shortcut pressed again while the alert's loop runs.
+        perform(ActionManager::cmdTxAllProg);
+    };
+    answer = false;
+    perform(ActionManager::cmdTxAllProg);
+    EXPECT_EQ(questions.size(), 1u);
+    // Afterwards the command runs again.
+    perform(ActionManager::cmdTxAllProg);
+    EXPECT_EQ(questions.size(), 2u);
+}
+
+TEST(HelpCommand, OpensTheManualOfTheModelAndLanguage)
+{
+    juce::StringArray opened;
+    DocumentOpener::setHandlerForTesting([&](const juce::String& path) { opened.add(path); });
+    auto* host = Host::createInstance();
+    auto* actions = host->getActionManager();
+    auto& language = *CurrentLanguageModel::getInstance();
+    const int before = language.getLanguage();
+    const auto folder = ActionManager::getManualFolder().getFullPathName() + juce::File::getSeparatorString();
+
+    actions->perform(Invocation(ActionManager::cmdHelp)); // no model: the folder
+    host->changeDeviceEnvironment(DeviceInfo((eProductModelId) 5, false, 0, {}, 0, {}, 0, 0, 0, kMediaTypeUnknown));
+    language.setLanguage(0);
+    actions->OpenHelpBrowser();
+    host->changeDeviceEnvironment(DeviceInfo((eProductModelId) 1, false, 0, {}, 0, {}, 0, 0, 0, kMediaTypeUnknown));
+    language.setLanguage(1);
+    actions->OpenHelpBrowser();
+
+    ASSERT_EQ(opened.size(), 3);
+    EXPECT_EQ(opened[0], folder);
+    EXPECT_EQ(opened[1], folder + "RigSmith_UM_1.2.0_OrvaPW_E.pdf");
+    EXPECT_EQ(opened[2], folder + "RigSmith_UM_1.2.0_HMQ_J.PDF");
+    EXPECT_EQ(ActionManager::getManualFileName(0, false), "RigSmith_UM_1.2.0_DW_E.pdf");
+    EXPECT_EQ(ActionManager::getManualFileName(4, true), "RigSmith_UM_1.2.0_OrvaKX_J.pdf");
+    EXPECT_EQ(ActionManager::getProgressRange(-1), juce::Range<int>());
+
+    language.setLanguage(before);
+    DocumentOpener::setHandlerForTesting(nullptr);
+    Host::destroyInstance();
+}
