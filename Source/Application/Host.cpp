@@ -372,7 +372,11 @@ void Host::handleChangeDeviceEnvironmentMessage(DeviceInfo* infoToDelete)
     // The record of message 37 is ours on every path.
     const std::unique_ptr<DeviceInfo> info(infoToDelete);
     if (info == nullptr)
+    {
+        // The device in use was chosen again: the connection stays.
+        hideDeviceSelect(masterGuiManager);
         return;
+    }
 
     hideDeviceSelect(masterGuiManager);
     changeDeviceEnvironment(*info);

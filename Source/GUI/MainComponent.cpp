@@ -1,12 +1,16 @@
 #include "GUI/MainComponent.h"
 
 #include "Action/ActionManager.h"
+#include "Action/MidiManager.h"
 #include "Application/Host.h"
 #include "Common/DeviceEnvironment.h"
 #include "DataCenter/DataCenter.h"
 #include "Core/MyMessage.h"
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
+#include "GUI/CAboutDialogComponent.h"
+#include "GUI/CProgressBarDialogComponent.h"
+#include "GUI/DeviceSelectComponent.h"
 #include "GUI/MasterGuiController.h"
 #include "GUI/TypeSelectOverlayComponentHolder.h"
 #include "Platform/BluetoothMidiPairing.h"
@@ -38,11 +42,19 @@ MainComponent::~MainComponent()
 {
     overlayHolder.reset();
     aboutPage.reset();
-    progressDialog.reset();
+    if (progressDialog != nullptr)
+    {
+        // The MIDI manager may be gone already at shutdown.
+        auto* host = Host::getInstance();
+        if (auto* midi = host != nullptr ? host->getMidiManager() : nullptr)
+            midi->removeChangeListener(progressDialog.get());
+        progressDialog.reset();
+    }
     audioEQEdit.reset();
     usbRoutingSelect.reset();
     catalogSelMini.reset();
-    deviceSelect.reset();
+    // The device page leaves the bus with the window it was shown in.
+    Singleton<DeviceSelectComponent>::deleteInstance();
 }
 
 void MainComponent::initialise()
@@ -63,8 +75,10 @@ void MainComponent::initialise()
 
     if (progressDialog == nullptr)
     {
-        progressDialog = makeStandInPage("ProgressBarDialog", 400, 120);
+        progressDialog = std::make_unique<CProgressBarDialogComponent>();
         addChildComponent(progressDialog.get());
+        if (auto* midi = host != nullptr ? host->getMidiManager() : nullptr)
+            midi->addChangeListener(progressDialog.get());
     }
 
     if (host != nullptr)
@@ -112,8 +126,15 @@ juce::ApplicationCommandTarget* MainComponent::getNextCommandTarget()
 void MainComponent::handleMessage(const juce::Message& message)
 {
     auto* myMessage = dynamic_cast<const MyMessage*>(&message);
-    if (myMessage == nullptr)
+    if (myMessage == nullptr || myMessage->getId() != MessageId::ConnectionStatus)
         return;
+
+    if (aboutPage != nullptr)
+        aboutPage->handleMessage(message);
+    // The device page ignores it while hidden; one that was never shown has
+    // nothing to update.
+    if (auto* devicePage = Singleton<DeviceSelectComponent>::getInstanceWithoutCreating())
+        devicePage->handleMessage(message);
 }
 
 void MainComponent::paint(juce::Graphics& g)
@@ -130,7 +151,8 @@ void MainComponent::showInHolder(juce::Component* page, bool typeSelect)
     addAndMakeVisible(overlayHolder.get());
 }
 
-void MainComponent::closePage(std::unique_ptr<juce::Component>& page)
+template <typename Page>
+void MainComponent::closePage(std::unique_ptr<Page>& page)
 {
     if (page == nullptr)
         return;
@@ -143,8 +165,10 @@ void MainComponent::showAboutPage()
 {
     if (! canShowOverlay() || aboutPage != nullptr)
         return;
-    aboutPage = makeStandInPage("AboutPage", 480, 320);
+    aboutPage = std::make_unique<CAboutDialogComponent>();
     showInHolder(aboutPage.get(), false);
+    if (aboutPage->isShowing())
+        aboutPage->grabKeyboardFocus();
     broadcastMessageId(MessageId::AboutPageShown);
 }
 
@@ -157,22 +181,23 @@ void MainComponent::showDeviceSelect()
 {
     if (! canShowOverlay())
         return;
-    if (deviceSelect == nullptr)
-        deviceSelect = makeStandInPage("DeviceSelect", 640, 480);
-    showInHolder(deviceSelect.get(), false);
+    showInHolder(Singleton<DeviceSelectComponent>::getInstance(), false);
     broadcastMessageId(MessageId::DeviceSelectShown);
 }
 
 void MainComponent::hideDeviceSelect()
 {
     // Only the device page's own holder goes; the page itself lives on.
-    if (overlayHolder != nullptr && deviceSelect != nullptr && overlayHolder->getContent() == deviceSelect.get())
+    auto* devicePage = Singleton<DeviceSelectComponent>::getInstanceWithoutCreating();
+    if (overlayHolder != nullptr && devicePage != nullptr && overlayHolder->getContent() == devicePage)
         overlayHolder.reset();
 }
 
 bool MainComponent::isDeviceSelectShowing() const noexcept
 {
-    return deviceSelect != nullptr && overlayHolder != nullptr && overlayHolder->getContent() == deviceSelect.get();
+    // Asked without making the page: one never built is not showing.
+    auto* devicePage = Singleton<DeviceSelectComponent>::getInstanceWithoutCreating();
+    return devicePage != nullptr && overlayHolder != nullptr && overlayHolder->getContent() == devicePage;
 }
 
 void MainComponent::showAudioEQEdit()
@@ -250,23 +275,34 @@ void MainComponent::exitBLECallback(int result, int)
 
 void MainComponent::openProgressBarDialog(const juce::String& text, int value)
 {
-    if (text.isNotEmpty())
-        progressText = text;
-    progressValue = value;
     if (progressDialog == nullptr)
         return;
-    progressDialog->setCentrePosition(getWidth() / 2, getHeight() / 2);
-    progressDialog->setVisible(true);
-    progressDialog->toFront(false);
+    const juce::Rectangle<int> size(0, 0, 400, 130);
+    progressDialog->open(size.withCentre(getLocalBounds().getCentre()), progressRange, text, value);
 }
 
 void MainComponent::closeProgressBarDialog()
 {
     if (progressDialog != nullptr)
-        progressDialog->setVisible(false);
+        progressDialog->close();
 }
 
 bool MainComponent::isProgressBarDialogShowing() const noexcept
 {
-    return progressDialog != nullptr && progressDialog->isVisible();
+    return progressDialog != nullptr && progressDialog->isOpen();
+}
+
+juce::Range<int> MainComponent::getProgressRange() const
+{
+    return progressDialog != nullptr ? progressDialog->getRange() : progressRange;
+}
+
+juce::String MainComponent::getProgressText() const
+{
+    return progressDialog != nullptr ? progressDialog->getText() : juce::String();
+}
+
+int MainComponent::getProgressValue() const
+{
+    return progressDialog != nullptr ? progressDialog->getValue() : 0;
 }

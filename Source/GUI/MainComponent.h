@@ -2,6 +2,8 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+class CAboutDialogComponent;
+class CProgressBarDialogComponent;
 class OverlayComponentHolder;
 
 // The content of the main window: the current model's editor-librarian view
@@ -21,9 +23,12 @@ public:
     // Overlay pages: at most one is shown at a time; a show request while
     // another page is shown is ignored. Hides do nothing when their page is
     // not shown. Pages not built yet are plain components of a fixed size.
+    // The device page is the one DeviceSelectComponent, made on first show
+    // and deleted with this component.
     void showAboutPage();
     void hideAboutPage();
     bool isAboutPageShowing() const noexcept { return aboutPage != nullptr; }
+    CAboutDialogComponent* getAboutPage() const noexcept { return aboutPage.get(); }
 
     void showDeviceSelect();
     void hideDeviceSelect();
@@ -49,15 +54,16 @@ public:
     bool isBLEMidiDeviceSelectShowing() const;
     static void exitBLECallback(int result, int);
 
-    // The progress dialog (a hidden child until opened). An empty text keeps
-    // the last one.
+    // The progress dialog (a hidden child, parked outside the window, until
+    // opened). An empty text keeps the last one.
     void openProgressBarDialog(const juce::String& text, int value);
     void setProgressRange(juce::Range<int> range) noexcept { progressRange = range; }
-    juce::Range<int> getProgressRange() const noexcept { return progressRange; }
+    juce::Range<int> getProgressRange() const;
     void closeProgressBarDialog();
     bool isProgressBarDialogShowing() const noexcept;
-    juce::String getProgressText() const { return progressText; }
-    int getProgressValue() const noexcept { return progressValue; }
+    juce::String getProgressText() const;
+    int getProgressValue() const;
+    CProgressBarDialogComponent* getProgressBarDialog() const noexcept { return progressDialog.get(); }
 
     OverlayComponentHolder* getOverlayHolder() const noexcept { return overlayHolder.get(); }
 
@@ -80,17 +86,15 @@ public:
 private:
     bool canShowOverlay() const noexcept { return overlayHolder == nullptr; }
     void showInHolder(juce::Component* page, bool typeSelect);
-    void closePage(std::unique_ptr<juce::Component>& page);
+    template <typename Page>
+    void closePage(std::unique_ptr<Page>& page);
 
-    std::unique_ptr<juce::Component> aboutPage;
-    std::unique_ptr<juce::Component> deviceSelect; // lives on once built
+    std::unique_ptr<CAboutDialogComponent> aboutPage;
     std::unique_ptr<juce::Component> audioEQEdit;
     std::unique_ptr<juce::Component> usbRoutingSelect;
     std::unique_ptr<juce::Component> catalogSelMini;
-    std::unique_ptr<juce::Component> progressDialog;
+    std::unique_ptr<CProgressBarDialogComponent> progressDialog;
     std::unique_ptr<OverlayComponentHolder> overlayHolder;
-    juce::String progressText;
-    int progressValue = 0;
     juce::Range<int> progressRange;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(MainComponent)

@@ -42,6 +42,7 @@ public:
     int getIntValue(const juce::String& key, const int& defaultValue) const;
 
     bool isManualMidiPortSetting() const noexcept { return manualMidiPortSetting; }
+    void setManualMidiPortSetting(bool manual) noexcept { manualMidiPortSetting = manual; }
 
     const juce::XmlElement& getDocument() const noexcept { return *document; }
 
