@@ -138,3 +138,41 @@ TEST_F(AppBinary, AMalformedPreferencesFileStartsWithDefaults)
     ASSERT_NE(xml, nullptr);
     EXPECT_EQ(xml->getTagName(), "PreferencesData");
 }
+
+TEST_F(AppBinary, WithNoAmplifierItShowsTheDevicePageWithOneOfflineRowPerModel)
+{
+    AppProcess app(home);
+    ASSERT_TRUE(app.start());
+    AppProcess::WindowInfo window;
+    ASSERT_TRUE(app.waitForWindow("Rig Smith [not connected]", 20000, &window)) << app.getOutput();
+
+    // The boot scan finds nothing; the page is shown and fills its rows.
+    const auto deadline = juce::Time::getMillisecondCounter() + 20000;
+    while (! app.getOutput().contains("DeviceSelectComponent::updateDeviceIdList() rows 6, connected 0")
+           && juce::Time::getMillisecondCounter() < deadline)
+        juce::Thread::sleep(100);
+    ASSERT_TRUE(app.getOutput().contains("DeviceSelectComponent::updateDeviceIdList() rows 6, connected 0")) << app.getOutput();
+    juce::Thread::sleep(500); // the next paint
+    app.waitForWindow("Rig Smith [not connected]", 1000, &window);
+
+    const juce::File folder(RIGSMITH_SCREENSHOT_DIR);
+    folder.createDirectory();
+    const auto shot = folder.getChildFile("app-boot-device-page.png");
+    shot.deleteFile();
+    testing_support::runAndRead({ "import", "-window", "root", shot.getFullPathName() }, 15000);
+    ASSERT_TRUE(shot.existsAsFile());
+
+    // The rows are white on the black window: a white column down the
+    // middle of the window's area.
+    const auto image = juce::ImageFileFormat::loadFrom(shot);
+    ASSERT_TRUE(image.isValid());
+    const int x = window.bounds.getCentreX();
+    int white = 0;
+    for (int y = window.bounds.getY(); y < juce::jmin(window.bounds.getBottom(), image.getHeight()); ++y)
+        if (image.getPixelAt(x, y).getBrightness() > 0.95f)
+            ++white;
+    EXPECT_GT(white, 300) << "white pixels down the middle: " << white;
+
+    EXPECT_EQ(app.closeAndWaitForExit(window, 20000), 0) << app.getOutput();
+    EXPECT_FALSE(app.getOutput().contains("Leaked objects detected")) << app.getOutput();
+}

@@ -187,6 +187,8 @@ void DeviceSelectComponent::updateDeviceIdList()
 
     setOnlyConnectedEnable(connectedCount != 0);
     deviceList->updateContent();
+    juce::Logger::writeToLog("DeviceSelectComponent::updateDeviceIdList() rows " + juce::String((int) entries.size())
+                             + ", connected " + juce::String(connectedCount));
 }
 
 void DeviceSelectComponent::updateDeviceIdListManualSetting()
