@@ -15,6 +15,8 @@ CProgressBarDialogComponent::CProgressBarDialogComponent()
 
     label = std::make_unique<juce::Label>(juce::String(), juce::String());
     label->setFont(juce::Font(20.0f));
+    // The dialog is white: the default (white) label text would not show.
+    label->setColour(juce::Label::textColourId, juce::Colours::black);
     addAndMakeVisible(label.get());
 
     cancelButton = std::make_unique<juce::TextButton>("Cancel");
