@@ -1,0 +1,221 @@
+// The artwork drawn at build time: the manifest, the images in the test
+// binary's Resources folder, and the knob collection that names the strips.
+#include "Common/ModelInformation.h"
+#include "Core/SupportedModels.h"
+#include "GUI/ImageResourceManager.h"
+#include "GUI/KnobCollection.h"
+#include "ZEZEResource.h"
+#include "support/TestHelpers.h"
+
+#include <gtest/gtest.h>
+#include <juce_gui_basics/juce_gui_basics.h>
+
+#include <map>
+
+namespace
+{
+struct ManifestEntry
+{
+    int width = 0, height = 0, frames = 1;
+    juce::String kind;
+};
+
+std::map<juce::String, ManifestEntry> readManifest()
+{
+    std::map<juce::String, ManifestEntry> entries;
+    juce::StringArray lines;
+    juce::File(RIGSMITH_SOURCE_DIR).getChildFile("tools/artwork/manifest.tsv").readLines(lines);
+    for (const auto& line : lines)
+    {
+        if (line.trim().isEmpty() || line.startsWithChar('#'))
+            continue;
+        const auto fields = juce::StringArray::fromTokens(line, "\t", "");
+        EXPECT_GE(fields.size(), 7) << line;
+        if (fields.size() < 7)
+            continue;
+        EXPECT_EQ(entries.count(fields[0]), 0u) << "listed twice: " << fields[0];
+        entries[fields[0]] = { fields[1].getIntValue(), fields[2].getIntValue(), fields[4].getIntValue(), fields[3] };
+    }
+    return entries;
+}
+
+// Loads images from the Resources folder next to the test binary, where the
+// build copies the generated artwork.
+struct BuiltArtwork : ::testing::Test
+{
+    void SetUp() override
+    {
+        resources = ZEZEResource::getInstance();
+        previous = resources->getResourceFolder();
+        resources->setResourceFolder(ZEZEResource::getDefaultResourceFolder());
+        images = ZEZESingleton<ImageResourceManager>::CreateInstance();
+    }
+
+    void TearDown() override
+    {
+        ZEZESingleton<ImageResourceManager>::DestroyInstance();
+        resources->setResourceFolder(previous);
+    }
+
+    ZEZEResource* resources = nullptr;
+    ImageResourceManager* images = nullptr;
+    juce::File previous;
+    const std::map<juce::String, ManifestEntry> manifest = readManifest();
+};
+} // namespace
+
+TEST_F(BuiltArtwork, EveryManifestEntryLoadsAtItsListedSize)
+{
+    ASSERT_GT(manifest.size(), 250u);
+    for (const auto& [name, entry] : manifest)
+    {
+        const auto image = images->getImage(name);
+        ASSERT_TRUE(image.isValid()) << name;
+        EXPECT_EQ(image.getWidth(), entry.width) << name;
+        EXPECT_EQ(image.getHeight(), entry.height) << name;
+    }
+}
+
+TEST_F(BuiltArtwork, ImagesAreDrawnNotLeftEmpty)
+{
+    // Everything but the deliberately blank entry has visible pixels.
+    for (const auto& [name, entry] : manifest)
+    {
+        if (entry.kind == "blank")
+            continue;
+        const auto image = images->getImage(name);
+        ASSERT_TRUE(image.isValid()) << name;
+        const juce::Image::BitmapData pixels(image, juce::Image::BitmapData::readOnly);
+        int visible = 0;
+        for (int y = 0; y < image.getHeight(); y += 2)
+            for (int x = 0; x < image.getWidth(); x += 2)
+                visible += pixels.getPixelColour(x, y).getAlpha() > 0 ? 1 : 0;
+        EXPECT_GT(visible, 0) << name;
+    }
+}
+
+TEST_F(BuiltArtwork, KnobStripsHoldEveryFrameOneUnderAnother)
+{
+    for (const auto& row : KnobCollection)
+    {
+        const auto found = manifest.find(row.name);
+        ASSERT_NE(found, manifest.end()) << row.name;
+        EXPECT_EQ(found->second.frames, row.numFrames) << row.name;
+
+        const auto image = images->getImage(row.name);
+        ASSERT_TRUE(image.isValid()) << row.name;
+        EXPECT_EQ(image.getWidth(), row.frameWidth) << row.name;
+        EXPECT_EQ(image.getHeight(), row.numFrames * row.frameHeight) << row.name;
+
+        // The first and the last position must look different.
+        const auto first = image.getClippedImage({ 0, 0, row.frameWidth, row.frameHeight });
+        const auto last = image.getClippedImage({ 0, (row.numFrames - 1) * row.frameHeight, row.frameWidth, row.frameHeight });
+        bool differs = false;
+        for (int y = 0; y < row.frameHeight && ! differs; ++y)
+            for (int x = 0; x < row.frameWidth && ! differs; ++x)
+                differs = first.getPixelAt(x, y) != last.getPixelAt(x, y);
+        EXPECT_TRUE(differs) << row.name;
+    }
+}
+
+TEST_F(BuiltArtwork, EveryModelHasItsDevicePictureAndListIcon)
+{
+    ZEZESingleton<SupportedModels>::CreateInstance();
+    auto* models = SupportedModels::instance();
+    for (int id = 0; id <= 5; ++id)
+    {
+        auto* info = models->getInformation(id);
+        ASSERT_NE(info, nullptr) << id;
+        EXPECT_TRUE(info->getImageForDeviceSelect().isValid()) << id;
+        EXPECT_TRUE(info->getIconImageForDeviceList().isValid()) << id;
+    }
+    ZEZESingleton<SupportedModels>::DestroyInstance();
+}
+
+TEST_F(BuiltArtwork, ScreenshotOfASelection)
+{
+    struct Sheet : juce::Component
+    {
+        explicit Sheet(ImageResourceManager& m) : images(m) { setSize(940, 430); }
+
+        void paint(juce::Graphics& g) override
+        {
+            g.drawImageAt(images.getImage("topbar_orva_h36"), 0, 0);
+            g.drawImageAt(images.getImage("rigsmith_h25g"), 714, 6);
+            g.drawImageAt(images.getImage("back_orva_1024x768"), 0, 36);
+            int x = 10;
+            for (const auto* name : { "AmpType_Marshall1959_shadow_196x171", "AmpType_Classic_196x171", "AmpType_Deep_196x108" })
+            {
+                const auto image = images.getImage(name);
+                g.drawImageAt(image, x, 46);
+                x += image.getWidth() + 10;
+            }
+            x = 10;
+            for (const auto* name : { "Mod_ClassicChorus_shadow_112x111", "Reverb_Hall_shadow_112x111", "Mod_TouchWah_112x111" })
+            {
+                g.drawImageAt(images.getImage(name), x, 230);
+                x += 122;
+            }
+            // Knob strips: frames 0, 50 and 100; switch strips: every position.
+            x = 380;
+            for (const auto* name : { "Knob_OrvaKX_7070", "Knob_HMQ_chiken7070", "Switch_SENS_7070_OrvaPW", "Switch_OFFON" })
+            {
+                const auto* info = getKnobImageInfo(name);
+                const auto strip = images.getImage(name);
+                const auto step = info->numFrames > 10 ? 50 : 1;
+                int y = 230;
+                for (int k = 0; k < info->numFrames; k += step, y += info->frameHeight)
+                    g.drawImage(strip, x, y, info->frameWidth, info->frameHeight, 0, k * info->frameHeight, info->frameWidth, info->frameHeight);
+                x += info->frameWidth + 10;
+            }
+            x = 665;
+            for (const auto* name : { "help_50x50w", "menu_56x50o", "writeamp_62x50w", "PowerSW2ON_5050" })
+            {
+                const auto image = images.getImage(name);
+                g.drawImageAt(image, x, 230);
+                x += image.getWidth() + 6;
+            }
+            x = 665;
+            for (const auto* name : { "OrvaKX_24x62", "USB_24x32", "hesperine_120x25", "tabclosebutton", "tabbuttonextra" })
+            {
+                const auto image = images.getImage(name);
+                g.drawImageAt(image, x, 290);
+                x += image.getWidth() + 10;
+            }
+            g.drawImageAt(images.getImage("OrvaPWSmallImage"), 640, 60);
+            g.drawImageAt(images.getImage("cable1034"), 0, 380);
+        }
+
+        ImageResourceManager& images;
+    } sheet(*images);
+
+    const auto file = testing_support::saveScreenshot(sheet, "artwork");
+    EXPECT_TRUE(file.existsAsFile());
+}
+
+TEST(KnobCollectionTable, HoldsTheStripsAndFindsThemByExactName)
+{
+    ASSERT_EQ(std::size(KnobCollection), 25u);
+
+    const auto* offOn = getKnobImageInfo("Switch_OFFON");
+    ASSERT_NE(offOn, nullptr);
+    EXPECT_EQ(offOn->numFrames, 2);
+    EXPECT_EQ(offOn->frameWidth, 43);
+    EXPECT_EQ(offOn->frameHeight, 24);
+
+    const auto* scaled = getKnobImageInfo("Knob_OrvaKX_5454_2");
+    ASSERT_NE(scaled, nullptr);
+    EXPECT_EQ(scaled->numFrames, 101);
+    EXPECT_EQ(scaled->frameWidth, 70);
+    EXPECT_EQ(scaled->drawWidth, 54);
+    EXPECT_EQ(scaled->drawHeight, 54);
+
+    EXPECT_EQ(getKnobImageInfo("switch_offon"), nullptr);
+    EXPECT_EQ(getKnobImageInfo("Switch_OFFON "), nullptr);
+    EXPECT_EQ(getKnobImageInfo("Switch_OFF"), nullptr);
+    EXPECT_EQ(getKnobImageInfo(""), nullptr);
+
+    // Every row is found as itself (the row in the table, not a copy).
+    for (const auto& row : KnobCollection)
+        EXPECT_EQ(getKnobImageInfo(row.name), &row) << row.name;
+}
