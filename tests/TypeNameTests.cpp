@@ -14,22 +14,6 @@ TEST(TypeNames, NamesClampTheIndex)
     EXPECT_EQ(DWQ::getDlyRevTypeName((DWQ::eDlyRevType) 99), "HALL");
 }
 
-TEST(TypeNames, ListSizesMatchTheEnumerations)
-{
-    EXPECT_EQ(orvaPW::getAmpTypeNames().size(), 17);
-    EXPECT_EQ(orvaPW::getFX1TypeNames().size(), 11);
-    EXPECT_EQ(orvaKX::getAmpTypeNames().size(), 23);
-    EXPECT_EQ(orvaKX::getFX1TypeNames().size(), 11);
-    EXPECT_EQ(orvaKX::getFX2TypeNames().size(), 8);
-    EXPECT_EQ(HMQ::getAmpTypeNames().size(), 20);
-    EXPECT_EQ(HMQ::getPedal1TypeNames().size(), 10);
-    EXPECT_EQ(HMQ::getPedal2TypeNames().size(), 7);
-    EXPECT_EQ(HMQ::getRevTypeNames().size(), 4);
-    EXPECT_EQ(DWQ::getAmpTypeNames().size(), 11);
-    EXPECT_EQ(DWQ::getModTypeNames().size(), 5);
-    EXPECT_EQ(DWQ::getDlyRevTypeNames().size(), 5);
-}
-
 TEST(TypeNames, OrvaAmpMaps)
 {
     EXPECT_EQ(orvaKX::getAmpType(38), 22);
