@@ -3,26 +3,15 @@
 // a cable pulled (in the middle of a synchronisation) and the amplifier
 // coming back, a silent amplifier's mode-request time-out, waking, devices
 // added while connected, and the offline set-up.
-#include "Action/ActionManager.h"
-#include "Action/MidiManager.h"
 #include "Application/Application.h"
-#include "Application/Host.h"
 #include "Application/StateHolder.h"
-#include "Common/DeviceEnvironment.h"
 #include "Core/ConnectedDeviceInfoList.h"
-#include "Core/MasterConnectionManager.h"
 #include "DWQ/DWQDataCenter.h"
 #include "DataCenter/OrvaDataCenter.h"
 #include "HMQ/HMQDataCenter.h"
-#include "GUI/MainComponent.h"
 #include "OrvaKX/OKXDataCenter.h"
-#include "support/MidiTestSupport.h"
+#include "support/BootedHostFixture.h"
 #include "support/SectionTestSupport.h"
-#include "support/SettlingClock.h"
-#include "support/SimulatedAmplifier.h"
-#include "support/TestHelpers.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
@@ -34,24 +23,6 @@ using Bytes = SimulatedAmplifier::Bytes;
 
 namespace
 {
-struct LogCapture : juce::Logger
-{
-    LogCapture() { juce::Logger::setCurrentLogger(this); }
-    ~LogCapture() override { juce::Logger::setCurrentLogger(nullptr); }
-    void logMessage(const juce::String& m) override
-    {
-        const juce::ScopedLock sl(lock);
-        lines.add(m);
-    }
-    bool contains(const juce::String& text) const
-    {
-        const juce::ScopedLock sl(lock);
-        return lines.contains(text);
-    }
-    juce::CriticalSection lock;
-    juce::StringArray lines;
-};
-
 // Whether another thread could take the lock now.
 bool isFreeForOtherThreads(const juce::CriticalSection& lock)
 {
@@ -65,15 +36,8 @@ bool isFreeForOtherThreads(const juce::CriticalSection& lock)
     return free;
 }
 
-struct ConnectionFixture : ::testing::Test
+struct ConnectionFixture : testing_support::BootedHostFixture
 {
-    ConnectionFixture() { MainComponent::m_TargetModelId = -1; }
-    ~ConnectionFixture() override
-    {
-        Host::destroyInstance();
-        MainComponent::m_TargetModelId = -1;
-    }
-
     // The boot scan of Host::run, without the main window.
     void boot()
     {
@@ -89,11 +53,7 @@ struct ConnectionFixture : ::testing::Test
         pumpFor(30); // message 37 and what follows
     }
 
-    OrvaDataCenter* dataCenter() const
-    {
-        auto* env = host->getDeviceEnvironment();
-        return env != nullptr ? dynamic_cast<OrvaDataCenter*>(env->getDataCenter()) : nullptr;
-    }
+    OrvaDataCenter* dataCenter() const { return dynamic_cast<OrvaDataCenter*>(currentDataCenter()); }
 
     bool waitSynchronised(int timeoutMs = 5000)
     {
@@ -121,11 +81,6 @@ struct ConnectionFixture : ::testing::Test
         return n;
     }
 
-    LogCapture log;
-    testing_support::ScopedVirtualPorts virtualPorts;
-    VirtualMidiPortSystem& ports = virtualPorts.ports;
-    SettlingClock clock { ports };
-    Host* host = nullptr;
     MasterConnectionManager* connection = nullptr;
     MidiManager* midi = nullptr;
     ActionManager* actions = nullptr;

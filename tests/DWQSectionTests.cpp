@@ -195,18 +195,7 @@ TEST_F(DWQSectionFixture, ReceivedValuesAreStoredRawAndReadClamped)
 TEST_F(DWQSectionFixture, ReadsByIndexAndByIdAgree)
 {
     section.PutParamIEx(0x400, 2, PutFlags::normalEdit, CHGSRC_CONTROL);
-    for (unsigned i = 0; i < section.GetParamCount(); ++i)
-    {
-        SParamDesc byIndex {}, byId {};
-        ASSERT_TRUE(section.GetParamDescByIndex(i, &byIndex));
-        ASSERT_TRUE(section.GetParamDesc(byIndex.id, &byId)) << i;
-        EXPECT_EQ(byIndex.minValue, byId.minValue) << i;
-        EXPECT_EQ(byIndex.maxValue, byId.maxValue) << i;
-        EXPECT_EQ(byIndex.flags, byId.flags) << i;
-        EXPECT_EQ(byIndex.offset, byId.offset) << i;
-        EXPECT_EQ(byIndex.data, byId.data) << i;
-        EXPECT_STREQ(byIndex.format, byId.format) << i;
-    }
+    testing_support::expectDescriptorsAgree(section, nullptr, "flanger");
     // The pseudo rows address the state bytes, not the record.
     SParamDesc d {};
     ASSERT_TRUE(section.GetParamDesc(idModOn, &d));
@@ -249,23 +238,4 @@ TEST_F(DWQSectionFixture, UpdateEditBufSetsTheZoneStates)
     EXPECT_EQ(section.getStateByte(3), 3);
     EXPECT_EQ(section.getStateByte(4), 4);
     EXPECT_EQ(flagsOf(0x501) & 4, 0);
-}
-
-TEST(DWQTables, AreEnumerableAndWhole)
-{
-    EXPECT_EQ(DWQ::TABLEDESC_PARAMEDIT.count, 17u);
-    const int ids[] = { (int) 0xFFFF0000, idModOn, 0x400, 0x401, idDlyRevOn, 0x500, 0x501, 0x502, 0x300,
-                        0x301, 0x302, 0x303, 0x304, 0x200, 0x100, idLastMod, idLastDlyRev };
-    for (int i = 0; i < 17; ++i)
-        EXPECT_EQ(DWQ::TABLE_PARAMEDIT[i].id, ids[i]) << i;
-    const int speedMin[] = { 300, 300, 100, 150, 2500 };
-    for (int t = 0; t < 5; ++t)
-    {
-        ASSERT_EQ(DWQ::TABLEARRAY_ModFX[t].count, 1u);
-        EXPECT_EQ(DWQ::TABLEARRAY_ModFX[t].rows[0].minValue, speedMin[t]);
-        ASSERT_EQ(DWQ::TABLEARRAY_DlyRevFX[t].count, 2u);
-        EXPECT_EQ(DWQ::TABLEARRAY_DlyRevFX[t].rows[1].maxValue, 1110);
-    }
-    for (int t = 0; t < 11; ++t)
-        ASSERT_EQ(DWQ::TABLEARRAY_AmpFX[t].count, 4u);
 }

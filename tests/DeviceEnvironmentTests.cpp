@@ -10,16 +10,10 @@
 
 #include <gtest/gtest.h>
 
+using testing_support::LogCapture;
+
 namespace
 {
-struct LogCapture : juce::Logger
-{
-    LogCapture() { juce::Logger::setCurrentLogger(this); }
-    ~LogCapture() override { juce::Logger::setCurrentLogger(nullptr); }
-    void logMessage(const juce::String& m) override { lines.add(m); }
-    juce::StringArray lines;
-};
-
 struct EnvFixture : ::testing::Test
 {
     EnvFixture()

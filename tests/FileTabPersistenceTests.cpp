@@ -27,7 +27,7 @@ TEST_F(FileTabPersistence, BackupAtQuitIsRestoredAtTheNextStart)
 
     testing_support::LogCapture log;
     EXPECT_TRUE(actions().executeTabFileBackup());
-    EXPECT_TRUE(log.contains("ActionManager::executeTabFileBackup() preferences.XML update."));
+    EXPECT_TRUE(log.mentions("ActionManager::executeTabFileBackup() preferences.XML update."));
     EXPECT_EQ(backupFolder().getChildFile("TABFile1.hmqprog").getSize(), 714);
     EXPECT_EQ(backupFolder().getChildFile("TABFile2.hmqprog").getSize(), 714);
     EXPECT_EQ(stale.loadFileAsString(), "old run");

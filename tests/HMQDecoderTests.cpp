@@ -19,17 +19,13 @@
 
 using Bytes = SimulatedAmplifier::Bytes;
 using testing_support::RecordingHost;
+using testing_support::foreign;
+using testing_support::shortened;
+
+using testing_support::LogCapture;
 
 namespace
 {
-struct LogCapture : juce::Logger
-{
-    LogCapture() { juce::Logger::setCurrentLogger(this); }
-    ~LogCapture() override { juce::Logger::setCurrentLogger(nullptr); }
-    void logMessage(const juce::String& m) override { lines.add(m); }
-    juce::StringArray lines;
-};
-
 struct HMQDecoderFixture : ::testing::Test
 {
     HMQDecoderFixture()
@@ -47,18 +43,6 @@ struct HMQDecoderFixture : ::testing::Test
     static juce::MidiMessage frame(int function, const Bytes& args, const Bytes& data = {}, int model = 0x34)
     {
         return SimulatedAmplifier::makeFrame(model, function, args, data);
-    }
-    static juce::MidiMessage shortened(const juce::MidiMessage& m)
-    {
-        std::vector<juce::uint8> raw(m.getRawData(), m.getRawData() + m.getRawDataSize());
-        raw.erase(raw.end() - 2);
-        return juce::MidiMessage(raw.data(), (int) raw.size());
-    }
-    static juce::MidiMessage foreign(const juce::MidiMessage& m)
-    {
-        std::vector<juce::uint8> raw(m.getRawData(), m.getRawData() + m.getRawDataSize());
-        raw[1] = 0x43;
-        return juce::MidiMessage(raw.data(), (int) raw.size());
     }
 
     std::vector<Bytes> snapshot()

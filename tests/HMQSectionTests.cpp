@@ -210,21 +210,7 @@ TEST_F(HMQSectionFixture, DescriptorsByIndexAndByIdAgree)
                 section.PutParamIEx(0x300, amp, 1, CHGSRC_CONTROL);
                 section.PutParamIEx(0x301, pedal1, 1, CHGSRC_CONTROL);
                 section.PutParamIEx(0x302, pedal2, 1, CHGSRC_CONTROL);
-                for (unsigned i = 0; i < section.GetParamCount(); ++i)
-                {
-                    SParamDesc byIndex {}, byId {}, again {};
-                    ASSERT_TRUE(section.GetParamDescByIndex(i, &byIndex));
-                    ASSERT_TRUE(section.GetParamDesc(byIndex.id, &byId));
-                    EXPECT_EQ(byIndex.flags, byId.flags) << amp << " row " << i;
-                    EXPECT_EQ(byIndex.minValue, byId.minValue) << amp << " row " << i;
-                    EXPECT_EQ(byIndex.maxValue, byId.maxValue) << amp << " row " << i;
-                    EXPECT_EQ(byIndex.offset, byId.offset) << amp << " row " << i;
-                    EXPECT_STREQ(byIndex.name, byId.name) << amp << " row " << i;
-                    EXPECT_EQ(byIndex.data, (void*) record.bytes);
-                    // The index of an id leads back to its row.
-                    ASSERT_TRUE(section.GetParamDescByIndex((unsigned) section.GetIndexByParamID(byIndex.id), &again));
-                    EXPECT_EQ(again.id, byIndex.id);
-                }
+                testing_support::expectDescriptorsAgree(section, record.bytes, "types " + std::to_string(amp) + "/" + std::to_string(pedal1) + "/" + std::to_string(pedal2), true);
             }
 
     SParamDesc mirror {};
@@ -261,30 +247,4 @@ TEST_F(HMQSectionFixture, ModulesFollowTheirOwnProgramSection)
     EXPECT_STREQ(mine.name, "DRIVE");
     EXPECT_STREQ(theirs.name, "SPEED");
     EXPECT_EQ(theirs.data, (void*) otherRecord.bytes);
-}
-
-TEST(HMQModuleTables, EveryTypeTableHoldsItsModuleIdsInOrder)
-{
-    struct Module { const TABLEDESC* tables; int count; std::vector<int> ids; };
-    const Module modules[] = {
-        { HMQ::TABLEARRAY_Pedal1FX, 10, { 0x500, 0x501, 0x502, 0x503, 0x504, 0x505 } },
-        { HMQ::TABLEARRAY_Pedal2FX, 7, { 0x600, 0x601, 0x602, 0x603, 0x604, 0x605 } },
-        { HMQ::TABLEARRAY_RevFX, 4, { 0x800, 0x801, 0x802, 0x803, 0x804 } },
-        { HMQ::TABLEARRAY_AmpFX, 20, { 0x400, 0x401, 0x402, 0x403, 0x404, 0x405, 0x406, 0x407, 0x408, 0x409, 0x40A, 0x40B, 0x100 } },
-    };
-    for (const auto& m : modules)
-        for (int t = 0; t < m.count; ++t)
-        {
-            ASSERT_EQ(m.tables[t].count, m.ids.size());
-            for (size_t k = 0; k < m.ids.size(); ++k)
-                EXPECT_EQ(m.tables[t].rows[k].id, m.ids[k]) << "type " << t << " row " << k;
-        }
-    // Rows a type does not use are exactly those the type rules disable.
-    for (int t = 0; t < 20; ++t)
-        EXPECT_EQ((HMQ::TABLEARRAY_AmpFX[t].rows[7].flags & 4u) != 0, t == 1 || t == 3 || t == 9 || t == 15 || t == 17) << t;
-    for (int t = 0; t < 7; ++t)
-    {
-        EXPECT_EQ((HMQ::TABLEARRAY_Pedal2FX[t].rows[5].flags & 4u) != 0, t >= 1 && t <= 4) << t;
-        EXPECT_EQ((HMQ::TABLEARRAY_Pedal2FX[t].rows[4].flags & 4u) != 0, t >= 1 && t <= 3) << t;
-    }
 }

@@ -134,33 +134,35 @@ TEST_F(HostFixture, TwoAmplifiersWaitForTheUsersChoice)
     EXPECT_EQ(host->getStateHolder()->familyCode, 0x141);
 }
 
-TEST_F(HostFixture, FileOfAnAbsentModelWhileAnotherIsConnectedOpensNothing)
+// A command-line file chooses the model among the amplifiers found.
+TEST_F(HostFixture, CommandLineFileChoosesTheModel)
 {
-    SimulatedAmplifier hmq(ports, 1);
-    boot("x.opwprog");
-    EXPECT_EQ(host->getDeviceEnvironment(), nullptr);
-}
-
-TEST_F(HostFixture, FileWithoutAmplifierOpensItsModelOffline)
-{
-    boot("x.dwqprog");
-    EXPECT_EQ(modelOpen(), 0);
-}
-
-TEST_F(HostFixture, FileFindsTheWirelessVariant)
-{
-    SimulatedAmplifier lyn(ports, 4);
-    SimulatedAmplifier hmq(ports, 1);
-    boot("x.okxprog");
-    EXPECT_EQ(modelOpen(), 4);
-    EXPECT_EQ(host->getStateHolder()->memberCode, 16);
-}
-
-TEST_F(HostFixture, FileOfNoModelCountsAsNoFile)
-{
-    SimulatedAmplifier hmq(ports, 1);
-    boot("notes.txt");
-    EXPECT_EQ(modelOpen(), 1);
+    struct Case
+    {
+        std::vector<int> amplifiers;
+        const char* file;
+        int model; // -1: nothing opens
+    };
+    const Case cases[] = {
+        { { 1 }, "x.opwprog", -1 },    // absent while another is connected
+        { {}, "x.dwqprog", 0 },        // no amplifier: its model offline
+        { { 4, 1 }, "x.okxprog", 4 },  // the wireless variant
+        { { 1 }, "notes.txt", 1 },     // no model: as without a file
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.file);
+        std::vector<std::unique_ptr<SimulatedAmplifier>> amps;
+        for (int model : c.amplifiers)
+            amps.push_back(std::make_unique<SimulatedAmplifier>(ports, model));
+        boot(c.file);
+        EXPECT_EQ(host->getDeviceEnvironment() != nullptr ? modelOpen() : -1, c.model);
+        if (c.model == 4)
+            EXPECT_EQ(host->getStateHolder()->memberCode, 16);
+        Host::destroyInstance();
+        host = nullptr;
+        MainComponent::m_TargetModelId = -1;
+    }
 }
 
 TEST_F(HostFixture, DelayedFileOpensOfflineOnlyWhenTheModelIsAbsent)

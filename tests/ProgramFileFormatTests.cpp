@@ -138,7 +138,7 @@ TEST_F(ProgramFileFormat, DamagedAndForeignFilesAreRefusedWholeWithAnAlertAndALo
         ASSERT_EQ(prompts->boxes.size(), 1);
         EXPECT_TRUE(prompts->boxes[0].startsWith("File Open Error:|" + c.file.getFileName()));
         EXPECT_TRUE(prompts->boxes[0].contains(c.alert));
-        EXPECT_TRUE(log.contains("refused " + c.file.getFullPathName()));
+        EXPECT_TRUE(log.mentions("refused " + c.file.getFullPathName()));
         EXPECT_EQ(dc()->getFileCount(), 1);
         EXPECT_EQ(dc()->getFileName(1), freeSlotName);
         EXPECT_EQ(std::memcmp(before.getData(), dc()->getFileProgPtr(0, 0), before.getSize()), 0);

@@ -218,15 +218,6 @@ TEST(SectionWrite, DescriptorsByIndexAndByIdAgree)
     for (int type : { 0, 8, 21, 22 })
     {
         section.PutParamIEx(0x300, type, 1, CHGSRC_CONTROL);
-        for (unsigned i = 0; i < section.GetParamCount(); ++i)
-        {
-            SParamDesc byIndex {}, byId {};
-            ASSERT_TRUE(section.GetParamDescByIndex(i, &byIndex));
-            ASSERT_TRUE(section.GetParamDesc(byIndex.id, &byId));
-            EXPECT_EQ(byIndex.flags, byId.flags) << "type " << type << " row " << i;
-            EXPECT_EQ(byIndex.maxValue, byId.maxValue) << "type " << type << " row " << i;
-            EXPECT_STREQ(byIndex.name, byId.name) << "type " << type << " row " << i;
-            EXPECT_EQ(byIndex.data, (void*) record.bytes);
-        }
+        testing_support::expectDescriptorsAgree(section, record.bytes, "type " + std::to_string(type));
     }
 }

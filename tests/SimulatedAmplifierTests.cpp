@@ -1,3 +1,6 @@
+// The simulated amplifier answers as the real one does: the identity reply,
+// the dumps of every model family, what it applies and acknowledges, and its
+// unsolicited messages.
 #include "Action/MidiManager.h"
 #include "Action/midiutils.h"
 #include "support/MidiTestSupport.h"
@@ -80,8 +83,6 @@ TEST_F(AmpFixture, IdentityReplyForEveryModel)
         EXPECT_EQ(pair(12), 0x0203); // version 1
         EXPECT_EQ(b[14], 0xF7);
     }
-    EXPECT_TRUE(SimulatedAmplifier::defaultPortName(1).contains("Hesperine X"));
-    EXPECT_TRUE(SimulatedAmplifier::defaultPortName(4).contains("Orva"));
 }
 
 TEST_F(AmpFixture, RequestsOfEveryModelFamilyGetTheirDumps)
@@ -192,6 +193,7 @@ TEST_F(AmpFixture, UnsolicitedMessages)
     EXPECT_EQ(got[3].getSysExData()[5], 0x24);
 }
 
+// The fault switches other tests rely on.
 TEST_F(AmpFixture, FaultSwitches)
 {
     AmpRig rig(virtualPorts.ports, 3);
@@ -201,18 +203,9 @@ TEST_F(AmpFixture, FaultSwitches)
     EXPECT_TRUE(AmpRig::isNoReply(rig.ask([&] { midi.sendModeRequest(); }, 100)));
     rig.amp.setSilent(false);
 
-    rig.amp.setWrongModelByte(true);
-    EXPECT_EQ(rig.ask([&] { midi.sendModeRequest(); }).getSysExData()[4], 0x34);
-    rig.amp.setWrongModelByte(false);
-
     rig.amp.setTruncateReplies(10);
     EXPECT_EQ(rig.ask([&] { midi.sendCurProgDumpRequest(); }).getRawDataSize(), 79 - 10);
     rig.amp.setTruncateReplies(0);
-
-    rig.amp.setCorruptReplies(true);
-    auto corrupted = rig.ask([&] { midi.sendCurProgDumpRequest(); });
-    EXPECT_NE(payloadOf(corrupted, 6, 71), rig.amp.getEditBuffer());
-    rig.amp.setCorruptReplies(false);
 
     rig.amp.setReplyDelayMs(30);
     const auto start = juce::Time::getMillisecondCounterHiRes();

@@ -86,21 +86,6 @@ struct ScriptedPrompts : FileCommandPrompts
     }
 };
 
-struct LogCapture : juce::Logger
-{
-    LogCapture() { juce::Logger::setCurrentLogger(this); }
-    ~LogCapture() override { juce::Logger::setCurrentLogger(nullptr); }
-    void logMessage(const juce::String& m) override { lines.add(m); }
-    bool contains(const juce::String& part) const
-    {
-        for (auto& l : lines)
-            if (l.contains(part))
-                return true;
-        return false;
-    }
-    juce::StringArray lines;
-};
-
 struct FileTabFixture : ::testing::Test
 {
     FileTabFixture()

@@ -4,10 +4,13 @@
 #include "Application/Host.h"
 #include "Core/MyMessage.h"
 #include "ParamTable/CSectionEventPoster.h"
+#include "ParamTable/ISection.h"
+#include "ParamTable/SParamDesc.h"
 #include "support/MidiTestSupport.h"
 #include "support/TestHelpers.h"
 
 #include <juce_audio_basics/juce_audio_basics.h>
+#include <gtest/gtest.h>
 
 #include <mutex>
 #include <vector>
@@ -91,4 +94,46 @@ struct RecordingHost
     std::mutex mutex;
     std::vector<juce::MidiMessage> sent;
 };
+// Every row's descriptor read by index equals the one read by its id and
+// points into the given record; with indexOfId, the section's index of the
+// id leads back to the row (sections that index their modules' rows).
+inline void expectDescriptorsAgree(const ISection& section, const void* record, const std::string& context,
+                                   bool indexOfId = false)
+{
+    for (unsigned i = 0; i < section.GetParamCount(); ++i)
+    {
+        SCOPED_TRACE(context + " row " + std::to_string(i));
+        SParamDesc byIndex {}, byId {}, again {};
+        ASSERT_TRUE(section.GetParamDescByIndex(i, &byIndex));
+        ASSERT_TRUE(section.GetParamDesc(byIndex.id, &byId));
+        EXPECT_EQ(byIndex.flags, byId.flags);
+        EXPECT_EQ(byIndex.minValue, byId.minValue);
+        EXPECT_EQ(byIndex.maxValue, byId.maxValue);
+        EXPECT_EQ(byIndex.offset, byId.offset);
+        EXPECT_EQ(byIndex.data, byId.data);
+        EXPECT_STREQ(byIndex.name, byId.name);
+        EXPECT_STREQ(byIndex.format, byId.format);
+        if (record != nullptr)
+            EXPECT_EQ(byIndex.data, record);
+        if (! indexOfId)
+            continue;
+        ASSERT_TRUE(section.GetParamDescByIndex((unsigned) section.GetIndexByParamID(byIndex.id), &again));
+        EXPECT_EQ(again.id, byIndex.id);
+    }
+}
+// The same message without its last data byte.
+inline juce::MidiMessage shortened(const juce::MidiMessage& m)
+{
+    std::vector<juce::uint8> raw(m.getRawData(), m.getRawData() + m.getRawDataSize());
+    raw.erase(raw.end() - 2);
+    return juce::MidiMessage(raw.data(), (int) raw.size());
+}
+
+// The same message from another maker.
+inline juce::MidiMessage foreign(const juce::MidiMessage& m)
+{
+    std::vector<juce::uint8> raw(m.getRawData(), m.getRawData() + m.getRawDataSize());
+    raw[1] = 0x43;
+    return juce::MidiMessage(raw.data(), (int) raw.size());
+}
 } // namespace testing_support

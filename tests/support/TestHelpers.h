@@ -19,6 +19,34 @@ inline bool pumpUntil(const std::function<bool()>& condition, int timeoutMs = 20
     return true;
 }
 
+// Records the log lines while it lives (from any thread).
+struct LogCapture : juce::Logger
+{
+    LogCapture() { juce::Logger::setCurrentLogger(this); }
+    ~LogCapture() override { juce::Logger::setCurrentLogger(nullptr); }
+    void logMessage(const juce::String& m) override
+    {
+        const juce::ScopedLock sl(lock);
+        lines.add(m);
+    }
+    bool contains(const juce::String& text) const
+    {
+        const juce::ScopedLock sl(lock);
+        return lines.contains(text);
+    }
+    // Whether a line contains the text.
+    bool mentions(const juce::String& part) const
+    {
+        const juce::ScopedLock sl(lock);
+        for (auto& l : lines)
+            if (l.contains(part))
+                return true;
+        return false;
+    }
+    juce::CriticalSection lock;
+    juce::StringArray lines;
+};
+
 // Runs the message loop for the given time, delivering whatever is queued.
 inline void pumpFor(int ms)
 {

@@ -1,0 +1,101 @@
+#pragma once
+
+// A Host booted against simulated amplifiers, as the synchronisation and
+// connection tests use it: the log captured, the virtual ports installed, a
+// settling clock, and the Host destroyed at the end.
+#include "Action/ActionManager.h"
+#include "Action/MidiManager.h"
+#include "Application/Host.h"
+#include "Common/DeviceEnvironment.h"
+#include "Core/MasterConnectionManager.h"
+#include "DataCenter/DataCenter.h"
+#include "GUI/MainComponent.h"
+#include "support/MidiTestSupport.h"
+#include "support/RecordingClock.h"
+#include "support/SettlingClock.h"
+#include "support/SimulatedAmplifier.h"
+#include "support/TestHelpers.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace testing_support
+{
+// Function byte and argument bytes of an editor SysEx message.
+inline std::vector<int> request(const juce::MidiMessage& m)
+{
+    const auto* d = m.getRawData();
+    return std::vector<int>(d + 6, d + m.getRawDataSize() - 1);
+}
+
+inline std::vector<std::vector<int>> requestsOf(const SimulatedAmplifier& amp)
+{
+    std::vector<std::vector<int>> out;
+    for (const auto& m : amp.getReceived())
+        out.push_back(request(m));
+    return out;
+}
+
+inline SimulatedAmplifier::Bytes bytes(const unsigned char* p, int n)
+{
+    return p != nullptr ? SimulatedAmplifier::Bytes(p, p + n) : SimulatedAmplifier::Bytes();
+}
+
+struct BootedHostFixture : ::testing::Test
+{
+    BootedHostFixture() { MainComponent::m_TargetModelId = -1; }
+    ~BootedHostFixture() override
+    {
+        Host::destroyInstance();
+        MainComponent::m_TargetModelId = -1;
+    }
+
+    DataCenter* currentDataCenter() const
+    {
+        auto* environment = host != nullptr ? host->getDeviceEnvironment() : nullptr;
+        return environment != nullptr ? environment->getDataCenter() : nullptr;
+    }
+
+    // Boots; the Host connects the amplifier its scan chooses. The
+    // synchronisation the connection requested (timer 8) is cancelled, or
+    // awaited when it already runs: the tests start their own.
+    template <typename DC>
+    DC* boot()
+    {
+        host = Host::createInstance();
+        host->setBootFlag(true);
+        host->getMasterConnectionManager()->scanDevices(true);
+        EXPECT_TRUE(pumpUntil([this] { return ! host->isBooting(); }, 5000));
+        EXPECT_TRUE(pumpUntil([this] { return currentDataCenter() != nullptr && currentDataCenter()->isConnected(); }, 5000));
+        pumpFor(50);
+        host->getActionManager()->stopTimer(ActionManager::eREQID_DELAYED_SYNCRONIZE);
+        auto* midi = host->getMidiManager();
+        EXPECT_TRUE(pumpUntil([midi] { return ! midi->isSyncRunning(); }, 5000));
+        return dynamic_cast<DC*>(currentDataCenter());
+    }
+
+    // Starts the synchronisation as the connection manager does (timer 8)
+    // and waits until it has ended and `done` holds. The chain pauses on the
+    // MIDI input thread itself: a clock that only records.
+    bool synchronise(SimulatedAmplifier& amp, const std::function<bool()>& done)
+    {
+        amp.clearRecords();
+        chainClock = std::make_unique<RecordingClock>();
+        auto* midi = host->getMidiManager();
+        host->getActionManager()->setTimerEventReq(ActionManager::eREQID_DELAYED_SYNCRONIZE, 1, 0);
+        // Started once its mode request reached the amplifier (a fast chain
+        // may end before the running flag is ever seen here).
+        EXPECT_TRUE(pumpUntil([&amp] { return amp.getNumReceived() > 0; }, 2000));
+        return pumpUntil([&] { return ! midi->isSyncRunning() && done(); }, 5000);
+    }
+
+    LogCapture log;
+    ScopedVirtualPorts virtualPorts;
+    VirtualMidiPortSystem& ports = virtualPorts.ports;
+    SettlingClock clock { ports };
+    std::unique_ptr<RecordingClock> chainClock;
+    Host* host = nullptr;
+};
+} // namespace testing_support
