@@ -597,7 +597,11 @@ void OrvaDataCenter::onWriteAcknowledged(MidiManager* midi)
 
 void OrvaDataCenter::onTransferStopped(MidiManager* midi)
 {
+    // The amplifier stopped the transfer: no chain is running any more, a
+    // synchronisation included (otherwise it stays marked as running and
+    // every later transfer is refused).
     clearBulkFlags(midi);
+    midi->setSyncRunning(false);
     midi->setSequenceCounter(0);
 }
 

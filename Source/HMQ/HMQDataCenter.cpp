@@ -605,7 +605,11 @@ void HMQDataCenter::onWriteAcknowledged(MidiManager* midi)
 
 void HMQDataCenter::onTransferStopped(MidiManager* midi)
 {
+    // The amplifier stopped the transfer: no chain is running any more, a
+    // synchronisation included (otherwise it stays marked as running and
+    // every later transfer is refused).
     clearBulkFlags(midi);
+    midi->setSyncRunning(false);
     midi->setSequenceCounter(0);
 }
 
