@@ -22,6 +22,7 @@
 #include "GUI/MasterGuiManager.h"
 #include "Preferences/PreferencesData.h"
 #include "Preferences/PreferencesDataChangeBroadcaster.h"
+#include "UIForm/UIFormManager.h"
 #include "ZEZEResource.h"
 
 Host* Host::instance = nullptr;
@@ -77,7 +78,8 @@ Host::Host()
     ZEZESingleton<ConnectedDeviceInfoList>::CreateInstance();
     ZEZESingleton<ImageResourceManager>::CreateInstance();
 
-    // 6: the named fonts.
+    // 6: the form tables and the named fonts.
+    UIFormManager::Initialize();
     FontLibrary::getInstance()->initialize();
 
     // 7: the commands, and the menu model watching their registry.
@@ -172,6 +174,7 @@ Host::~Host()
     ZEZESingleton<SupportedModels>::DestroyInstance();
     ZEZESingleton<MessageEngine>::DestroyInstance();
     ZEZESingleton<ImageResourceManager>::DestroyInstance();
+    UIFormManager::Uninitialize();
 
     if (instance == this)
         instance = nullptr;
