@@ -155,3 +155,8 @@ void CustomLookAndFeel::fillTabButtonShape(juce::TabBarButton& button, juce::Gra
     g.setColour(outline.withMultipliedAlpha(button.isEnabled() ? 1.0f : 0.5f));
     g.strokePath(path, juce::PathStrokeType(front ? 1.0f : 0.5f));
 }
+
+void CustomLookAndFeel::drawTabButton(juce::TabBarButton& button, juce::Graphics& g, bool isMouseOver, bool isMouseDown)
+{
+    juce::LookAndFeel_V2::drawTabButton(button, g, isMouseOver, isMouseDown);
+}

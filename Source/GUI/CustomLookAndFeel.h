@@ -28,6 +28,8 @@ public:
                                                           juce::Component& extraComp) override;
     void drawTabbedButtonBarBackground(juce::TabbedButtonBar& bar, juce::Graphics& g) override;
     void createTabButtonShape(juce::TabBarButton& button, juce::Path& path, bool isMouseOver, bool isMouseDown) override;
+    // Tabs are drawn from their shape (the third-generation look would fill a plain rectangle).
+    void drawTabButton(juce::TabBarButton& button, juce::Graphics& g, bool isMouseOver, bool isMouseDown) override;
     void fillTabButtonShape(juce::TabBarButton& button, juce::Graphics& g, const juce::Path& path,
                             bool isMouseOver, bool isMouseDown) override;
 
