@@ -7,12 +7,16 @@
 #include "Core/MyMessage.h"
 #include "GUI/MainComponent.h"
 #include "GUI/MasterGuiController.h"
+#include "Platform/PlatformFonts.h"
 
 const juce::String MainWindow::productName("Rig Smith");
 
 MainWindow::MainWindow()
     : juce::DocumentWindow("MainWindow", juce::Colours::black, juce::DocumentWindow::allButtons, false)
 {
+    // The window's look becomes everyone's, in the same face as the rest of the UI.
+    customLookAndFeel.setDefaultSansSerifTypefaceName(PlatformFonts::mapTypefaceName("Helvetica"));
+    juce::LookAndFeel::setDefaultLookAndFeel(&customLookAndFeel);
     setUsingNativeTitleBar(true);
     juce::LookAndFeel::getDefaultLookAndFeel().setUsingNativeAlertWindows(true);
 
@@ -41,6 +45,8 @@ MainWindow::~MainWindow()
 {
     tooltipWindow.reset();
     clearContentComponent();
+    if (&juce::LookAndFeel::getDefaultLookAndFeel() == &customLookAndFeel)
+        juce::LookAndFeel::setDefaultLookAndFeel(nullptr);
 }
 
 MainComponent* MainWindow::getMainComponent() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GUI/CustomLookAndFeel.h"
+
 #include <juce_gui_basics/juce_gui_basics.h>
 
 class MainComponent;
@@ -20,6 +22,8 @@ public:
     static const juce::String productName;
 
 private:
+    // The application-wide look; it outlives everything the window shows.
+    CustomLookAndFeel customLookAndFeel;
     std::unique_ptr<juce::TooltipWindow> tooltipWindow;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(MainWindow)

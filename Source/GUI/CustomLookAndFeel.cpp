@@ -1,0 +1,162 @@
+#include "GUI/CustomLookAndFeel.h"
+
+#include "GUI/FontLibrary.h"
+
+CustomLookAndFeel::CustomLookAndFeel()
+{
+    setColour(juce::PopupMenu::backgroundColourId, juce::Colour(0xFF4F4F4F));
+    setColour(juce::PopupMenu::textColourId, juce::Colour(0xFFD4D4D4));
+    setColour(juce::PopupMenu::highlightedBackgroundColourId, juce::Colour(0xFFFFAC00));
+    setColour(juce::PopupMenu::highlightedTextColourId, juce::Colour(0xFF4F4F4F));
+    setColour(juce::TooltipWindow::backgroundColourId, juce::Colour(0xFF4F4F4F));
+    setColour(juce::TooltipWindow::textColourId, juce::Colour(0xFFFFAC00));
+    setColour(juce::TooltipWindow::outlineColourId, juce::Colour(0xFFFFAC00));
+}
+
+int CustomLookAndFeel::getDefaultScrollbarWidth()
+{
+    return 12;
+}
+
+juce::AttributedString CustomLookAndFeel::createFileChooserHeaderText(const juce::String& title, const juce::String& instructions)
+{
+    const auto colour = findColour(juce::FileChooserDialogBox::titleTextColourId);
+    juce::AttributedString text;
+    text.setJustification(juce::Justification::centred);
+    text.append(title + "\n", juce::Font(16.0f, juce::Font::bold), colour);
+    text.append(instructions, juce::Font(12.0f), colour);
+    return text;
+}
+
+juce::Button* CustomLookAndFeel::createFileBrowserGoUpButton()
+{
+    auto* button = new juce::DrawableButton("up", juce::DrawableButton::ImageOnButtonBackground);
+    juce::Path arrow;
+    arrow.addArrow({ 50.0f, 100.0f, 50.0f, 0.0f }, 60.0f, 120.0f, 50.0f);
+    juce::DrawablePath image;
+    image.setFill(juce::Colours::black);
+    image.setPath(arrow);
+    button->setImages(&image);
+    return button;
+}
+
+void CustomLookAndFeel::layoutFileBrowserComponent(juce::FileBrowserComponent& browser,
+                                                   juce::DirectoryContentsDisplayComponent* list,
+                                                   juce::FilePreviewComponent* preview, juce::ComboBox* currentPathBox,
+                                                   juce::TextEditor* filenameBox, juce::Button* goUpButton)
+{
+    const int width = browser.getWidth(), height = browser.getHeight();
+    int w = width - 16;
+    if (preview != nullptr)
+    {
+        const int previewWidth = (width - 16) / 3;
+        preview->setBounds(width - 8 - previewWidth, 0, previewWidth, height);
+        w = width - 20 - previewWidth;
+    }
+    if (currentPathBox != nullptr)
+        currentPathBox->setBounds(8, 4, w - 96, 22);
+    if (goUpButton != nullptr)
+        goUpButton->setBounds(w - 82, 4, 90, 22);
+    if (filenameBox != nullptr)
+        filenameBox->setBounds(58, 30, w - 50, 22);
+    if (list != nullptr)
+        if (auto* listComponent = dynamic_cast<juce::Component*>(list))
+            listComponent->setBounds(8, 56, w, height - 56);
+}
+
+void CustomLookAndFeel::drawPopupMenuBackground(juce::Graphics& g, int width, int height)
+{
+    g.fillAll(findColour(juce::PopupMenu::backgroundColourId));
+    g.setColour(findColour(juce::PopupMenu::textColourId).withAlpha(0.6f));
+    g.drawRect(0, 0, width, height);
+}
+
+juce::Font CustomLookAndFeel::getPopupMenuFont()
+{
+    return FontLibrary::getInstance()->getFont("PopupMenuxLookAndFeel");
+}
+
+juce::Font CustomLookAndFeel::getComboBoxFont(juce::ComboBox&)
+{
+    return FontLibrary::getInstance()->getFont("ComboBoxLookAndFeel");
+}
+
+juce::TextLayout CustomLookAndFeel::layoutTooltipText(const juce::String& text, juce::Colour colour)
+{
+    juce::AttributedString attributed;
+    attributed.setJustification(juce::Justification::centredLeft);
+    attributed.append(text, FontLibrary::getInstance()->getFont("ToolTipLookAndFeel"), colour);
+    juce::TextLayout layout;
+    layout.createLayout(attributed, 400.0f);
+    return layout;
+}
+
+juce::Rectangle<int> CustomLookAndFeel::placeTooltip(float layoutWidth, float layoutHeight, juce::Rectangle<int> area)
+{
+    const int tipWidth = (int) (layoutWidth + 14.0f);
+    const int tipHeight = (int) (layoutHeight + 6.0f);
+    const int w = juce::jmin(tipWidth, area.getWidth());
+    const int h = juce::jmin(tipHeight, area.getHeight());
+    // Measured from the area's own right and bottom edges, so that a tip on a
+    // screen that does not start at the origin stays on that screen.
+    const int x0 = area.getRight() - tipWidth - 10;
+    const int y0 = area.getBottom() - tipHeight - 10;
+    const int x = x0 < area.getX() ? area.getX() : juce::jmin(x0, area.getRight() - w);
+    const int y = y0 < area.getY() ? area.getY() : juce::jmin(y0, area.getBottom() - h);
+    return { x, y, w, h };
+}
+
+juce::Rectangle<int> CustomLookAndFeel::getTooltipBounds(const juce::String& tipText, juce::Point<int>,
+                                                         juce::Rectangle<int> parentArea)
+{
+    const auto layout = layoutTooltipText(tipText, juce::Colours::black);
+    return placeTooltip(layout.getWidth(), layout.getHeight(), parentArea);
+}
+
+void CustomLookAndFeel::drawTooltip(juce::Graphics& g, const juce::String& text, int width, int height)
+{
+    g.fillAll(findColour(juce::TooltipWindow::backgroundColourId));
+    const auto layout = layoutTooltipText(text, findColour(juce::TooltipWindow::textColourId));
+    layout.draw(g, { 0.0f, 0.0f, (float) width, (float) height });
+}
+
+juce::Rectangle<int> CustomLookAndFeel::getTabButtonExtraComponentBounds(const juce::TabBarButton& button,
+                                                                         juce::Rectangle<int>& textArea,
+                                                                         juce::Component& extraComp)
+{
+    const auto r = juce::LookAndFeel_V2::getTabButtonExtraComponentBounds(button, textArea, extraComp);
+    if (button.getExtraComponentPlacement() == juce::TabBarButton::beforeText
+        || button.getTabbedButtonBar().getOrientation() == juce::TabbedButtonBar::TabsAtLeft)
+        return r;
+    // A square at the left of the space taken, centred in its height.
+    return { r.getX(), r.getY() + (r.getHeight() - r.getWidth()) / 2, r.getWidth(), r.getWidth() };
+}
+
+void CustomLookAndFeel::drawTabbedButtonBarBackground(juce::TabbedButtonBar&, juce::Graphics& g)
+{
+    g.fillAll(juce::Colours::transparentBlack);
+}
+
+void CustomLookAndFeel::createTabButtonShape(juce::TabBarButton& button, juce::Path& path, bool isMouseOver, bool isMouseDown)
+{
+    // The classic trapezoid with a 4-pixel overhang and corners rounded by 3
+    // pixels, indented by this look's tab overlap.
+    juce::LookAndFeel_V2::createTabButtonShape(button, path, isMouseOver, isMouseDown);
+}
+
+void CustomLookAndFeel::fillTabButtonShape(juce::TabBarButton& button, juce::Graphics& g, const juce::Path& path, bool, bool)
+{
+    const bool front = button.isFrontTab();
+    g.setColour(front ? button.getTabBackgroundColour() : juce::Colours::darkgrey);
+    g.fillPath(path);
+
+    const auto outline = button.findColour(front ? juce::TabbedButtonBar::frontOutlineColourId
+                                                 : juce::TabbedButtonBar::tabOutlineColourId, false);
+    g.setColour(outline.withMultipliedAlpha(button.isEnabled() ? 1.0f : 0.5f));
+    g.strokePath(path, juce::PathStrokeType(front ? 1.0f : 0.5f));
+}
+
+void CustomLookAndFeel::drawTabButton(juce::TabBarButton& button, juce::Graphics& g, bool isMouseOver, bool isMouseDown)
+{
+    juce::LookAndFeel_V2::drawTabButton(button, g, isMouseOver, isMouseDown);
+}
