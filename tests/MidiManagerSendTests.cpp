@@ -141,38 +141,33 @@ TEST_F(SendFixture, PausesAndModelGates)
 
 TEST(MidiManagerPrograms, ProgDumpOutRangesPerModel)
 {
-    MidiManager::ProgDumpSource s;
-    // Orva: user programs 0..7 only.
-    for (int m = 2; m <= 5; ++m)
+    // Orva: user programs 0..7 only. HMQ: 60.. are user programs 0..7, below
+    // are presets. DWQ: 11.. are user programs, 30-byte records.
+    const struct
     {
-        EXPECT_TRUE(MidiManager::getProgDumpSource(m, 0, s));
-        EXPECT_TRUE(MidiManager::getProgDumpSource(m, 7, s));
-        EXPECT_EQ(s.bank, 1);
-        EXPECT_EQ(s.prog, 7);
-        EXPECT_EQ(s.size, 62);
-        EXPECT_FALSE(MidiManager::getProgDumpSource(m, 8, s));
-        EXPECT_FALSE(MidiManager::getProgDumpSource(m, -1, s));
+        int model, index;
+        bool ok;
+        int bank, prog, size;
+        bool preset;
+    } cases[] = {
+        { 2, 0, true, 1, 0, 62, false },   { 3, 7, true, 1, 7, 62, false },   { 4, 7, true, 1, 7, 62, false },
+        { 5, 7, true, 1, 7, 62, false },   { 2, 8, false },                   { 5, -1, false },
+        { 1, 60, true, 1, 0, 62, false },  { 1, 59, true, 0, 59, 62, true },  { 1, 67, true, 1, 7, 62, false },
+        { 1, 68, false },                  { 0, 11, true, 1, 0, 30, false },  { 0, 10, true, 0, 10, 30, true },
+        { 0, 19, false },                  { -1, 0, false },                  { 6, 0, false },
+    };
+    for (const auto& c : cases)
+    {
+        MidiManager::ProgDumpSource s;
+        ASSERT_EQ(MidiManager::getProgDumpSource(c.model, c.index, s), c.ok) << c.model << "/" << c.index;
+        if (c.ok)
+        {
+            EXPECT_EQ(s.bank, c.bank) << c.model << "/" << c.index;
+            EXPECT_EQ(s.prog, c.prog) << c.model << "/" << c.index;
+            EXPECT_EQ(s.size, c.size) << c.model << "/" << c.index;
+            EXPECT_EQ(s.preset, c.preset) << c.model << "/" << c.index;
+        }
     }
-    // HMQ: 60.. are user programs 0..7, below are presets.
-    ASSERT_TRUE(MidiManager::getProgDumpSource(1, 60, s));
-    EXPECT_EQ(s.bank, 1);
-    EXPECT_EQ(s.prog, 0);
-    EXPECT_FALSE(s.preset);
-    ASSERT_TRUE(MidiManager::getProgDumpSource(1, 59, s));
-    EXPECT_TRUE(s.preset);
-    EXPECT_EQ(s.bank, 0);
-    EXPECT_EQ(s.prog, 59);
-    EXPECT_TRUE(MidiManager::getProgDumpSource(1, 67, s));
-    EXPECT_FALSE(MidiManager::getProgDumpSource(1, 68, s));
-    // DWQ: 11.. are user programs, 30-byte records.
-    ASSERT_TRUE(MidiManager::getProgDumpSource(0, 11, s));
-    EXPECT_EQ(s.prog, 0);
-    EXPECT_EQ(s.size, 30);
-    ASSERT_TRUE(MidiManager::getProgDumpSource(0, 10, s));
-    EXPECT_TRUE(s.preset);
-    EXPECT_FALSE(MidiManager::getProgDumpSource(0, 19, s));
-    EXPECT_FALSE(MidiManager::getProgDumpSource(-1, 0, s));
-    EXPECT_FALSE(MidiManager::getProgDumpSource(6, 0, s));
 
     EXPECT_EQ(MidiManager::getCurProgSize(0), 30);
     EXPECT_EQ(MidiManager::getCurProgSize(4), 62);

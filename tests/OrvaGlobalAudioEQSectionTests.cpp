@@ -51,6 +51,23 @@ std::vector<std::vector<int>> takeSent(RecordingHost& rig)
     rig.sent.clear();
     return out;
 }
+
+// KX sections whose EQ reaches the audio-EQ manager; nothing recorded yet.
+struct OrvaAudioEQSection : ::testing::Test
+{
+    OrvaAudioEQSection()
+    {
+        rig.host->setAudioEQManager(manager);
+        events.take();
+        takeSent(rig);
+    }
+    ~OrvaAudioEQSection() override { rig.host->setAudioEQManager(nullptr); }
+
+    RecordingHost rig;
+    CAudioEQManager* manager = CAudioEQManager::getInstance();
+    SectionEventRecorder events;
+    KXSections s { rig.host };
+};
 } // namespace
 
 TEST(OrvaGlobalSection, InitPostsTheRangesAndAGlobalChangeAsksForTheCurrentEQ)
@@ -96,16 +113,8 @@ TEST(OrvaGlobalSection, ReceivedBlockReinitialises)
     EXPECT_EQ(found, &s.global);
 }
 
-TEST(OrvaAudioEQSection, ChangesReachTheManagerWithOneCoefficientEvent)
+TEST_F(OrvaAudioEQSection, ChangesReachTheManagerWithOneCoefficientEvent)
 {
-    RecordingHost rig;
-    auto* manager = CAudioEQManager::getInstance();
-    rig.host->setAudioEQManager(manager);
-    SectionEventRecorder events;
-    KXSections s(rig.host);
-    events.take();
-    takeSent(rig);
-
     s.eq.PutParamIEx(0x6301, 48, 0xFF, CHGSRC_CONTROL);
     EXPECT_EQ(manager->getBand(2)->getGainStep(), 24); // +12 dB
     EXPECT_EQ(events.take(), (Events { { 19, 1, 0, 0, 0, 0 }, { 3, 1, 0x6301, 0, 0, 0 } }));
@@ -126,18 +135,10 @@ TEST(OrvaAudioEQSection, ChangesReachTheManagerWithOneCoefficientEvent)
     s.eq.OnRcvMIDIParam(0x6200, 1200, CHGSRC_DEVICE);
     EXPECT_EQ(s.eqBlock.bytes[2] | (s.eqBlock.bytes[3] << 8), 1200);
     EXPECT_DOUBLE_EQ(manager->getBand(1)->getFc(), 1000.0);
-    rig.host->setAudioEQManager(nullptr);
 }
 
-TEST(OrvaAudioEQSection, ReinitialisationRebuildsEveryBand)
+TEST_F(OrvaAudioEQSection, ReinitialisationRebuildsEveryBand)
 {
-    RecordingHost rig;
-    auto* manager = CAudioEQManager::getInstance();
-    rig.host->setAudioEQManager(manager);
-    SectionEventRecorder events;
-    KXSections s(rig.host);
-    events.take();
-
     const unsigned char block[18] = { 100, 1, 0xB0, 0x04, 30, 8, 0x20, 0x03, 20, 50, 0xD0, 0x07, 24, 20, 0x10, 0x27, 48, 4 };
     s.eq.RawPut(block, 0, 18);
     const auto kx = events.take();
@@ -164,5 +165,4 @@ TEST(OrvaAudioEQSection, ReinitialisationRebuildsEveryBand)
     events.take();
     pwEQ.RawPut(block, 0, 18);
     EXPECT_EQ(events.take(), (Events { { 1, 1, 0, 0, 0, 0 }, { 19, 1, 0, 0, 0, 0 } }));
-    rig.host->setAudioEQManager(nullptr);
 }

@@ -4,26 +4,15 @@
 // program, one transfer at a time, no re-entry while a confirmation is open,
 // a quit put off until a transmission ends (timer 1), and the manual that
 // Help opens per model and language.
-#include "Action/ActionManager.h"
-#include "Action/MidiManager.h"
 #include "Application/CurrentLanguageModel.h"
-#include "Application/Host.h"
-#include "Common/DeviceEnvironment.h"
 #include "Core/DeviceInfo.h"
-#include "Core/MasterConnectionManager.h"
-#include "DataCenter/DataCenter.h"
-#include "GUI/MainComponent.h"
 #include "GUI/MainWindow.h"
 #include "GUI/MasterGuiManager.h"
 #include "Platform/DocumentOpener.h"
-#include "support/MidiTestSupport.h"
-#include "support/SettlingClock.h"
-#include "support/SimulatedAmplifier.h"
-#include "support/TestHelpers.h"
-
-#include <gtest/gtest.h>
+#include "support/BootedHostFixture.h"
 
 using Bytes = SimulatedAmplifier::Bytes;
+using testing_support::bytes;
 using testing_support::pumpFor;
 using testing_support::pumpUntil;
 
@@ -47,23 +36,15 @@ struct QuitRecorder : juce::JUCEApplication
     int quitRequests = 0;
 };
 
-struct TransferFixture : ::testing::Test
+struct TransferFixture : testing_support::BootedHostFixture
 {
-    ~TransferFixture() override
-    {
-        Host::destroyInstance();
-        MainComponent::m_TargetModelId = -1;
-    }
-
+    // Boots as the application does, main window included, and answers the
+    // confirmations.
     DataCenter* boot()
     {
         host = Host::createInstance();
         host->run();
-        EXPECT_TRUE(pumpUntil([this] {
-            auto* environment = host->getDeviceEnvironment();
-            return environment != nullptr && environment->getDataCenter() != nullptr
-                   && environment->getDataCenter()->isConnected();
-        }, 5000));
+        EXPECT_TRUE(pumpUntil([this] { return currentDataCenter() != nullptr && currentDataCenter()->isConnected(); }, 5000));
         auto* midi = host->getMidiManager();
         pumpFor(50);
         EXPECT_TRUE(pumpUntil([midi, this] {
@@ -78,23 +59,17 @@ struct TransferFixture : ::testing::Test
             return answer;
         });
         main = host->getMasterGuiManager()->getMainWindow()->getMainComponent();
-        return host->getDeviceEnvironment()->getDataCenter();
+        return currentDataCenter();
     }
 
     bool perform(int id) { return actions->perform(Invocation(id)); }
 
-    testing_support::ScopedVirtualPorts virtualPorts;
-    VirtualMidiPortSystem& ports = virtualPorts.ports;
-    SettlingClock clock { ports };
-    Host* host = nullptr;
     ActionManager* actions = nullptr;
     MainComponent* main = nullptr;
     std::vector<Question> questions;
     std::function<void()> onQuestion;
     bool answer = true;
 };
-
-Bytes bytes(const unsigned char* p, int n) { return Bytes(p, p + n); }
 } // namespace
 
 TEST_F(TransferFixture, TransmitAllOnTheHMQWithProgressAndADeferredQuit)

@@ -16,98 +16,51 @@ const char* const speedScale = "0~9\t0.1~0.145\t%.3f,v\n10~24\t0.15~0.29\t%.2f,v
                                "75~89\t3.0~5.8\t%.1f,v\n90~99\t6.0~9.6\t%.1f,v\n100\t10.0";
 } // namespace
 
-TEST(ValueConverter, KnobScaleFormatsAndRounds)
+TEST(ValueConverter, ContinuousScales)
 {
-    CStringConverterCont c(0, 0, 100, knob);
-    EXPECT_EQ(c.Format(0), multi("0.0"));
-    EXPECT_EQ(c.Format(55), multi("5.5"));
-    EXPECT_EQ(c.Format(100), multi("10.0"));
-    EXPECT_EQ(c.Format(150), multi("150")) << "a value no entry covers prints as its number";
-    EXPECT_EQ(c.Parse("5.5"), 55);
-    EXPECT_EQ(c.Parse("10.04"), 100);
-    EXPECT_EQ(c.Parse("0.04"), 0);
-    EXPECT_EQ(c.Parse("0.05"), 1) << "half rounds away from zero";
-
-    CStringConverterCont centred(0, 0, 48, "0~48\t-12~12\t%.1f,v");
-    EXPECT_EQ(centred.Format(24), multi("0.0"));
-    EXPECT_EQ(centred.Format(0), multi("-12.0"));
-    EXPECT_EQ(centred.Parse("-11.5"), 1);
-
-    CStringConverterCont split(0, 0, 100, "0~49\t-10~-0.2\t%.1f,v\n50~100\t0~10\t%.1f,v");
-    EXPECT_EQ(split.Format(49), multi("-0.2"));
-    EXPECT_EQ(split.Format(50), multi("0.0"));
-
-    CStringConverterCont large(0, 100, 10000, "100~10000\t0.1~10.0\t%.3f,v");
-    EXPECT_EQ(large.Format(100), multi("0.100"));
-    EXPECT_EQ(large.Parse("2.5"), 2500);
-}
-
-TEST(ValueConverter, ExpressionsAndLargeRanges)
-{
-    CStringConverterCont scaled(0, 0, 10, "0~10\t0~10\t%.0f,v*10");
-    EXPECT_EQ(scaled.Format(3), multi("30"));
-    EXPECT_EQ(scaled.Parse("3"), 3) << "typed values are read on the linear scale, not inverted";
-
-    CStringConverterCont broken(0, 0, 10, "0~10\t0~10\t%.1f,v+");
-    EXPECT_EQ(broken.Format(3), multi("0.0"));
-
-    // Beyond 24 bits the computation runs in double precision.
-    CStringConverterCont wide(0, 0, 100000000, "0~100000000\t0~100000000\t%.0f,v");
-    EXPECT_EQ(wide.Format(99999999), multi("99999999"));
-    EXPECT_EQ(wide.Parse("99999999"), 99999999);
-}
-
-TEST(ValueConverter, LabelsAndSingleValues)
-{
-    CStringConverterCont c(0, 0, 4, "0\tOFF\n1~4\t1~4\t%.0f,v");
-    EXPECT_EQ(c.Format(0), multi("OFF"));
-    EXPECT_EQ(c.Format(3), multi("3"));
-    EXPECT_EQ(c.Format(9), multi("9"));
-    EXPECT_EQ(c.Parse("OFF"), 0);
-    EXPECT_EQ(c.Parse("2"), 2);
-
-    CStringConverterCont speed(0, 0, 100, speedScale);
-    EXPECT_EQ(speed.Format(100), multi("10.0"));
-    EXPECT_EQ(speed.Format(0), multi("0.100"));
-    EXPECT_EQ(speed.Format(55), multi("1.25"));
+    // A value no entry covers prints as its number; typed values are read on
+    // the linear scale (not through the expression), half rounds away from
+    // zero, and a typed value beyond the scale stores the nearest end.
+    const char* const centred = "0~48\t-12~12\t%.1f,v";
+    const char* const labelled = "0\tOFF\n1~4\t1~4\t%.0f,v";
+    const struct
+    {
+        const char* scale;
+        int lo, hi;
+        std::vector<std::pair<int, const char*>> formats;
+        std::vector<std::pair<const char*, int>> parses;
+    } cases[] = {
+        { knob, 0, 100, { { 0, "0.0" }, { 55, "5.5" }, { 100, "10.0" }, { 150, "150" } },
+          { { "5.5", 55 }, { "10.04", 100 }, { "0.04", 0 }, { "0.05", 1 }, { "11", 100 }, { "-3", 0 }, { "abc", 0 } } },
+        { centred, 0, 48, { { 24, "0.0" }, { 0, "-12.0" } }, { { "-11.5", 1 }, { "-40", 0 }, { "40", 48 } } },
+        { "0~49\t-10~-0.2\t%.1f,v\n50~100\t0~10\t%.1f,v", 0, 100, { { 49, "-0.2" }, { 50, "0.0" } }, {} },
+        { "100~10000\t0.1~10.0\t%.3f,v", 100, 10000, { { 100, "0.100" } }, { { "2.5", 2500 } } },
+        { "0~10\t0~10\t%.0f,v*10", 0, 10, { { 3, "30" } }, { { "3", 3 } } },
+        { "0~10\t0~10\t%.1f,v+", 0, 10, { { 3, "0.0" } }, {} },
+        // Beyond 24 bits the computation runs in double precision.
+        { "0~100000000\t0~100000000\t%.0f,v", 0, 100000000, { { 99999999, "99999999" } }, { { "99999999", 99999999 } } },
+        { labelled, 0, 4, { { 0, "OFF" }, { 3, "3" }, { 9, "9" } }, { { "OFF", 0 }, { "2", 2 }, { "9", 4 } } },
+        { speedScale, 0, 100, { { 100, "10.0" }, { 0, "0.100" }, { 55, "1.25" } }, { { "25", 100 } } },
+        // No entry parses: the plain integer fallback.
+        { "Off\tOn", 0, 5, { { 3, "" } }, { { "On", 0 }, { "4", 4 } } },
+        { "", 0, 0, { { 7, "7" } }, { { "0x1F", 31 } } },
+    };
+    for (const auto& c : cases)
+    {
+        CStringConverterCont converter(0, c.lo, c.hi, c.scale);
+        for (const auto& [value, text] : c.formats)
+            EXPECT_EQ(converter.Format(value), multi(text)) << c.scale << " / " << value;
+        for (const auto& [text, value] : c.parses)
+            EXPECT_EQ(converter.Parse(text), value) << c.scale << " / " << text;
+    }
 
     CStringConverterCont bars(0, 0, 1, "0\tA|B\n1\tC|\n");
     EXPECT_EQ(bars.Format(0), multi("A", "B"));
     EXPECT_EQ(bars.Format(1), multi("C"));
 
-    CStringConverterCont offOn(0, 0, 5, "Off\tOn");
-    EXPECT_EQ(offOn.Format(3), multi(""));
-    EXPECT_EQ(offOn.Parse("On"), 0) << "no entry parses; plain integer fallback";
-    EXPECT_EQ(offOn.Parse("4"), 4);
-
-    CStringConverterCont rules(0, 0, 0, "");
-    EXPECT_EQ(rules.Format(7), multi("7"));
-    EXPECT_EQ(rules.Parse("0x1F"), 31);
-}
-
-TEST(ValueConverter, RangeWidening)
-{
     EXPECT_EQ(CStringConverterCont(0, 0, 2, knob).Range(), std::make_pair(0, 100));
     EXPECT_EQ(CStringConverterCont(0, -5, 2, knob).Range(), std::make_pair(-5, 100));
     EXPECT_EQ(CStringConverterCont(0, 0, 200, knob).Range(), std::make_pair(0, 200));
-}
-
-TEST(ValueConverter, TypedValuesBeyondTheScaleStoreTheNearestEnd)
-{
-    CStringConverterCont c(0, 0, 100, knob);
-    EXPECT_EQ(c.Parse("11"), 100);
-    EXPECT_EQ(c.Parse("-3"), 0);
-    EXPECT_EQ(c.Parse("abc"), 0);
-
-    CStringConverterCont centred(0, 0, 48, "0~48\t-12~12\t%.1f,v");
-    EXPECT_EQ(centred.Parse("-40"), 0);
-    EXPECT_EQ(centred.Parse("40"), 48);
-
-    CStringConverterCont labelled(0, 0, 4, "0\tOFF\n1~4\t1~4\t%.0f,v");
-    EXPECT_EQ(labelled.Parse("9"), 4);
-
-    CStringConverterCont speed(0, 0, 100, speedScale);
-    EXPECT_EQ(speed.Parse("25"), 100) << "the 10.0 label is the top end";
 }
 
 TEST(ValueConverter, EnumScoringAndFormatting)

@@ -245,12 +245,6 @@ bool SimulatedAmplifier::waitForReceived(int count, int timeoutMs) const
     return true;
 }
 
-std::vector<juce::MidiMessage> SimulatedAmplifier::getSent() const
-{
-    const juce::ScopedLock sl(recordLock);
-    return sent;
-}
-
 int SimulatedAmplifier::getNumSent() const
 {
     const juce::ScopedLock sl(recordLock);
@@ -331,10 +325,7 @@ juce::MidiMessage SimulatedAmplifier::makeFrame(int modelByte, int function, con
 
 juce::MidiMessage SimulatedAmplifier::reply(int function, const Bytes& args, const Bytes& data) const
 {
-    int modelByte = getModelByte();
-    if (wrongModelByte)
-        modelByte = modelByte == 0x41 ? 0x34 : 0x41;
-    return makeFrame(modelByte, function, args, data);
+    return makeFrame(getModelByte(), function, args, data);
 }
 
 void SimulatedAmplifier::receive(const juce::MidiMessage& message)
@@ -388,11 +379,6 @@ juce::MidiMessage SimulatedAmplifier::applyFaults(const juce::MidiMessage& messa
     if (! message.isSysEx())
         return message;
     Bytes body(message.getSysExData(), message.getSysExData() + message.getSysExDataSize());
-    if (corrupt && ! body.empty())
-    {
-        auto& b = body[body.size() - 1];
-        b = (juce::uint8) ((b ^ 0x55) & 0x7F);
-    }
     const int drop = juce::jlimit(0, (int) body.size(), truncateBy.load());
     body.resize(body.size() - (size_t) drop);
     return juce::MidiMessage::createSysExMessage(body.data(), (int) body.size());

@@ -21,8 +21,8 @@
 //
 // It records everything it receives (on the sender's thread, as the bytes
 // arrive) and answers on a thread of its own. Fault switches: silence,
-// delay, truncated or corrupted replies, a wrong model byte in replies, and
-// unplugging (its ports vanish) after a number of replies.
+// delay, truncated replies, and unplugging (its ports vanish) after a number
+// of replies.
 class SimulatedAmplifier : private juce::Thread
 {
 public:
@@ -38,8 +38,6 @@ public:
     static juce::String defaultPortName(int modelId);
 
     int getModelId() const noexcept { return modelId; }
-    int getFamilyCode() const noexcept { return family; }
-    int getMemberCode() const noexcept { return member; }
     int getModelByte() const noexcept { return family & 0xFF; }
     juce::String getPortName() const { return portName; }
     int getProgramSize() const noexcept { return modelId == 0 ? 30 : 62; }
@@ -71,7 +69,6 @@ public:
     std::vector<juce::MidiMessage> getReceived() const;
     int getNumReceived() const;
     bool waitForReceived(int count, int timeoutMs = 2000) const;
-    std::vector<juce::MidiMessage> getSent() const;
     int getNumSent() const;
     bool waitForSent(int count, int timeoutMs = 2000) const;
     void clearRecords();
@@ -88,8 +85,6 @@ public:
     void setSilent(bool b) { silent = b; }
     void setReplyDelayMs(int ms) { replyDelayMs = ms; }
     void setTruncateReplies(int bytesDropped) { truncateBy = bytesDropped; }
-    void setCorruptReplies(bool b) { corrupt = b; }
-    void setWrongModelByte(bool b) { wrongModelByte = b; }
     // Unplugs after sending n more replies (0: never).
     void unplugAfterReplies(int n) { repliesBeforeUnplug = n; }
 
@@ -138,7 +133,5 @@ private:
     std::atomic<bool> silent { false };
     std::atomic<int> replyDelayMs { 0 };
     std::atomic<int> truncateBy { 0 };
-    std::atomic<bool> corrupt { false };
-    std::atomic<bool> wrongModelByte { false };
     std::atomic<int> repliesBeforeUnplug { 0 };
 };
