@@ -1,0 +1,21 @@
+#include "GUI/RSImage.h"
+
+#include "GUI/RSWidgetSupport.h"
+
+RSImage::RSImage(const juce::String& name) : juce::ImageComponent(name)
+{
+}
+
+void RSImage::paint(juce::Graphics& g)
+{
+    const auto image = RSWidgetSupport::getImage(getPngName(0));
+    if (image.isValid())
+        g.drawImageAt(image, 1, 1);
+}
+
+void RSImage::paintFitted(juce::Graphics& g)
+{
+    const auto image = RSWidgetSupport::getImage(getPngName(m_Type));
+    if (image.isValid())
+        g.drawImageWithin(image, 0, 0, getWidth(), getHeight(), juce::RectanglePlacement::centred);
+}

@@ -1,0 +1,17 @@
+#include "GUI/RSNRFXImage.h"
+
+RSNRFXImage::RSNRFXImage(const juce::String& name) : RSImage(name)
+{
+}
+
+juce::String RSNRFXImage::getPngName(int)
+{
+    return "NoiseReduction";
+}
+
+void RSNRFXImage::mouseDown(const juce::MouseEvent& e)
+{
+    RSImage::mouseDown(e);
+    if (auto* parent = getParentComponent())
+        parent->grabKeyboardFocus();
+}
