@@ -13,6 +13,7 @@
 #include "UIForm/DWQ/DWQFormTables.h"
 #include "UIForm/HMQ/HMQFormTables.h"
 #include "UIForm/UIFormManager.h"
+#include "UIForm/UI_FORM_Utils.h"
 #include "UIForm/orvaKX/OKXFormTables.h"
 #include "UIForm/orvaPW/OPWFormTables.h"
 
@@ -27,29 +28,16 @@
 namespace
 {
 // Every class name the control factory knows.
-const std::set<std::string> knownClassNames = {
-    "label", "switch", "edittext", "edittext_ro", "popupmenu", "valuebar", "knob_L", "knobpreset",
-    "knob_Acurve", "knob_Ccurve", "knobswitch", "knobswitchGR", "knobswitch_small", "knob_L_hmq",
-    "knobpreset_hmq", "knobswitch_hmq", "knobswitch_slide_hmq", "knobswitchGR_hmq",
-    "knobswitch_small_hmq", "knobswitch_small_slide_hmq", "knobswitch_compvoice",
-    "knobswitch_compvoice_small", "knob_L_orvakx", "knob_orvakx", "knobswitch_L_orvakx",
-    "knobswitch_compvoice_orvakx", "knobswitch_small_orvakx", "knobswitch_small_slide_orvakx",
-    "knobswitch_compvoice_small_orvakx", "knobswitch_sens_orvakx", "knobswitch_sens_small_orvakx",
-    "knob_L_orvakx_EQ", "knob_orvakx_EQ", "knob_L_orvapw", "knob_orvapw", "knobswitch_L_orvapw",
-    "knobswitch_compvoice_orvapw", "knobswitch_small_orvapw", "knobswitch_small_slide_orvapw",
-    "knobswitch_compvoice_small_orvapw", "knobswitch_sens_orvapw", "knobswitch_sens_small_orvapw",
-    "knobswitch_6point_orvapw", "knobswitch_6point_small_orvapw", "knob_L_orvapw_EQ",
-    "knob_orvapw_EQ", "label_hmq", "label_orvapw", "knob_FX_L_hmq", "knobswitch_FX_hmq",
-    "knob_FX_hmq", "imgbtn_amp_dwq", "imgbtn_amp_small_dwq", "imgbtn_pedal_dwq",
-    "imgbtn_pedal_nodrag_dwq", "imgbtn_rev_dwq", "imgbtn_rev_nodrag_dwq", "img_amp_dwq",
-    "img_pedal_dwq", "img_rev_dwq", "imgbtn_amp_hmq", "imgbtn_amp_small_hmq", "imgbtn_pedal1_hmq",
-    "imgbtn_pedal2_hmq", "imgbtn_rev_hmq", "img_amp_hmq", "img_pedal1_hmq", "img_pedal2_hmq",
-    "img_rev_hmq", "imgbtn_amp_orvakx", "imgbtn_amp_small_orvakx", "imgbtn_pedal1_orvakx",
-    "imgbtn_pedal2_orvakx", "imgbtn_amp_orvapw", "imgbtn_amp_small_orvapw", "imgbtn_pedal1_orvapw",
-    "imgbtn_pedal2_orvapw", "img_nr", "img_gain", "img_routing_orva", "popup_amp_dwq",
-    "popup_pedal_dwq", "popup_rev_dwq", "popup_amp_hmq", "popup_pedal1_hmq", "popup_pedal2_hmq",
-    "popup_rev_hmq", "ulabel",
-};
+std::set<std::string> knownClassNames()
+{
+    UI_FORMINFO probe {};
+    probe.className = "label";
+    UI_FORM_Utils::GetItemClassInt(probe);
+    std::set<std::string> names;
+    for (const auto& entry : UI_FORM_Utils::gClassName2IntMap)
+        names.insert(entry.first);
+    return names;
+}
 
 // Known names that no shipped table uses.
 const std::set<std::string> unusedClassNames = {
@@ -218,7 +206,7 @@ TEST(UIFormTables, EveryItemKeepsTheRecordInvariants)
                 ASSERT_NE(item.className, nullptr);
                 ASSERT_NE(item.text, nullptr);
                 ASSERT_NE(item.fontFace, nullptr);
-                EXPECT_EQ(knownClassNames.count(item.className), 1u) << item.className;
+                EXPECT_GE(UI_FORM_Utils::GetItemClassInt(item), 0) << item.className;
                 EXPECT_EQ(kinds.count(item.id), 1u) << item.id;
                 EXPECT_STREQ(item.fontFace, "Arial");
                 EXPECT_EQ(item.fontStyle, 0);
@@ -299,10 +287,11 @@ TEST(UIFormTables, TheTablesUseFiftySevenOfTheKnownClassNames)
             for (int i = 0; i < m.block->layers[l].childCount; ++i)
                 used.insert(m.block->layers[l].children[i].className);
 
-    EXPECT_EQ(knownClassNames.size(), 88u);
+    const auto known = knownClassNames();
+    EXPECT_EQ(known.size(), 88u);
     EXPECT_EQ(used.size(), 57u);
     std::set<std::string> unused;
-    for (const auto& name : knownClassNames)
+    for (const auto& name : known)
         if (used.count(name) == 0)
             unused.insert(name);
     EXPECT_EQ(unused, unusedClassNames);
