@@ -4,6 +4,24 @@
 #include "Core/SupportedModels.h"
 #include "GUI/ImageResourceManager.h"
 #include "GUI/KnobCollection.h"
+#include "GUI/RSDWQAmpComboBox.h"
+#include "GUI/RSDWQAmpImageButtonSmall.h"
+#include "GUI/RSDWQPedalComboBox.h"
+#include "GUI/RSDWQPedalFXImageButtonSmall.h"
+#include "GUI/RSDWQRevFXComboBox.h"
+#include "GUI/RSDWQRevFXImageButtonSmall.h"
+#include "GUI/RSGainImage.h"
+#include "GUI/RSHMQAmpImageButtonSmall.h"
+#include "GUI/RSHMQPedal1FXImageButton.h"
+#include "GUI/RSHMQPedal2FXImageButton.h"
+#include "GUI/RSHMQRevFXImageButton.h"
+#include "GUI/RSNRFXImage.h"
+#include "GUI/RSOrvaKXAmpImageButtonSmall.h"
+#include "GUI/RSOrvaKXPedal1FXImageButton.h"
+#include "GUI/RSOrvaPWAmpImageButtonSmall.h"
+#include "GUI/RSOrvaPWPedal1FXImageButton.h"
+#include "GUI/RSOrvaPWPedal2FXImageButton.h"
+#include "GUI/RSOrvaUSBImage.h"
 #include "ZEZEResource.h"
 #include "support/TestHelpers.h"
 
@@ -91,6 +109,54 @@ TEST_F(BuiltArtwork, ImagesAreDrawnNotLeftEmpty)
             for (int x = 0; x < image.getWidth(); x += 2)
                 visible += pixels.getPixelColour(x, y).getAlpha() > 0 ? 1 : 0;
         EXPECT_GT(visible, 0) << name;
+    }
+}
+
+TEST_F(BuiltArtwork, EveryTypePictureAndIconIsInTheManifest)
+{
+    const auto listed = [this](const juce::String& name) { return manifest.count(name) == 1; };
+
+    std::vector<std::unique_ptr<RSImageButton>> pickers;
+    pickers.emplace_back(new RSDWQAmpImageButton(nullptr, false, {}));
+    pickers.emplace_back(new RSDWQAmpImageButtonSmall(nullptr, false, {}));
+    pickers.emplace_back(new RSDWQPedalFXImageButtonSmall(nullptr, false, {}));
+    pickers.emplace_back(new RSDWQRevFXImageButtonSmall(nullptr, false, {}));
+    pickers.emplace_back(new RSHMQAmpImageButton(nullptr, false, {}));
+    pickers.emplace_back(new RSHMQAmpImageButtonSmall(nullptr, false, {}));
+    pickers.emplace_back(new RSHMQPedal1FXImageButton(nullptr, false, {}));
+    pickers.emplace_back(new RSHMQPedal2FXImageButton(nullptr, false, {}));
+    pickers.emplace_back(new RSHMQRevFXImageButton(nullptr, false, {}));
+    pickers.emplace_back(new RSOrvaKXAmpImageButton(nullptr, false, {}));
+    pickers.emplace_back(new RSOrvaKXAmpImageButtonSmall(nullptr, false, {}));
+    pickers.emplace_back(new RSOrvaKXPedal1FXImageButton(nullptr, false, {}));
+    pickers.emplace_back(new RSOrvaPWPedal2FXImageButton(nullptr, false, {}));
+    pickers.emplace_back(new RSOrvaPWAmpImageButton(nullptr, false, {}));
+    pickers.emplace_back(new RSOrvaPWAmpImageButtonSmall(nullptr, false, {}));
+    pickers.emplace_back(new RSOrvaPWPedal1FXImageButton(nullptr, false, {}));
+    for (auto& p : pickers)
+        for (int type = 0; type < 24; ++type)
+        {
+            EXPECT_TRUE(listed(p->getPngName(type))) << p->getPngName(type);
+            // The Orva amp pickers take a raw value for the icon; 0 .. 255 covers every one.
+            for (int raw = type; raw < 256; raw += 24)
+                EXPECT_TRUE(listed(p->getIconPngName(raw))) << p->getIconPngName(raw);
+        }
+
+    RSNRFXImage nr({});
+    RSGainImage gain({});
+    RSOrvaUSBImage usb({});
+    RSDWQAmpComboBox ampBox({});
+    RSDWQPedalComboBox pedalBox({});
+    RSDWQRevFXComboBox revBox({});
+    for (int type = 0; type < 12; ++type)
+    {
+        for (auto* image : { (RSImage*) &nr, (RSImage*) &gain, (RSImage*) &usb })
+            EXPECT_TRUE(listed(image->getPngName(type))) << image->getPngName(type);
+        for (auto* box : { (RSComboBox*) &ampBox, (RSComboBox*) &pedalBox, (RSComboBox*) &revBox })
+        {
+            EXPECT_TRUE(listed(box->getPngName(type))) << box->getPngName(type);
+            EXPECT_TRUE(listed(box->getIconPngName(type))) << box->getIconPngName(type);
+        }
     }
 }
 

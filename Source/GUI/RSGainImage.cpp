@@ -12,6 +12,6 @@ juce::String RSGainImage::getPngName(int)
 void RSGainImage::mouseDown(const juce::MouseEvent& e)
 {
     RSImage::mouseDown(e);
-    if (auto* parent = getParentComponent())
+    if (auto* parent = getParentComponent(); parent != nullptr && parent->isShowing())
         parent->grabKeyboardFocus();
 }

@@ -12,6 +12,6 @@ juce::String RSNRFXImage::getPngName(int)
 void RSNRFXImage::mouseDown(const juce::MouseEvent& e)
 {
     RSImage::mouseDown(e);
-    if (auto* parent = getParentComponent())
+    if (auto* parent = getParentComponent(); parent != nullptr && parent->isShowing())
         parent->grabKeyboardFocus();
 }
