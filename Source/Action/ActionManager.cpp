@@ -1107,6 +1107,50 @@ int ActionManager::executeFileOpenSub(int model, const juce::File& file)
     return read.programs;
 }
 
+namespace
+{
+// Writes the header and `count` records (read through `recordAt`, null ends
+// the write as a failure) into the data centre's write buffer, then the whole
+// image to the stream from its start. The records are read under `recordLock`
+// when one is given (taken after the write buffer's lock).
+template <typename RecordAt>
+bool writeProgramImage(DataCenter& dataCenter, const ProgramFile::Format& format, juce::FileOutputStream& out,
+                       int count, size_t imageSize, const juce::ReadWriteLock* recordLock, RecordAt&& recordAt)
+{
+    auto* image = dataCenter.getFileWriteBuf();
+    if (image == nullptr)
+        return false;
+
+    try
+    {
+        const juce::ScopedWriteLock writeLock(dataCenter.getWriteBufLock());
+        ProgramFile::writeHeader(image, format);
+        {
+            if (recordLock != nullptr)
+                recordLock->enterRead();
+            const juce::ScopeGuard unlock { [recordLock] {
+                if (recordLock != nullptr)
+                    recordLock->exitRead();
+            } };
+            for (int i = 0; i < count; ++i)
+            {
+                const auto* record = recordAt(i);
+                if (record == nullptr)
+                    return false;
+                std::memcpy(image + ProgramFile::headerSize + i * format.recordSize, record, (size_t) format.recordSize);
+            }
+        }
+        if (! out.setPosition(0))
+            return false;
+        return out.write(image, imageSize) && out.truncate().wasOk();
+    }
+    catch (...)
+    {
+        return false;
+    }
+}
+} // namespace
+
 bool ActionManager::executeFileSaveSubStream(int model, juce::FileOutputStream* out, int tab)
 {
     FileContext context;
@@ -1114,34 +1158,9 @@ bool ActionManager::executeFileSaveSubStream(int model, juce::FileOutputStream* 
         return false;
 
     auto& dataCenter = *context.dataCenter;
-    auto* image = dataCenter.getFileWriteBuf();
-    if (image == nullptr)
-        return false;
-
     const auto& format = *context.format;
-    try
-    {
-        const juce::ScopedWriteLock writeLock(dataCenter.getWriteBufLock());
-        ProgramFile::writeHeader(image, format);
-        {
-            const juce::ScopedReadLock tabLock(dataCenter.getFileTabLock());
-            for (int i = 0; i < format.programsPerTab; ++i)
-            {
-                const auto* record = dataCenter.getFileProgPtr(tab, i);
-                if (record == nullptr)
-                    return false;
-                std::memcpy(image + ProgramFile::headerSize + i * format.recordSize, record, (size_t) format.recordSize);
-            }
-        }
-        if (! out->setPosition(0))
-            return false;
-        const bool written = out->write(image, (size_t) format.tabImageSize());
-        return written && out->truncate().wasOk();
-    }
-    catch (...)
-    {
-        return false;
-    }
+    return writeProgramImage(dataCenter, format, *out, format.programsPerTab, (size_t) format.tabImageSize(),
+                             &dataCenter.getFileTabLock(), [&](int i) { return dataCenter.getFileProgPtr(tab, i); });
 }
 
 // The shared body of the two save commands: dialog, name check, extension,
@@ -1334,31 +1353,9 @@ bool ActionManager::executeFileSaveUserSubStream(int model, juce::FileOutputStre
         return false;
 
     auto& dataCenter = *context.dataCenter;
-    auto* image = dataCenter.getFileWriteBuf();
-    if (image == nullptr)
-        return false;
-
     const auto& format = *context.format;
-    try
-    {
-        const juce::ScopedWriteLock writeLock(dataCenter.getWriteBufLock());
-        ProgramFile::writeHeader(image, format);
-        for (int i = 0; i < ProgramFile::numUserPrograms; ++i)
-        {
-            const auto* record = dataCenter.getRAMProgPtr(i);
-            if (record == nullptr)
-                return false;
-            std::memcpy(image + ProgramFile::headerSize + i * format.recordSize, record, (size_t) format.recordSize);
-        }
-        if (! out->setPosition(0))
-            return false;
-        const bool written = out->write(image, (size_t) format.userImageSize());
-        return written && out->truncate().wasOk();
-    }
-    catch (...)
-    {
-        return false;
-    }
+    return writeProgramImage(dataCenter, format, *out, ProgramFile::numUserPrograms, (size_t) format.userImageSize(),
+                             nullptr, [&](int i) { return dataCenter.getRAMProgPtr(i); });
 }
 
 // --- Tabs across runs ---------------------------------------------------------
