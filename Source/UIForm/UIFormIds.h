@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include <juce_core/juce_core.h>
+
 // Layer ids of the form blocks; the same id has the same role in every model
 // that carries it.
 namespace UIFormLayerId
@@ -50,3 +52,20 @@ constexpr int32_t display(uint32_t n) { return (int32_t) (0x80000000u + n); }
 // 0x81000000 + n: a value display of the audio-EQ page.
 constexpr int32_t eqDisplay(uint32_t n) { return (int32_t) (0x81000000u + n); }
 } // namespace UIFormParamId
+
+// Property names a built widget carries (set by the control factory, read by
+// the pages and the widgets that follow a linked knob).
+namespace UIFormProperty
+{
+inline const juce::Identifier Text { "TEXT" };
+inline const juce::Identifier Unit { "UNIT" };
+inline const juce::Identifier Id { "ID" };
+inline const juce::Identifier ParamId { "PARAMID" };
+inline const juce::Identifier FontFace { "FONTFACE" };
+inline const juce::Identifier FontHeight { "FONTHEIGHT" };
+inline const juce::Identifier FontStyle { "FONTSTYLE" };
+inline const juce::Identifier X { "X" };
+inline const juce::Identifier Y { "Y" };
+inline const juce::Identifier Width { "WIDTH" };
+inline const juce::Identifier Height { "HEIGHT" };
+} // namespace UIFormProperty
