@@ -14,6 +14,7 @@ class DataCenter;
 class MidiManager;
 class FileCommandPrompts;
 class FileTabView;
+class ProgressView;
 
 class WriteProgDialogComponent;
 
@@ -252,6 +253,12 @@ public:
     // Held around every program-file write.
     juce::CriticalSection& getFileSaveLock() noexcept { return fileSaveLock; }
 
+    // The main window's content registers itself here (null when it goes
+    // away): the progress dialog, the status refresh and bringing the window
+    // to the front go through it.
+    void setProgressView(ProgressView* view) noexcept { progressView = view; }
+    ProgressView* getProgressView() const noexcept { return progressView; }
+
 private:
     static constexpr int maxTabs = 3;
     static constexpr const char* okButton = "  OK  ";
@@ -274,6 +281,10 @@ private:
     void bringMainWindowToFront();
 
     FileTabView* fileTabView = nullptr;
+    ProgressView* progressView = nullptr;
+    // Held while the command-line files are opened as tabs and while the
+    // blank-program check looks at the tab count.
+    juce::CriticalSection tabOpenLock;
     std::unique_ptr<FileCommandPrompts> filePrompts;
     juce::CriticalSection fileSaveLock;
 

@@ -4,13 +4,11 @@
 
 #include "Action/FileCommandPrompts.h"
 #include "Action/FileTabView.h"
+#include "Action/ProgressView.h"
 #include "Application/Host.h"
 #include "Common/DeviceEnvironment.h"
 #include "DWQ/DWQ_PrefsDefine.h"
 #include "DataCenter/DataCenter.h"
-#include "GUI/MainComponent.h"
-#include "GUI/MainWindow.h"
-#include "GUI/MasterGuiController.h"
 #include "Preferences/PreferencesData.h"
 
 namespace
@@ -55,10 +53,8 @@ juce::String backupFileName(int fileTab, const ProgramFile::Format& format)
 
 void ActionManager::bringMainWindowToFront()
 {
-    auto* host = Host::getInstance();
-    auto* controller = host != nullptr ? host->getMasterGuiController() : nullptr;
-    if (auto* window = controller != nullptr ? controller->getMainWindow() : nullptr)
-        window->toFront(true);
+    if (progressView != nullptr)
+        progressView->bringWindowToFront();
 }
 
 juce::File ActionManager::getTabBackupFolder()
@@ -162,7 +158,7 @@ bool ActionManager::fileShouldOpen_commandline(juce::Component* mainComponent, b
     const auto& format = *context.format;
     bool opened = false;
     {
-        const juce::ScopedLock lock(MainComponent::m_MainComponentCriticalSection);
+        const juce::ScopedLock lock(tabOpenLock);
         for (int i = 0; i < maxTabs; ++i)
         {
             auto& slot = host->commandLineFile(i);

@@ -4,6 +4,7 @@
 #include "Action/ActionManager.h"
 
 #include "Action/MidiManager.h"
+#include "Action/ProgressView.h"
 #include "Application/Host.h"
 #include "Application/StateHolder.h"
 #include "Common/DeviceEnvironment.h"
@@ -13,9 +14,6 @@
 #include "DWQ/DWQDataCenter.h"
 #include "DataCenter/DataCenter.h"
 #include "DataCenter/OrvaDataCenter.h"
-#include "GUI/MainComponent.h"
-#include "GUI/MainWindow.h"
-#include "GUI/MasterGuiManager.h"
 #include "HMQ/HMQDataCenter.h"
 #include "ParamTable/COrvaUserEditSectionBase.h"
 
@@ -144,15 +142,8 @@ bool ActionManager::executeQuit(int model)
 
 void ActionManager::refreshMainComponent()
 {
-    auto* host = Host::getInstance();
-    if (host == nullptr)
-        return;
-
-    auto* guiManager = host->getMasterGuiManager();
-    auto* window = guiManager != nullptr ? guiManager->getMainWindow() : nullptr;
-    auto* main = window != nullptr ? window->getMainComponent() : nullptr;
-    if (main != nullptr)
-        main->changeListenerCallback(host->getMidiManager());
+    if (progressView != nullptr)
+        progressView->refreshStatus();
 }
 
 // Actions that reach into the connection manager and the data centres.
@@ -323,7 +314,7 @@ void ActionManager::runBlankProgramCheck()
     if (dataCenter == nullptr || model < 2 || model > 5)
         return;
 
-    const juce::ScopedLock sl(MainComponent::m_MainComponentCriticalSection);
+    const juce::ScopedLock sl(tabOpenLock);
     if (dataCenter->getFileCount() == 0)
     {
         juce::Logger::writeToLog("ActionManager::timerCallback() eREQID_BLANKPROG_CHECK => exec cmdFileNew\n");

@@ -3,6 +3,7 @@
 #include "Action/ActionManager.h"
 
 #include "Action/MidiManager.h"
+#include "Action/ProgressView.h"
 #include "Action/ReentrancyGuard.h"
 #include "Application/CurrentLanguageModel.h"
 #include "Application/Host.h"
@@ -10,9 +11,6 @@
 #include "Common/DeviceEnvironment.h"
 #include "Core/ProductModel.h"
 #include "DataCenter/DataCenter.h"
-#include "GUI/MainComponent.h"
-#include "GUI/MainWindow.h"
-#include "GUI/MasterGuiManager.h"
 
 namespace
 {
@@ -20,14 +18,6 @@ bool txProgRunning = false;
 bool rxProgRunning = false;
 bool txCurProgRunning = false;
 bool rxCurProgRunning = false;
-
-MainComponent* mainComponent()
-{
-    auto* host = Host::getInstance();
-    auto* gui = host != nullptr ? host->getMasterGuiManager() : nullptr;
-    auto* window = gui != nullptr ? gui->getMainWindow() : nullptr;
-    return window != nullptr ? window->getMainComponent() : nullptr;
-}
 } // namespace
 
 bool ActionManager::isTransferRunning()
@@ -197,21 +187,17 @@ void ActionManager::OpenWriteProgDialog(int model)
 
 void ActionManager::OpenProgressBarDialog(juce::String text, int value)
 {
-    auto* main = mainComponent();
     const int model = currentModel();
-    if (main == nullptr || model < 0)
+    if (progressView == nullptr || model < 0)
         return;
 
-    main->setProgressRange(getProgressRange(model));
-    main->openProgressBarDialog(text, value);
+    progressView->openProgress(getProgressRange(model), text, value);
 }
 
 void ActionManager::CloseProgressBarDialog()
 {
-    auto* main = mainComponent();
-    if (main == nullptr)
-        return;
-    main->closeProgressBarDialog();
+    if (progressView != nullptr)
+        progressView->closeProgress();
 }
 
 void ActionManager::OpenHelpBrowser()
