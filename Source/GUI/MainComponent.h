@@ -5,6 +5,7 @@
 #include <juce_gui_basics/juce_gui_basics.h>
 
 class CAboutDialogComponent;
+class CEditorLibrarianComponent;
 class CProgressBarDialogComponent;
 class OverlayComponentHolder;
 
@@ -21,7 +22,12 @@ public:
     ~MainComponent() override;
 
     void initialise();
+    // Builds the view of the model (see EditorLibrarianViewFactory); a
+    // wireless model and its wired twin share one view.
     void changeTargetModel(int model);
+
+    // The editor-librarian view of the target model, or null.
+    CEditorLibrarianComponent* getView() const noexcept { return m_View; }
 
     // Overlay pages: at most one is shown at a time; a show request while
     // another page is shown is ignored. Hides do nothing when their page is
@@ -92,6 +98,7 @@ public:
     static int m_TargetModelId;
 
 private:
+    void destroyView();
     bool canShowOverlay() const noexcept { return overlayHolder == nullptr; }
     void showInHolder(juce::Component* page, bool typeSelect);
     template <typename Page>
@@ -104,6 +111,7 @@ private:
     std::unique_ptr<CProgressBarDialogComponent> progressDialog;
     std::unique_ptr<OverlayComponentHolder> overlayHolder;
     juce::Range<int> progressRange;
+    CEditorLibrarianComponent* m_View = nullptr; // owned
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(MainComponent)
 };
