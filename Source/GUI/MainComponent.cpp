@@ -35,7 +35,6 @@ const juce::Colour typeSelectBackdrop(0x7B000000);
 } // namespace
 
 int MainComponent::m_TargetModelId = -1;
-juce::CriticalSection MainComponent::m_MainComponentCriticalSection;
 
 MainComponent::MainComponent()
 {
@@ -45,6 +44,9 @@ MainComponent::MainComponent()
 
 MainComponent::~MainComponent()
 {
+    if (auto* host = Host::getInstance())
+        if (auto* actions = host->getActionManager(); actions != nullptr && actions->getProgressView() == this)
+            actions->setProgressView(nullptr);
     // The view goes first: its pages may still listen to the broadcasters.
     destroyView();
     overlayHolder.reset();
@@ -95,7 +97,10 @@ void MainComponent::initialise()
 
         // The write-program dialog is handed over here once it is built.
         if (auto* actions = host->getActionManager())
+        {
             actions->setMenuEnable(true);
+            actions->setProgressView(this);
+        }
 
         if (auto* commands = host->getCommandManager())
             if (host->getMenuBarManager() != nullptr)
@@ -372,6 +377,24 @@ void MainComponent::openProgressBarDialog(const juce::String& text, int value)
         return;
     const juce::Rectangle<int> size(0, 0, 400, 130);
     progressDialog->open(size.withCentre(getLocalBounds().getCentre()), progressRange, text, value);
+}
+
+void MainComponent::openProgress(juce::Range<int> range, const juce::String& text, int value)
+{
+    setProgressRange(range);
+    openProgressBarDialog(text, value);
+}
+
+void MainComponent::refreshStatus()
+{
+    auto* host = Host::getInstance();
+    changeListenerCallback(host != nullptr ? host->getMidiManager() : nullptr);
+}
+
+void MainComponent::bringWindowToFront()
+{
+    if (auto* window = getTopLevelComponent())
+        window->toFront(true);
 }
 
 void MainComponent::closeProgressBarDialog()

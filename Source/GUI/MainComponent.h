@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Action/ProgressView.h"
+
 #include <juce_gui_basics/juce_gui_basics.h>
 
 class CAboutDialogComponent;
@@ -12,7 +14,8 @@ class OverlayComponentHolder;
 class MainComponent : public juce::Component,
                       public juce::ApplicationCommandTarget,
                       public juce::ChangeListener,
-                      public juce::MessageListener
+                      public juce::MessageListener,
+                      public ProgressView
 {
 public:
     MainComponent();
@@ -71,6 +74,12 @@ public:
     int getProgressValue() const;
     CProgressBarDialogComponent* getProgressBarDialog() const noexcept { return progressDialog.get(); }
 
+    // ProgressView: registered with the command layer by initialise.
+    void openProgress(juce::Range<int> range, const juce::String& text, int value) override;
+    void closeProgress() override { closeProgressBarDialog(); }
+    void refreshStatus() override;
+    void bringWindowToFront() override;
+
     OverlayComponentHolder* getOverlayHolder() const noexcept { return overlayHolder.get(); }
 
     void handleMessage(const juce::Message& message) override;
@@ -87,7 +96,6 @@ public:
 
     // The model whose view is built; -1 until a model is chosen.
     static int m_TargetModelId;
-    static juce::CriticalSection m_MainComponentCriticalSection;
 
 private:
     void destroyView();
