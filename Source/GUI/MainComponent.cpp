@@ -35,6 +35,7 @@ const juce::Colour typeSelectBackdrop(0x7B000000);
 } // namespace
 
 int MainComponent::m_TargetModelId = -1;
+juce::CriticalSection MainComponent::m_MainComponentCriticalSection;
 
 MainComponent::MainComponent()
 {
