@@ -11,7 +11,9 @@
 #include "GUI/Catalog/CJVCatalogCell.h"
 #include "GUI/Catalog/CJVTextButton.h"
 #include "GUI/Catalog/RSCatalogCell.h"
+#include "GUI/DeviceSelectComponent.h"
 #include "GUI/DragIds.h"
+#include "GUI/ImageResourceManager.h"
 #include "GUI/EditParamComponent.h"
 #include "GUI/EditorComponent.h"
 #include "GUI/MainComponent.h"
@@ -344,4 +346,22 @@ TEST(RouterWithoutWindow, EveryIdIsDroppedSafely)
         EXPECT_EQ(message->getRecord(), nullptr); // the router deleted it
         delete message;
     }
+}
+
+TEST_F(EditorBases, TheDevicePageButtonsTakeTheOverlayLook)
+{
+    auto* page = Singleton<DeviceSelectComponent>::getInstance();
+    ASSERT_NE(page->getOverlayLook(), nullptr);
+    EXPECT_EQ(&page->getOkButton().getLookAndFeel(), page->getOverlayLook());
+    EXPECT_EQ(&page->getOnlyConnectedToggle().getLookAndFeel(), page->getOverlayLook());
+    if (auto* bluetooth = page->getBluetoothButton())
+        EXPECT_EQ(&bluetooth->getLookAndFeel(), page->getOverlayLook());
+    Singleton<DeviceSelectComponent>::deleteInstance();
+
+    // The about page's picture is drawn by the build.
+    auto* images = ImageResourceManager::instance();
+    ASSERT_NE(images, nullptr);
+    const auto about = images->getImage("RigSmithAbout");
+    ASSERT_TRUE(about.isValid());
+    EXPECT_EQ(about.getBounds(), juce::Rectangle<int>(0, 0, 478, 198));
 }
