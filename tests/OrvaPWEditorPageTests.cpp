@@ -10,6 +10,7 @@
 #include "GUI/Catalog/OPWCatalogComponent.h"
 #include "GUI/Catalog/RSCatalogCell.h"
 #include "GUI/EditTarget.h"
+#include "GUI/EditorLibrarianViewFactory.h"
 #include "GUI/MainWindow.h"
 #include "GUI/MasterGuiController.h"
 #include "GUI/MasterGuiManager.h"
@@ -33,6 +34,11 @@
 #include "support/BootedHostFixture.h"
 
 #include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cstdio>
 
 using namespace testing_support;
 
@@ -518,4 +524,85 @@ TEST_F(OrvaPWPage, Screenshots)
     EXPECT_EQ(mini->getWidth(), page->getWidth());
     EXPECT_EQ(mini->getBounds().getBottomRight(), main->getLocalBounds().getBottomRight());
     saveScreenshot(*content, "orvapw_catalog_small");
+}
+
+namespace
+{
+double processCpuSeconds()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return (double) usage.ru_utime.tv_sec + (double) usage.ru_stime.tv_sec
+           + ((double) usage.ru_utime.tv_usec + (double) usage.ru_stime.tv_usec) / 1e6;
+}
+
+long residentKilobytes()
+{
+    juce::StringArray lines;
+    juce::File("/proc/self/status").readLines(lines);
+    for (auto& line : lines)
+        if (line.startsWith("VmRSS:"))
+            return line.fromFirstOccurrenceOf(":", false, false).trim().getLargeIntValue();
+    return -1;
+}
+
+void printFigures(const char* what, std::vector<double> samples, const char* unit)
+{
+    std::sort(samples.begin(), samples.end());
+    std::printf("%s: median %.3f %s, worst %.3f %s over %d\n", what, samples[samples.size() / 2], unit, samples.back(), unit,
+                (int) samples.size());
+}
+} // namespace
+
+// Figures for the closing note (run on a Release build):
+// --gtest_also_run_disabled_tests --gtest_filter=*BenchmarkEditorPage*
+TEST_F(OrvaPWPage, DISABLED_BenchmarkEditorPage)
+{
+    start();
+    std::printf("resident memory with the Orva PW view shown: %ld kB\n", residentKilobytes());
+
+    // Building the whole view, as the main component does.
+    std::vector<double> builds;
+    for (int run = 0; run < 50; ++run)
+    {
+        const auto begin = juce::Time::getMillisecondCounterHiRes();
+        std::unique_ptr<CEditorLibrarianComponent> view(EditorLibrarianViewFactory::createView(3));
+        view->initialise();
+        main->addChildComponent(view.get());
+        view->setBounds(main->getLocalBounds());
+        view->setVisible(true);
+        builds.push_back(juce::Time::getMillisecondCounterHiRes() - begin);
+        main->removeChildComponent(view.get());
+    }
+    printFigures("Orva PW view build", builds, "ms");
+
+    // A knob gesture to its bytes at the port.
+    auto* gain = widget<RSKnob>(0x400);
+    ASSERT_NE(gain, nullptr);
+    std::vector<double> gestures;
+    for (int run = 0; run < 200; ++run)
+    {
+        amp->clearRecords();
+        const auto begin = juce::Time::getMillisecondCounterHiRes();
+        gain->setValue(run % 2 == 0 ? 40 : 41, juce::sendNotificationSync);
+        while (amp->getNumReceived() == 0 && juce::Time::getMillisecondCounterHiRes() - begin < 1000.0)
+        {
+        }
+        gestures.push_back(juce::Time::getMillisecondCounterHiRes() - begin);
+    }
+    printFigures("knob gesture to bytes at the port", gestures, "ms");
+
+    // Idle with the editor shown.
+    pumpFor(500);
+    const double cpuBefore = processCpuSeconds();
+    pumpFor(10000);
+    std::printf("idle CPU over 10 s: %.2f %%\n", (processCpuSeconds() - cpuBefore) / 10.0 * 100.0);
+
+    // The same without a view, for comparison (what the test's own loop and
+    // the application's other timers cost).
+    host->getMasterGuiManager()->changeTargetModel(0);
+    pumpFor(500);
+    const double bareBefore = processCpuSeconds();
+    pumpFor(10000);
+    std::printf("idle CPU over 10 s without a view: %.2f %%\n", (processCpuSeconds() - bareBefore) / 10.0 * 100.0);
 }
