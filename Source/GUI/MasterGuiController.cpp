@@ -101,6 +101,17 @@ void MasterGuiController::showMainWindow()
     window->resized();
 }
 
+juce::MessageListener* MasterGuiController::overlayPage(bool audioEQ) const
+{
+    auto* host = Host::getInstance();
+    auto* manager = host != nullptr ? host->getMasterGuiManager() : nullptr;
+    if (manager == nullptr)
+        return nullptr;
+    if (audioEQ)
+        return manager->isAudioEQEditShowing() ? dynamic_cast<juce::MessageListener*>(manager->getAudioEQEdit()) : nullptr;
+    return manager->isUSBRoutingSelectShowing() ? dynamic_cast<juce::MessageListener*>(manager->getUSBRoutingSelect()) : nullptr;
+}
+
 void MasterGuiController::handleMessage(const juce::Message& message)
 {
     auto* myMessage = dynamic_cast<const MyMessage*>(&message);
@@ -115,6 +126,20 @@ void MasterGuiController::handleMessage(const juce::Message& message)
         case MessageId::ConnectionStatus:
             if (window != nullptr)
                 window->handleMessage(message);
+            break;
+
+        case MessageId::SectionReinitialized:
+        case MessageId::SectionParamPropsChanged:
+        case MessageId::SectionValueChanged:
+        case MessageId::AudioEQCoefsChanged:
+            // The audio-EQ page, while it is shown, follows the Orva sections.
+            if (auto* page = overlayPage(true))
+                page->handleMessage(message);
+            break;
+
+        case MessageId::USBRoutingChanged:
+            if (auto* page = overlayPage(false))
+                page->handleMessage(message);
             break;
 
         case MessageId::MainComponentReserved:

@@ -25,5 +25,8 @@ public:
     juce::Rectangle<int> displayUserArea;
 
 private:
+    // The audio-EQ page (or else the USB-routing page) while it is shown.
+    juce::MessageListener* overlayPage(bool audioEQ) const;
+
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(MasterGuiController)
 };
