@@ -108,11 +108,14 @@ RSFrequencyResponseCurveComponent::computePoints(const CAudioEQManager* manager)
 
 void RSFrequencyResponseCurveComponent::paint(juce::Graphics& g)
 {
+    auto* host = Host::getInstance();
+    paintCurve(g, host != nullptr ? host->getAudioEQManager() : nullptr);
+}
+
+void RSFrequencyResponseCurveComponent::paintCurve(juce::Graphics& g, const CAudioEQManager* manager)
+{
     g.fillAll(juce::Colour(0x00000000));
     g.setColour(juce::Colours::yellow);
-
-    auto* host = Host::getInstance();
-    auto* manager = host != nullptr ? host->getAudioEQManager() : nullptr;
     if (manager == nullptr)
         return;
 

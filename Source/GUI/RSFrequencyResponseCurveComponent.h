@@ -19,7 +19,12 @@ public:
 
     void mouseDown(const juce::MouseEvent& e) override;
     void mouseUp(const juce::MouseEvent& e) override;
+    // Draws the host's audio-EQ manager's response (see paintCurve).
     void paint(juce::Graphics& g) override;
+
+    // Clears the pane and draws the response of the manager's bands; nothing
+    // more without a manager.
+    void paintCurve(juce::Graphics& g, const CAudioEQManager* manager);
 
     virtual void updateBackground() = 0;
 
