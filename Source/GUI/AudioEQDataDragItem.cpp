@@ -1,8 +1,5 @@
 #include "GUI/AudioEQDataDragItem.h"
 
-const juce::String AudioEQDataDragID = "AudioEQDataDragItem";
-const juce::String CurrentAudioEQDataDragID = "CurrentAudioEQDataDragItem";
-
 AudioEQDataDragItem::AudioEQDataDragItem(const juce::String& dragId, int number)
     : juce::var(juce::Array<juce::var> { juce::var(dragId), juce::var(number) }),
       m_DragId(dragId),

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "GUI/DragIds.h"
+
 #include <juce_core/juce_core.h>
 
-// The drag ids of the audio-EQ page: a stored slot (number 0..3, -1 for
-// "OFF") and the EQ being edited (number -1).
-extern const juce::String AudioEQDataDragID;
-extern const juce::String CurrentAudioEQDataDragID;
-
-// The description of an audio-EQ drag: the array [drag id, number].
+// The description of an audio-EQ drag: the array [drag id, number], with
+// the drag id of a stored slot (AudioEQDataDragID, number 0..3, -1 for
+// "OFF") or of the EQ being edited (CurrentAudioEQDataDragID, number -1).
 class AudioEQDataDragItem : public juce::var
 {
 public:
