@@ -1,17 +1,22 @@
 #include "GUI/EditorLibrarianViewFactory.h"
 
+#include "GUI/COKXEditorLibrarianComponent.h"
 #include "GUI/COPWEditorLibrarianComponent.h"
+#include "GUI/Catalog/OKXCatalogComponent.h"
 #include "GUI/Catalog/OPWCatalogComponent.h"
 
 CEditorLibrarianComponent* EditorLibrarianViewFactory::createView(int model)
 {
     switch (model)
     {
+        case 2:
+        case 4:
+            return new COKXEditorLibrarianComponent();
         case 3:
         case 5:
             return new COPWEditorLibrarianComponent();
-        // DWQ (0), HMQ (1) and Orva KX (2, 4): no view yet; the main
-        // component paints the model's background.
+        // DWQ (0) and HMQ (1): no view yet; the main component paints the
+        // model's background.
         default:
             return nullptr;
     }
@@ -21,6 +26,9 @@ CatalogComponent* EditorLibrarianViewFactory::createCatalog(int model, int width
 {
     switch (model)
     {
+        case 2:
+        case 4:
+            return new OKXCatalogComponent(width, height, small);
         case 3:
         case 5:
             return new OPWCatalogComponent(width, height, small);
