@@ -204,6 +204,15 @@ TEST_F(AudioEQPage, KnobsAndSwitchSendTheirParameterOnceAndAmplifierChangesMoveO
         EXPECT_EQ(dynamic_cast<juce::Label*>(knob(id).getValueDisplay())->getText(), formatted(id, after));
     }
 
+    // The same parameter changed by another view of the EQ: the knob
+    // follows, and only that view's own message goes out.
+    amp->clearRecords();
+    dc->getAudioEQSection().PutParamI(0x6201, 30);
+    EXPECT_EQ(receivedAfter(1), (std::vector<std::vector<int>> { paramChange(0x6201, 30) }));
+    pumpFor(50);
+    EXPECT_EQ(knob(0x6201).getCurrentValue(), 30);
+    EXPECT_EQ(amp->getNumReceived(), 1);
+
     // The EQ switch.
     auto* eqSwitch = dynamic_cast<juce::Button*>(page->findWidgetByParamId(0x6100));
     ASSERT_NE(eqSwitch, nullptr);
