@@ -5,7 +5,10 @@
 #include "DataCenter/OrvaDataCenter.h"
 #include "EQ/CAudioEQManager.h"
 #include "GUI/AudioEQDataDragItem.h"
+#include "Core/MyMessage.h"
 #include "GUI/AudioEQEditComponent.h"
+#include "GUI/OKXAudioEQEditComponent.h"
+#include "GUI/USBRoutingSelectComponent.h"
 #include "GUI/OverlayComponentHolder.h"
 #include "GUI/RSAudioEQFunctionButton.h"
 #include "GUI/RSDraggableFRCurveComponent.h"
@@ -522,4 +525,33 @@ TEST_F(AudioEQPage, OrvaPWPageUsesItsOwnArtworkColoursAndDataCentre)
     turn(knob(0x6401), 20);
     EXPECT_EQ(receivedAfter(1), (std::vector<std::vector<int>> { paramChange(0x6401, value(0x6401)) }));
     testing_support::saveScreenshot(*page, "audio-eq-page-opw-shaped");
+}
+
+TEST(OrvaOverlayPagesWithoutDevice, BuildAndTakeEveryMessageWithoutEffect)
+{
+    // No host, no device environment, no data centre: nothing to read or
+    // send, and nothing is dereferenced.
+    OKXAudioEQEditComponent eq;
+    eq.initialize();
+    EXPECT_EQ(eq.getWidth(), 640);
+    EXPECT_EQ(eq.getNumSlotButtons(), 5);
+    USBRoutingSelectComponent usb;
+    usb.initialize();
+    EXPECT_EQ(usb.getHeight(), 274);
+    for (int id : { 1, 2, 3, 4, 18, 19, 47 })
+    {
+        std::unique_ptr<MyMessage> m(MyMessage::create(id, 0x4400, 2));
+        eq.handleMessage(*m);
+        usb.handleMessage(*m);
+    }
+    eq.changeListenerCallback(nullptr);
+    usb.changeListenerCallback(nullptr);
+    for (int slot = -1; slot < 4; ++slot)
+        eq.buttonClicked(eq.getSlotButton(slot));
+    eq.getSlotButton(0)->afterDropExecute(0, 1, AudioEQDataDragID);
+    EXPECT_FALSE(eq.verify_curAudioEQBuf());
+    juce::Image image(juce::Image::ARGB, 640, 530, true);
+    juce::Graphics g(image);
+    eq.paintEntireComponent(g, false);
+    usb.paintEntireComponent(g, false);
 }

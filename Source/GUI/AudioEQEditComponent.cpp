@@ -341,8 +341,9 @@ void AudioEQEditComponent::buttonClicked(juce::Button* button)
         const unsigned char* block = slot >= 0 ? dataCenter->getAudioEQBuf(slot) : dataCenter->getInitAudioEQData();
         dataCenter->UpdateCurAudioEQBuf(block);
         dataCenter->BackupCurAudioEQBuf();
-        if (auto* midi = Host::getInstance()->getMidiManager())
-            midi->sendChangeMessage();
+        if (auto* host = Host::getInstance())
+            if (auto* midi = host->getMidiManager())
+                midi->sendChangeMessage();
         return;
     }
 
