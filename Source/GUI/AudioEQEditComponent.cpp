@@ -6,6 +6,8 @@
 #include "Core/MessageIds.h"
 #include "Core/MyMessage.h"
 #include "DataCenter/OrvaDataCenter.h"
+#include "GUI/EditTarget.h"
+#include "GUI/ParamPageSupport.h"
 #include "GUI/RSAudioEQFunctionButton.h"
 #include "GUI/RSDraggableFRCurveComponent.h"
 #include "GUI/RSFrequencyResponseAxisComponent.h"
@@ -16,7 +18,6 @@
 #include "ParamTable/COrvaAudioEQSectionBase.h"
 #include "ParamTable/COrvaGlobalSectionBase.h"
 #include "ParamTable/COrvaUserEditSectionBase.h"
-#include "ParamTable/IStringConverter.h"
 #include "UIForm/UIFormIds.h"
 #include "UIForm/UIFormManager.h"
 #include "UIForm/UI_FORM_Utils.h"
@@ -28,10 +29,8 @@ constexpr double sampleRate = 44100.0;
 constexpr double lowestDb = -24.0;
 constexpr double highestDb = 24.0;
 
-int paramIdOf(const juce::Component& c) { return (int) c.getProperties().getWithDefault(UIFormProperty::ParamId, -1); }
-int controlIdOf(const juce::Component& c) { return (int) c.getProperties().getWithDefault(UIFormProperty::Id, 0); }
-juce::String textOf(const juce::Component& c) { return c.getProperties().getWithDefault(UIFormProperty::Text, juce::String()).toString(); }
-juce::String unitOf(const juce::Component& c) { return c.getProperties().getWithDefault(UIFormProperty::Unit, juce::String()).toString(); }
+int paramIdOf(const juce::Component& c) { return ParamPageSupport::paramIdOf(c); }
+int controlIdOf(const juce::Component& c) { return ParamPageSupport::kindOf(c); }
 
 bool isKnobCode(int code)
 {
@@ -169,39 +168,8 @@ void AudioEQEditComponent::scan_parameter()
 
 void AudioEQEditComponent::scanLinkedComponent()
 {
-    for (auto* widget : formWidgets)
-    {
-        auto* knob = dynamic_cast<RSKnob*>(widget);
-        const auto text = textOf(*widget);
-        if (knob == nullptr || text.isEmpty())
-            continue;
-        for (auto* other : formWidgets)
-        {
-            if (other == widget)
-                continue;
-            if (auto* display = dynamic_cast<RSReadOnlyTextEditor*>(other))
-            {
-                if (knob->getValueDisplay() == nullptr && textOf(*other) == text)
-                {
-                    knob->setValueDisplay(display);
-                    display->setLinkedKnob(knob);
-                }
-            }
-            else if (auto* label = dynamic_cast<RSLabel*>(other))
-            {
-                if (knob->getNameLabel() == nullptr && textOf(*other) == text && unitOf(*other).isEmpty())
-                {
-                    knob->setNameLabel(label);
-                    label->setLinkedKnob(knob);
-                }
-                else if (knob->getUnitLabel() == nullptr && unitOf(*other) == text)
-                {
-                    knob->setUnitLabel(label);
-                    label->setLinkedKnob(knob);
-                }
-            }
-        }
-    }
+    // Knobs to their value displays and labels, as on the parameter pages.
+    ParamPageSupport::linkChildren(*this);
 }
 
 RSAudioEQFunctionButton* AudioEQEditComponent::getSlotButton(int slotIndex) const
@@ -223,17 +191,10 @@ juce::Component* AudioEQEditComponent::findWidgetByParamId(int paramId) const
 bool AudioEQEditComponent::formattedValue(ISection& section, int paramId, int value, juce::String& text)
 {
     SParamDesc desc {};
-    if (! section.GetParamDesc(paramId, &desc) || desc.converter == nullptr)
+    if (! section.GetParamDesc(paramId, &desc))
         return false;
-    text = juce::String::fromUTF8(desc.converter->Format(value).c_str());
+    text = ParamPageSupport::formatValue(section, paramId, value);
     return true;
-}
-
-bool AudioEQEditComponent::transferRunning() const
-{
-    auto* host = Host::getInstance();
-    auto* midi = host != nullptr ? host->getMidiManager() : nullptr;
-    return midi != nullptr && (midi->isBulkReceive() || midi->isBulkTransmit() || midi->isAudioEQBulkReceive());
 }
 
 void AudioEQEditComponent::renewKnobMinMax()
@@ -425,7 +386,7 @@ void AudioEQEditComponent::reloadWidget(juce::Component& widget, ISection& secti
 
 void AudioEQEditComponent::changeListenerCallback(juce::ChangeBroadcaster*)
 {
-    if (transferRunning())
+    if (EditTarget::isBulkTrafficRunning())
         return;
     auto* dataCenter = getModelDataCenter();
     if (dataCenter == nullptr)

@@ -85,7 +85,6 @@ private:
     void selectSlotButton(int slotIndex);
     void reloadWidget(juce::Component& widget, ISection& section);
     static bool formattedValue(ISection& section, int paramId, int value, juce::String& text);
-    bool transferRunning() const;
 
     std::unique_ptr<juce::TextButton> okButton;
     std::unique_ptr<RSFrequencyResponseAxisComponent> axisPane;

@@ -9,6 +9,7 @@
 #include "Core/MyMessage.h"
 #include "Core/ProductModel.h"
 #include "DataCenter/OrvaDataCenter.h"
+#include "GUI/EditTarget.h"
 #include "GUI/RSOrvaUSBImage.h"
 #include "GUI/RSUSBSelectButton.h"
 #include "GUI/RSWidgetSupport.h"
@@ -205,11 +206,8 @@ void USBRoutingSelectComponent::buttonClicked(juce::Button* button)
 
 void USBRoutingSelectComponent::changeListenerCallback(juce::ChangeBroadcaster*)
 {
-    auto* host = Host::getInstance();
-    auto* midi = host != nullptr ? host->getMidiManager() : nullptr;
-    if (midi != nullptr && (midi->isBulkReceive() || midi->isBulkTransmit() || midi->isAudioEQBulkReceive()))
-        return;
-    renewModeSelect();
+    if (! EditTarget::isBulkTrafficRunning())
+        renewModeSelect();
 }
 
 void USBRoutingSelectComponent::handleMessage(const juce::Message& message)
