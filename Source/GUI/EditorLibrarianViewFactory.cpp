@@ -1,4 +1,5 @@
 #include "GUI/EditorLibrarianViewFactory.h"
+#include "Core/ProductModel.h"
 
 #include "GUI/COKXEditorLibrarianComponent.h"
 #include "GUI/COPWEditorLibrarianComponent.h"
@@ -9,11 +10,11 @@ CEditorLibrarianComponent* EditorLibrarianViewFactory::createView(int model)
 {
     switch (model)
     {
-        case 2:
-        case 4:
+        case kProductModelOKX:
+        case kProductModelOKXlyn:
             return new COKXEditorLibrarianComponent();
-        case 3:
-        case 5:
+        case kProductModelOPW:
+        case kProductModelOPWlyn:
             return new COPWEditorLibrarianComponent();
         // DWQ (0) and HMQ (1): no view yet; the main component paints the
         // model's background.
@@ -26,11 +27,11 @@ CatalogComponent* EditorLibrarianViewFactory::createCatalog(int model, int width
 {
     switch (model)
     {
-        case 2:
-        case 4:
+        case kProductModelOKX:
+        case kProductModelOKXlyn:
             return new OKXCatalogComponent(width, height, small);
-        case 3:
-        case 5:
+        case kProductModelOPW:
+        case kProductModelOPWlyn:
             return new OPWCatalogComponent(width, height, small);
         default:
             return nullptr;
