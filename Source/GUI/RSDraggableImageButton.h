@@ -20,6 +20,8 @@ public:
     virtual void updateBackground();
 
     bool isDragStarted() const noexcept { return m_DragStarted; }
+    // Where the pointer last entered the button, in its own coordinates.
+    juce::Point<int> getEntryPosition() const noexcept { return { m_EntryX, m_EntryY }; }
 
 private:
     bool m_DragStarted = false;
