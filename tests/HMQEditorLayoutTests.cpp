@@ -8,6 +8,7 @@
 #include "GUI/Catalog/CHMQCatalogDelayPane.h"
 #include "GUI/Catalog/CHMQCatalogPedal1Pane.h"
 #include "GUI/Catalog/CHMQCatalogPedal2Pane.h"
+#include "GUI/AmpFXModelModuleDragItem.h"
 #include "GUI/HMQPGNameEditComponent.h"
 #include "GUI/RSComboBox.h"
 #include "GUI/RSHMQAmpImageButton.h"
@@ -311,7 +312,8 @@ TEST_F(HMQOffline, FaultyInputsIndexNothingAndWriteNothing)
     EXPECT_EQ(std::vector<unsigned char>(dc->getEditBuf(), dc->getEditBuf() + 62), before);
 
     // A drop of a module that has no picture, or of no module, changes nothing.
-    juce::DragAndDropTarget::SourceDetails drop(juce::var(juce::Array<juce::var> { "AmpFXModelModuleDragItem", 7 }), nullptr, { 100, 20 });
+    const AmpFXModelModuleDragItem noModule(AmpFXModelModuleDragID, 7);
+    juce::DragAndDropTarget::SourceDetails drop(noModule, nullptr, { 100, 20 });
     area->itemDragEnter(drop);
     area->itemDragMove(drop);
     area->itemDropped(drop);

@@ -14,6 +14,9 @@
 #include "GUI/MainWindow.h"
 #include "GUI/PGNameBoxComponent.h"
 #include "GUI/MasterGuiController.h"
+#include "Application/StateHolder.h"
+#include "GUI/AmpFXModelModuleDragItem.h"
+#include "ParamTable/CSectionEventPoster.h"
 #include "ParamTable/HMQ/CHMQUserEditSectionImpl.h"
 #include "support/HMQEditorTestSupport.h"
 
@@ -190,6 +193,11 @@ TEST_F(HMQEditorPage, AChangeFromTheAmplifierMovesExactlyItsWidget)
     auto* pedal2Pane = dynamic_cast<CHMQCatalogBasePane*>(catalog()->getPane(3));
     EXPECT_TRUE(pedal2Pane->getCell(0, 4)->isSelected());
     EXPECT_TRUE(area()->getValuePage(3)->isVisible());
+    // A knob of that page changed afterwards keeps its page in front.
+    amp->sendParamChange(0x06, 0x01, 33);
+    ASSERT_TRUE(pumpUntil([&] { return knob(0x601)->getCurrentValue() == 33; }));
+    EXPECT_TRUE(area()->getValuePage(3)->isVisible());
+    EXPECT_FALSE(area()->getValuePage(0)->isVisible());
     pumpFor(60);
     EXPECT_EQ(paramChangesOf(*amp), Changes {});
 }
@@ -270,4 +278,87 @@ TEST_F(HMQEditorPage, AnEditDuringAnyTransferIsStoredNotSent)
     pumpFor(20);
     dragVertically(*gainKnob, 5.0f);
     EXPECT_EQ(changesAfter(1).size(), 1u);
+}
+
+TEST_F(HMQEditorPage, ModulePicturesSwitchTheirModulesByDragAndDrop)
+{
+    // Every section event is seen here on its way to the GUI router.
+    struct Tap : juce::MessageListener
+    {
+        std::vector<MyMessageRecord> events;
+        void handleMessage(const juce::Message& m) override
+        {
+            if (auto* my = dynamic_cast<const MyMessage*>(&m); my != nullptr && my->getRecord() != nullptr)
+                events.push_back(*my->getRecord());
+            Host::getInstance()->getMasterGuiController()->handleMessage(m);
+        }
+    } tap;
+    CSectionEventPoster::setTargetOverride(&tap);
+    struct Restore { ~Restore() { CSectionEventPoster::setTargetOverride(nullptr); } } restore;
+
+    section().PutParamIEx(516, 1, PutFlags::announce, CHGSRC_DEVICE);
+    section().PutParamIEx(514, 1, PutFlags::announce, CHGSRC_DEVICE);
+    auto* reverb = area()->getModulePicture(2);
+    auto* pedal2 = area()->getModulePicture(3);
+    const auto standsOn = [&](RSImageButton* p) { return p->getY() == p->m_OnBounds.getY() && ! area()->getAnimator().isAnimating(p); };
+    ASSERT_TRUE(pumpUntil([&] { return standsOn(reverb) && standsOn(pedal2); }));
+    amp->clearRecords();
+
+    const auto moduleDrag = [&](int module, juce::Point<int> at) {
+        const AmpFXModelModuleDragItem item(AmpFXModelModuleDragID, module);
+        return juce::DragAndDropTarget::SourceDetails(item, area()->getModulePicture(module), at);
+    };
+    // Dropped above itself while on: the reverb goes off and up.
+    const int x = reverb->getX() + 40;
+    area()->itemDragEnter(moduleDrag(2, { x, 60 }));
+    area()->itemDropped(moduleDrag(2, { x, 60 }));
+    EXPECT_EQ(changesAfter(1), (Changes { { 516, 0 } }));
+    ASSERT_TRUE(pumpUntil([&] { return reverb->getY() == reverb->m_OffBounds.getY() && ! area()->getAnimator().isAnimating(reverb); }, 2000));
+
+    // Dropped below its raised place: on again.
+    const int below = reverb->getBottom() + 5;
+    area()->itemDragEnter(moduleDrag(2, { x, below }));
+    area()->itemDropped(moduleDrag(2, { x, below }));
+    EXPECT_EQ(changesAfter(2), (Changes { { 516, 0 }, { 516, 1 } }));
+    ASSERT_TRUE(pumpUntil([&] { return reverb->getY() == reverb->m_OnBounds.getY() && ! area()->getAnimator().isAnimating(reverb); }, 2000));
+
+    // Pedal 2 dragged below its bottom asks for its custom tab on every
+    // move (kind 2, open) and a drop there closes the ask (open false);
+    // nothing goes to the amplifier.
+    amp->clearRecords();
+    tap.events.clear();
+    const juce::Point<int> under(pedal2->getX() + 30, pedal2->m_OnBounds.getBottom() + 20);
+    area()->itemDragEnter(moduleDrag(3, under));
+    area()->itemDragMove(moduleDrag(3, under));
+    area()->itemDragMove(moduleDrag(3, under.translated(2, 0)));
+    area()->itemDropped(moduleDrag(3, under));
+    pumpFor(50);
+    std::vector<std::pair<int, int>> asks;
+    for (const auto& e : tap.events)
+        if (e.id == MessageId::CustomTabOpen)
+            asks.push_back({ e.a, e.b });
+    EXPECT_EQ(asks, (std::vector<std::pair<int, int>> { { 2, 1 }, { 2, 1 }, { 2, 0 } }));
+    EXPECT_EQ(paramChangesOf(*amp), Changes {});
+}
+
+TEST_F(HMQEditorPage, TheNameStripCommitsOnceAndLabelsTheSlot)
+{
+    auto* strip = editor()->getNameEdit();
+    auto* box = strip->getNameBox();
+    box->setText("NEW\tNAME", false);
+    strip->textEditorReturnKeyPressed(*box);
+    ASSERT_TRUE(amp->waitForReceived(1));
+    pumpFor(60);
+    const auto requests = requestsOf(*amp);
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0][0], 0x40);
+    EXPECT_EQ(dc->getCurProgName().trimEnd(), "NEW NAME");
+
+    host->getStateHolder()->currentProgram = 64;
+    view()->changeListenerCallback(host->getMidiManager());
+    EXPECT_EQ(strip->getProgramLabel()->getText(), "USER B-1");
+    dc->PutMode(2);
+    view()->changeListenerCallback(host->getMidiManager());
+    EXPECT_EQ(strip->getProgramLabel()->getText(), "");
+    EXPECT_EQ(box->getText().trimEnd(), "NEW NAME");
 }

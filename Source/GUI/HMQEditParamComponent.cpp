@@ -2,6 +2,7 @@
 
 #include "Core/MessageIds.h"
 #include "Core/MyMessage.h"
+#include "GUI/AmpFXModelModuleDragItem.h"
 #include "GUI/Catalog/CatalogComponent.h"
 #include "GUI/EditorComponent.h"
 #include "GUI/HMQEditSupport.h"
@@ -454,7 +455,8 @@ void HMQEditParamComponent::ResetTouchDownMemory()
 int HMQEditParamComponent::dragModule(const SourceDetails& details)
 {
     const auto& description = details.description;
-    if (! description.isArray() || description.size() < 2)
+    if (! description.isArray() || description.size() < 2 || description[0].toString() != AmpFXModelModuleDragID
+        || ! description[1].isInt())
         return -1;
     return (int) description[1];
 }
