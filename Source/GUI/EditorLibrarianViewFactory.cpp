@@ -1,4 +1,5 @@
 #include "GUI/EditorLibrarianViewFactory.h"
+#include "Core/ProductModel.h"
 
 #include "GUI/CHMQEditorLibrarianComponent.h"
 #include "GUI/COPWEditorLibrarianComponent.h"
@@ -9,10 +10,10 @@ CEditorLibrarianComponent* EditorLibrarianViewFactory::createView(int model)
 {
     switch (model)
     {
-        case 1:
+        case kProductModelHMQ:
             return new CHMQEditorLibrarianComponent();
-        case 3:
-        case 5:
+        case kProductModelOPW:
+        case kProductModelOPWlyn:
             return new COPWEditorLibrarianComponent();
         // DWQ (0) and Orva KX (2, 4): no view yet; the main
         // component paints the model's background.
@@ -25,10 +26,10 @@ CatalogComponent* EditorLibrarianViewFactory::createCatalog(int model, int width
 {
     switch (model)
     {
-        case 1:
+        case kProductModelHMQ:
             return new HMQCatalogComponent(width, height, small);
-        case 3:
-        case 5:
+        case kProductModelOPW:
+        case kProductModelOPWlyn:
             return new OPWCatalogComponent(width, height, small);
         default:
             return nullptr;
