@@ -164,6 +164,14 @@ TEST_F(HMQEditorPage, EachWidgetKindSendsItsBytesOnce)
     EXPECT_EQ(changesAfter(1).size(), 1u);
     pumpFor(600);
     saveScreenshot(*editor(), "hmq_editor_connected");
+
+    // In the main window: the view covers it, the editor page stands right
+    // of the librarian column, the header row shows the window's top bar.
+    auto* main = host->getMasterGuiController()->getMainWindow()->getMainComponent();
+    EXPECT_EQ(view()->getBounds(), main->getBounds());
+    EXPECT_EQ(editor()->getBounds(), juce::Rectangle<int>(256, 0, 768, 560));
+    EXPECT_EQ(MainComponent::m_TargetModelId, 1);
+    saveScreenshot(*main, "hmq_main_window");
 }
 
 TEST_F(HMQEditorPage, AChangeFromTheAmplifierMovesExactlyItsWidget)
