@@ -1,8 +1,10 @@
 #include "GUI/EditorLibrarianViewFactory.h"
 #include "Core/ProductModel.h"
 
+#include "GUI/CHMQEditorLibrarianComponent.h"
 #include "GUI/COKXEditorLibrarianComponent.h"
 #include "GUI/COPWEditorLibrarianComponent.h"
+#include "GUI/Catalog/HMQCatalogComponent.h"
 #include "GUI/Catalog/OKXCatalogComponent.h"
 #include "GUI/Catalog/OPWCatalogComponent.h"
 
@@ -10,14 +12,16 @@ CEditorLibrarianComponent* EditorLibrarianViewFactory::createView(int model)
 {
     switch (model)
     {
+        case kProductModelHMQ:
+            return new CHMQEditorLibrarianComponent();
         case kProductModelOKX:
         case kProductModelOKXlyn:
             return new COKXEditorLibrarianComponent();
         case kProductModelOPW:
         case kProductModelOPWlyn:
             return new COPWEditorLibrarianComponent();
-        // DWQ (0) and HMQ (1): no view yet; the main component paints the
-        // model's background.
+        // DWQ (0): no view yet; the main component paints the model's
+        // background.
         default:
             return nullptr;
     }
@@ -27,6 +31,8 @@ CatalogComponent* EditorLibrarianViewFactory::createCatalog(int model, int width
 {
     switch (model)
     {
+        case kProductModelHMQ:
+            return new HMQCatalogComponent(width, height, small);
         case kProductModelOKX:
         case kProductModelOKXlyn:
             return new OKXCatalogComponent(width, height, small);
