@@ -221,6 +221,9 @@ TEST_F(OrvaKXEditor, EditsDuringAnyTransferAreStoredNotSentAndEmptyChoicesAreIgn
         catalog->getViewport(0)->setViewPosition(cell->getX() - 20, 0);
         mouse.click(*cell, { 60, 60 });
         EXPECT_EQ(section().GetParamI(0x300), 3 + flag) << flag;
+        // ... and a step to the next model with the arrow key.
+        EXPECT_TRUE(catalog->getPane(0)->rightKeyPressed());
+        EXPECT_EQ(section().GetParamI(0x300), 4 + flag) << flag;
         pumpFor(50);
         EXPECT_EQ(amp->getNumReceived(), 0) << flag;
     }
