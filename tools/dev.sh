@@ -13,7 +13,7 @@ release="${RIGSMITH_RELEASE_DIR:-$here/build-release}"
 packages=(
   g++ cmake ninja-build pkg-config ccache
   juce-modules-source libasound2-dev libfreetype-dev libfontconfig1-dev libx11-dev libxext-dev
-  libpng-dev libjpeg-dev
+  libpng-dev libjpeg-dev libexpat1-dev
   libgtest-dev
   fonts-liberation2
   xvfb xauth openbox wmctrl x11-utils xdotool imagemagick
@@ -56,6 +56,10 @@ case "${1:-}" in
     install_missing
     configure_and_build
     (cd "$build" && xvfb-run -a -s "-screen 0 1280x800x24" ctest --output-on-failure -j "$(nproc)")
+    # Once more in one process, in a random order: no test may depend on
+    # what another left behind (ctest runs each test in a process of its own).
+    (cd "$build" && xvfb-run -a -s "-screen 0 1280x800x24" \
+      "$build/tests/rigsmith_tests" --gtest_shuffle --gtest_brief=1)
     # The same tests once more in a build with AddressSanitizer and
     # UndefinedBehaviorSanitizer (JUCE's own leak detector covers leaks).
     asan="${build}-asan"

@@ -174,10 +174,15 @@ void MasterConnectionManager::disconnect()
         midiManager->setCustomCounter(0);
     }
 
-    // The progress dialog of a cut-off transfer closes.
+    // The progress dialog of a cut-off transfer closes, and a quit that
+    // waited for that transfer is given up (a later status refresh would
+    // otherwise quit out of the blue).
     if (auto* host = Host::getInstance())
         if (auto* actions = host->getActionManager())
+        {
+            actions->setQuitRequested(false);
             actions->CloseProgressBarDialog();
+        }
 
     ++disconnectCount;
 
