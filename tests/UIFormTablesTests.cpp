@@ -59,6 +59,7 @@ struct ModelBlock
 
 const std::vector<ModelBlock>& blocks()
 {
+// clang-format off
     static const std::vector<ModelBlock> all = {
         { "orvaPW", &orvaPW::g_uiFormInfoBlock,
           { 1047, 1052, 1053, 1055, 1040, 1041, 1048, 1056, 1057, 1059, 1042, 1043, 1044, 1045 },
@@ -71,6 +72,7 @@ const std::vector<ModelBlock>& blocks()
           { 4, 21, 21, 18, 36, 4, 21, 21, 18, 36 } },
         { "DWQ", &DWQ::g_uiFormInfoBlock, { 1047, 1048, 1049 }, { 34, 32, 32 } },
     };
+// clang-format on
     return all;
 }
 
@@ -367,6 +369,7 @@ struct ExpectedItem
 // First and last item of every layer. The invariants above catch a picker
 // bound to another module's type, a class of another model and a display id
 // used twice, but not an item moved, resized or relabelled: these rows do.
+// clang-format off
 const ExpectedItem firstAndLastItems[] = {
     { "orvaPW", 1047, 0, "imgbtn_pedal1_orvapw", "tagPedalType", 1034, 0x301, 97, 69, 112, 108, 13 },
     { "orvaPW", 1047, 2, "imgbtn_amp_orvapw", "tagAmpType", 1034, 0x300, 529, 23, 170, 140, 13 },
@@ -451,6 +454,7 @@ const ExpectedItem firstAndLastItems[] = {
     { "DWQ", 1049, 0, "imgbtn_pedal_dwq", "tagPedalType", 1034, 0x400, 20, 81, 112, 111, 16 },
     { "DWQ", 1049, 31, "label", "VOLUME", 1025, -1, 678, 207, 56, 16, 12 },
 };
+// clang-format on
 
 const UI_FORMINFO* findLayer(const char* model, int id)
 {
