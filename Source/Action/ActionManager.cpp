@@ -85,6 +85,8 @@ const ActionManager::Command ActionManager::commandTable[] = {
 };
 // clang-format on
 
+juce::CriticalSection ActionManager::viewLock;
+
 ActionManager::ActionManager() = default;
 
 ActionManager::~ActionManager()

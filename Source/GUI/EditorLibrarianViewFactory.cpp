@@ -1,6 +1,6 @@
 #include "GUI/EditorLibrarianViewFactory.h"
-#include "Core/ProductModel.h"
 
+#include "Core/ProductModel.h"
 #include "GUI/COPWEditorLibrarianComponent.h"
 #include "GUI/Catalog/OPWCatalogComponent.h"
 

@@ -1,9 +1,9 @@
 #include "UIForm/UIFormManager.h"
-#include "Core/ProductModel.h"
 
 #include "Application/Host.h"
 #include "Common/DeviceEnvironment.h"
 #include "Core/DeviceInfo.h"
+#include "Core/ProductModel.h"
 #include "UIForm/DWQ/DWQFormTables.h"
 #include "UIForm/HMQ/HMQFormTables.h"
 #include "UIForm/orvaKX/OKXFormTables.h"

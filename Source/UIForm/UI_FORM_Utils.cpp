@@ -1,5 +1,4 @@
 #include "UIForm/UI_FORM_Utils.h"
-#include "UIForm/UIFormIds.h"
 
 #include "GUI/HMQReadOnlyTextEditor.h"
 #include "GUI/RSDWQAmpComboBox.h"
@@ -27,6 +26,7 @@
 #include "GUI/RSTextEditor.h"
 #include "GUI/RSToggleSwitch.h"
 #include "Platform/PlatformFonts.h"
+#include "UIForm/UIFormIds.h"
 
 std::map<std::string, int> UI_FORM_Utils::gClassName2IntMap;
 
