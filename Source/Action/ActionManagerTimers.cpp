@@ -315,7 +315,7 @@ void ActionManager::runBlankProgramCheck()
     if (dataCenter == nullptr || ! isOrvaModel(model))
         return;
 
-    const juce::ScopedLock sl(tabOpenLock);
+    const juce::ScopedLock sl(viewLock);
     if (dataCenter->getFileCount() == 0)
     {
         juce::Logger::writeToLog("ActionManager::timerCallback() eREQID_BLANKPROG_CHECK => exec cmdFileNew\n");

@@ -336,12 +336,20 @@ void SimulatedAmplifier::receive(const juce::MidiMessage& message)
         const juce::ScopedLock sl(recordLock);
         lastReceiveTime = juce::Time::getMillisecondCounterHiRes();
         received.push_back(message);
+        if (receiveObserver)
+            receiveObserver(message);
     }
     {
         const juce::ScopedLock sl(queueLock);
         queue.push_back(message);
     }
     wakeUp.signal();
+}
+
+void SimulatedAmplifier::setReceiveObserver(std::function<void(const juce::MidiMessage&)> observer)
+{
+    const juce::ScopedLock sl(recordLock);
+    receiveObserver = std::move(observer);
 }
 
 void SimulatedAmplifier::run()

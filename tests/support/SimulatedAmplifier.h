@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <functional>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -75,6 +76,9 @@ public:
     void clearRecords();
     double getLastReceiveTime() const; // hi-res milliseconds
 
+    // Called with every message as it arrives, in order, on the sender's thread.
+    void setReceiveObserver(std::function<void(const juce::MidiMessage&)> observer);
+
     // Unsolicited messages ----------------------------------------------------
     void sendParamChange(int idHi, int idLo, int value);
     void sendModeChange(int modeKind, int program);
@@ -130,6 +134,7 @@ private:
     mutable juce::CriticalSection recordLock;
     std::vector<juce::MidiMessage> received, sent;
     double lastReceiveTime = 0;
+    std::function<void(const juce::MidiMessage&)> receiveObserver;
 
     juce::CriticalSection queueLock;
     std::deque<juce::MidiMessage> queue;
