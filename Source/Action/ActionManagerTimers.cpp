@@ -134,6 +134,8 @@ bool ActionManager::executeQuit(int model)
     {
         juce::Logger::writeToLog("ActionManager::executeQuit() deferred until the transmission ends");
         quitRequested = true;
+        if (progressView != nullptr)
+            progressView->showQuitWaiting(true);
         return false;
     }
     quitRequested = false;
@@ -294,6 +296,7 @@ void ActionManager::runDelayedSynchronize()
 
     // The receive chain counts user programs from the model's first one.
     midi->setSequenceCounter(model >= 2 ? 0 : (model == 1 ? 60 : 11));
+    midi->resetSubChains();
     midi->setSynchronised(false);
     if (auto* dataCenter = environment->getDataCenter())
         dataCenter->setSynchronised(false);

@@ -1,6 +1,7 @@
 // Entry point. A second launch hands its command line to the running
 // instance before the framework starts, and exits.
 #include "Application/Application.h"
+#include "Platform/PlatformFonts.h"
 #include "Platform/SecondLaunchHandover.h"
 
 juce::JUCEApplicationBase* juce_CreateApplication();
@@ -22,6 +23,7 @@ int main(int argc, char* argv[])
     if (SecondLaunchHandover::sendToRunningInstance(Application::instanceName, commandLine.trim()))
         return 0;
 
+    PlatformFonts::useTheApplicationFamilyOnly();
     juce::JUCEApplicationBase::createInstance = &juce_CreateApplication;
     return juce::JUCEApplicationBase::main(argc, (const char**) argv);
 }
