@@ -426,6 +426,12 @@ void MainComponent::openProgress(juce::Range<int> range, const juce::String& tex
     openProgressBarDialog(text, value);
 }
 
+void MainComponent::showQuitWaiting(bool waiting)
+{
+    if (progressDialog != nullptr)
+        progressDialog->setQuitWaiting(waiting);
+}
+
 void MainComponent::refreshStatus()
 {
     auto* host = Host::getInstance();

@@ -81,6 +81,7 @@ public:
     // ProgressView: registered with the command layer by initialise.
     void openProgress(juce::Range<int> range, const juce::String& text, int value) override;
     void closeProgress() override { closeProgressBarDialog(); }
+    void showQuitWaiting(bool waiting) override;
     void refreshStatus() override;
     void bringWindowToFront() override;
 
