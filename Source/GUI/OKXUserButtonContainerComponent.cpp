@@ -1,0 +1,5 @@
+#include "GUI/OKXUserButtonContainerComponent.h"
+
+void OKXUserButtonContainerComponent::resetTouchDownMemory()
+{
+}
