@@ -5,6 +5,7 @@
 // answered by the test.
 #include "DataCenter/OrvaDataCenter.h"
 #include "GUI/WriteConfirmation.h"
+#include "GUI/MasterGuiController.h"
 #include "Preferences/PreferencesData.h"
 #include "support/BootedHostFixture.h"
 
@@ -50,6 +51,31 @@ struct LibrarianFixture : BootedHostFixture
         if (dc == nullptr)
             return nullptr;
         EXPECT_TRUE(synchronise(amp, [this] { return log.contains("ActionManager::handleMessage(17)"); }));
+        amp.clearRecords();
+        return dc;
+    }
+
+    // Boots with the main window shown, so that the connection builds the
+    // model's screen, then reads everything from the amplifier; waits for
+    // the blank file tab the screen opens when no file was open.
+    OrvaDataCenter* bootScreen(SimulatedAmplifier& amp)
+    {
+        host = Host::createInstance();
+        host->getMasterGuiController()->showMainWindow();
+        host->setBootFlag(true);
+        host->getMasterConnectionManager()->scanDevices(true);
+        EXPECT_TRUE(pumpUntil([this] { return ! host->isBooting(); }, 5000));
+        EXPECT_TRUE(pumpUntil([this] { return currentDataCenter() != nullptr && currentDataCenter()->isConnected(); }, 5000));
+        pumpFor(50);
+        host->getActionManager()->stopTimer(ActionManager::eREQID_DELAYED_SYNCRONIZE);
+        auto* midi = host->getMidiManager();
+        EXPECT_TRUE(pumpUntil([midi] { return ! midi->isSyncRunning(); }, 5000));
+        auto* dc = dynamic_cast<OrvaDataCenter*>(currentDataCenter());
+        if (dc == nullptr)
+            return nullptr;
+        EXPECT_TRUE(synchronise(amp, [this] { return log.contains("ActionManager::handleMessage(17)"); }));
+        EXPECT_TRUE(pumpUntil([dc] { return dc->getFileCount() == 1; }, 2000));
+        pumpFor(50);
         amp.clearRecords();
         return dc;
     }
