@@ -386,7 +386,7 @@ void MainComponent::openProgressBarDialog(const juce::String& text, int value)
 {
     if (progressDialog == nullptr)
         return;
-    const juce::Rectangle<int> size(0, 0, 400, 130);
+    const juce::Rectangle<int> size(0, 0, 480, 140);
     progressDialog->open(size.withCentre(getLocalBounds().getCentre()), progressRange, text, value);
 }
 
