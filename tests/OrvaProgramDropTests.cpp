@@ -10,10 +10,13 @@
 #include "GUI/OPWFileProgButton.h"
 #include "GUI/OPWLibFileComponent.h"
 #include "GUI/OPWLibFileSubTab.h"
+#include "GUI/OPWUserButtonContainerComponent.h"
 #include "GUI/OPWUserProgButton.h"
 #include "GUI/ProgramDataDragItem.h"
 #include "GUI/ProgramRecordCopy.h"
 #include "support/LibrarianTestSupport.h"
+
+#include <thread>
 
 using Bytes = SimulatedAmplifier::Bytes;
 using testing_support::bytes;
@@ -219,4 +222,69 @@ TEST_F(OrvaDrops, FilePageClicksLoadTheProgramAndFollowTheCurrentOne)
     pumpFor(50);
     EXPECT_EQ(DataCenter::iCurProgNo, 9);
     EXPECT_EQ(amp.getNumReceived(), 0);
+}
+
+TEST_F(OrvaDrops, CopiesWaitForTheDataCentresLock)
+{
+    SimulatedAmplifier amp(ports, 3);
+    auto* dc = bootSynchronised(amp);
+    ASSERT_NE(dc, nullptr);
+    openFileTab(*dc, 0, 9);
+
+    // Another thread reads the buffers for a while: a copy into a user slot
+    // (whatever its source) waits until it is done.
+    juce::WaitableEvent holding;
+    std::thread reader([&] {
+        const juce::ScopedReadLock lock(dc->getFileTabLock());
+        holding.signal();
+        juce::Thread::sleep(150);
+    });
+    holding.wait();
+    const auto start = juce::Time::getMillisecondCounterHiRes();
+    EXPECT_TRUE(ProgramRecordCopy::intoUserSlot(*dc, 1, 0, false));
+    EXPECT_GE(juce::Time::getMillisecondCounterHiRes() - start, 100.0);
+    reader.join();
+    EXPECT_EQ(bytes(dc->getRAMProgPtr(1), 62), bytes(dc->getRAMProgPtr(0), 62));
+}
+
+TEST_F(OrvaDrops, ButtonsPaintWithoutRecordsAndWithForeignNameBytes)
+{
+    SimulatedAmplifier amp(ports, 2);
+    auto* dc = bootSynchronised(amp);
+    ASSERT_NE(dc, nullptr);
+    openFileTab(*dc, 0, 0);
+    std::memcpy(dc->getRAMProgPtr(3), "\xC3\xA9t\xE9\x09\x80\x81\x82\x83\x84\x85\x86\x87\x88\x89\x8A", 16);
+    std::memcpy(dc->getFileProgPtr(0, 0), "\xFF\xFE", 2);
+
+    juce::Component owner;
+    OKXUserProgButton user(&owner, 4098, 0, 3, "A4");
+    OKXFileProgButton file(&owner, 4098, 0, 8, ":1");
+    OKXFileProgButton closedTab(&owner, 4098, 0, 20, ":5");
+    juce::Image image(juce::Image::ARGB, 240, 70, true);
+    for (auto* button : std::initializer_list<juce::Button*> { &user, &file, &closedTab })
+    {
+        button->setBounds(0, 0, 240, 70);
+        juce::Graphics g(image);
+        button->paintEntireComponent(g, false);
+    }
+    EXPECT_EQ(file.getButtonText(), "");      // a name byte of 0x80 or more: no name
+    EXPECT_EQ(closedTab.getButtonText(), ""); // a tab without a file: no record
+}
+
+TEST_F(OrvaDrops, TheUserPanelLightsTheCurrentProgramFromTheStart)
+{
+    SimulatedAmplifier amp(ports, 3);
+    ASSERT_NE(bootSynchronised(amp), nullptr);
+    for (const int current : { 2, 12, -1 })
+    {
+        DataCenter::iCurProgNo = current;
+        OPWUserButtonContainerComponent panel(768, 195, 0);
+        panel.initialise();
+        for (int k = 0; k < 8; ++k)
+            EXPECT_EQ(panel.getUserButtonComponent(k)->getToggleState(), k == current) << current << " " << k;
+        EXPECT_EQ(panel.getUserButtonComponent(8), nullptr);
+        EXPECT_EQ(panel.getLoadButton()->getBounds(), juce::Rectangle<int>(693, 7, 25, 25));
+        EXPECT_EQ(panel.getSaveButton()->getBounds(), juce::Rectangle<int>(733, 7, 25, 25));
+        EXPECT_EQ(panel.getTitle(), "USER PROGRAMS (Synchronized with Orva PW)");
+    }
 }

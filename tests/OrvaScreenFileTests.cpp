@@ -5,7 +5,9 @@
 // into the same tabs at the next start; with screenshots of the screen with
 // no file and with three.
 #include "Action/ActionManager.h"
+#include "DataCenter/OrvaDataCenter.h"
 #include "GUI/COrvaEditorLibrarianComponent.h"
+#include "ParamTable/COrvaUserEditSectionBase.h"
 #include "GUI/DragAndDropDefinitions.h"
 #include "GUI/MainComponent.h"
 #include "GUI/MainWindow.h"
@@ -187,3 +189,42 @@ TEST_P(OrvaScreenFiles, TheFileCommandsWorkOnTheRealTabs)
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, OrvaScreenFiles, ::testing::Values(3));
+
+TEST_P(OrvaScreenFiles, TheTabColumnFoldsAsideWhereTheDisplayIsNarrow)
+{
+    startScreen(false);
+    ASSERT_TRUE(pumpUntil([this] { return screen()->getNumTabs() == 1; })); // the blank tab
+    auto* panel = screen()->getTabPanel();
+    auto* orva = dynamic_cast<OrvaDataCenter*>(dc());
+    ASSERT_NE(orva, nullptr);
+
+    // Wide enough for the whole screen: folding moves nothing.
+    EXPECT_EQ(screen()->getFoldedRectangle(), screen()->getHomeRectangle());
+
+    // 900 pixels: 132 of the column stay in view when folded.
+    host->getMasterGuiController()->displayUserArea = { 0, 0, 900, 700 };
+    EXPECT_EQ(screen()->getFoldedRectangle(), juce::Rectangle<int>(-124, 36, 256, 537));
+    auto settled = [panel](int x) { return pumpUntil([panel, x] { return panel->getX() == x; }, 1500); };
+
+    // The section's slide requests, through the router.
+    orva->getUserEditSection().FireOnROMSubTabMove(false);
+    EXPECT_TRUE(settled(-124));
+    EXPECT_TRUE(screen()->isCollapsed());
+    orva->getUserEditSection().FireOnROMSubTabMove(true);
+    EXPECT_TRUE(settled(0));
+    EXPECT_FALSE(screen()->isCollapsed());
+
+    // A click on the current tab toggles the fold; a click that switches
+    // tabs while the column is at home leaves it there.
+    auto& bar = panel->getTabbedButtonBar();
+    bar.getTabButton(0)->triggerClick();
+    EXPECT_TRUE(settled(-124));
+    bar.getTabButton(0)->triggerClick();
+    EXPECT_TRUE(settled(0));
+    screen()->getNewFileButton()->triggerClick();
+    ASSERT_TRUE(pumpUntil([this] { return screen()->getNumTabs() == 2; }));
+    bar.getTabButton(0)->triggerClick();
+    pumpFor(600);
+    EXPECT_EQ(panel->getX(), 0);
+    EXPECT_EQ(screen()->getCurrentTabIndex(), 0);
+}

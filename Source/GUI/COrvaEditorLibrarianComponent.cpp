@@ -307,8 +307,11 @@ int COrvaEditorLibrarianComponent::getCurrentTabIndex() const
 
 void COrvaEditorLibrarianComponent::setCurrentTabIndex(int tabIndex)
 {
-    if (m_TabPanel != nullptr)
-        m_TabPanel->setCurrentTabIndex(tabIndex);
+    if (m_TabPanel == nullptr)
+        return;
+    m_TabPanel->setCurrentTabIndex(tabIndex);
+    // The changed flag tells of clicks that switch tabs, not of this.
+    m_TabPanel->m_TabChanged = false;
 }
 
 juce::String COrvaEditorLibrarianComponent::getTabTitle(int tabIndex) const
@@ -356,7 +359,7 @@ bool COrvaEditorLibrarianComponent::addFileTab(int fileTab, const juce::String& 
         tabButton->setExtraComponent(close, juce::TabBarButton::afterText);
         tabButton->addListener(this);
     }
-    m_TabPanel->setCurrentTabIndex(fileTab);
+    setCurrentTabIndex(fileTab);
 
     if (auto* page = dynamic_cast<RSLibFileComponentBase*>(tab->getContentComponent()))
     {
@@ -385,7 +388,8 @@ void COrvaEditorLibrarianComponent::removeFileTab(int tabIndex)
             page->RenewButtonImages();
         }
     if (m_TabPanel->getNumTabs() > 0)
-        m_TabPanel->setCurrentTabIndex(juce::jmax(0, tabIndex - 1));
+        setCurrentTabIndex(juce::jmax(0, tabIndex - 1));
+    m_TabPanel->m_TabChanged = false;
     placeNewFileButton();
 }
 
