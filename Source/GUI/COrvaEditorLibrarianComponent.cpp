@@ -84,10 +84,14 @@ void COrvaEditorLibrarianComponent::initialise()
     m_TabDepth = h / 24;
     setBounds(2, 0, w - 4, h);
 
+    m_EditorWidth = w - l;
     m_EditorComponent = createEditorPage(w - l, editorHeight);
-    addAndMakeVisible(m_EditorComponent);
-    m_EditorComponent->initialize();
-    m_EditorComponent->setBounds(l, 0, w - l, editorHeight);
+    if (m_EditorComponent != nullptr)
+    {
+        addAndMakeVisible(m_EditorComponent);
+        m_EditorComponent->initialize();
+        m_EditorComponent->setBounds(l, 0, w - l, editorHeight);
+    }
 
     m_HomeRect = { 0, 36, l, 537 };
 
@@ -249,7 +253,7 @@ juce::Rectangle<int> COrvaEditorLibrarianComponent::getFoldedRectangle() const
 {
     auto* controller = guiController();
     const int display = controller != nullptr ? controller->displayUserArea.getWidth() : 0;
-    const int editorWidth = m_EditorComponent != nullptr ? m_EditorComponent->getWidth() : 0;
+    const int editorWidth = m_EditorComponent != nullptr ? m_EditorComponent->getWidth() : m_EditorWidth;
     const int visible = juce::jmax(display - editorWidth, m_TabDepth);
     return m_HomeRect.withX(m_HomeRect.getX() - juce::jmax(0, m_HomeRect.getWidth() - visible));
 }

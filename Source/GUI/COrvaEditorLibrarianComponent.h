@@ -65,7 +65,8 @@ public:
     int getColumnWidth() const noexcept { return m_HomeRect.getWidth(); }
 
 protected:
-    // The model's children and facts.
+    // The model's children and facts. Without an editor page (null) the
+    // column stands beside an empty editor area.
     virtual EditorComponent* createEditorPage(int width, int height) = 0;
     virtual OrvaTabbedComponent* createTabPanel() = 0;
     virtual UserButtonContainerComponent* createUserButtonContainer(int width, int height) = 0;
@@ -86,6 +87,7 @@ private:
     RSLibFileSubTabBase* m_FileSubTabs[numFileTabs] {}; // owned
     bool m_Collapsed = false;
     int m_TabDepth = 0;
+    int m_EditorWidth = 0;
     juce::Rectangle<int> m_HomeRect;
 
     // Set while a button click is handled (its commands may run modal loops).
