@@ -3,6 +3,7 @@
 // Escape and the close-overlays message, and the guarded cases (no slot
 // selected, no model, an id outside the list).
 #include "Action/ActionManager.h"
+#include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
 #include "Core/MyMessage.h"
 #include "GUI/MasterGuiController.h"
@@ -90,8 +91,8 @@ TEST_F(WriteDialog, CancelAndTheGuardedCasesWriteNothing)
     expectParked();
 
     dialog->open(2, 1);
-    std::unique_ptr<MyMessage> close(MyMessage::create(MessageId::CloseOverlays));
-    dialog->handleMessage(*close);
+    broadcastMessageId(MessageId::CloseOverlays); // the bus's close-overlays message
+    ASSERT_TRUE(pumpUntil([&] { return ! dialog->isVisible(); }));
     expectParked();
 
     // An id outside 1-8 (a DWQ number that is a preset, say) selects no slot,

@@ -2,6 +2,7 @@
 
 #include "Action/MidiManager.h"
 #include "Application/Host.h"
+#include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
 #include "Core/MyMessage.h"
 #include "DataCenter/DataCenter.h"
@@ -41,10 +42,16 @@ WriteProgDialogComponent::WriteProgDialogComponent()
     addAndMakeVisible(m_CancelButton);
 
     park();
+
+    // The bus tells it to close with the other overlays (60).
+    if (auto* bus = MessageEngine::instance())
+        bus->addListener(this);
 }
 
 WriteProgDialogComponent::~WriteProgDialogComponent()
 {
+    if (auto* bus = MessageEngine::instance())
+        bus->removeListener(this);
     delete m_OkButton;
     delete m_CancelButton;
     delete m_SlotList;
