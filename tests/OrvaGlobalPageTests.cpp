@@ -1,20 +1,17 @@
 // The Orva global page against a simulated amplifier: the layout of its
 // three buttons, a click on "WIDE" sending exactly one change, a change from
 // the amplifier moving exactly the switch, the section events it follows and
-// the ones its tab holds back; and the frequency-response pane's geometry.
+// the ones its tab holds back.
 #include "Core/MessageIds.h"
 #include "Core/MyMessage.h"
 #include "GUI/OrvaGlobalComponent.h"
 #include "GUI/OrvaGlobalMiniComponent.h"
 #include "GUI/OrvaGlobalSubTab.h"
-#include "GUI/RSFrequencyResponseAxisComponent.h"
 #include "GUI/RSValDispButton.h"
 #include "GUI/RSWideSwitch.h"
 #include "ParamTable/COrvaGlobalSectionBase.h"
 #include "ParamTable/CSectionEventPoster.h"
 #include "support/LibrarianTestSupport.h"
-
-#include <cmath>
 
 using testing_support::pumpFor;
 using testing_support::pumpUntil;
@@ -103,23 +100,4 @@ TEST_F(OrvaGlobal, WideSwitchWritesOnceAndFollowsTheAmplifier)
     EXPECT_NE(full->getWideSwitch()->getToggleState(), shown);
 
     testing_support::saveScreenshot(page, "orva_global_mini_okx");
-}
-
-TEST(FrequencyResponsePane, ZeroLineGridAndChildFollowTheSize)
-{
-    RSFrequencyResponseAxisComponent axis(44100.0, -24.0, 24.0, true, true, true, true, juce::Colours::black,
-                                          juce::Colours::white, juce::Colours::grey);
-    EXPECT_EQ(RSFrequencyResponseAxisComponent::gridFrequencies().size(), 28);
-    auto* curve = new juce::Component();
-    axis.setChildPane(curve);
-    axis.setBounds(30, 40, 600, 180);
-    EXPECT_EQ(axis.getZeroDbLine(), 90);
-    // The child lies inside the pane: at its origin, never at the pane's own offset.
-    EXPECT_EQ(curve->getBounds(), juce::Rectangle<int>(0, 0, 600, 180));
-    EXPECT_EQ(axis.xOfFrequency(1000.0), (int) (600 * 2 / (std::log10(22050.0) - 1)));
-    EXPECT_EQ(axis.yOfGain(12.0), 45);
-    EXPECT_EQ(axis.xOfFrequency(10.0), 0);
-    juce::Image image(juce::Image::ARGB, 600, 180, true);
-    juce::Graphics g(image);
-    axis.paint(g); // draws without a parent or a child of its own
 }

@@ -188,7 +188,7 @@ TEST_P(OrvaScreenFiles, TheFileCommandsWorkOnTheRealTabs)
     EXPECT_EQ(bytes(1), cli);
 }
 
-INSTANTIATE_TEST_SUITE_P(Models, OrvaScreenFiles, ::testing::Values(3));
+INSTANTIATE_TEST_SUITE_P(Models, OrvaScreenFiles, ::testing::Values(3, 2));
 
 TEST_P(OrvaScreenFiles, TheTabColumnFoldsAsideWhereTheDisplayIsNarrow)
 {

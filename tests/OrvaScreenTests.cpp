@@ -111,7 +111,8 @@ TEST_P(OrvaScreen, UserSlotsSelectAndTakeDropsFromEverySource)
     amp.clearRecords();
     user(4)->itemDropped(dragOf(user(0), ProgramDataDragID, 0));
     pumpFor(50);
-    EXPECT_EQ(questions.size(), 1);
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_TRUE(questions[0].startsWith(model == 3 ? "Write to Orva PW's User Program ?|" : "Write to Orva KX's User Program ?|"));
     EXPECT_EQ(amp.getNumReceived(), 0);
 
     // Yes: the dump of B1 and then its selection, once each.
@@ -168,4 +169,4 @@ TEST_P(OrvaScreen, UserSlotsSelectAndTakeDropsFromEverySource)
     EXPECT_EQ(functionsOf(amp), (std::vector<int> { 0x4C, 0x4E }));
 }
 
-INSTANTIATE_TEST_SUITE_P(Models, OrvaScreen, ::testing::Values(3));
+INSTANTIATE_TEST_SUITE_P(Models, OrvaScreen, ::testing::Values(3, 2));

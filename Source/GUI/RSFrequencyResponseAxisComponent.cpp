@@ -1,69 +1,64 @@
 #include "GUI/RSFrequencyResponseAxisComponent.h"
 
-RSFrequencyResponseAxisComponent::RSFrequencyResponseAxisComponent(double sampleRate, double minimumDb, double maximumDb,
-                                                                   bool zeroLine, bool leftEdge, bool gainGrid,
-                                                                   bool frequencyGrid, juce::Colour background,
-                                                                   juce::Colour axis, juce::Colour grid)
-    : RSFrequencyResponseBasePane(sampleRate, minimumDb, maximumDb),
-      m_ZeroLine(zeroLine), m_LeftEdge(leftEdge), m_GainGrid(gainGrid), m_FrequencyGrid(frequencyGrid),
-      m_Background(background), m_Axis(axis), m_Grid(grid)
-{
-}
+#include "GUI/FontLibrary.h"
 
-const juce::Array<double>& RSFrequencyResponseAxisComponent::gridFrequencies()
+const int RSFrequencyResponseAxisComponent::gridFrequencies[28] = {
+    20, 30, 40, 50, 60, 70, 80, 90,
+    100, 200, 300, 400, 500, 600, 700, 800, 900,
+    1000, 2000, 3000, 4000, 5000, 6000, 7000, 8000, 9000,
+    10000, 20000,
+};
+
+RSFrequencyResponseAxisComponent::RSFrequencyResponseAxisComponent(double sampleRate, double lowest, double highest,
+                                                                   bool zeroLine, bool leftLine, bool grid, bool labels,
+                                                                   juce::Colour backgroundColour, juce::Colour line,
+                                                                   juce::Colour gridLine)
+    : RSFrequencyResponseBasePane(sampleRate, lowest, highest),
+      drawZeroLine(zeroLine), drawLeftLine(leftLine), drawGrid(grid), drawLabels(labels),
+      background(backgroundColour), lineColour(line), gridColour(gridLine)
 {
-    static const juce::Array<double> frequencies = [] {
-        juce::Array<double> f;
-        for (double decade : { 10.0, 100.0, 1000.0 })
-            for (int k = 2; k <= 10; ++k)
-                f.add(decade * k);
-        f.add(20000.0);
-        return f;
-    }();
-    return frequencies;
+    setOpaque(backgroundColour.isOpaque());
 }
 
 void RSFrequencyResponseAxisComponent::paint(juce::Graphics& g)
 {
-    g.fillAll(m_Background);
-    drawAxis(g);
-}
+    g.fillAll(background);
+    if (! hasUsableScale())
+        return;
 
-void RSFrequencyResponseAxisComponent::drawAxis(juce::Graphics& g)
-{
-    const float w = (float) getWidth(), h = (float) getHeight();
-    const float zero = (float) m_ZeroDbLine;
+    const float width = (float) getWidth();
+    const float height = (float) getHeight();
 
-    g.setColour(m_Axis);
-    if (m_LeftEdge)
-        g.drawLine(0.0f, 0.0f, 0.0f, h, 2.0f);
-    if (m_ZeroLine)
-        g.drawLine(0.0f, zero, w, zero, 1.0f);
+    if (drawGrid)
+    {
+        g.setColour(gridColour);
+        for (double dB : { -12.0, 12.0 })
+            g.drawHorizontalLine(yOfGain(dB), 0.0f, width);
+        for (int hz : gridFrequencies)
+            if (hz < nyquist)
+                g.drawVerticalLine(xOfFrequency(hz), 0.0f, height);
+    }
 
-    g.setColour(m_Grid);
-    if (m_FrequencyGrid)
-        for (const double f : gridFrequencies())
+    g.setColour(lineColour);
+    if (drawZeroLine)
+        g.drawLine(0.0f, (float) y0 + 0.5f, width, (float) y0 + 0.5f, 1.0f);
+    if (drawLeftLine)
+        g.drawLine(1.0f, 0.0f, 1.0f, height, 2.0f);
+
+    if (drawLabels)
+    {
+        g.setFont(FontLibrary::makeFont("Arial", 10.0f, juce::Font::plain));
+        const int textHeight = 12;
+        const struct { const char* text; int hz; } frequencyLabels[] = { { "100", 100 }, { "1K", 1000 }, { "10K", 10000 } };
+        for (const auto& label : frequencyLabels)
+            if (label.hz < nyquist)
+                g.drawText(label.text, xOfFrequency(label.hz) - 4 - 30, y0, 30, textHeight,
+                           juce::Justification::centredRight, false);
+        const struct { const char* text; double dB; } gainLabels[] = { { "+24", 24.0 }, { "+12", 12.0 }, { "-12", -12.0 }, { "-24", -24.0 } };
+        for (const auto& label : gainLabels)
         {
-            const float x = (float) xOfFrequency(f);
-            g.drawLine(x, 0.0f, x, h, 1.0f);
+            const int y = juce::jlimit(0, juce::jmax(0, getHeight() - textHeight), yOfGain(label.dB) - textHeight / 2);
+            g.drawText(label.text, 4, y, 30, textHeight, juce::Justification::centredLeft, false);
         }
-    if (m_GainGrid)
-        for (const double db : { -12.0, 12.0 })
-        {
-            const float y = (float) yOfGain(db);
-            g.drawLine(0.0f, y, w, y, 1.0f);
-        }
-
-    g.setColour(m_Axis);
-    g.setFont(10.0f);
-    auto label = [&g](const char* text, int x, int y) {
-        g.drawSingleLineText(text, x, y, juce::Justification::left);
-    };
-    label("100", xOfFrequency(100.0) - 4, m_ZeroDbLine);
-    label("1K", xOfFrequency(1000.0) - 4, m_ZeroDbLine);
-    label("10K", xOfFrequency(10000.0) - 4, m_ZeroDbLine);
-    label("+24", 0, yOfGain(24.0) + 6);
-    label("+12", 0, yOfGain(12.0) + 5);
-    label("-12", 0, yOfGain(-12.0));
-    label("-24", 0, yOfGain(-24.0) - 1);
+    }
 }

@@ -2,26 +2,24 @@
 
 #include "GUI/RSFrequencyResponseBasePane.h"
 
-// The axes of a frequency-response display: its background, the 0 dB line,
-// the left edge, the +-12 dB and the frequency grid lines, as its flags ask,
-// and the labels of 100 Hz, 1 kHz, 10 kHz and +-12 and +-24 dB.
+// The scale behind a response curve: background, 0 dB line, left edge,
+// gain and frequency grid and their labels, each part as its flag asks.
 class RSFrequencyResponseAxisComponent : public RSFrequencyResponseBasePane
 {
 public:
-    RSFrequencyResponseAxisComponent(double sampleRate, double minimumDb, double maximumDb,
-                                     bool zeroLine, bool leftEdge, bool gainGrid, bool frequencyGrid,
-                                     juce::Colour background, juce::Colour axis, juce::Colour grid);
-    ~RSFrequencyResponseAxisComponent() override = default;
+    RSFrequencyResponseAxisComponent(double fs, double lowestDb, double highestDb,
+                                     bool drawZeroLine, bool drawLeftLine, bool drawGrid, bool drawLabels,
+                                     juce::Colour background, juce::Colour lineColour, juce::Colour gridColour);
 
     void paint(juce::Graphics& g) override;
-    virtual void drawAxis(juce::Graphics& g);
 
-    // The 28 frequencies of the vertical grid lines.
-    static const juce::Array<double>& gridFrequencies();
+    // The frequencies of the vertical grid lines: 20 .. 90, 100 .. 900,
+    // 1000 .. 9000 Hz, 10000 and 20000 Hz.
+    static const int gridFrequencies[28];
 
 private:
-    bool m_ZeroLine, m_LeftEdge, m_GainGrid, m_FrequencyGrid;
-    juce::Colour m_Background, m_Axis, m_Grid;
+    const bool drawZeroLine, drawLeftLine, drawGrid, drawLabels;
+    const juce::Colour background, lineColour, gridColour;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(RSFrequencyResponseAxisComponent)
 };

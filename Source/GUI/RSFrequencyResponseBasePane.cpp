@@ -2,51 +2,66 @@
 
 #include <cmath>
 
-RSFrequencyResponseBasePane::RSFrequencyResponseBasePane(double sampleRate, double minimumDb, double maximumDb)
-    : m_SampleRate(sampleRate),
-      m_MinimumDb(minimumDb),
-      m_MaximumDb(maximumDb),
-      m_Nyquist(sampleRate / 2.0),
-      m_XScale(1.0 / (std::log10(sampleRate / 2.0) - 1.0)),
-      m_YScale(1.0 / (maximumDb - minimumDb))
+RSFrequencyResponseBasePane::RSFrequencyResponseBasePane(double sampleRate, double lowest, double highest)
+    : fs(sampleRate), lowestDb(lowest), highestDb(highest), nyquist(sampleRate / 2.0)
 {
+    setInterceptsMouseClicks(true, true);
+    computeScale();
 }
 
 RSFrequencyResponseBasePane::~RSFrequencyResponseBasePane()
 {
-    delete m_Child;
-    m_Child = nullptr;
+    childPane.reset();
+}
+
+void RSFrequencyResponseBasePane::computeScale()
+{
+    const double logRange = nyquist > 0.0 ? std::log10(nyquist) - log10Lowest : 0.0;
+    invLogRange = logRange > 0.0 && std::isfinite(logRange) ? 1.0 / logRange : 0.0;
+    const double dbRange = highestDb - lowestDb;
+    invDbRange = dbRange != 0.0 && std::isfinite(dbRange) ? 1.0 / dbRange : 0.0;
+    const int height = getHeight();
+    invHeight = height > 0 ? 1.0 / height : 0.0;
+    y0 = invDbRange != 0.0 ? (int) (highestDb * invDbRange * height) : 0;
+}
+
+bool RSFrequencyResponseBasePane::hasUsableScale() const noexcept
+{
+    return getHeight() > 0 && getWidth() > 0 && invLogRange > 0.0 && invDbRange != 0.0;
+}
+
+int RSFrequencyResponseBasePane::xOfFrequency(double hz) const noexcept
+{
+    return (int) (getWidth() * (std::log10(hz) - log10Lowest) * invLogRange);
+}
+
+int RSFrequencyResponseBasePane::yOfGain(double dB) const noexcept
+{
+    return y0 - (int) (getHeight() * dB * invDbRange);
 }
 
 void RSFrequencyResponseBasePane::resized()
 {
-    const int h = getHeight();
-    m_InverseHeight = h > 0 ? 1.0 / h : 0.0;
-    m_ZeroDbLine = (int) (m_MaximumDb * m_YScale * h);
-    // The child lies inside this pane: it covers it from its own origin.
-    if (m_Child != nullptr)
-        m_Child->setBounds(0, 0, getWidth(), h);
+    computeScale();
+    if (childPane != nullptr)
+        childPane->setBounds(getLocalBounds());
 }
 
-void RSFrequencyResponseBasePane::setChildPane(juce::Component* child)
+void RSFrequencyResponseBasePane::setChildPane(RSFrequencyResponseBasePane* pane)
 {
-    if (child == m_Child)
-        return;
-    delete m_Child;
-    m_Child = child;
-    if (m_Child != nullptr)
+    if (childPane != nullptr)
+        removeChildComponent(childPane.get());
+    childPane.reset(pane);
+    if (childPane != nullptr)
     {
-        addAndMakeVisible(m_Child);
-        m_Child->setBounds(0, 0, getWidth(), getHeight());
+        addAndMakeVisible(childPane.get());
+        childPane->setBounds(getLocalBounds());
     }
 }
 
-int RSFrequencyResponseBasePane::xOfFrequency(double hz) const
+RSFrequencyResponseBasePane* RSFrequencyResponseBasePane::releaseChildPane()
 {
-    return (int) (getWidth() * (std::log10(hz) - m_LogLowest) * m_XScale);
-}
-
-int RSFrequencyResponseBasePane::yOfGain(double db) const
-{
-    return m_ZeroDbLine - (int) (getHeight() * db * m_YScale);
+    if (childPane != nullptr)
+        removeChildComponent(childPane.get());
+    return childPane.release();
 }
