@@ -101,9 +101,12 @@ TEST_P(OrvaScreenFiles, TheFileCommandsWorkOnTheRealTabs)
     EXPECT_FALSE(active(ActionManager::cmdFileClose)); // the last tab stays
     EXPECT_GT(screen()->getNewFileButton()->getX(), 5);
 
-    // Open by the command.
+    // Open by the header's open button.
+    EXPECT_EQ(screen()->getOpenButton()->getBounds(), juce::Rectangle<int>(10, 7, 25, 25));
+    EXPECT_EQ(screen()->getSaveButton()->getBounds(), juce::Rectangle<int>(50, 7, 25, 25));
     prompts->files.push_back(makeFile("gig" + ext(), 8));
-    run(ActionManager::cmdFileOpen);
+    screen()->getOpenButton()->triggerClick();
+    ASSERT_TRUE(pumpUntil([this] { return screen()->getNumTabs() == 2; }));
     EXPECT_EQ(titles().joinIntoString("|"), "NEW FILE|gig");
     EXPECT_EQ(screen()->getCurrentTabIndex(), 1);
     EXPECT_EQ(numbersOfTab(1), juce::Array<int>({ 16, 17, 18, 19, 20, 21, 22, 23 }));
@@ -131,11 +134,13 @@ TEST_P(OrvaScreenFiles, TheFileCommandsWorkOnTheRealTabs)
     prompts->files.clear();
     testing_support::saveScreenshot(*main(), prefix + "_screen_three_files");
 
-    // Save As of the current tab ("live"): the tab takes the new name.
+    // Save As of the current tab ("live") by the header's save button: the
+    // tab takes the new name.
     const auto saved = folder.getChildFile("kept" + ext());
     prompts->files.push_back(saved);
-    run(ActionManager::cmdFileSaveFile);
-    EXPECT_TRUE(saved.existsAsFile());
+    screen()->getSaveButton()->triggerClick();
+    ASSERT_TRUE(pumpUntil([&] { return saved.existsAsFile(); }));
+    pumpFor(20);
     EXPECT_EQ(titles().joinIntoString("|"), "NEW FILE|gig|kept");
 
     // A change in "gig" (tab 1): Close File asks; Cancel keeps the tab.

@@ -151,7 +151,7 @@ juce::ImageButton* COrvaEditorLibrarianComponent::makeHeaderButton(const juce::S
 {
     auto* button = new juce::ImageButton(juce::String());
     const auto image = RSWidgetSupport::getImage(imageName);
-    button->setImages(true, false, false, image, 0.5f, juce::Colours::transparentBlack, image, 1.0f,
+    button->setImages(false, true, false, image, 0.5f, juce::Colours::transparentBlack, image, 1.0f,
                       juce::Colours::transparentBlack, image, 1.0f, juce::Colours::transparentBlack, 0.0f);
     button->setTriggeredOnMouseDown(true);
     button->addListener(this);
