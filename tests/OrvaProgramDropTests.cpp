@@ -4,6 +4,8 @@
 // modified marks, and the guarded cases (a tab without a file, a program
 // dropped on its own slot, numbers past the file programs).
 #include "Application/StateHolder.h"
+#include "Core/MessageIds.h"
+#include "Core/MyMessage.h"
 #include "GUI/DragAndDropDefinitions.h"
 #include "GUI/OKXLibFileComponent.h"
 #include "GUI/OKXUserProgButton.h"
@@ -14,6 +16,7 @@
 #include "GUI/OPWUserProgButton.h"
 #include "GUI/ProgramDataDragItem.h"
 #include "GUI/ProgramRecordCopy.h"
+#include "ParamTable/CSectionEventPoster.h"
 #include "support/LibrarianTestSupport.h"
 
 #include <thread>
@@ -287,4 +290,26 @@ TEST_F(OrvaDrops, TheUserPanelLightsTheCurrentProgramFromTheStart)
         EXPECT_EQ(panel.getSaveButton()->getBounds(), juce::Rectangle<int>(733, 7, 25, 25));
         EXPECT_EQ(panel.getTitle(), "USER PROGRAMS (Synchronized with Orva PW)");
     }
+
+    // A press released without a drag asks the tab column to fold; after a
+    // drag it does not.
+    struct Tap : juce::MessageListener
+    {
+        Tap() { CSectionEventPoster::setTargetOverride(this); }
+        ~Tap() override { CSectionEventPoster::setTargetOverride(nullptr); }
+        void handleMessage(const juce::Message& m) override
+        {
+            if (auto* my = dynamic_cast<const MyMessage*>(&m))
+                if (my->getId() == MessageId::ROMSubTabMove)
+                    moves.add(my->getRecord()->a);
+        }
+        juce::Array<int> moves;
+    } tap;
+    OPWUserButtonContainerComponent panel(768, 195, 0);
+    panel.initialise();
+    panel.mouseUpByOtherComponent(panel.getUserButtonComponent(3), true);
+    panel.mouseUpByOtherComponent(&panel, false);
+    panel.mouseUpByOtherComponent(panel.getUserButtonComponent(3), false);
+    pumpFor(50);
+    EXPECT_EQ(tap.moves, juce::Array<int>({ 0 }));
 }
