@@ -111,6 +111,8 @@ TEST_P(OrvaScreenFiles, TheFileCommandsWorkOnTheRealTabs)
     EXPECT_EQ(screen()->getCurrentTabIndex(), 1);
     EXPECT_EQ(numbersOfTab(1), juce::Array<int>({ 16, 17, 18, 19, 20, 21, 22, 23 }));
     EXPECT_EQ(tabProgramName(1, 2).substring(0, 1), "C");
+    for (int k = 0; k < 8; ++k) // no program of the new file is current
+        EXPECT_FALSE(screen()->getFilePageOfTab(1)->getFileButtonComponent(k)->getToggleState());
     EXPECT_TRUE(active(ActionManager::cmdFileClose));
 
     // Open by a drop on the window: only the model's files are wanted.

@@ -369,6 +369,8 @@ bool COrvaEditorLibrarianComponent::addFileTab(int fileTab, const juce::String& 
     {
         page->RenewFileIndex(fileTab);
         page->RenewButtonImages();
+        // Its radio group left the last slot on: show the current program.
+        page->changeListenerCallback(nullptr);
     }
     placeNewFileButton();
     return true;
@@ -390,6 +392,7 @@ void COrvaEditorLibrarianComponent::removeFileTab(int tabIndex)
         {
             page->RenewFileIndex(t);
             page->RenewButtonImages();
+            page->changeListenerCallback(nullptr);
         }
     if (m_TabPanel->getNumTabs() > 0)
         setCurrentTabIndex(juce::jmax(0, tabIndex - 1));
