@@ -154,11 +154,8 @@ TEST_F(ProgramButtons, AProgramDragStartsFiftyPixelsFromWhereThePointerEntered)
 
     auto mouse = juce::Desktop::getInstance().getMainMouseSource();
     auto event = [&](int x, int y) {
-        return juce::MouseEvent(mouse, { (float) x, (float) y }, {}, juce::MouseInputSource::invalidPressure,
-                                juce::MouseInputSource::invalidOrientation, juce::MouseInputSource::invalidRotation,
-                                juce::MouseInputSource::invalidTiltX, juce::MouseInputSource::invalidTiltY, &button,
-                                &button, juce::Time::getCurrentTime(), { 60.0f, 60.0f }, juce::Time::getCurrentTime(), 1,
-                                false);
+        return juce::MouseEvent(mouse, { (float) x, (float) y }, {}, {}, {}, {}, {}, {}, &button, &button,
+                                juce::Time::getCurrentTime(), { 60.0f, 60.0f }, juce::Time::getCurrentTime(), 1, false);
     };
 
     // Entered at (5, 5); the press point does not count.
