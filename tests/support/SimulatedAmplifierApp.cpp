@@ -7,6 +7,7 @@ namespace testing_support
 SimulatedAmplifierApp::SimulatedAmplifierApp(const juce::File& homeFolder, int model)
     : modelId(model),
       ampLog(homeFolder.getChildFile("amplifier-received.log")),
+      layoutFile(homeFolder.getChildFile("screen-layout.txt")),
       process(homeFolder, RIGSMITH_SIMAMP_BINARY)
 {
     process.setEnvironment("RIGSMITH_LOG_ECHO", "0");
@@ -22,7 +23,8 @@ bool SimulatedAmplifierApp::haveXdotool()
 bool SimulatedAmplifierApp::start()
 {
     ampLog.deleteFile();
-    return process.start({ "--model", juce::String(modelId), "--log", ampLog.getFullPathName() });
+    return process.start({ "--model", juce::String(modelId), "--log", ampLog.getFullPathName(), "--layout",
+                           layoutFile.getFullPathName() });
 }
 
 bool SimulatedAmplifierApp::xdotool(const juce::StringArray& args) const
@@ -94,6 +96,28 @@ int SimulatedAmplifierApp::waitForReceived(const juce::String& prefix, int timeo
     return -1;
 }
 
+bool SimulatedAmplifierApp::waitUntilQuiet(int quietMs, int timeoutMs) const
+{
+    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMs;
+    auto state = ampLog.loadFileAsString() + layoutFile.loadFileAsString();
+    auto since = juce::Time::getMillisecondCounter();
+    while (juce::Time::getMillisecondCounter() < end)
+    {
+        juce::Thread::sleep(50);
+        auto now = ampLog.loadFileAsString() + layoutFile.loadFileAsString();
+        if (now != state)
+        {
+            state = std::move(now);
+            since = juce::Time::getMillisecondCounter();
+        }
+        else if (juce::Time::getMillisecondCounter() - since >= (juce::uint32) quietMs)
+        {
+            return true;
+        }
+    }
+    return false;
+}
+
 int SimulatedAmplifierApp::countReceived(const juce::String& prefix) const
 {
     int n = 0;
@@ -133,6 +157,66 @@ bool SimulatedAmplifierApp::drag(juce::Point<int> from, juce::Point<int> to, int
         xdotool({ "mousemove", "--window", id, juce::String(p.x), juce::String(p.y) });
     }
     return xdotool({ "mouseup", "1" });
+}
+
+std::vector<SimulatedAmplifierApp::Widget> SimulatedAmplifierApp::findWidgets(const juce::String& kind,
+                                                                              const juce::String& key) const
+{
+    std::vector<Widget> found;
+    for (auto& line : juce::StringArray::fromLines(layoutFile.loadFileAsString()))
+    {
+        const auto fields = juce::StringArray::fromTokens(line, "\t", {});
+        if (fields.size() < 9 || fields[0] != kind || fields[1] != key)
+            continue;
+        found.push_back({ { fields[2].getIntValue(), fields[3].getIntValue(), fields[4].getIntValue(), fields[5].getIntValue() },
+                          fields[6], fields[7], fields[8] });
+    }
+    return found;
+}
+
+std::optional<SimulatedAmplifierApp::Widget> SimulatedAmplifierApp::waitForWidget(const juce::String& kind,
+                                                                                  const juce::String& key, int timeoutMs,
+                                                                                  std::function<bool(const Widget&)> test) const
+{
+    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMs;
+    do
+    {
+        const auto found = findWidgets(kind, key);
+        for (auto it = found.rbegin(); it != found.rend(); ++it)
+            if (! it->bounds.isEmpty() && (test == nullptr || test(*it)))
+                return *it;
+        juce::Thread::sleep(50);
+    } while (juce::Time::getMillisecondCounter() < end);
+    return std::nullopt;
+}
+
+bool SimulatedAmplifierApp::clickOnScreen(juce::Point<int> at)
+{
+    return xdotool({ "mousemove", juce::String(at.x), juce::String(at.y), "click", "1" });
+}
+
+bool SimulatedAmplifierApp::dragOnScreen(juce::Point<int> from, juce::Point<int> to, int steps, int restMs)
+{
+    if (! xdotool({ "mousemove", juce::String(from.x), juce::String(from.y), "mousedown", "1" }))
+        return false;
+    for (int i = 1; i <= steps; ++i)
+    {
+        const auto p = from + (to - from) * i / steps;
+        juce::Thread::sleep(20);
+        xdotool({ "mousemove", juce::String(p.x), juce::String(p.y) });
+    }
+    juce::Thread::sleep(restMs);
+    return xdotool({ "mouseup", "1" });
+}
+
+bool SimulatedAmplifierApp::screenshot(const juce::String& name)
+{
+    const juce::File folder(RIGSMITH_SCREENSHOT_DIR);
+    folder.createDirectory();
+    const auto file = folder.getChildFile(name + ".png");
+    file.deleteFile();
+    runAndRead({ "import", "-window", "root", file.getFullPathName() }, 20000);
+    return file.existsAsFile();
 }
 
 int SimulatedAmplifierApp::closeAndWaitForExit(int timeoutMs)

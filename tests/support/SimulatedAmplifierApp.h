@@ -2,6 +2,9 @@
 
 #include "support/AppProcess.h"
 
+#include <functional>
+#include <optional>
+
 namespace testing_support
 {
 // The application with a simulated amplifier in the same process
@@ -31,6 +34,9 @@ public:
     // Waits until a received line starts with the prefix; returns its index,
     // or -1 on time-out. Lines before `from` are not looked at.
     int waitForReceived(const juce::String& prefix, int timeoutMs, int from = 0) const;
+    // Waits until neither the amplifier's log nor the screen layout has
+    // changed for quietMs (the application has settled); false on time-out.
+    bool waitUntilQuiet(int quietMs, int timeoutMs) const;
     // How many received lines start with the prefix.
     int countReceived(const juce::String& prefix) const;
 
@@ -42,6 +48,33 @@ public:
     // hand makes them: a click, and a drag in small steps with the button held.
     bool click(juce::Point<int> at);
     bool drag(juce::Point<int> from, juce::Point<int> to, int steps = 10);
+
+    // A showing window or widget as the application describes its screen
+    // layout: "window" by title, "param" by parameter id (hex, lower case),
+    // "name" by component name (a button's text). Value fields are a knob's
+    // value and range or a button's toggle state, "-" where there is none.
+    struct Widget
+    {
+        juce::Rectangle<int> bounds;
+        juce::String value, minimum, maximum;
+    };
+    std::vector<Widget> findWidgets(const juce::String& kind, const juce::String& key) const;
+    // Waits until a widget of that kind and key shows and passes the test
+    // (when given); the last one listed (the frontmost window's) that does.
+    std::optional<Widget> waitForWidget(const juce::String& kind, const juce::String& key, int timeoutMs,
+                                        std::function<bool(const Widget&)> test = {}) const;
+    std::optional<Widget> waitForParam(int paramId, int timeoutMs, std::function<bool(const Widget&)> test = {}) const
+    {
+        return waitForWidget("param", juce::String::toHexString(paramId), timeoutMs, std::move(test));
+    }
+
+    // The same gestures in screen coordinates; a drag may rest at its end
+    // before the button goes up (a drop target lights up first).
+    bool clickOnScreen(juce::Point<int> at);
+    bool dragOnScreen(juce::Point<int> from, juce::Point<int> to, int steps = 10, int restMs = 0);
+
+    // The whole screen to a PNG of that name in the screenshot folder.
+    static bool screenshot(const juce::String& name);
 
     // Closes the main window as its close button does and waits for the
     // process to end; the exit code, or -1.
@@ -55,6 +88,7 @@ private:
 
     const int modelId;
     juce::File ampLog;
+    juce::File layoutFile;
     AppProcess process;
     juce::int64 window = 0;
 };

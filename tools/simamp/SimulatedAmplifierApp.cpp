@@ -1,15 +1,18 @@
 // The application with a simulated amplifier attached on virtual MIDI ports
 // in the same process, for tests that drive the real window as a user would:
 //
-//   rigsmith_simamp --model N --log FILE [application arguments]
+//   rigsmith_simamp --model N --log FILE [--layout FILE] [application arguments]
 //
 // N is the model id (0 to 5). Every message the amplifier receives is
 // appended to FILE as one line of space-separated hex bytes (a SysEx message
-// whole, "F0 ... F7"), written as it arrives.
+// whole, "F0 ... F7"), written as it arrives. With --layout, the screen
+// bounds of the showing windows and widgets are kept in that file (see
+// WidgetLayoutWriter).
 #include "Application/ApplicationMain.h"
 #include "Platform/MidiPortSystem.h"
 #include "Platform/VirtualMidiPortSystem.h"
 #include "support/SimulatedAmplifier.h"
+#include "WidgetLayoutWriter.h"
 
 #include <cstdio>
 #include <iostream>
@@ -25,7 +28,7 @@ juce::String hexLine(const juce::MidiMessage& message)
 
 int usage()
 {
-    std::cerr << "usage: rigsmith_simamp --model N --log FILE [application arguments]   (N: 0 to 5)" << std::endl;
+    std::cerr << "usage: rigsmith_simamp --model N --log FILE [--layout FILE] [application arguments]   (N: 0 to 5)" << std::endl;
     return 2;
 }
 } // namespace
@@ -34,6 +37,7 @@ int main(int argc, char* argv[])
 {
     int model = -1;
     juce::String logPath;
+    juce::String layoutPath;
     std::vector<char*> appArgs { argv[0] };
     for (int i = 1; i < argc; ++i)
     {
@@ -42,6 +46,8 @@ int main(int argc, char* argv[])
             model = juce::String(argv[++i]).getIntValue();
         else if (arg == "--log" && i + 1 < argc)
             logPath = argv[++i];
+        else if (arg == "--layout" && i + 1 < argc)
+            layoutPath = argv[++i];
         else
             appArgs.push_back(argv[i]);
     }
@@ -69,7 +75,20 @@ int main(int argc, char* argv[])
             });
 
             appArgs.push_back(nullptr);
-            result = ApplicationMain::run((int) appArgs.size() - 1, appArgs.data());
+            if (layoutPath.isNotEmpty())
+            {
+                // The writer's timer needs the message loop before the
+                // application starts it and after it has ended.
+                const juce::ScopedJuceInitialiser_GUI library;
+                {
+                    const WidgetLayoutWriter layout(juce::File::getCurrentWorkingDirectory().getChildFile(layoutPath));
+                    result = ApplicationMain::run((int) appArgs.size() - 1, appArgs.data());
+                }
+            }
+            else
+            {
+                result = ApplicationMain::run((int) appArgs.size() - 1, appArgs.data());
+            }
             amp.setReceiveObserver(nullptr);
         }
         MidiPortSystem::setCurrent(nullptr);

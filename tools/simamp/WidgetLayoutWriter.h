@@ -1,0 +1,32 @@
+#pragma once
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+// Keeps a small text file up to date with where the showing windows and
+// widgets are on the screen, so a test that drives the application with the
+// real mouse can find a widget by its parameter id or its name instead of by
+// pixels. One line per window or widget, fields separated by tabs:
+//
+//   window  <title>        x y w h
+//   param   <id, hex>      x y w h  <value> <minimum> <maximum>
+//   name    <name>         x y w h  <value>
+//
+// Value fields: a knob's value and range, a slider's, a button's toggle state
+// (0 or 1); "-" where a widget has none. Windows come in desktop order, each
+// followed by its widgets in child order. The file is replaced whole (written
+// beside it, then renamed) whenever the layout changed.
+class WidgetLayoutWriter : private juce::Timer
+{
+public:
+    explicit WidgetLayoutWriter(juce::File file);
+    ~WidgetLayoutWriter() override;
+
+    // The layout text of the showing windows now.
+    static juce::String describeDesktop();
+
+private:
+    void timerCallback() override;
+
+    juce::File file;
+    juce::String written;
+};
