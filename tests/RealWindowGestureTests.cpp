@@ -119,7 +119,7 @@ struct RealWindowGestures : ::testing::Test
         {
             EXPECT_EQ(id, paramId) << receivedText();
             // Down lowers, up raises; a value sent twice would not move.
-            EXPECT_EQ(value < previous, down > 0) << value << " after " << previous << "\n" << receivedText();
+            EXPECT_EQ(value<previous, down> 0) << value << " after " << previous << "\n" << receivedText();
             EXPECT_NE(value, previous) << receivedText();
             previous = value;
         }

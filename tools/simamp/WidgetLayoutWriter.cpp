@@ -43,14 +43,16 @@ void describeChildren(const juce::Component& parent, juce::String& out)
 }
 } // namespace
 
-WidgetLayoutWriter::WidgetLayoutWriter(juce::File layoutFile)
-    : file(std::move(layoutFile))
+WidgetLayoutWriter::WidgetLayoutWriter(juce::File layoutFile) : file(std::move(layoutFile))
 {
     file.deleteFile();
     startTimer(100);
 }
 
-WidgetLayoutWriter::~WidgetLayoutWriter() { stopTimer(); }
+WidgetLayoutWriter::~WidgetLayoutWriter()
+{
+    stopTimer();
+}
 
 juce::String WidgetLayoutWriter::describeDesktop()
 {
