@@ -1,4 +1,5 @@
 #include "GUI/MainComponent.h"
+#include "Core/ProductModel.h"
 
 #include "Action/ActionManager.h"
 #include "Action/MidiManager.h"
@@ -8,6 +9,8 @@
 #include "Core/MyMessage.h"
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
+#include "Core/ProductModel.h"
+#include "GUI/AudioEQEditComponent.h"
 #include "GUI/CAboutDialogComponent.h"
 #include "GUI/CEditorLibrarianComponent.h"
 #include "GUI/Catalog/CatalogComponent.h"
@@ -17,7 +20,10 @@
 #include "GUI/CProgressBarDialogComponent.h"
 #include "GUI/DeviceSelectComponent.h"
 #include "GUI/MasterGuiController.h"
+#include "GUI/OKXAudioEQEditComponent.h"
+#include "GUI/OPWAudioEQEditComponent.h"
 #include "GUI/TypeSelectOverlayComponentHolder.h"
+#include "GUI/USBRoutingSelectComponent.h"
 #include "Platform/BluetoothMidiPairing.h"
 
 namespace
@@ -60,8 +66,8 @@ MainComponent::~MainComponent()
             midi->removeChangeListener(progressDialog.get());
         progressDialog.reset();
     }
-    audioEQEdit.reset();
-    usbRoutingSelect.reset();
+    hideAudioEQEdit();
+    hideUSBRoutingSelect();
     catalogSelMini.reset();
     // The device page leaves the bus with the window it was shown in.
     Singleton<DeviceSelectComponent>::deleteInstance();
@@ -129,8 +135,7 @@ void MainComponent::changeTargetModel(int model)
         juce::Logger::writeToLog("@@@MainComponent::changeTargetModel(1), already draw target model");
         return;
     }
-    const bool twins = (model == 4 && m_TargetModelId == 2) || (model == 2 && m_TargetModelId == 4)
-                       || (model == 5 && m_TargetModelId == 3) || (model == 3 && m_TargetModelId == 5);
+    const bool twins = model != m_TargetModelId && isSameModelClass(model, m_TargetModelId);
     if (m_View != nullptr && twins)
     {
         juce::Logger::writeToLog("@@@MainComponent::changeTargetModel(2), already draw target model");
@@ -205,7 +210,7 @@ void MainComponent::paint(juce::Graphics& g)
 {
     auto image = [](const char* name) { return RSWidgetSupport::getImage(name); };
 
-    if (m_TargetModelId >= 2 && m_TargetModelId <= 5)
+    if (isOrvaModel(m_TargetModelId))
     {
         const auto topBar = image("topbar_orva_h36");
         if (topBar.isValid())
@@ -220,7 +225,7 @@ void MainComponent::paint(juce::Graphics& g)
     }
 
     g.fillAll(juce::Colours::black);
-    if (m_TargetModelId == 0 || m_TargetModelId == 1)
+    if (m_TargetModelId == kProductModelDWQ || m_TargetModelId == kProductModelHMQ)
     {
         const auto topBar = image("topbar");
         if (topBar.isValid())
@@ -289,20 +294,51 @@ bool MainComponent::isDeviceSelectShowing() const noexcept
     return devicePage != nullptr && overlayHolder != nullptr && overlayHolder->getContent() == devicePage;
 }
 
+void MainComponent::listenToMidiChanges(juce::ChangeListener* page, bool listen)
+{
+    // The MIDI manager may be gone already at shutdown.
+    auto* host = Host::getInstance();
+    auto* midi = host != nullptr ? host->getMidiManager() : nullptr;
+    if (midi == nullptr || page == nullptr)
+        return;
+    if (listen)
+        midi->addChangeListener(page);
+    else
+        midi->removeChangeListener(page);
+}
+
+juce::Component* MainComponent::getAudioEQEdit() const noexcept
+{
+    return audioEQEdit.get();
+}
+
+juce::Component* MainComponent::getUSBRoutingSelect() const noexcept
+{
+    return usbRoutingSelect.get();
+}
+
 void MainComponent::showAudioEQEdit()
 {
     if (! canShowOverlay() || audioEQEdit != nullptr)
         return;
     // Only the Orva models have audio EQ.
-    if (m_TargetModelId < 2 || m_TargetModelId > 5)
+    if (isOrvaKXModel(m_TargetModelId))
+        audioEQEdit = std::make_unique<OKXAudioEQEditComponent>();
+    else if (isOrvaPWModel(m_TargetModelId))
+        audioEQEdit = std::make_unique<OPWAudioEQEditComponent>();
+    else
         return;
-    audioEQEdit = makeStandInPage("AudioEQEdit", 900, 560);
+    audioEQEdit->initialize();
+    listenToMidiChanges(audioEQEdit.get(), true);
     showInHolder(audioEQEdit.get(), false);
     broadcastMessageId(MessageId::OverlayPageShown);
 }
 
 void MainComponent::hideAudioEQEdit()
 {
+    if (audioEQEdit == nullptr)
+        return;
+    listenToMidiChanges(audioEQEdit.get(), false);
     closePage(audioEQEdit);
 }
 
@@ -310,13 +346,18 @@ void MainComponent::showUSBRoutingSelect()
 {
     if (! canShowOverlay() || usbRoutingSelect != nullptr)
         return;
-    usbRoutingSelect = makeStandInPage("USBRoutingSelect", 600, 400);
+    usbRoutingSelect = std::make_unique<USBRoutingSelectComponent>();
+    usbRoutingSelect->initialize();
+    listenToMidiChanges(usbRoutingSelect.get(), true);
     showInHolder(usbRoutingSelect.get(), false);
     broadcastMessageId(MessageId::OverlayPageShown);
 }
 
 void MainComponent::hideUSBRoutingSelect()
 {
+    if (usbRoutingSelect == nullptr)
+        return;
+    listenToMidiChanges(usbRoutingSelect.get(), false);
     closePage(usbRoutingSelect);
 }
 
@@ -324,7 +365,7 @@ void MainComponent::showCatalogSelMini()
 {
     if (! canShowOverlay() || catalogSelMini != nullptr)
         return;
-    if (m_TargetModelId < 0 || m_TargetModelId > 5)
+    if (! isKnownModel(m_TargetModelId))
         return;
     auto* page = m_View != nullptr ? m_View->getEditorComponent() : nullptr;
     const int width = page != nullptr ? page->getWidth() : getWidth();
