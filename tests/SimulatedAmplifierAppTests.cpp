@@ -78,10 +78,14 @@ TEST(AppWithOrvaPW, AKnobDraggedWithTheMouseReachesTheAmplifier)
         SimulatedAmplifierApp app(home, 3);
         ASSERT_TRUE(app.start());
         ASSERT_NE(app.waitForMainWindow(20000), 0) << app.getProcess().getOutput();
-        // Synchronised: the current program has been read.
+        // Synchronised: the current program and, last, the audio-EQ slots
+        // have been read.
         const int mode = app.waitForReceived(app.editorFrame(0x12) + " F7", 15000);
         ASSERT_GE(mode, 0) << app.getReceived().joinIntoString("\n");
-        ASSERT_GT(app.waitForReceived(app.editorFrame(0x10) + " F7", 15000, mode + 1), mode);
+        const int current = app.waitForReceived(app.editorFrame(0x10) + " F7", 15000, mode + 1);
+        ASSERT_GT(current, mode);
+        ASSERT_GT(app.waitForReceived(app.editorFrame(0x1D, { 0x00, 0x04 }) + " F7", 15000, current + 1), current)
+            << app.getReceived().joinIntoString("\n");
         for (int i = 0; i < 50 && ! app.getWindowTitle().startsWith("Rig Smith [connected]"); ++i)
             juce::Thread::sleep(100);
         juce::Thread::sleep(500);
