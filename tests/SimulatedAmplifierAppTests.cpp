@@ -65,3 +65,56 @@ INSTANTIATE_TEST_SUITE_P(Models, AppWithAmplifier, ::testing::Values(3, 5, 1),
                              return juce::String(info.param == 1 ? "HMQ" : info.param == 3 ? "OrvaPW" : "OrvaPWWireless")
                                  .toStdString();
                          });
+
+TEST(AppWithOrvaPW, AKnobDraggedWithTheMouseReachesTheAmplifier)
+{
+    if (! AppProcess::ensureWindowManager())
+        GTEST_SKIP() << "needs an X display with wmctrl and openbox";
+    if (! SimulatedAmplifierApp::haveXdotool())
+        GTEST_SKIP() << "needs xdotool";
+    auto home = juce::File::createTempFile("rigsmith-simamp");
+    home.createDirectory();
+    {
+        SimulatedAmplifierApp app(home, 3);
+        ASSERT_TRUE(app.start());
+        ASSERT_NE(app.waitForMainWindow(20000), 0) << app.getProcess().getOutput();
+        // Synchronised: the current program and, last, the audio-EQ slots
+        // have been read.
+        const int mode = app.waitForReceived(app.editorFrame(0x12) + " F7", 15000);
+        ASSERT_GE(mode, 0) << app.getReceived().joinIntoString("\n");
+        const int current = app.waitForReceived(app.editorFrame(0x10) + " F7", 15000, mode + 1);
+        ASSERT_GT(current, mode);
+        ASSERT_GT(app.waitForReceived(app.editorFrame(0x1D, { 0x00, 0x04 }) + " F7", 15000, current + 1), current)
+            << app.getReceived().joinIntoString("\n");
+        for (int i = 0; i < 50 && ! app.getWindowTitle().startsWith("Rig Smith [connected]"); ++i)
+            juce::Thread::sleep(100);
+        juce::Thread::sleep(500);
+
+        // The amp page's GAIN knob of the amplifier's first program (its
+        // amp type puts GAIN at slot 1, origin (120, 0)): the editor page at
+        // (256, 0), the parameter area 228 below, the value page 197 below
+        // that, the knob 70 x 70 at the slot's offset (3, 26).
+        const juce::Point<int> gain(256 + 120 + 3 + 35, 228 + 197 + 26 + 35);
+        // That program has GAIN at its top: the knob is turned down. Other
+        // tests' windows may cover ours for a while: raised, and tried again.
+        const int before = app.getReceived().size();
+        const auto gainChange = app.editorFrame(0x41, { 0x04, 0x00 });
+        int found = -1;
+        for (int attempt = 0; attempt < 8 && found < 0; ++attempt)
+        {
+            app.raise();
+            juce::Thread::sleep(200);
+            ASSERT_TRUE(app.drag(gain, gain + juce::Point<int>(0, 40)));
+            found = app.waitForReceived(gainChange, 2000, before);
+            if (found < 0)
+                app.drag(gain + juce::Point<int>(0, 40), gain); // back to the top
+        }
+        EXPECT_GE(found, before) << app.getReceived().joinIntoString("\n");
+        // Nothing but GAIN changes.
+        for (int i = before; i < app.getReceived().size(); ++i)
+            EXPECT_TRUE(app.getReceived()[i].startsWith(gainChange)) << app.getReceived()[i];
+
+        EXPECT_EQ(app.closeAndWaitForExit(20000), 0) << app.getProcess().getOutput();
+    }
+    home.deleteRecursively();
+}

@@ -135,6 +135,12 @@ bool SimulatedAmplifierApp::drag(juce::Point<int> from, juce::Point<int> to, int
     return xdotool({ "mouseup", "1" });
 }
 
+bool SimulatedAmplifierApp::raise()
+{
+    return window != 0 && xdotool({ "windowactivate", "--sync", juce::String(window) })
+           && xdotool({ "windowraise", juce::String(window) });
+}
+
 int SimulatedAmplifierApp::closeAndWaitForExit(int timeoutMs)
 {
     if (window == 0)
