@@ -219,6 +219,12 @@ bool SimulatedAmplifierApp::screenshot(const juce::String& name)
     return file.existsAsFile();
 }
 
+bool SimulatedAmplifierApp::raise()
+{
+    return window != 0 && xdotool({ "windowactivate", "--sync", juce::String(window) })
+           && xdotool({ "windowraise", juce::String(window) });
+}
+
 int SimulatedAmplifierApp::closeAndWaitForExit(int timeoutMs)
 {
     if (window == 0)
