@@ -162,7 +162,7 @@ TEST_F(RealWindowGestures, OrvaPWProgramDraggedOntoAnotherUserSlotIsWrittenAfter
     EXPECT_GT(app->waitForReceived(app->editorFrame(0x4E, { 0x00, 0x07 }) + " F7", waitMs, dump), dump) << receivedText();
     EXPECT_EQ(app->countReceived(dumps), 1) << receivedText();
     EXPECT_TRUE(app->getReceived()[dump].endsWith(" F7"));
-    EXPECT_TRUE(app->findWidgets("name", "OK").empty());
+    EXPECT_TRUE(app->waitUntilGone("name", "OK", waitMs));
     SimulatedAmplifierApp::screenshot("smoke-orvapw-program-dropped");
 }
 

@@ -190,6 +190,18 @@ std::optional<SimulatedAmplifierApp::Widget> SimulatedAmplifierApp::waitForWidge
     return std::nullopt;
 }
 
+bool SimulatedAmplifierApp::waitUntilGone(const juce::String& kind, const juce::String& key, int timeoutMs) const
+{
+    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMs;
+    while (! findWidgets(kind, key).empty())
+    {
+        if (juce::Time::getMillisecondCounter() >= end)
+            return false;
+        juce::Thread::sleep(50);
+    }
+    return true;
+}
+
 bool SimulatedAmplifierApp::clickOnScreen(juce::Point<int> at)
 {
     return xdotool({ "mousemove", juce::String(at.x), juce::String(at.y), "click", "1" });

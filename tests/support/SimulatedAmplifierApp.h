@@ -66,6 +66,8 @@ public:
     // (when given); the last one listed (the frontmost window's) that does.
     std::optional<Widget> waitForWidget(const juce::String& kind, const juce::String& key, int timeoutMs,
                                         std::function<bool(const Widget&)> test = {}) const;
+    // Waits until no widget of that kind and key shows.
+    bool waitUntilGone(const juce::String& kind, const juce::String& key, int timeoutMs) const;
     std::optional<Widget> waitForParam(int paramId, int timeoutMs, std::function<bool(const Widget&)> test = {}) const
     {
         return waitForWidget("param", juce::String::toHexString(paramId), timeoutMs, std::move(test));
