@@ -28,27 +28,19 @@ PrivateDisplay::PrivateDisplay()
     // This process keeps its connection to the shared display.
     juce::Desktop::getInstance().getDisplays();
 
-    auto& random = juce::Random::getSystemRandom();
-    for (int attempt = 0; attempt < 20 && name.isEmpty(); ++attempt)
-    {
-        const int number = 200 + random.nextInt(700);
-        if (juce::File("/tmp/.X" + juce::String(number) + "-lock").exists())
-            continue;
-        const auto candidate = ":" + juce::String(number);
-        if (! server.start(juce::StringArray { "Xvfb", candidate, "-screen", "0", "1280x800x24", "-nolisten", "tcp" }, 0))
-            return;
-        for (int i = 0; i < 200 && server.isRunning(); ++i)
-        {
-            if (displayAnswers(candidate))
-            {
-                name = candidate;
-                break;
-            }
-            juce::Thread::sleep(50);
-        }
-        if (name.isEmpty() && server.isRunning())
-            server.kill();
-    }
+    // The server picks a free display number and writes it to its standard
+    // output once it accepts connections.
+    if (! server.start(juce::StringArray { "Xvfb", "-displayfd", "1", "-screen", "0", "1280x800x24", "-nolisten", "tcp" },
+                       juce::ChildProcess::wantStdOut))
+        return;
+    juce::String number;
+    char c = 0;
+    while (server.readProcessOutput(&c, 1) == 1 && c != '\n')
+        number += juce::String::charToString((juce::juce_wchar)(juce::uint8) c);
+    if (number.trim().containsOnly("0123456789") && number.trim().isNotEmpty() && displayAnswers(":" + number.trim()))
+        name = ":" + number.trim();
+    else if (server.isRunning())
+        server.kill();
     if (name.isEmpty())
         return;
 
