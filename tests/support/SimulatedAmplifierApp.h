@@ -41,6 +41,9 @@ public:
     // Mouse gestures on the main window, in window coordinates, as a user's
     // hand makes them: a click, and a drag in small steps with the button held.
     bool click(juce::Point<int> at);
+    // Brings the main window to the front (other tests' windows may share
+    // the display).
+    bool raise();
     bool drag(juce::Point<int> from, juce::Point<int> to, int steps = 10);
 
     // Closes the main window as its close button does and waits for the
