@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <unistd.h>
 
 using testing_support::AppProcess;
 using testing_support::SimulatedAmplifierApp;
@@ -108,8 +109,8 @@ struct HMQAppWithAmplifier : ::testing::Test
             // Killed, the server leaves its lock and socket behind.
             server.kill();
             server.waitForProcessToFinish(2000);
-            juce::File("/tmp/.X" + juce::String(displayNumber) + "-lock").deleteFile();
-            juce::File("/tmp/.X11-unix/X" + juce::String(displayNumber)).deleteFile();
+            ::unlink(("/tmp/.X" + juce::String(displayNumber) + "-lock").toRawUTF8());
+            ::unlink(("/tmp/.X11-unix/X" + juce::String(displayNumber)).toRawUTF8());
         }
         if (previousDisplay.isNotEmpty())
             setenv("DISPLAY", previousDisplay.toRawUTF8(), 1);
