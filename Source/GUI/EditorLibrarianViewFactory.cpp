@@ -1,16 +1,20 @@
 #include "GUI/EditorLibrarianViewFactory.h"
 
+#include "GUI/CDWQEditorLibrarianComponent.h"
 #include "GUI/COPWEditorLibrarianComponent.h"
+#include "GUI/Catalog/DWQCatalogComponent.h"
 #include "GUI/Catalog/OPWCatalogComponent.h"
 
 CEditorLibrarianComponent* EditorLibrarianViewFactory::createView(int model)
 {
     switch (model)
     {
+        case 0:
+            return new CDWQEditorLibrarianComponent();
         case 3:
         case 5:
             return new COPWEditorLibrarianComponent();
-        // DWQ (0), HMQ (1) and Orva KX (2, 4): no view yet; the main
+        // HMQ (1) and Orva KX (2, 4): no view yet; the main
         // component paints the model's background.
         default:
             return nullptr;
@@ -21,6 +25,8 @@ CatalogComponent* EditorLibrarianViewFactory::createCatalog(int model, int width
 {
     switch (model)
     {
+        case 0:
+            return new DWQCatalogComponent(width, height, small);
         case 3:
         case 5:
             return new OPWCatalogComponent(width, height, small);
