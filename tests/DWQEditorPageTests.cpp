@@ -343,3 +343,26 @@ TEST_F(DWQEditorPage, ThePageStandsWhereTheFormTableAndTheLayoutPutIt)
     saveScreenshot(*view(), "dwq_editor_page");
     saveScreenshot(*catalog(), "dwq_catalogue_amp");
 }
+
+TEST_F(DWQEditorPage, TheSmallCatalogueFollowsTheProgramAsTheStripDoes)
+{
+    auto* main = mainComponent();
+    main->showCatalogSelMini();
+    ASSERT_TRUE(main->isCatalogSelMiniShowing());
+    auto* mini = dynamic_cast<DWQCatalogComponent*>(main->getCatalogSelMini());
+    ASSERT_NE(mini, nullptr);
+    EXPECT_TRUE(mini->getPane(0)->getCell(0, 4)->isSelected());
+
+    amp->sendParamChange(3, 0, 9);
+    ASSERT_TRUE(pumpUntil([mini] { return mini->getPane(0)->getCell(0, 9)->isSelected(); }));
+    EXPECT_TRUE(catalog()->getPane(0)->getCell(0, 9)->isSelected());
+    EXPECT_TRUE(mini->getPane(0)->isVisible());
+    EXPECT_TRUE(mini->getViewport(0)->isVisible());
+    EXPECT_FALSE(mini->getPane(1)->isVisible());
+    // A pick in the small strip is one edit.
+    clickOn(*mini->getPane(0)->getCell(0, 6));
+    ASSERT_TRUE(settleAt(1));
+    EXPECT_EQ(received()[0], paramChange(idAmpType, 6));
+    saveScreenshot(*main, "dwq_small_catalogue");
+    main->hideCatalogSelMini();
+}

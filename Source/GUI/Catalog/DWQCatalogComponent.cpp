@@ -67,12 +67,13 @@ void DWQCatalogComponent::initialise()
         pane->init(m_PaneWidths[k], paneHeight);
         pane->setStoreSettingsEnabled(true);
         pane->setBounds(0, 0, m_PaneWidths[k], paneHeight);
-        pane->setVisible(false);
 
         auto* viewport = m_Viewports[k];
         addAndMakeVisible(viewport);
         viewport->setBounds(0, 0, m_Width, paneHeight);
+        // The viewport shows what it is given: the pane is hidden after.
         viewport->setViewedComponent(pane, false);
+        pane->setVisible(false);
         viewport->setScrollBarsShown(false, false, false, true);
         viewport->setSingleStepSizes(cellWidths[k], cellWidths[k]);
         viewport->getHorizontalScrollBar().setColour(juce::ScrollBar::thumbColourId, juce::Colours::grey);
@@ -138,7 +139,7 @@ void DWQCatalogComponent::handleMessageSub(const juce::Message& message)
             if (kind < 0)
                 break;
             m_CurrentKind = kind;
-            if (! m_Panes[kind]->isVisible())
+            if (! m_Panes[kind]->isVisible() || ! m_Viewports[kind]->isVisible())
                 showOnly(kind);
             m_Panes[kind]->handleMessage(message);
             if (record->b != CHGSRC_CATALOG)
