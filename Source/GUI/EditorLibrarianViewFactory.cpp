@@ -1,4 +1,5 @@
 #include "GUI/EditorLibrarianViewFactory.h"
+#include "Core/ProductModel.h"
 
 #include "GUI/CDWQEditorLibrarianComponent.h"
 #include "GUI/COPWEditorLibrarianComponent.h"
@@ -9,10 +10,10 @@ CEditorLibrarianComponent* EditorLibrarianViewFactory::createView(int model)
 {
     switch (model)
     {
-        case 0:
+        case kProductModelDWQ:
             return new CDWQEditorLibrarianComponent();
-        case 3:
-        case 5:
+        case kProductModelOPW:
+        case kProductModelOPWlyn:
             return new COPWEditorLibrarianComponent();
         // HMQ (1) and Orva KX (2, 4): no view yet; the main
         // component paints the model's background.
@@ -25,10 +26,10 @@ CatalogComponent* EditorLibrarianViewFactory::createCatalog(int model, int width
 {
     switch (model)
     {
-        case 0:
+        case kProductModelDWQ:
             return new DWQCatalogComponent(width, height, small);
-        case 3:
-        case 5:
+        case kProductModelOPW:
+        case kProductModelOPWlyn:
             return new OPWCatalogComponent(width, height, small);
         default:
             return nullptr;
