@@ -2,8 +2,12 @@
 #include "Core/ProductModel.h"
 
 #include "GUI/CDWQEditorLibrarianComponent.h"
+#include "GUI/CHMQEditorLibrarianComponent.h"
+#include "GUI/COKXEditorLibrarianComponent.h"
 #include "GUI/COPWEditorLibrarianComponent.h"
 #include "GUI/Catalog/DWQCatalogComponent.h"
+#include "GUI/Catalog/HMQCatalogComponent.h"
+#include "GUI/Catalog/OKXCatalogComponent.h"
 #include "GUI/Catalog/OPWCatalogComponent.h"
 
 CEditorLibrarianComponent* EditorLibrarianViewFactory::createView(int model)
@@ -12,11 +16,14 @@ CEditorLibrarianComponent* EditorLibrarianViewFactory::createView(int model)
     {
         case kProductModelDWQ:
             return new CDWQEditorLibrarianComponent();
+        case kProductModelHMQ:
+            return new CHMQEditorLibrarianComponent();
+        case kProductModelOKX:
+        case kProductModelOKXlyn:
+            return new COKXEditorLibrarianComponent();
         case kProductModelOPW:
         case kProductModelOPWlyn:
             return new COPWEditorLibrarianComponent();
-        // HMQ (1) and Orva KX (2, 4): no view yet; the main
-        // component paints the model's background.
         default:
             return nullptr;
     }
@@ -28,6 +35,11 @@ CatalogComponent* EditorLibrarianViewFactory::createCatalog(int model, int width
     {
         case kProductModelDWQ:
             return new DWQCatalogComponent(width, height, small);
+        case kProductModelHMQ:
+            return new HMQCatalogComponent(width, height, small);
+        case kProductModelOKX:
+        case kProductModelOKXlyn:
+            return new OKXCatalogComponent(width, height, small);
         case kProductModelOPW:
         case kProductModelOPWlyn:
             return new OPWCatalogComponent(width, height, small);
