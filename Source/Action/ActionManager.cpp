@@ -1,6 +1,7 @@
 // The command table: the registered commands, their information and what
 // perform runs for each, with the activity rules of the tab commands.
 #include "Action/ActionManager.h"
+#include "Action/FileTabView.h"
 
 #include "Action/FileCommandPrompts.h"
 #include "Action/MidiManager.h"
@@ -38,6 +39,7 @@ void showBLEMidi(ActionManager&, int)
 // The registered commands come first, in registration order; the commands
 // run only through perform (transmit and receive current, device select)
 // follow. The Preferences and Check Update ids appear only in the menus.
+// clang-format off
 const ActionManager::Command ActionManager::commandTable[] = {
     { cmdFileNew, "New File...", "File", 'n', nullptr, true,
       [](ActionManager& a, int model) {
@@ -82,6 +84,9 @@ const ActionManager::Command ActionManager::commandTable[] = {
       [](ActionManager& a, int model) { a.executeRxCurProg(model); } },
     { cmdDeviceSelect, nullptr, nullptr, 0, nullptr, false, showDeviceSelect },
 };
+// clang-format on
+
+juce::CriticalSection ActionManager::viewLock;
 
 ActionManager::ActionManager() = default;
 
@@ -164,11 +169,13 @@ void ActionManager::getAllCommands(juce::Array<juce::CommandID>& commands)
 
 bool ActionManager::getLibrarianTabs(LibrarianTabs& tabs) const
 {
-    // The librarian's tabbed component is reached through the main
-    // component's editor-librarian view; until a view provides one there are
-    // no tabs to read.
-    juce::ignoreUnused(tabs);
-    return false;
+    // The librarian's tab bar, as the model's view shows it.
+    if (fileTabView == nullptr)
+        return false;
+    tabs.numTabs = fileTabView->getNumTabs();
+    tabs.currentTab = fileTabView->getCurrentTabIndex();
+    tabs.leadingTab = fileTabView->hasLeadingTab();
+    return true;
 }
 
 bool ActionManager::isSaveFileActive(const LibrarianTabs& tabs)

@@ -1,27 +1,27 @@
 #include "GUI/MainComponent.h"
-#include "Core/ProductModel.h"
 
 #include "Action/ActionManager.h"
 #include "Action/MidiManager.h"
 #include "Application/Host.h"
 #include "Common/DeviceEnvironment.h"
-#include "DataCenter/DataCenter.h"
-#include "Core/MyMessage.h"
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
+#include "Core/MyMessage.h"
 #include "Core/ProductModel.h"
+#include "DataCenter/DataCenter.h"
 #include "GUI/AudioEQEditComponent.h"
+#include "GUI/WriteProgDialogComponent.h"
 #include "GUI/CAboutDialogComponent.h"
 #include "GUI/CEditorLibrarianComponent.h"
+#include "GUI/CProgressBarDialogComponent.h"
 #include "GUI/Catalog/CatalogComponent.h"
+#include "GUI/DeviceSelectComponent.h"
 #include "GUI/EditorComponent.h"
 #include "GUI/EditorLibrarianViewFactory.h"
-#include "GUI/RSWidgetSupport.h"
-#include "GUI/CProgressBarDialogComponent.h"
-#include "GUI/DeviceSelectComponent.h"
 #include "GUI/MasterGuiController.h"
 #include "GUI/OKXAudioEQEditComponent.h"
 #include "GUI/OPWAudioEQEditComponent.h"
+#include "GUI/RSWidgetSupport.h"
 #include "GUI/TypeSelectOverlayComponentHolder.h"
 #include "GUI/USBRoutingSelectComponent.h"
 #include "Platform/BluetoothMidiPairing.h"
@@ -41,7 +41,7 @@ const juce::Colour typeSelectBackdrop(0x7B000000);
 } // namespace
 
 int MainComponent::m_TargetModelId = -1;
-juce::CriticalSection MainComponent::m_MainComponentCriticalSection;
+juce::CriticalSection& MainComponent::m_MainComponentCriticalSection = ActionManager::viewLock;
 
 MainComponent::MainComponent()
 {
@@ -54,6 +54,9 @@ MainComponent::~MainComponent()
     if (auto* host = Host::getInstance())
         if (auto* actions = host->getActionManager(); actions != nullptr && actions->getProgressView() == this)
             actions->setProgressView(nullptr);
+    if (auto* host = Host::getInstance())
+        if (auto* actions = host->getActionManager())
+            actions->setWriteProgDialogComponent(nullptr);
     // The view goes first: its pages may still listen to the broadcasters.
     destroyView();
     overlayHolder.reset();
@@ -89,6 +92,12 @@ void MainComponent::initialise()
     if (controller != nullptr)
         controller->windowBounds = getBounds();
 
+    if (writeProgDialog == nullptr)
+    {
+        writeProgDialog = std::make_unique<WriteProgDialogComponent>();
+        addChildComponent(writeProgDialog.get());
+    }
+
     if (progressDialog == nullptr)
     {
         progressDialog = std::make_unique<CProgressBarDialogComponent>();
@@ -102,9 +111,9 @@ void MainComponent::initialise()
         if (auto* broadcaster = host->getChangeBroadcaster())
             broadcaster->sendChangeMessage();
 
-        // The write-program dialog is handed over here once it is built.
         if (auto* actions = host->getActionManager())
         {
+            actions->setWriteProgDialogComponent(writeProgDialog.get());
             actions->setMenuEnable(true);
             actions->setProgressView(this);
         }
@@ -425,6 +434,12 @@ void MainComponent::openProgress(juce::Range<int> range, const juce::String& tex
 {
     setProgressRange(range);
     openProgressBarDialog(text, value);
+}
+
+void MainComponent::showQuitWaiting(bool waiting)
+{
+    if (progressDialog != nullptr)
+        progressDialog->setQuitWaiting(waiting);
 }
 
 void MainComponent::refreshStatus()
