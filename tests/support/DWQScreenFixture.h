@@ -12,6 +12,7 @@
 #include "GUI/MasterGuiController.h"
 #include "GUI/MasterGuiManager.h"
 #include "support/BootedHostFixture.h"
+#include "support/LibrarianTestSupport.h"
 
 namespace testing_support
 {
@@ -32,7 +33,7 @@ inline void clickOn(juce::Component& c)
     c.mouseUp(mouseOn(c, centre, centre));
 }
 
-struct DWQScreenFixture : BootedHostFixture
+struct DWQScreenFixture : LibrarianFixture
 {
     ~DWQScreenFixture() override
     {
@@ -41,6 +42,12 @@ struct DWQScreenFixture : BootedHostFixture
         host = nullptr;
         amp.reset();
     }
+
+    struct StartMode
+    {
+        int kind = SimulatedAmplifier::modeUser;
+        int program = 0;
+    };
 
     // The program the amplifier holds at start: modulation off (its last
     // type FLANGER in the section's memory), delay/reverb TAPE ECHO on.
@@ -66,9 +73,10 @@ struct DWQScreenFixture : BootedHostFixture
 
     // Boots with the main window shown, so that the DWQR's view is built,
     // and synchronises; the amplifier's records are then cleared.
-    void bootScreen()
+    void bootScreen(StartMode start = StartMode { SimulatedAmplifier::modeUser, 0 })
     {
         amp = std::make_unique<SimulatedAmplifier>(ports, 0);
+        amp->setMode(start.kind, start.program);
         amp->setEditBuffer(startProgram());
         host = Host::createInstance();
         host->setBootFlag(true);
