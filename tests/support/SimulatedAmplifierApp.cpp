@@ -138,6 +138,9 @@ bool SimulatedAmplifierApp::drag(juce::Point<int> from, juce::Point<int> to, int
         juce::Thread::sleep(15);
         xdotool({ "mousemove", "--window", id, juce::String(p.x), juce::String(p.y) });
     }
+    // The application sees the last move before the release: a drop lands
+    // where the pointer came to rest, not where the previous move left it.
+    juce::Thread::sleep(150);
     return xdotool({ "mouseup", "1" });
 }
 
