@@ -54,8 +54,12 @@ PrivateDisplay::~PrivateDisplay()
         setenv("DISPLAY", previousDisplay.toRawUTF8(), 1);
     if (name.isNotEmpty() && server.isRunning())
     {
+        // Killed, the server leaves its lock and socket behind.
         server.kill();
         server.waitForProcessToFinish(5000);
+        const auto number = name.substring(1);
+        juce::File("/tmp/.X" + number + "-lock").deleteFile();
+        juce::File("/tmp/.X11-unix/X" + number).deleteFile();
     }
 }
 } // namespace testing_support

@@ -143,6 +143,12 @@ bool SimulatedAmplifierApp::click(juce::Point<int> at)
            && xdotool({ "mousemove", "--window", juce::String(window), juce::String(at.x), juce::String(at.y), "click", "1" });
 }
 
+bool SimulatedAmplifierApp::raise()
+{
+    return window != 0 && xdotool({ "windowactivate", "--sync", juce::String(window) })
+           && xdotool({ "windowraise", juce::String(window) });
+}
+
 bool SimulatedAmplifierApp::drag(juce::Point<int> from, juce::Point<int> to, int steps)
 {
     if (window == 0)
@@ -156,6 +162,9 @@ bool SimulatedAmplifierApp::drag(juce::Point<int> from, juce::Point<int> to, int
         juce::Thread::sleep(15);
         xdotool({ "mousemove", "--window", id, juce::String(p.x), juce::String(p.y) });
     }
+    // The application sees the last move before the release: a drop lands
+    // where the pointer came to rest, not where the previous move left it.
+    juce::Thread::sleep(150);
     return xdotool({ "mouseup", "1" });
 }
 
@@ -229,12 +238,6 @@ bool SimulatedAmplifierApp::screenshot(const juce::String& name)
     file.deleteFile();
     runAndRead({ "import", "-window", "root", file.getFullPathName() }, 20000);
     return file.existsAsFile();
-}
-
-bool SimulatedAmplifierApp::raise()
-{
-    return window != 0 && xdotool({ "windowactivate", "--sync", juce::String(window) })
-           && xdotool({ "windowraise", juce::String(window) });
 }
 
 int SimulatedAmplifierApp::closeAndWaitForExit(int timeoutMs)

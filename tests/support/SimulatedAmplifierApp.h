@@ -47,10 +47,10 @@ public:
     // Mouse gestures on the main window, in window coordinates, as a user's
     // hand makes them: a click, and a drag in small steps with the button held.
     bool click(juce::Point<int> at);
-    bool drag(juce::Point<int> from, juce::Point<int> to, int steps = 10);
-    // Brings the main window above the other windows of the display (tests
-    // that run at the same time share it).
+    // Brings the main window to the front (other tests' windows may share
+    // the display).
     bool raise();
+    bool drag(juce::Point<int> from, juce::Point<int> to, int steps = 10);
 
     // A showing window or widget as the application describes its screen
     // layout: "window" by title, "param" by parameter id (hex, lower case),
