@@ -53,7 +53,7 @@ struct RealWindowGestures : ::testing::Test
         ASSERT_TRUE(app->start());
         ASSERT_NE(app->waitForMainWindow(waitMs), 0) << app->getProcess().getOutput();
         ASSERT_GE(app->waitForReceived(app->editorFrame(0x10) + " F7", waitMs), 0) << receivedText();
-        ASSERT_TRUE(app->waitForWidget("window", "Rig Smith [connected] ", waitMs)) << receivedText();
+        ASSERT_TRUE(app->waitForWidget("window", "Rig Smith [connected]", waitMs)) << receivedText();
         // The rest of the synchronisation (the audio-EQ settings of the Orva
         // models, the HMQ's custom effects) and the pages refreshed from it.
         ASSERT_TRUE(app->waitUntilQuiet(500, waitMs)) << receivedText();
@@ -125,6 +125,37 @@ struct RealWindowGestures : ::testing::Test
         }
     }
 
+    // Drags the button of that name (a user slot or a preset) onto user
+    // slot B4, answers the write question with OK and checks what reached
+    // the amplifier: nothing before the answer, then one dump into B4 (bank
+    // 0, slot 7) holding the given bytes, and B4 selected.
+    void dropOntoB4(const juce::String& source, const juce::String& dumpHolds, const juce::String& screenshotName)
+    {
+        const auto from = app->waitForWidget("name", source, waitMs);
+        const auto b4 = app->waitForWidget("name", "B4", waitMs);
+        ASSERT_TRUE(from && b4);
+        const int before = app->getReceived().size();
+        ASSERT_TRUE(app->dragOnScreen(from->bounds.getCentre(), b4->bounds.getCentre(), 12, 300));
+
+        const auto ok = app->waitForWidget("name", "OK", waitMs);
+        ASSERT_TRUE(ok) << home.getChildFile("screen-layout.txt").loadFileAsString();
+        ASSERT_TRUE(app->waitForWidget("name", "Always pop-up and confirm when writing program", waitMs,
+                                       [](auto& w) { return w.value == "1"; }));
+        SimulatedAmplifierApp::screenshot(screenshotName + "-question");
+        const auto dumps = app->editorFrame(0x4C);
+        EXPECT_EQ(app->countReceived(dumps), 0);
+
+        ASSERT_TRUE(app->clickOnScreen(ok->bounds.getCentre()));
+        const int dump = app->waitForReceived(app->editorFrame(0x4C, { 0x00, 0x07 }), waitMs, before);
+        ASSERT_GE(dump, 0) << receivedText();
+        EXPECT_GT(app->waitForReceived(app->editorFrame(0x4E, { 0x00, 0x07 }) + " F7", waitMs, dump), dump) << receivedText();
+        EXPECT_EQ(app->countReceived(dumps), 1) << receivedText();
+        EXPECT_TRUE(app->getReceived()[dump].endsWith(" F7"));
+        EXPECT_TRUE(app->getReceived()[dump].contains(dumpHolds)) << app->getReceived()[dump];
+        EXPECT_TRUE(app->waitUntilGone("name", "OK", waitMs));
+        SimulatedAmplifierApp::screenshot(screenshotName + "-written");
+    }
+
     juce::File home;
     std::unique_ptr<PrivateDisplay> display;
     std::unique_ptr<SimulatedAmplifierApp> app;
@@ -140,30 +171,9 @@ TEST_F(RealWindowGestures, OrvaPWKnobDragSendsItsChanges)
 TEST_F(RealWindowGestures, OrvaPWProgramDraggedOntoAnotherUserSlotIsWrittenAfterTheQuestion)
 {
     startConnected(3);
-    const auto a1 = app->waitForWidget("name", "A1", waitMs);
-    const auto b4 = app->waitForWidget("name", "B4", waitMs);
-    ASSERT_TRUE(a1 && b4);
-    const int from = app->getReceived().size();
-    ASSERT_TRUE(app->dragOnScreen(a1->bounds.getCentre(), b4->bounds.getCentre(), 12, 300));
-
-    // The write question: nothing is written before it is answered.
-    const auto ok = app->waitForWidget("name", "OK", waitMs);
-    ASSERT_TRUE(ok) << juce::File(home.getChildFile("screen-layout.txt")).loadFileAsString();
-    ASSERT_TRUE(app->waitForWidget("name", "Always pop-up and confirm when writing program", waitMs,
-                                   [](auto& w) { return w.value == "1"; }));
-    SimulatedAmplifierApp::screenshot("smoke-orvapw-program-drop-question");
-    const auto dumps = app->editorFrame(0x4C);
-    EXPECT_EQ(app->countReceived(dumps), 0);
-
-    // OK: one dump of the program into B4 (bank 0, slot 7), then B4 is selected.
-    ASSERT_TRUE(app->clickOnScreen(ok->bounds.getCentre()));
-    const int dump = app->waitForReceived(app->editorFrame(0x4C, { 0x00, 0x07 }), waitMs, from);
-    ASSERT_GE(dump, 0) << receivedText();
-    EXPECT_GT(app->waitForReceived(app->editorFrame(0x4E, { 0x00, 0x07 }) + " F7", waitMs, dump), dump) << receivedText();
-    EXPECT_EQ(app->countReceived(dumps), 1) << receivedText();
-    EXPECT_TRUE(app->getReceived()[dump].endsWith(" F7"));
-    EXPECT_TRUE(app->waitUntilGone("name", "OK", waitMs));
-    SimulatedAmplifierApp::screenshot("smoke-orvapw-program-dropped");
+    // A1's name opens the dump's data ("User 1 ", then the byte of the
+    // eighth bits).
+    dropOntoB4("A1", "00 55 73 65 72 20 31 20 00", "smoke-orvapw-program-drop");
 }
 
 TEST_F(RealWindowGestures, OrvaKXAudioEQKnobDragSendsItsChanges)
@@ -183,4 +193,18 @@ TEST_F(RealWindowGestures, HMQKnobDragSendsItsChanges)
 {
     startConnected(1);
     dragKnob(0x402, "smoke-hmq-knob-drag"); // MIDDLE
+}
+
+TEST_F(RealWindowGestures, DWQRKnobDragSendsItsChanges)
+{
+    startConnected(0);
+    dragKnob(0x303, "smoke-dwqr-knob-drag"); // MIDDLE
+}
+
+TEST_F(RealWindowGestures, DWQRPresetDraggedOntoAUserSlotIsWrittenAfterTheQuestion)
+{
+    startConnected(0);
+    // The second preset; its name opens the dump's data ("Crow Ja", then
+    // the byte of the eighth bits).
+    dropOntoB4("Crow Jane", "00 43 72 6F 77 20 4A 61 00", "smoke-dwqr-preset-drop");
 }

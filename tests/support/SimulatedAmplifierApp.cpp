@@ -175,7 +175,7 @@ std::vector<SimulatedAmplifierApp::Widget> SimulatedAmplifierApp::findWidgets(co
     for (auto& line : juce::StringArray::fromLines(layoutFile.loadFileAsString()))
     {
         const auto fields = juce::StringArray::fromTokens(line, "\t", {});
-        if (fields.size() < 9 || fields[0] != kind || fields[1] != key)
+        if (fields.size() < 9 || fields[0] != kind || fields[1].trimEnd() != key)
             continue;
         found.push_back({ { fields[2].getIntValue(), fields[3].getIntValue(), fields[4].getIntValue(), fields[5].getIntValue() },
                           fields[6], fields[7], fields[8] });

@@ -54,8 +54,9 @@ public:
 
     // A showing window or widget as the application describes its screen
     // layout: "window" by title, "param" by parameter id (hex, lower case),
-    // "name" by component name (a button's text). Value fields are a knob's
-    // value and range or a button's toggle state, "-" where there is none.
+    // "name" by component name (a button's text; trailing spaces ignored).
+    // Value fields are a knob's value and range or a button's toggle state,
+    // "-" where there is none.
     struct Widget
     {
         juce::Rectangle<int> bounds;
