@@ -1,6 +1,7 @@
 // The DWQR's screen in the real binary with a simulated DWQR attached: a
 // knob dragged with the mouse and a preset dragged onto a user slot reach
 // the amplifier.
+#include "support/PrivateDisplay.h"
 #include "support/SimulatedAmplifierApp.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,10 @@ TEST(DWQRInTheRealBinary, AKnobDragAndAPresetDragReachTheAmplifier)
         GTEST_SKIP() << "needs an X display with wmctrl and openbox";
     if (! SimulatedAmplifierApp::haveXdotool())
         GTEST_SKIP() << "needs xdotool";
+    // The pointer moves: on a display of its own.
+    const testing_support::PrivateDisplay display;
+    if (! display.isReady())
+        GTEST_SKIP() << "needs Xvfb and xdpyinfo";
     auto home = juce::File::createTempFile("rigsmith-dwq");
     home.createDirectory();
     // Drops on user slots write without the question.

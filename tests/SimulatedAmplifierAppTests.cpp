@@ -1,6 +1,7 @@
 // The application started as a user starts it, with a simulated amplifier
 // attached: the main window comes up, the amplifier is found and the
 // connection's requests reach it.
+#include "support/PrivateDisplay.h"
 #include "support/SimulatedAmplifierApp.h"
 
 #include <gtest/gtest.h>
@@ -75,6 +76,10 @@ TEST(AppWithOrvaPW, AKnobDraggedWithTheMouseReachesTheAmplifier)
         GTEST_SKIP() << "needs an X display with wmctrl and openbox";
     if (! SimulatedAmplifierApp::haveXdotool())
         GTEST_SKIP() << "needs xdotool";
+    // The pointer moves: on a display of its own.
+    const testing_support::PrivateDisplay display;
+    if (! display.isReady())
+        GTEST_SKIP() << "needs Xvfb and xdpyinfo";
     auto home = juce::File::createTempFile("rigsmith-simamp");
     home.createDirectory();
     {
