@@ -119,7 +119,8 @@ public:
     };
     SavedMode getSavedMode() const noexcept { return savedMode; }
 
-    // Guards the file-tab program buffers.
+    // Guards the file-tab program buffers (and, on the HMQ, the edit buffer
+    // and the custom slots against the part copies of the custom pages).
     juce::ReadWriteLock& getFileTabLock() noexcept { return fileTabLock; }
     // Taken for writing while a program-file image is assembled in the write buffer.
     juce::ReadWriteLock& getWriteBufLock() noexcept { return writeBufLock; }

@@ -1,0 +1,104 @@
+#include "GUI/HMQGuiSupport.h"
+
+#include "Action/MidiManager.h"
+#include "Application/Host.h"
+#include "Common/DeviceEnvironment.h"
+#include "GUI/FontLibrary.h"
+#include "HMQ/HMQDataCenter.h"
+
+namespace
+{
+HMQGuiSupport::Confirmation& confirmationOverride()
+{
+    static HMQGuiSupport::Confirmation c;
+    return c;
+}
+
+bool showAlert(const juce::String& message, bool* alwaysAsk)
+{
+    juce::AlertWindow window({}, message, juce::MessageBoxIconType::NoIcon);
+    window.setColour(juce::AlertWindow::backgroundColourId, juce::Colour(HMQGuiSupport::alertBackground));
+    window.setColour(juce::AlertWindow::textColourId, juce::Colour(HMQGuiSupport::alertText));
+    window.setColour(juce::AlertWindow::outlineColourId, juce::Colour(HMQGuiSupport::alertText));
+
+    juce::ToggleButton toggle("Always pop-up and confirm when writing program");
+    if (alwaysAsk != nullptr)
+    {
+        toggle.setColour(juce::ToggleButton::textColourId, juce::Colour(HMQGuiSupport::alertText));
+        toggle.setToggleState(true, juce::dontSendNotification);
+        toggle.setBounds(40, 40, 300, 20);
+        window.addCustomComponent(&toggle);
+    }
+    window.addButton("OK", 1, juce::KeyPress(juce::KeyPress::returnKey));
+    window.addButton("Cancel", 0, juce::KeyPress(juce::KeyPress::escapeKey));
+
+    const bool ok = window.runModalLoop() == 1;
+    if (ok && alwaysAsk != nullptr)
+        *alwaysAsk = toggle.getToggleState();
+    return ok;
+}
+} // namespace
+
+HMQDataCenter* HMQGuiSupport::getDataCenter()
+{
+    auto* environment = getCurrentDeviceEnvironment();
+    return environment != nullptr ? dynamic_cast<HMQDataCenter*>(environment->getDataCenter()) : nullptr;
+}
+
+MidiManager* HMQGuiSupport::getMidiManager()
+{
+    auto* host = Host::getInstance();
+    return host != nullptr ? host->getMidiManager() : nullptr;
+}
+
+juce::Font HMQGuiSupport::getFont(const juce::String& key)
+{
+    auto* fonts = FontLibrary::getInstanceWithoutCreating();
+    return fonts != nullptr ? fonts->getFont(key) : FontLibrary::DefaultFont();
+}
+
+void HMQGuiSupport::sendChangeMessage()
+{
+    if (auto* midi = getMidiManager())
+        midi->sendChangeMessage();
+}
+
+bool HMQGuiSupport::isBulkTransfer()
+{
+    auto* midi = getMidiManager();
+    return midi != nullptr && (midi->isBulkReceive() || midi->isBulkTransmit());
+}
+
+void HMQGuiSupport::postROMSubTabMove(bool show)
+{
+    if (auto* dc = getDataCenter())
+        dc->getUserEditSection().FireOnROMSubTabMove(show);
+}
+
+void HMQGuiSupport::postUICtrlSelectValid(bool valid)
+{
+    if (auto* dc = getDataCenter())
+        dc->getUserEditSection().FireOnUICtrlSelectValid(valid);
+}
+
+void HMQGuiSupport::postCustomTabOpen(int kind, bool open)
+{
+    if (auto* dc = getDataCenter())
+        dc->getCustomSection().FireOnCustomTabOpen(kind, open);
+}
+
+void HMQGuiSupport::resetParamAreaTouchDown()
+{
+}
+
+bool HMQGuiSupport::confirm(const juce::String& message, bool* alwaysAsk)
+{
+    if (auto& c = confirmationOverride())
+        return c(message, alwaysAsk);
+    return showAlert(message, alwaysAsk);
+}
+
+void HMQGuiSupport::setConfirmation(Confirmation c)
+{
+    confirmationOverride() = std::move(c);
+}
