@@ -13,6 +13,8 @@
 #include "GUI/HMQFXLabel.h"
 #include "GUI/HMQGuiSupport.h"
 #include "GUI/RSHMQAmpImage.h"
+#include "GUI/RSHMQPedal1Image.h"
+#include "GUI/RSHMQRevImage.h"
 #include "GUI/RSToggleButton.h"
 #include "HMQ/HMQDataCenter.h"
 #include "HMQ/HMQTypeNames.h"
@@ -387,4 +389,42 @@ TEST(HMQCustomPages, WithoutADataCentreDoNothing)
     EXPECT_FALSE(reverb.getSlot(0)->isInterestedInDragSource(moduleDrag(2)));
     EXPECT_EQ(asked, 2);
     HMQGuiSupport::setConfirmation({});
+}
+
+TEST_F(HMQCustomPageFixture, SlotPicturesClampTheTypeDrawFittedAndPassPressesUp)
+{
+    RSHMQRevImage rev;
+    EXPECT_EQ(rev.getPngName(-1), "Reverb_Room_bust");
+    EXPECT_EQ(rev.getPngName(9), "Reverb_Plate_bust");
+    RSHMQAmpImage ampImage;
+    EXPECT_EQ(ampImage.getPngName(4), "AmpType_OverdriveSpecial_178x91");
+    EXPECT_EQ(ampImage.getPngName(12), "AmpType_SmoothLead_178x91");
+    EXPECT_EQ(ampImage.getPngName(40), "AmpType_OrigCL_179x90");
+
+    auto drawnPixels = [](RSImage& image) {
+        image.setSize(70, 60);
+        const auto snapshot = image.createComponentSnapshot(image.getLocalBounds());
+        int n = 0;
+        for (int y = 0; y < snapshot.getHeight(); ++y)
+            for (int x = 0; x < snapshot.getWidth(); ++x)
+                n += snapshot.getPixelAt(x, y).getAlpha() > 0 ? 1 : 0;
+        return n;
+    };
+    rev.m_Type = 2;
+    EXPECT_GT(drawnPixels(rev), 0);
+    struct Missing : RSHMQPedal1Image
+    {
+        juce::String getPngName(int) override { return "NoSuchPicture"; }
+    } missing;
+    EXPECT_EQ(drawnPixels(missing), 0); // no picture, no badge either
+
+    struct Parent : juce::Component, AnotherComponentListner
+    {
+        void mouseDownByOtherComponent(juce::Component* c) override { pressed = c; }
+        juce::Component* pressed = nullptr;
+    } parent;
+    parent.addAndMakeVisible(rev);
+    rev.mouseDown(pressOn(rev));
+    EXPECT_EQ(parent.pressed, &rev);
+    parent.removeChildComponent(&rev);
 }
