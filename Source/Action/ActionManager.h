@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Action/ProgramFile.h"
+
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <functional>
@@ -9,8 +11,10 @@
 
 namespace juce { class Component; }
 class DataCenter;
+class MidiManager;
 class FileCommandPrompts;
 class FileTabView;
+class ProgressView;
 
 class WriteProgDialogComponent;
 
@@ -148,6 +152,26 @@ public:
     bool isQuitRequested() const noexcept { return quitRequested; }
 
 private:
+    // One row of the command table: the id, the menu name, the category, the
+    // key pressed with the command modifier (0: none), the description (null:
+    // the model's own text, see modelDescription), whether the command is
+    // registered with the command manager, and what perform runs. A row
+    // without a name has no command info.
+    struct Command
+    {
+        CommandId id;
+        const char* name;
+        const char* category;
+        char key;
+        const char* description;
+        bool registered;
+        void (*run)(ActionManager& actions, int model);
+    };
+    static const Command commandTable[];
+    static const Command* findCommand(int id);
+    static juce::String modelDescription(int id, int model);
+    static MidiManager* midiManager();
+
     int currentModel() const;
     bool getLibrarianTabs(LibrarianTabs& tabs) const;
     void performFileClose(int model);
@@ -229,8 +253,26 @@ public:
     // Held around every program-file write.
     juce::CriticalSection& getFileSaveLock() noexcept { return fileSaveLock; }
 
+    // The main window's content registers itself here (null when it goes
+    // away): the progress dialog, the status refresh and bringing the window
+    // to the front go through it.
+    void setProgressView(ProgressView* view) noexcept { progressView = view; }
+    ProgressView* getProgressView() const noexcept { return progressView; }
+
 private:
-    struct FileContext;
+    static constexpr int maxTabs = 3;
+    static constexpr const char* okButton = "  OK  ";
+    static constexpr const char* tooManyFiles = "Can't open more than 3 files.";
+
+    struct FileContext
+    {
+        DataCenter* dataCenter = nullptr;
+        const ProgramFile::Format* format = nullptr;
+        int model = -1; // the environment's model
+    };
+    static int leadingTab(const FileTabView* view);
+    static void logRefusal(const juce::String& operation, ProgramFile::ReadError error, const juce::File& file,
+                           const ProgramFile::Format& format);
     bool getFileContext(int model, FileContext& context) const;
     FileCommandPrompts& prompts();
     bool showFileTab(DataCenter& dataCenter, int fileTab, const juce::String& title);
@@ -239,6 +281,10 @@ private:
     void bringMainWindowToFront();
 
     FileTabView* fileTabView = nullptr;
+    ProgressView* progressView = nullptr;
+    // Held while the command-line files are opened as tabs and while the
+    // blank-program check looks at the tab count.
+    juce::CriticalSection tabOpenLock;
     std::unique_ptr<FileCommandPrompts> filePrompts;
     juce::CriticalSection fileSaveLock;
 

@@ -9,9 +9,6 @@
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
 #include "DWQ/DWQPresetROMProg.h"
-#include "GUI/MainComponent.h"
-#include "GUI/MainWindow.h"
-#include "GUI/MasterGuiManager.h"
 #include "Platform/RSClock.h"
 
 #include <cstring>

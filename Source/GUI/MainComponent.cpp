@@ -9,6 +9,11 @@
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
 #include "GUI/CAboutDialogComponent.h"
+#include "GUI/CEditorLibrarianComponent.h"
+#include "GUI/Catalog/CatalogComponent.h"
+#include "GUI/EditorComponent.h"
+#include "GUI/EditorLibrarianViewFactory.h"
+#include "GUI/RSWidgetSupport.h"
 #include "GUI/CProgressBarDialogComponent.h"
 #include "GUI/DeviceSelectComponent.h"
 #include "GUI/MasterGuiController.h"
@@ -30,7 +35,6 @@ const juce::Colour typeSelectBackdrop(0x7B000000);
 } // namespace
 
 int MainComponent::m_TargetModelId = -1;
-juce::CriticalSection MainComponent::m_MainComponentCriticalSection;
 
 MainComponent::MainComponent()
 {
@@ -40,6 +44,11 @@ MainComponent::MainComponent()
 
 MainComponent::~MainComponent()
 {
+    if (auto* host = Host::getInstance())
+        if (auto* actions = host->getActionManager(); actions != nullptr && actions->getProgressView() == this)
+            actions->setProgressView(nullptr);
+    // The view goes first: its pages may still listen to the broadcasters.
+    destroyView();
     overlayHolder.reset();
     aboutPage.reset();
     if (progressDialog != nullptr)
@@ -88,7 +97,10 @@ void MainComponent::initialise()
 
         // The write-program dialog is handed over here once it is built.
         if (auto* actions = host->getActionManager())
+        {
             actions->setMenuEnable(true);
+            actions->setProgressView(this);
+        }
 
         if (auto* commands = host->getCommandManager())
             if (host->getMenuBarManager() != nullptr)
@@ -96,19 +108,68 @@ void MainComponent::initialise()
     }
 }
 
+void MainComponent::destroyView()
+{
+    if (m_View == nullptr)
+        return;
+    auto* host = Host::getInstance();
+    if (auto* midi = host != nullptr ? host->getMidiManager() : nullptr)
+        midi->removeChangeListener(m_View);
+    auto* view = m_View;
+    m_View = nullptr;
+    delete view;
+}
+
 void MainComponent::changeTargetModel(int model)
 {
     juce::Logger::writeToLog("@@@MainComponent::changeTargetModel(" + juce::String(model) + ")");
+    if (model == m_TargetModelId && m_View != nullptr)
+    {
+        juce::Logger::writeToLog("@@@MainComponent::changeTargetModel(1), already draw target model");
+        return;
+    }
+    const bool twins = (model == 4 && m_TargetModelId == 2) || (model == 2 && m_TargetModelId == 4)
+                       || (model == 5 && m_TargetModelId == 3) || (model == 3 && m_TargetModelId == 5);
+    if (m_View != nullptr && twins)
+    {
+        juce::Logger::writeToLog("@@@MainComponent::changeTargetModel(2), already draw target model");
+        m_TargetModelId = model;
+        return;
+    }
+
+    auto* host = Host::getInstance();
+    auto* midi = host != nullptr ? host->getMidiManager() : nullptr;
+    {
+        juce::Logger::writeToLog("@@@MainComponent::changeTargetModel() check getMainComponentCriticalSection()");
+        const juce::ScopedLock lock(m_MainComponentCriticalSection);
+        juce::Logger::writeToLog("@@@MainComponent::changeTargetModel() ok getMainComponentCriticalSection()");
+
+        destroyView();
+        if (auto* view = EditorLibrarianViewFactory::createView(model))
+        {
+            view->initialise();
+            addChildComponent(view);
+            view->setBounds(getBounds());
+            view->setVisible(true);
+            // Overlay pages stay above the view.
+            if (overlayHolder != nullptr)
+                overlayHolder->toFront(false);
+            if (midi != nullptr)
+                midi->addChangeListener(view);
+            m_View = view;
+        }
+    }
     m_TargetModelId = model;
+    repaint();
 
     // The view of the model is in place: reopen the tabs of the last run,
     // then open the command-line files into the tabs left free.
-    auto* host = Host::getInstance();
     auto* actions = host != nullptr ? host->getActionManager() : nullptr;
     auto* environment = host != nullptr ? host->getDeviceEnvironment() : nullptr;
     if (actions == nullptr || environment == nullptr)
         return;
     actions->fileShouldOpen_restore(this);
+    juce::Logger::writeToLog("@@@MainComponent::changeTargetModel(" + juce::String(model) + ") .. sleep(" + "200" + ")");
     juce::Thread::sleep(200);
     actions->fileShouldOpen_commandline(this, false);
     if (auto* dataCenter = environment->getDataCenter())
@@ -129,6 +190,8 @@ void MainComponent::handleMessage(const juce::Message& message)
     if (myMessage == nullptr || myMessage->getId() != MessageId::ConnectionStatus)
         return;
 
+    if (m_View != nullptr)
+        m_View->handleMessage(message);
     if (aboutPage != nullptr)
         aboutPage->handleMessage(message);
     // The device page ignores it while hidden; one that was never shown has
@@ -139,7 +202,32 @@ void MainComponent::handleMessage(const juce::Message& message)
 
 void MainComponent::paint(juce::Graphics& g)
 {
+    auto image = [](const char* name) { return RSWidgetSupport::getImage(name); };
+
+    if (m_TargetModelId >= 2 && m_TargetModelId <= 5)
+    {
+        const auto topBar = image("topbar_orva_h36");
+        if (topBar.isValid())
+            g.drawImageAt(topBar, 0, 0);
+        const auto back = image("back_orva_1024x768");
+        if (back.isValid())
+            g.drawImageAt(back, 0, topBar.isValid() ? topBar.getHeight() : 0);
+        const auto cable = image("cable1034");
+        if (cable.isValid())
+            g.drawImageAt(cable, 0, 360);
+        return;
+    }
+
     g.fillAll(juce::Colours::black);
+    if (m_TargetModelId == 0 || m_TargetModelId == 1)
+    {
+        const auto topBar = image("topbar");
+        if (topBar.isValid())
+            g.drawImageAt(topBar, 0, 0);
+        const auto logo = image("rigsmith_h25g");
+        if (logo.isValid())
+            g.drawImageAt(logo, 714, 6);
+    }
 }
 
 void MainComponent::showInHolder(juce::Component* page, bool typeSelect)
@@ -237,10 +325,20 @@ void MainComponent::showCatalogSelMini()
         return;
     if (m_TargetModelId < 0 || m_TargetModelId > 5)
         return;
-    catalogSelMini = makeStandInPage("CatalogSelMini", getWidth(), getHeight() / 2);
+    auto* page = m_View != nullptr ? m_View->getEditorComponent() : nullptr;
+    const int width = page != nullptr ? page->getWidth() : getWidth();
+    if (auto* catalog = EditorLibrarianViewFactory::createCatalog(m_TargetModelId, width, getHeight() / 2, true))
+    {
+        catalogSelMini.reset(catalog);
+        catalog->initialise();
+        catalog->reinitialized();
+    }
+    else
+        catalogSelMini = makeStandInPage("CatalogSelMini", width, getHeight() / 2);
     catalogSelMini->setWantsKeyboardFocus(true);
     showInHolder(catalogSelMini.get(), true);
-    catalogSelMini->grabKeyboardFocus();
+    if (catalogSelMini->isShowing())
+        catalogSelMini->grabKeyboardFocus();
 }
 
 void MainComponent::hideCatalogSelMini()
@@ -279,6 +377,24 @@ void MainComponent::openProgressBarDialog(const juce::String& text, int value)
         return;
     const juce::Rectangle<int> size(0, 0, 400, 130);
     progressDialog->open(size.withCentre(getLocalBounds().getCentre()), progressRange, text, value);
+}
+
+void MainComponent::openProgress(juce::Range<int> range, const juce::String& text, int value)
+{
+    setProgressRange(range);
+    openProgressBarDialog(text, value);
+}
+
+void MainComponent::refreshStatus()
+{
+    auto* host = Host::getInstance();
+    changeListenerCallback(host != nullptr ? host->getMidiManager() : nullptr);
+}
+
+void MainComponent::bringWindowToFront()
+{
+    if (auto* window = getTopLevelComponent())
+        window->toFront(true);
 }
 
 void MainComponent::closeProgressBarDialog()

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "Action/ProgressView.h"
+
 #include <juce_gui_basics/juce_gui_basics.h>
 
 class CAboutDialogComponent;
+class CEditorLibrarianComponent;
 class CProgressBarDialogComponent;
 class OverlayComponentHolder;
 
@@ -11,14 +14,20 @@ class OverlayComponentHolder;
 class MainComponent : public juce::Component,
                       public juce::ApplicationCommandTarget,
                       public juce::ChangeListener,
-                      public juce::MessageListener
+                      public juce::MessageListener,
+                      public ProgressView
 {
 public:
     MainComponent();
     ~MainComponent() override;
 
     void initialise();
+    // Builds the view of the model (see EditorLibrarianViewFactory); a
+    // wireless model and its wired twin share one view.
     void changeTargetModel(int model);
+
+    // The editor-librarian view of the target model, or null.
+    CEditorLibrarianComponent* getView() const noexcept { return m_View; }
 
     // Overlay pages: at most one is shown at a time; a show request while
     // another page is shown is ignored. Hides do nothing when their page is
@@ -65,6 +74,12 @@ public:
     int getProgressValue() const;
     CProgressBarDialogComponent* getProgressBarDialog() const noexcept { return progressDialog.get(); }
 
+    // ProgressView: registered with the command layer by initialise.
+    void openProgress(juce::Range<int> range, const juce::String& text, int value) override;
+    void closeProgress() override { closeProgressBarDialog(); }
+    void refreshStatus() override;
+    void bringWindowToFront() override;
+
     OverlayComponentHolder* getOverlayHolder() const noexcept { return overlayHolder.get(); }
 
     void handleMessage(const juce::Message& message) override;
@@ -81,9 +96,9 @@ public:
 
     // The model whose view is built; -1 until a model is chosen.
     static int m_TargetModelId;
-    static juce::CriticalSection m_MainComponentCriticalSection;
 
 private:
+    void destroyView();
     bool canShowOverlay() const noexcept { return overlayHolder == nullptr; }
     void showInHolder(juce::Component* page, bool typeSelect);
     template <typename Page>
@@ -96,6 +111,7 @@ private:
     std::unique_ptr<CProgressBarDialogComponent> progressDialog;
     std::unique_ptr<OverlayComponentHolder> overlayHolder;
     juce::Range<int> progressRange;
+    CEditorLibrarianComponent* m_View = nullptr; // owned
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(MainComponent)
 };

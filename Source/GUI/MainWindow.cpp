@@ -5,6 +5,9 @@
 #include "Application/RSApplicationBase.h"
 #include "Core/MessageIds.h"
 #include "Core/MyMessage.h"
+#include "GUI/CEditorLibrarianComponent.h"
+#include "GUI/EditParamComponent.h"
+#include "GUI/EditorComponent.h"
 #include "GUI/MainComponent.h"
 #include "GUI/MasterGuiController.h"
 #include "Platform/PlatformFonts.h"
@@ -37,6 +40,13 @@ MainWindow::MainWindow()
     // manager never sees a half-built window.
     addToDesktop();
     setVisible(true);
+
+    // The parameter area of the view's editor page takes the keyboard focus.
+    if (auto* view = main->getView())
+        if (auto* page = view->getEditorComponent())
+            if (auto* area = page->getEditParam())
+                if (area->isShowing())
+                    area->grabKeyboardFocus();
 
     tooltipWindow = std::make_unique<juce::TooltipWindow>(this, 400);
 }

@@ -3,6 +3,11 @@
 #include "Application/Host.h"
 #include "Core/MessageIds.h"
 #include "Core/MyMessage.h"
+#include "Action/MidiManager.h"
+#include "GUI/CEditorLibrarianComponent.h"
+#include "GUI/Catalog/CatalogComponent.h"
+#include "GUI/EditParamComponent.h"
+#include "GUI/EditorComponent.h"
 #include "GUI/MainComponent.h"
 #include "GUI/MainWindow.h"
 #include "GUI/MasterGuiManager.h"
@@ -101,17 +106,138 @@ void MasterGuiController::showMainWindow()
     window->resized();
 }
 
+MainComponent* MasterGuiController::getMainComponent() const
+{
+    auto* window = getMainWindow();
+    return window != nullptr ? window->getMainComponent() : nullptr;
+}
+
+CEditorLibrarianComponent* MasterGuiController::getView() const
+{
+    auto* main = getMainComponent();
+    return main != nullptr ? main->getView() : nullptr;
+}
+
+EditParamComponent* MasterGuiController::getParamArea() const
+{
+    auto* view = getView();
+    auto* page = view != nullptr ? view->getEditorComponent() : nullptr;
+    return page != nullptr ? page->getEditParam() : nullptr;
+}
+
+CatalogComponent* MasterGuiController::getCatalogStrip() const
+{
+    auto* view = getView();
+    auto* page = view != nullptr ? view->getEditorComponent() : nullptr;
+    return page != nullptr ? page->getCatalog() : nullptr;
+}
+
+CatalogComponent* MasterGuiController::getShownCatalogSelMini() const
+{
+    auto* host = Host::getInstance();
+    auto* manager = host != nullptr ? host->getMasterGuiManager() : nullptr;
+    if (manager == nullptr || ! manager->isCatalogSelMiniShowing())
+        return nullptr;
+    return dynamic_cast<CatalogComponent*>(manager->getCatalogSelMini());
+}
+
+void MasterGuiController::OnIdleSectionReinitialized()
+{
+    auto* host = Host::getInstance();
+    auto* midi = host != nullptr ? host->getMidiManager() : nullptr;
+    if (auto* area = getParamArea())
+        area->changeListenerCallback(midi);
+}
+
+void MasterGuiController::OnIdleSectionParamPropsChanged(int paramId)
+{
+    if ((uint32_t) paramId != 0xFFFF0000u)
+        return;
+    auto* host = Host::getInstance();
+    auto* midi = host != nullptr ? host->getMidiManager() : nullptr;
+    if (auto* main = getMainComponent())
+        main->changeListenerCallback(midi);
+}
+
+void MasterGuiController::routeOrvaTail(const juce::Message& message)
+{
+    auto* view = getView();
+    if (view == nullptr || ! view->isOrvaView())
+        return;
+    auto* host = Host::getInstance();
+    auto* manager = host != nullptr ? host->getMasterGuiManager() : nullptr;
+    if (manager != nullptr && manager->isAudioEQEditShowing())
+    {
+        if (auto* page = dynamic_cast<juce::MessageListener*>(manager->getAudioEQEdit()))
+            page->handleMessage(message);
+        return;
+    }
+    view->handleGlobalPanelMessage(message);
+}
+
+void MasterGuiController::routeHMQChain(const juce::Message&)
+{
+    // The HMQ view's lower panel and custom pages are not built yet.
+}
+
+void MasterGuiController::routeOverlayPageEvent(const juce::Message&)
+{
+    // The USB-routing and audio-EQ pages are not built yet.
+}
+
 void MasterGuiController::handleMessage(const juce::Message& message)
 {
     auto* myMessage = dynamic_cast<const MyMessage*>(&message);
     if (myMessage == nullptr)
         return;
+    if (myMessage->getRecord() == nullptr)
+        return;
 
     const int id = myMessage->getId();
+    const int a = myMessage->getRecord()->a;
     auto* window = getMainWindow();
+    auto* area = getParamArea();
+    auto* strip = getCatalogStrip();
+    auto* mini = getShownCatalogSelMini();
 
     switch (id)
     {
+        case MessageId::SectionReinitialized:
+            OnIdleSectionReinitialized();
+            if (mini != nullptr)
+                mini->handleMessageSub(message);
+            if (area != nullptr)
+                area->handleMessageSub(message);
+            if (strip != nullptr)
+                strip->handleMessageSub(message);
+            routeHMQChain(message);
+            routeOrvaTail(message);
+            break;
+
+        case MessageId::SectionParamPropsChanged:
+            OnIdleSectionParamPropsChanged(a);
+            if (area != nullptr)
+                area->handleMessageSub(message);
+            routeOrvaTail(message);
+            break;
+
+        case MessageId::SectionValueChanged:
+            if (mini != nullptr)
+                mini->handleMessageSub(message);
+            if (area != nullptr)
+                area->handleMessageSub(message);
+            if (strip != nullptr)
+                strip->handleMessageSub(message);
+            routeHMQChain(message);
+            routeOrvaTail(message);
+            break;
+
+        case MessageId::SectionRangeChanged:
+        case MessageId::TooltipChanged:
+            if (area != nullptr)
+                area->handleMessageSub(message);
+            break;
+
         case MessageId::ConnectionStatus:
             if (window != nullptr)
                 window->handleMessage(message);
@@ -119,9 +245,45 @@ void MasterGuiController::handleMessage(const juce::Message& message)
 
         case MessageId::MainComponentReserved:
         case MessageId::ReloadSavedInstance:
-            if (window != nullptr)
-                if (auto* main = window->getMainComponent())
-                    main->handleMessage(message);
+            if (auto* main = getMainComponent())
+                main->handleMessage(message);
+            break;
+
+        case MessageId::CatalogSelect:
+            if (mini != nullptr)
+                mini->handleMessageSub(message);
+            if (area != nullptr)
+                area->handleMessageSub(message);
+            if (strip != nullptr)
+                strip->handleMessageSub(message);
+            routeHMQChain(message);
+            break;
+
+        case MessageId::CustomTabOpen:
+        case MessageId::UICtrlSelectValid:
+            routeHMQChain(message);
+            break;
+
+        case MessageId::CatalogReserved:
+            if (mini != nullptr)
+                mini->handleMessageSub(message);
+            if (strip != nullptr)
+                strip->handleMessageSub(message);
+            break;
+
+        case MessageId::ROMSubTabMove:
+            if (auto* view = getView())
+                view->handleMessage(message);
+            break;
+
+        case MessageId::USBRoutingChanged:
+        case MessageId::AudioEQCoefsChanged:
+            if (auto* view = getView())
+            {
+                routeOverlayPageEvent(message);
+                if (view->isOrvaView())
+                    view->handleGlobalPanelMessage(message);
+            }
             break;
 
         default:

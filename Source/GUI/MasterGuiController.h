@@ -3,6 +3,10 @@
 #include <juce_gui_basics/juce_gui_basics.h>
 
 class MainWindow;
+class MainComponent;
+class CEditorLibrarianComponent;
+class EditParamComponent;
+class CatalogComponent;
 
 // The router through which section events and GUI requests reach the visible
 // pages. It also fixes the desktop settings and shows the main window. It owns
@@ -20,10 +24,34 @@ public:
 
     void handleMessage(const juce::Message& message) override;
 
+    // A full refresh of the parameter area of the view's editor page.
+    void OnIdleSectionReinitialized();
+    // The program name's properties changed: the main component hears it.
+    void OnIdleSectionParamPropsChanged(int paramId);
+
     juce::Rectangle<int> windowBounds;
     juce::Rectangle<int> displayTotalArea;
     juce::Rectangle<int> displayUserArea;
 
 private:
+    MainComponent* getMainComponent() const;
+    CEditorLibrarianComponent* getView() const;
+    EditParamComponent* getParamArea() const;
+    CatalogComponent* getCatalogStrip() const;
+    // The small catalogue, while it is shown.
+    CatalogComponent* getShownCatalogSelMini() const;
+
+    // The receivers a section event reaches after the parameter area and the
+    // catalogue strip, by the view's model family:
+    // - the Orva tail: the audio-EQ page while it is shown, else the view's
+    //   global panel (Orva views only);
+    void routeOrvaTail(const juce::Message& message);
+    // - the HMQ views' lower panel and custom pages, by event id (ids 1, 3,
+    //   7, 12 and 13; nothing for other views). The HMQ view fills this in.
+    void routeHMQChain(const juce::Message& message);
+    // - the USB-routing and audio-EQ overlay pages, with a view only (ids 18
+    //   and 19), before the Orva global panel. Filled in with those pages.
+    void routeOverlayPageEvent(const juce::Message& message);
+
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(MasterGuiController)
 };

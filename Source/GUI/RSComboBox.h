@@ -16,9 +16,15 @@ public:
     juce::PopupMenu& getItemMenu() noexcept { return m_ItemMenu; }
     juce::PopupMenu& getPictureMenu() noexcept { return m_PictureMenu; }
 
+    // The module picture that shows this combo's type; set by the page,
+    // never owned.
+    void setLinkedPicture(juce::Component* picture) noexcept { m_LinkedPicture = picture; }
+    juce::Component* getLinkedPicture() const noexcept { return m_LinkedPicture; }
+
 private:
     juce::PopupMenu m_ItemMenu;
     juce::PopupMenu m_PictureMenu;
+    juce::Component* m_LinkedPicture = nullptr;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(RSComboBox)
 };

@@ -20,6 +20,9 @@ public:
     virtual void updateBackground();
 
     bool isDragStarted() const noexcept { return m_DragStarted; }
+    // Where the pointer entered the picture, in its own coordinates.
+    int getEntryX() const noexcept { return m_EntryX; }
+    int getEntryY() const noexcept { return m_EntryY; }
 
 private:
     bool m_DragStarted = false;

@@ -1,5 +1,7 @@
 #include "GUI/RSImageButton.h"
 
+#include "GUI/EditParamComponent.h"
+
 #include "GUI/FontLibrary.h"
 #include "GUI/RSImageButtonPopupMenuLookAndFeel.h"
 #include "GUI/RSWidgetSupport.h"
@@ -74,7 +76,9 @@ void RSImageButton::paintButton(juce::Graphics& g, bool over, bool down)
         m_CachedType = m_Type;
     }
 
-    if (down)
+    auto* page = dynamic_cast<EditParamComponent*>(getParentComponent());
+    const bool selectedModule = page != nullptr && m_ModuleIndex >= 0 && page->getSelectedModule() == m_ModuleIndex;
+    if (down || selectedModule)
     {
         const auto clip = g.getClipBounds();
         g.setColour(m_HighlightColour.withAlpha(0.5f));

@@ -1,0 +1,98 @@
+#include "GUI/EditorComponent.h"
+
+#include "Action/ActionManager.h"
+#include "Action/MenuBarManager.h"
+#include "Application/Host.h"
+#include "Core/MessageIds.h"
+#include "Core/MyMessage.h"
+#include "GUI/Catalog/CatalogComponent.h"
+#include "GUI/EditParamComponent.h"
+#include "GUI/MIDIIndicator.h"
+#include "GUI/PGNameEditComponent.h"
+
+juce::PopupMenu* EditorComponent::m_menu = nullptr;
+
+namespace
+{
+template <typename T>
+void deleteAndClear(T*& pointer)
+{
+    delete pointer;
+    pointer = nullptr;
+}
+
+constexpr juce::CommandID commandWriteCurrentProgram = 262;
+} // namespace
+
+EditorComponent::EditorComponent(int width, int height) : m_Width(width), m_Height(height)
+{
+    setWantsKeyboardFocus(false);
+    setMouseClickGrabsKeyboardFocus(false);
+}
+
+EditorComponent::~EditorComponent()
+{
+    deleteAndClear(m_EditParam);
+    deleteAndClear(m_PGNameEdit);
+    deleteAndClear(m_MenuButton);
+    deleteAndClear(m_WriteButton);
+    deleteAndClear(m_HelpButton);
+    deleteAndClear(m_MIDIIndicator);
+    deleteAndClear(m_Catalog);
+}
+
+void EditorComponent::buttonClicked(juce::Button* button)
+{
+    auto* host = Host::getInstance();
+    auto* actions = host != nullptr ? host->getActionManager() : nullptr;
+
+    if (button == nullptr)
+        return;
+    if (button == m_WriteButton)
+    {
+        if (actions != nullptr)
+            actions->invokeDirectly(commandWriteCurrentProgram, true);
+    }
+    else if (button == m_MenuButton)
+    {
+        auto* menus = host != nullptr ? host->getMenuBarManager() : nullptr;
+        if (menus == nullptr)
+            return;
+        m_menu = menus->createPopupMenu();
+        if (m_menu != nullptr)
+        {
+            juce::Component::SafePointer<juce::Component> target(m_MenuButton);
+            m_menu->showMenu(juce::PopupMenu::Options().withTargetComponent(target.getComponent()));
+        }
+        menus->deletePopupMenu();
+        m_menu = nullptr;
+    }
+    else if (button == m_HelpButton)
+    {
+        if (actions != nullptr)
+            actions->OpenHelpBrowser();
+    }
+}
+
+void EditorComponent::handleMessage(const juce::Message& message)
+{
+    auto* myMessage = dynamic_cast<const MyMessage*>(&message);
+    if (myMessage == nullptr || myMessage->getRecord() == nullptr || myMessage->getId() != MessageId::ConnectionStatus)
+        return;
+    if (m_MIDIIndicator == nullptr)
+        return;
+    const bool connected = myMessage->getRecord()->a != 0;
+    m_MIDIIndicator->setVisible(connected);
+    if (connected)
+        m_MIDIIndicator->repaint();
+}
+
+void EditorComponent::changeListenerCallback(juce::ChangeBroadcaster* source)
+{
+    if (m_EditParam != nullptr)
+        m_EditParam->changeListenerCallback(source);
+    if (m_PGNameEdit != nullptr)
+        m_PGNameEdit->changeListenerCallback(source);
+    if (m_Catalog != nullptr)
+        m_Catalog->changeListenerCallback(source);
+}

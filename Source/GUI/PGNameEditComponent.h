@@ -1,0 +1,47 @@
+#pragma once
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+class PGNameBoxComponent;
+
+// The name strip of an editor page: where the current program comes from
+// (a caption) and its name, which Return commits and sends to the
+// amplifier and a focus loss discards. The model subclasses change only the
+// caption texts and the placement of the two children.
+class PGNameEditComponent : public juce::Component,
+                            public juce::TextEditor::Listener,
+                            public juce::ChangeListener
+{
+public:
+    PGNameEditComponent(int width, int height);
+    ~PGNameEditComponent() override;
+
+    // Name and caption from the data centre.
+    void changeListenerCallback(juce::ChangeBroadcaster* source) override;
+    void textEditorTextChanged(juce::TextEditor& editor) override;
+    void textEditorReturnKeyPressed(juce::TextEditor& editor) override;
+    void textEditorEscapeKeyPressed(juce::TextEditor& editor) override;
+    void textEditorFocusLost(juce::TextEditor& editor) override;
+
+    void paint(juce::Graphics&) override {}
+    void resized() override;
+    bool keyPressed(const juce::KeyPress&) override { return false; }
+
+    PGNameBoxComponent* getNameBox() const noexcept { return m_NameBox; }
+    juce::Label* getProgramLabel() const noexcept { return m_Label; }
+
+    // The name as stored and sent: the first 16 characters, each control
+    // character, DEL or character beyond ASCII replaced by one blank, so it
+    // never needs more than 16 bytes.
+    static juce::String cleanProgramName(const juce::String& text);
+
+protected:
+    // The caption of program n; false leaves the label as it is.
+    virtual bool captionForProgram(int n, juce::String& text, juce::Justification& justification);
+
+    PGNameBoxComponent* m_NameBox = nullptr;
+    juce::Label* m_Label = nullptr;
+
+private:
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(PGNameEditComponent)
+};
