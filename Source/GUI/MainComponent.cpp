@@ -141,7 +141,8 @@ void MainComponent::changeTargetModel(int model)
     auto* midi = host != nullptr ? host->getMidiManager() : nullptr;
     {
         juce::Logger::writeToLog("@@@MainComponent::changeTargetModel() check getMainComponentCriticalSection()");
-        const juce::ScopedLock lock(m_MainComponentCriticalSection);
+        static juce::CriticalSection viewSwitchLock;
+        const juce::ScopedLock lock(viewSwitchLock);
         juce::Logger::writeToLog("@@@MainComponent::changeTargetModel() ok getMainComponentCriticalSection()");
 
         destroyView();
