@@ -1,5 +1,7 @@
 #include "ZEZEResource.h"
 
+#include "Core/XmlFileReader.h"
+
 ZEZEResource::ZEZEResource()
     : resourceFolder(getDefaultResourceFolder())
 {
@@ -86,8 +88,11 @@ juce::XmlElement* ZEZEResource::LoadXml(const juce::String& name, const juce::St
     if (read < 1)
         return nullptr;
 
-    const auto text = juce::String::fromUTF8(buffer.get(), read);
-    return juce::XmlDocument::parse(text).release();
+    juce::String error;
+    auto xml = XmlFileReader::parse(buffer.get(), (size_t) read, error);
+    if (xml == nullptr)
+        juce::Logger::writeToLog("ZEZEResource::LoadXml() " + name + "." + extension + " not loaded: " + error);
+    return xml.release();
 }
 
 juce::String ZEZEResource::GetLocalizedString(const juce::String& key) const

@@ -1,6 +1,9 @@
 // ActionManager's one-shot timers and the notices posted to it.
 #include "Action/ActionManager.h"
 #include "Application/Host.h"
+#include "Common/DeviceEnvironment.h"
+#include "Core/DeviceInfo.h"
+#include "DataCenter/DataCenter.h"
 #include "Core/MessageIds.h"
 #include "Core/MyMessage.h"
 #include "support/TestHelpers.h"
@@ -192,4 +195,29 @@ TEST(ActionManagerTimers, PostedNoticesAreDeletedWithoutAction)
     EXPECT_TRUE(actions.fired.empty());
     for (int id : { 1, 2, 4, 5, 8, 10, 11, 13, 14 })
         EXPECT_FALSE(actions.isTimerRunning(id)) << id;
+}
+
+TEST(ActionManagerTimers, TheBlankProgramCheckOpensANewFileOnlyForAnOrvaModelWithoutFiles)
+{
+    auto* host = Host::createInstance();
+    auto* actions = host->getActionManager();
+    const juce::String newFileLine = "ActionManager::timerCallback() eREQID_BLANKPROG_CHECK => exec cmdFileNew\n";
+    for (int model = 0; model <= 5; ++model)
+    {
+        for (const int openFiles : { 0, 1 })
+        {
+            SCOPED_TRACE("model " + std::to_string(model) + ", files " + std::to_string(openFiles));
+            host->changeDeviceEnvironment(DeviceInfo((eProductModelId) model, false, 0, {}, 0, {}, 0, 0, 0, kMediaTypeUnknown));
+            auto* dataCenter = host->getDeviceEnvironment()->getDataCenter();
+            ASSERT_NE(dataCenter, nullptr);
+            dataCenter->setFileCount(openFiles);
+
+            CapturingLogger log;
+            actions->setTimerEventReq(ActionManager::eREQID_BLANKPROG_CHECK, 1, 0);
+            ASSERT_TRUE(pumpUntil([&] { return ! actions->isTimerRunning(ActionManager::eREQID_BLANKPROG_CHECK); }));
+            EXPECT_EQ(log.has(newFileLine), model >= 2 && openFiles == 0);
+            pumpFor(20); // the posted command runs (without a view it opens nothing)
+        }
+    }
+    Host::destroyInstance();
 }

@@ -146,6 +146,25 @@ TEST(BitFieldAccessor, ThirtyTwoBitFieldsUseTheWholeWord)
     EXPECT_EQ(scaled[2], 0x10);
 }
 
+TEST(BitFieldAccessor, ScaledFieldsTakeNegativeValuesThroughTheirMask)
+{
+    // Values below the field's range wrap as two's complement cut to the
+    // field (the sanitiser build stops on a shift of a negative value).
+    unsigned char word[4] = { 0, 0, 0, 0x0F };
+    CAccessorUBF32BSF4 sf4(0, 0, 31);
+    EXPECT_EQ(sf4.PutRaw(word, 0, -1), 0x0FFFFFFF);
+    EXPECT_EQ(word[0], 0xFF);
+    EXPECT_EQ(word[3], 0xF0); // the fraction nibble is written as zeros
+
+    unsigned char b = 0x03;
+    CAccessorUBF8SF2 sf2(0, 0, 7);
+    EXPECT_EQ(sf2.PutRaw(&b, 0, 0), 64); // -1 << 2, cut to the byte: 0xFC
+    EXPECT_EQ(b, 0xFC);
+    b = 0;
+    EXPECT_EQ(sf2.PutRaw(&b, 0, -63), 1); // -64 << 2 = -256: nothing of it in the byte
+    EXPECT_EQ(b, 0x00);
+}
+
 TEST(BitFieldAccessor, SixteenBitFieldDeclaredToBitThirty)
 {
     CAccessorUBF16L wide(0, 0, 30);

@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace
 {
 struct AvailablePairing : BluetoothMidiPairing
@@ -104,6 +106,38 @@ TEST_F(CommandTable, RegistersThirteenCommandsInOrderWithNamesAndShortcuts)
     other.shortName = "untouched";
     actions->getCommandInfo(0x406, other);
     EXPECT_EQ(other.shortName, "untouched");
+}
+
+TEST_F(CommandTable, EveryShortcutAndTheOrderOfTheFileMenu)
+{
+    // Command + letter, or none; each reaches its command through the key mappings.
+    const std::map<int, char> shortcuts { { 0x100, 'o' }, { 0x101, 'n' }, { 0x103, 's' }, { 0x104, 't' },
+                                          { 0x105, 'w' }, { 0x106, 'u' }, { 0x10B, 'q' } };
+    juce::Array<juce::CommandID> ids;
+    actions->getAllCommands(ids);
+    for (const auto id : ids)
+    {
+        SCOPED_TRACE(juce::String::toHexString(id).toStdString());
+        const auto* command = commands->getCommandForID(id);
+        ASSERT_NE(command, nullptr);
+        const auto found = shortcuts.find(id);
+        if (found == shortcuts.end())
+        {
+            EXPECT_TRUE(command->defaultKeypresses.isEmpty());
+            continue;
+        }
+        const juce::KeyPress key(found->second, juce::ModifierKeys::commandModifier, 0);
+        ASSERT_EQ(command->defaultKeypresses.size(), 1);
+        EXPECT_EQ(command->defaultKeypresses[0], key);
+        EXPECT_EQ(commands->getKeyMappings()->findCommandForKeyPress(key), id);
+    }
+
+    // The File menu of the menu-bar model: ids in order, 0 for a separator.
+    juce::Array<int> items;
+    const auto menu = host->getMenuBarManager()->getMenuForIndex(0, "File");
+    for (juce::PopupMenu::MenuItemIterator it(menu); it.next();)
+        items.add(it.getItem().isSeparator ? 0 : it.getItem().itemID);
+    EXPECT_EQ(items, juce::Array<int>({ 0x101, 0x100, 0x104, 0x105, 0, 0x102, 0x103, 0, 0x106, 0 }));
 }
 
 TEST_F(CommandTable, DescriptionsFollowTheModel)

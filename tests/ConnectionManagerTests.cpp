@@ -4,6 +4,7 @@
 #include "Action/ActionManager.h"
 #include "Action/MidiManager.h"
 #include "Application/Host.h"
+#include "Application/StateHolder.h"
 #include "Core/ConnectedDeviceInfoList.h"
 #include "Core/MasterConnectionManager.h"
 #include "support/MidiTestSupport.h"
@@ -24,6 +25,8 @@ struct ManagerFixture : ::testing::Test
         list = ConnectedDeviceInfoList::instance();
     }
     ~ManagerFixture() override { Host::destroyInstance(); }
+
+    ActionManager* actions() { return host->getActionManager(); }
 
     void addPorts(const juce::String& name, bool withOutput = true)
     {
@@ -135,4 +138,57 @@ TEST_F(ManagerFixture, SynchronisationWaitsForTransfersAndNeedsAFoundDevice)
     EXPECT_FALSE(midi->isSyncRunning());
     connection->doSyncronize(true, -1);
     EXPECT_FALSE(actions->isTimerRunning(ActionManager::eREQID_DELAYED_SYNCRONIZE));
+}
+
+TEST_F(ManagerFixture, ALostDeviceNoLongerListedGivesWayToTheEnvironmentsModel)
+{
+    // Neither the lost device nor its model is listed: the first entry of the
+    // environment's model is connected, and the MIDI manager and the header
+    // of every editor message follow that model.
+    struct Case
+    {
+        int model;
+        int familyCode;
+    };
+    for (const auto c : { Case { 0, 0x132 }, Case { 1, 0x134 }, Case { 2, 0x141 }, Case { 3, 0x141 } })
+    {
+        SCOPED_TRACE(c.model);
+        const auto port = "Amp " + juce::String(c.model);
+        addPorts(port);
+        host->changeDeviceEnvironment(device(c.model, "Before", "Before"));
+        list->clear();
+        list->add(device(5, "Other", "Other"));
+        list->add(device(c.model, port, port));
+        const_cast<DeviceInfo&>(connection->getLostDevice()) = device(c.model == 0 ? 1 : 0, "Gone", "Gone");
+        midi->setModel(-1);
+        host->getStateHolder()->familyCode = -1;
+
+        ASSERT_TRUE(connection->reConnectMIDIport());
+        EXPECT_EQ(connection->getConnectedDevice().midiInName, port);
+        EXPECT_EQ(midi->getTargetModel(), c.model);
+        EXPECT_EQ(midi->getSendModel(), c.model);
+        EXPECT_EQ(host->getStateHolder()->familyCode, c.familyCode);
+        connection->disconnect();
+        actions()->stopAllTimers();
+    }
+}
+
+TEST_F(ManagerFixture, AnImmediateSynchronisationCountsFromTheModelsFirstUserProgram)
+{
+    // The DWQ's user programs follow its 11 presets, the HMQ's its 60; the
+    // Orva models have no presets.
+    for (const auto [model, first] : { std::pair { 0, 11 }, std::pair { 1, 60 }, std::pair { 2, 0 }, std::pair { 5, 0 } })
+    {
+        SCOPED_TRACE(model);
+        host->changeDeviceEnvironment(device(model, "Amp", "Amp"));
+        list->clear();
+        list->add(device(model, "Amp", "Amp"));
+        midi->setSequenceCounter(-7);
+        midi->setSyncRunning(false);
+        connection->doSyncronize(true, 0);
+        EXPECT_TRUE(midi->isSyncRunning());
+        EXPECT_EQ(midi->getSequenceCounter(), first);
+        actions()->stopAllTimers();
+        midi->setSyncRunning(false);
+    }
 }

@@ -8,6 +8,7 @@
 #include "Application/StateHolder.h"
 #include "HMQ/HMQDataCenter.h"
 #include "HMQ/HMQPresetROMProgData.h"
+#include "ParamTable/CSectionEventPoster.h"
 #include "ParamTable/HMQ/CHMQUserEditSectionImpl.h"
 #include "ParamTable/HMQ/HMQParamEditTable.h"
 #include "ParamTable/IAccessorI.h"
@@ -147,6 +148,38 @@ TEST_F(HMQDecoderFixture, ProgramChangesOnlyReachProgramsThatExist)
     dc.setConnected(false);
     receive(juce::MidiMessage::programChange(1, 4));
     EXPECT_EQ(DataCenter::iCurProgNo, 3);
+}
+
+TEST_F(HMQDecoderFixture, AProgramChangeClosesTheFirstCustomTab)
+{
+    // Whatever the custom page shows, a new program closes custom tab 0;
+    // a change that selects nothing does not.
+    testing_support::SectionEventRecorder events;
+    auto customTabEvents = [&] {
+        std::vector<testing_support::SectionEvent> out;
+        for (const auto& e : events.take())
+            if (e.kind == CSectionEventPoster::customTabOpen)
+                out.push_back(e);
+        return out;
+    };
+    customTabEvents();
+
+    receive(frame(0x4E, { 0x00, 0x04 })); // user program 4
+    ASSERT_EQ(DataCenter::iCurProgNo, 64);
+    auto posted = customTabEvents();
+    ASSERT_EQ(posted.size(), 1u);
+    EXPECT_EQ(posted[0].a, 0);
+    EXPECT_EQ(posted[0].b, 0);
+
+    dc.OnRcvProgramChange(midi(), 7, 0, 0); // a preset
+    posted = customTabEvents();
+    ASSERT_EQ(posted.size(), 1u);
+    EXPECT_EQ(posted[0].a, 0);
+    EXPECT_EQ(posted[0].b, 0);
+
+    dc.OnRcvProgramChange(midi(), 7, 0, 0); // the same program again: nothing
+    dc.OnRcvProgramChange(midi(), 200, 0, 0);
+    EXPECT_TRUE(customTabEvents().empty());
 }
 
 TEST_F(HMQDecoderFixture, CustomAndPresetDumpsOutOfRange)

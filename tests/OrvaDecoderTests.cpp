@@ -5,6 +5,7 @@
 // progress text of the synchronisation.
 
 #include "Action/MidiManager.h"
+#include "Action/midiutils.h"
 #include "Application/StateHolder.h"
 #include "Core/MasterConnectionManager.h"
 #include "Core/MessageEngine.h"
@@ -14,6 +15,7 @@
 #include "support/RecordingClock.h"
 #include "support/SectionTestSupport.h"
 #include "support/SimulatedAmplifier.h"
+#include "support/TestHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -115,6 +117,30 @@ TEST_F(DecoderFixture, GlobalDumpKeepsWhatWasNotSent)
     Bytes whole(19, 0x12);
     receive(frame(0x51, {}, whole));
     EXPECT_EQ(Bytes(dc.getGlobalBuf(), dc.getGlobalBuf() + 19), whole);
+
+    // A whole block that lost (or gained) a byte on the way is refused,
+    // whatever the count: nothing is stored, and the log says why.
+    Bytes next(19);
+    for (int i = 0; i < 19; ++i)
+        next[(size_t) i] = (juce::uint8) (0x30 + 7 * i);
+    Bytes packed(22);
+    encode8to7buffer(packed.data(), next.data(), 19);
+    for (int length = 17; length <= 24; ++length)
+    {
+        if (length == 19 || length == 22)
+            continue;
+        Bytes damaged(packed);
+        if (length < 22)
+            damaged.erase(damaged.begin() + 10, damaged.begin() + 10 + (22 - length));
+        else
+            damaged.insert(damaged.begin() + 10, (size_t) (length - 22), (juce::uint8) 0x05);
+        testing_support::LogCapture log;
+        receive(frame(0x51, damaged));
+        EXPECT_EQ(Bytes(dc.getGlobalBuf(), dc.getGlobalBuf() + 19), whole) << length;
+        EXPECT_TRUE(log.mentions("global dump of " + juce::String(length) + " bytes")) << length;
+    }
+    receive(frame(0x51, packed));
+    EXPECT_EQ(Bytes(dc.getGlobalBuf(), dc.getGlobalBuf() + 19), next);
 }
 
 TEST_F(DecoderFixture, UnsolicitedChangesRouteByGroup)

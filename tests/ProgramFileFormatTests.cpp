@@ -101,6 +101,24 @@ TEST_F(ProgramFileFormat, ShortFilesAreFilledWithInitialProgramsAndLongOnesCut)
     EXPECT_EQ(juce::String((const char*) dc()->getRAMProgPtr(7), 1), "H");
 }
 
+TEST_F(ProgramFileFormat, AFileCutInsideItsLastRecordOpensItsWholeRecords)
+{
+    start(0, true);
+    testing_support::LogCapture log;
+    // 32 + 30 + 15 bytes: record 0 and half of record 1.
+    const auto cut = makeFile("cut.dwqprog", 1, nullptr, 15);
+    EXPECT_EQ(openTab(cut), 1) << prompts->boxes.joinIntoString("\n");
+    EXPECT_TRUE(prompts->boxes.isEmpty());
+    EXPECT_EQ(tabProgramName(0, 0).substring(0, 1), "A");
+    for (int i = 1; i < 11; ++i)
+        EXPECT_TRUE(isInitRecord(dc()->getFileProgPtr(0, i))) << i;
+    EXPECT_TRUE(log.mentions(cut.getFullPathName() + ": the last 15 bytes are no whole program and are ignored"));
+
+    // Loaded into the user programs: the seven whole ones arrive.
+    EXPECT_EQ(actions().executeFileLoadUserSub(model, makeFile("cut7.dwqprog", 7, nullptr, 29)), 7);
+    EXPECT_EQ(juce::String((const char*) dc()->getRAMProgPtr(6), 1), "G");
+}
+
 TEST_F(ProgramFileFormat, OrvaTakesEightOfElevenAndIgnoresTheVersionDigits)
 {
     start(2);
@@ -124,7 +142,6 @@ TEST_F(ProgramFileFormat, DamagedAndForeignFilesAreRefusedWholeWithAnAlertAndALo
     };
     const Case cases[] = {
         { makeFile("long.dwqprog", 11, nullptr, 1), "size does not match" },     // 363 bytes
-        { makeFile("partial.dwqprog", 1, nullptr, 15), "size does not match" },  // one and a half records
         { makeFile("short.dwqprog", 0, nullptr, 20), "size does not match" },    // header only and a bit
         { makeFile("hmq.dwqprog", 11, "HMQPROG1000 "), "is not a .dwqprog program file" },
         { makeFile("text.dwqprog", 11, "hello world "), "is not a .dwqprog program file" },

@@ -95,6 +95,42 @@ TEST_F(SyncFixture, OrvaKXOverUSB)
     EXPECT_FALSE(dc->isSynchronised());
 }
 
+TEST_F(SyncFixture, ASynchronisationCutOffInsideTheEQSlotsLeavesNothingToTheNext)
+{
+    SimulatedAmplifier amp(ports, 3);
+    auto* dc = boot<OPWDataCenter>();
+    ASSERT_NE(dc, nullptr);
+    auto* midi = host->getMidiManager();
+
+    for (int silentSlot = 1; silentSlot <= 4; ++silentSlot)
+    {
+        SCOPED_TRACE("silent at EQ slot " + std::to_string(silentSlot));
+        // The amplifier falls silent when asked for this slot.
+        amp.setIgnoredRequests([silentSlot](const Bytes& r) { return r.size() == 3 && r[0] == 0x1D && r[2] == silentSlot; });
+        {
+            const juce::ScopedLock sl(log.lock);
+            log.lines.clear();
+        }
+        amp.clearRecords();
+        host->getActionManager()->setTimerEventReq(ActionManager::eREQID_DELAYED_SYNCRONIZE, 1, 0);
+        ASSERT_TRUE(pumpUntil([&] {
+            const auto requests = requestsOf(amp);
+            return ! requests.empty() && requests.back() == std::vector<int> { 0x1D, 0x00, silentSlot };
+        }, 3000));
+        pumpFor(30);
+        EXPECT_FALSE(log.contains("ActionManager::handleMessage(17)"));
+        // The chain hangs in the slots: the connection manager's time-outs
+        // are not what is tested here, so the running flag is taken down.
+        midi->setSyncRunning(false);
+
+        // The next synchronisation reads all four slots again.
+        amp.setIgnoredRequests(nullptr);
+        ASSERT_TRUE(synchroniseOrva(amp));
+        EXPECT_EQ(requestsOf(amp), orvaRequests());
+        expectSynchronisedWith(amp, *dc);
+    }
+}
+
 TEST_F(SyncFixture, OrvaPWLynOverBluetoothPausesHundredMilliseconds)
 {
     SimulatedAmplifier amp(ports, 5);

@@ -5,6 +5,7 @@
 // a quit put off until a transmission ends (timer 1), and the manual that
 // Help opens per model and language.
 #include "Application/CurrentLanguageModel.h"
+#include "Application/StateHolder.h"
 #include "Core/DeviceInfo.h"
 #include "GUI/MainWindow.h"
 #include "GUI/MasterGuiManager.h"
@@ -149,6 +150,40 @@ TEST_F(TransferFixture, ReceiveAllOnTheDWQ)
     EXPECT_FALSE(main->isProgressBarDialogShowing());
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(bytes(dc->getRAMProgPtr(i), 30), amp.getUserProgram(i)) << i;
+}
+
+TEST_F(TransferFixture, ReceiveAllEndsOnTheProgramTheAmplifierPlays)
+{
+    // The amplifier moved from user program 0 (at connection) to 5; Receive
+    // All reads no mode, so the current program and the write target stay 5.
+    for (const auto [model, firstUser] : { std::pair { 0, 11 }, std::pair { 1, 60 } })
+    {
+        SCOPED_TRACE(model);
+        {
+            SimulatedAmplifier amp(ports, model);
+            ASSERT_NE(boot(), nullptr);
+            auto* midi = host->getMidiManager();
+            EXPECT_EQ(DataCenter::iCurProgNo, firstUser);
+
+            amp.sendModeChange(SimulatedAmplifier::modeUser, 5);
+            ASSERT_TRUE(pumpUntil([&] { return DataCenter::iCurProgNo == firstUser + 5; }));
+            EXPECT_EQ(DataCenter::iUserDestProg, firstUser + 5);
+
+            perform(ActionManager::cmdRxAllProg);
+            ASSERT_TRUE(pumpUntil([&] {
+                return midi->isSynchronised() && ! midi->isBulkReceive() && ! midi->isSyncRunning()
+                    && ! midi->isCustomBulkReceive();
+            }, 3000));
+            pumpFor(100);
+            EXPECT_EQ(DataCenter::iCurProgNo, firstUser + 5);
+            EXPECT_EQ(DataCenter::iUserDestProg, firstUser + 5);
+            EXPECT_EQ(host->getStateHolder()->currentProgram, firstUser + 5);
+            EXPECT_EQ(bytes(currentDataCenter()->getEditBuf(), amp.getProgramSize()), amp.getEditBuffer());
+            Host::destroyInstance();
+            host = nullptr;
+        }
+        questions.clear();
+    }
 }
 
 TEST_F(TransferFixture, ReceiveAllOnAnOrvaModelAsksAndDoesNothing)

@@ -10,7 +10,7 @@ build="${RIGSMITH_BUILD_DIR:-$here/build}"
 packages=(
   g++ cmake ninja-build pkg-config ccache
   juce-modules-source libasound2-dev libfreetype-dev libfontconfig1-dev libx11-dev libxext-dev
-  libpng-dev libjpeg-dev
+  libpng-dev libjpeg-dev libexpat1-dev
   libgtest-dev
   fonts-liberation2
   xvfb xauth openbox wmctrl x11-utils imagemagick

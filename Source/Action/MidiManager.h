@@ -125,6 +125,15 @@ public:
     void setCustomCounter(int n) noexcept { customCounter = n; }
     int getAudioEQCounter() const noexcept { return audioEQCounter; }
     void setAudioEQCounter(int n) noexcept { audioEQCounter = n; }
+    // A new synchronisation starts from here: the custom and audio-EQ
+    // sub-chains of one that was cut off leave nothing behind.
+    void resetSubChains() noexcept
+    {
+        customBulkReceive = false;
+        customCounter = 0;
+        audioEQBulkReceive = false;
+        audioEQCounter = 0;
+    }
 
 private:
     using ListenerList = std::vector<CRSMidiListener*>;

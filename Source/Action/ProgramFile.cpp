@@ -47,11 +47,10 @@ ProgramFile::ReadResult ProgramFile::read(const juce::File& file, const Format& 
     if (! in.openedOk())
         return result;
 
-    // Only the header and whole records: a size in between means the file
-    // was cut short or is something else.
+    // The header and at least one record; a partial last record (a file cut
+    // short) is left out, so every whole record before it stays reachable.
     const auto size = in.getTotalLength();
-    if (size < format.minFileSize() || size > format.maxFileSize()
-        || (size - headerSize) % format.recordSize != 0)
+    if (size < format.minFileSize() || size > format.maxFileSize())
     {
         result.error = ReadError::badSize;
         return result;
@@ -70,6 +69,10 @@ ProgramFile::ReadResult ProgramFile::read(const juce::File& file, const Format& 
     }
 
     const int inFile = (int) ((size - headerSize) / format.recordSize);
+    const int tail = (int) ((size - headerSize) % format.recordSize);
+    if (tail != 0)
+        juce::Logger::writeToLog("ProgramFile::read() " + file.getFullPathName() + ": the last " + juce::String(tail)
+                                 + " bytes are no whole program and are ignored");
     const int programs = juce::jmin(inFile, capacity);
     std::vector<unsigned char> buffer((size_t) (capacity * format.recordSize));
     const int wanted = programs * format.recordSize;

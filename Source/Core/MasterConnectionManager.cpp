@@ -379,6 +379,7 @@ void MasterConnectionManager::doSyncronize(bool force, int delayMs)
         if (env == nullptr)
             return;
         midiManager->setSequenceCounter(firstProgramOf(env->getDeviceInfo().model));
+        midiManager->resetSubChains();
         midiManager->setSynchronised(false);
         if (auto* dataCenter = env->getDataCenter())
             dataCenter->setSynchronised(false);

@@ -25,17 +25,10 @@ const char* const DWQDataCenter::receivingText = "RECEIVED...";
 
 namespace
 {
-// Function codes of the amplifier's messages.
+// Function codes of the messages only this model decodes its own way.
 enum Function : int
 {
-    fnCurProgDump = 0x40,
-    fnParamChange = 0x41,
-    fnMode = 0x42,
-    fnProgDump = 0x4C,
-    fnModeNotice = 0x4E,
-    fnProgStored = 0x21,
-    fnWriteAck = 0x23,
-    fnTransferStopped = 0x24
+    fnModeNotice = 0x4E
 };
 
 constexpr int modelByte = 0x32;
@@ -94,7 +87,7 @@ const bool staticsFilled = [] {
 } // namespace
 
 DWQDataCenter::DWQDataCenter()
-    : DataCenter(DataCenter::numberingForModel(0))
+    : DecodingDataCenter(DataCenter::numberingForModel(0), modelByte, packedProgram)
 {
     juce::ignoreUnused(staticsFilled);
     DWQ::Load_DWQPresetROMProg();
@@ -266,92 +259,10 @@ int DWQDataCenter::OnRcvProgramChange(MidiManager* midi, int n, unsigned char, u
 
 // Decoder ------------------------------------------------------------------------
 
-void DWQDataCenter::OnRSMidiListenerRcvSysExMessage(MidiManager* midi, MidiInputPort*, const juce::MidiMessage& message)
+void DWQDataCenter::decodeModelFunction(MidiManager* midi, const EditorSysExFrame& frame)
 {
-    if (midi == nullptr)
-        return;
-
-    // The whole message is handled as one step of the message thread, so the
-    // views never see buffers, sections or transfer flags half updated.
-    const juce::MessageManagerLock lock;
-
-    if (message.isSysEx())
-        decodeSysEx(midi, message.getRawData(), message.getRawDataSize());
-    else
-        decodeShortMessage(midi, message);
-}
-
-void DWQDataCenter::decodeSysEx(MidiManager* midi, const juce::uint8* raw, int size)
-{
-    const EditorSysExFrame frame(raw, size, modelByte);
-    if (! frame.isValid())
-        return;
-
-    const int function = frame.function();
-    auto needs = [&](int bytesFromArgs) {
-        return frame.has(bytesFromArgs, [this](const juce::String& why) { logIgnored(why); });
-    };
-    auto arg = [&](int k) { return frame.arg(k); };
-
-    switch (function)
-    {
-        case fnCurProgDump:
-        {
-            if (! needs(packedProgram))
-                return;
-            const int n = decode7to8buffer(scratch, frame.args(), packedProgram);
-            OnRcvCurProgDump(midi, scratch, (unsigned) n);
-            break;
-        }
-
-        case fnParamChange:
-            if (needs(4))
-                OnRcvParamChange(midi, (unsigned char) arg(0), arg(1), arg(3) * 128 + arg(2));
-            break;
-
-        case fnMode:
-            if (needs(2))
-                onModeMessage(midi, arg(0), arg(1));
-            break;
-
-        case fnProgDump:
-            if (needs(2 + packedProgram))
-                onProgramDump(midi, arg(0), arg(1), frame.args() + 2);
-            break;
-
-        case fnModeNotice:
-            if (needs(2))
-                onModeNotice(midi, arg(0), arg(1));
-            break;
-
-        case fnProgStored:
-            if (! needs(2))
-                return;
-            midi->sendProgDumpRequest(1, arg(1) & 7);
-            midi->sendChangeMessage();
-            break;
-
-        case fnWriteAck:
-            onWriteAcknowledged(midi);
-            break;
-
-        case fnTransferStopped:
-            onTransferStopped(midi);
-            break;
-
-        default:
-            break;
-    }
-}
-
-void DWQDataCenter::decodeShortMessage(MidiManager* midi, const juce::MidiMessage& message)
-{
-    if (! acceptsUnsolicited(midi))
-        return;
-    if (message.isController() && message.getControllerNumber() == 0)
-        curBank = message.getControllerValue() & 3;
-    else if (message.isProgramChange())
-        OnRcvProgramChange(midi, message.getProgramChangeNumber() % 100, 0, 0);
+    if (frame.function() == fnModeNotice && needs(frame, 2))
+        onModeNotice(midi, frame.arg(0), frame.arg(1));
 }
 
 int DWQDataCenter::programNumberOf(int kind, int program) noexcept
@@ -414,6 +325,8 @@ void DWQDataCenter::onProgramDump(MidiManager* midi, int bank, int program, cons
         return;
     }
 
+    if (midi->isBulkReceive() && midi->getSequenceCounter() == firstUser)
+        programBeforeChain = iCurProgNo;
     setCurProgNo(preset ? 0 : 1, program);
     decode7to8buffer(scratch, packed, packedProgram);
     if (preset)
@@ -461,7 +374,7 @@ void DWQDataCenter::finishReceiveChain(MidiManager* midi)
     closeProgressBarDialog();
     requestTimer(ActionManager::timerPresetRefresh, 2);
 
-    if (wasSyncRunning)
+    if (wasSyncRunning && takeModeSavedThisChain())
     {
         // The amplifier's own program selection wins over the programs read.
         const int n = programNumberOf(savedMode.mode, savedMode.program);
@@ -471,9 +384,26 @@ void DWQDataCenter::finishReceiveChain(MidiManager* midi)
             OnRcvProgramChange(midi, n, 0, 0);
         }
     }
+    else if (wasSyncRunning)
+    {
+        // Receive All read no mode: the amplifier still plays the program
+        // that was current when the chain began.
+        restoreProgramBeforeChain(midi);
+    }
 
     midi->sendCurProgDumpRequest();
     requestTimer(ActionManager::timerReceiveChainEnd, 50);
+}
+
+void DWQDataCenter::restoreProgramBeforeChain(MidiManager* midi)
+{
+    const int n = std::exchange(programBeforeChain, -1);
+    if (! numbering.isPreset(n) && ! numbering.isUser(n))
+        return;
+    if (numbering.isUser(n))
+        iUserDestProg = n;
+    iCurProgNo = -1; // the chain moved it: select again
+    OnRcvProgramChange(midi, n, 0, 0);
 }
 
 void DWQDataCenter::onWriteAcknowledged(MidiManager* midi)
@@ -517,11 +447,6 @@ void DWQDataCenter::closeProgressBarDialog() const
     auto* h = currentHost();
     if (auto* actions = h != nullptr ? h->getActionManager() : nullptr)
         actions->CloseProgressBarDialog();
-}
-
-void DWQDataCenter::logIgnored(const juce::String& why) const
-{
-    juce::Logger::writeToLog("DWQDataCenter::OnRSMidiListenerRcvSysExMessage: ignored, " + why);
 }
 
 void DWQDataCenter::FireOnConnectStatusChanged(bool isConnectedNow)

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "Action/CRSMidiListener.h"
-#include "DataCenter/DataCenter.h"
+#include "DataCenter/DecodingDataCenter.h"
 #include "ParamTable/DWQ/CDWQUserEditSectionImpl.h"
 #include "ParamTable/DWQ/sEditBuf.h"
 
@@ -18,8 +17,7 @@ extern sEditBuf m_sRAMProgDataN[8];
 // transmit-all chain forward. It has no global, audio-EQ or custom data.
 //
 // Program numbers: presets 0-10, user programs 11-18, file tabs 19-51.
-class DWQDataCenter : public DataCenter,
-                      public CRSMidiListener
+class DWQDataCenter : public DecodingDataCenter
 {
 public:
     static constexpr int recordSize = 30;
@@ -28,7 +26,6 @@ public:
     static constexpr int programsPerTab = 11;
     static constexpr int fileReadBufSize = 3 * programsPerTab * recordSize; // 990
     static constexpr int fileWriteBufSize = 362; // header and one tab
-    static constexpr int scratchSize = 66;
 
     DWQDataCenter();
     ~DWQDataCenter() override;
@@ -60,9 +57,6 @@ public:
     int OnRcvProgramChange(MidiManager* midi, int number, unsigned char newMode, unsigned char oldMode) override;
     int OnRcvGlobalDump(MidiManager*, const void*, unsigned) override { return 0; }
 
-    // The decoder; on the MIDI input thread.
-    void OnRSMidiListenerRcvSysExMessage(MidiManager* midi, MidiInputPort* source, const juce::MidiMessage& message) override;
-
     DWQ::CDWQUserEditSectionImpl& getUserEditSection() noexcept { return userEditSection; }
 
     // Class statics: they outlive every DWQ data centre.
@@ -73,31 +67,32 @@ public:
     // The text of the progress notice the synchronisation broadcasts.
     static const char* const receivingText;
 
+protected:
+    const char* className() const override { return "DWQDataCenter"; }
+
 private:
-    void decodeSysEx(MidiManager* midi, const juce::uint8* raw, int size);
-    void decodeShortMessage(MidiManager* midi, const juce::MidiMessage& message);
-    void onModeMessage(MidiManager* midi, int kind, int program);
+    void decodeModelFunction(MidiManager* midi, const EditorSysExFrame& frame) override;
+    void onModeMessage(MidiManager* midi, int kind, int program) override;
     void onModeNotice(MidiManager* midi, int kind, int program);
-    void onProgramDump(MidiManager* midi, int bank, int program, const juce::uint8* packed);
+    void restoreProgramBeforeChain(MidiManager* midi);
+    void onProgramDump(MidiManager* midi, int bank, int program, const juce::uint8* packed) override;
     void finishReceiveChain(MidiManager* midi);
-    void onWriteAcknowledged(MidiManager* midi);
-    void onTransferStopped(MidiManager* midi);
+    void onWriteAcknowledged(MidiManager* midi) override;
+    void onTransferStopped(MidiManager* midi) override;
 
     // The program number of a wire mode kind (0 user, other preset) and a
     // program within its bank; -1 when the bank has no such program.
     static int programNumberOf(int kind, int program) noexcept;
     // Messages may change the buffers only while the amplifier is connected
     // and no bulk transfer is running.
-    bool acceptsUnsolicited(const MidiManager* midi) const;
+    bool acceptsUnsolicited(const MidiManager* midi) const override;
     void closeProgressBarDialog() const;
-    void logIgnored(const juce::String& why) const;
 
     Host* host = nullptr;
     DWQ::CDWQUserEditSectionImpl userEditSection;
 
     unsigned char fileReadBuf[fileReadBufSize] = {};
     unsigned char fileWriteBuf[fileWriteBufSize] = {};
-    unsigned char scratch[scratchSize] = {};
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(DWQDataCenter)
 };

@@ -100,6 +100,7 @@ int DataCenter::PutMode(int mode)
 void DataCenter::SaveModeProgData(int program, int kind, unsigned char mode)
 {
     savedMode = { program, kind, mode };
+    modeSavedThisChain = true;
 }
 
 bool DataCenter::removeFileBuf(int tab)
@@ -174,5 +175,8 @@ void DataCenter::setConnected(bool isConnectedNow) noexcept
 {
     connected = isConnectedNow;
     if (! isConnectedNow)
+    {
         synchronised = false;
+        modeSavedThisChain = false;
+    }
 }

@@ -5,6 +5,7 @@
 #include <juce_core/juce_core.h>
 
 #include <atomic>
+#include <utility>
 
 class Host;
 
@@ -118,6 +119,9 @@ public:
         unsigned char mode = 0;
     };
     SavedMode getSavedMode() const noexcept { return savedMode; }
+    // True once, after a mode message was saved during the running chain; a
+    // chain that read no mode (Receive All) finds it false.
+    bool takeModeSavedThisChain() noexcept { return std::exchange(modeSavedThisChain, false); }
 
     // Guards the file-tab program buffers (and, on the HMQ, the edit buffer
     // and the custom slots against the part copies of the custom pages).
@@ -140,6 +144,9 @@ protected:
     int modifiedMask[ProgramNumbering::numTabs] = { 0, 0, 0 };
     juce::String progNameScratch;
     SavedMode savedMode;
+    bool modeSavedThisChain = false;
+    // The current program when a receive chain's first program arrived.
+    int programBeforeChain = -1;
     std::atomic<bool> synchronised { false };
     juce::ReadWriteLock fileTabLock;
     juce::ReadWriteLock writeBufLock;

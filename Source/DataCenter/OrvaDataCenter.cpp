@@ -18,21 +18,16 @@
 
 namespace
 {
-// Function codes of the amplifier's messages.
+// Function codes of the messages only these models decode their own way.
 enum Function : int
 {
-    fnCurProgDump = 0x40,
-    fnParamChange = 0x41,
-    fnMode = 0x42,
     fnCurAudioEQDump = 0x49,
-    fnProgDump = 0x4C,
     fnAudioEQDump = 0x4D,
     fnModeNotice = 0x4E,
-    fnGlobalDump = 0x51,
-    fnProgStored = 0x21,
-    fnWriteAck = 0x23,
-    fnTransferStopped = 0x24
+    fnGlobalDump = 0x51
 };
+
+constexpr int modelByte = 0x41;
 
 // Raw message positions (F0 at 0): the function byte and its arguments.
 
@@ -91,7 +86,7 @@ const char* const OrvaDataCenter::receivingText = "RECEIVED...";
 
 OrvaDataCenter::OrvaDataCenter(const Buffers& b, COrvaUserEditSectionBase& edit, COrvaGlobalSectionBase& global,
                                COrvaAudioEQSectionBase& eq)
-    : DataCenter(DataCenter::numberingForModel(2)), buffers(b), editSection(edit), globalSection(global), eqSection(eq)
+    : DecodingDataCenter(DataCenter::numberingForModel(2), modelByte, packedProgram), buffers(b), editSection(edit), globalSection(global), eqSection(eq)
 {
 }
 
@@ -312,134 +307,71 @@ int OrvaDataCenter::OnRcvCurAudioEQDump(MidiManager* midi, const void* data, uns
 
 // Decoder ------------------------------------------------------------------------
 
-void OrvaDataCenter::OnRSMidiListenerRcvSysExMessage(MidiManager* midi, MidiInputPort*, const juce::MidiMessage& message)
+void OrvaDataCenter::beforeDecoding()
 {
-    if (midi == nullptr)
-        return;
-
-    // The whole message is handled as one step of the message thread, so the
-    // views never see buffers, sections or transfer flags half updated.
-    const juce::MessageManagerLock lock;
     slowLink = isSlowLink();
-
-    if (message.isSysEx())
-        decodeSysEx(midi, message.getRawData(), message.getRawDataSize());
-    else
-        decodeShortMessage(midi, message);
 }
 
-void OrvaDataCenter::decodeSysEx(MidiManager* midi, const juce::uint8* raw, int size)
+void OrvaDataCenter::decodeModelFunction(MidiManager* midi, const EditorSysExFrame& frame)
 {
-    const EditorSysExFrame frame(raw, size, 0x41);
-    if (! frame.isValid())
-        return;
-
-    const int function = frame.function();
-    auto needs = [&](int bytesFromArgs) {
-        return frame.has(bytesFromArgs, [this](const juce::String& why) { logIgnored(why); });
-    };
-    auto arg = [&](int k) { return frame.arg(k); };
-
-    switch (function)
+    switch (frame.function())
     {
-        case fnCurProgDump:
-        {
-            if (! needs(packedProgram))
-                return;
-            const int n = decode7to8buffer(scratch, frame.args(), packedProgram);
-            OnRcvCurProgDump(midi, scratch, (unsigned) n);
-            break;
-        }
-
-        case fnParamChange:
-            if (needs(4))
-                OnRcvParamChange(midi, (unsigned char) arg(0), arg(1), arg(3) * 128 + arg(2));
-            break;
-
-        case fnMode:
-            if (needs(2))
-                onModeMessage(midi, arg(0), arg(1));
-            break;
-
         case fnCurAudioEQDump:
         {
-            if (! needs(packedAudioEQ))
+            if (! needs(frame, packedAudioEQ))
                 return;
             const int n = decode7to8buffer(scratch, frame.args(), packedAudioEQ);
             OnRcvCurAudioEQDump(midi, scratch, (unsigned) n);
             break;
         }
 
-        case fnProgDump:
-            if (needs(2 + packedProgram))
-                onProgramDump(midi, arg(0), arg(1), frame.args() + 2);
-            break;
-
         case fnAudioEQDump:
-            if (! needs(2 + packedAudioEQ))
+            if (! needs(frame, 2 + packedAudioEQ))
                 return;
-            if (arg(1) < 1 || arg(1) > numAudioEQSlots)
+            if (frame.arg(1) < 1 || frame.arg(1) > numAudioEQSlots)
                 return;
-            onAudioEQSlotDump(midi, arg(1), frame.args() + 2);
+            onAudioEQSlotDump(midi, frame.arg(1), frame.args() + 2);
             break;
 
         case fnModeNotice:
-        {
-            if (! needs(2))
-                return;
-            const int mode = GetMode();
-            if (arg(0) == 0)
-            {
-                PutMode(1);
-                OnRcvProgramChange(midi, arg(1), 1, (unsigned char) mode);
-            }
-            else if (arg(0) == 2)
-            {
-                PutMode(2);
-                OnRcvModeChange(midi, 2, arg(1));
-            }
+            if (needs(frame, 2))
+                onModeNotice(midi, frame.arg(0), frame.arg(1));
             break;
-        }
 
         case fnGlobalDump:
         {
-            if (! needs(packedGlobalMin))
+            // Older firmware sends 16 data bytes, newer the whole block; any
+            // other length lost or gained bytes on the way.
+            const int packed = frame.numArgBytes();
+            if (packed != packedGlobalMin && packed != packedGlobalMax)
+            {
+                logIgnored("global dump of " + juce::String(packed) + " bytes, not " + juce::String(packedGlobalMin)
+                           + " or " + juce::String(packedGlobalMax));
                 return;
-            // Older firmware sends 16 data bytes, newer the whole block.
-            const int packed = juce::jmin(frame.numArgBytes(), packedGlobalMax);
+            }
             const int n = decode7to8buffer(scratch, frame.args(), packed);
             OnRcvGlobalDump(midi, scratch, (unsigned) n);
             break;
         }
-
-        case fnProgStored:
-            if (! needs(2))
-                return;
-            midi->sendProgDumpRequest(1, arg(1) & 7);
-            midi->sendChangeMessage();
-            break;
-
-        case fnWriteAck:
-            onWriteAcknowledged(midi);
-            break;
-
-        case fnTransferStopped:
-            onTransferStopped(midi);
-            break;
 
         default:
             break;
     }
 }
 
-void OrvaDataCenter::decodeShortMessage(MidiManager* midi, const juce::MidiMessage& message)
+void OrvaDataCenter::onModeNotice(MidiManager* midi, int kind, int program)
 {
-    if (! acceptsUnsolicited(midi))
-        return;
-    if (message.isController() && message.getControllerNumber() == 0)
-        curBank = message.getControllerValue() & 3;
-    else if (message.isProgramChange())
-        OnRcvProgramChange(midi, message.getProgramChangeNumber() % 100, 0, 0);
+    const int mode = GetMode();
+    if (kind == 0)
+    {
+        PutMode(1);
+        OnRcvProgramChange(midi, program, 1, (unsigned char) mode);
+    }
+    else if (kind == 2)
+    {
+        PutMode(2);
+        OnRcvModeChange(midi, 2, program);
+    }
 }
 
 void OrvaDataCenter::onModeMessage(MidiManager* midi, int kind, int program)
@@ -550,6 +482,8 @@ void OrvaDataCenter::finishUserProgramChain(MidiManager* midi)
     pause(gap);
     if (! midi->isSyncRunning())
         return;
+    // A chain cut off inside the slot dumps left its count behind.
+    midi->setAudioEQCounter(0);
     midi->setAudioEQBulkReceive(true);
     midi->sendAudioEQDumpRequest(0);
 }
@@ -627,7 +561,3 @@ void OrvaDataCenter::pause(int ms) const
     RSClock::current().sleep(ms);
 }
 
-void OrvaDataCenter::logIgnored(const juce::String& why) const
-{
-    juce::Logger::writeToLog(juce::String(className()) + "::OnRSMidiListenerRcvSysExMessage: ignored, " + why);
-}

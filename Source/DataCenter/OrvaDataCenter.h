@@ -1,7 +1,6 @@
 #pragma once
 
-#include "Action/CRSMidiListener.h"
-#include "DataCenter/DataCenter.h"
+#include "DataCenter/DecodingDataCenter.h"
 
 class COrvaUserEditSectionBase;
 class COrvaGlobalSectionBase;
@@ -14,8 +13,7 @@ class COrvaAudioEQSectionBase;
 //
 // The buffers are class statics of each concrete data centre (they outlive
 // it); the concrete class hands them over with its sections.
-class OrvaDataCenter : public DataCenter,
-                       public CRSMidiListener
+class OrvaDataCenter : public DecodingDataCenter
 {
 public:
     static constexpr int recordSize = 62;
@@ -26,7 +24,6 @@ public:
     static constexpr int programsPerTab = 8;
     static constexpr int fileReadBufSize = 3 * programsPerTab * recordSize;
     static constexpr int fileWriteBufSize = 558;
-    static constexpr int scratchSize = 66;
 
     // The static buffers of one concrete class.
     struct Buffers
@@ -93,9 +90,6 @@ public:
     int OnRcvAudioEQDump(MidiManager* midi, const void* data, unsigned size, int slot) override;
     int OnRcvCurAudioEQDump(MidiManager* midi, const void* data, unsigned size) override;
 
-    // The decoder; on the MIDI input thread.
-    void OnRSMidiListenerRcvSysExMessage(MidiManager* midi, MidiInputPort* source, const juce::MidiMessage& message) override;
-
     COrvaUserEditSectionBase& getUserEditSection() const noexcept { return editSection; }
     COrvaGlobalSectionBase& getGlobalSection() const noexcept { return globalSection; }
     COrvaAudioEQSectionBase& getAudioEQSection() const noexcept { return eqSection; }
@@ -107,26 +101,24 @@ protected:
     OrvaDataCenter(const Buffers& buffers, COrvaUserEditSectionBase& editSection,
                    COrvaGlobalSectionBase& globalSection, COrvaAudioEQSectionBase& eqSection);
 
-    virtual const char* className() const = 0;
-
     Host* host = nullptr;
 
 private:
-    void decodeSysEx(MidiManager* midi, const juce::uint8* raw, int size);
-    void decodeShortMessage(MidiManager* midi, const juce::MidiMessage& message);
-    void onModeMessage(MidiManager* midi, int kind, int program);
-    void onProgramDump(MidiManager* midi, int bank, int program, const juce::uint8* packed);
+    void beforeDecoding() override;
+    void decodeModelFunction(MidiManager* midi, const EditorSysExFrame& frame) override;
+    void onModeMessage(MidiManager* midi, int kind, int program) override;
+    void onModeNotice(MidiManager* midi, int kind, int program);
+    void onProgramDump(MidiManager* midi, int bank, int program, const juce::uint8* packed) override;
     void finishUserProgramChain(MidiManager* midi);
     void onAudioEQSlotDump(MidiManager* midi, int slot, const juce::uint8* packed);
-    void onWriteAcknowledged(MidiManager* midi);
-    void onTransferStopped(MidiManager* midi);
+    void onWriteAcknowledged(MidiManager* midi) override;
+    void onTransferStopped(MidiManager* midi) override;
 
     // Messages may change the buffers only while this model's amplifier is
-    // connected and no bulk transfer is running.
-    bool acceptsUnsolicited(const MidiManager* midi) const;
+    // connected and no bulk transfer (the audio-EQ slots included) is running.
+    bool acceptsUnsolicited(const MidiManager* midi) const override;
     bool isSlowLink() const;
     void pause(int ms) const;
-    void logIgnored(const juce::String& why) const;
 
     Buffers buffers;
     COrvaUserEditSectionBase& editSection;
@@ -135,6 +127,5 @@ private:
 
     unsigned char fileReadBuf[fileReadBufSize] = {};
     unsigned char fileWriteBuf[fileWriteBufSize] = {};
-    unsigned char scratch[scratchSize] = {};
     bool slowLink = false; // of the message being decoded
 };

@@ -2,7 +2,6 @@
 
 #include "Action/MidiManager.h"
 #include "Application/Host.h"
-#include "GUI/MasterGuiController.h"
 #include "Platform/BluetoothMidiPairing.h"
 
 CProgressBarDialogComponent::CProgressBarDialogComponent()
@@ -41,10 +40,7 @@ CProgressBarDialogComponent::~CProgressBarDialogComponent()
 
 juce::Rectangle<int> CProgressBarDialogComponent::parkingBounds()
 {
-    auto* host = Host::getInstance();
-    auto* controller = host != nullptr ? host->getMasterGuiController() : nullptr;
-    const auto window = controller != nullptr ? controller->windowBounds : juce::Rectangle<int>();
-    return { window.getWidth(), window.getHeight(), 1, 1 };
+    return { -1, -1, 1, 1 };
 }
 
 void CProgressBarDialogComponent::open(juce::Rectangle<int> bounds, juce::Range<int> range, const juce::String& text, int value)

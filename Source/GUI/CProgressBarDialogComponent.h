@@ -30,7 +30,7 @@ public:
     juce::String getText() const;
     juce::TextButton& getCancelButton() noexcept { return *cancelButton; }
 
-    // The parking place outside the window: (window width, window height).
+    // The parking place while closed: one pixel just outside the top left.
     static juce::Rectangle<int> parkingBounds();
 
 private:

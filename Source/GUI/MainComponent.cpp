@@ -35,6 +35,7 @@ const juce::Colour typeSelectBackdrop(0x7B000000);
 } // namespace
 
 int MainComponent::m_TargetModelId = -1;
+juce::CriticalSection MainComponent::m_MainComponentCriticalSection;
 
 MainComponent::MainComponent()
 {
@@ -376,7 +377,7 @@ void MainComponent::openProgressBarDialog(const juce::String& text, int value)
 {
     if (progressDialog == nullptr)
         return;
-    const juce::Rectangle<int> size(0, 0, 400, 130);
+    const juce::Rectangle<int> size(0, 0, 480, 140);
     progressDialog->open(size.withCentre(getLocalBounds().getCentre()), progressRange, text, value);
 }
 

@@ -28,18 +28,11 @@ const char* const HMQDataCenter::receivingText = "RECEIVED...";
 
 namespace
 {
-// Function codes of the amplifier's messages.
+// Function codes of the messages only this model decodes its own way.
 enum Function : int
 {
-    fnCurProgDump = 0x40,
-    fnParamChange = 0x41,
-    fnMode = 0x42,
-    fnProgDump = 0x4C,
     fnModeNotice = 0x4E,
-    fnCustomDump = 0x65,
-    fnProgStored = 0x21,
-    fnWriteAck = 0x23,
-    fnTransferStopped = 0x24
+    fnCustomDump = 0x65
 };
 
 // Mode kinds of the mode message and the mode notice.
@@ -121,7 +114,7 @@ const bool staticsFilled = [] {
 } // namespace
 
 HMQDataCenter::HMQDataCenter()
-    : DataCenter(DataCenter::numberingForModel(1))
+    : DecodingDataCenter(DataCenter::numberingForModel(1), modelByte, packedRecord)
 {
     juce::ignoreUnused(staticsFilled);
     HMQ::Load_HMQPresetROMProg();
@@ -365,103 +358,29 @@ int HMQDataCenter::OnRcvCustomAMPFXDump(MidiManager* midi, const void* data, uns
 
 // Decoder ------------------------------------------------------------------------
 
-void HMQDataCenter::OnRSMidiListenerRcvSysExMessage(MidiManager* midi, MidiInputPort*, const juce::MidiMessage& message)
+void HMQDataCenter::decodeModelFunction(MidiManager* midi, const EditorSysExFrame& frame)
 {
-    if (midi == nullptr)
-        return;
-
-    // The whole message is handled as one step of the message thread, so the
-    // views never see buffers, sections or transfer flags half updated.
-    const juce::MessageManagerLock lock;
-
-    if (message.isSysEx())
-        decodeSysEx(midi, message.getRawData(), message.getRawDataSize());
-    else
-        decodeShortMessage(midi, message);
-}
-
-void HMQDataCenter::decodeSysEx(MidiManager* midi, const juce::uint8* raw, int size)
-{
-    const EditorSysExFrame frame(raw, size, modelByte);
-    if (! frame.isValid())
-        return;
-
-    const int function = frame.function();
-    auto needs = [&](int bytesFromArgs) {
-        return frame.has(bytesFromArgs, [this](const juce::String& why) { logIgnored(why); });
-    };
-    auto arg = [&](int k) { return frame.arg(k); };
-
-    switch (function)
+    switch (frame.function())
     {
-        case fnCurProgDump:
-        {
-            if (! needs(packedRecord))
-                return;
-            const int n = decode7to8buffer(scratch, frame.args(), packedRecord);
-            OnRcvCurProgDump(midi, scratch, (unsigned) n);
-            break;
-        }
-
-        case fnParamChange:
-            if (needs(4))
-                OnRcvParamChange(midi, (unsigned char) arg(0), arg(1), arg(3) * 128 + arg(2));
-            break;
-
-        case fnMode:
-            if (needs(2))
-                onModeMessage(midi, arg(0), arg(1));
-            break;
-
-        case fnProgDump:
-            if (needs(2 + packedRecord))
-                onProgramDump(midi, arg(0), arg(1), frame.args() + 2);
-            break;
-
         case fnModeNotice:
-            if (needs(2))
-                onModeNotice(midi, arg(0), arg(1));
+            if (needs(frame, 2))
+                onModeNotice(midi, frame.arg(0), frame.arg(1));
             break;
 
         case fnCustomDump:
-            if (! needs(2 + packedRecord))
+            if (! needs(frame, 2 + packedRecord))
                 return;
-            if (arg(1) > numCustomSlots)
+            if (frame.arg(1) > numCustomSlots)
             {
-                logIgnored("custom slot " + juce::String(arg(1)));
+                logIgnored("custom slot " + juce::String(frame.arg(1)));
                 return;
             }
-            onCustomSlotDump(midi, arg(1), frame.args() + 2);
-            break;
-
-        case fnProgStored:
-            if (! needs(2))
-                return;
-            midi->sendProgDumpRequest(1, arg(1) & 7);
-            midi->sendChangeMessage();
-            break;
-
-        case fnWriteAck:
-            onWriteAcknowledged(midi);
-            break;
-
-        case fnTransferStopped:
-            onTransferStopped(midi);
+            onCustomSlotDump(midi, frame.arg(1), frame.args() + 2);
             break;
 
         default:
             break;
     }
-}
-
-void HMQDataCenter::decodeShortMessage(MidiManager* midi, const juce::MidiMessage& message)
-{
-    if (! acceptsUnsolicited(midi))
-        return;
-    if (message.isController() && message.getControllerNumber() == 0)
-        curBank = message.getControllerValue() & 3;
-    else if (message.isProgramChange())
-        OnRcvProgramChange(midi, message.getProgramChangeNumber() % 100, 0, 0);
 }
 
 void HMQDataCenter::onModeNotice(MidiManager* midi, int kind, int number)
@@ -531,6 +450,8 @@ void HMQDataCenter::onProgramDump(MidiManager* midi, int bank, int program, cons
         return;
     }
 
+    if (midi->isBulkReceive() && midi->getSequenceCounter() == firstUser)
+        programBeforeChain = iCurProgNo;
     setCurProgNo(user ? 1 : 0, program);
     decode7to8buffer(scratch, packed, packedRecord);
     if (user)
@@ -572,7 +493,14 @@ void HMQDataCenter::finishUserProgramChain(MidiManager* midi)
     userEditSection.FireOnConnectStatusChanged(true);
     requestTimer(ActionManager::timerPresetRefresh, 2);
 
-    if (midi->isSyncRunning())
+    const bool modeOfThisChain = takeModeSavedThisChain();
+    if (midi->isSyncRunning() && ! modeOfThisChain)
+    {
+        // Receive All read no mode: the amplifier still plays the program
+        // that was current when the chain began.
+        restoreProgramBeforeChain(midi);
+    }
+    else if (midi->isSyncRunning())
     {
         // The amplifier's own program selection wins over the programs read.
         if (savedMode.kind == modeOther)
@@ -600,6 +528,18 @@ void HMQDataCenter::finishUserProgramChain(MidiManager* midi)
         midi->sendCustomAmpFXDumpRequest(0);
     }
     requestTimer(ActionManager::timerReceiveChainEnd, 50);
+}
+
+void HMQDataCenter::restoreProgramBeforeChain(MidiManager* midi)
+{
+    const int n = std::exchange(programBeforeChain, -1);
+    if (GetMode() == 2 || (! numbering.isPreset(n) && ! numbering.isUser(n)))
+        return; // no stored program was selected; the current program is asked for next
+    const auto mode = (unsigned char) (numbering.isUser(n) ? 1 : 0);
+    if (numbering.isUser(n))
+        iUserDestProg = n;
+    iCurProgNo = -1; // the chain moved it: select again
+    OnRcvProgramChange(midi, n, mode, mode);
 }
 
 void HMQDataCenter::onCustomSlotDump(MidiManager* midi, int slot, const juce::uint8* packed)
@@ -664,11 +604,6 @@ bool HMQDataCenter::acceptsUnsolicited(const MidiManager* midi) const
 void HMQDataCenter::pause(int ms) const
 {
     RSClock::current().sleep(ms);
-}
-
-void HMQDataCenter::logIgnored(const juce::String& why) const
-{
-    juce::Logger::writeToLog("HMQDataCenter::OnRSMidiListenerRcvSysExMessage: ignored, " + why);
 }
 
 void HMQDataCenter::FireOnConnectStatusChanged(bool isConnectedNow)

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "Action/CRSMidiListener.h"
-#include "DataCenter/DataCenter.h"
+#include "DataCenter/DecodingDataCenter.h"
 #include "ParamTable/HMQ/CHMQCustomSectionImpl.h"
 #include "ParamTable/HMQ/CHMQUserEditSectionImpl.h"
 #include "ParamTable/HMQ/sCustomAmpFXBuf.h"
@@ -20,8 +19,7 @@ extern sEditBuf m_sRAMProgDataN[8];
 // slots) and the transmit-all forward. It has no global or audio-EQ data.
 //
 // The buffers are class statics: they outlive every data centre object.
-class HMQDataCenter : public DataCenter,
-                      public CRSMidiListener
+class HMQDataCenter : public DecodingDataCenter
 {
 public:
     static constexpr int recordSize = 62;
@@ -31,7 +29,6 @@ public:
     static constexpr int programsPerTab = 11;
     static constexpr int fileReadBufSize = 3 * programsPerTab * recordSize; // 2046
     static constexpr int fileWriteBufSize = 744;
-    static constexpr int scratchSize = 66;
 
     HMQDataCenter();
     ~HMQDataCenter() override;
@@ -68,8 +65,6 @@ public:
     // A custom slot received: the third argument is the slot (taken & 3).
     int OnRcvCustomAMPFXDump(MidiManager* midi, const void* data, unsigned slot) override;
 
-    // The decoder; on the MIDI input thread.
-    void OnRSMidiListenerRcvSysExMessage(MidiManager* midi, MidiInputPort* source, const juce::MidiMessage& message) override;
 
     // The module parts a custom slot keeps, in the order of the custom tabs.
     enum CustomPart : int
@@ -99,22 +94,24 @@ public:
     // The text of the progress notice the synchronisation broadcasts.
     static const char* const receivingText;
 
+protected:
+    const char* className() const override { return "HMQDataCenter"; }
+
 private:
-    void decodeSysEx(MidiManager* midi, const juce::uint8* raw, int size);
-    void decodeShortMessage(MidiManager* midi, const juce::MidiMessage& message);
-    void onModeMessage(MidiManager* midi, int kind, int program);
+    void decodeModelFunction(MidiManager* midi, const EditorSysExFrame& frame) override;
+    void onModeMessage(MidiManager* midi, int kind, int program) override;
     void onModeNotice(MidiManager* midi, int kind, int program);
-    void onProgramDump(MidiManager* midi, int bank, int program, const juce::uint8* packed);
+    void onProgramDump(MidiManager* midi, int bank, int program, const juce::uint8* packed) override;
+    void restoreProgramBeforeChain(MidiManager* midi);
     void finishUserProgramChain(MidiManager* midi);
     void onCustomSlotDump(MidiManager* midi, int slot, const juce::uint8* packed);
-    void onWriteAcknowledged(MidiManager* midi);
-    void onTransferStopped(MidiManager* midi);
+    void onWriteAcknowledged(MidiManager* midi) override;
+    void onTransferStopped(MidiManager* midi) override;
 
     // Parameter and program changes may change the buffers only while this
     // model's amplifier is connected and no bulk transfer is running.
-    bool acceptsUnsolicited(const MidiManager* midi) const;
+    bool acceptsUnsolicited(const MidiManager* midi) const override;
     void pause(int ms) const;
-    void logIgnored(const juce::String& why) const;
 
     Host* host = nullptr;
     HMQ::CHMQUserEditSectionImpl userEditSection;
@@ -122,7 +119,6 @@ private:
 
     unsigned char fileReadBuf[fileReadBufSize] = {};
     unsigned char fileWriteBuf[fileWriteBufSize] = {};
-    unsigned char scratch[scratchSize] = {};
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(HMQDataCenter)
 };

@@ -19,6 +19,7 @@ protected:
 
     int64_t valueToField(int value) const override
     {
-        return (int64_t) value << 4;
+        // In unsigned arithmetic: a negative value is cut by the field's mask.
+        return (int64_t) ((uint64_t) (int64_t) value << 4);
     }
 };

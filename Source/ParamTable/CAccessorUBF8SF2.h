@@ -19,6 +19,7 @@ protected:
 
     int64_t valueToField(int value) const override
     {
-        return ((int64_t) value - 1) << 2;
+        // In unsigned arithmetic: a value below 1 is cut by the field's mask.
+        return (int64_t) ((uint64_t) ((int64_t) value - 1) << 2);
     }
 };

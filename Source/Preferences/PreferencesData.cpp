@@ -1,5 +1,7 @@
 #include "Preferences/PreferencesData.h"
 
+#include "Core/XmlFileReader.h"
+
 const juce::String PreferencesData::PreferencesFileName = "PreferencesData.xml";
 const juce::String PreferencesData::PreferencesFolderName = "Rig Smith";
 const juce::String PreferencesData::RootTagName = "PreferencesData";
@@ -65,12 +67,11 @@ bool PreferencesData::loadPreferencesData()
 
     if (file.existsAsFile())
     {
-        juce::XmlDocument parser(file);
-        document = parser.getDocumentElement();
+        juce::String error;
+        document = XmlFileReader::parse(file, error);
         if (document == nullptr)
             juce::Logger::writeToLog("PreferencesData::loadPreferencesData() cannot read "
-                                     + file.getFullPathName() + ": " + parser.getLastParseError()
-                                     + "; starting with defaults");
+                                     + file.getFullPathName() + ": " + error + "; starting with defaults");
     }
     else
     {

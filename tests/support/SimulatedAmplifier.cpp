@@ -360,6 +360,8 @@ void SimulatedAmplifier::run()
 
             std::vector<juce::MidiMessage> replies;
             process(message, replies);
+            if (isIgnored(message))
+                replies.clear();
             for (auto& r : replies)
             {
                 if (silent)
@@ -372,6 +374,21 @@ void SimulatedAmplifier::run()
             }
         }
     }
+}
+
+void SimulatedAmplifier::setIgnoredRequests(std::function<bool(const Bytes&)> filter)
+{
+    const juce::ScopedLock sl(filterLock);
+    ignoredRequests = std::move(filter);
+}
+
+bool SimulatedAmplifier::isIgnored(const juce::MidiMessage& message) const
+{
+    const juce::ScopedLock sl(filterLock);
+    if (ignoredRequests == nullptr || ! message.isSysEx() || message.getRawDataSize() < 8)
+        return false;
+    const auto* d = message.getRawData();
+    return ignoredRequests(Bytes(d + 6, d + message.getRawDataSize() - 1));
 }
 
 juce::MidiMessage SimulatedAmplifier::applyFaults(const juce::MidiMessage& message) const

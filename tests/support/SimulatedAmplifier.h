@@ -5,6 +5,7 @@
 #include <juce_audio_basics/juce_audio_basics.h>
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -87,6 +88,9 @@ public:
     void setTruncateReplies(int bytesDropped) { truncateBy = bytesDropped; }
     // Unplugs after sending n more replies (0: never).
     void unplugAfterReplies(int n) { repliesBeforeUnplug = n; }
+    // Leaves the editor requests unanswered whose function and argument
+    // bytes the filter picks (null: answers every request).
+    void setIgnoredRequests(std::function<bool(const Bytes& functionAndArgs)> filter);
 
     // Builds an editor SysEx frame (F0 42 30 00 01 model function args
     // [packed data] F7) with the given model byte.
@@ -99,6 +103,7 @@ private:
     void processEditorMessage(const juce::uint8* d, int size, std::vector<juce::MidiMessage>& replies);
     juce::MidiMessage reply(int function, const Bytes& args, const Bytes& data = {}) const;
     juce::MidiMessage applyFaults(const juce::MidiMessage& message) const;
+    bool isIgnored(const juce::MidiMessage& message) const;
     void emit(const juce::MidiMessage& message);
     Bytes unpack(const juce::uint8* src, int len) const;
     void loadProgramIntoEdit();
@@ -131,6 +136,8 @@ private:
     juce::WaitableEvent wakeUp;
 
     std::atomic<bool> silent { false };
+    mutable juce::CriticalSection filterLock;
+    std::function<bool(const Bytes&)> ignoredRequests;
     std::atomic<int> replyDelayMs { 0 };
     std::atomic<int> truncateBy { 0 };
     std::atomic<int> repliesBeforeUnplug { 0 };
