@@ -142,8 +142,7 @@ void MainComponent::changeTargetModel(int model)
     auto* midi = host != nullptr ? host->getMidiManager() : nullptr;
     {
         juce::Logger::writeToLog("@@@MainComponent::changeTargetModel() check getMainComponentCriticalSection()");
-        static juce::CriticalSection viewSwitchLock;
-        const juce::ScopedLock lock(viewSwitchLock);
+        const juce::ScopedLock lock(m_MainComponentCriticalSection);
         juce::Logger::writeToLog("@@@MainComponent::changeTargetModel() ok getMainComponentCriticalSection()");
 
         destroyView();
