@@ -60,21 +60,17 @@ TEST_F(AppBinary, ASecondLaunchHandsItsCommandLineToTheRunningInstanceAndExits)
     ASSERT_TRUE(second.start({ file.getFullPathName() }));
     EXPECT_EQ(second.waitForExit(10000), 0);
 
-    const auto deadline = juce::Time::getMillisecondCounter() + 10000;
-    while (! first.getOutput().contains("Application::anotherInstanceStarted() exit")
-           && juce::Time::getMillisecondCounter() < deadline)
-        juce::Thread::sleep(100);
-    EXPECT_TRUE(first.getOutput().contains("Application::anotherInstanceStarted() devEnv = (null)")) << first.getOutput();
+    // The trace goes to the application's log file.
+    EXPECT_TRUE(first.waitForLog("Application::anotherInstanceStarted() exit", 10000)) << first.getApplicationLog();
+    EXPECT_TRUE(first.getApplicationLog().contains("Application::anotherInstanceStarted() devEnv = (null)"))
+        << first.getApplicationLog();
     EXPECT_TRUE(first.isRunning());
 
     // Without a device environment the hand-over finishes 1500 ms later, with
     // the handed file in a command-line slot.
-    const auto handedOver = juce::Time::getMillisecondCounter() + 10000;
-    while (! first.getOutput().contains("Host::handleAnotherInstanceFinishedMessage() .. exit")
-           && juce::Time::getMillisecondCounter() < handedOver)
-        juce::Thread::sleep(100);
-    EXPECT_TRUE(first.getOutput().contains("Host::handleAnotherInstanceFinishedMessage() ---- command line file is assigned"))
-        << first.getOutput();
+    EXPECT_TRUE(first.waitForLog("Host::handleAnotherInstanceFinishedMessage() .. exit", 10000)) << first.getApplicationLog();
+    EXPECT_TRUE(first.getApplicationLog().contains("Host::handleAnotherInstanceFinishedMessage() ---- command line file is assigned"))
+        << first.getApplicationLog();
 
     EXPECT_EQ(first.closeAndWaitForExit(window, 20000), 0) << first.getOutput();
 }
@@ -170,4 +166,60 @@ TEST_F(AppBinary, WithNoAmplifierItShowsTheDevicePageWithOneOfflineRowPerModel)
 
     EXPECT_EQ(app.closeAndWaitForExit(window, 20000), 0) << app.getOutput();
     EXPECT_FALSE(app.getOutput().contains("Leaked objects detected")) << app.getOutput();
+}
+
+namespace
+{
+// The console output without the framework's own version line (Debug builds only).
+juce::StringArray consoleLines(const AppProcess& app)
+{
+    auto lines = juce::StringArray::fromLines(app.getOutput());
+    lines.removeEmptyStrings();
+    for (int i = lines.size(); --i >= 0;)
+        if (lines[i].startsWith("JUCE v"))
+            lines.remove(i);
+    return lines;
+}
+} // namespace
+
+TEST_F(AppBinary, WithoutADisplayOneLineSaysWhatIsMissingAndTheExitCodeIsOne)
+{
+    AppProcess app(home);
+    app.unsetEnvironment("DISPLAY");
+    ASSERT_TRUE(app.start());
+    EXPECT_EQ(app.waitForExit(10000), 1) << app.getOutput();
+
+    const auto lines = consoleLines(app);
+    ASSERT_EQ(lines.size(), 1) << app.getOutput();
+    EXPECT_TRUE(lines[0].contains("needs a graphical display")) << lines[0];
+    EXPECT_TRUE(lines[0].contains("xvfb-run -a")) << lines[0];
+    EXPECT_FALSE(app.getApplicationLogFile().exists());
+}
+
+TEST_F(AppBinary, ANormalRunKeepsTheConsoleQuietAndItsTraceInTheLogFile)
+{
+    AppProcess app(home);
+    app.setEnvironment("RIGSMITH_LOG_ECHO", "0"); // as a Release build runs
+    ASSERT_TRUE(app.start());
+    AppProcess::WindowInfo window;
+    ASSERT_TRUE(app.waitForWindow("Rig Smith [not connected]", 20000, &window)) << app.getOutput();
+
+    // The MIDI set-up is polled once a second (and fails each time where no
+    // sequencer exists): a run of a few polls.
+    juce::Thread::sleep(2500);
+    auto countLines = [&app](const juce::String& start) {
+        int n = 0;
+        for (auto& line : juce::StringArray::fromLines(app.getApplicationLog()))
+            n += line.startsWith(start) ? 1 : 0;
+        return n;
+    };
+    EXPECT_EQ(app.closeAndWaitForExit(window, 20000), 0) << app.getOutput();
+
+    EXPECT_GE(countLines("DeviceSelectComponent::updateDeviceIdList() rows 6"), 1) << app.getApplicationLog();
+    // Without a sequencer the library's complaint is logged once, not per poll.
+    if (! juce::File("/dev/snd/seq").exists())
+    {
+        EXPECT_EQ(countLines("ALSA "), 1) << app.getApplicationLog();
+    }
+    EXPECT_TRUE(consoleLines(app).isEmpty()) << app.getOutput();
 }

@@ -210,6 +210,8 @@ TEST(AudioEQCoef, UnusableQOrKindLeavesTheCoefficientsUnchanged)
 
 TEST(AudioEQCoef, ManagerHoldsFourBandsOfTheirKinds)
 {
+    // A connection of an earlier test may have made the manager: start anew.
+    CAudioEQManager::deleteInstance();
     ASSERT_EQ(CAudioEQManager::getInstanceWithoutCreating(), nullptr);
     auto* manager = CAudioEQManager::getInstance();
     ASSERT_NE(manager, nullptr);

@@ -211,6 +211,31 @@ TEST_F(ConnectionFixture, SilentAmplifierIsTreatedAsUnpluggedAndFoundWhenItAnswe
     EXPECT_FALSE(connection->isScanning());
 }
 
+TEST_F(ConnectionFixture, AnAmplifierThatIgnoresOnlyTheModeRequestIsFoundAgainAfterTheTimeOut)
+{
+    // It still answers the identity request: the scan that follows the
+    // time-out finds it, because the connection (and with it every port)
+    // came down before the scan opened its own ports.
+    Application app;
+    SimulatedAmplifier amp(ports, 2);
+    boot();
+    ASSERT_TRUE(waitSynchronised());
+
+    amp.setIgnoredRequests([](const Bytes& r) { return r.size() == 1 && r[0] == 0x12; });
+    amp.clearRecords();
+    actions->setTimerEventReq(ActionManager::eREQID_DELAYED_SYNCRONIZE, 1, 0);
+    ASSERT_TRUE(pumpUntil([&] { return actions->isTimerRunning(ActionManager::eREQID_MODEREQUEST_TIMEOUT); }));
+    actions->setTimerEventReq(ActionManager::eREQID_MODEREQUEST_TIMEOUT, 1, 0);
+    ASSERT_TRUE(pumpUntil([&] { return log.contains("ActionManager::timerCallback() eREQID_MODEREQUEST_TIMEOUT\n"); }));
+    EXPECT_FALSE(connection->isConnected());
+
+    // Found again and asked for its mode once more.
+    ASSERT_TRUE(pumpUntil([&] { return connection->isConnected() && modeRequestsReceived(amp) == 2; }, 5000));
+    actions->stopTimer(ActionManager::eREQID_MODEREQUEST_TIMEOUT);
+    amp.setIgnoredRequests(nullptr);
+    ASSERT_TRUE(waitScanEnded());
+}
+
 TEST_F(ConnectionFixture, WakeResynchronisesOnlyWithADeviceEnvironment)
 {
     Application app;

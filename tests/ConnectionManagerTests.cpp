@@ -177,7 +177,7 @@ TEST_F(ManagerFixture, AnImmediateSynchronisationCountsFromTheModelsFirstUserPro
 {
     // The DWQ's user programs follow its 11 presets, the HMQ's its 60; the
     // Orva models have no presets.
-    for (const auto [model, first] : { std::pair { 0, 11 }, std::pair { 1, 60 }, std::pair { 2, 0 }, std::pair { 5, 0 } })
+    for (const auto& [model, first] : { std::pair { 0, 11 }, std::pair { 1, 60 }, std::pair { 2, 0 }, std::pair { 5, 0 } })
     {
         SCOPED_TRACE(model);
         host->changeDeviceEnvironment(device(model, "Amp", "Amp"));

@@ -142,19 +142,27 @@ void expectStamped(const juce::Component& w, const UI_FORMINFO& r, int code)
     const bool image = code >= 90 && code <= 92;
     EXPECT_EQ(p.contains("TEXT"), code != 11);
     if (code != 11)
+    {
         EXPECT_EQ(p["TEXT"].toString(), juce::String(r.text));
+    }
     EXPECT_EQ(p.contains("UNIT"), code == 100);
     if (code == 100)
+    {
         EXPECT_EQ(p["UNIT"].toString(), juce::String(r.text));
+    }
     EXPECT_EQ((int) p["ID"], r.id);
     EXPECT_EQ((int) p["PARAMID"], r.paramId);
     EXPECT_EQ(p.contains("FONTFACE"), ! image && r.fontFace[0] != '\0');
     EXPECT_EQ(p.contains("FONTHEIGHT"), ! image && r.fontHeight > 0);
     EXPECT_EQ(p.contains("FONTSTYLE"), ! image && r.fontStyle > 0);
     if (p.contains("FONTFACE"))
+    {
         EXPECT_EQ(p["FONTFACE"].toString(), juce::String(r.fontFace));
+    }
     if (p.contains("FONTHEIGHT"))
+    {
         EXPECT_EQ((int) p["FONTHEIGHT"], r.fontHeight);
+    }
     EXPECT_EQ((int) p["X"], r.x);
     EXPECT_EQ((int) p["Y"], r.y);
     EXPECT_EQ((int) p["WIDTH"], r.width);
@@ -181,13 +189,6 @@ struct PressRecorder : juce::Component, AnotherComponentListner
     std::vector<juce::Component*> pressed;
 };
 
-juce::MouseEvent mouseAt(juce::Component& c, juce::Point<float> pos)
-{
-    auto source = juce::Desktop::getInstance().getMainMouseSource();
-    const auto now = juce::Time::getCurrentTime();
-    return juce::MouseEvent(source, pos, juce::ModifierKeys::leftButtonModifier, 1.0f, 0.0f, 0.0f, 0.0f, 0.0f,
-                            &c, &c, now, pos, now, 1, false);
-}
 } // namespace
 
 TEST(ControlFactoryClassNames, EveryNameHasItsCodeAndOthersAreUnknown)

@@ -186,7 +186,9 @@ TEST_F(DWQDecoderFixture, PresetsAfterConstruction)
         for (int k = 0; k < 11; ++k)
             EXPECT_EQ(section.GetParamI(ids[k]), raw[k]) << "preset " << i << " id 0x" << std::hex << ids[k];
         if (r[23] != 0)
+        {
             EXPECT_EQ(section.GetParamI(0x401), r[24] | (r[25] << 8)) << i;
+        }
     }
     EXPECT_EQ(juce::String(dc.getUserEditSection().GetParamS((int) 0xFFFF0000)).trimEnd(), "Enter Sandman");
 }

@@ -126,7 +126,9 @@ TEST_F(DamagedXml, EveryDamagedResourceIsNotLoadedAndIsLogged)
             withinTimeLimit(sample.what, [this] { return resources->LoadXml("damaged", "xml"); }));
         EXPECT_EQ(xml, nullptr);
         if (! sample.bytes.empty())
+        {
             EXPECT_TRUE(log.mentions("damaged.xml not loaded")) << log.lines.joinIntoString("\n");
+        }
     }
 }
 

@@ -11,7 +11,12 @@
 #include "GUI/Catalog/CJVCatalogCell.h"
 #include "GUI/Catalog/CJVTextButton.h"
 #include "GUI/Catalog/RSCatalogCell.h"
+#include "GUI/DeviceSelectComponent.h"
 #include "GUI/DragIds.h"
+#include "GUI/EditTarget.h"
+#include "GUI/OPWPGNameEditComponent.h"
+#include "DataCenter/DataCenter.h"
+#include "GUI/ImageResourceManager.h"
 #include "GUI/EditParamComponent.h"
 #include "GUI/EditorComponent.h"
 #include "GUI/MainComponent.h"
@@ -344,4 +349,63 @@ TEST(RouterWithoutWindow, EveryIdIsDroppedSafely)
         EXPECT_EQ(message->getRecord(), nullptr); // the router deleted it
         delete message;
     }
+}
+
+TEST_F(EditorBases, TheDevicePageButtonsTakeTheOverlayLook)
+{
+    auto* page = Singleton<DeviceSelectComponent>::getInstance();
+    ASSERT_NE(page->getOverlayLook(), nullptr);
+    EXPECT_EQ(&page->getOkButton().getLookAndFeel(), page->getOverlayLook());
+    EXPECT_EQ(&page->getOnlyConnectedToggle().getLookAndFeel(), page->getOverlayLook());
+    if (auto* bluetooth = page->getBluetoothButton())
+        EXPECT_EQ(&bluetooth->getLookAndFeel(), page->getOverlayLook());
+    Singleton<DeviceSelectComponent>::deleteInstance();
+
+    // The about page's picture is drawn by the build.
+    auto* images = ImageResourceManager::instance();
+    ASSERT_NE(images, nullptr);
+    const auto about = images->getImage("RigSmithAbout");
+    ASSERT_TRUE(about.isValid());
+    EXPECT_EQ(about.getBounds(), juce::Rectangle<int>(0, 0, 478, 198));
+}
+
+TEST_F(EditorBases, TheOrvaPWNameStripCaptionsTheSlotOrTheFileTab)
+{
+    host->changeDeviceEnvironment(DeviceInfo((eProductModelId) 3, false, 0, {}, 0, {}, 0, 0, 0, (eMediaType) -1));
+    auto* dataCenter = EditTarget::dataCenter();
+    ASSERT_NE(dataCenter, nullptr);
+    dataCenter->setFileName(0, "Gig");
+    dataCenter->setFileName(2, "Studio");
+    OPWPGNameEditComponent strip(540, 36);
+    EXPECT_EQ(strip.getProgramLabel()->getBounds(), juce::Rectangle<int>(0, 4, 230, 28));
+    EXPECT_EQ(strip.getNameBox()->getBounds(), juce::Rectangle<int>(233, 4, 304, 28));
+    auto caption = [&](int program, int mode) {
+        host->getStateHolder()->currentProgram = program;
+        dataCenter->PutMode(mode);
+        strip.changeListenerCallback(nullptr);
+        return strip.getProgramLabel()->getText();
+    };
+    EXPECT_EQ(caption(0, 1), "A1");
+    EXPECT_EQ(caption(7, 1), "B4");
+    EXPECT_EQ(caption(5, 2), "MANUAL");
+    EXPECT_EQ(caption(12, 2), "Gig");
+    EXPECT_EQ(caption(31, 1), "Studio");
+    EXPECT_EQ(caption(32, 1), "Studio"); // above 31 the label stays
+    EXPECT_EQ(strip.getNameBox()->getText(), dataCenter->getCurProgName());
+}
+
+TEST(CatalogPane, APaneWithoutCellsIsSafe)
+{
+    struct EmptyPane : TablePane
+    {
+        int getNumRows() const override { return 0; }
+        int getNumColumns() const override { return 0; }
+    } pane;
+    pane.init(400, 220);
+    pane.resized();
+    EXPECT_EQ(pane.getCellWidth(), 0);
+    EXPECT_EQ(pane.getCell(0, 0), nullptr);
+    int row = -1, column = -1;
+    EXPECT_FALSE(pane.getMatrixByModel(0, row, column));
+    EXPECT_EQ(pane.getModelByMatrix(0, 0), -1);
 }

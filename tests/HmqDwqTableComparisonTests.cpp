@@ -351,7 +351,9 @@ TEST(HmqDwqTableComparison, PresetNamesAndFixedBytesMatchTheTranscription)
     EXPECT_EQ(hmqNames.size(), 59u);
     for (const auto& r : hmqNames)
         if (r.integer(0) != 51) // preset 51's name is our own
+        {
             EXPECT_EQ(name(HMQ::m_sPresetROMProgData + 62 * r.integer(0)), r.text(1)) << "HMQ preset " << r.integer(0);
+        }
     const auto& p0 = hmq.rows("HMQ.preset0");
     ASSERT_EQ(p0.size(), 46u);
     for (size_t i = 0; i < p0.size(); ++i)
@@ -398,7 +400,9 @@ TEST(HmqDwqTableComparison, StoredHideFlagsFollowTheTypeRules)
                 const bool ruled = rules.count(row.id) && rules.at(row.id).count(type);
                 EXPECT_EQ((row.flags & ParamFlags::hidden) != 0, hmq && ruled) << module.key << " type " << type << " id " << row.id;
                 if (row.flags & ParamFlags::hidden)
+                {
                     EXPECT_STREQ(row.name, "") << module.key << " type " << type << " id " << row.id;
+                }
             }
     }
     // The HMQ amp hides BRIGHT CAP on exactly the types without the BRIGHT parameter.

@@ -158,7 +158,9 @@ TEST_F(HostFixture, CommandLineFileChoosesTheModel)
         boot(c.file);
         EXPECT_EQ(host->getDeviceEnvironment() != nullptr ? modelOpen() : -1, c.model);
         if (c.model == 4)
+        {
             EXPECT_EQ(host->getStateHolder()->memberCode, 16);
+        }
         Host::destroyInstance();
         host = nullptr;
         MainComponent::m_TargetModelId = -1;

@@ -157,7 +157,9 @@ TEST_F(AmpFixture, AppliesWhatIsSentToItAndAcknowledgesDumps)
     midi.sendParamChange16(0x04, 0x02, 300, 0);
     midi.sendModeChange(0, 12, 0); // preset 12
     ASSERT_TRUE(rig.amp.waitForReceived(2));
-    juce::Thread::sleep(20);
+    // Applied on the amplifier's own thread, a moment after the bytes arrived.
+    for (int i = 0; i < 200 && rig.amp.getProgram() != 12; ++i)
+        juce::Thread::sleep(10);
     EXPECT_EQ(rig.amp.getParam(0x0402), 300);
     EXPECT_EQ(rig.amp.getMode(), SimulatedAmplifier::modePreset);
     EXPECT_EQ(rig.amp.getProgram(), 12);

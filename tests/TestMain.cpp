@@ -5,6 +5,7 @@
 
 #include "Preferences/PreferencesData.h"
 #include "support/AppProcess.h"
+#include "support/FreshStartListener.h"
 
 namespace
 {
@@ -47,5 +48,6 @@ int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::AddGlobalTestEnvironment(new JuceEnvironment());
+    ::testing::UnitTest::GetInstance()->listeners().Append(new testing_support::FreshStartListener());
     return RUN_ALL_TESTS();
 }

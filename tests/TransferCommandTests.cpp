@@ -156,7 +156,7 @@ TEST_F(TransferFixture, ReceiveAllEndsOnTheProgramTheAmplifierPlays)
 {
     // The amplifier moved from user program 0 (at connection) to 5; Receive
     // All reads no mode, so the current program and the write target stay 5.
-    for (const auto [model, firstUser] : { std::pair { 0, 11 }, std::pair { 1, 60 } })
+    for (const auto& [model, firstUser] : { std::pair { 0, 11 }, std::pair { 1, 60 } })
     {
         SCOPED_TRACE(model);
         {

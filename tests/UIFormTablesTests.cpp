@@ -223,14 +223,18 @@ TEST(UIFormTables, EveryItemKeepsTheRecordInvariants)
                 // The control kind and the class name agree.
                 const std::string cls = item.className;
                 if (item.id == 1026)
+                {
                     EXPECT_EQ(cls, "ulabel");
+                }
                 if (item.id == 1032)
                 {
                     EXPECT_EQ(cls, "edittext_ro");
                     EXPECT_TRUE(pseudo) << std::hex << p;
                 }
                 if (item.id == 1030)
+                {
                     EXPECT_EQ(cls, "switch");
+                }
                 if (item.id == 1033)
                 {
                     EXPECT_EQ(cls.rfind("knob", 0), 0u) << cls;
@@ -242,9 +246,13 @@ TEST(UIFormTables, EveryItemKeepsTheRecordInvariants)
                     EXPECT_EQ(ids.count(p), 1u) << std::hex << p;
                 }
                 if (item.id == 1025)
+                {
                     EXPECT_TRUE(cls == "label" || cls == "label_hmq" || cls == "label_orvapw") << cls;
+                }
                 if (cls.rfind("knob", 0) == 0)
+                {
                     EXPECT_EQ(item.id, 1033);
+                }
             }
         }
     }

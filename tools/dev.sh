@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Set-up, build, run and test on a Debian 12 machine.
-#   tools/dev.sh run    install what is missing, configure, build, start the application
+#   tools/dev.sh run    install what is missing, build the application alone (Release, in
+#                       build-release) and start it
 #   tools/dev.sh test   install what is missing, configure, build, run every test under Xvfb
+#                       (warnings are errors), then once more with the sanitisers
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${RIGSMITH_BUILD_DIR:-$here/build}"
+release="${RIGSMITH_RELEASE_DIR:-$here/build-release}"
 
 packages=(
   g++ cmake ninja-build pkg-config ccache
@@ -13,7 +16,7 @@ packages=(
   libpng-dev libjpeg-dev libexpat1-dev
   libgtest-dev
   fonts-liberation2
-  xvfb xauth openbox wmctrl x11-utils imagemagick
+  xvfb xauth openbox wmctrl x11-utils xdotool imagemagick
 )
 
 install_missing() {
@@ -23,31 +26,44 @@ install_missing() {
   done
   [ ${#missing[@]} -eq 0 ] && return 0
   local sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null 2>&1; then
+      echo "Missing packages: ${missing[*]}" >&2
+      echo "sudo is not available: run this as root, then run $0 again:" >&2
+      echo "  apt-get update && apt-get install -y --no-install-recommends ${missing[*]}" >&2
+      exit 1
+    fi
+    sudo="sudo"
+  fi
   echo "Installing: ${missing[*]}"
   $sudo apt-get update -q
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
 configure_and_build() {
-  cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug
+  cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRIGSMITH_WERROR=ON
   cmake --build "$build" -j "$(nproc)"
 }
 
 case "${1:-}" in
   run)
     install_missing
-    configure_and_build
-    exec "$build/RigSmith_artefacts/Debug/Rig Smith"
+    cmake -S "$here" -B "$release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DRIGSMITH_TESTS=OFF
+    cmake --build "$release" -j "$(nproc)" --target RigSmith
+    exec "$release/RigSmith_artefacts/Release/Rig Smith"
     ;;
   test)
     install_missing
     configure_and_build
     (cd "$build" && xvfb-run -a -s "-screen 0 1280x800x24" ctest --output-on-failure -j "$(nproc)")
+    # Once more in one process, in a random order: no test may depend on
+    # what another left behind (ctest runs each test in a process of its own).
+    (cd "$build" && xvfb-run -a -s "-screen 0 1280x800x24" \
+      "$build/tests/rigsmith_tests" --gtest_shuffle --gtest_brief=1)
     # The same tests once more in a build with AddressSanitizer and
     # UndefinedBehaviorSanitizer (JUCE's own leak detector covers leaks).
     asan="${build}-asan"
-    cmake -S "$here" -B "$asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRIGSMITH_SANITIZE=ON
+    cmake -S "$here" -B "$asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRIGSMITH_SANITIZE=ON -DRIGSMITH_WERROR=ON
     cmake --build "$asan" -j "$(nproc)"
     (cd "$asan" && ASAN_OPTIONS=detect_leaks=0 \
       xvfb-run -a -s "-screen 0 1280x800x24" ctest --output-on-failure -j "$(nproc)")

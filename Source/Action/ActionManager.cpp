@@ -102,13 +102,13 @@ const ActionManager::Command* ActionManager::findCommand(int id)
 // Orva PW models get their own by the same pattern.
 juce::String ActionManager::modelDescription(int id, int model)
 {
-    if (model < 0 || model > 5)
+    if (! isKnownModel(model))
         return {};
 
-    const bool pw = model == 3 || model == 5;
-    const juce::String ext = model == 0 ? "dwqprog" : model == 1 ? "hmqprog" : pw ? "opwprog" : "okxprog";
-    const juce::String dots = model == 1 ? "" : "...";
-    const juce::String device = model == 0 ? "DW" : model == 1 ? "HMQ" : pw ? "Orva PW" : "Orva KX";
+    const bool pw = isOrvaPWModel(model);
+    const juce::String ext = model == kProductModelDWQ ? "dwqprog" : model == kProductModelHMQ ? "hmqprog" : pw ? "opwprog" : "okxprog";
+    const juce::String dots = model == kProductModelHMQ ? "" : "...";
+    const juce::String device = model == kProductModelDWQ ? "DW" : model == kProductModelHMQ ? "HMQ" : pw ? "Orva PW" : "Orva KX";
 
     switch (id)
     {

@@ -1,6 +1,7 @@
 // Program files and file tabs: new, open, save as, close, and the user
 // programs from and to a file.
 #include "Action/ActionManager.h"
+#include "Core/ProductModel.h"
 
 #include "Action/FileCommandPrompts.h"
 #include "Action/FileTabView.h"
@@ -106,7 +107,7 @@ bool ActionManager::executeNewFile(int model)
         if (record == nullptr)
             return false;
         std::memcpy(record, dataCenter.getInitProgData(), (size_t) recordSize);
-        if (context.model >= 2)
+        if (isOrvaModel(context.model))
         {
             const juce::String name = "NO NAME " + juce::String(i + 1);
             std::memset(record, ' ', 16);

@@ -1,6 +1,7 @@
 // Tabs carried from one run to the next: the restore at start-up, the
 // command-line files, dropped files and the backup at quit.
 #include "Action/ActionManager.h"
+#include "Core/ProductModel.h"
 
 #include "Action/FileCommandPrompts.h"
 #include "Action/FileTabView.h"
@@ -36,10 +37,10 @@ const TabPreferenceKeys& tabPreferenceKeys(int model)
                                          DWQ::Preferences_OPW_CurrentTabindex };
     switch (model)
     {
-        case 0: return dwq;
-        case 1: return hmq;
-        case 3:
-        case 5: return opw;
+        case kProductModelDWQ: return dwq;
+        case kProductModelHMQ: return hmq;
+        case kProductModelOPW:
+        case kProductModelOPWlyn: return opw;
         default: return okx;
     }
 }

@@ -2,6 +2,7 @@
 // delayed synchronisation and its time-out, the blank-program check, the
 // refreshes; the notices posted to the command layer and the quit rule.
 #include "Action/ActionManager.h"
+#include "Core/ProductModel.h"
 
 #include "Action/MidiManager.h"
 #include "Action/ProgressView.h"
@@ -214,7 +215,7 @@ void ActionManager::runPostConnectSetup()
     host->setBootFlag(false);
 
     const int model = environment->getDeviceInfo().model;
-    if (model >= 2 && model <= 5)
+    if (isOrvaModel(model))
     {
         if (auto* orva = dynamic_cast<OrvaDataCenter*>(dataCenter))
         {
@@ -238,7 +239,7 @@ void ActionManager::runPostConnectSetup()
             host->setResyncPending(true);
         }
     }
-    else if (model == 0)
+    else if (model == kProductModelDWQ)
     {
         if (auto* dwq = dynamic_cast<DWQDataCenter*>(dataCenter))
         {
@@ -250,7 +251,7 @@ void ActionManager::runPostConnectSetup()
             dataCenter->PutMode(1);
         }
     }
-    else if (model == 1)
+    else if (model == kProductModelHMQ)
     {
         if (auto* hmq = dynamic_cast<HMQDataCenter*>(dataCenter))
         {
@@ -289,17 +290,17 @@ void ActionManager::runDelayedSynchronize()
         return;
 
     const int model = environment->getDeviceInfo().model;
-    if (model < 0 || model > 5)
+    if (! isKnownModel(model))
         return;
 
     // The receive chain counts user programs from the model's first one.
-    midi->setSequenceCounter(model >= 2 ? 0 : (model == 1 ? 60 : 11));
+    midi->setSequenceCounter(isOrvaModel(model) ? 0 : (model == kProductModelHMQ ? 60 : 11));
     midi->setSynchronised(false);
     if (auto* dataCenter = environment->getDataCenter())
         dataCenter->setSynchronised(false);
     midi->setSyncRunning(true);
     midi->setBulkReceive(false);
-    juce::Logger::writeToLog(model >= 2 ? "eREQID_DELAYED_SYNCRONIZE => eREQID_MODEREQUEST_TIMEOUT setting"
+    juce::Logger::writeToLog(isOrvaModel(model) ? "eREQID_DELAYED_SYNCRONIZE => eREQID_MODEREQUEST_TIMEOUT setting"
                                         : "=> eREQID_MODEREQUEST_TIMEOUT setting");
     setTimerEventReq(eREQID_MODEREQUEST_TIMEOUT, 2000, 0);
     midi->sendModeRequest();
@@ -311,7 +312,7 @@ void ActionManager::runBlankProgramCheck()
     auto* environment = host != nullptr ? host->getDeviceEnvironment() : nullptr;
     auto* dataCenter = environment != nullptr ? environment->getDataCenter() : nullptr;
     const int model = environment != nullptr ? (int) environment->getDeviceInfo().model : -1;
-    if (dataCenter == nullptr || model < 2 || model > 5)
+    if (dataCenter == nullptr || ! isOrvaModel(model))
         return;
 
     const juce::ScopedLock sl(tabOpenLock);

@@ -30,9 +30,9 @@ bool ActionManager::isTransferRunning()
 
 juce::Range<int> ActionManager::getProgressRange(int model)
 {
-    if (model == 0)
+    if (model == kProductModelDWQ)
         return { 0, 19 };
-    if (model == 1)
+    if (model == kProductModelHMQ)
         return { 0, 68 };
     if (isOrvaModel(model))
         return { 0, 8 };
@@ -41,9 +41,9 @@ juce::Range<int> ActionManager::getProgressRange(int model)
 
 int ActionManager::getWriteProgItemId(int model, int userDestProg)
 {
-    if (model == 0)
+    if (model == kProductModelDWQ)
         return userDestProg - 10;
-    if (model == 1)
+    if (model == kProductModelHMQ)
         return userDestProg - 59;
     return userDestProg + 1;
 }
@@ -53,12 +53,12 @@ juce::String ActionManager::getManualFileName(int model, bool japanese)
     const juce::String language = japanese ? "J" : "E";
     switch (model)
     {
-        case 0: return "RigSmith_UM_1.2.0_DW_" + language + ".pdf";
-        case 1: return "RigSmith_UM_1.2.0_HMQ_" + language + ".PDF";
-        case 2:
-        case 4: return "RigSmith_UM_1.2.0_OrvaKX_" + language + ".pdf";
-        case 3:
-        case 5: return "RigSmith_UM_1.2.0_OrvaPW_" + language + ".pdf";
+        case kProductModelDWQ: return "RigSmith_UM_1.2.0_DW_" + language + ".pdf";
+        case kProductModelHMQ: return "RigSmith_UM_1.2.0_HMQ_" + language + ".PDF";
+        case kProductModelOKX:
+        case kProductModelOKXlyn: return "RigSmith_UM_1.2.0_OrvaKX_" + language + ".pdf";
+        case kProductModelOPW:
+        case kProductModelOPWlyn: return "RigSmith_UM_1.2.0_OrvaPW_" + language + ".pdf";
         default: return {};
     }
 }
@@ -78,7 +78,7 @@ void ActionManager::executeTxProg(int model, bool confirm, bool unused, bool all
 {
     juce::ignoreUnused(unused, all);
     ReentrancyGuard guard(txProgRunning);
-    if (! guard.entered || model < 0 || model > 5)
+    if (! guard.entered || ! isKnownModel(model))
         return;
 
     if (confirm
@@ -96,7 +96,7 @@ void ActionManager::executeTxProg(int model, bool confirm, bool unused, bool all
         return;
     }
 
-    const int first = model == 0 ? 11 : model == 1 ? 60 : 0;
+    const int first = model == kProductModelDWQ ? 11 : model == kProductModelHMQ ? 60 : 0;
     midi->setSequenceCounter(first);
     OpenProgressBarDialog("TRANSMIT...", first);
     midi->setBulkTransmit(true);
@@ -107,14 +107,14 @@ void ActionManager::executeRxProg(int model, bool all)
 {
     juce::ignoreUnused(all);
     ReentrancyGuard guard(rxProgRunning);
-    if (! guard.entered || model < 0 || model > 5)
+    if (! guard.entered || ! isKnownModel(model))
         return;
 
     if (! ask("Receive:", "This command will overwrite current list. \nAre you sure?", "  OK  ", "Cancel"))
         return;
 
     // The Orva models receive their programs through the synchronisation.
-    if (model != 0 && model != 1)
+    if (model != kProductModelDWQ && model != kProductModelHMQ)
         return;
 
     auto* midi = midiManager();
@@ -126,7 +126,7 @@ void ActionManager::executeRxProg(int model, bool all)
         return;
     }
 
-    midi->setSequenceCounter(model == 0 ? 11 : 60);
+    midi->setSequenceCounter(model == kProductModelDWQ ? 11 : 60);
     OpenProgressBarDialog("RECEIVED...", 0);
     midi->setSyncRunning(true);
     midi->setBulkReceive(true);
@@ -140,7 +140,7 @@ void ActionManager::executeRxProg(int model, bool all)
 bool ActionManager::executeTxCurProg(int model, bool noConfirm)
 {
     ReentrancyGuard guard(txCurProgRunning);
-    if (! guard.entered || model < 0 || model > 5)
+    if (! guard.entered || ! isKnownModel(model))
         return false;
 
     if (! noConfirm
@@ -149,7 +149,7 @@ bool ActionManager::executeTxCurProg(int model, bool noConfirm)
 
     // The destination is numbered as in the data centre (DWQ users from 11,
     // HMQ users from 60); the amplifier counts its user slots from 0.
-    const int slot = DataCenter::iUserDestProg - (model == 0 ? 11 : model == 1 ? 60 : 0);
+    const int slot = DataCenter::iUserDestProg - (model == kProductModelDWQ ? 11 : model == kProductModelHMQ ? 60 : 0);
     auto* midi = midiManager();
     if (midi == nullptr || isTransferRunning() || slot < 0 || slot > 7)
         return false;
@@ -160,7 +160,7 @@ bool ActionManager::executeTxCurProg(int model, bool noConfirm)
 void ActionManager::executeRxCurProg(int model)
 {
     ReentrancyGuard guard(rxCurProgRunning);
-    if (! guard.entered || model < 0 || model > 5)
+    if (! guard.entered || ! isKnownModel(model))
         return;
 
     if (! ask("Receive:", "This command will overwrite current list. \nAre you sure?", "  OK  ", "Cancel"))
@@ -174,7 +174,7 @@ void ActionManager::executeRxCurProg(int model)
 
 void ActionManager::OpenWriteProgDialog(int model)
 {
-    if (writeProgDialog == nullptr || model < 0 || model > 5)
+    if (writeProgDialog == nullptr || ! isKnownModel(model))
         return;
 
     // The dialog takes the model, preselects the current destination

@@ -1,4 +1,5 @@
 #include "Action/CRSMidiOutMessageManager.h"
+#include "Core/ProductModel.h"
 
 #include "Application/Host.h"
 #include "Application/StateHolder.h"
@@ -22,12 +23,12 @@ bool isSlot(int slot) noexcept
 bool CRSMidiOutMessageManager::supports(Models models) const noexcept
 {
     const int model = targetModel;
-    if (model < 0 || model > 5)
+    if (! isKnownModel(model))
         return false;
     switch (models)
     {
         case Models::all:  return true;
-        case Models::orva: return model >= 2;
+        case Models::orva: return isOrvaModel(model);
         case Models::hmq:  return model == modelHMQ;
     }
     return false;

@@ -1,4 +1,5 @@
 #include "Action/MenuBarManager.h"
+#include "Core/ProductModel.h"
 
 #include "Application/Host.h"
 #include "Platform/BluetoothMidiPairing.h"
@@ -71,7 +72,7 @@ juce::PopupMenu* MenuBarManager::createPopupMenu()
     // One pass, so that the separator rule holds across the optional part.
     auto* host = Host::getInstance();
     const int model = host != nullptr ? host->getCurrentModelId() : -1;
-    const bool lyn = (model == 4 || model == 5) && BluetoothMidiPairing::get().isAvailable();
+    const bool lyn = isWirelessModel(model) && BluetoothMidiPairing::get().isAvailable();
     if (lyn)
         addItems(*popupMenu, commandManager,
                  { 0x101, 0x100, 0x104, 0x105, separator, 0x102, 0x103, separator, 0x106, separator, 0x405, separator, 0x400, 0x402, 0x403 });

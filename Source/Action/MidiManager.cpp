@@ -1,4 +1,5 @@
 #include "Action/MidiManager.h"
+#include "Core/ProductModel.h"
 
 #include "Action/midiutils.h"
 #include "Application/Host.h"
@@ -23,12 +24,12 @@ constexpr int bufferSize = 128;
 
 bool isModel(int modelId) noexcept
 {
-    return modelId >= 0 && modelId <= 5;
+    return isKnownModel(modelId);
 }
 
 bool isOrva(int modelId) noexcept
 {
-    return modelId >= 2 && modelId <= 5;
+    return isOrvaModel(modelId);
 }
 
 DataCenter* currentDataCenter()

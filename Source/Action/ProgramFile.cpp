@@ -1,4 +1,5 @@
 #include "Action/ProgramFile.h"
+#include "Core/ProductModel.h"
 
 #include <cstring>
 
@@ -33,7 +34,7 @@ const ProgramFile::Format formats[] = {
 
 const ProgramFile::Format* ProgramFile::forModel(int model) noexcept
 {
-    return model >= 0 && model <= 5 ? &formats[model] : nullptr;
+    return isKnownModel(model) ? &formats[model] : nullptr;
 }
 
 ProgramFile::ReadResult ProgramFile::read(const juce::File& file, const Format& format, int capacity,

@@ -1,4 +1,5 @@
 #include "Application/Host.h"
+#include "Core/ProductModel.h"
 
 #include "Action/ActionManager.h"
 #include "Action/MenuBarManager.h"
@@ -399,7 +400,7 @@ void Host::handleChangeDeviceEnvironmentMessage(DeviceInfo* infoToDelete)
         {
             if (midiManager != nullptr)
                 midiManager->setModel(model);
-            if (model >= 2 && model <= 5)
+            if (isOrvaModel(model))
                 audioEQManager = CAudioEQManager::getInstance();
             int family = 0, member = 0;
             if (stateHolder != nullptr && StateHolder::codesForModel(model, family, member))
@@ -438,7 +439,7 @@ void Host::handleChangeDeviceEnvironmentMessage(DeviceInfo* infoToDelete)
         if (deviceEnvironment != nullptr)
         {
             // The DWQ zone switches and the rows they govern are redrawn.
-            if (model == 0)
+            if (model == kProductModelDWQ)
                 if (auto* dwq = dynamic_cast<DWQDataCenter*>(deviceEnvironment->getDataCenter()))
                     for (int id : { 0x401, 0x501, 0x502, (int) 0x80000011, (int) 0x80000012 })
                         dwq->getUserEditSection().FireOnSectionParamPropsChanged(id);
@@ -459,7 +460,7 @@ void Host::handleChangeDeviceEnvironmentMessage(DeviceInfo* infoToDelete)
         {
             if (midiManager != nullptr)
                 midiManager->setModel(model);
-            if (model >= 2 && model <= 5)
+            if (isOrvaModel(model))
                 audioEQManager = CAudioEQManager::getInstance();
             resyncPending = false;
             actionManager->setTimerEventReq(ActionManager::eREQID_DISCONNECT_STARTUP, 100, 0);

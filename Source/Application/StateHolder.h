@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Core/ProductModel.h"
+
 // The small state record that Host keeps and the whole system shares.
 class StateHolder
 {
@@ -19,7 +21,7 @@ public:
     {
         static constexpr int families[] = { 0x132, 0x134, 0x141, 0x141, 0x141, 0x141 };
         static constexpr int members[] = { 0, 0, 0, 8, 16, 24 };
-        if (modelId < 0 || modelId > 5)
+        if (! isKnownModel(modelId))
             return false;
         family = families[modelId];
         member = members[modelId];

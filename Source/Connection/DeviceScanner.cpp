@@ -1,4 +1,5 @@
 #include "Connection/DeviceScanner.h"
+#include "Core/ProductModel.h"
 
 #include "Action/MidiManager.h"
 #include "Connection/DeviceScanMidiPortManager.h"
@@ -121,7 +122,7 @@ void DeviceScanner::OnRSMidiListenerRcvSysExMessage(MidiManager*, MidiInputPort*
     const int model = getModelIdFromProductId(family, member);
 
     auto* list = ConnectedDeviceInfoList::instance();
-    if (list == nullptr || model < 0 || model > 5 || portManager == nullptr)
+    if (list == nullptr || ! isKnownModel(model) || portManager == nullptr)
         return;
 
     const int outIndex = probedOutput;

@@ -1,4 +1,5 @@
 #include "Core/MasterConnectionManager.h"
+#include "Core/ProductModel.h"
 
 #include "Action/ActionManager.h"
 #include "Action/MidiManager.h"
@@ -30,13 +31,13 @@ DataCenter* dataCenterOf(DeviceEnvironment* env)
 
 bool isModel(int model) noexcept
 {
-    return model >= 0 && model <= 5;
+    return isKnownModel(model);
 }
 
 // The first program of a model's receive chain.
 int firstProgramOf(int model) noexcept
 {
-    return model >= 2 ? 0 : (model == 1 ? 60 : 11);
+    return isOrvaModel(model) ? 0 : (model == kProductModelHMQ ? 60 : 11);
 }
 } // namespace
 
@@ -173,10 +174,15 @@ void MasterConnectionManager::disconnect()
         midiManager->setCustomCounter(0);
     }
 
-    // The progress dialog of a cut-off transfer closes.
+    // The progress dialog of a cut-off transfer closes, and a quit that
+    // waited for that transfer is given up (a later status refresh would
+    // otherwise quit out of the blue).
     if (auto* host = Host::getInstance())
         if (auto* actions = host->getActionManager())
+        {
+            actions->setQuitRequested(false);
             actions->CloseProgressBarDialog();
+        }
 
     ++disconnectCount;
 
@@ -310,7 +316,7 @@ bool MasterConnectionManager::reConnectMIDIport()
             midiManager->setModel(model);
         if (auto* host = Host::getInstance())
             if (auto* state = host->getStateHolder())
-                state->familyCode = model == 0 ? 0x132 : (model == 1 ? 0x134 : 0x141);
+                state->familyCode = model == kProductModelDWQ ? 0x132 : (model == kProductModelHMQ ? 0x134 : 0x141);
         attachDataCenter();
     }
     return true;

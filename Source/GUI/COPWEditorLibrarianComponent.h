@@ -13,6 +13,9 @@ public:
     void initialise() override;
     // A whole program arrived: the editor page refreshes.
     void changeListenerCallback(juce::ChangeBroadcaster* source) override;
+    // The librarian column (tab panel, file tabs, user buttons, global
+    // panel) and its buttons are not built yet: no button, no file sub-tab,
+    // nothing to slide.
     void buttonClicked(juce::Button*) override {}
     bool isInterestedInFileDrag(const juce::StringArray& files) override;
     juce::Component* getFileSubTabComponent(int index) override;

@@ -1,8 +1,11 @@
 #include "GUI/CProgressBarDialogComponent.h"
 
+#include "Action/ActionManager.h"
 #include "Action/MidiManager.h"
 #include "Application/Host.h"
 #include "Platform/BluetoothMidiPairing.h"
+
+const char* const CProgressBarDialogComponent::quitWaitingText = "Quit waits for the end of the transfer.";
 
 CProgressBarDialogComponent::CProgressBarDialogComponent()
 {
@@ -17,6 +20,11 @@ CProgressBarDialogComponent::CProgressBarDialogComponent()
     // The dialog is white: the default (white) label text would not show.
     label->setColour(juce::Label::textColourId, juce::Colours::black);
     addAndMakeVisible(label.get());
+
+    quitNote = std::make_unique<juce::Label>(juce::String(), quitWaitingText);
+    quitNote->setFont(juce::Font(13.0f));
+    quitNote->setColour(juce::Label::textColourId, juce::Colours::black);
+    addChildComponent(quitNote.get());
 
     cancelButton = std::make_unique<juce::TextButton>("Cancel");
     cancelButton->setButtonText("Cancel");
@@ -35,6 +43,7 @@ CProgressBarDialogComponent::~CProgressBarDialogComponent()
         exitModalState(0);
     bar.reset();
     label.reset();
+    quitNote.reset();
     cancelButton.reset();
 }
 
@@ -62,7 +71,18 @@ void CProgressBarDialogComponent::close()
     if (isCurrentlyModal(false))
         exitModalState(0);
     setVisible(false);
+    quitNote->setVisible(false);
     setBounds(parkingBounds());
+}
+
+void CProgressBarDialogComponent::setQuitWaiting(bool waiting)
+{
+    quitNote->setVisible(waiting);
+}
+
+bool CProgressBarDialogComponent::isQuitWaiting() const noexcept
+{
+    return quitNote->isVisible();
 }
 
 juce::Range<int> CProgressBarDialogComponent::getRange() const
@@ -91,6 +111,7 @@ void CProgressBarDialogComponent::resized()
     label->setBounds(40, 20, 200, 26);
     bar->setBounds(15, 60, w - 30, 13);
     cancelButton->setBounds(w - 120, 90, 100, 25);
+    quitNote->setBounds(15, 92, juce::jmax(0, w - 150), 21);
 }
 
 void CProgressBarDialogComponent::changeListenerCallback(juce::ChangeBroadcaster*)
@@ -129,6 +150,9 @@ void CProgressBarDialogComponent::buttonClicked(juce::Button* button)
         midi->setCustomBulkReceive(false);
         midi->setAudioEQBulkReceive(false);
     }
+    // A quit that waited for this transfer is given up with it.
+    if (auto* actions = host != nullptr ? host->getActionManager() : nullptr)
+        actions->setQuitRequested(false);
 
     if (auto* parent = getParentComponent())
         if (parent->isShowing())

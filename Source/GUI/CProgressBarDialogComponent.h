@@ -30,12 +30,18 @@ public:
     juce::String getText() const;
     juce::TextButton& getCancelButton() noexcept { return *cancelButton; }
 
+    // Shows, until the dialog closes, that a quit waits for this transfer.
+    void setQuitWaiting(bool waiting);
+    bool isQuitWaiting() const noexcept;
+    static const char* const quitWaitingText;
+
     // The parking place while closed: one pixel just outside the top left.
     static juce::Rectangle<int> parkingBounds();
 
 private:
     std::unique_ptr<juce::Slider> bar;
     std::unique_ptr<juce::Label> label;
+    std::unique_ptr<juce::Label> quitNote;
     std::unique_ptr<juce::TextButton> cancelButton;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(CProgressBarDialogComponent)

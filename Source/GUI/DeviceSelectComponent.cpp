@@ -100,6 +100,12 @@ DeviceSelectComponent::DeviceSelectComponent()
     if (auto* bus = MessageEngine::instance())
         bus->addListener(this);
 
+    // The overlay look on the OK button, the toggle and the Bluetooth button.
+    overlayLook = std::make_unique<OverlayComponentLookAndFeel>();
+    for (auto* button : { (juce::Button*) onlyConnected.get(), (juce::Button*) okButton.get(), (juce::Button*) bluetoothButton.get() })
+        if (button != nullptr)
+            button->setLookAndFeel(overlayLook.get());
+
     setSize(421, 640);
     updateDeviceIdList();
     selectFirstRow();
@@ -110,11 +116,16 @@ DeviceSelectComponent::~DeviceSelectComponent()
     entries.clear();
     if (auto* bus = MessageEngine::instance())
         bus->removeListener(this);
+    // The look goes last, after every button has let go of it.
+    for (auto* button : { (juce::Button*) onlyConnected.get(), (juce::Button*) okButton.get(), (juce::Button*) bluetoothButton.get() })
+        if (button != nullptr)
+            button->setLookAndFeel(nullptr);
     deviceList.reset();
     onlyConnected.reset();
     titleLabel.reset();
     okButton.reset();
     bluetoothButton.reset();
+    overlayLook.reset();
 }
 
 DeviceInfo DeviceSelectComponent::offlineEntry(int model)

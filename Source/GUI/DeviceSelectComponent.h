@@ -3,6 +3,8 @@
 #include "Core/DeviceInfo.h"
 #include "Singleton.h"
 
+#include "GUI/OverlayComponentLookAndFeel.h"
+
 #include <juce_gui_basics/juce_gui_basics.h>
 #include <vector>
 
@@ -47,6 +49,7 @@ public:
     juce::ToggleButton& getOnlyConnectedToggle() noexcept { return *onlyConnected; }
     juce::TextButton& getOkButton() noexcept { return *okButton; }
     juce::Button* getBluetoothButton() noexcept { return bluetoothButton.get(); }
+    OverlayComponentLookAndFeel* getOverlayLook() const noexcept { return overlayLook.get(); }
 
 private:
     // Selects row 0 and makes it the chosen entry (chosen stays as it was
@@ -58,6 +61,8 @@ private:
     std::vector<DeviceInfo> entries;
     DeviceInfo chosen;
 
+    // The buttons' look; outlives them (declared first, deleted last).
+    std::unique_ptr<OverlayComponentLookAndFeel> overlayLook;
     std::unique_ptr<juce::ListBox> deviceList;
     std::unique_ptr<juce::ToggleButton> onlyConnected;
     std::unique_ptr<juce::Label> titleLabel;

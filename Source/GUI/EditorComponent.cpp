@@ -60,10 +60,7 @@ void EditorComponent::buttonClicked(juce::Button* button)
             return;
         m_menu = menus->createPopupMenu();
         if (m_menu != nullptr)
-        {
-            juce::Component::SafePointer<juce::Component> target(m_MenuButton);
-            m_menu->showMenu(juce::PopupMenu::Options().withTargetComponent(target.getComponent()));
-        }
+            m_menu->showMenu(juce::PopupMenu::Options().withTargetComponent(m_MenuButton));
         menus->deletePopupMenu();
         m_menu = nullptr;
     }

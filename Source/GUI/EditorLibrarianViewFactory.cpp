@@ -1,4 +1,5 @@
 #include "GUI/EditorLibrarianViewFactory.h"
+#include "Core/ProductModel.h"
 
 #include "GUI/COPWEditorLibrarianComponent.h"
 #include "GUI/Catalog/OPWCatalogComponent.h"
@@ -7,8 +8,8 @@ CEditorLibrarianComponent* EditorLibrarianViewFactory::createView(int model)
 {
     switch (model)
     {
-        case 3:
-        case 5:
+        case kProductModelOPW:
+        case kProductModelOPWlyn:
             return new COPWEditorLibrarianComponent();
         // DWQ (0), HMQ (1) and Orva KX (2, 4): no view yet; the main
         // component paints the model's background.
@@ -21,8 +22,8 @@ CatalogComponent* EditorLibrarianViewFactory::createCatalog(int model, int width
 {
     switch (model)
     {
-        case 3:
-        case 5:
+        case kProductModelOPW:
+        case kProductModelOPWlyn:
             return new OPWCatalogComponent(width, height, small);
         default:
             return nullptr;

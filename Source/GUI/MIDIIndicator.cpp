@@ -1,4 +1,5 @@
 #include "GUI/MIDIIndicator.h"
+#include "Core/ProductModel.h"
 
 #include "Application/Host.h"
 #include "Common/DeviceEnvironment.h"
@@ -48,12 +49,12 @@ juce::String MIDIIndicator::getImageString()
     pictureModel = currentModel();
     switch (pictureModel)
     {
-        case 0: return "DWconnect_24x52w";
-        case 1: return "hesperine_120x25";
-        case 2: return "OrvaKX_24x62";
-        case 3: return "OrvaPW_24x62";
-        case 4: return "OrvaKXlyn_24x62";
-        case 5: return "OrvaPWlyn_24x62";
+        case kProductModelDWQ: return "DWconnect_24x52w";
+        case kProductModelHMQ: return "hesperine_120x25";
+        case kProductModelOKX: return "OrvaKX_24x62";
+        case kProductModelOPW: return "OrvaPW_24x62";
+        case kProductModelOKXlyn: return "OrvaKXlyn_24x62";
+        case kProductModelOPWlyn: return "OrvaPWlyn_24x62";
         default: return {};
     }
 }

@@ -1,4 +1,5 @@
 #include "GUI/MainComponent.h"
+#include "Core/ProductModel.h"
 
 #include "Action/ActionManager.h"
 #include "Action/MidiManager.h"
@@ -129,8 +130,7 @@ void MainComponent::changeTargetModel(int model)
         juce::Logger::writeToLog("@@@MainComponent::changeTargetModel(1), already draw target model");
         return;
     }
-    const bool twins = (model == 4 && m_TargetModelId == 2) || (model == 2 && m_TargetModelId == 4)
-                       || (model == 5 && m_TargetModelId == 3) || (model == 3 && m_TargetModelId == 5);
+    const bool twins = model != m_TargetModelId && isSameModelClass(model, m_TargetModelId);
     if (m_View != nullptr && twins)
     {
         juce::Logger::writeToLog("@@@MainComponent::changeTargetModel(2), already draw target model");
@@ -205,7 +205,7 @@ void MainComponent::paint(juce::Graphics& g)
 {
     auto image = [](const char* name) { return RSWidgetSupport::getImage(name); };
 
-    if (m_TargetModelId >= 2 && m_TargetModelId <= 5)
+    if (isOrvaModel(m_TargetModelId))
     {
         const auto topBar = image("topbar_orva_h36");
         if (topBar.isValid())
@@ -220,7 +220,7 @@ void MainComponent::paint(juce::Graphics& g)
     }
 
     g.fillAll(juce::Colours::black);
-    if (m_TargetModelId == 0 || m_TargetModelId == 1)
+    if (m_TargetModelId == kProductModelDWQ || m_TargetModelId == kProductModelHMQ)
     {
         const auto topBar = image("topbar");
         if (topBar.isValid())
@@ -294,7 +294,7 @@ void MainComponent::showAudioEQEdit()
     if (! canShowOverlay() || audioEQEdit != nullptr)
         return;
     // Only the Orva models have audio EQ.
-    if (m_TargetModelId < 2 || m_TargetModelId > 5)
+    if (! isOrvaModel(m_TargetModelId))
         return;
     audioEQEdit = makeStandInPage("AudioEQEdit", 900, 560);
     showInHolder(audioEQEdit.get(), false);
@@ -324,7 +324,7 @@ void MainComponent::showCatalogSelMini()
 {
     if (! canShowOverlay() || catalogSelMini != nullptr)
         return;
-    if (m_TargetModelId < 0 || m_TargetModelId > 5)
+    if (! isKnownModel(m_TargetModelId))
         return;
     auto* page = m_View != nullptr ? m_View->getEditorComponent() : nullptr;
     const int width = page != nullptr ? page->getWidth() : getWidth();

@@ -96,6 +96,7 @@ public:
 
     // The model whose view is built; -1 until a model is chosen.
     static int m_TargetModelId;
+    // Held while the view is replaced.
     static juce::CriticalSection m_MainComponentCriticalSection;
 
 private:

@@ -168,6 +168,7 @@ void OPWEditParamComponent::scanUIForm()
         }
         else if (code == 13)
         {
+            // A read-only value display: shown as made.
         }
         else if (code == 14 || code == 96 || code == 97 || code == 99)
         {
@@ -187,6 +188,7 @@ void OPWEditParamComponent::scanUIForm()
         }
         else if (inRange(code, 78, 81) || inRange(code, 90, 92))
         {
+            // An image: shown as made.
         }
         else if (inRange(code, 86, 89))
         {

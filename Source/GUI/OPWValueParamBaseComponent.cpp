@@ -287,6 +287,7 @@ void OPWValueParamBaseComponent::scanUIForm()
         }
         else if (code == 13)
         {
+            // A value display: placed later, with its knob.
         }
         else if (code == 14 || code == 96 || code == 97 || code == 99)
         {

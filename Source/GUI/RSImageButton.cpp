@@ -1,4 +1,5 @@
 #include "GUI/RSImageButton.h"
+#include "UIForm/UIFormIds.h"
 
 #include "GUI/EditParamComponent.h"
 
@@ -101,13 +102,13 @@ void RSImageButton::setType(int type)
 void RSImageButton::registFont()
 {
     const auto& props = getProperties();
-    const auto face = props.getWithDefault("FONTFACE", juce::String()).toString();
+    const auto face = props.getWithDefault(UIFormProperty::FontFace, juce::String()).toString();
     if (face.isNotEmpty())
         m_Font.setTypefaceName(PlatformFonts::mapTypefaceName(face));
-    const int height = props.getWithDefault("FONTHEIGHT", 0);
+    const int height = props.getWithDefault(UIFormProperty::FontHeight, 0);
     if (height > 0)
         m_Font.setHeight((float) height);
-    const int style = props.getWithDefault("FONTSTYLE", 0);
+    const int style = props.getWithDefault(UIFormProperty::FontStyle, 0);
     if (style > 0)
         m_Font.setStyleFlags(style);
 }

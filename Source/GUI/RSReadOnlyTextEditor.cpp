@@ -1,4 +1,5 @@
 #include "GUI/RSReadOnlyTextEditor.h"
+#include "UIForm/UIFormIds.h"
 
 #include "GUI/RSKnob.h"
 #include "GUI/RSWidgetSupport.h"
@@ -51,7 +52,7 @@ bool RSReadOnlyTextEditor::SetFormatValue(int value)
 {
     if (linkedKnob == nullptr)
         return false;
-    const int paramId = linkedKnob->getProperties().getWithDefault("PARAMID", -1);
+    const int paramId = linkedKnob->getProperties().getWithDefault(UIFormProperty::ParamId, -1);
     if (paramId == -1)
         return false;
 

@@ -1,4 +1,5 @@
 #include "GUI/RSToggleSwitch.h"
+#include "Core/ProductModel.h"
 
 #include "GUI/RSWidgetSupport.h"
 
@@ -21,7 +22,7 @@ RSToggleSwitch::RSToggleSwitch(const juce::String& name)
 
 juce::StringArray RSToggleSwitch::getImageNamesForModel(int modelId)
 {
-    if (modelId == 0 || modelId == 1)
+    if (modelId == kProductModelDWQ || modelId == kProductModelHMQ)
         return { "PowerSWOFF_44x44", "PowerSWBtnON1_44x44", "PowerSWON_44x44" };
     return { "PowerSW2OFF_5050", "PowerSW2Over_5050", "PowerSW2ON_5050" };
 }

@@ -1,4 +1,5 @@
 #include "GUI/RSValDispButton.h"
+#include "UIForm/UIFormIds.h"
 
 #include "GUI/RSWidgetSupport.h"
 #include "GUI/ValDispButtonLookAndFeel.h"
@@ -10,7 +11,7 @@ RSValDispButton::RSValDispButton(const juce::String& name, eProductModelId model
 {
     setOpaque(false);
     setTriggeredOnMouseDown(true);
-    getProperties().set("PARAMID", paramId);
+    getProperties().set(UIFormProperty::ParamId, paramId);
     setLookAndFeel(look.get());
 }
 
@@ -21,7 +22,7 @@ RSValDispButton::~RSValDispButton()
 
 int RSValDispButton::getParamId() const
 {
-    return getProperties().getWithDefault("PARAMID", -1);
+    return getProperties().getWithDefault(UIFormProperty::ParamId, -1);
 }
 
 juce::String RSValDispButton::getParamValueString()

@@ -1,4 +1,5 @@
 #include "GUI/RSWideSwitch.h"
+#include "UIForm/UIFormIds.h"
 
 #include "GUI/RSWidgetSupport.h"
 #include "GUI/WideButtonLookAndFeel.h"
@@ -10,7 +11,7 @@ RSWideSwitch::RSWideSwitch(const juce::String& name, eProductModelId model, int 
 {
     setOpaque(false);
     setTriggeredOnMouseDown(true);
-    getProperties().set("PARAMID", paramId);
+    getProperties().set(UIFormProperty::ParamId, paramId);
     setLookAndFeel(look.get());
 }
 
@@ -21,7 +22,7 @@ RSWideSwitch::~RSWideSwitch()
 
 int RSWideSwitch::getParamId() const
 {
-    return getProperties().getWithDefault("PARAMID", -1);
+    return getProperties().getWithDefault(UIFormProperty::ParamId, -1);
 }
 
 juce::Image RSWideSwitch::getParamValueImage()

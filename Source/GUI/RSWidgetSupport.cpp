@@ -1,4 +1,6 @@
 #include "GUI/RSWidgetSupport.h"
+#include "UIForm/UIFormIds.h"
+#include "Core/ProductModel.h"
 
 #include "Application/Host.h"
 #include "Common/DeviceEnvironment.h"
@@ -29,15 +31,15 @@ ISection* RSWidgetSupport::findSection(int modelId, int paramId)
 
     switch (modelId)
     {
-        case 0:
+        case kProductModelDWQ:
             if (auto* dwq = dynamic_cast<DWQDataCenter*>(dataCenter))
                 return &dwq->getUserEditSection();
             return nullptr;
-        case 1:
+        case kProductModelHMQ:
             if (auto* hmq = dynamic_cast<HMQDataCenter*>(dataCenter))
                 return &hmq->getUserEditSection();
             return nullptr;
-        case 2: case 3: case 4: case 5:
+        case kProductModelOKX: case kProductModelOPW: case kProductModelOKXlyn: case kProductModelOPWlyn:
             if (auto* orva = dynamic_cast<OrvaDataCenter*>(dataCenter))
             {
                 // Ids compare signed: the pseudo parameters with the top bit set
@@ -80,13 +82,13 @@ bool RSWidgetSupport::getCurrentParamValue(int modelId, int paramId, int& value)
 juce::Font RSWidgetSupport::applyFormFontProperties(const juce::Component& component, juce::Font font)
 {
     const auto& props = component.getProperties();
-    const auto face = props.getWithDefault("FONTFACE", juce::String()).toString();
+    const auto face = props.getWithDefault(UIFormProperty::FontFace, juce::String()).toString();
     if (face.isNotEmpty())
         font.setTypefaceName(PlatformFonts::mapTypefaceName(face));
-    const float height = (float) props.getWithDefault("FONTHEIGHT", 0);
+    const float height = (float) props.getWithDefault(UIFormProperty::FontHeight, 0);
     if (height > 0.0f)
         font.setHeight(height);
-    const int style = props.getWithDefault("FONTSTYLE", -1);
+    const int style = props.getWithDefault(UIFormProperty::FontStyle, -1);
     if (style == 0)
         font.setStyleFlags(juce::Font::plain);
     else if (style == 1)

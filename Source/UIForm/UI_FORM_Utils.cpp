@@ -1,4 +1,5 @@
 #include "UIForm/UI_FORM_Utils.h"
+#include "UIForm/UIFormIds.h"
 
 #include "GUI/HMQReadOnlyTextEditor.h"
 #include "GUI/RSDWQAmpComboBox.h"
@@ -252,26 +253,26 @@ juce::Component* UI_FORM_Utils::CreateControl(juce::Component* parent, const UI_
 
     auto& props = widget->getProperties();
     if (code != 11)
-        props.set("TEXT", text);
+        props.set(UIFormProperty::Text, text);
     if (code == 100)
-        props.set("UNIT", text);
-    props.set("ID", (int) item.id);
-    props.set("PARAMID", (int) item.paramId);
+        props.set(UIFormProperty::Unit, text);
+    props.set(UIFormProperty::Id, (int) item.id);
+    props.set(UIFormProperty::ParamId, (int) item.paramId);
     if (! isImage)
     {
         if (item.fontFace != nullptr && item.fontFace[0] != '\0')
-            props.set("FONTFACE", juce::String(item.fontFace));
+            props.set(UIFormProperty::FontFace, juce::String(item.fontFace));
         if (item.fontHeight > 0)
-            props.set("FONTHEIGHT", (int) item.fontHeight);
+            props.set(UIFormProperty::FontHeight, (int) item.fontHeight);
         if (item.fontStyle > 0)
-            props.set("FONTSTYLE", (int) item.fontStyle);
+            props.set(UIFormProperty::FontStyle, (int) item.fontStyle);
     }
     if (label != nullptr)
         applyLabelFont(*label, item);
-    props.set("X", (int) item.x);
-    props.set("Y", (int) item.y);
-    props.set("WIDTH", (int) item.width);
-    props.set("HEIGHT", (int) item.height);
+    props.set(UIFormProperty::X, (int) item.x);
+    props.set(UIFormProperty::Y, (int) item.y);
+    props.set(UIFormProperty::Width, (int) item.width);
+    props.set(UIFormProperty::Height, (int) item.height);
 
     widget->setBounds(item.x, item.y, item.width, item.height);
     if (picker != nullptr)

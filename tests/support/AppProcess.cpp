@@ -84,7 +84,8 @@ juce::StringArray AppProcess::listWindows()
     return result;
 }
 
-AppProcess::AppProcess(juce::File homeFolder) : home(std::move(homeFolder))
+AppProcess::AppProcess(juce::File homeFolder, juce::String executableFile)
+    : home(std::move(homeFolder)), executable(std::move(executableFile))
 {
     home.createDirectory();
     logFile = home.getChildFile("app-output.log");
@@ -96,11 +97,45 @@ AppProcess::~AppProcess()
         process.kill();
 }
 
+void AppProcess::setEnvironment(const juce::String& name, const juce::String& value)
+{
+    environment.add(shellQuote(name + "=" + value));
+}
+
+void AppProcess::unsetEnvironment(const juce::String& name)
+{
+    environment.add("-u " + shellQuote(name));
+}
+
+juce::File AppProcess::getApplicationLogFile() const
+{
+    return home.getChildFile(".config").getChildFile("Rig Smith").getChildFile("Rig Smith.log");
+}
+
+bool AppProcess::waitForLog(const juce::String& text, int timeoutMs) const
+{
+    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMs;
+    while (! getApplicationLog().contains(text))
+    {
+        if (juce::Time::getMillisecondCounter() >= end)
+            return false;
+        juce::Thread::sleep(50);
+    }
+    return true;
+}
+
 bool AppProcess::start(const juce::StringArray& args)
 {
-    juce::String command = "HOME=" + shellQuote(home.getFullPathName())
-                           + " XDG_CONFIG_HOME=" + shellQuote(home.getChildFile(".config").getFullPathName())
-                           + " exec " + shellQuote(RIGSMITH_APP_BINARY);
+    juce::String command = "exec env";
+    for (auto& setting : environment)
+        if (setting.startsWith("-u "))
+            command << " " << setting;
+    command << " HOME=" + shellQuote(home.getFullPathName())
+            << " XDG_CONFIG_HOME=" + shellQuote(home.getChildFile(".config").getFullPathName());
+    for (auto& setting : environment)
+        if (! setting.startsWith("-u "))
+            command << " " << setting;
+    command << " " << shellQuote(executable);
     for (auto& arg : args)
         command << " " << shellQuote(arg);
     command << " >>" << shellQuote(logFile.getFullPathName()) << " 2>&1";
@@ -121,7 +156,7 @@ int AppProcess::findPid() const
         if (name.empty() || name.find_first_not_of("0123456789") != std::string::npos)
             continue;
         const auto exe = fs::read_symlink(entry.path() / "exe", ec);
-        if (ec || exe.string() != RIGSMITH_APP_BINARY)
+        if (ec || exe.string() != executable.toStdString())
             continue;
         std::ifstream environ(entry.path() / "environ", std::ios::binary);
         std::string var;

@@ -4,8 +4,9 @@
 
 namespace testing_support
 {
-// Starts the real application binary inside the test's X display (with a
-// window manager, which real top-level windows need), with HOME and
+// Starts the real application binary (or another build of the application,
+// such as the one with a simulated amplifier) inside the test's X display
+// (with a window manager, which real top-level windows need), with HOME and
 // XDG_CONFIG_HOME pointed at a folder of the test's own, and drives its
 // windows the way a user would.
 class AppProcess
@@ -18,8 +19,12 @@ public:
         juce::Rectangle<int> bounds;
     };
 
-    explicit AppProcess(juce::File homeFolder);
+    explicit AppProcess(juce::File homeFolder, juce::String executable = RIGSMITH_APP_BINARY);
     ~AppProcess();
+
+    // Environment of the next start: a variable set, or removed.
+    void setEnvironment(const juce::String& name, const juce::String& value);
+    void unsetEnvironment(const juce::String& name);
 
     bool start(const juce::StringArray& args = {});
     bool isRunning() const;
@@ -41,6 +46,12 @@ public:
     // Everything the process wrote to stdout and stderr so far.
     juce::String getOutput() const { return logFile.loadFileAsString(); }
 
+    // The application's own log file (in its application-data folder) and
+    // what it holds so far; waitForLog waits until the log contains the text.
+    juce::File getApplicationLogFile() const;
+    juce::String getApplicationLog() const { return getApplicationLogFile().loadFileAsString(); }
+    bool waitForLog(const juce::String& text, int timeoutMs) const;
+
     static juce::StringArray listWindows(); // "id|title|x y w h|pid" lines
 
     // The application process started with this home folder, or -1.
@@ -50,6 +61,8 @@ public:
 
 private:
     juce::File home;
+    juce::String executable;
+    juce::StringArray environment; // "NAME=value", or "-u NAME"
     juce::File logFile;
     juce::ChildProcess process;
     bool started = false;

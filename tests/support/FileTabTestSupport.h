@@ -158,8 +158,9 @@ struct FileTabFixture : ::testing::Test
     }
     bool isInitRecord(const unsigned char* rec) const
     {
-        return std::memcmp(rec, ProgramFile::forModel(model) != nullptr ? host->getDeviceEnvironment()->getDataCenter()->getInitProgData() : nullptr,
-                           (size_t) format().recordSize) == 0;
+        if (ProgramFile::forModel(model) == nullptr)
+            return false;
+        return std::memcmp(rec, host->getDeviceEnvironment()->getDataCenter()->getInitProgData(), (size_t) format().recordSize) == 0;
     }
 
     // Opens the file as the File Open command does, then shows the tab.

@@ -114,7 +114,9 @@ inline void expectDescriptorsAgree(const ISection& section, const void* record, 
         EXPECT_STREQ(byIndex.name, byId.name);
         EXPECT_STREQ(byIndex.format, byId.format);
         if (record != nullptr)
+        {
             EXPECT_EQ(byIndex.data, record);
+        }
         if (! indexOfId)
             continue;
         ASSERT_TRUE(section.GetParamDescByIndex((unsigned) section.GetIndexByParamID(byIndex.id), &again));

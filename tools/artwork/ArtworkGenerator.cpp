@@ -331,6 +331,27 @@ void drawLogo(juce::Graphics& g, const Entry& e)
     g.drawFittedText(e.label, bounds.toNearestInt(), juce::Justification::centred, 1, 0.7f);
 }
 
+// The about page's picture: the product name over the page's background;
+// the page writes its version and connection lines below it.
+void drawAbout(juce::Graphics& g, const Entry& e)
+{
+    const auto bounds = juce::Rectangle<float>((float) e.width, (float) e.height);
+    g.setGradientFill(juce::ColourGradient(Palette::panelLight, 0, 0, Palette::ink, 0, bounds.getBottom(), false));
+    g.fillRect(bounds);
+    const auto title = bounds.reduced(16.0f).withHeight(52.0f);
+    g.setFont(font(44.0f, true));
+    g.setColour(Palette::text);
+    g.drawText(e.label, title, juce::Justification::centredLeft, false);
+    g.setColour(Palette::accent);
+    g.fillRect(title.getX(), title.getBottom() + 6.0f, title.getWidth(), 2.0f);
+    g.setFont(font(13.0f, false));
+    g.setColour(Palette::dimText);
+    g.drawText("Editor and librarian", title.withY(title.getBottom() - 14.0f).withHeight(14.0f),
+               juce::Justification::centredRight, false);
+    g.setColour(Palette::rim.withAlpha(0.5f));
+    g.drawRect(bounds, 1.0f);
+}
+
 // --- buttons --------------------------------------------------------------------
 
 void drawButtonGlyph(juce::Graphics& g, const juce::String& glyph, juce::Rectangle<float> area, juce::Colour colour)
@@ -466,6 +487,8 @@ void draw(juce::Graphics& g, const Entry& e)
         drawBar(g, e);
     else if (e.kind == "logo")
         drawLogo(g, e);
+    else if (e.kind == "about")
+        drawAbout(g, e);
     else if (e.kind == "button")
         drawButton(g, e);
     // "blank": left transparent.
