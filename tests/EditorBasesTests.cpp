@@ -358,7 +358,9 @@ TEST_F(EditorBases, TheDevicePageButtonsTakeTheOverlayLook)
     EXPECT_EQ(&page->getOkButton().getLookAndFeel(), page->getOverlayLook());
     EXPECT_EQ(&page->getOnlyConnectedToggle().getLookAndFeel(), page->getOverlayLook());
     if (auto* bluetooth = page->getBluetoothButton())
+    {
         EXPECT_EQ(&bluetooth->getLookAndFeel(), page->getOverlayLook());
+    }
     Singleton<DeviceSelectComponent>::deleteInstance();
 
     // The about page's picture is drawn by the build.

@@ -273,7 +273,9 @@ TEST_F(OrvaPWPage, EveryGestureGivesItsBytesAtTheAmplifierOnce)
     {
         EXPECT_TRUE(ampPane->keyPressed(juce::KeyPress(juce::KeyPress::rightKey)) || ! ampPane->hasKeyboardFocus(true));
         if (ampPane->hasKeyboardFocus(true))
+        {
             EXPECT_EQ(takeReceived(), (std::vector<std::vector<int>> { paramChange(0x300, orvaPW::getAmpTypeValue((orvaPW::eAmpType) (newType + 1))) }));
+        }
     }
     takeReceived();
 
@@ -389,12 +391,16 @@ TEST_F(OrvaPWPage, ASynchronisationRefreshesEveryWidget)
         refreshed += knob->getCurrentValue() != 90 ? 1 : 0;
         auto* display = dynamic_cast<juce::Label*>(knob->getValueDisplay());
         if (display != nullptr && display->isVisible())
+        {
             EXPECT_EQ(display->getText(), ParamPageSupport::formatValue(*section, id, section->GetParamI(id))) << std::hex << id;
+        }
     }
     EXPECT_GT(refreshed, 0);
     for (int id = 0x500; id <= 0x505; ++id)
         if (auto* knob = widget<RSKnob>(id); knob != nullptr && knob->isVisible())
+        {
             EXPECT_EQ(knob->getCurrentValue(), section->GetParamI(id)) << std::hex << id;
+        }
     EXPECT_EQ(area->getAmpPicture()->getType(), section->GetParamI(0x300));
     EXPECT_EQ(area->getPedal1Picture()->getType(), section->GetParamI(0x301));
     EXPECT_EQ(area->getPedal2Picture()->getType(), section->GetParamI(0x302));

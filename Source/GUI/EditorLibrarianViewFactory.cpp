@@ -1,18 +1,27 @@
 #include "GUI/EditorLibrarianViewFactory.h"
 #include "Core/ProductModel.h"
 
+#include "GUI/CHMQEditorLibrarianComponent.h"
+#include "GUI/COKXEditorLibrarianComponent.h"
 #include "GUI/COPWEditorLibrarianComponent.h"
+#include "GUI/Catalog/HMQCatalogComponent.h"
+#include "GUI/Catalog/OKXCatalogComponent.h"
 #include "GUI/Catalog/OPWCatalogComponent.h"
 
 CEditorLibrarianComponent* EditorLibrarianViewFactory::createView(int model)
 {
     switch (model)
     {
+        case kProductModelHMQ:
+            return new CHMQEditorLibrarianComponent();
+        case kProductModelOKX:
+        case kProductModelOKXlyn:
+            return new COKXEditorLibrarianComponent();
         case kProductModelOPW:
         case kProductModelOPWlyn:
             return new COPWEditorLibrarianComponent();
-        // DWQ (0), HMQ (1) and Orva KX (2, 4): no view yet; the main
-        // component paints the model's background.
+        // DWQ (0): no view yet; the main component paints the model's
+        // background.
         default:
             return nullptr;
     }
@@ -22,6 +31,11 @@ CatalogComponent* EditorLibrarianViewFactory::createCatalog(int model, int width
 {
     switch (model)
     {
+        case kProductModelHMQ:
+            return new HMQCatalogComponent(width, height, small);
+        case kProductModelOKX:
+        case kProductModelOKXlyn:
+            return new OKXCatalogComponent(width, height, small);
         case kProductModelOPW:
         case kProductModelOPWlyn:
             return new OPWCatalogComponent(width, height, small);

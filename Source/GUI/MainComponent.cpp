@@ -9,6 +9,8 @@
 #include "Core/MyMessage.h"
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
+#include "Core/ProductModel.h"
+#include "GUI/AudioEQEditComponent.h"
 #include "GUI/CAboutDialogComponent.h"
 #include "GUI/CEditorLibrarianComponent.h"
 #include "GUI/Catalog/CatalogComponent.h"
@@ -18,7 +20,10 @@
 #include "GUI/CProgressBarDialogComponent.h"
 #include "GUI/DeviceSelectComponent.h"
 #include "GUI/MasterGuiController.h"
+#include "GUI/OKXAudioEQEditComponent.h"
+#include "GUI/OPWAudioEQEditComponent.h"
 #include "GUI/TypeSelectOverlayComponentHolder.h"
+#include "GUI/USBRoutingSelectComponent.h"
 #include "Platform/BluetoothMidiPairing.h"
 
 namespace
@@ -61,8 +66,8 @@ MainComponent::~MainComponent()
             midi->removeChangeListener(progressDialog.get());
         progressDialog.reset();
     }
-    audioEQEdit.reset();
-    usbRoutingSelect.reset();
+    hideAudioEQEdit();
+    hideUSBRoutingSelect();
     catalogSelMini.reset();
     // The device page leaves the bus with the window it was shown in.
     Singleton<DeviceSelectComponent>::deleteInstance();
@@ -289,20 +294,51 @@ bool MainComponent::isDeviceSelectShowing() const noexcept
     return devicePage != nullptr && overlayHolder != nullptr && overlayHolder->getContent() == devicePage;
 }
 
+void MainComponent::listenToMidiChanges(juce::ChangeListener* page, bool listen)
+{
+    // The MIDI manager may be gone already at shutdown.
+    auto* host = Host::getInstance();
+    auto* midi = host != nullptr ? host->getMidiManager() : nullptr;
+    if (midi == nullptr || page == nullptr)
+        return;
+    if (listen)
+        midi->addChangeListener(page);
+    else
+        midi->removeChangeListener(page);
+}
+
+juce::Component* MainComponent::getAudioEQEdit() const noexcept
+{
+    return audioEQEdit.get();
+}
+
+juce::Component* MainComponent::getUSBRoutingSelect() const noexcept
+{
+    return usbRoutingSelect.get();
+}
+
 void MainComponent::showAudioEQEdit()
 {
     if (! canShowOverlay() || audioEQEdit != nullptr)
         return;
     // Only the Orva models have audio EQ.
-    if (! isOrvaModel(m_TargetModelId))
+    if (isOrvaKXModel(m_TargetModelId))
+        audioEQEdit = std::make_unique<OKXAudioEQEditComponent>();
+    else if (isOrvaPWModel(m_TargetModelId))
+        audioEQEdit = std::make_unique<OPWAudioEQEditComponent>();
+    else
         return;
-    audioEQEdit = makeStandInPage("AudioEQEdit", 900, 560);
+    audioEQEdit->initialize();
+    listenToMidiChanges(audioEQEdit.get(), true);
     showInHolder(audioEQEdit.get(), false);
     broadcastMessageId(MessageId::OverlayPageShown);
 }
 
 void MainComponent::hideAudioEQEdit()
 {
+    if (audioEQEdit == nullptr)
+        return;
+    listenToMidiChanges(audioEQEdit.get(), false);
     closePage(audioEQEdit);
 }
 
@@ -310,13 +346,18 @@ void MainComponent::showUSBRoutingSelect()
 {
     if (! canShowOverlay() || usbRoutingSelect != nullptr)
         return;
-    usbRoutingSelect = makeStandInPage("USBRoutingSelect", 600, 400);
+    usbRoutingSelect = std::make_unique<USBRoutingSelectComponent>();
+    usbRoutingSelect->initialize();
+    listenToMidiChanges(usbRoutingSelect.get(), true);
     showInHolder(usbRoutingSelect.get(), false);
     broadcastMessageId(MessageId::OverlayPageShown);
 }
 
 void MainComponent::hideUSBRoutingSelect()
 {
+    if (usbRoutingSelect == nullptr)
+        return;
+    listenToMidiChanges(usbRoutingSelect.get(), false);
     closePage(usbRoutingSelect);
 }
 

@@ -4,9 +4,11 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+class AudioEQEditComponent;
 class CAboutDialogComponent;
 class CEditorLibrarianComponent;
 class CProgressBarDialogComponent;
+class USBRoutingSelectComponent;
 class OverlayComponentHolder;
 
 // The content of the main window: the current model's editor-librarian view
@@ -32,6 +34,8 @@ public:
     // Overlay pages: at most one is shown at a time; a show request while
     // another page is shown is ignored. Hides do nothing when their page is
     // not shown. Pages not built yet are plain components of a fixed size.
+    // The audio-EQ and USB-routing pages follow the MIDI manager's change
+    // messages while they are shown.
     // The device page is the one DeviceSelectComponent, made on first show
     // and deleted with this component.
     void showAboutPage();
@@ -46,12 +50,12 @@ public:
     void showAudioEQEdit();
     void hideAudioEQEdit();
     bool isAudioEQEditShowing() const noexcept { return audioEQEdit != nullptr; }
-    juce::Component* getAudioEQEdit() const noexcept { return audioEQEdit.get(); }
+    juce::Component* getAudioEQEdit() const noexcept;
 
     void showUSBRoutingSelect();
     void hideUSBRoutingSelect();
     bool isUSBRoutingSelectShowing() const noexcept { return usbRoutingSelect != nullptr; }
-    juce::Component* getUSBRoutingSelect() const noexcept { return usbRoutingSelect.get(); }
+    juce::Component* getUSBRoutingSelect() const noexcept;
 
     void showCatalogSelMini();
     void hideCatalogSelMini();
@@ -105,10 +109,11 @@ private:
     void showInHolder(juce::Component* page, bool typeSelect);
     template <typename Page>
     void closePage(std::unique_ptr<Page>& page);
+    void listenToMidiChanges(juce::ChangeListener* page, bool listen);
 
     std::unique_ptr<CAboutDialogComponent> aboutPage;
-    std::unique_ptr<juce::Component> audioEQEdit;
-    std::unique_ptr<juce::Component> usbRoutingSelect;
+    std::unique_ptr<AudioEQEditComponent> audioEQEdit;
+    std::unique_ptr<USBRoutingSelectComponent> usbRoutingSelect;
     std::unique_ptr<juce::Component> catalogSelMini;
     std::unique_ptr<CProgressBarDialogComponent> progressDialog;
     std::unique_ptr<OverlayComponentHolder> overlayHolder;

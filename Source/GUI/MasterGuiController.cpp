@@ -180,9 +180,20 @@ void MasterGuiController::routeHMQChain(const juce::Message&)
     // The HMQ view's lower panel and custom pages are not built yet.
 }
 
-void MasterGuiController::routeOverlayPageEvent(const juce::Message&)
+void MasterGuiController::routeOverlayPageEvent(const juce::Message& message)
 {
-    // The USB-routing and audio-EQ pages are not built yet.
+    auto* host = Host::getInstance();
+    auto* manager = host != nullptr ? host->getMasterGuiManager() : nullptr;
+    auto* myMessage = dynamic_cast<const MyMessage*>(&message);
+    if (manager == nullptr || myMessage == nullptr)
+        return;
+    juce::Component* page = nullptr;
+    if (myMessage->getId() == MessageId::USBRoutingChanged && manager->isUSBRoutingSelectShowing())
+        page = manager->getUSBRoutingSelect();
+    else if (myMessage->getId() == MessageId::AudioEQCoefsChanged && manager->isAudioEQEditShowing())
+        page = manager->getAudioEQEdit();
+    if (auto* listener = dynamic_cast<juce::MessageListener*>(page))
+        listener->handleMessage(message);
 }
 
 void MasterGuiController::handleMessage(const juce::Message& message)

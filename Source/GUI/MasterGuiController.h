@@ -49,8 +49,8 @@ private:
     // - the HMQ views' lower panel and custom pages, by event id (ids 1, 3,
     //   7, 12 and 13; nothing for other views). The HMQ view fills this in.
     void routeHMQChain(const juce::Message& message);
-    // - the USB-routing and audio-EQ overlay pages, with a view only (ids 18
-    //   and 19), before the Orva global panel. Filled in with those pages.
+    // - the USB-routing page (id 18) or the audio-EQ page (id 19) while it is
+    //   shown, with a view only, before the Orva global panel.
     void routeOverlayPageEvent(const juce::Message& message);
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(MasterGuiController)

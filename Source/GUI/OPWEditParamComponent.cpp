@@ -106,9 +106,8 @@ void OPWEditParamComponent::initialise()
 {
     scanUIForm();
     scanLinkedComponent();
-    m_ValuePages.add(new OPWValueParamAmpComponent(this, m_Width, pageHeight));
-    m_ValuePages.add(new OPWValueParamPedal1Component(this, m_Width, pageHeight));
-    m_ValuePages.add(new OPWValueParamPedal2Component(this, m_Width, pageHeight));
+    for (int module = 0; module < 3; ++module)
+        m_ValuePages.add(createValuePage(module, m_Width, pageHeight));
     for (auto* page : m_ValuePages)
     {
         addChildComponent(page);
@@ -117,6 +116,26 @@ void OPWEditParamComponent::initialise()
         page->setVisible(false);
     }
     repaint();
+}
+
+int OPWEditParamComponent::pictureModuleOfClass(int classCode) const
+{
+    switch (classCode)
+    {
+        case 86: case 87: return 0; // "imgbtn_amp_orvapw", "imgbtn_amp_small_orvapw"
+        case 88: return 1;          // "imgbtn_pedal1_orvapw"
+        case 89: return 2;          // "imgbtn_pedal2_orvapw"
+        default: return -1;
+    }
+}
+
+OPWValueParamBaseComponent* OPWEditParamComponent::createValuePage(int module, int width, int height)
+{
+    if (module == 1)
+        return new OPWValueParamPedal1Component(this, width, height);
+    if (module == 2)
+        return new OPWValueParamPedal2Component(this, width, height);
+    return new OPWValueParamAmpComponent(this, width, height);
 }
 
 void OPWEditParamComponent::scanUIForm()
@@ -190,19 +209,20 @@ void OPWEditParamComponent::scanUIForm()
         {
             // An image: shown as made.
         }
-        else if (inRange(code, 86, 89))
+        else if (pictureModuleOfClass(code) >= 0)
         {
             auto* picture = dynamic_cast<RSImageButton*>(widget.get());
             if (picture == nullptr)
                 continue;
             picture->addListener(this);
-            if (code == 86 || code == 87)
-                m_AmpButton = dynamic_cast<RSOrvaPWAmpImageButton*>(picture);
-            else if (code == 88)
-                m_Pedal1Button = dynamic_cast<RSOrvaPWPedal1FXImageButton*>(picture);
+            const int module = pictureModuleOfClass(code);
+            if (module == 0)
+                m_AmpButton = picture;
+            else if (module == 1)
+                m_Pedal1Button = picture;
             else
-                m_Pedal2Button = dynamic_cast<RSOrvaPWPedal2FXImageButton*>(picture);
-            if (code == 88 || code == 89)
+                m_Pedal2Button = picture;
+            if (module != 0)
             {
                 const auto& props = picture->getProperties();
                 const int x = props.getWithDefault(UIFormProperty::X, -1);
@@ -288,7 +308,7 @@ void OPWEditParamComponent::buttonClicked(juce::Button* button)
         button->setToggleState(now != 0, juce::dontSendNotification);
         if (auto* picture = pedalPicture(module))
             animateTo(picture, old != 0 ? picture->m_OffBounds : picture->m_OnBounds);
-        if (module == 2)
+        if (module == 2 && pedal2SwitchSelectsCatalog())
             section->FireOnCatalogSelect(2);
         const int previous = m_SelectedModule;
         m_PrevSelectedModule = m_SelectedModule;

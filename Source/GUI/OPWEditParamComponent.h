@@ -2,9 +2,6 @@
 
 #include "GUI/EditParamComponent.h"
 
-class RSOrvaPWAmpImageButton;
-class RSOrvaPWPedal1FXImageButton;
-class RSOrvaPWPedal2FXImageButton;
 class RSImageButton;
 class OPWValueParamBaseComponent;
 
@@ -13,6 +10,9 @@ class OPWValueParamBaseComponent;
 // the value page of one module. Every edit of its widgets and of its value
 // pages' widgets goes to the program section at once; a pedal picture
 // dragged across the chain line switches its pedal.
+//
+// The Orva KX area is the same design over its own pictures and value
+// pages; it supplies them through the protected hooks.
 class OPWEditParamComponent : public EditParamComponent,
                               private juce::Timer
 {
@@ -46,6 +46,16 @@ public:
     OPWValueParamBaseComponent* getValuePage(int module) const noexcept { return m_ValuePages[module]; }
     int getShownPage() const noexcept { return m_ShownPage; }
 
+protected:
+    // The module (0 amp, 1 pedal 1, 2 pedal 2) whose picture a form class
+    // code makes, -1 for no module picture.
+    virtual int pictureModuleOfClass(int classCode) const;
+    // The value page of a module, made for this area.
+    virtual OPWValueParamBaseComponent* createValuePage(int module, int width, int height);
+    // Whether a click on the second pedal's switch also selects its module
+    // in the catalogue.
+    virtual bool pedal2SwitchSelectsCatalog() const { return true; }
+
 private:
     void timerCallback() override { stopTimer(); }
 
@@ -63,9 +73,9 @@ private:
     // A pedal switched by dragging its picture.
     bool switchPedalByDrag(int module, juce::Point<int> pointer, bool dropped);
 
-    RSOrvaPWAmpImageButton* m_AmpButton = nullptr;
-    RSOrvaPWPedal1FXImageButton* m_Pedal1Button = nullptr;
-    RSOrvaPWPedal2FXImageButton* m_Pedal2Button = nullptr;
+    RSImageButton* m_AmpButton = nullptr;
+    RSImageButton* m_Pedal1Button = nullptr;
+    RSImageButton* m_Pedal2Button = nullptr;
     juce::OwnedArray<OPWValueParamBaseComponent> m_ValuePages;
     int m_ShownPage = -1;
 

@@ -22,18 +22,33 @@ OPWEditorComponent::OPWEditorComponent(int width, int height) : EditorComponent(
 {
 }
 
+PGNameEditComponent* OPWEditorComponent::createNameStrip(int width, int height)
+{
+    return new OPWPGNameEditComponent(width, height);
+}
+
+CatalogComponent* OPWEditorComponent::createCatalog(int width, int height)
+{
+    return new OPWCatalogComponent(width, height, false);
+}
+
+EditParamComponent* OPWEditorComponent::createEditParam(int width, int height)
+{
+    return new OPWEditParamComponent(width, height);
+}
+
 void OPWEditorComponent::initialize()
 {
     const int width = m_Width;
     m_PGNameRect = { 0, 0, 540, 36 };
 
-    m_PGNameEdit = new OPWPGNameEditComponent(540, 36);
+    m_PGNameEdit = createNameStrip(540, 36);
     addAndMakeVisible(m_PGNameEdit);
     m_PGNameEdit->setBounds(m_PGNameRect);
     m_PGNameEdit->setVisible(true);
 
     const int catalogHeight = catalogHeightFor(width);
-    auto* catalog = new OPWCatalogComponent(width - 24, catalogHeight, false);
+    auto* catalog = createCatalog(width - 24, catalogHeight);
     m_Catalog = catalog;
     catalog->initialise();
     addAndMakeVisible(catalog);
@@ -41,7 +56,7 @@ void OPWEditorComponent::initialize()
     catalog->setVisible(true);
 
     const int areaWidth = juce::jmax(width, 768);
-    auto* area = new OPWEditParamComponent(areaWidth, 348);
+    auto* area = createEditParam(areaWidth, 348);
     m_EditParam = area;
     area->initialise();
     addAndMakeVisible(area);

@@ -2,6 +2,8 @@
 
 #include "Action/midiutils.h"
 #include "Application/StateHolder.h"
+#include "ParamTable/orvaKX/OKXGlobalTables.h"
+#include "ParamTable/orvaPW/OPWGlobalTables.h"
 
 namespace
 {
@@ -521,7 +523,20 @@ void SimulatedAmplifier::processEditorMessage(const juce::uint8* d, int size, st
 
         case 0x41:
             if (size >= 10)
-                params[(d[6] << 8) | d[7]] = d[8] | (d[9] << 7);
+            {
+                const int id = (d[6] << 8) | d[7];
+                const int value = d[8] | (d[9] << 7);
+                params[id] = value;
+                // Choosing a stored EQ (Orva) makes it the current one; "OFF"
+                // the model's default block.
+                if (orva && id == 0x4400 && value >= 1 && value <= (int) eqSlots.size())
+                    currentEQ = eqSlots[(size_t) (value - 1)];
+                else if (orva && id == 0x4400 && value == 0)
+                {
+                    const auto* init = (modelId == 2 || modelId == 4) ? orvaKX::INITCHUNK_AUDIOEQPARAM : orvaPW::INITCHUNK_AUDIOEQPARAM;
+                    currentEQ.assign(init, init + 18);
+                }
+            }
             break;
 
         case 0x4C:

@@ -25,17 +25,22 @@ OPWCatalogComponent::~OPWCatalogComponent()
     m_Viewports.clear(true);
 }
 
+void OPWCatalogComponent::createPanes(int paneHeight)
+{
+    m_Panes.add(new COPWCatalogAmpPane(0, 768, m_PaneWidths[0], paneHeight));
+    m_Panes.add(new COPWCatalogPedal1Pane(1, 769, m_PaneWidths[1], paneHeight));
+    m_Panes.add(new COPWCatalogPedal2Pane(2, 770, m_PaneWidths[2], paneHeight));
+}
+
 void OPWCatalogComponent::initialise()
 {
     CatalogComponent::initialise();
     m_BottomMargin = 19;
     const int paneHeight = m_Height - 39;
 
-    m_Panes.add(new COPWCatalogAmpPane(0, 768, m_PaneWidths[0], paneHeight));
-    m_Panes.add(new COPWCatalogPedal1Pane(1, 769, m_PaneWidths[1], paneHeight));
-    m_Panes.add(new COPWCatalogPedal2Pane(2, 770, m_PaneWidths[2], paneHeight));
+    createPanes(paneHeight);
 
-    m_Viewports.add(new RSTouchScrollViewport(17, 196, 20));
+    m_Viewports.add(new RSTouchScrollViewport(m_AmpCells, 196, 20));
     m_Viewports.add(new RSTouchScrollViewport(11, 112, 20));
     m_Viewports.add(new RSTouchScrollViewport(8, 112, 20));
 

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "GUI/Catalog/CHMQCatalogBasePane.h"
+
+// The HMQ catalogue pane of the reverbs: one row of 4 cells, the model value of
+// each cell its column.
+class CHMQCatalogDelayPane : public CHMQCatalogBasePane
+{
+public:
+    static constexpr int numCells = 4;
+
+    using CHMQCatalogBasePane::CHMQCatalogBasePane;
+    ~CHMQCatalogDelayPane() override = default;
+
+    const Catalog::tagCatalogAttributes& getCatalogTypeAttrs() const override;
+    const Catalog::tagCatalogCellAttributes& getCatalogCellAttrs(int row, int column) const override;
+    int getNumRows() const override { return 1; }
+    int getNumColumns() const override { return numCells; }
+    void SetSelectedModel(int model) override;
+    void paint(juce::Graphics& g) override;
+
+    static const Catalog::tagCatalogCellAttributes sm_amCatalogCellAttrs[numCells];
+    static const Catalog::tagCatalogAttributes sm_CatalogTypeAttrs;
+};

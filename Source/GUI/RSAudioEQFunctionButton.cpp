@@ -1,0 +1,192 @@
+#include "GUI/RSAudioEQFunctionButton.h"
+
+#include "Action/MidiManager.h"
+#include "Application/Host.h"
+#include "DWQ/DWQ_PrefsDefine.h"
+#include "DataCenter/OrvaDataCenter.h"
+#include "GUI/AudioEQDataDragItem.h"
+#include "GUI/FontLibrary.h"
+#include "GUI/RSWriteConfirmDialog.h"
+
+#include <cstdlib>
+
+namespace
+{
+const juce::Identifier audioEQIdProperty { "AUDIOEQID" };
+}
+
+RSAudioEQFunctionButton::RSAudioEQFunctionButton(juce::Component* ownerComponent, int groupId, int slot,
+                                                 const juce::String& text)
+    : juce::ImageButton(text), owner(ownerComponent), slotIndex(slot)
+{
+    setButtonText(text);
+    setOpaque(false);
+    setTriggeredOnMouseDown(true);
+    setRadioGroupId(groupId, juce::sendNotification);
+    setWantsKeyboardFocus(false);
+    setMouseClickGrabsKeyboardFocus(false);
+    setRepaintsOnMouseActivity(true);
+    getProperties().set(audioEQIdProperty, slotIndex);
+    RenewButtonSetting();
+}
+
+void RSAudioEQFunctionButton::updateBackground()
+{
+    if (auto* parent = getParentComponent())
+        parent->repaint();
+    else
+        repaint();
+}
+
+void RSAudioEQFunctionButton::paintButton(juce::Graphics& g, bool isMouseOver, bool isButtonDown)
+{
+    const bool on = isButtonDown || getToggleState();
+    const auto clip = g.getClipBounds();
+    const juce::Rectangle<int> area(clip.getX() + 1, clip.getY() + 1, getWidth() - 2, getHeight() - 2);
+    g.setColour(on ? fillColour : juce::Colours::darkgrey.withAlpha(0.5f));
+    g.fillRect(area);
+
+    if (dropHover)
+    {
+        g.setColour(juce::Colours::red);
+        g.drawRect(clip.getX() + 2, clip.getY() + 2, getWidth() - 4, getHeight() - 4, 6);
+    }
+    else if (on)
+    {
+        g.setColour(frameColour);
+        g.drawRect(0, 0, getWidth(), getHeight(), 2);
+    }
+
+    juce::ImageButton::paintButton(g, isMouseOver, isButtonDown);
+
+    const auto text = getButtonText();
+    if (text.isNotEmpty())
+    {
+        g.setColour(juce::Colours::white);
+        if (auto* fonts = FontLibrary::getInstanceWithoutCreating())
+            g.setFont(fonts->getFont("ProgramNameButtonMini"));
+        g.drawText(text, 4, 4, 200, 20, juce::Justification::centredLeft, true);
+    }
+}
+
+void RSAudioEQFunctionButton::mouseEnter(const juce::MouseEvent& e)
+{
+    hover = true;
+    updateBackground();
+    dragStarted = false;
+    dragX = e.x;
+    dragY = e.y;
+    juce::ImageButton::mouseEnter(e);
+}
+
+void RSAudioEQFunctionButton::mouseExit(const juce::MouseEvent& e)
+{
+    hover = false;
+    updateBackground();
+    juce::ImageButton::mouseExit(e);
+}
+
+void RSAudioEQFunctionButton::mouseDown(const juce::MouseEvent& e)
+{
+    juce::ImageButton::mouseDown(e);
+}
+
+void RSAudioEQFunctionButton::mouseDrag(const juce::MouseEvent& e)
+{
+    if (dragStarted)
+    {
+        updateBackground();
+        return;
+    }
+    auto* container = juce::DragAndDropContainer::findParentDragContainerFor(this);
+    if (container == nullptr || std::abs(e.x - dragX) + std::abs(e.y - dragY) < m_DragSensitivity)
+        return;
+    container->startDragging(AudioEQDataDragItem(AudioEQDataDragID, slotIndex), this, juce::ScaledImage());
+    dragStarted = true;
+    updateBackground();
+}
+
+void RSAudioEQFunctionButton::mouseUp(const juce::MouseEvent& e)
+{
+    juce::ImageButton::mouseUp(e);
+    dragStarted = false;
+    updateBackground();
+}
+
+bool RSAudioEQFunctionButton::isInterestedInDragSource(const SourceDetails& details)
+{
+    if (slotIndex < 0)
+        return false;
+    const auto* items = details.description.getArray();
+    if (items == nullptr || items->size() < 2)
+        return false;
+    const auto id = (*items)[0].toString();
+    if (id == CurrentAudioEQDataDragID)
+        return true;
+    if (id == AudioEQDataDragID)
+    {
+        const int number = (*items)[1];
+        return number >= 0 && number <= 3 && details.sourceComponent.get() != this;
+    }
+    return false;
+}
+
+void RSAudioEQFunctionButton::itemDragEnter(const SourceDetails&)
+{
+    dropHover = true;
+    updateBackground();
+}
+
+void RSAudioEQFunctionButton::itemDragMove(const SourceDetails&)
+{
+    if (dropHover)
+        updateBackground();
+}
+
+void RSAudioEQFunctionButton::itemDragExit(const SourceDetails&)
+{
+    dropHover = false;
+    updateBackground();
+}
+
+void RSAudioEQFunctionButton::itemDropped(const SourceDetails& details)
+{
+    dropHover = false;
+    updateBackground();
+
+    const auto* items = details.description.getArray();
+    if (items == nullptr || items->size() < 2)
+        return;
+    if (! RSWriteConfirmDialog::confirmWrite(getConfirmationText(), "Always pop-up and confirm when writing EQ",
+                                             DWQ::PreferencesUserEQWriteComfirm))
+        return;
+    afterDropExecute(slotIndex, (int) (*items)[1], (*items)[0].toString());
+}
+
+void RSAudioEQFunctionButton::afterDropExecute(int slot, int number, const juce::String& dragId)
+{
+    if (slot < 0 || slot >= OrvaDataCenter::numAudioEQSlots)
+        return;
+    auto* dataCenter = getModelDataCenter();
+    if (dataCenter == nullptr)
+        return;
+
+    const bool storingCurrent = dragId == CurrentAudioEQDataDragID;
+    unsigned char* source = storingCurrent ? dataCenter->getCurAudioEQBuf() : dataCenter->getAudioEQBuf(number);
+    if (source == nullptr)
+        return;
+    dataCenter->setAudioEQBuf(source, slot);
+
+    auto* host = Host::getInstance();
+    auto* midi = host != nullptr ? host->getMidiManager() : nullptr;
+    if (midi != nullptr)
+        midi->sendAudioEQDump(slot);
+
+    // Only a store of the EQ being edited makes it the page's reference: a
+    // copy between slots leaves the unstored edits marked as modified.
+    if (storingCurrent)
+        dataCenter->BackupCurAudioEQBuf();
+
+    if (midi != nullptr)
+        midi->sendChangeMessage();
+}

@@ -1,0 +1,245 @@
+#include "GUI/USBRoutingSelectComponent.h"
+
+#include "Action/MidiManager.h"
+#include "Application/Host.h"
+#include "Common/DeviceEnvironment.h"
+#include "Core/DeviceInfo.h"
+#include "Core/MessageEngine.h"
+#include "Core/MessageIds.h"
+#include "Core/MyMessage.h"
+#include "Core/ProductModel.h"
+#include "DataCenter/OrvaDataCenter.h"
+#include "GUI/EditTarget.h"
+#include "GUI/RSOrvaUSBImage.h"
+#include "GUI/RSUSBSelectButton.h"
+#include "GUI/RSWidgetSupport.h"
+#include "ParamTable/COrvaGlobalSectionBase.h"
+#include "UIForm/UIFormIds.h"
+#include "UIForm/UIFormManager.h"
+#include "UIForm/UI_FORM_Utils.h"
+
+namespace
+{
+constexpr int idUSBRouting = 0x4300;
+constexpr int numModes = 3;
+} // namespace
+
+USBRoutingSelectComponent::USBRoutingSelectComponent()
+{
+    setWantsKeyboardFocus(true);
+}
+
+USBRoutingSelectComponent::~USBRoutingSelectComponent()
+{
+    routingImage = nullptr;
+    modeButtons.clear(true);
+    formWidgets.clear(true);
+    okButton.reset();
+}
+
+int USBRoutingSelectComponent::getModel() const
+{
+    auto* environment = getCurrentDeviceEnvironment();
+    return environment != nullptr ? (int) environment->getDeviceInfo().model : -1;
+}
+
+OrvaDataCenter* USBRoutingSelectComponent::getDataCenter() const
+{
+    auto* environment = getCurrentDeviceEnvironment();
+    if (environment == nullptr || ! isOrvaModel((int) environment->getDeviceInfo().model))
+        return nullptr;
+    return dynamic_cast<OrvaDataCenter*>(environment->getDataCenter());
+}
+
+void USBRoutingSelectComponent::initialize()
+{
+    okButton = std::make_unique<juce::TextButton>("OkButton");
+    okButton->setButtonText("CLOSE");
+    addAndMakeVisible(okButton.get());
+    okButton->addListener(this);
+
+    scan_parameter();
+    init_buttons();
+    renewModeSelect();
+    setSize(pageWidth, pageHeight);
+}
+
+void USBRoutingSelectComponent::scan_parameter()
+{
+    auto* forms = UIFormManager::GetInstance();
+    const auto* layer = forms != nullptr ? forms->GetLayerFormInfoById(UIFormLayerId::USBRoutingParam) : nullptr;
+    if (layer == nullptr || layer->children == nullptr || layer->childCount <= 0)
+        return;
+
+    for (int i = 0; i < layer->childCount; ++i)
+    {
+        const auto& record = layer->children[i];
+        const int code = UI_FORM_Utils::GetItemClassInt(record);
+        std::unique_ptr<juce::Component> widget(UI_FORM_Utils::CreateControl(this, record));
+        if (widget == nullptr || record.id == UIFormControlKind::Hidden)
+            continue;
+
+        if (code == 0 || code == 56 || code == 57)
+        {
+            auto* label = dynamic_cast<juce::Label*>(widget.get());
+            if (label == nullptr)
+                continue;
+            const auto colour = code == 56 ? juce::Colour(0xFFCEA939)
+                              : code == 57 ? juce::Colour(0xFFC5C5C6)
+                                           : juce::Colours::beige;
+            label->setColour(juce::Label::textColourId, colour);
+            label->setColour(juce::Label::backgroundColourId, juce::Colours::transparentBlack);
+            label->addListener(this);
+        }
+        else if (code == 11)
+        {
+            auto* button = dynamic_cast<juce::Button*>(widget.get());
+            if (button == nullptr)
+                continue;
+            button->addListener(this);
+            button->setClickingTogglesState(true);
+        }
+        else if (code == 13)
+        {
+        }
+        else if (code == 92)
+        {
+            routingImage = dynamic_cast<RSOrvaUSBImage*>(widget.get());
+            if (routingImage == nullptr)
+                continue;
+        }
+        else
+        {
+            continue;
+        }
+
+        addAndMakeVisible(widget.get());
+        formWidgets.add(widget.release());
+    }
+}
+
+void USBRoutingSelectComponent::init_buttons()
+{
+    const int model = getModel();
+    juce::Colour outline, fill;
+    if (isOrvaKXModel(model))
+    {
+        outline = juce::Colours::yellow;
+        fill = juce::Colour(0x2BF97B00);
+    }
+    else if (isOrvaPWModel(model))
+    {
+        outline = juce::Colour(0xFFE2E2E2);
+        fill = juce::Colours::grey;
+    }
+    else
+    {
+        return;
+    }
+
+    static const char* const texts[numModes] = { "MODE 1", "MODE 2", "MODE 3" };
+    for (int mode = 0; mode < numModes; ++mode)
+    {
+        auto* button = modeButtons.add(new RSUSBSelectButton(this, modeButtonGroup, mode, texts[mode], outline, fill));
+        addAndMakeVisible(button);
+        button->addListener(this);
+        button->setRadioGroupId(modeButtonGroup);
+        button->setTriggeredOnMouseDown(true);
+    }
+}
+
+RSUSBSelectButton* USBRoutingSelectComponent::getModeButton(int mode) const
+{
+    for (auto* button : modeButtons)
+        if (button->getModeIndex() == mode)
+            return button;
+    return nullptr;
+}
+
+void USBRoutingSelectComponent::showMode(int mode)
+{
+    if (mode < 0 || mode >= numModes)
+        return;
+    if (auto* button = getModeButton(mode))
+        button->setToggleState(true, juce::dontSendNotification);
+    if (routingImage != nullptr)
+    {
+        routingImage->m_Type = mode;
+        routingImage->repaint();
+    }
+}
+
+void USBRoutingSelectComponent::renewModeSelect()
+{
+    if (auto* dataCenter = getDataCenter())
+        showMode(dataCenter->getGlobalSection().GetParamI(idUSBRouting));
+}
+
+void USBRoutingSelectComponent::clickedOkButton()
+{
+    if (MessageEngine::instance() != nullptr)
+        broadcastMessageId(MessageId::USBRoutingSelectClosed);
+}
+
+void USBRoutingSelectComponent::buttonClicked(juce::Button* button)
+{
+    if (button == nullptr)
+        return;
+    if (button == okButton.get())
+    {
+        clickedOkButton();
+        return;
+    }
+    auto* modeButton = dynamic_cast<RSUSBSelectButton*>(button);
+    if (modeButton == nullptr || ! modeButtons.contains(modeButton))
+        return; // a switch of the form: nothing more here
+
+    if (isShowing())
+        grabKeyboardFocus();
+    modeButton->setToggleState(true, juce::dontSendNotification);
+    if (auto* dataCenter = getDataCenter())
+        dataCenter->getGlobalSection().PutParamI(idUSBRouting, modeButton->getModeIndex());
+    if (auto* host = Host::getInstance())
+        if (auto* midi = host->getMidiManager())
+            midi->sendChangeMessage();
+}
+
+void USBRoutingSelectComponent::changeListenerCallback(juce::ChangeBroadcaster*)
+{
+    if (! EditTarget::isBulkTrafficRunning())
+        renewModeSelect();
+}
+
+void USBRoutingSelectComponent::handleMessage(const juce::Message& message)
+{
+    auto* myMessage = dynamic_cast<const MyMessage*>(&message);
+    const auto* record = myMessage != nullptr ? myMessage->getRecord() : nullptr;
+    if (record == nullptr || record->id != MessageId::USBRoutingChanged)
+        return;
+    // The picture and the buttons follow together.
+    showMode(record->a);
+}
+
+void USBRoutingSelectComponent::paint(juce::Graphics& g)
+{
+    const int model = getModel();
+    const juce::String name = isOrvaKXModel(model) ? "USBRoutingKX" : isOrvaPWModel(model) ? "USBRoutingPW" : juce::String();
+    if (name.isNotEmpty())
+    {
+        const auto background = RSWidgetSupport::getImage(name);
+        if (background.isValid())
+            g.drawImageAt(background, 0, 0);
+    }
+    g.setColour(juce::Colours::black);
+    g.fillRect(10, 55, 405, 155);
+}
+
+void USBRoutingSelectComponent::resized()
+{
+    const int w = getWidth();
+    const int h = getHeight();
+    if (okButton != nullptr)
+        okButton->setBounds(w - 106, h - 55, 96, 36);
+    for (auto* button : modeButtons)
+        button->setBounds(90 + 110 * button->getModeIndex(), 10, 100, 36);
+}
