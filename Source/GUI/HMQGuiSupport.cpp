@@ -3,7 +3,13 @@
 #include "Action/MidiManager.h"
 #include "Application/Host.h"
 #include "Common/DeviceEnvironment.h"
+#include "GUI/CEditorLibrarianComponent.h"
+#include "GUI/EditorComponent.h"
 #include "GUI/FontLibrary.h"
+#include "GUI/HMQEditParamComponent.h"
+#include "GUI/MainComponent.h"
+#include "GUI/MainWindow.h"
+#include "GUI/MasterGuiController.h"
 #include "HMQ/HMQDataCenter.h"
 
 namespace
@@ -89,6 +95,14 @@ void HMQGuiSupport::postCustomTabOpen(int kind, bool open)
 
 void HMQGuiSupport::resetParamAreaTouchDown()
 {
+    auto* host = Host::getInstance();
+    auto* controller = host != nullptr ? host->getMasterGuiController() : nullptr;
+    auto* window = controller != nullptr ? controller->getMainWindow() : nullptr;
+    auto* main = window != nullptr ? window->getMainComponent() : nullptr;
+    auto* view = main != nullptr ? main->getView() : nullptr;
+    auto* page = view != nullptr ? view->getEditorComponent() : nullptr;
+    if (auto* area = page != nullptr ? dynamic_cast<HMQEditParamComponent*>(page->getEditParam()) : nullptr)
+        area->ResetTouchDownMemory();
 }
 
 bool HMQGuiSupport::confirm(const juce::String& message, bool* alwaysAsk)
