@@ -66,6 +66,7 @@ bool valueBar(const juce::Component* c)
 
 const std::vector<Expected>& expectations()
 {
+// clang-format off
     static const std::vector<Expected> rows = {
         { "label", 0, label }, { "switch", 11, exactly<RSToggleSwitch> }, { "edittext", 12, exactly<RSTextEditor> },
         { "edittext_ro", 13, exactly<HMQReadOnlyTextEditor> }, { "popupmenu", 14, exactly<RSComboBox> },
@@ -114,6 +115,7 @@ const std::vector<Expected>& expectations()
         { "popup_pedal1_hmq", 97, nullptr }, { "popup_pedal2_hmq", 98, nullptr }, { "popup_rev_hmq", 99, nullptr },
         { "ulabel", 100, label },
     };
+// clang-format on
     return rows;
 }
 

@@ -80,6 +80,14 @@ struct HMQOffline : ::testing::Test
         }
         testing_support::pumpFor(50);
         view->changeListenerCallback(nullptr);
+        // The module pictures finish their moves.
+        testing_support::pumpUntil([editor] {
+            auto* area = dynamic_cast<HMQEditParamComponent*>(editor->getEditParam());
+            for (int m = 0; m < 4; ++m)
+                if (area->getModulePicture(m) != nullptr && area->getAnimator().isAnimating(area->getModulePicture(m)))
+                    return false;
+            return true;
+        });
         return editor;
     }
     Router router;

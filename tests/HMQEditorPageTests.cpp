@@ -19,6 +19,7 @@
 #include "ParamTable/CSectionEventPoster.h"
 #include "ParamTable/HMQ/CHMQUserEditSectionImpl.h"
 #include "support/HMQEditorTestSupport.h"
+#include "support/PeerMouse.h"
 
 #include <gtest/gtest.h>
 
@@ -103,8 +104,11 @@ TEST_F(HMQEditorPage, EachWidgetKindSendsItsBytesOnce)
     auto* gainKnob = knob(0x400);
     ASSERT_NE(gainKnob, nullptr);
     ASSERT_EQ(gainKnob->getCurrentValue(), 40);
-    dragVertically(*gainKnob, -62.5f);
-    const int turned = 65;
+    // A mouse drag of 75 pixels up turns it by 30 (250 pixels the whole range).
+    PeerMouse mouse;
+    const auto middle = gainKnob->getLocalBounds().getCentre();
+    mouse.dragFromTo(*gainKnob, middle, *gainKnob, middle.translated(0, -75), 1);
+    const int turned = 70;
     EXPECT_EQ(changesAfter(1), (Changes { { 0x400, turned } }));
     EXPECT_EQ(section().GetParamI(0x400), turned);
     EXPECT_EQ(displayOf(0x400), juce::String(section().GetParamS(0x400)));
@@ -316,10 +320,12 @@ TEST_F(HMQEditorPage, ModulePicturesSwitchTheirModulesByDragAndDrop)
         const AmpFXModelModuleDragItem item(AmpFXModelModuleDragID, module);
         return juce::DragAndDropTarget::SourceDetails(item, area()->getModulePicture(module), at);
     };
-    // Dropped above itself while on: the reverb goes off and up.
+    // Dragged with the mouse and dropped above itself while on: the reverb
+    // goes off and up.
     const int x = reverb->getX() + 40;
-    area()->itemDragEnter(moduleDrag(2, { x, 60 }));
-    area()->itemDropped(moduleDrag(2, { x, 60 }));
+    PeerMouse mouse;
+    mouse.dragFromTo(*reverb, { 40, 60 }, *area(), { x, 50 }, 6);
+    pumpFor(50);
     EXPECT_EQ(changesAfter(1), (Changes { { 516, 0 } }));
     ASSERT_TRUE(pumpUntil([&] { return reverb->getY() == reverb->m_OffBounds.getY() && ! area()->getAnimator().isAnimating(reverb); }, 2000));
 

@@ -12,6 +12,7 @@
 #include "GUI/EditorComponent.h"
 #include "GUI/OKXEditParamComponent.h"
 #include "GUI/OKXPGNameEditComponent.h"
+#include "GUI/OKXValueParamAmpComponent.h"
 #include "GUI/OKXValueParamBaseComponent.h"
 #include "GUI/RSComboBox.h"
 #include "GUI/RSImageButton.h"
@@ -221,6 +222,9 @@ TEST_F(OrvaKXEditor, EditsDuringAnyTransferAreStoredNotSentAndEmptyChoicesAreIgn
         catalog->getViewport(0)->setViewPosition(cell->getX() - 20, 0);
         mouse.click(*cell, { 60, 60 });
         EXPECT_EQ(section().GetParamI(0x300), 3 + flag) << flag;
+        // ... and a step to the next model with the arrow key.
+        EXPECT_TRUE(catalog->getPane(0)->rightKeyPressed());
+        EXPECT_EQ(section().GetParamI(0x300), 4 + flag) << flag;
         pumpFor(50);
         EXPECT_EQ(amp->getNumReceived(), 0) << flag;
     }
@@ -246,4 +250,34 @@ TEST_F(OrvaKXEditor, EditsDuringAnyTransferAreStoredNotSentAndEmptyChoicesAreIgn
     area->ResetTouchDownMemory();
     EXPECT_TRUE(area->getAmpPicture()->m_TouchDown);
     EXPECT_TRUE(area->getPedal2Picture()->m_TouchDown);
+}
+
+TEST(OrvaKXValuePage, SlotOriginsPlaceAWidgetAtItsSlotPlusItsFormOffset)
+{
+    OKXValueParamAmpComponent page(nullptr, 1024, 143);
+    page.initSlotBounds();
+    ASSERT_EQ(page.getSlotOrigins().size(), 22u);
+    juce::Component knob;
+    knob.getProperties().set("X", 5);
+    knob.getProperties().set("Y", 27);
+    knob.getProperties().set("WIDTH", 54);
+    knob.getProperties().set("HEIGHT", 54);
+    knob.setBounds(1, 2, 3, 4);
+
+    EXPECT_TRUE(page.ModifySlotBounds(&knob, 3));
+    EXPECT_EQ(knob.getBounds(), juce::Rectangle<int>(257, 39, 54, 54));
+    EXPECT_TRUE(page.ModifySlotBounds(&knob, 9));
+    EXPECT_EQ(knob.getPosition(), juce::Point<int>(648 + 5, 12 + 27));
+    EXPECT_TRUE(page.ModifySlotBounds(&knob, 14));
+    EXPECT_EQ(knob.getPosition(), juce::Point<int>(5, 92 + 27));
+    EXPECT_TRUE(page.ModifySlotBounds(&knob, 21));
+    EXPECT_EQ(knob.getPosition(), juce::Point<int>(539 + 5, 27));
+
+    // Slot 0 and slots past the last origin place nothing.
+    knob.setBounds(1, 2, 3, 4);
+    for (int slot : { 0, 22, 31 })
+        EXPECT_FALSE(page.ModifySlotBounds(&knob, slot));
+    EXPECT_EQ(knob.getBounds(), juce::Rectangle<int>(1, 2, 3, 4));
+    EXPECT_EQ(page.getUIFormTableID(), 1055);
+    EXPECT_EQ(page.getPartialId(), 0);
 }

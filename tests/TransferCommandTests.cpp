@@ -7,6 +7,7 @@
 #include "Application/CurrentLanguageModel.h"
 #include "Application/StateHolder.h"
 #include "Core/DeviceInfo.h"
+#include "GUI/CProgressBarDialogComponent.h"
 #include "GUI/MainWindow.h"
 #include "GUI/MasterGuiManager.h"
 #include "Platform/DocumentOpener.h"
@@ -121,6 +122,52 @@ TEST_F(TransferFixture, TransmitAllOnTheHMQWithProgressAndADeferredQuit)
     ASSERT_EQ(amp.getNumReceived(), 8); // program dumps only: no receive request
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(amp.getUserProgram(i), Bytes(62, (juce::uint8) (0x20 + i))) << i;
+}
+
+TEST_F(TransferFixture, AWaitingQuitIsShownAndGivenUpByCancelAndByADisconnect)
+{
+    SimulatedAmplifier amp(ports, 1);
+    ASSERT_NE(boot(), nullptr);
+    auto* midi = host->getMidiManager();
+    auto* dialog = main->getProgressBarDialog();
+    ASSERT_NE(dialog, nullptr);
+    QuitRecorder app;
+    amp.setReplyDelayMs(150); // the transmission runs while the test acts
+
+    auto statusRefreshQuitsNothing = [&] {
+        actions->setTimerEventReq(ActionManager::timerStatusRefresh, 1, 0);
+        pumpUntil([&] { return ! actions->isTimerRunning(ActionManager::timerStatusRefresh); });
+        pumpFor(20);
+        EXPECT_EQ(app.quitRequests, 0);
+    };
+
+    // The dialog says that the quit waits.
+    EXPECT_EQ(actions->getProgressView(), static_cast<ProgressView*>(main));
+    perform(ActionManager::cmdTxAllProg);
+    ASSERT_TRUE(midi->isBulkTransmit());
+    EXPECT_FALSE(dialog->isQuitWaiting());
+    EXPECT_FALSE(actions->executeQuit(1));
+    EXPECT_TRUE(dialog->isQuitWaiting());
+    testing_support::saveScreenshot(*main, "progress-dialog-quit-waiting");
+
+    // Cancel gives the quit up with the transfer.
+    dialog->getCancelButton().triggerClick();
+    ASSERT_TRUE(pumpUntil([&] { return ! main->isProgressBarDialogShowing(); }));
+    EXPECT_FALSE(actions->isQuitRequested());
+    EXPECT_FALSE(dialog->isQuitWaiting());
+    statusRefreshQuitsNothing();
+    pumpFor(300); // the acknowledgement on its way arrives and is ignored
+
+    // So does a disconnect in the middle of a transmission.
+    perform(ActionManager::cmdTxAllProg);
+    ASSERT_TRUE(midi->isBulkTransmit());
+    EXPECT_FALSE(actions->executeQuit(1));
+    EXPECT_TRUE(dialog->isQuitWaiting());
+    host->getMasterConnectionManager()->disconnect();
+    EXPECT_FALSE(actions->isQuitRequested());
+    EXPECT_FALSE(main->isProgressBarDialogShowing());
+    EXPECT_FALSE(dialog->isQuitWaiting());
+    statusRefreshQuitsNothing();
 }
 
 TEST_F(TransferFixture, ReceiveAllOnTheDWQ)

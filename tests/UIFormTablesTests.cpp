@@ -59,6 +59,7 @@ struct ModelBlock
 
 const std::vector<ModelBlock>& blocks()
 {
+// clang-format off
     static const std::vector<ModelBlock> all = {
         { "orvaPW", &orvaPW::g_uiFormInfoBlock,
           { 1047, 1052, 1053, 1055, 1040, 1041, 1048, 1056, 1057, 1059, 1042, 1043, 1044, 1045 },
@@ -71,6 +72,7 @@ const std::vector<ModelBlock>& blocks()
           { 4, 21, 21, 18, 36, 4, 21, 21, 18, 36 } },
         { "DWQ", &DWQ::g_uiFormInfoBlock, { 1047, 1048, 1049 }, { 34, 32, 32 } },
     };
+// clang-format on
     return all;
 }
 
@@ -253,6 +255,45 @@ TEST(UIFormTables, EveryItemKeepsTheRecordInvariants)
                 {
                     EXPECT_EQ(item.id, 1033);
                 }
+
+                // A class made for one model is used in that model's block
+                // only (the Orva KX borrows the HMQ's labels).
+                const std::string model = m.name;
+                auto has = [&cls](const char* part) { return cls.find(part) != std::string::npos; };
+                if (has("_orvapw"))
+                {
+                    EXPECT_EQ(model, "orvaPW") << cls;
+                }
+                if (has("_orvakx"))
+                {
+                    EXPECT_EQ(model, "orvaKX") << cls;
+                }
+                if (has("_dwq"))
+                {
+                    EXPECT_EQ(model, "DWQ") << cls;
+                }
+                if (has("_hmq") && cls != "label_hmq")
+                {
+                    EXPECT_EQ(model, "HMQ") << cls;
+                }
+
+                // The type pickers of the HMQ and the Orva models are bound to
+                // their module's type: pedal 1, pedal 2, amp.
+                if (model != "DWQ" && item.id == 1034)
+                {
+                    if (cls.rfind("imgbtn_pedal1_", 0) == 0)
+                    {
+                        EXPECT_EQ(p, 0x301);
+                    }
+                    if (cls.rfind("imgbtn_pedal2_", 0) == 0)
+                    {
+                        EXPECT_EQ(p, 0x302);
+                    }
+                    if (cls.rfind("imgbtn_amp_", 0) == 0)
+                    {
+                        EXPECT_EQ(p, 0x300);
+                    }
+                }
             }
         }
     }
@@ -325,7 +366,10 @@ struct ExpectedItem
     int x, y, width, height, fontHeight;
 };
 
-// First and last item of every layer.
+// First and last item of every layer. The invariants above catch a picker
+// bound to another module's type, a class of another model and a display id
+// used twice, but not an item moved, resized or relabelled: these rows do.
+// clang-format off
 const ExpectedItem firstAndLastItems[] = {
     { "orvaPW", 1047, 0, "imgbtn_pedal1_orvapw", "tagPedalType", 1034, 0x301, 97, 69, 112, 108, 13 },
     { "orvaPW", 1047, 2, "imgbtn_amp_orvapw", "tagAmpType", 1034, 0x300, 529, 23, 170, 140, 13 },
@@ -410,6 +454,7 @@ const ExpectedItem firstAndLastItems[] = {
     { "DWQ", 1049, 0, "imgbtn_pedal_dwq", "tagPedalType", 1034, 0x400, 20, 81, 112, 111, 16 },
     { "DWQ", 1049, 31, "label", "VOLUME", 1025, -1, 678, 207, 56, 16, 12 },
 };
+// clang-format on
 
 const UI_FORMINFO* findLayer(const char* model, int id)
 {

@@ -17,6 +17,7 @@ packages=(
   libgtest-dev
   fonts-liberation2
   xvfb xauth openbox wmctrl x11-utils xdotool imagemagick
+  clang-format
 )
 
 install_missing() {

@@ -38,6 +38,7 @@ void showBLEMidi(ActionManager&, int)
 // The registered commands come first, in registration order; the commands
 // run only through perform (transmit and receive current, device select)
 // follow. The Preferences and Check Update ids appear only in the menus.
+// clang-format off
 const ActionManager::Command ActionManager::commandTable[] = {
     { cmdFileNew, "New File...", "File", 'n', nullptr, true,
       [](ActionManager& a, int model) {
@@ -82,6 +83,9 @@ const ActionManager::Command ActionManager::commandTable[] = {
       [](ActionManager& a, int model) { a.executeRxCurProg(model); } },
     { cmdDeviceSelect, nullptr, nullptr, 0, nullptr, false, showDeviceSelect },
 };
+// clang-format on
+
+juce::CriticalSection ActionManager::viewLock;
 
 ActionManager::ActionManager() = default;
 

@@ -259,6 +259,11 @@ public:
     void setProgressView(ProgressView* view) noexcept { progressView = view; }
     ProgressView* getProgressView() const noexcept { return progressView; }
 
+    // Held while the main window replaces its view, while the command-line
+    // files are opened as tabs and while the blank-program check looks at the
+    // tab count (the main component's m_MainComponentCriticalSection).
+    static juce::CriticalSection viewLock;
+
 private:
     static constexpr int maxTabs = 3;
     static constexpr const char* okButton = "  OK  ";
@@ -282,9 +287,6 @@ private:
 
     FileTabView* fileTabView = nullptr;
     ProgressView* progressView = nullptr;
-    // Held while the command-line files are opened as tabs and while the
-    // blank-program check looks at the tab count.
-    juce::CriticalSection tabOpenLock;
     std::unique_ptr<FileCommandPrompts> filePrompts;
     juce::CriticalSection fileSaveLock;
 

@@ -159,7 +159,7 @@ bool ActionManager::fileShouldOpen_commandline(juce::Component* mainComponent, b
     const auto& format = *context.format;
     bool opened = false;
     {
-        const juce::ScopedLock lock(tabOpenLock);
+        const juce::ScopedLock lock(viewLock);
         for (int i = 0; i < maxTabs; ++i)
         {
             auto& slot = host->commandLineFile(i);

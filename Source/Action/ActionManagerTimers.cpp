@@ -135,6 +135,8 @@ bool ActionManager::executeQuit(int model)
     {
         juce::Logger::writeToLog("ActionManager::executeQuit() deferred until the transmission ends");
         quitRequested = true;
+        if (progressView != nullptr)
+            progressView->showQuitWaiting(true);
         return false;
     }
     quitRequested = false;
@@ -295,6 +297,7 @@ void ActionManager::runDelayedSynchronize()
 
     // The receive chain counts user programs from the model's first one.
     midi->setSequenceCounter(isOrvaModel(model) ? 0 : (model == kProductModelHMQ ? 60 : 11));
+    midi->resetSubChains();
     midi->setSynchronised(false);
     if (auto* dataCenter = environment->getDataCenter())
         dataCenter->setSynchronised(false);
@@ -315,7 +318,7 @@ void ActionManager::runBlankProgramCheck()
     if (dataCenter == nullptr || ! isOrvaModel(model))
         return;
 
-    const juce::ScopedLock sl(tabOpenLock);
+    const juce::ScopedLock sl(viewLock);
     if (dataCenter->getFileCount() == 0)
     {
         juce::Logger::writeToLog("ActionManager::timerCallback() eREQID_BLANKPROG_CHECK => exec cmdFileNew\n");

@@ -1,8 +1,8 @@
 #include "Action/CRSMidiOutMessageManager.h"
-#include "Core/ProductModel.h"
 
 #include "Application/Host.h"
 #include "Application/StateHolder.h"
+#include "Core/ProductModel.h"
 
 namespace
 {

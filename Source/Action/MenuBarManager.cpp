@@ -1,7 +1,7 @@
 #include "Action/MenuBarManager.h"
-#include "Core/ProductModel.h"
 
 #include "Application/Host.h"
+#include "Core/ProductModel.h"
 #include "Platform/BluetoothMidiPairing.h"
 
 namespace

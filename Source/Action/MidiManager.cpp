@@ -1,9 +1,9 @@
 #include "Action/MidiManager.h"
-#include "Core/ProductModel.h"
 
 #include "Action/midiutils.h"
 #include "Application/Host.h"
 #include "Common/DeviceEnvironment.h"
+#include "Core/ProductModel.h"
 #include "DataCenter/DataCenter.h"
 #include "Platform/MessageThreadWait.h"
 #include "Platform/RSClock.h"

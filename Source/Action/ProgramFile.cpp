@@ -1,4 +1,5 @@
 #include "Action/ProgramFile.h"
+
 #include "Core/ProductModel.h"
 
 #include <cstring>

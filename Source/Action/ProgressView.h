@@ -16,6 +16,8 @@ public:
     // (an empty text keeps the last one) at the value.
     virtual void openProgress(juce::Range<int> range, const juce::String& text, int value) = 0;
     virtual void closeProgress() = 0;
+    // Says on the open progress dialog that a quit waits for the transfer.
+    virtual void showQuitWaiting(bool waiting) { juce::ignoreUnused(waiting); }
 
     // The status refresh of the timers (connection state, transfers).
     virtual void refreshStatus() = 0;

@@ -4,6 +4,7 @@
 #include "Application/ApplicationLog.h"
 #include "Platform/AlsaErrorLog.h"
 #include "Platform/DisplayCheck.h"
+#include "Platform/PlatformFonts.h"
 #include "Platform/SecondLaunchHandover.h"
 
 #include <iostream>
@@ -30,6 +31,7 @@ int ApplicationMain::run(int argc, char* argv[])
 
     ApplicationLog::install();
     AlsaErrorLog::install();
+    PlatformFonts::useTheApplicationFamilyOnly();
 
     juce::JUCEApplicationBase::createInstance = [] { return static_cast<juce::JUCEApplicationBase*>(new Application()); };
     const int result = juce::JUCEApplicationBase::main(argc, (const char**) argv);

@@ -1,5 +1,4 @@
 #include "Application/Host.h"
-#include "Core/ProductModel.h"
 
 #include "Action/ActionManager.h"
 #include "Action/MenuBarManager.h"
@@ -12,9 +11,10 @@
 #include "Core/MasterConnectionManager.h"
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
-#include "DWQ/DWQDataCenter.h"
+#include "Core/ProductModel.h"
 #include "Core/SupportedFileFormats.h"
 #include "Core/SupportedModels.h"
+#include "DWQ/DWQDataCenter.h"
 #include "DataCenter/DataCenter.h"
 #include "EQ/CAudioEQManager.h"
 #include "GUI/FontLibrary.h"

@@ -1,11 +1,11 @@
 #include "Connection/DeviceScanner.h"
-#include "Core/ProductModel.h"
 
 #include "Action/MidiManager.h"
 #include "Connection/DeviceScanMidiPortManager.h"
 #include "Core/ConnectedDeviceInfoList.h"
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
+#include "Core/ProductModel.h"
 #include "Core/Utility.h"
 #include "Platform/RSClock.h"
 

@@ -1,5 +1,4 @@
 #include "Core/MasterConnectionManager.h"
-#include "Core/ProductModel.h"
 
 #include "Action/ActionManager.h"
 #include "Action/MidiManager.h"
@@ -11,6 +10,7 @@
 #include "Core/ConnectedDeviceInfoList.h"
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
+#include "Core/ProductModel.h"
 #include "DataCenter/DataCenter.h"
 #include "GUI/MasterGuiController.h"
 

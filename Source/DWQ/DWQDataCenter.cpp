@@ -347,7 +347,7 @@ void DWQDataCenter::onProgramDump(MidiManager* midi, int bank, int program, cons
         if (next < chainEnd)
         {
             midi->setSequenceCounter(next);
-            RSClock::current().sleep(pauseProgram);
+            pause(pauseProgram);
             if (next < firstUser)
                 midi->sendProgDumpRequest(0, next);
             else

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+// clang-format off
+
 namespace DWQ
 {
 // Each record: the name blank-padded to 16 characters, then NR, VOLUME, amp
@@ -40,3 +42,4 @@ void Load_DWQPresetROMProg()
         std::memcpy(m_sROMProgDataN[i].bytes, m_sPresetROMProgData[i], sizeof(m_sROMProgDataN[i].bytes));
 }
 } // namespace DWQ
+// clang-format on

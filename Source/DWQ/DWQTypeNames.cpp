@@ -1,6 +1,8 @@
 #include "DWQ/DWQTypeNames.h"
 #include "ParamTable/TypeIndex.h"
 
+// clang-format off
+
 namespace DWQ
 {
 const juce::StringArray& getAmpTypeNames()
@@ -61,3 +63,4 @@ juce::String getDlyRevTypeName(eDlyRevType type)
 }
 
 } // namespace DWQ
+// clang-format on

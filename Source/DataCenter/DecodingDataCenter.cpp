@@ -3,6 +3,9 @@
 #include "Action/MidiManager.h"
 #include "Action/midiutils.h"
 #include "DataCenter/EditorSysExFrame.h"
+#include "Platform/RSClock.h"
+
+#include <utility>
 
 namespace
 {
@@ -30,13 +33,21 @@ void DecodingDataCenter::OnRSMidiListenerRcvSysExMessage(MidiManager* midi, Midi
     if (midi == nullptr)
         return;
 
+    const auto arrivedAt = juce::Time::getMillisecondCounterHiRes();
     const juce::MessageManagerLock lock;
+    arrival = arrivedAt;
     beforeDecoding();
 
     if (message.isSysEx())
         decodeSysEx(midi, message.getRawData(), message.getRawDataSize());
     else
         decodeShortMessage(midi, message);
+    arrival = -1.0;
+}
+
+void DecodingDataCenter::pause(int ms)
+{
+    RSClock::current().sleepSince(std::exchange(arrival, -1.0), ms);
 }
 
 void DecodingDataCenter::decodeSysEx(MidiManager* midi, const juce::uint8* raw, int size)

@@ -47,6 +47,12 @@ protected:
     // True when the frame holds that many bytes from its first argument on;
     // otherwise logs why it is ignored.
     bool needs(const EditorSysExFrame& frame, int bytesFromArgs) const;
+
+    // The pause before the next request of a chain. The first pause of a
+    // decoder step counts from the arrival of the message the step handles:
+    // the wait for the message thread and the decoding are part of it, not
+    // added to it. Every later pause is whole.
+    void pause(int ms);
     void logIgnored(const juce::String& why) const;
 
     // Decoded records land here first.
@@ -56,6 +62,7 @@ private:
     void decodeSysEx(MidiManager* midi, const juce::uint8* raw, int size);
     void decodeShortMessage(MidiManager* midi, const juce::MidiMessage& message);
 
+    double arrival = -1.0; // of the message being decoded; -1 once used
     const int frameModelByte;
     const int packedRecordSize;
 };

@@ -556,8 +556,3 @@ bool OrvaDataCenter::isSlowLink() const
     return device.model != kProductModelNone && device.mediaType == kMediaTypeBluetooth;
 }
 
-void OrvaDataCenter::pause(int ms) const
-{
-    RSClock::current().sleep(ms);
-}
-

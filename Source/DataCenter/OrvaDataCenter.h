@@ -118,7 +118,6 @@ private:
     // connected and no bulk transfer (the audio-EQ slots included) is running.
     bool acceptsUnsolicited(const MidiManager* midi) const override;
     bool isSlowLink() const;
-    void pause(int ms) const;
 
     Buffers buffers;
     COrvaUserEditSectionBase& editSection;

@@ -7,6 +7,7 @@ namespace
 constexpr double pi = 3.14159265358979323846;
 }
 
+// clang-format off
 const double EQCoefHolder::EQGain[50] = {
     0.501187234, 0.515822165, 0.530884444, 0.546386550, 0.562341325,
     0.578761988, 0.595662144, 0.613055792, 0.630957344, 0.649381632,
@@ -32,6 +33,7 @@ const double EQCoefHolder::sqEQGain[50] = {
     1.258925412, 1.277173798, 1.295686698, 1.314467946, 1.333521432,
     1.352851103, 1.372460961, 1.392355068, 1.412537545, 0.0,
 };
+// clang-format on
 
 EQCoefHolder::EQCoefHolder(int kindToUse, double sampleRate, bool normaliseCoefs)
     : normalise(normaliseCoefs),

@@ -1,6 +1,6 @@
 #include "GUI/EditorLibrarianViewFactory.h"
-#include "Core/ProductModel.h"
 
+#include "Core/ProductModel.h"
 #include "GUI/CHMQEditorLibrarianComponent.h"
 #include "GUI/COKXEditorLibrarianComponent.h"
 #include "GUI/COPWEditorLibrarianComponent.h"

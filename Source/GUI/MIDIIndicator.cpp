@@ -1,8 +1,8 @@
 #include "GUI/MIDIIndicator.h"
-#include "Core/ProductModel.h"
 
 #include "Application/Host.h"
 #include "Common/DeviceEnvironment.h"
+#include "Core/ProductModel.h"
 #include "DataCenter/DataCenter.h"
 #include "GUI/AnotherComponentListner.h"
 #include "GUI/ImageResourceManager.h"

@@ -1,27 +1,26 @@
 #include "GUI/MainComponent.h"
-#include "Core/ProductModel.h"
 
 #include "Action/ActionManager.h"
 #include "Action/MidiManager.h"
 #include "Application/Host.h"
 #include "Common/DeviceEnvironment.h"
-#include "DataCenter/DataCenter.h"
-#include "Core/MyMessage.h"
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
+#include "Core/MyMessage.h"
 #include "Core/ProductModel.h"
+#include "DataCenter/DataCenter.h"
 #include "GUI/AudioEQEditComponent.h"
 #include "GUI/CAboutDialogComponent.h"
 #include "GUI/CEditorLibrarianComponent.h"
+#include "GUI/CProgressBarDialogComponent.h"
 #include "GUI/Catalog/CatalogComponent.h"
+#include "GUI/DeviceSelectComponent.h"
 #include "GUI/EditorComponent.h"
 #include "GUI/EditorLibrarianViewFactory.h"
-#include "GUI/RSWidgetSupport.h"
-#include "GUI/CProgressBarDialogComponent.h"
-#include "GUI/DeviceSelectComponent.h"
 #include "GUI/MasterGuiController.h"
 #include "GUI/OKXAudioEQEditComponent.h"
 #include "GUI/OPWAudioEQEditComponent.h"
+#include "GUI/RSWidgetSupport.h"
 #include "GUI/TypeSelectOverlayComponentHolder.h"
 #include "GUI/USBRoutingSelectComponent.h"
 #include "Platform/BluetoothMidiPairing.h"
@@ -41,7 +40,7 @@ const juce::Colour typeSelectBackdrop(0x7B000000);
 } // namespace
 
 int MainComponent::m_TargetModelId = -1;
-juce::CriticalSection MainComponent::m_MainComponentCriticalSection;
+juce::CriticalSection& MainComponent::m_MainComponentCriticalSection = ActionManager::viewLock;
 
 MainComponent::MainComponent()
 {
@@ -425,6 +424,12 @@ void MainComponent::openProgress(juce::Range<int> range, const juce::String& tex
 {
     setProgressRange(range);
     openProgressBarDialog(text, value);
+}
+
+void MainComponent::showQuitWaiting(bool waiting)
+{
+    if (progressDialog != nullptr)
+        progressDialog->setQuitWaiting(waiting);
 }
 
 void MainComponent::refreshStatus()

@@ -81,6 +81,7 @@ public:
     // ProgressView: registered with the command layer by initialise.
     void openProgress(juce::Range<int> range, const juce::String& text, int value) override;
     void closeProgress() override { closeProgressBarDialog(); }
+    void showQuitWaiting(bool waiting) override;
     void refreshStatus() override;
     void bringWindowToFront() override;
 
@@ -101,7 +102,7 @@ public:
     // The model whose view is built; -1 until a model is chosen.
     static int m_TargetModelId;
     // Held while the view is replaced.
-    static juce::CriticalSection m_MainComponentCriticalSection;
+    static juce::CriticalSection& m_MainComponentCriticalSection; // ActionManager::viewLock
 
 private:
     void destroyView();

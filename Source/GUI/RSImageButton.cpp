@@ -1,7 +1,7 @@
 #include "GUI/RSImageButton.h"
-#include "UIForm/UIFormIds.h"
 
 #include "GUI/EditParamComponent.h"
+#include "UIForm/UIFormIds.h"
 
 #include "GUI/FontLibrary.h"
 #include "GUI/RSImageButtonPopupMenuLookAndFeel.h"

@@ -1,8 +1,8 @@
 #include "GUI/RSReadOnlyTextEditor.h"
-#include "UIForm/UIFormIds.h"
 
 #include "GUI/RSKnob.h"
 #include "GUI/RSWidgetSupport.h"
+#include "UIForm/UIFormIds.h"
 
 RSReadOnlyTextEditor::RSReadOnlyTextEditor(const juce::String& name)
     : juce::Label(name, juce::String())

@@ -1,8 +1,8 @@
 #include "GUI/RSTextEditor.h"
-#include "UIForm/UIFormIds.h"
 
 #include "GUI/RSKnob.h"
 #include "GUI/RSWidgetSupport.h"
+#include "UIForm/UIFormIds.h"
 
 RSTextEditor::RSTextEditor(const juce::String& name)
     : juce::TextEditor(name, 0)

@@ -1,6 +1,6 @@
 #include "GUI/RSToggleSwitch.h"
-#include "Core/ProductModel.h"
 
+#include "Core/ProductModel.h"
 #include "GUI/RSWidgetSupport.h"
 
 RSToggleSwitch::RSToggleSwitch(const juce::String& name)

@@ -1,8 +1,8 @@
 #include "GUI/RSValDispButton.h"
-#include "UIForm/UIFormIds.h"
 
 #include "GUI/RSWidgetSupport.h"
 #include "GUI/ValDispButtonLookAndFeel.h"
+#include "UIForm/UIFormIds.h"
 
 RSValDispButton::RSValDispButton(const juce::String& name, eProductModelId model, int paramId)
     : juce::TextButton(name),

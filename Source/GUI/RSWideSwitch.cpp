@@ -1,8 +1,8 @@
 #include "GUI/RSWideSwitch.h"
-#include "UIForm/UIFormIds.h"
 
 #include "GUI/RSWidgetSupport.h"
 #include "GUI/WideButtonLookAndFeel.h"
+#include "UIForm/UIFormIds.h"
 
 RSWideSwitch::RSWideSwitch(const juce::String& name, eProductModelId model, int paramId)
     : juce::TextButton(name),

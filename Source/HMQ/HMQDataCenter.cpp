@@ -601,11 +601,6 @@ bool HMQDataCenter::acceptsUnsolicited(const MidiManager* midi) const
     return midi != nullptr && isConnected() && ! midi->isBulkReceive() && ! midi->isBulkTransmit();
 }
 
-void HMQDataCenter::pause(int ms) const
-{
-    RSClock::current().sleep(ms);
-}
-
 void HMQDataCenter::FireOnConnectStatusChanged(bool isConnectedNow)
 {
     userEditSection.FireOnConnectStatusChanged(isConnectedNow);

@@ -111,7 +111,6 @@ private:
     // Parameter and program changes may change the buffers only while this
     // model's amplifier is connected and no bulk transfer is running.
     bool acceptsUnsolicited(const MidiManager* midi) const override;
-    void pause(int ms) const;
 
     Host* host = nullptr;
     HMQ::CHMQUserEditSectionImpl userEditSection;

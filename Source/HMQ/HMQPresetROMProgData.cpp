@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+// clang-format off
+
 namespace HMQ
 {
 // The factory presets in preset order: a 16-character name, then the program
@@ -320,3 +322,4 @@ void Load_HMQPresetROMProg()
         std::memcpy(m_sROMProgDataN[i].bytes, m_sPresetROMProgData + i * 62, 62);
 }
 } // namespace HMQ
+// clang-format on

@@ -1,6 +1,8 @@
 #include "HMQ/HMQTypeNames.h"
 #include "ParamTable/TypeIndex.h"
 
+// clang-format off
+
 namespace HMQ
 {
 const juce::StringArray& getAmpTypeNames()
@@ -99,3 +101,4 @@ bool hasBRIGHTparam(eAmpType type)
     return ((brightMask >> clampTypeIndex(type, kNumAmpTypes)) & 1u) != 0;
 }
 } // namespace HMQ
+// clang-format on

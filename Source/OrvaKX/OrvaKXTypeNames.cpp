@@ -1,6 +1,8 @@
 #include "OrvaKX/OrvaKXTypeNames.h"
 #include "ParamTable/TypeIndex.h"
 
+// clang-format off
+
 namespace orvaKX
 {
 const juce::StringArray& getAmpTypeNames()
@@ -114,3 +116,4 @@ int getFX1Type(eMIDIFX1Type value)
     return -1;
 }
 } // namespace orvaKX
+// clang-format on

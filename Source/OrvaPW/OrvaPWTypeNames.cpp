@@ -1,6 +1,8 @@
 #include "OrvaPW/OrvaPWTypeNames.h"
 #include "ParamTable/TypeIndex.h"
 
+// clang-format off
+
 namespace orvaPW
 {
 const juce::StringArray& getAmpTypeNames()
@@ -87,3 +89,4 @@ int getFX1Type(eMIDIFX1Type value)
     return -1;
 }
 } // namespace orvaPW
+// clang-format on

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+// clang-format off
+
 namespace TESSARA_LCD
 {
 bool ischarprint(unsigned char c)
@@ -28,3 +30,4 @@ unsigned char encodechar(unsigned char c)
     return 0;
 }
 } // namespace TESSARA_LCD
+// clang-format on

@@ -1,5 +1,7 @@
 #include "Platform/PlatformFonts.h"
 
+#include <cstdlib>
+
 namespace
 {
 const char* const freeSansFamily = "Liberation Sans";
@@ -27,6 +29,21 @@ juce::String mapTypefaceName(const juce::String& requested)
 juce::String getSystemFontFamily(float)
 {
     return freeSansFamily;
+}
+
+bool useTheApplicationFamilyOnly()
+{
+    // Where Debian installs the family (fonts-liberation2, fonts-liberation).
+    for (const auto* folder : { "/usr/share/fonts/truetype/liberation2", "/usr/share/fonts/truetype/liberation" })
+    {
+        if (juce::File(folder).getChildFile("LiberationSans-Regular.ttf").existsAsFile())
+        {
+            // The framework reads its font folders from this variable, when set,
+            // instead of from the system's font configuration.
+            return ::setenv("JUCE_FONT_PATH", folder, 1) == 0;
+        }
+    }
+    return false;
 }
 
 juce::StringArray getInstalledTypefaceNames()

@@ -18,6 +18,11 @@ public:
     // Blocks the calling thread for ms milliseconds (nothing for ms <= 0).
     virtual void sleep(int ms);
 
+    // Blocks until ms milliseconds have passed since start, a reading of the
+    // framework's high-resolution millisecond counter (a negative start: a
+    // whole pause of ms).
+    virtual void sleepSince(double start, int ms);
+
     // Milliseconds since an arbitrary fixed point, monotonic.
     virtual juce::int64 now();
 

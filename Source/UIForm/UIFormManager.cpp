@@ -3,6 +3,7 @@
 #include "Application/Host.h"
 #include "Common/DeviceEnvironment.h"
 #include "Core/DeviceInfo.h"
+#include "Core/ProductModel.h"
 #include "UIForm/DWQ/DWQFormTables.h"
 #include "UIForm/HMQ/HMQFormTables.h"
 #include "UIForm/orvaKX/OKXFormTables.h"
@@ -43,12 +44,12 @@ const UI_FORMINFO_BLOCK* UIFormManager::getFormInfoBlockForModel(int modelId)
 {
     switch (modelId)
     {
-        case 0: return &DWQ::g_uiFormInfoBlock;
-        case 1: return &HMQ::g_uiFormInfoBlock;
-        case 2:
-        case 4: return &orvaKX::g_uiFormInfoBlock;
-        case 3:
-        case 5: return &orvaPW::g_uiFormInfoBlock;
+        case kProductModelDWQ: return &DWQ::g_uiFormInfoBlock;
+        case kProductModelHMQ: return &HMQ::g_uiFormInfoBlock;
+        case kProductModelOKX:
+        case kProductModelOKXlyn: return &orvaKX::g_uiFormInfoBlock;
+        case kProductModelOPW:
+        case kProductModelOPWlyn: return &orvaPW::g_uiFormInfoBlock;
         default: return nullptr;
     }
 }

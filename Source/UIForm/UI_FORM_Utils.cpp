@@ -1,5 +1,4 @@
 #include "UIForm/UI_FORM_Utils.h"
-#include "UIForm/UIFormIds.h"
 
 #include "GUI/HMQReadOnlyTextEditor.h"
 #include "GUI/RSDWQAmpComboBox.h"
@@ -27,11 +26,13 @@
 #include "GUI/RSTextEditor.h"
 #include "GUI/RSToggleSwitch.h"
 #include "Platform/PlatformFonts.h"
+#include "UIForm/UIFormIds.h"
 
 std::map<std::string, int> UI_FORM_Utils::gClassName2IntMap;
 
 namespace
 {
+// clang-format off
 const std::pair<const char*, int> kClassCodes[] = {
     { "label", 0 }, { "switch", 11 }, { "edittext", 12 }, { "edittext_ro", 13 }, { "popupmenu", 14 },
     { "valuebar", 15 }, { "knob_L", 16 }, { "knobpreset", 17 }, { "knob_Acurve", 18 }, { "knob_Ccurve", 19 },
@@ -62,6 +63,7 @@ const std::pair<const char*, int> kClassCodes[] = {
     { "popup_pedal_dwq", 94 }, { "popup_rev_dwq", 95 }, { "popup_amp_hmq", 96 }, { "popup_pedal1_hmq", 97 },
     { "popup_pedal2_hmq", 98 }, { "popup_rev_hmq", 99 }, { "ulabel", 100 },
 };
+// clang-format on
 
 struct KnobArgs
 {
@@ -75,6 +77,7 @@ struct KnobArgs
     bool orvaPWColour;
 };
 
+// clang-format off
 const KnobArgs kKnobs[] = {
     { 16, "Knob_DW_8080", nullptr, nullptr, RSKnob::CurveLinear, 2, false, false },
     { 17, "Knob_DW", nullptr, nullptr, RSKnob::CurveLinear, 2, false, false },
@@ -120,6 +123,7 @@ const KnobArgs kKnobs[] = {
     { 59, "Knob_HMQ_7070", "Switch_OFFON", nullptr, RSKnob::CurveLinear, 1, false, false },
     { 60, "Knob_HMQ_5454", nullptr, nullptr, RSKnob::CurveLinear, 2, false, false },
 };
+// clang-format on
 
 juce::Component* makeKnob(int code)
 {

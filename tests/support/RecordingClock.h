@@ -26,6 +26,21 @@ public:
             juce::Thread::sleep(ms);
     }
 
+    // Records the pause asked for; a real clock sleeps what is left of it.
+    void sleepSince(double start, int ms) override
+    {
+        if (! sleepForReal || start < 0)
+        {
+            sleep(ms);
+            return;
+        }
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            pauses.push_back(ms);
+        }
+        RSClock::sleepSince(start, ms);
+    }
+
     juce::int64 now() override
     {
         std::lock_guard<std::mutex> lock(mutex);

@@ -1,5 +1,7 @@
 #include "support/SimulatedAmplifier.h"
 
+#include <chrono>
+
 #include "Action/midiutils.h"
 #include "Application/StateHolder.h"
 #include "ParamTable/orvaKX/OKXGlobalTables.h"
@@ -335,13 +337,24 @@ void SimulatedAmplifier::receive(const juce::MidiMessage& message)
     {
         const juce::ScopedLock sl(recordLock);
         lastReceiveTime = juce::Time::getMillisecondCounterHiRes();
+        lastReceiveNanos = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                               std::chrono::steady_clock::now().time_since_epoch())
+                               .count();
         received.push_back(message);
+        if (receiveObserver)
+            receiveObserver(message);
     }
     {
         const juce::ScopedLock sl(queueLock);
         queue.push_back(message);
     }
     wakeUp.signal();
+}
+
+void SimulatedAmplifier::setReceiveObserver(std::function<void(const juce::MidiMessage&)> observer)
+{
+    const juce::ScopedLock sl(recordLock);
+    receiveObserver = std::move(observer);
 }
 
 void SimulatedAmplifier::run()

@@ -4,6 +4,8 @@
 
 #include <juce_audio_basics/juce_audio_basics.h>
 
+#include <atomic>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <map>
@@ -74,6 +76,10 @@ public:
     bool waitForSent(int count, int timeoutMs = 2000) const;
     void clearRecords();
     double getLastReceiveTime() const; // hi-res milliseconds
+    std::int64_t getLastReceiveNanos() const noexcept { return lastReceiveNanos; } // steady clock
+
+    // Called with every message as it arrives, in order, on the sender's thread.
+    void setReceiveObserver(std::function<void(const juce::MidiMessage&)> observer);
 
     // Unsolicited messages ----------------------------------------------------
     void sendParamChange(int idHi, int idLo, int value);
@@ -130,6 +136,8 @@ private:
     mutable juce::CriticalSection recordLock;
     std::vector<juce::MidiMessage> received, sent;
     double lastReceiveTime = 0;
+    std::function<void(const juce::MidiMessage&)> receiveObserver;
+    std::atomic<std::int64_t> lastReceiveNanos { 0 };
 
     juce::CriticalSection queueLock;
     std::deque<juce::MidiMessage> queue;

@@ -1,14 +1,18 @@
-// Measures the MIDI path over the virtual ports: the time from
-// MidiManager::sendParamChange16 to the bytes arriving at the simulated
-// amplifier, a request/reply round trip through the MIDI input thread, and
-// how many heap allocations the input path makes per message.
+// Measures the MIDI path over the virtual ports: the time from an edit of a
+// program section (what a widget gesture does) to its bytes arriving at the
+// simulated amplifier, on a nanosecond clock; a request/reply round trip
+// through the MIDI input thread; and how many heap allocations the input
+// path makes per message.
 #include "Action/MidiManager.h"
+#include "Application/Host.h"
+#include "OrvaKX/OKXDataCenter.h"
 #include "support/SimulatedAmplifier.h"
 
 #include <juce_events/juce_events.h>
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <new>
@@ -63,7 +67,7 @@ struct Counter : CRSMidiListener
 void report(const char* what, std::vector<double> us)
 {
     std::sort(us.begin(), us.end());
-    std::printf("%s: n=%zu median %.2f us, p99 %.2f us, worst %.2f us\n", what, us.size(),
+    std::printf("%s: n=%zu median %.3f us, p99 %.3f us, worst %.3f us\n", what, us.size(),
                 us[us.size() / 2], us[us.size() * 99 / 100], us.back());
 }
 } // namespace
@@ -75,22 +79,38 @@ int main()
     MidiPortSystem::setCurrent(&ports);
     {
         SimulatedAmplifier amp(ports, 2);
-        MidiManager midi;
+        auto* host = Host::createInstance();
+        auto& midi = *host->getMidiManager();
         midi.setModel(2);
         midi.openMIDIInPort(midi.getMIDIInPortFromName(amp.getPortName()));
         midi.openMIDIOutPort(midi.getMIDIOutPortFromName(amp.getPortName()));
         Counter listener;
         midi.AddListener(&listener);
 
-        // 1. sendParamChange16 -> bytes at the amplifier.
-        std::vector<double> oneWay;
-        for (int i = 0; i < 10000; ++i)
+        // 1. A section edit -> bytes at the amplifier (the amplifier notes
+        // their arrival on the sender's thread, on the same steady clock).
         {
-            const auto start = juce::Time::getMillisecondCounterHiRes();
-            midi.sendParamChange16(0x04, 0x00, (unsigned short) (i & 0x3FFF), 0);
-            oneWay.push_back((amp.getLastReceiveTime() - start) * 1000.0);
+            OKXDataCenter dc;
+            dc.Init(host);
+            auto& section = dc.getUserEditSection();
+            const int id = 0x0400; // a knob of the amp module: one parameter change
+            std::vector<double> oneWay;
+            for (int i = 0; i < 10000; ++i)
+            {
+                const auto before = amp.getLastReceiveNanos();
+                const auto start = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                       std::chrono::steady_clock::now().time_since_epoch())
+                                       .count();
+                section.PutParamI(id, i & 1 ? 10 : 90);
+                const auto arrived = amp.getLastReceiveNanos();
+                if (arrived != before)
+                    oneWay.push_back((double) (arrived - start) / 1000.0);
+            }
+            if (oneWay.empty())
+                std::printf("section edit -> amplifier: nothing arrived\n");
+            else
+                report("section edit -> amplifier", oneWay);
         }
-        report("sendParamChange16 -> amplifier", oneWay);
 
         // 2. Mode request -> 0x42 reply at a MidiManager listener.
         std::vector<double> roundTrip;
@@ -130,7 +150,9 @@ int main()
                     "(includes the amplifier's own record of what it sent)\n",
                     (double) allocations / n);
     }
+    Host::destroyInstance();
     MidiPortSystem::setCurrent(nullptr);
+    juce::DeletedAtShutdown::deleteAll();
     juce::MessageManager::deleteInstance();
     return 0;
 }

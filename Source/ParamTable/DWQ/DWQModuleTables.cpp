@@ -1,5 +1,7 @@
 #include "ParamTable/DWQ/DWQModuleTables.h"
 
+// clang-format off
+
 namespace DWQ
 {
 // Row fields: name, unit, tooltip, id, PTYPE, ATYPE, byte, first bit, last bit,
@@ -138,3 +140,4 @@ const TABLEDESC TABLEARRAY_DlyRevFX[5] = {
     { TABLE_DlyRevType_04_HALL, 2 },
 };
 } // namespace DWQ
+// clang-format on

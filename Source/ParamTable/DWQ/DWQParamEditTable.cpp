@@ -2,6 +2,8 @@
 
 #include "ParamTable/DWQ/sEditBuf.h"
 
+// clang-format off
+
 namespace DWQ
 {
 const unsigned char m_InitProgData[30] = {
@@ -42,3 +44,4 @@ const SParamDesc TABLE_PARAMEDIT[17] = {
 
 const TABLEDESC TABLEDESC_PARAMEDIT { TABLE_PARAMEDIT, 17 };
 } // namespace DWQ
+// clang-format on

@@ -2,6 +2,8 @@
 
 #include "ParamTable/HMQ/HMQFormats.h"
 
+// clang-format off
+
 namespace HMQ
 {
 // Row fields: name, unit, tooltip, id, PTYPE, ATYPE, byte, first bit, last bit,
@@ -134,3 +136,4 @@ const unsigned char INITCHUNK_CUSTOMPARAM[248] = {
     0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x03, 0x19, 0x4b, 0x0d, 0x28, 0x34, 0x00,
 };
 } // namespace HMQ
+// clang-format on

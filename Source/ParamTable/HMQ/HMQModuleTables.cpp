@@ -2,6 +2,8 @@
 
 #include "ParamTable/HMQ/HMQFormats.h"
 
+// clang-format off
+
 namespace HMQ
 {
 // Row fields: name, unit, tooltip, id, PTYPE, ATYPE, byte, first bit, last bit,
@@ -529,3 +531,4 @@ const TABLEDESC TABLEARRAY_AmpFX[20] = {
     { TABLE_AmpType_19_OriginalCL, 13 },
 };
 } // namespace HMQ
+// clang-format on

@@ -2,6 +2,8 @@
 
 #include "ParamTable/HMQ/HMQFormats.h"
 
+// clang-format off
+
 namespace HMQ
 {
 // Row fields: name, unit, tooltip, id, PTYPE, ATYPE, byte, first bit, last bit,
@@ -42,3 +44,4 @@ const unsigned char m_InitProgData[62] = {
     0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x4b, 0x2d, 0x00, 0x24, 0x19, 0x00,
 };
 } // namespace HMQ
+// clang-format on

@@ -1,5 +1,7 @@
 #include "ParamTable/orvaKX/OKXGlobalTables.h"
 
+// clang-format off
+
 namespace orvaKX
 {
 // Row fields: name, unit, tooltip, id, PTYPE, ATYPE, byte, first bit, last bit,
@@ -37,3 +39,4 @@ const unsigned char INITCHUNK_AUDIOEQPARAM[18] = {
     0x78, 0x00, 0x64, 0x00, 0x18, 0x07, 0xf4, 0x01, 0x18, 0x07, 0xe8, 0x03, 0x18, 0x07, 0x88, 0x13, 0x18, 0x07,
 };
 } // namespace orvaKX
+// clang-format on

@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+// clang-format off
+
 namespace orvaKX
 {
 // Row fields: name, unit, tooltip, id, PTYPE, ATYPE, byte, first bit, last bit,
@@ -511,3 +513,4 @@ const TABLEDESC TABLEARRAY_FX2FX[8] = {
     { TABLE_FX2Type_7, std::size(TABLE_FX2Type_7) },
 };
 } // namespace orvaKX
+// clang-format on

@@ -1,5 +1,7 @@
 #include "ParamTable/orvaKX/OKXParamEditTable.h"
 
+// clang-format off
+
 namespace orvaKX
 {
 // Row fields: name, unit, tooltip, id, PTYPE, ATYPE, byte, first bit, last bit,
@@ -26,3 +28,4 @@ const SParamDesc TABLE_PARAMEDIT[17] = {
 
 const TABLEDESC TABLEDESC_PARAMEDIT { TABLE_PARAMEDIT, 17 };
 } // namespace orvaKX
+// clang-format on

@@ -1,5 +1,7 @@
 #include "ParamTable/orvaPW/OPWParamEditTable.h"
 
+// clang-format off
+
 namespace orvaPW
 {
 // Row fields: name, unit, tooltip, id, PTYPE, ATYPE, byte, first bit, last bit,
@@ -26,3 +28,4 @@ const SParamDesc TABLE_PARAMEDIT[17] = {
 
 const TABLEDESC TABLEDESC_PARAMEDIT { TABLE_PARAMEDIT, 17 };
 } // namespace orvaPW
+// clang-format on

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+// clang-format off
+
 // class, text, face, font height, font style, ID, PARAMID, x, y, width, height, children
 namespace DWQ
 {
@@ -123,3 +125,4 @@ const UI_FORMINFO g_uiFormInfoArray[3] = {
 
 const UI_FORMINFO_BLOCK g_uiFormInfoBlock = { 3, g_uiFormInfoArray };
 } // namespace DWQ
+// clang-format on

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+// clang-format off
+
 // class, text, face, font height, font style, ID, PARAMID, x, y, width, height, children
 namespace HMQ
 {
@@ -260,3 +262,4 @@ const UI_FORMINFO g_uiFormInfoArray[10] = {
 
 const UI_FORMINFO_BLOCK g_uiFormInfoBlock = { 10, g_uiFormInfoArray };
 } // namespace HMQ
+// clang-format on

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+// clang-format off
+
 // class, text, face, font height, font style, ID, PARAMID, x, y, width, height, children
 namespace orvaPW
 {
@@ -341,3 +343,4 @@ const UI_FORMINFO g_uiFormInfoArray[14] = {
 
 const UI_FORMINFO_BLOCK g_uiFormInfoBlock = { 14, g_uiFormInfoArray };
 } // namespace orvaPW
+// clang-format on

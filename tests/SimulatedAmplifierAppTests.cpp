@@ -1,0 +1,67 @@
+// The application started as a user starts it, with a simulated amplifier
+// attached: the main window comes up, the amplifier is found and the
+// connection's requests reach it.
+#include "support/SimulatedAmplifierApp.h"
+
+#include <gtest/gtest.h>
+
+using testing_support::AppProcess;
+using testing_support::SimulatedAmplifierApp;
+
+namespace
+{
+struct AppWithAmplifier : ::testing::TestWithParam<int>
+{
+    void SetUp() override
+    {
+        if (! AppProcess::ensureWindowManager())
+            GTEST_SKIP() << "needs an X display with wmctrl and openbox";
+        if (! SimulatedAmplifierApp::haveXdotool())
+            GTEST_SKIP() << "needs xdotool";
+        home = juce::File::createTempFile("rigsmith-simamp");
+        home.createDirectory();
+    }
+
+    void TearDown() override { home.deleteRecursively(); }
+
+    juce::File home;
+};
+} // namespace
+
+TEST_P(AppWithAmplifier, StartsFindsTheAmplifierAndSynchronises)
+{
+    SimulatedAmplifierApp app(home, GetParam());
+    ASSERT_TRUE(app.start());
+    ASSERT_NE(app.waitForMainWindow(20000), 0) << app.getProcess().getOutput();
+
+    // The scan's identity request, then the synchronisation's mode request.
+    const int identity = app.waitForReceived("F0 7E 7F 06 01 F7", 15000);
+    ASSERT_GE(identity, 0) << app.getReceived().joinIntoString("\n");
+    const int mode = app.waitForReceived(app.editorFrame(0x12) + " F7", 15000, identity + 1);
+    ASSERT_GT(mode, identity) << app.getReceived().joinIntoString("\n");
+    // The current program is read once the user programs are in.
+    EXPECT_GT(app.waitForReceived(app.editorFrame(0x10) + " F7", 15000, mode + 1), mode)
+        << app.getReceived().joinIntoString("\n");
+
+    for (int i = 0; i < 50 && ! app.getWindowTitle().startsWith("Rig Smith [connected]"); ++i)
+        juce::Thread::sleep(100);
+    EXPECT_TRUE(app.getWindowTitle().startsWith("Rig Smith [connected]")) << app.getWindowTitle();
+    EXPECT_EQ(app.getWindowBounds().getWidth(), 1024);
+
+    // Every line is one whole message: SysEx from F0 to F7.
+    for (auto& line : app.getReceived())
+        if (line.startsWith("F0"))
+        {
+            EXPECT_TRUE(line.endsWith("F7")) << line;
+        }
+
+    EXPECT_EQ(app.closeAndWaitForExit(20000), 0) << app.getProcess().getOutput();
+    EXPECT_FALSE(app.getProcess().getOutput().contains("Leaked objects detected")) << app.getProcess().getOutput();
+}
+
+// One wired Orva PW, one wireless Orva PW and the HMQ.
+INSTANTIATE_TEST_SUITE_P(Models, AppWithAmplifier, ::testing::Values(3, 5, 1),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return juce::String(info.param == 1 ? "HMQ" : info.param == 3 ? "OrvaPW" : "OrvaPWWireless")
+                                 .toStdString();
+                         });

@@ -1,0 +1,146 @@
+#include "support/SimulatedAmplifierApp.h"
+
+#include "Application/StateHolder.h"
+
+namespace testing_support
+{
+SimulatedAmplifierApp::SimulatedAmplifierApp(const juce::File& homeFolder, int model)
+    : modelId(model),
+      ampLog(homeFolder.getChildFile("amplifier-received.log")),
+      process(homeFolder, RIGSMITH_SIMAMP_BINARY)
+{
+    process.setEnvironment("RIGSMITH_LOG_ECHO", "0");
+}
+
+SimulatedAmplifierApp::~SimulatedAmplifierApp() = default;
+
+bool SimulatedAmplifierApp::haveXdotool()
+{
+    return runAndRead({ "xdotool", "version" }).isNotEmpty();
+}
+
+bool SimulatedAmplifierApp::start()
+{
+    ampLog.deleteFile();
+    return process.start({ "--model", juce::String(modelId), "--log", ampLog.getFullPathName() });
+}
+
+bool SimulatedAmplifierApp::xdotool(const juce::StringArray& args) const
+{
+    juce::StringArray command { "xdotool" };
+    command.addArray(args);
+    juce::ChildProcess child;
+    if (! child.start(command, 0))
+        return false;
+    return child.waitForProcessToFinish(5000) && child.getExitCode() == 0;
+}
+
+juce::int64 SimulatedAmplifierApp::waitForMainWindow(int timeoutMs)
+{
+    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMs;
+    do
+    {
+        const int pid = process.findPid();
+        if (pid > 0)
+        {
+            const auto found = runAndRead({ "xdotool", "search", "--all", "--onlyvisible", "--pid", juce::String(pid), "--name", "^Rig Smith" });
+            const auto first = juce::StringArray::fromLines(found.trim())[0].trim();
+            if (first.isNotEmpty())
+            {
+                window = first.getLargeIntValue();
+                return window;
+            }
+        }
+        juce::Thread::sleep(100);
+    } while (juce::Time::getMillisecondCounter() < end);
+    return 0;
+}
+
+juce::String SimulatedAmplifierApp::getWindowTitle() const
+{
+    return window != 0 ? runAndRead({ "xdotool", "getwindowname", juce::String(window) }).trimCharactersAtEnd("\n") : juce::String();
+}
+
+juce::Rectangle<int> SimulatedAmplifierApp::getWindowBounds() const
+{
+    if (window == 0)
+        return {};
+    // X=.. Y=.. WIDTH=.. HEIGHT=.. lines
+    juce::StringPairArray values;
+    for (auto& line : juce::StringArray::fromLines(runAndRead({ "xdotool", "getwindowgeometry", "--shell", juce::String(window) })))
+        values.set(line.upToFirstOccurrenceOf("=", false, false), line.fromFirstOccurrenceOf("=", false, false));
+    return { values["X"].getIntValue(), values["Y"].getIntValue(), values["WIDTH"].getIntValue(), values["HEIGHT"].getIntValue() };
+}
+
+juce::StringArray SimulatedAmplifierApp::getReceived() const
+{
+    juce::StringArray lines;
+    lines.addLines(ampLog.loadFileAsString());
+    lines.removeEmptyStrings();
+    return lines;
+}
+
+int SimulatedAmplifierApp::waitForReceived(const juce::String& prefix, int timeoutMs, int from) const
+{
+    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMs;
+    do
+    {
+        const auto lines = getReceived();
+        for (int i = from; i < lines.size(); ++i)
+            if (lines[i].startsWith(prefix))
+                return i;
+        juce::Thread::sleep(50);
+    } while (juce::Time::getMillisecondCounter() < end);
+    return -1;
+}
+
+int SimulatedAmplifierApp::countReceived(const juce::String& prefix) const
+{
+    int n = 0;
+    for (auto& line : getReceived())
+        n += line.startsWith(prefix) ? 1 : 0;
+    return n;
+}
+
+juce::String SimulatedAmplifierApp::editorFrame(int function, std::initializer_list<int> args) const
+{
+    int family = 0, member = 0;
+    StateHolder::codesForModel(modelId, family, member);
+    juce::String text = "F0 42 30 00 01 " + juce::String::toHexString(family & 0xFF).paddedLeft('0', 2) + " "
+                        + juce::String::toHexString(function).paddedLeft('0', 2);
+    for (const int a : args)
+        text << " " << juce::String::toHexString(a).paddedLeft('0', 2);
+    return text.toUpperCase();
+}
+
+bool SimulatedAmplifierApp::click(juce::Point<int> at)
+{
+    return window != 0
+           && xdotool({ "mousemove", "--window", juce::String(window), juce::String(at.x), juce::String(at.y), "click", "1" });
+}
+
+bool SimulatedAmplifierApp::drag(juce::Point<int> from, juce::Point<int> to, int steps)
+{
+    if (window == 0)
+        return false;
+    const auto id = juce::String(window);
+    if (! xdotool({ "mousemove", "--window", id, juce::String(from.x), juce::String(from.y), "mousedown", "1" }))
+        return false;
+    for (int i = 1; i <= steps; ++i)
+    {
+        const auto p = from + (to - from) * i / steps;
+        juce::Thread::sleep(15);
+        xdotool({ "mousemove", "--window", id, juce::String(p.x), juce::String(p.y) });
+    }
+    return xdotool({ "mouseup", "1" });
+}
+
+int SimulatedAmplifierApp::closeAndWaitForExit(int timeoutMs)
+{
+    if (window == 0)
+        return process.waitForExit(timeoutMs);
+    AppProcess::WindowInfo info;
+    info.id = "0x" + juce::String::toHexString(window);
+    return process.closeAndWaitForExit(info, timeoutMs);
+}
+} // namespace testing_support

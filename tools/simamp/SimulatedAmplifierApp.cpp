@@ -1,0 +1,79 @@
+// The application with a simulated amplifier attached on virtual MIDI ports
+// in the same process, for tests that drive the real window as a user would:
+//
+//   rigsmith_simamp --model N --log FILE [application arguments]
+//
+// N is the model id (0 to 5). Every message the amplifier receives is
+// appended to FILE as one line of space-separated hex bytes (a SysEx message
+// whole, "F0 ... F7"), written as it arrives.
+#include "Application/ApplicationMain.h"
+#include "Platform/MidiPortSystem.h"
+#include "Platform/VirtualMidiPortSystem.h"
+#include "support/SimulatedAmplifier.h"
+
+#include <cstdio>
+#include <iostream>
+#include <mutex>
+#include <vector>
+
+namespace
+{
+juce::String hexLine(const juce::MidiMessage& message)
+{
+    return juce::String::toHexString(message.getRawData(), message.getRawDataSize(), 1).toUpperCase();
+}
+
+int usage()
+{
+    std::cerr << "usage: rigsmith_simamp --model N --log FILE [application arguments]   (N: 0 to 5)" << std::endl;
+    return 2;
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    int model = -1;
+    juce::String logPath;
+    std::vector<char*> appArgs { argv[0] };
+    for (int i = 1; i < argc; ++i)
+    {
+        const juce::String arg(argv[i]);
+        if (arg == "--model" && i + 1 < argc)
+            model = juce::String(argv[++i]).getIntValue();
+        else if (arg == "--log" && i + 1 < argc)
+            logPath = argv[++i];
+        else
+            appArgs.push_back(argv[i]);
+    }
+    if (model < 0 || model > 5 || logPath.isEmpty())
+        return usage();
+
+    std::FILE* log = std::fopen(juce::File::getCurrentWorkingDirectory().getChildFile(logPath).getFullPathName().toRawUTF8(), "a");
+    if (log == nullptr)
+    {
+        std::cerr << "rigsmith_simamp: cannot open " << logPath << std::endl;
+        return 2;
+    }
+
+    int result = 0;
+    {
+        VirtualMidiPortSystem ports;
+        MidiPortSystem::setCurrent(&ports);
+        {
+            SimulatedAmplifier amp(ports, model);
+            std::mutex logLock;
+            amp.setReceiveObserver([log, &logLock](const juce::MidiMessage& message) {
+                const std::lock_guard<std::mutex> lock(logLock);
+                std::fputs((hexLine(message) + "\n").toRawUTF8(), log);
+                std::fflush(log);
+            });
+
+            appArgs.push_back(nullptr);
+            result = ApplicationMain::run((int) appArgs.size() - 1, appArgs.data());
+            amp.setReceiveObserver(nullptr);
+        }
+        MidiPortSystem::setCurrent(nullptr);
+    }
+    std::fclose(log);
+    return result;
+}
