@@ -1,6 +1,7 @@
 // The command table: the registered commands, their information and what
 // perform runs for each, with the activity rules of the tab commands.
 #include "Action/ActionManager.h"
+#include "Action/FileTabView.h"
 
 #include "Action/FileCommandPrompts.h"
 #include "Action/MidiManager.h"
@@ -168,11 +169,13 @@ void ActionManager::getAllCommands(juce::Array<juce::CommandID>& commands)
 
 bool ActionManager::getLibrarianTabs(LibrarianTabs& tabs) const
 {
-    // The librarian's tabbed component is reached through the main
-    // component's editor-librarian view; until a view provides one there are
-    // no tabs to read.
-    juce::ignoreUnused(tabs);
-    return false;
+    // The librarian's tab bar, as the model's view shows it.
+    if (fileTabView == nullptr)
+        return false;
+    tabs.numTabs = fileTabView->getNumTabs();
+    tabs.currentTab = fileTabView->getCurrentTabIndex();
+    tabs.leadingTab = fileTabView->hasLeadingTab();
+    return true;
 }
 
 bool ActionManager::isSaveFileActive(const LibrarianTabs& tabs)

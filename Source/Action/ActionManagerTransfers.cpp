@@ -11,6 +11,7 @@
 #include "Common/DeviceEnvironment.h"
 #include "Core/ProductModel.h"
 #include "DataCenter/DataCenter.h"
+#include "GUI/WriteProgDialogComponent.h"
 
 namespace
 {
@@ -180,9 +181,8 @@ void ActionManager::OpenWriteProgDialog(int model)
     // The dialog takes the model, preselects the current destination
     // (getWriteProgItemId: items 1 to 8 for the user slots), is sized
     // 350 x 152 and centred, and is shown modal with the focus on its OK
-    // button. The dialog class itself is built with the librarian pages.
-    juce::Logger::writeToLog("ActionManager::OpenWriteProgDialog() item "
-                             + juce::String(getWriteProgItemId(model, DataCenter::iUserDestProg)));
+    // button.
+    writeProgDialog->open(model, getWriteProgItemId(model, DataCenter::iUserDestProg));
 }
 
 void ActionManager::OpenProgressBarDialog(juce::String text, int value)

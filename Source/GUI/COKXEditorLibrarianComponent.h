@@ -1,36 +1,24 @@
 #pragma once
 
-#include "GUI/CEditorLibrarianComponent.h"
+#include "GUI/COrvaEditorLibrarianComponent.h"
 
 // The top view of the Orva KX (and its wireless twin): the editor page
 // across the top, with the librarian column beside and below it.
-class COKXEditorLibrarianComponent : public CEditorLibrarianComponent
+class COKXEditorLibrarianComponent : public COrvaEditorLibrarianComponent
 {
 public:
     COKXEditorLibrarianComponent();
     ~COKXEditorLibrarianComponent() override;
 
-    void initialise() override;
-    // A whole program arrived: the editor page refreshes.
-    void changeListenerCallback(juce::ChangeBroadcaster* source) override;
-    void buttonClicked(juce::Button*) override {}
-    bool isInterestedInFileDrag(const juce::StringArray& files) override;
-    juce::Component* getFileSubTabComponent(int index) override;
-    juce::Component* getFirstFileSubTabComponent(int* index) override;
-    void ROMSUbTabMove(bool) override {}
-
-    bool isOrvaView() const override { return true; }
-
-    void paint(juce::Graphics&) override {}
-
-    // The editor page's height; the user buttons sit below it.
-    static constexpr int editorHeight = 573;
-
-    // The width of the librarian column left of the editor page.
-    int getColumnWidth() const noexcept { return m_ColumnWidth; }
+protected:
+    EditorComponent* createEditorPage(int width, int height) override;
+    OrvaTabbedComponent* createTabPanel() override;
+    UserButtonContainerComponent* createUserButtonContainer(int width, int height) override;
+    RSLibFileSubTabBase* createFileSubTab(int x, int y, int width, int height, int fileIndex) override;
+    int getFileCommandModel() const override { return 2; }
+    juce::String getProgramFileExtension() const override { return ".okxprog"; }
+    juce::Colour getAccentColour() const override { return juce::Colour(0xFFCEA939); }
 
 private:
-    int m_ColumnWidth = 0;
-
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(COKXEditorLibrarianComponent)
 };

@@ -1,53 +1,30 @@
 #include "GUI/COPWEditorLibrarianComponent.h"
 
-#include "Application/Host.h"
-#include "GUI/MasterGuiController.h"
 #include "GUI/OPWEditorComponent.h"
+#include "GUI/OPWLibFileSubTab.h"
+#include "GUI/OPWTabbedComponent.h"
+#include "GUI/OPWUserButtonContainerComponent.h"
 
 COPWEditorLibrarianComponent::COPWEditorLibrarianComponent() = default;
 
 COPWEditorLibrarianComponent::~COPWEditorLibrarianComponent() = default;
 
-void COPWEditorLibrarianComponent::initialise()
+EditorComponent* COPWEditorLibrarianComponent::createEditorPage(int width, int height)
 {
-    // The screen's size from the window bounds the GUI controller keeps.
-    juce::Rectangle<int> window(0, 0, 1024, 768);
-    if (auto* host = Host::getInstance())
-        if (auto* controller = host->getMasterGuiController())
-            if (! controller->windowBounds.isEmpty())
-                window = controller->windowBounds;
-    const int width = juce::jmin(window.getWidth(), 1024);
-    const int height = juce::jmin(window.getHeight(), 768);
-    // The librarian column takes the left quarter.
-    m_ColumnWidth = width / 4;
-    setBounds(2, 0, width - 4, height);
-
-    auto* page = new OPWEditorComponent(width - m_ColumnWidth, editorHeight);
-    m_EditorComponent = page;
-    addAndMakeVisible(page);
-    page->initialize();
-    page->setBounds(m_ColumnWidth, 0, width - m_ColumnWidth, editorHeight);
+    return new OPWEditorComponent(width, height);
 }
 
-void COPWEditorLibrarianComponent::changeListenerCallback(juce::ChangeBroadcaster* source)
+OrvaTabbedComponent* COPWEditorLibrarianComponent::createTabPanel()
 {
-    if (m_EditorComponent != nullptr)
-        m_EditorComponent->changeListenerCallback(source);
+    return new OPWTabbedComponent();
 }
 
-bool COPWEditorLibrarianComponent::isInterestedInFileDrag(const juce::StringArray& files)
+UserButtonContainerComponent* COPWEditorLibrarianComponent::createUserButtonContainer(int width, int height)
 {
-    return files.size() > 0 && files[0].endsWithIgnoreCase(".opwprog");
+    return new OPWUserButtonContainerComponent(width, height, 0);
 }
 
-juce::Component* COPWEditorLibrarianComponent::getFileSubTabComponent(int)
+RSLibFileSubTabBase* COPWEditorLibrarianComponent::createFileSubTab(int x, int y, int width, int height, int fileIndex)
 {
-    return nullptr;
-}
-
-juce::Component* COPWEditorLibrarianComponent::getFirstFileSubTabComponent(int* index)
-{
-    if (index != nullptr)
-        *index = 3;
-    return nullptr;
+    return new OPWLibFileSubTab(x, y, width, height, fileIndex);
 }

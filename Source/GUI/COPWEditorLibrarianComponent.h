@@ -1,39 +1,24 @@
 #pragma once
 
-#include "GUI/CEditorLibrarianComponent.h"
+#include "GUI/COrvaEditorLibrarianComponent.h"
 
 // The top view of the Orva PW (and its wireless twin): the editor page
 // across the top, with the librarian column beside and below it.
-class COPWEditorLibrarianComponent : public CEditorLibrarianComponent
+class COPWEditorLibrarianComponent : public COrvaEditorLibrarianComponent
 {
 public:
     COPWEditorLibrarianComponent();
     ~COPWEditorLibrarianComponent() override;
 
-    void initialise() override;
-    // A whole program arrived: the editor page refreshes.
-    void changeListenerCallback(juce::ChangeBroadcaster* source) override;
-    // The librarian column (tab panel, file tabs, user buttons, global
-    // panel) and its buttons are not built yet: no button, no file sub-tab,
-    // nothing to slide.
-    void buttonClicked(juce::Button*) override {}
-    bool isInterestedInFileDrag(const juce::StringArray& files) override;
-    juce::Component* getFileSubTabComponent(int index) override;
-    juce::Component* getFirstFileSubTabComponent(int* index) override;
-    void ROMSUbTabMove(bool) override {}
-
-    bool isOrvaView() const override { return true; }
-
-    void paint(juce::Graphics&) override {}
-
-    // The editor page's height; the user buttons sit below it.
-    static constexpr int editorHeight = 573;
-
-    // The width of the librarian column left of the editor page.
-    int getColumnWidth() const noexcept { return m_ColumnWidth; }
+protected:
+    EditorComponent* createEditorPage(int width, int height) override;
+    OrvaTabbedComponent* createTabPanel() override;
+    UserButtonContainerComponent* createUserButtonContainer(int width, int height) override;
+    RSLibFileSubTabBase* createFileSubTab(int x, int y, int width, int height, int fileIndex) override;
+    int getFileCommandModel() const override { return 3; }
+    juce::String getProgramFileExtension() const override { return ".opwprog"; }
+    juce::Colour getAccentColour() const override { return juce::Colour(0xFFC5C5C6); }
 
 private:
-    int m_ColumnWidth = 0;
-
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(COPWEditorLibrarianComponent)
 };

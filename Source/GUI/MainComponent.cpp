@@ -10,6 +10,7 @@
 #include "Core/ProductModel.h"
 #include "DataCenter/DataCenter.h"
 #include "GUI/AudioEQEditComponent.h"
+#include "GUI/WriteProgDialogComponent.h"
 #include "GUI/CAboutDialogComponent.h"
 #include "GUI/CEditorLibrarianComponent.h"
 #include "GUI/CProgressBarDialogComponent.h"
@@ -53,6 +54,9 @@ MainComponent::~MainComponent()
     if (auto* host = Host::getInstance())
         if (auto* actions = host->getActionManager(); actions != nullptr && actions->getProgressView() == this)
             actions->setProgressView(nullptr);
+    if (auto* host = Host::getInstance())
+        if (auto* actions = host->getActionManager())
+            actions->setWriteProgDialogComponent(nullptr);
     // The view goes first: its pages may still listen to the broadcasters.
     destroyView();
     overlayHolder.reset();
@@ -88,6 +92,12 @@ void MainComponent::initialise()
     if (controller != nullptr)
         controller->windowBounds = getBounds();
 
+    if (writeProgDialog == nullptr)
+    {
+        writeProgDialog = std::make_unique<WriteProgDialogComponent>();
+        addChildComponent(writeProgDialog.get());
+    }
+
     if (progressDialog == nullptr)
     {
         progressDialog = std::make_unique<CProgressBarDialogComponent>();
@@ -101,9 +111,9 @@ void MainComponent::initialise()
         if (auto* broadcaster = host->getChangeBroadcaster())
             broadcaster->sendChangeMessage();
 
-        // The write-program dialog is handed over here once it is built.
         if (auto* actions = host->getActionManager())
         {
+            actions->setWriteProgDialogComponent(writeProgDialog.get());
             actions->setMenuEnable(true);
             actions->setProgressView(this);
         }

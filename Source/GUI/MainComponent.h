@@ -9,6 +9,7 @@ class CAboutDialogComponent;
 class CEditorLibrarianComponent;
 class CProgressBarDialogComponent;
 class USBRoutingSelectComponent;
+class WriteProgDialogComponent;
 class OverlayComponentHolder;
 
 // The content of the main window: the current model's editor-librarian view
@@ -77,6 +78,8 @@ public:
     juce::String getProgressText() const;
     int getProgressValue() const;
     CProgressBarDialogComponent* getProgressBarDialog() const noexcept { return progressDialog.get(); }
+    // The write-program dialog (a hidden child, parked outside the window).
+    WriteProgDialogComponent* getWriteProgDialog() const noexcept { return writeProgDialog.get(); }
 
     // ProgressView: registered with the command layer by initialise.
     void openProgress(juce::Range<int> range, const juce::String& text, int value) override;
@@ -117,6 +120,7 @@ private:
     std::unique_ptr<USBRoutingSelectComponent> usbRoutingSelect;
     std::unique_ptr<juce::Component> catalogSelMini;
     std::unique_ptr<CProgressBarDialogComponent> progressDialog;
+    std::unique_ptr<WriteProgDialogComponent> writeProgDialog;
     std::unique_ptr<OverlayComponentHolder> overlayHolder;
     juce::Range<int> progressRange;
     CEditorLibrarianComponent* m_View = nullptr; // owned

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "GUI/OPWUserProgButton.h"
+#include "GUI/OrvaUserButtonContainerComponent.h"
+
+// The user-program panel of the Orva PW screen.
+class OPWUserButtonContainerComponent : public OrvaUserButtonContainerComponent<OPWUserProgButton>
+{
+public:
+    using OrvaUserButtonContainerComponent::OrvaUserButtonContainerComponent;
+
+protected:
+    juce::String synchronisedModelName(int modelId) const override
+    {
+        return modelId == 5 ? "Orva Lyn PW" : "Orva PW";
+    }
+    void resetTouchDownMemory() override;
+
+private:
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(OPWUserButtonContainerComponent)
+};

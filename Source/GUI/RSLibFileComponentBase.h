@@ -1,0 +1,28 @@
+#pragma once
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+// The base of the file pages: the program buttons of one open program file.
+// The command layer renumbers a page when the tabs before it close.
+class RSLibFileComponentBase : public juce::Component,
+                               public juce::ChangeListener,
+                               public juce::Button::Listener
+{
+public:
+    RSLibFileComponentBase() = default;
+    ~RSLibFileComponentBase() override = default;
+
+    virtual void initialise() = 0;
+    void buttonClicked(juce::Button* button) override = 0;
+    // Gives the page file index 0-2 (other indexes are ignored).
+    virtual void RenewFileIndex(int fileIndex) = 0;
+    virtual juce::Button* getFileButtonComponent(int index) = 0;
+    // Re-reads every button's name, colour and picture from the file buffer.
+    virtual void RenewButtonImages() = 0;
+    void changeListenerCallback(juce::ChangeBroadcaster* source) override = 0;
+    virtual void SetToggleStateAll(bool on) = 0;
+    virtual int getFileIndex() const = 0;
+
+private:
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(RSLibFileComponentBase)
+};

@@ -1,0 +1,7 @@
+#include "GUI/RSLibROMSubTabBase.h"
+
+RSLibROMSubTabBase::~RSLibROMSubTabBase()
+{
+    delete m_ContentComponent;
+    m_ContentComponent = nullptr;
+}

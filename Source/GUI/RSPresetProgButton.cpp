@@ -1,0 +1,58 @@
+#include "GUI/RSPresetProgButton.h"
+
+#include "DataCenter/DataCenter.h"
+#include "GUI/FontLibrary.h"
+#include "GUI/LibrarianAccess.h"
+#include "GUI/ProgramNameText.h"
+#include "GUI/RSWidgetSupport.h"
+
+RSPresetProgButton::RSPresetProgButton(juce::Component* owner, int groupId, int ampType, int programNumber,
+                                       const juce::String& name)
+    : RSProgSelectButton(owner, groupId, ampType, programNumber, name)
+{
+    setAmpImages(RSWidgetSupport::getImage(getPNGName(ampType)), 1.0f);
+}
+
+void RSPresetProgButton::RenewButtonSetting()
+{
+    auto* dataCenter = LibrarianAccess::getDataCenter();
+    if (auto* record = dataCenter != nullptr ? dataCenter->getROMProgPtr(m_ProgramNumber) : nullptr)
+        setButtonText(ProgramNameText::fromRecord(record));
+}
+
+void RSPresetProgButton::updateBackground()
+{
+    if (LibrarianAccess::getCurrentView() != nullptr)
+        LibrarianAccess::repaintCurrentView();
+    else
+        repaint();
+}
+
+void RSPresetProgButton::paintButton(juce::Graphics& g, bool, bool isButtonDown)
+{
+    const bool selected = isButtonDown || getToggleState();
+    const auto clip = g.getClipBounds();
+    const auto r = juce::Rectangle<int>(clip.getX() + 1, clip.getY() + 1, juce::jmax(clip.getWidth() - 2, 1),
+                                        juce::jmax(clip.getHeight() - 2, 1)).toFloat();
+    g.setColour(selected ? juce::Colour(0x2BF97B00) : juce::Colour(0xFF555555));
+    g.fillRect(r);
+    if (selected)
+        drawFrame(g, r, juce::Colour(0xFFD7891B), 2.0f);
+
+    drawNormalImage(g, { getWidth() / 3 - 3, 0, getWidth() * 2 / 3, getHeight() });
+
+    auto* fonts = FontLibrary::getInstance();
+    const auto just = juce::Justification::centredLeft;
+    g.setColour(juce::Colours::white);
+    if (getButtonText().isNotEmpty())
+    {
+        g.setFont(fonts != nullptr ? fonts->getFont("ProgramNameButton") : FontLibrary::DefaultFont());
+        g.drawText(getButtonText(), 4, 5, 200, 20, just, true);
+    }
+    const auto amp = getAmpName(m_AmpType);
+    if (amp.isNotEmpty())
+    {
+        g.setFont(fonts != nullptr ? fonts->getFont("AmpTypeButton") : FontLibrary::DefaultFont());
+        g.drawText(amp, 4, 25, 200, 20, just, true);
+    }
+}

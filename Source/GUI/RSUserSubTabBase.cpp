@@ -1,0 +1,7 @@
+#include "GUI/RSUserSubTabBase.h"
+
+RSUserSubTabBase::~RSUserSubTabBase()
+{
+    delete m_ContentComponent;
+    m_ContentComponent = nullptr;
+}

@@ -1,0 +1,197 @@
+// The program buttons' tables, drag filters, drag start and name text: the
+// amp tables against a second transcription, the drags each button accepts,
+// the 50-pixel start of a program drag, and the text shown for name bytes
+// that are not plain ASCII.
+#include "Application/Host.h"
+#include "Core/DeviceInfo.h"
+#include "GUI/DragAndDropDefinitions.h"
+#include "GUI/OKXFileProgButton.h"
+#include "GUI/OKXProgSelectButton.h"
+#include "GUI/OPWFileProgButton.h"
+#include "GUI/OPWProgSelectButton.h"
+#include "GUI/OPWUserProgButton.h"
+#include "GUI/ProgramDataDragItem.h"
+#include "GUI/ProgramNameText.h"
+#include "GUI/RSFileProgButton.h"
+#include "GUI/RSPresetProgButton.h"
+#include "GUI/RSUserProgButton.h"
+#include "support/TestHelpers.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+using SourceDetails = juce::DragAndDropTarget::SourceDetails;
+
+SourceDetails drag(const juce::String& id, int value, juce::Component* source = nullptr)
+{
+    return SourceDetails(ProgramDataDragItem(id, value), source, {});
+}
+
+struct Row
+{
+    const char* name;
+    const char* image;
+    juce::uint32 colour;
+};
+
+// Second transcription of the amp tables, row by row.
+const Row opwRows[] = {
+    { "CLASSIC BRIGHT", "AmpType_Classic_189x96", 0xFF80FA80 }, { "CLASSIC NORMAL", "AmpType_Classic_189x96", 0xFF80FA80 },
+    { "SLAP", "AmpType_Slap_189x96", 0xFF80FA80 }, { "ROCK 1", "AmpType_Rock_189x96", 0xFF80FA80 },
+    { "ROCK 2", "AmpType_FenderBassman_187x95", 0xFF80FA80 }, { "MODERN", "AmpType_Modern_189x96", 0xFF80FA80 },
+    { "DEEP", "AmpType_Deep_189x96", 0xFF80FA80 }, { "TIGHT SYNTH", "AmpType_TightSYNTH_189x96", 0xFF80FA80 },
+    { "DIRTY SYNTH", "AmpType_DirtySynth_189x96", 0xFF80FA80 }, { "PUNCHY SYNTH", "AmpType_PunchySynth_189x96", 0xFF80FA80 },
+    { "DELUXE CL", "AmpType_FenderDeluxeReverb_187x95", 0xFF80FA80 }, { "QT50", "AmpType_QT50_189x96", 0xFF80FA80 },
+    { "QT50HB", "AmpType_QT50_189x96", 0xFF80FA80 }, { "BRIT 800", "AmpType_MarshallJCM800_shadow_196x108", 0xFF80FA80 },
+    { "DOUBLE REC", "AmpType_MesaBoogie_178x91", 0xFF80FA80 }, { "ERUPT III CH3", "AmpType_ERUPT3_189x95", 0xFF80FA80 },
+    { "FLAT", "AmpType_Flat_189x96", 0xFF80FA80 },
+};
+constexpr juce::uint32 G = 0xFF80FA80, Y = 0xFFFAFA80, R = 0xFFFA8080;
+const Row okxRows[] = {
+    { "DELUXE CL VIBRATO", "AmpType_FenderDeluxeReverb_187x95", G }, { "DELUXE CL NORMAL", "AmpType_FenderDeluxeReverb_187x95", G },
+    { "TWEED 4x10 BRIGHT", "AmpType_FenderBassman_187x95", Y }, { "TWEED 4x10 NORMAL", "AmpType_FenderBassman_187x95", Y },
+    { "BOUTIQUE CL", "AmpType_OverdriveSpecial_178x91", G }, { "BOUTIQUE OD", "AmpType_OverdriveSpecial_178x91", Y },
+    { "QT50", "AmpType_QT50_189x96", G }, { "QT50HB", "AmpType_QT50_189x96", Y },
+    { "BRIT 1959 TREBLE", "AmpType_Marshall1959_178x91", Y }, { "BRIT 1959 NORMAL", "AmpType_Marshall1959_178x91", Y },
+    { "BRIT 800", "AmpType_MarshallJCM800_178x91", Y }, { "BRIT VM", "AmpType_MarshallJCM800_178x91", R },
+    { "SL-OD", "AmpType_SmoothLead_178x91", R }, { "DOUBLE REC", "AmpType_MesaBoogie_178x91", R },
+    { "CALI ELATION", "AmpType_calielation_178x91", G }, { "ERUPT\x09III CH2", "AmpType_ERUPT3_189x95", G },
+    { "ERUPT III CH3", "AmpType_ERUPT3_189x95", G }, { "BOUTIQUE METAL", "AmpType_BoutiqueMetal_180x91", R },
+    { "BRIT VERB", "AmpType_orange_187x95", G }, { "ORIGINAL  CL", "AmpType_OrigCL_179x90", G },
+    { "TEXAS LEAD", "AmpType_TexasLead_189x96", G }, { "ACOUSTIC SIMULATOR", "AmpType_AcousticSimulator_189x96", G },
+    { "FLAT", "AmpType_Flat_189x96", G },
+};
+const Row dwqRows[] = {
+    { "DELUXE CL", "AmpType_FenderDeluxeReverb_187x68", G }, { "TWEED 4x10", "AmpType_FenderBassman_187x68", Y },
+    { "BOUTIQUE CL", "AmpType_OverdriveSpecial_178x68", G }, { "BOUTIQUE OD", "AmpType_OverdriveSpecial_178x68", Y },
+    { "ZUL QT50", "AmpType_QT50_178x68", G }, { "ZUL QT50HB", "AmpType_QT50_178x68", Y },
+    { "BRIT 1959", "AmpType_Marshall1959_178x68", Y }, { "BRIT 800", "AmpType_MarshallJCM800_178x68", Y },
+    { "BRIT VM", "AmpType_MarshallJCM800_178x68", R }, { "SL-OD", "AmpType_SmoothLead_178x68", R },
+    { "DOUBLE REC", "AmpType_MesaBoogie_178x68", R },
+};
+
+template <size_t N>
+void expectTable(RSProgSelectButton& button, const Row (&rows)[N], const char* what)
+{
+    const int last = (int) N - 1;
+    for (int t = -3; t <= last + 3; ++t)
+    {
+        const auto& row = rows[juce::jlimit(0, last, t)];
+        EXPECT_EQ(button.getAmpName(t), juce::String(row.name)) << what << " type " << t;
+        EXPECT_EQ(button.getPNGName(t), juce::String(row.image)) << what << " type " << t;
+        EXPECT_EQ(button.getAmpColor(t), juce::Colour(row.colour)) << what << " type " << t;
+    }
+}
+
+struct ProgramButtons : ::testing::Test
+{
+    void SetUp() override { host = Host::createInstance(); }
+    void TearDown() override { Host::destroyInstance(); }
+    void useModel(int model)
+    {
+        host->changeDeviceEnvironment(DeviceInfo((eProductModelId) model, true, 0, "in", 0, "out", 1, 0, 0, kMediaTypeUSB));
+    }
+    Host* host = nullptr;
+};
+} // namespace
+
+TEST_F(ProgramButtons, AmpTablesMatchASecondTranscriptionAndClampTheirIndex)
+{
+    juce::Component owner;
+    OPWProgSelectButton opw(&owner, 4098, 0, 0, "opw");
+    OKXProgSelectButton okx(&owner, 4098, 0, 0, "okx");
+    RSProgSelectButton dwq(&owner, 4098, 0, 11, "dwq");
+    expectTable(opw, opwRows, "Orva PW");
+    expectTable(okx, okxRows, "Orva KX");
+    expectTable(dwq, dwqRows, "DWQ");
+
+    // A button starts with its amp type's colour and its number in "PROGID".
+    OKXProgSelectButton red(&owner, 4098, 13, 21, "red");
+    EXPECT_EQ(red.findColour(juce::TextButton::buttonColourId), juce::Colour(R));
+    EXPECT_EQ((int) red.getProperties()["PROGID"], 21);
+    EXPECT_EQ(red.getRadioGroupId(), 4098);
+    EXPECT_TRUE(red.getTriggeredOnMouseDown());
+}
+
+TEST_F(ProgramButtons, EachButtonAcceptsOnlyTheProgramDragsOfItsModel)
+{
+    juce::Component owner;
+    OPWProgSelectButton opw(&owner, 4098, 0, 3, "A4");
+    OKXProgSelectButton okx(&owner, 4098, 0, 3, "A4");
+    RSUserProgButton dwq(&owner, 4098, 0, 11, "A1");
+    RSPresetProgButton preset(&owner, 4098, 0, 0, "P1");
+    juce::Component other;
+
+    for (auto* orva : std::initializer_list<RSProgSelectButton*> { &opw, &okx })
+    {
+        EXPECT_TRUE(orva->isInterestedInDragSource(drag(CurrentProgramDataDragID, -1, orva)));
+        EXPECT_TRUE(orva->isInterestedInDragSource(drag(ProgramDataDragID, 0, &other)));
+        EXPECT_TRUE(orva->isInterestedInDragSource(drag(ProgramDataDragID, 31, &other)));
+        EXPECT_FALSE(orva->isInterestedInDragSource(drag(ProgramDataDragID, 32, &other)));
+        EXPECT_FALSE(orva->isInterestedInDragSource(drag(ProgramDataDragID, -1, &other)));
+        EXPECT_FALSE(orva->isInterestedInDragSource(drag(ProgramDataDragID, 3, orva))); // itself
+        EXPECT_FALSE(orva->isInterestedInDragSource(drag(AmpFXModelModuleDragID, 0, &other)));
+        EXPECT_FALSE(orva->isInterestedInDragSource(drag(AudioEQDataDragID, 1, &other)));
+    }
+    EXPECT_TRUE(dwq.isInterestedInDragSource(drag(ProgramDataDragID, 51, &other)));
+    EXPECT_FALSE(dwq.isInterestedInDragSource(drag(ProgramDataDragID, 52, &other)));
+    EXPECT_FALSE(dwq.isInterestedInDragSource(drag(ProgramDataDragID, 12, &dwq)));
+    EXPECT_TRUE(dwq.isInterestedInDragSource(drag(CurrentProgramDataDragID, -1, &other)));
+    EXPECT_FALSE(preset.isInterestedInDragSource(drag(CurrentProgramDataDragID, -1, &other)));
+    EXPECT_FALSE(preset.isInterestedInDragSource(drag(ProgramDataDragID, 12, &other)));
+}
+
+TEST_F(ProgramButtons, AProgramDragStartsFiftyPixelsFromWhereThePointerEntered)
+{
+    struct View : juce::Component, juce::DragAndDropContainer
+    {
+    } view;
+    view.setBounds(0, 0, 400, 400);
+    OPWUserProgButton button(&view, 4098, 0, 5, "B2");
+    view.addAndMakeVisible(button);
+    button.setBounds(10, 10, 173, 70);
+
+    auto mouse = juce::Desktop::getInstance().getMainMouseSource();
+    auto event = [&](int x, int y) {
+        return juce::MouseEvent(mouse, { (float) x, (float) y }, {}, {}, {}, {}, {}, {}, &button, &button,
+                                juce::Time::getCurrentTime(), { 60.0f, 60.0f }, juce::Time::getCurrentTime(), 1, false);
+    };
+
+    // Entered at (5, 5); the press point does not count.
+    button.mouseEnter(event(5, 5));
+    button.mouseDrag(event(30, 29)); // 25 + 24 = 49
+    EXPECT_FALSE(button.isDragStarted());
+    button.mouseDrag(event(30, 30)); // 50
+    EXPECT_TRUE(button.isDragStarted());
+    button.mouseUp(event(30, 30));
+    EXPECT_FALSE(button.isDragStarted());
+
+    // Without an enclosing drag container no drag starts.
+    OPWUserProgButton alone(nullptr, 4098, 0, 6, "B3");
+    alone.setBounds(0, 0, 173, 70);
+    alone.mouseEnter(event(0, 0));
+    alone.mouseDrag(event(100, 100));
+    EXPECT_FALSE(alone.isDragStarted());
+}
+
+TEST(ProgramNameTextTest, NameBytesBecomeAtMostSixteenPrintableCharacters)
+{
+    unsigned char record[62];
+    std::memset(record, 'x', sizeof(record)); // no terminator in the name
+    std::memcpy(record, "CLEAN\tLEAD\xE9\xFF""ABCD", 16);
+    EXPECT_EQ(ProgramNameText::fromRecord(record), "CLEAN LEAD  ABCD");
+    EXPECT_EQ(ProgramNameText::fromRecord(record).length(), 16);
+    EXPECT_EQ(ProgramNameText::fromFileRecord(record), ""); // a file button shows no name then
+
+    std::memcpy(record, "DRIVE\0\xFF\xFF", 8);
+    EXPECT_EQ(ProgramNameText::fromRecord(record), "DRIVE");
+    EXPECT_EQ(ProgramNameText::fromFileRecord(record), "DRIVE"); // bytes after the end do not count
+    EXPECT_EQ(ProgramNameText::fromRecord(nullptr), "");
+    EXPECT_EQ(ProgramNameText::fromFileRecord(nullptr), "");
+
+    // The Orva KX amp name stored with a tab is drawn with a blank.
+    juce::Component owner;
+    OKXProgSelectButton okx(&owner, 4098, 0, 0, "okx");
+    EXPECT_EQ(ProgramNameText::printable(okx.getAmpName(15)), "ERUPT III CH2");
+}
