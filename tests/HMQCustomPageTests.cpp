@@ -12,6 +12,7 @@
 #include "GUI/HMQCustomReverbComponent.h"
 #include "GUI/HMQFXLabel.h"
 #include "GUI/HMQGuiSupport.h"
+#include "GUI/WriteConfirmation.h"
 #include "GUI/RSHMQAmpImage.h"
 #include "GUI/RSHMQPedal1Image.h"
 #include "GUI/RSHMQRevImage.h"
@@ -57,8 +58,8 @@ struct HMQCustomPageFixture : testing_support::BootedHostFixture
         ASSERT_NE(dc, nullptr);
         // The start-up settles before the buffers are filled.
         pumpFor(300);
-        HMQGuiSupport::setConfirmation([this](const juce::String& message, bool* alwaysAsk) {
-            questions.add(message + (alwaysAsk != nullptr ? " +toggle" : ""));
+        WriteConfirmation::setPrompt([this](const juce::String& message, const juce::String& toggleText, bool&) {
+            questions.add(message + (toggleText.isNotEmpty() ? " +toggle" : ""));
             if (answers.empty())
                 return false;
             const bool a = answers.front();
@@ -88,7 +89,7 @@ struct HMQCustomPageFixture : testing_support::BootedHostFixture
         amp->clearRecords();
     }
 
-    void TearDown() override { HMQGuiSupport::setConfirmation({}); }
+    void TearDown() override { WriteConfirmation::setPrompt({}); }
 
     // The messages the amplifier received, waited for a little.
     std::vector<juce::MidiMessage> received(int expected)
@@ -376,7 +377,7 @@ TEST(HMQCustomPages, WithoutADataCentreDoNothing)
 {
     ASSERT_EQ(HMQGuiSupport::getDataCenter(), nullptr);
     int asked = 0;
-    HMQGuiSupport::setConfirmation([&](const juce::String&, bool*) { return ++asked > 0; });
+    WriteConfirmation::setPrompt([&](const juce::String&, const juce::String&, bool&) { return ++asked > 0; });
     HMQCustomAmpComponent page(742, 208);
     page.initialise();
     HMQCustomReverbComponent reverb(742, 208);
@@ -388,7 +389,7 @@ TEST(HMQCustomPages, WithoutADataCentreDoNothing)
     page.changeListenerCallback(nullptr);
     EXPECT_FALSE(reverb.getSlot(0)->isInterestedInDragSource(moduleDrag(2)));
     EXPECT_EQ(asked, 2);
-    HMQGuiSupport::setConfirmation({});
+    WriteConfirmation::setPrompt({});
 }
 
 TEST_F(HMQCustomPageFixture, SlotPicturesClampTheTypeDrawFittedAndPassPressesUp)

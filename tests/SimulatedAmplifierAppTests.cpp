@@ -65,3 +65,28 @@ INSTANTIATE_TEST_SUITE_P(Models, AppWithAmplifier, ::testing::Values(3, 5, 1),
                              return juce::String(info.param == 1 ? "HMQ" : info.param == 3 ? "OrvaPW" : "OrvaPWWireless")
                                  .toStdString();
                          });
+
+TEST_F(AppWithAmplifier, HMQPresetDraggedOntoAUserSlotIsWrittenAfterTheQuestion)
+{
+    SimulatedAmplifierApp app(home, 1);
+    ASSERT_TRUE(app.start());
+    ASSERT_NE(app.waitForMainWindow(20000), 0) << app.getProcess().getOutput();
+    // Synchronised: the custom slots are the last thing read.
+    ASSERT_GE(app.waitForReceived(app.editorFrame(0x31, { 0x00, 0x03 }) + " F7", 20000), 0)
+        << app.getReceived().joinIntoString("\n");
+    juce::Thread::sleep(1000);
+
+    // Preset 7 (bank A, left column, eighth row) onto A1; Return answers OK.
+    const int before = app.getReceived().size();
+    ASSERT_TRUE(app.drag({ 67, 597 }, { 371, 638 }, 16));
+    juce::Thread::sleep(1500);
+    ASSERT_TRUE(app.key("Return"));
+    const int dump = app.waitForReceived(app.editorFrame(0x4C, { 0x00, 0x00 }), 15000, before);
+    ASSERT_GE(dump, before) << app.getReceived().joinIntoString("\n");
+    EXPECT_EQ(app.countReceived(app.editorFrame(0x4C)), 1);
+    // Then A1 is selected on the amplifier.
+    EXPECT_GT(app.waitForReceived(app.editorFrame(0x4E, { 0x00, 0x00 }) + " F7", 15000, dump + 1), dump)
+        << app.getReceived().joinIntoString("\n");
+
+    EXPECT_EQ(app.closeAndWaitForExit(20000), 0) << app.getProcess().getOutput();
+}

@@ -308,7 +308,7 @@ void HMQCustomAmpSectionComponent::itemDropped(const SourceDetails&)
 
 bool HMQCustomAmpSectionComponent::execCustomAMPWrite(int n)
 {
-    if (! HMQGuiSupport::confirm("Write to HM's Custom AMP Setting ?", nullptr))
+    if (! HMQGuiSupport::confirm("Write to HM's Custom AMP Setting ?"))
         return false;
     auto* dc = HMQGuiSupport::getDataCenter();
     if (dc == nullptr || ! dc->storeEditPartInCustomSlot(HMQDataCenter::customAmp, n))

@@ -248,7 +248,7 @@ bool HMQCustomFXSectionComponent::execCustomFXWrite(int kind)
 {
     if (! juce::isPositiveAndBelow(kind, numKinds))
         return false;
-    if (! HMQGuiSupport::confirm("Write to HM's Custom FX Setting ?", nullptr))
+    if (! HMQGuiSupport::confirm("Write to HM's Custom FX Setting ?"))
         return false;
     auto* dc = HMQGuiSupport::getDataCenter();
     const int slot = kind % 4;

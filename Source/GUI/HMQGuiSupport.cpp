@@ -10,40 +10,8 @@
 #include "GUI/MainComponent.h"
 #include "GUI/MainWindow.h"
 #include "GUI/MasterGuiController.h"
+#include "GUI/WriteConfirmation.h"
 #include "HMQ/HMQDataCenter.h"
-
-namespace
-{
-HMQGuiSupport::Confirmation& confirmationOverride()
-{
-    static HMQGuiSupport::Confirmation c;
-    return c;
-}
-
-bool showAlert(const juce::String& message, bool* alwaysAsk)
-{
-    juce::AlertWindow window({}, message, juce::MessageBoxIconType::NoIcon);
-    window.setColour(juce::AlertWindow::backgroundColourId, juce::Colour(HMQGuiSupport::alertBackground));
-    window.setColour(juce::AlertWindow::textColourId, juce::Colour(HMQGuiSupport::alertText));
-    window.setColour(juce::AlertWindow::outlineColourId, juce::Colour(HMQGuiSupport::alertText));
-
-    juce::ToggleButton toggle("Always pop-up and confirm when writing program");
-    if (alwaysAsk != nullptr)
-    {
-        toggle.setColour(juce::ToggleButton::textColourId, juce::Colour(HMQGuiSupport::alertText));
-        toggle.setToggleState(true, juce::dontSendNotification);
-        toggle.setBounds(40, 40, 300, 20);
-        window.addCustomComponent(&toggle);
-    }
-    window.addButton("OK", 1, juce::KeyPress(juce::KeyPress::returnKey));
-    window.addButton("Cancel", 0, juce::KeyPress(juce::KeyPress::escapeKey));
-
-    const bool ok = window.runModalLoop() == 1;
-    if (ok && alwaysAsk != nullptr)
-        *alwaysAsk = toggle.getToggleState();
-    return ok;
-}
-} // namespace
 
 HMQDataCenter* HMQGuiSupport::getDataCenter()
 {
@@ -105,14 +73,7 @@ void HMQGuiSupport::resetParamAreaTouchDown()
         area->ResetTouchDownMemory();
 }
 
-bool HMQGuiSupport::confirm(const juce::String& message, bool* alwaysAsk)
+bool HMQGuiSupport::confirm(const juce::String& message)
 {
-    if (auto& c = confirmationOverride())
-        return c(message, alwaysAsk);
-    return showAlert(message, alwaysAsk);
-}
-
-void HMQGuiSupport::setConfirmation(Confirmation c)
-{
-    confirmationOverride() = std::move(c);
+    return WriteConfirmation::ask(message);
 }

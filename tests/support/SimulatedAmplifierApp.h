@@ -42,6 +42,9 @@ public:
     // hand makes them: a click, and a drag in small steps with the button held.
     bool click(juce::Point<int> at);
     bool drag(juce::Point<int> from, juce::Point<int> to, int steps = 10);
+    // Keys typed into the window that has the focus (xdotool key names,
+    // "Return", "Escape").
+    bool key(const juce::String& keys);
 
     // Closes the main window as its close button does and waits for the
     // process to end; the exit code, or -1.
