@@ -135,6 +135,11 @@ bool SimulatedAmplifierApp::drag(juce::Point<int> from, juce::Point<int> to, int
     return xdotool({ "mouseup", "1" });
 }
 
+bool SimulatedAmplifierApp::activate()
+{
+    return window != 0 && xdotool({ "windowactivate", "--sync", juce::String(window) });
+}
+
 bool SimulatedAmplifierApp::key(const juce::String& keys)
 {
     return xdotool({ "key", keys });

@@ -45,6 +45,9 @@ public:
     // Keys typed into the window that has the focus (xdotool key names,
     // "Return", "Escape").
     bool key(const juce::String& keys);
+    // Raises the main window and gives it the focus (other windows may share
+    // the display).
+    bool activate();
 
     // Closes the main window as its close button does and waits for the
     // process to end; the exit code, or -1.
