@@ -37,12 +37,6 @@ void HMQGuiSupport::sendChangeMessage()
         midi->sendChangeMessage();
 }
 
-bool HMQGuiSupport::isBulkTransfer()
-{
-    auto* midi = getMidiManager();
-    return midi != nullptr && (midi->isBulkReceive() || midi->isBulkTransmit());
-}
-
 void HMQGuiSupport::postROMSubTabMove(bool show)
 {
     if (auto* dc = getDataCenter())

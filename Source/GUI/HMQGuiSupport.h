@@ -20,8 +20,6 @@ public:
 
     // Every registered view refreshes (later, on the message thread).
     static void sendChangeMessage();
-    // Edits store without sending while a bulk transfer runs.
-    static bool isBulkTransfer();
 
     // The program section's events; nothing without a data centre.
     static void postROMSubTabMove(bool show);
