@@ -566,21 +566,23 @@ TEST_F(HMQScreen, FileCommandsActOnTheRealTabs)
     ASSERT_EQ(v->getNumTabs(), 4);
     EXPECT_EQ(filePage(3)->getFileIndex(), 2);
 
-    // The backup at quit, then a new screen restores the same tabs.
+    // The backup at quit, then the restore at start brings the same tabs back.
     const juce::StringArray titles { v->getTabTitle(1), v->getTabTitle(2), v->getTabTitle(3) };
     ASSERT_TRUE(actions.executeTabFileBackup());
     const auto jazz = bytes(dc->getFileProgPtr(0, 0), 62);
-    Host::destroyInstance();
-    host = nullptr;
-    pumpFor(50);
-    amp.clearRecords();
-    auto* dc2 = bootHMQScreen(amp);
-    ASSERT_NE(dc2, nullptr);
-    ASSERT_NE(view(), nullptr);
-    ASSERT_EQ(view()->getNumTabs(), 4);
+    // As at the next start: no tab open, then the restore.
+    while (v->getNumTabs() > 1)
+    {
+        ASSERT_TRUE(actions.executeFileClose(1, v->getNumTabs() - 2));
+        actions.afterFileCloseUI(1, v->getNumTabs() - 1);
+    }
+    ASSERT_EQ(dc->getFileCount(), 0);
+    ASSERT_TRUE(actions.fileShouldOpen_restore(nullptr));
+    ASSERT_EQ(v->getNumTabs(), 4);
     for (int t = 1; t <= 3; ++t)
-        EXPECT_EQ(view()->getTabTitle(t), titles[t - 1]) << t;
-    EXPECT_EQ(bytes(dc2->getFileProgPtr(0, 0), 62), jazz);
+        EXPECT_EQ(v->getTabTitle(t), titles[t - 1]) << t;
+    EXPECT_EQ(bytes(dc->getFileProgPtr(0, 0), 62), jazz);
+    EXPECT_EQ(filePage(3)->getFileIndex(), 2);
 }
 
 TEST_F(HMQScreen, ScreenshotsOfTheWholeScreen)
