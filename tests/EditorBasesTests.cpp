@@ -313,9 +313,10 @@ TEST_F(EditorBases, TheViewSwitchKeepsTwinsAndReplacesOtherModels)
     manager->changeTargetModel(3);
     EXPECT_EQ(main->getView(), view);
 
-    // The DWQ has no view yet: the Orva view goes.
+    // Another family's model: the Orva view goes, the DWQ view comes.
     manager->changeTargetModel(0);
-    EXPECT_EQ(main->getView(), nullptr);
+    ASSERT_NE(main->getView(), nullptr);
+    EXPECT_FALSE(main->getView()->isOrvaView());
     EXPECT_EQ(manager->getCurrentTargetModel(), 0);
     manager->changeTargetModel(5);
     ASSERT_NE(main->getView(), nullptr);

@@ -36,16 +36,20 @@ struct HMQEditorPage : BootedHostFixture
     void SetUp() override
     {
         amp = std::make_unique<SimulatedAmplifier>(ports, 1);
+        // The amplifier plays a known program (GAIN 40), whichever road it
+        // takes into the editor.
+        auto record = amp->getEditBuffer();
+        record[19] = 40;
+        amp->setEditBuffer(record);
         dc = bootWithWindow();
         ASSERT_NE(dc, nullptr);
         ASSERT_NE(view(), nullptr);
-        // A known program, as after a program selection; then the amp is
-        // selected as after a connection.
-        dc->UpdateEditBuf(dc->getROMProgPtr(0));
-        section().PutParamIEx(0x400, 40, PutFlags::announce, CHGSRC_DEVICE);
-        pumpFor(30);
+        pumpFor(100);
+        dc->UpdateEditBuf(record.data());
         view()->changeListenerCallback(host->getMidiManager());
+        // The amp is selected as after a connection.
         section().FireOnCatalogSelect(0);
+        ASSERT_TRUE(pumpUntil([this] { return knob(0x400)->getCurrentValue() == 40 && area()->getCurrentValuePage() == 0; }));
         pumpFor(20);
         amp->clearRecords();
     }

@@ -1,9 +1,11 @@
 #include "GUI/EditorLibrarianViewFactory.h"
 
 #include "Core/ProductModel.h"
+#include "GUI/CDWQEditorLibrarianComponent.h"
 #include "GUI/CHMQEditorLibrarianComponent.h"
 #include "GUI/COKXEditorLibrarianComponent.h"
 #include "GUI/COPWEditorLibrarianComponent.h"
+#include "GUI/Catalog/DWQCatalogComponent.h"
 #include "GUI/Catalog/HMQCatalogComponent.h"
 #include "GUI/Catalog/OKXCatalogComponent.h"
 #include "GUI/Catalog/OPWCatalogComponent.h"
@@ -12,6 +14,8 @@ CEditorLibrarianComponent* EditorLibrarianViewFactory::createView(int model)
 {
     switch (model)
     {
+        case kProductModelDWQ:
+            return new CDWQEditorLibrarianComponent();
         case kProductModelHMQ:
             return new CHMQEditorLibrarianComponent();
         case kProductModelOKX:
@@ -20,8 +24,6 @@ CEditorLibrarianComponent* EditorLibrarianViewFactory::createView(int model)
         case kProductModelOPW:
         case kProductModelOPWlyn:
             return new COPWEditorLibrarianComponent();
-        // DWQ (0): no view yet; the main component paints the model's
-        // background.
         default:
             return nullptr;
     }
@@ -31,6 +33,8 @@ CatalogComponent* EditorLibrarianViewFactory::createCatalog(int model, int width
 {
     switch (model)
     {
+        case kProductModelDWQ:
+            return new DWQCatalogComponent(width, height, small);
         case kProductModelHMQ:
             return new HMQCatalogComponent(width, height, small);
         case kProductModelOKX:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Core/ProductModel.h"
 #include "GUI/OKXUserProgButton.h"
 #include "GUI/OrvaUserButtonContainerComponent.h"
 
@@ -12,7 +13,7 @@ public:
 protected:
     juce::String synchronisedModelName(int modelId) const override
     {
-        return modelId == 4 ? "Orva Lyn KX" : "Orva KX";
+        return isWirelessModel(modelId) ? "Orva Lyn KX" : "Orva KX";
     }
     void resetTouchDownMemory() override;
 

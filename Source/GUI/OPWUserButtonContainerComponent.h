@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Core/ProductModel.h"
 #include "GUI/OPWUserProgButton.h"
 #include "GUI/OrvaUserButtonContainerComponent.h"
 
@@ -12,7 +13,7 @@ public:
 protected:
     juce::String synchronisedModelName(int modelId) const override
     {
-        return modelId == 5 ? "Orva Lyn PW" : "Orva PW";
+        return isWirelessModel(modelId) ? "Orva Lyn PW" : "Orva PW";
     }
     void resetTouchDownMemory() override;
 

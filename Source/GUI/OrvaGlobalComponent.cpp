@@ -5,13 +5,14 @@
 #include "Core/MyMessage.h"
 #include "Core/ProductModel.h"
 #include "DataCenter/OrvaDataCenter.h"
-#include "ParamTable/COrvaGlobalSectionBase.h"
-#include "ParamTable/COrvaUserEditSectionBase.h"
 #include "GUI/LibrarianAccess.h"
 #include "GUI/MasterGuiManager.h"
 #include "GUI/RSValDispButton.h"
 #include "GUI/RSWideSwitch.h"
+#include "ParamTable/COrvaGlobalSectionBase.h"
+#include "ParamTable/COrvaUserEditSectionBase.h"
 #include "ParamTable/SParamDesc.h"
+#include "UIForm/UIFormIds.h"
 
 OrvaGlobalComponent::OrvaGlobalComponent(int, int, int width, int height)
     : m_Width(width),
@@ -81,7 +82,7 @@ juce::Component* OrvaGlobalComponent::findChildByParamId(int paramId) const
     if (paramId < 0)
         return nullptr;
     for (auto* child : getChildren())
-        if ((int) child->getProperties().getWithDefault("PARAMID", -1) == paramId)
+        if ((int) child->getProperties().getWithDefault(UIFormProperty::ParamId, -1) == paramId)
             return child;
     return nullptr;
 }

@@ -133,3 +133,11 @@ void RSFileProgButton::itemDropped(const SourceDetails& details)
         page->buttonClicked(this);
     }
 }
+
+void RSFileProgButton::setProgramNumber(int programNumber)
+{
+    m_ProgramNumber = programNumber;
+    getProperties().set("PROGID", programNumber);
+    m_FileTab = (programNumber - 19) / 11;
+    m_IndexInTab = (programNumber - 19) % 11;
+}

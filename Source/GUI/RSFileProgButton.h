@@ -16,6 +16,8 @@ public:
     void RenewButtonSetting() override;
     void itemDropped(const SourceDetails& details) override;
 
+    // Moves the button to another slot when its page is renumbered.
+    void setProgramNumber(int programNumber);
     int getFileTab() const noexcept { return m_FileTab; }
     int getIndexInTab() const noexcept { return m_IndexInTab; }
 

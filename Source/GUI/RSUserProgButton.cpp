@@ -1,6 +1,7 @@
 #include "GUI/RSUserProgButton.h"
 
 #include "Action/MidiManager.h"
+#include "Core/ProductModel.h"
 #include "DataCenter/DataCenter.h"
 #include "GUI/AnotherComponentListner.h"
 #include "GUI/DragAndDropDefinitions.h"
@@ -22,7 +23,7 @@ juce::Font namedFont(const char* key)
 RSUserProgButton::RSUserProgButton(juce::Component* owner, int groupId, int ampType, int programNumber,
                                    const juce::String& name)
     : RSProgSelectButton(owner, groupId, ampType, programNumber, name),
-      m_UserIndex(LibrarianAccess::getModelId() == 1 ? programNumber - 60 : programNumber - 11)
+      m_UserIndex(LibrarianAccess::getModelId() == kProductModelHMQ ? programNumber - 60 : programNumber - 11)
 {
 }
 

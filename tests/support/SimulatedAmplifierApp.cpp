@@ -119,6 +119,12 @@ bool SimulatedAmplifierApp::click(juce::Point<int> at)
            && xdotool({ "mousemove", "--window", juce::String(window), juce::String(at.x), juce::String(at.y), "click", "1" });
 }
 
+bool SimulatedAmplifierApp::raise()
+{
+    return window != 0 && xdotool({ "windowactivate", "--sync", juce::String(window) })
+           && xdotool({ "windowraise", juce::String(window) });
+}
+
 bool SimulatedAmplifierApp::drag(juce::Point<int> from, juce::Point<int> to, int steps)
 {
     if (window == 0)
@@ -133,11 +139,6 @@ bool SimulatedAmplifierApp::drag(juce::Point<int> from, juce::Point<int> to, int
         xdotool({ "mousemove", "--window", id, juce::String(p.x), juce::String(p.y) });
     }
     return xdotool({ "mouseup", "1" });
-}
-
-bool SimulatedAmplifierApp::activate()
-{
-    return window != 0 && xdotool({ "windowactivate", "--sync", juce::String(window) });
 }
 
 bool SimulatedAmplifierApp::key(const juce::String& keys)

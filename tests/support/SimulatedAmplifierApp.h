@@ -41,13 +41,13 @@ public:
     // Mouse gestures on the main window, in window coordinates, as a user's
     // hand makes them: a click, and a drag in small steps with the button held.
     bool click(juce::Point<int> at);
+    // Brings the main window to the front (other tests' windows may share
+    // the display).
+    bool raise();
     bool drag(juce::Point<int> from, juce::Point<int> to, int steps = 10);
     // Keys typed into the window that has the focus (xdotool key names,
     // "Return", "Escape").
     bool key(const juce::String& keys);
-    // Raises the main window and gives it the focus (other windows may share
-    // the display).
-    bool activate();
 
     // Closes the main window as its close button does and waits for the
     // process to end; the exit code, or -1.

@@ -1,0 +1,177 @@
+#include "GUI/Catalog/CDWQCatalogBasePane.h"
+
+#include "Core/MyMessage.h"
+#include "GUI/Catalog/CJVCatalogCell.h"
+#include "GUI/DWQViewSupport.h"
+#include "ParamTable/DWQ/CDWQUserEditSectionImpl.h"
+
+namespace
+{
+constexpr int eventReinitialized = 1;
+constexpr int eventValueChanged = 3;
+constexpr int idAmpType = 0x300;
+} // namespace
+
+void CDWQCatalogBasePane::paint(juce::Graphics& g)
+{
+    CJVCatalogBasePane::paint(g);
+    g.fillAll(juce::Colour(0x61683E17));
+}
+
+
+void CDWQCatalogBasePane::deselectCurrent()
+{
+    if (auto* cell = getCell(m_CurrentRow, m_CurrentColumn))
+        cell->setSelected(false);
+}
+
+bool CDWQCatalogBasePane::selectCellOfModel(int model)
+{
+    int row = 0, col = 0;
+    deselectCurrent();
+    if (! getMatrixByModel(model, row, col) || getCell(row, col) == nullptr)
+        return false;
+    m_CurrentRow = row;
+    m_CurrentColumn = col;
+    getCell(row, col)->setSelected(true);
+    repaint();
+    return true;
+}
+
+void CDWQCatalogBasePane::reinitialized()
+{
+    auto* section = DWQViewSupport::getSection();
+    if (section == nullptr)
+        return;
+    selectCellOfModel(section->GetParamI(m_ParamId));
+}
+
+void CDWQCatalogBasePane::handleMessage(const juce::Message& message)
+{
+    auto* myMessage = dynamic_cast<const MyMessage*>(&message);
+    auto* record = myMessage != nullptr ? myMessage->getRecord() : nullptr;
+    if (record == nullptr)
+        return;
+
+    if (record->id == eventReinitialized)
+    {
+        reinitialized();
+        return;
+    }
+    if (record->id != eventValueChanged || record->a != m_ParamId)
+        return;
+    auto* section = DWQViewSupport::getSection();
+    if (section == nullptr)
+        return;
+    const int value = section->GetParamI(m_ParamId);
+    // Type 0 of the effects is off: the last real type stays highlighted.
+    if (m_ParamId != idAmpType && value == 0)
+        return;
+    selectCellOfModel(value);
+}
+
+void CDWQCatalogBasePane::writePick(int model)
+{
+    if (auto* section = DWQViewSupport::getSection())
+        section->PutParamIEx(m_ParamId, model, DWQViewSupport::editFlags(), CHGSRC_CATALOG);
+}
+
+void CDWQCatalogBasePane::mouseUpByOtherComponent(juce::Component* component, int row, int col)
+{
+    if (component == this)
+        return;
+    auto* cell = getCell(row, col);
+    if (cell == nullptr)
+        return;
+    if (row == m_CurrentRow && col == m_CurrentColumn && cell->isSelected())
+        return;
+
+    const bool fromGrid = cell == component;
+    for (auto& cells : m_Cells)
+        for (auto* other : cells)
+            if (other != nullptr && other != cell && other->isSelected())
+                other->setSelected(false);
+    if (fromGrid)
+    {
+        cell->setSelected(true);
+        m_SelectionShown = true;
+        m_CurrentRow = row;
+        m_CurrentColumn = col;
+        if (isShowing())
+            grabKeyboardFocus();
+        writePick(getModelByMatrix(row, col));
+    }
+    repaint();
+}
+
+void CDWQCatalogBasePane::mouseDoubleClickedByOtherComponent(juce::Component* component, int row, int col)
+{
+    if (component == this || (row == m_CurrentRow && col == m_CurrentColumn))
+        return;
+    auto* cell = getCell(row, col);
+    if (cell == nullptr || cell != component)
+        return;
+    writePick(getModelByMatrix(row, col));
+    exit();
+}
+
+void CDWQCatalogBasePane::SetSelectedModel(int model)
+{
+    auto* current = getCell(m_CurrentRow, m_CurrentColumn);
+    for (auto& cells : m_Cells)
+        for (auto* cell : cells)
+            if (cell != nullptr && cell != current && cell->isSelected())
+                cell->setSelected(false);
+    if (auto* section = DWQViewSupport::getSection())
+        section->PutParamIEx(m_ParamId, model, DWQViewSupport::editFlags(), CHGSRC_CONTROL);
+    repaint();
+}
+
+const Catalog::tagCatalogAttributes& CDWQCatalogBasePane::getCatalogTypeAttrs() const
+{
+    // No pane picture; the cells start at (20, 1).
+    static const Catalog::tagCatalogAttributes attributes { {}, 20, 1 };
+    return attributes;
+}
+
+int CDWQCatalogBasePane::getCellWidth() const
+{
+    const int columns = getNumColumns();
+    return columns > 0 ? (m_PaneWidth - 2 * getCriterialPositionX()) / columns : 0;
+}
+
+int CDWQCatalogBasePane::getCellHeight() const
+{
+    const int rows = getNumRows();
+    return rows > 0 ? m_PaneHeight / rows : 0;
+}
+
+juce::Array<int> CDWQCatalogBasePane::getModuleByCatalogKind(int kind) const
+{
+    if (kind >= 0 && kind <= 2)
+        return { kind };
+    return {};
+}
+
+bool CDWQCatalogBasePane::stepColumn(int delta)
+{
+    const int next = m_CurrentColumn + delta;
+    if (next < 0 || next >= getNumColumns())
+        return false;
+    const int model = getModelByMatrix(m_CurrentRow, next);
+    if (model == -1)
+        return false;
+    m_CurrentColumn = next;
+    SetSelectedModel(model);
+    return true;
+}
+
+bool CDWQCatalogBasePane::rightKeyPressed()
+{
+    return stepColumn(1);
+}
+
+bool CDWQCatalogBasePane::leftKeyPressed()
+{
+    return stepColumn(-1);
+}
