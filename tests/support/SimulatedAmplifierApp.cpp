@@ -144,6 +144,11 @@ bool SimulatedAmplifierApp::drag(juce::Point<int> from, juce::Point<int> to, int
     return xdotool({ "mouseup", "1" });
 }
 
+bool SimulatedAmplifierApp::key(const juce::String& keys)
+{
+    return xdotool({ "key", keys });
+}
+
 int SimulatedAmplifierApp::closeAndWaitForExit(int timeoutMs)
 {
     if (window == 0)

@@ -45,6 +45,9 @@ public:
     // the display).
     bool raise();
     bool drag(juce::Point<int> from, juce::Point<int> to, int steps = 10);
+    // Keys typed into the window that has the focus (xdotool key names,
+    // "Return", "Escape").
+    bool key(const juce::String& keys);
 
     // Closes the main window as its close button does and waits for the
     // process to end; the exit code, or -1.
