@@ -11,7 +11,11 @@
 #include "GUI/RSDWQRevFXComboBox.h"
 #include "GUI/RSDWQRevFXImageButtonSmall.h"
 #include "GUI/RSGainImage.h"
+#include "GUI/RSHMQAmpImage.h"
 #include "GUI/RSHMQAmpImageButtonSmall.h"
+#include "GUI/RSHMQPedal1Image.h"
+#include "GUI/RSHMQPedal2Image.h"
+#include "GUI/RSHMQRevImage.h"
 #include "GUI/RSHMQPedal1FXImageButton.h"
 #include "GUI/RSHMQPedal2FXImageButton.h"
 #include "GUI/RSHMQRevFXImageButton.h"
@@ -148,9 +152,16 @@ TEST_F(BuiltArtwork, EveryTypePictureAndIconIsInTheManifest)
     RSDWQAmpComboBox ampBox({});
     RSDWQPedalComboBox pedalBox({});
     RSDWQRevFXComboBox revBox({});
-    for (int type = 0; type < 12; ++type)
+    RSHMQAmpImage hmqAmp;
+    RSHMQPedal1Image hmqPedal1;
+    RSHMQPedal2Image hmqPedal2;
+    RSHMQRevImage hmqRev;
+    for (const auto* overlay : { RSHMQAmpImage::overlayName, RSHMQPedal1Image::overlayName })
+        EXPECT_TRUE(listed(overlay)) << overlay;
+    for (int type = 0; type < 24; ++type)
     {
-        for (auto* image : { (RSImage*) &nr, (RSImage*) &gain, (RSImage*) &usb })
+        for (auto* image : { (RSImage*) &nr, (RSImage*) &gain, (RSImage*) &usb, (RSImage*) &hmqAmp, (RSImage*) &hmqPedal1,
+                             (RSImage*) &hmqPedal2, (RSImage*) &hmqRev })
             EXPECT_TRUE(listed(image->getPngName(type))) << image->getPngName(type);
         for (auto* box : { (RSComboBox*) &ampBox, (RSComboBox*) &pedalBox, (RSComboBox*) &revBox })
         {

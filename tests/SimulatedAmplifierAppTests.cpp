@@ -215,3 +215,35 @@ TEST_F(HMQAppWithAmplifier, AKnobDraggedWithTheMouseReachesTheAmplifier)
     EXPECT_EQ(app.closeAndWaitForExit(20000), 0) << app.getProcess().getOutput();
     EXPECT_FALSE(app.getProcess().getOutput().contains("Leaked objects detected")) << app.getProcess().getOutput();
 }
+
+TEST_F(HMQAppWithAmplifier, APresetDraggedOntoAUserSlotIsWrittenAfterTheQuestion)
+{
+    SimulatedAmplifierApp app(home, 1);
+    ASSERT_TRUE(app.start());
+    ASSERT_NE(app.waitForMainWindow(20000), 0) << app.getProcess().getOutput();
+    // The synchronisation ends with the last custom slot.
+    ASSERT_GE(app.waitForReceived(app.editorFrame(0x31, { 0x00, 0x03 }), 30000), 0) << app.getReceived().joinIntoString("\n");
+    juce::Thread::sleep(1000);
+
+    // Preset 7 (bank A, left column, eighth row) onto A1. The question comes
+    // up modal; Return answers OK (typed until it has been answered).
+    const int before = app.getReceived().size();
+    int dump = -1;
+    for (int drag = 0; drag < 3 && dump < 0; ++drag)
+    {
+        app.raise();
+        ASSERT_TRUE(app.drag({ 67, 597 }, { 371, 638 }, 16));
+        for (int attempt = 0; attempt < 12 && dump < 0; ++attempt)
+        {
+            juce::Thread::sleep(500);
+            app.key("Return");
+            dump = app.waitForReceived(app.editorFrame(0x4C, { 0x00, 0x00 }), 1000, before);
+        }
+    }
+    ASSERT_GE(dump, before) << app.getReceived().joinIntoString("\n");
+    // Then A1 is selected on the amplifier.
+    EXPECT_GT(app.waitForReceived(app.editorFrame(0x4E, { 0x00, 0x00 }) + " F7", 15000, dump + 1), dump)
+        << app.getReceived().joinIntoString("\n");
+
+    EXPECT_EQ(app.closeAndWaitForExit(20000), 0) << app.getProcess().getOutput();
+}

@@ -123,7 +123,8 @@ public:
     // chain that read no mode (Receive All) finds it false.
     bool takeModeSavedThisChain() noexcept { return std::exchange(modeSavedThisChain, false); }
 
-    // Guards the file-tab program buffers.
+    // Guards the file-tab program buffers (and, on the HMQ, the edit buffer
+    // and the custom slots against the part copies of the custom pages).
     juce::ReadWriteLock& getFileTabLock() noexcept { return fileTabLock; }
     // Taken for writing while a program-file image is assembled in the write buffer.
     juce::ReadWriteLock& getWriteBufLock() noexcept { return writeBufLock; }

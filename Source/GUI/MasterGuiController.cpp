@@ -1,4 +1,5 @@
 #include "GUI/MasterGuiController.h"
+#include "GUI/CHMQEditorLibrarianComponent.h"
 
 #include "Application/Host.h"
 #include "Core/MessageIds.h"
@@ -175,9 +176,10 @@ void MasterGuiController::routeOrvaTail(const juce::Message& message)
     view->handleGlobalPanelMessage(message);
 }
 
-void MasterGuiController::routeHMQChain(const juce::Message&)
+void MasterGuiController::routeHMQChain(const juce::Message& message)
 {
-    // The HMQ view's lower panel and custom pages are not built yet.
+    if (auto* view = dynamic_cast<CHMQEditorLibrarianComponent*>(getView()))
+        view->handleSectionEvent(message);
 }
 
 void MasterGuiController::routeOverlayPageEvent(const juce::Message& message)

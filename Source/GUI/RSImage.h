@@ -17,6 +17,9 @@ public:
 protected:
     // Draws the picture of the type fitted into the widget, centred.
     void paintFitted(juce::Graphics& g);
+    // The same, then the overlay picture fitted into the same place; the
+    // overlay only over a picture that was found.
+    void paintFittedWithOverlay(juce::Graphics& g, const juce::String& overlayName);
 
 private:
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(RSImage)

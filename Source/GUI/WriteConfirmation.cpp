@@ -32,6 +32,12 @@ bool WriteConfirmation::confirm(const juce::String& message, const juce::String&
     return true;
 }
 
+bool WriteConfirmation::ask(const juce::String& message)
+{
+    bool toggle = false;
+    return prompt() ? prompt()(message, {}, toggle) : showAlert(message, {}, toggle);
+}
+
 bool WriteConfirmation::showAlert(const juce::String& message, const juce::String& toggleText, bool& toggle)
 {
     juce::AlertWindow window({}, message, juce::MessageBoxIconType::NoIcon);
@@ -43,7 +49,8 @@ bool WriteConfirmation::showAlert(const juce::String& message, const juce::Strin
     always.setColour(juce::ToggleButton::textColourId, juce::Colour(0xFFD4D4D4));
     always.setToggleState(true, juce::dontSendNotification);
     always.setBounds(40, 40, 300, 20);
-    window.addCustomComponent(&always);
+    if (toggleText.isNotEmpty())
+        window.addCustomComponent(&always);
 
     window.addButton("OK", 1, juce::KeyPress(juce::KeyPress::returnKey));
     window.addButton("Cancel", 0, juce::KeyPress(juce::KeyPress::escapeKey));
@@ -53,7 +60,8 @@ bool WriteConfirmation::showAlert(const juce::String& message, const juce::Strin
    #else
     const int result = 0;
    #endif
-    window.removeCustomComponent(0);
+    if (toggleText.isNotEmpty())
+        window.removeCustomComponent(0);
     toggle = always.getToggleState();
     return result == 1;
 }

@@ -29,6 +29,10 @@ public:
                         const juce::String& toggleText = programToggleText,
                         const juce::String& preferenceKey = programPreferenceKey);
 
+    // Asks the question always, without a toggle or a preference (the
+    // prompt sees an empty toggle text); true on OK.
+    static bool ask(const juce::String& message);
+
 private:
     static bool showAlert(const juce::String& message, const juce::String& toggleText, bool& toggle);
 };

@@ -133,8 +133,10 @@ void HMQDataCenter::Init(Host* hostToUse)
 
 void HMQDataCenter::setEditBuf(unsigned char* record)
 {
-    if (record != nullptr && record != m_sEditBuf.bytes)
-        std::memmove(m_sEditBuf.bytes, record, recordSize);
+    if (record == nullptr || record == m_sEditBuf.bytes)
+        return;
+    const juce::ScopedWriteLock lock(fileTabLock);
+    std::memmove(m_sEditBuf.bytes, record, recordSize);
 }
 
 const unsigned char* HMQDataCenter::getInitProgData() const
@@ -155,8 +157,47 @@ unsigned char* HMQDataCenter::getCustomBuf(int slot) const
 
 void HMQDataCenter::setCustomBuf(unsigned char* record, int slot)
 {
-    if (record != nullptr)
-        std::memmove(m_sCustomBuf[slot & 3].bytes, record, recordSize);
+    if (record == nullptr)
+        return;
+    const juce::ScopedWriteLock lock(fileTabLock);
+    std::memmove(m_sCustomBuf[slot & 3].bytes, record, recordSize);
+}
+
+bool HMQDataCenter::storeEditPartInCustomSlot(int part, int slot)
+{
+    // Byte 17 of a custom slot: which modules were written into it.
+    static constexpr unsigned char writtenBit[] = { 0x01, 0x02, 0x04, 0x10 };
+    if (! juce::isPositiveAndBelow(part, 4))
+        return false;
+
+    const juce::ScopedWriteLock lock(fileTabLock);
+    auto& custom = m_sCustomBuf[slot & 3];
+    switch (part)
+    {
+        case customAmp: custom.CopyAmpPart_fromEditBuf(&m_sEditBuf); break;
+        case customPedal1: custom.CopyPedal1Part_fromEditBuf(&m_sEditBuf); break;
+        case customPedal2: custom.CopyPedal2Part_fromEditBuf(&m_sEditBuf); break;
+        default: custom.CopyReverbPart_fromEditBuf(&m_sEditBuf); break;
+    }
+    custom.bytes[17] |= writtenBit[part];
+    return true;
+}
+
+bool HMQDataCenter::loadCustomPartIntoEditBuf(int part, int slot)
+{
+    if (! juce::isPositiveAndBelow(part, 4))
+        return false;
+
+    const juce::ScopedWriteLock lock(fileTabLock);
+    const auto& custom = m_sCustomBuf[slot & 3];
+    switch (part)
+    {
+        case customAmp: m_sEditBuf.CopyAmpPart_fromCustomBuf(&custom); break;
+        case customPedal1: m_sEditBuf.CopyPedal1Part_fromCustomBuf(&custom); break;
+        case customPedal2: m_sEditBuf.CopyPedal2Part_fromCustomBuf(&custom); break;
+        default: m_sEditBuf.CopyReverbPart_fromCustomBuf(&custom); break;
+    }
+    return true;
 }
 
 void HMQDataCenter::UpdateCustomBuf(void* record, int slot)

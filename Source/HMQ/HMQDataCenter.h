@@ -66,6 +66,22 @@ public:
     int OnRcvCustomAMPFXDump(MidiManager* midi, const void* data, unsigned slot) override;
 
 
+    // The module parts a custom slot keeps, in the order of the custom tabs.
+    enum CustomPart : int
+    {
+        customAmp = 0,
+        customPedal1 = 1,
+        customPedal2 = 2,
+        customReverb = 3
+    };
+
+    // Copies one module's part of the edit buffer into custom slot `slot`
+    // (taken & 3) and marks the part written in the slot's byte 17; or copies
+    // the part of the slot back into the edit buffer. Both run under the
+    // buffer lock, as the decoder's writes do. False for a part outside 0-3.
+    bool storeEditPartInCustomSlot(int part, int slot);
+    bool loadCustomPartIntoEditBuf(int part, int slot);
+
     HMQ::CHMQUserEditSectionImpl& getUserEditSection() noexcept { return userEditSection; }
     HMQ::CHMQCustomSectionImpl& getCustomSection() noexcept { return customSection; }
 

@@ -240,6 +240,11 @@ bool SimulatedAmplifierApp::screenshot(const juce::String& name)
     return file.existsAsFile();
 }
 
+bool SimulatedAmplifierApp::key(const juce::String& keys)
+{
+    return xdotool({ "key", keys });
+}
+
 int SimulatedAmplifierApp::closeAndWaitForExit(int timeoutMs)
 {
     if (window == 0)

@@ -51,6 +51,9 @@ public:
     // the display).
     bool raise();
     bool drag(juce::Point<int> from, juce::Point<int> to, int steps = 10);
+    // Keys typed into the window that has the focus (xdotool key names,
+    // "Return", "Escape").
+    bool key(const juce::String& keys);
 
     // A showing window or widget as the application describes its screen
     // layout: "window" by title, "param" by parameter id (hex, lower case),

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+// A value of a custom effect slot: it takes the keyboard focus on a press
+// and passes the press to its slot.
+class HMQFXLabel : public juce::Label
+{
+public:
+    explicit HMQFXLabel(const juce::String& name = {}, const juce::String& text = {});
+
+    void mouseDown(const juce::MouseEvent& e) override;
+
+private:
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(HMQFXLabel)
+};

@@ -1,0 +1,137 @@
+#include "GUI/HMQUserProgButton.h"
+
+#include "Action/MidiManager.h"
+#include "DataCenter/DataCenter.h"
+#include "GUI/AnotherComponentListner.h"
+#include "GUI/DragAndDropDefinitions.h"
+#include "GUI/HMQGuiSupport.h"
+#include "GUI/LibrarianAccess.h"
+#include "GUI/ProgramNameText.h"
+#include "GUI/ProgramRecordCopy.h"
+#include "GUI/RSWidgetSupport.h"
+#include "GUI/WriteConfirmation.h"
+#include "HMQ/HMQDataCenter.h"
+
+namespace
+{
+constexpr int firstUser = 60;
+constexpr int lastProgram = 100;
+} // namespace
+
+HMQUserProgButton::HMQUserProgButton(juce::Component* parent, int groupId, int ampType, int program, const juce::String& name)
+    : HMQProgSelectButton(parent, groupId, ampType, program, name), m_UserIndex(program - firstUser)
+{
+    setAmpType(ampType);
+}
+
+void HMQUserProgButton::mouseDown(const juce::MouseEvent& e)
+{
+    juce::ImageButton::mouseDown(e);
+    if (auto* listener = dynamic_cast<AnotherComponentListner*>(getParentComponent()))
+        listener->mouseDownByOtherComponent(this);
+}
+
+void HMQUserProgButton::mouseUp(const juce::MouseEvent& e)
+{
+    const bool dragged = m_DragStarted;
+    juce::ImageButton::mouseUp(e);
+    m_DragStarted = false;
+    updateBackground();
+    if (auto* listener = dynamic_cast<AnotherComponentListner*>(getParentComponent()))
+        listener->mouseUpByOtherComponent(this, dragged);
+}
+
+void HMQUserProgButton::updateBackground()
+{
+    if (LibrarianAccess::getCurrentView() != nullptr)
+        LibrarianAccess::repaintCurrentView();
+    else
+        repaint();
+}
+
+void HMQUserProgButton::paintButton(juce::Graphics& g, bool isMouseOver, bool isButtonDown)
+{
+    const unsigned char* record = nullptr;
+    if (auto* dataCenter = LibrarianAccess::getDataCenter())
+        record = dataCenter->getRAMProgPtr(m_UserIndex);
+    const int type = record != nullptr ? record[18] : -1;
+    const bool knownAmp = type >= 0 && type < kNumAmpTypes;
+    if (knownAmp)
+    {
+        setAmpType(type);
+        if (type != m_ImageType)
+        {
+            m_ImageType = type;
+            setAmpImages(RSWidgetSupport::getImage(getPNGName(type)), 1.0f);
+        }
+    }
+
+    const bool selected = isButtonDown || getToggleState();
+    const auto clip = g.getClipBounds();
+    const auto r = juce::Rectangle<int>(clip.getX() + 1, clip.getY() + 1, getWidth() - 2, getHeight() - 2).toFloat();
+    g.setColour(selected ? juce::Colour(0x2BF97B00) : juce::Colour(0xFF4F4F4F).withAlpha(0.5f));
+    g.fillRect(r);
+    if (m_DragOver)
+        drawFrame(g, r.reduced(1.0f), juce::Colours::red, 6.0f);
+    else if (selected)
+        drawFrame(g, r, juce::Colour(0xFFD7891B), 2.0f);
+
+    paintImages(g, isMouseOver, isButtonDown);
+
+    g.setColour(juce::Colours::white);
+    g.setFont(HMQGuiSupport::getFont("ProgramNameButton"));
+    const auto label = getButtonText();
+    const auto name = ProgramNameText::fromRecord(record);
+    const auto ampName = knownAmp ? ProgramNameText::printable(getAmpName(type)) : juce::String();
+    const auto just = juce::Justification::centredLeft;
+    auto text = [&](const juce::String& s, int x, int y, int w) {
+        if (s.isNotEmpty())
+            g.drawText(s, x, y, w, 20, just, true);
+    };
+    if (getHeight() - 2 < 56)
+    {
+        text(label, 4, 4, 24);
+        text(name, 26, 4, getWidth() - 8);
+        if (knownAmp && getHeight() - 2 >= 27)
+        {
+            g.setFont(HMQGuiSupport::getFont("AmpTypeButtonMini"));
+            text(ampName, 4, 20, 200);
+        }
+    }
+    else
+    {
+        text(label, 4, 4, 200);
+        text(name, 4, 24, getWidth() - 8);
+        if (knownAmp)
+        {
+            g.setFont(HMQGuiSupport::getFont("AmpTypeButton"));
+            text(ampName, 4, 44, 200);
+        }
+    }
+}
+
+void HMQUserProgButton::itemDropped(const SourceDetails& details)
+{
+    m_DragOver = false;
+    updateBackground();
+    if (! WriteConfirmation::confirm("Write to HM's User Program ?"))
+        return;
+    auto dragId = DragAndDropDefinitions::getDragId(details.description);
+    afterDropExecute(m_ProgramNumber, DragAndDropDefinitions::getDragValue(details.description), dragId);
+}
+
+void HMQUserProgButton::afterDropExecute(int dest, int src, juce::String& dragId)
+{
+    auto* dataCenter = HMQGuiSupport::getDataCenter();
+    if (dest < firstUser || dest >= firstUser + 8 || dataCenter == nullptr)
+        return;
+    const int slot = dest - firstUser;
+    const bool fromEditBuffer = dragId == CurrentProgramDataDragID;
+    if ((fromEditBuffer || (src >= 0 && src <= lastProgram))
+        && ProgramRecordCopy::intoUserSlot(*dataCenter, slot, src, fromEditBuffer))
+    {
+        if (auto* midi = HMQGuiSupport::getMidiManager())
+            midi->sendProgDumpOut(dest);
+    }
+    LibrarianAccess::selectUserSlot(slot);
+}

@@ -1,0 +1,13 @@
+#include "GUI/MyCustomLabel.h"
+
+#include "GUI/RSWidgetSupport.h"
+
+MyCustomLabel::MyCustomLabel(const juce::String& name, const juce::String& text) : juce::Label(name, text)
+{
+}
+
+void MyCustomLabel::mouseDown(const juce::MouseEvent& e)
+{
+    juce::Label::mouseDown(e);
+    RSWidgetSupport::notifyParentMouseDown(*this);
+}
