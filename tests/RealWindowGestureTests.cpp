@@ -208,3 +208,11 @@ TEST_F(RealWindowGestures, DWQRPresetDraggedOntoAUserSlotIsWrittenAfterTheQuesti
     // the byte of the eighth bits).
     dropOntoB4("Crow Jane", "00 43 72 6F 77 20 4A 61 00", "smoke-dwqr-preset-drop");
 }
+
+TEST_F(RealWindowGestures, HMQPresetDraggedOntoAUserSlotIsWrittenAfterTheQuestion)
+{
+    startConnected(1);
+    // The second preset of bank A; its name opens the dump's data
+    // ("Standar", then the byte of the eighth bits).
+    dropOntoB4("Standard Clean 2", "00 53 74 61 6E 64 61 72 00", "smoke-hmq-preset-drop");
+}
