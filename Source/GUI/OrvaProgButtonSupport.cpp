@@ -40,6 +40,16 @@ const OrvaProgButtonSupport::Look& OrvaProgButtonSupport::orvaPWLook()
     return look;
 }
 
+int OrvaProgButtonSupport::userIndexOf(int programNumber)
+{
+    switch (LibrarianAccess::getModelId())
+    {
+        case 0: return programNumber - 11;
+        case 1: return programNumber - 60;
+        default: return programNumber;
+    }
+}
+
 const OrvaProgButtonSupport::Look& OrvaProgButtonSupport::orvaKXLook()
 {
     static const Look look { juce::Colour(0x2BCEA939), juce::Colour(0xFFCEA939), 44, &orvaKX::getAmpType,

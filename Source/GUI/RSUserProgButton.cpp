@@ -3,7 +3,6 @@
 #include "Action/MidiManager.h"
 #include "Core/ProductModel.h"
 #include "DataCenter/DataCenter.h"
-#include "GUI/AnotherComponentListner.h"
 #include "GUI/DragAndDropDefinitions.h"
 #include "GUI/FontLibrary.h"
 #include "GUI/LibrarianAccess.h"
@@ -22,7 +21,7 @@ juce::Font namedFont(const char* key)
 
 RSUserProgButton::RSUserProgButton(juce::Component* owner, int groupId, int ampType, int programNumber,
                                    const juce::String& name)
-    : RSProgSelectButton(owner, groupId, ampType, programNumber, name),
+    : LibrarianUserSlotButton(owner, groupId, ampType, programNumber, name),
       m_UserIndex(LibrarianAccess::getModelId() == kProductModelHMQ ? programNumber - 60 : programNumber - 11)
 {
 }
@@ -72,31 +71,6 @@ void RSUserProgButton::paintButton(juce::Graphics& g, bool isMouseOver, bool isB
             g.drawText(ProgramNameText::printable(getAmpName(m_AmpType)), 4, 44, 200, 20, just, true);
         }
     }
-}
-
-void RSUserProgButton::mouseDown(const juce::MouseEvent& e)
-{
-    juce::ImageButton::mouseDown(e);
-    if (auto* listener = dynamic_cast<AnotherComponentListner*>(getParentComponent()))
-        listener->mouseDownByOtherComponent(this);
-}
-
-void RSUserProgButton::mouseUp(const juce::MouseEvent& e)
-{
-    const bool dragged = m_DragStarted;
-    juce::ImageButton::mouseUp(e);
-    m_DragStarted = false;
-    updateBackground();
-    if (auto* listener = dynamic_cast<AnotherComponentListner*>(getParentComponent()))
-        listener->mouseUpByOtherComponent(this, dragged);
-}
-
-void RSUserProgButton::updateBackground()
-{
-    if (LibrarianAccess::getCurrentView() != nullptr)
-        LibrarianAccess::repaintCurrentView();
-    else
-        repaint();
 }
 
 void RSUserProgButton::itemDropped(const SourceDetails& details)
