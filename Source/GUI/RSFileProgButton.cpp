@@ -9,15 +9,6 @@
 #include "GUI/RSLibFileComponentBase.h"
 #include "GUI/RSWidgetSupport.h"
 
-namespace
-{
-juce::Font namedFont(const char* key)
-{
-    auto* fonts = FontLibrary::getInstance();
-    return fonts != nullptr ? fonts->getFont(key) : FontLibrary::DefaultFont();
-}
-} // namespace
-
 RSFileProgButton::RSFileProgButton(juce::Component* owner, int groupId, int ampType, int programNumber,
                                    const juce::String& name)
     : LibrarianFileSlotButton(owner, groupId, ampType, programNumber, name),
@@ -82,13 +73,13 @@ void RSFileProgButton::paintButton(juce::Graphics& g, bool, bool isButtonDown)
     if (name.isNotEmpty())
     {
         g.setColour(modified ? juce::Colours::red : juce::Colours::white);
-        g.setFont(namedFont("ProgramNameButton"));
+        g.setFont(FontLibrary::named("ProgramNameButton"));
         g.drawText(name, 4, 5, 200, 20, just, true);
     }
     if (knownAmp)
     {
         g.setColour(juce::Colours::white);
-        g.setFont(namedFont("AmpTypeButton"));
+        g.setFont(FontLibrary::named("AmpTypeButton"));
         g.drawText(getAmpName(m_AmpType), 4, 25, 200, 20, just, true);
     }
 }

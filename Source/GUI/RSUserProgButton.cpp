@@ -10,15 +10,6 @@
 #include "GUI/ProgramRecordCopy.h"
 #include "GUI/WriteConfirmation.h"
 
-namespace
-{
-juce::Font namedFont(const char* key)
-{
-    auto* fonts = FontLibrary::getInstance();
-    return fonts != nullptr ? fonts->getFont(key) : FontLibrary::DefaultFont();
-}
-} // namespace
-
 RSUserProgButton::RSUserProgButton(juce::Component* owner, int groupId, int ampType, int programNumber,
                                    const juce::String& name)
     : LibrarianUserSlotButton(owner, groupId, ampType, programNumber, name),
@@ -48,7 +39,7 @@ void RSUserProgButton::paintButton(juce::Graphics& g, bool isMouseOver, bool isB
     paintImages(g, isMouseOver, isButtonDown);
 
     g.setColour(juce::Colours::white);
-    g.setFont(namedFont("ProgramNameButton"));
+    g.setFont(FontLibrary::named("ProgramNameButton"));
     const auto name = ProgramNameText::fromRecord(record);
     const auto just = juce::Justification::centredLeft;
     if (r.getHeight() < 56.0f)
@@ -57,7 +48,7 @@ void RSUserProgButton::paintButton(juce::Graphics& g, bool isMouseOver, bool isB
         g.drawText(name, 26, 4, getWidth() - 8, 20, just, true);
         if (knownAmp && r.getHeight() >= 27.0f)
         {
-            g.setFont(namedFont("AmpTypeButtonMini"));
+            g.setFont(FontLibrary::named("AmpTypeButtonMini"));
             g.drawText(ProgramNameText::printable(getAmpName(m_AmpType)), 4, 20, 200, 20, just, true);
         }
     }
@@ -67,7 +58,7 @@ void RSUserProgButton::paintButton(juce::Graphics& g, bool isMouseOver, bool isB
         g.drawText(name, 4, 24, getWidth() - 8, 20, just, true);
         if (knownAmp)
         {
-            g.setFont(namedFont("AmpTypeButton"));
+            g.setFont(FontLibrary::named("AmpTypeButton"));
             g.drawText(ProgramNameText::printable(getAmpName(m_AmpType)), 4, 44, 200, 20, just, true);
         }
     }
