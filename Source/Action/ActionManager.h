@@ -283,6 +283,10 @@ private:
     bool showFileTab(DataCenter& dataCenter, int fileTab, const juce::String& title);
     void copyIntoTab(DataCenter& dataCenter, int fileTab, const std::vector<unsigned char>& records, const juce::String& name);
     bool saveChosenFile(int model, const juce::String& dialogTitle, const juce::String& errorTitle, int tab);
+    // Asks for a file to open and reads it with `read` (-1 when none is
+    // chosen); the user program buttons take the focus back either way.
+    int openChosenFile(int model, const juce::String& dialogTitle, const juce::String& pattern,
+                       int (ActionManager::*read)(int, const juce::File&));
     void bringMainWindowToFront();
 
     FileTabView* fileTabView = nullptr;

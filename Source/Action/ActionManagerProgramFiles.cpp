@@ -148,11 +148,17 @@ int ActionManager::executeFileOpen(int model)
     if (context.dataCenter->getFileReadBuf() == nullptr)
         return -1;
 
+    return openChosenFile(model, "Open " + context.format->getTypeName() + " file...", context.format->getPattern(),
+                          &ActionManager::executeFileOpenSub);
+}
+
+int ActionManager::openChosenFile(int model, const juce::String& dialogTitle, const juce::String& pattern,
+                                  int (ActionManager::*read)(int, const juce::File&))
+{
     int result = -1;
-    const auto chosen = prompts().chooseFileToOpen("Open " + context.format->getTypeName() + " file...",
-                                                   context.format->getPattern());
+    const auto chosen = prompts().chooseFileToOpen(dialogTitle, pattern);
     if (chosen != juce::File())
-        result = executeFileOpenSub(model, chosen);
+        result = (this->*read)(model, chosen);
 
     if (fileTabView != nullptr)
         fileTabView->focusUserProgramButtons();
@@ -375,14 +381,8 @@ int ActionManager::executeFileLoadUser(int model)
     if (! guard.entered || ! getFileContext(model, context))
         return -1;
 
-    int result = -1;
-    const auto chosen = prompts().chooseFileToOpen("Load USER PROGRAMS From...", context.format->getPattern());
-    if (chosen != juce::File())
-        result = executeFileLoadUserSub(model, chosen);
-
-    if (fileTabView != nullptr)
-        fileTabView->focusUserProgramButtons();
-    return result;
+    return openChosenFile(model, "Load USER PROGRAMS From...", context.format->getPattern(),
+                          &ActionManager::executeFileLoadUserSub);
 }
 
 int ActionManager::executeFileLoadUserSub(int model, const juce::File& file)

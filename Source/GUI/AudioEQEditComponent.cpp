@@ -7,6 +7,7 @@
 #include "Core/MyMessage.h"
 #include "DataCenter/OrvaDataCenter.h"
 #include "GUI/EditTarget.h"
+#include "GUI/OverlayPageForm.h"
 #include "GUI/ParamPageSupport.h"
 #include "GUI/RSAudioEQFunctionButton.h"
 #include "GUI/RSDraggableFRCurveComponent.h"
@@ -19,8 +20,6 @@
 #include "ParamTable/COrvaGlobalSectionBase.h"
 #include "ParamTable/COrvaUserEditSectionBase.h"
 #include "UIForm/UIFormIds.h"
-#include "UIForm/UIFormManager.h"
-#include "UIForm/UI_FORM_Utils.h"
 
 namespace
 {
@@ -105,65 +104,35 @@ void AudioEQEditComponent::initialize()
 
 void AudioEQEditComponent::scan_parameter()
 {
-    auto* forms = UIFormManager::GetInstance();
-    const auto* layer = forms != nullptr ? forms->GetLayerFormInfoById(UIFormLayerId::AudioEQParam) : nullptr;
-    if (layer == nullptr || layer->children == nullptr || layer->childCount <= 0)
-        return;
-
-    for (int i = 0; i < layer->childCount; ++i)
-    {
-        const auto& record = layer->children[i];
-        const int code = UI_FORM_Utils::GetItemClassInt(record);
-        std::unique_ptr<juce::Component> widget(UI_FORM_Utils::CreateControl(this, record));
-        if (widget == nullptr || record.id == UIFormControlKind::Hidden)
-            continue;
-
-        if (code == 0 || code == 56 || code == 57 || code == 100)
-        {
-            auto* label = dynamic_cast<juce::Label*>(widget.get());
-            if (label == nullptr)
-                continue;
-            const auto colour = code == 56 ? juce::Colour(0xFFCEA939)
-                              : code == 57 ? juce::Colour(0xFFC5C5C6)
-                                           : juce::Colours::beige;
-            label->setColour(juce::Label::textColourId, colour);
-            label->setColour(juce::Label::backgroundColourId, juce::Colours::transparentBlack);
-            if (code == 100)
-                label->setText({}, juce::dontSendNotification);
-            label->addListener(this);
-        }
-        else if (code == 11)
-        {
-            auto* button = dynamic_cast<juce::Button*>(widget.get());
-            if (button == nullptr)
-                continue;
-            button->addListener(this);
-            button->setClickingTogglesState(true);
-        }
-        else if (code == 12)
-        {
-            if (auto* editor = dynamic_cast<juce::TextEditor*>(widget.get()))
-                editor->addListener(this);
-        }
-        else if (code == 13)
-        {
-        }
-        else if (isKnobCode(code))
-        {
-            auto* slider = dynamic_cast<juce::Slider*>(widget.get());
-            if (slider == nullptr)
-                continue;
-            slider->setScrollWheelEnabled(true);
-            slider->addListener(this);
-        }
-        else
-        {
-            continue;
-        }
-
-        addAndMakeVisible(widget.get());
-        formWidgets.add(widget.release());
-    }
+    OverlayPageForm::scanLayer(*this, UIFormLayerId::AudioEQParam, this, this,
+                               [this](int code, juce::Component& widget)
+                               {
+                                   if (code == 100)
+                                   {
+                                       // A label whose text the page fills in.
+                                       auto* label = dynamic_cast<juce::Label*>(&widget);
+                                       if (label == nullptr)
+                                           return false;
+                                       OverlayPageForm::setUpLabel(*label, code, this);
+                                       label->setText({}, juce::dontSendNotification);
+                                       return true;
+                                   }
+                                   if (code == 12)
+                                   {
+                                       if (auto* editor = dynamic_cast<juce::TextEditor*>(&widget))
+                                           editor->addListener(this);
+                                       return true;
+                                   }
+                                   if (! isKnobCode(code))
+                                       return false;
+                                   auto* slider = dynamic_cast<juce::Slider*>(&widget);
+                                   if (slider == nullptr)
+                                       return false;
+                                   slider->setScrollWheelEnabled(true);
+                                   slider->addListener(this);
+                                   return true;
+                               },
+                               formWidgets);
 }
 
 void AudioEQEditComponent::scanLinkedComponent()

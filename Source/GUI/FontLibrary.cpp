@@ -13,6 +13,12 @@ juce::Font FontLibrary::DefaultFont()
     return makeFont("Helvetica", 12.0f, juce::Font::plain);
 }
 
+juce::Font FontLibrary::named(const juce::String& key)
+{
+    auto* fonts = getInstance();
+    return fonts != nullptr ? fonts->getFont(key) : DefaultFont();
+}
+
 void FontLibrary::addFont(const juce::String& key, const juce::Font& font)
 {
     fonts.emplace(key, font); // keeps an existing entry of the same key

@@ -15,6 +15,8 @@ public:
 
     // The answer for every key that was never registered ("Helvetica", 12, plain).
     static juce::Font DefaultFont();
+    // The library's font under the key; the default font while there is no library.
+    static juce::Font named(const juce::String& key);
 
     void addFont(const juce::String& key, const juce::Font& font);
     juce::Font getFont(const juce::String& key) const;

@@ -213,42 +213,43 @@ void MasterGuiController::handleMessage(const juce::Message& message)
     auto* strip = getCatalogStrip();
     auto* mini = getShownCatalogSelMini();
 
+    // The catalog mini view, the parameter area and the catalog strip take
+    // the section and catalog events in this order, then the HMQ chain.
+    const auto pass = [&message](auto* pane)
+    {
+        if (pane != nullptr)
+            pane->handleMessageSub(message);
+    };
+    const auto passToPanes = [&]
+    {
+        pass(mini);
+        pass(area);
+        pass(strip);
+        routeHMQChain(message);
+    };
+
     switch (id)
     {
         case MessageId::SectionReinitialized:
             OnIdleSectionReinitialized();
-            if (mini != nullptr)
-                mini->handleMessageSub(message);
-            if (area != nullptr)
-                area->handleMessageSub(message);
-            if (strip != nullptr)
-                strip->handleMessageSub(message);
-            routeHMQChain(message);
+            passToPanes();
             routeOrvaTail(message);
             break;
 
         case MessageId::SectionParamPropsChanged:
             OnIdleSectionParamPropsChanged(a);
-            if (area != nullptr)
-                area->handleMessageSub(message);
+            pass(area);
             routeOrvaTail(message);
             break;
 
         case MessageId::SectionValueChanged:
-            if (mini != nullptr)
-                mini->handleMessageSub(message);
-            if (area != nullptr)
-                area->handleMessageSub(message);
-            if (strip != nullptr)
-                strip->handleMessageSub(message);
-            routeHMQChain(message);
+            passToPanes();
             routeOrvaTail(message);
             break;
 
         case MessageId::SectionRangeChanged:
         case MessageId::TooltipChanged:
-            if (area != nullptr)
-                area->handleMessageSub(message);
+            pass(area);
             break;
 
         case MessageId::ConnectionStatus:
@@ -263,13 +264,7 @@ void MasterGuiController::handleMessage(const juce::Message& message)
             break;
 
         case MessageId::CatalogSelect:
-            if (mini != nullptr)
-                mini->handleMessageSub(message);
-            if (area != nullptr)
-                area->handleMessageSub(message);
-            if (strip != nullptr)
-                strip->handleMessageSub(message);
-            routeHMQChain(message);
+            passToPanes();
             break;
 
         case MessageId::CustomTabOpen:
@@ -278,10 +273,8 @@ void MasterGuiController::handleMessage(const juce::Message& message)
             break;
 
         case MessageId::CatalogReserved:
-            if (mini != nullptr)
-                mini->handleMessageSub(message);
-            if (strip != nullptr)
-                strip->handleMessageSub(message);
+            pass(mini);
+            pass(strip);
             break;
 
         case MessageId::ROMSubTabMove:

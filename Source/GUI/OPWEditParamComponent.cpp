@@ -593,23 +593,7 @@ void OPWEditParamComponent::handleMessageSub(const juce::Message& message)
                 m_ValuePages[i]->setVisible(i == m_ShownPage);
 
             const int kind = target != nullptr ? ParamPageSupport::kindOf(*target) : -1;
-            if (kind == UIFormControlKind::ComboBox)
-            {
-                if (auto* combo = dynamic_cast<juce::ComboBox*>(target))
-                    if (combo->getSelectedId() != value + 1)
-                        combo->setSelectedId(value + 1, juce::sendNotificationAsync);
-            }
-            else if (kind == UIFormControlKind::OnOffSwitch)
-            {
-                if (auto* button = dynamic_cast<juce::Button*>(target))
-                    button->setToggleState(value != 0, juce::dontSendNotification);
-            }
-            else if (kind == UIFormControlKind::Knob)
-            {
-                if (auto* knob = dynamic_cast<RSKnob*>(target))
-                    knob->setValue(value, record.b == CHGSRC_DEVICE ? juce::dontSendNotification : juce::sendNotificationAsync);
-            }
-            else if (kind == UIFormControlKind::TypePicker)
+            if (kind == UIFormControlKind::TypePicker)
             {
                 auto* picture = dynamic_cast<RSImageButton*>(target);
                 if (picture != nullptr && inRange(picture->getModuleIndex(), 0, 2))
@@ -620,8 +604,10 @@ void OPWEditParamComponent::handleMessageSub(const juce::Message& message)
                     return;
                 }
             }
-            else if (kind == UIFormControlKind::Image)
-                target->repaint();
+            else if (target != nullptr)
+            {
+                OPWValueParamBaseComponent::showValue(*target, kind, value, record.b == CHGSRC_DEVICE);
+            }
             if (marked)
                 passOn(message);
             return;

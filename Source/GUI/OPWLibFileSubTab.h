@@ -1,23 +1,14 @@
 #pragma once
 
-#include "GUI/RSLibFileSubTabBase.h"
+#include "GUI/OPWLibFileComponent.h"
+#include "GUI/OrvaLibFileSubTab.h"
 
-class OPWLibFileComponent;
-
-// One program-file tab of the Orva PW librarian: it makes and owns the file
-// page of its file index.
-class OPWLibFileSubTab : public RSLibFileSubTabBase
+// One program-file tab of the Orva PW librarian.
+class OPWLibFileSubTab : public OrvaLibFileSubTab<OPWLibFileComponent>
 {
 public:
-    OPWLibFileSubTab(int x, int y, int width, int height, int fileIndex);
-    ~OPWLibFileSubTab() override;
-
-    OPWLibFileComponent* getFilePage() const noexcept { return m_FilePage; }
-    int getFileIndex() const noexcept { return m_FileIndex; }
+    using OrvaLibFileSubTab::OrvaLibFileSubTab;
 
 private:
-    int m_X, m_Y, m_Width, m_Height, m_FileIndex;
-    OPWLibFileComponent* m_FilePage = nullptr;
-
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(OPWLibFileSubTab)
 };

@@ -230,6 +230,28 @@ void OPWValueParamBaseComponent::placeByFlags(juce::Component* c, uint32_t flags
     }
 }
 
+void OPWValueParamBaseComponent::showValue(juce::Component& target, int kind, int value, bool fromDevice)
+{
+    if (kind == UIFormControlKind::ComboBox)
+    {
+        if (auto* combo = dynamic_cast<juce::ComboBox*>(&target))
+            if (combo->getSelectedId() != value + 1)
+                combo->setSelectedId(value + 1, juce::sendNotificationAsync);
+    }
+    else if (kind == UIFormControlKind::OnOffSwitch)
+    {
+        if (auto* button = dynamic_cast<juce::Button*>(&target))
+            button->setToggleState(value != 0, juce::dontSendNotification);
+    }
+    else if (kind == UIFormControlKind::Knob)
+    {
+        if (auto* knob = dynamic_cast<RSKnob*>(&target))
+            knob->setValue(value, fromDevice ? juce::dontSendNotification : juce::sendNotificationAsync);
+    }
+    else if (kind == UIFormControlKind::Image)
+        target.repaint();
+}
+
 bool OPWValueParamBaseComponent::getDesc(int paramId, SParamDesc& desc)
 {
     auto* section = EditTarget::orvaEditSection();
@@ -431,25 +453,7 @@ void OPWValueParamBaseComponent::handleMessageSub(const juce::Message& message)
 
         case MessageId::SectionValueChanged:
         {
-            const int value = section->GetParamI(record.a);
-            if (kind == UIFormControlKind::ComboBox)
-            {
-                if (auto* combo = dynamic_cast<juce::ComboBox*>(target))
-                    if (combo->getSelectedId() != value + 1)
-                        combo->setSelectedId(value + 1, juce::sendNotificationAsync);
-            }
-            else if (kind == UIFormControlKind::OnOffSwitch)
-            {
-                if (auto* button = dynamic_cast<juce::Button*>(target))
-                    button->setToggleState(value != 0, juce::dontSendNotification);
-            }
-            else if (kind == UIFormControlKind::Knob)
-            {
-                if (auto* knob = dynamic_cast<RSKnob*>(target))
-                    knob->setValue(value, record.b == CHGSRC_DEVICE ? juce::dontSendNotification : juce::sendNotificationAsync);
-            }
-            else if (kind == UIFormControlKind::Image)
-                target->repaint();
+            showValue(*target, kind, section->GetParamI(record.a), record.b == CHGSRC_DEVICE);
             break;
         }
 

@@ -45,6 +45,10 @@ public:
     const std::vector<juce::Point<int>>& getSlotOrigins() const noexcept { return m_SlotOrigins; }
     // The first child whose "PARAMID" is paramId, or null.
     juce::Component* findByParamId(int paramId) const;
+    // Moves a combo box, switch or knob (of the form control kind) to the
+    // section's value, or repaints an image; a knob tells its listeners
+    // unless the value came from the amplifier.
+    static void showValue(juce::Component& target, int kind, int value, bool fromDevice);
 
     // The role of a widget in a control group; each has its own rectangle
     // of last resort.

@@ -20,12 +20,6 @@ constexpr int ampTypeByte = 18;
 constexpr int manualMode = 2;
 const juce::Colour idleFill = juce::Colour(0xFF4F4F4F).withAlpha(0.5f);
 
-juce::Font programNameFont()
-{
-    auto* fonts = FontLibrary::getInstance();
-    return fonts != nullptr ? fonts->getFont("ProgramNameButton") : FontLibrary::DefaultFont();
-}
-
 void drawText(juce::Graphics& g, const juce::String& text, int x, int y, int w, int h)
 {
     if (text.isNotEmpty())
@@ -38,6 +32,16 @@ const OrvaProgButtonSupport::Look& OrvaProgButtonSupport::orvaPWLook()
     static const Look look { juce::Colour(0x2BC5C5C6), juce::Colour(0xFFC5C5C6), 40, &orvaPW::getAmpType,
                              orvaPW::kNumAmpTypes, "Write to Orva PW's User Program ?" };
     return look;
+}
+
+int OrvaProgButtonSupport::userIndexOf(int programNumber)
+{
+    switch (LibrarianAccess::getModelId())
+    {
+        case 0: return programNumber - 11;
+        case 1: return programNumber - 60;
+        default: return programNumber;
+    }
 }
 
 const OrvaProgButtonSupport::Look& OrvaProgButtonSupport::orvaKXLook()
@@ -86,7 +90,7 @@ void OrvaProgButtonSupport::paintUserButton(RSProgSelectButton& button, juce::Gr
     button.paintImages(g, button.isMouseOverButton(), isButtonDown);
 
     g.setColour(juce::Colours::white);
-    g.setFont(programNameFont());
+    g.setFont(FontLibrary::named("ProgramNameButton"));
     const auto label = button.getButtonText();
     const auto name = ProgramNameText::fromRecord(record);
     if (h - 2 < look.compactBelow)
@@ -184,7 +188,7 @@ void OrvaProgButtonSupport::paintFileButton(RSProgSelectButton& button, juce::Gr
     button.drawNormalImage(g, { w / 3, 0, 2 * w / 3, h });
 
     g.setColour(modified ? juce::Colours::red : juce::Colours::white);
-    g.setFont(programNameFont());
+    g.setFont(FontLibrary::named("ProgramNameButton"));
     drawText(g, name, 4, 20, 200, 20);
 }
 

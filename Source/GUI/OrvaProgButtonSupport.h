@@ -26,6 +26,8 @@ public:
     using SourceDetails = juce::DragAndDropTarget::SourceDetails;
 
     // A user slot (program 0-7) ----------------------------------------------
+    // The slot's index into the user programs, for the connected model.
+    static int userIndexOf(int programNumber);
     static void paintUserButton(RSProgSelectButton& button, juce::Graphics& g, bool isButtonDown, int userIndex,
                                 const Look& look);
     // Asks (as the preference says), then writes the dragged program.

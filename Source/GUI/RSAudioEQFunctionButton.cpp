@@ -5,8 +5,8 @@
 #include "DWQ/DWQ_PrefsDefine.h"
 #include "DataCenter/OrvaDataCenter.h"
 #include "GUI/AudioEQDataDragItem.h"
-#include "GUI/FontLibrary.h"
 #include "GUI/RSWriteConfirmDialog.h"
+#include "GUI/SelectButtonSupport.h"
 
 #include <cstdlib>
 
@@ -20,53 +20,22 @@ RSAudioEQFunctionButton::RSAudioEQFunctionButton(juce::Component* ownerComponent
     : juce::ImageButton(text), owner(ownerComponent), slotIndex(slot)
 {
     setButtonText(text);
-    setOpaque(false);
-    setTriggeredOnMouseDown(true);
-    setRadioGroupId(groupId, juce::sendNotification);
-    setWantsKeyboardFocus(false);
-    setMouseClickGrabsKeyboardFocus(false);
-    setRepaintsOnMouseActivity(true);
+    SelectButtonSupport::setUp(*this, groupId);
     getProperties().set(audioEQIdProperty, slotIndex);
     RenewButtonSetting();
 }
 
 void RSAudioEQFunctionButton::updateBackground()
 {
-    if (auto* parent = getParentComponent())
-        parent->repaint();
-    else
-        repaint();
+    SelectButtonSupport::repaintBackground(*this);
 }
 
 void RSAudioEQFunctionButton::paintButton(juce::Graphics& g, bool isMouseOver, bool isButtonDown)
 {
-    const bool on = isButtonDown || getToggleState();
-    const auto clip = g.getClipBounds();
-    const juce::Rectangle<int> area(clip.getX() + 1, clip.getY() + 1, getWidth() - 2, getHeight() - 2);
-    g.setColour(on ? fillColour : juce::Colours::darkgrey.withAlpha(0.5f));
-    g.fillRect(area);
-
-    if (dropHover)
-    {
-        g.setColour(juce::Colours::red);
-        g.drawRect(clip.getX() + 2, clip.getY() + 2, getWidth() - 4, getHeight() - 4, 6);
-    }
-    else if (on)
-    {
-        g.setColour(frameColour);
-        g.drawRect(0, 0, getWidth(), getHeight(), 2);
-    }
-
+    SelectButtonSupport::paintBackground(*this, g, isButtonDown || getToggleState(), fillColour, frameColour,
+                                         dropHover);
     juce::ImageButton::paintButton(g, isMouseOver, isButtonDown);
-
-    const auto text = getButtonText();
-    if (text.isNotEmpty())
-    {
-        g.setColour(juce::Colours::white);
-        if (auto* fonts = FontLibrary::getInstanceWithoutCreating())
-            g.setFont(fonts->getFont("ProgramNameButtonMini"));
-        g.drawText(text, 4, 4, 200, 20, juce::Justification::centredLeft, true);
-    }
+    SelectButtonSupport::paintText(*this, g);
 }
 
 void RSAudioEQFunctionButton::mouseEnter(const juce::MouseEvent& e)

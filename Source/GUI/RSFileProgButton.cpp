@@ -9,25 +9,12 @@
 #include "GUI/RSLibFileComponentBase.h"
 #include "GUI/RSWidgetSupport.h"
 
-namespace
-{
-juce::Font namedFont(const char* key)
-{
-    auto* fonts = FontLibrary::getInstance();
-    return fonts != nullptr ? fonts->getFont(key) : FontLibrary::DefaultFont();
-}
-} // namespace
-
 RSFileProgButton::RSFileProgButton(juce::Component* owner, int groupId, int ampType, int programNumber,
                                    const juce::String& name)
-    : RSProgSelectButton(owner, groupId, ampType, programNumber, name),
+    : LibrarianFileSlotButton(owner, groupId, ampType, programNumber, name),
       m_FileTab((programNumber - 19) / 11),
       m_IndexInTab((programNumber - 19) % 11)
 {
-    setSize(240, 60);
-    setColour(juce::TextButton::buttonColourId, juce::Colours::white);
-    setColour(juce::TextButton::buttonOnColourId, juce::Colours::blueviolet.brighter(0.4f));
-    setAmpImages(RSWidgetSupport::getImage(getPNGName(ampType)), 0.2f);
 }
 
 // Read with the file-tab lock held; null while the tab holds no file.
@@ -86,26 +73,15 @@ void RSFileProgButton::paintButton(juce::Graphics& g, bool, bool isButtonDown)
     if (name.isNotEmpty())
     {
         g.setColour(modified ? juce::Colours::red : juce::Colours::white);
-        g.setFont(namedFont("ProgramNameButton"));
+        g.setFont(FontLibrary::named("ProgramNameButton"));
         g.drawText(name, 4, 5, 200, 20, just, true);
     }
     if (knownAmp)
     {
         g.setColour(juce::Colours::white);
-        g.setFont(namedFont("AmpTypeButton"));
+        g.setFont(FontLibrary::named("AmpTypeButton"));
         g.drawText(getAmpName(m_AmpType), 4, 25, 200, 20, just, true);
     }
-}
-
-void RSFileProgButton::updateBackground()
-{
-    if (auto* parent = getParentComponent())
-    {
-        if (auto* grandParent = parent->getParentComponent())
-            grandParent->repaint();
-        parent->repaint();
-    }
-    repaint();
 }
 
 void RSFileProgButton::itemDropped(const SourceDetails& details)

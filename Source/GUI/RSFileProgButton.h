@@ -1,18 +1,18 @@
 #pragma once
 
+#include "GUI/LibrarianFileSlotButton.h"
 #include "GUI/RSProgSelectButton.h"
 
 // A slot of an open program file in the DWQ librarian (programs 19-51: tab
 // (n - 19) / 11, slot (n - 19) % 11). A drop copies the dragged program into
 // the slot without a question and marks it modified.
-class RSFileProgButton : public RSProgSelectButton
+class RSFileProgButton : public LibrarianFileSlotButton<RSProgSelectButton>
 {
 public:
     RSFileProgButton(juce::Component* owner, int groupId, int ampType, int programNumber, const juce::String& name);
     ~RSFileProgButton() override = default;
 
     void paintButton(juce::Graphics& g, bool isMouseOver, bool isButtonDown) override;
-    void updateBackground() override;
     void RenewButtonSetting() override;
     void itemDropped(const SourceDetails& details) override;
 

@@ -2,6 +2,7 @@
 
 #include "GUI/DragAndDropDefinitions.h"
 #include "GUI/ProgramDataDragItem.h"
+#include "GUI/SelectButtonSupport.h"
 
 #include <array>
 
@@ -46,12 +47,7 @@ RSProgSelectButton::RSProgSelectButton(juce::Component* owner, int groupId, int 
       m_AmpType(ampType),
       m_ProgramNumber(programNumber)
 {
-    setOpaque(false);
-    setTriggeredOnMouseDown(true);
-    setRadioGroupId(groupId, juce::sendNotification);
-    setWantsKeyboardFocus(false);
-    setMouseClickGrabsKeyboardFocus(false);
-    setRepaintsOnMouseActivity(true);
+    SelectButtonSupport::setUp(*this, groupId);
 
     getProperties().set("PROGID", programNumber);
     m_AmpColor = getAmpColor(ampType);
@@ -92,10 +88,7 @@ void RSProgSelectButton::drawFrame(juce::Graphics& g, juce::Rectangle<float> r, 
 
 void RSProgSelectButton::updateBackground()
 {
-    if (auto* parent = getParentComponent())
-        parent->repaint();
-    else
-        repaint();
+    SelectButtonSupport::repaintBackground(*this);
 }
 
 bool RSProgSelectButton::isInterestedInDragSource(const SourceDetails& details)

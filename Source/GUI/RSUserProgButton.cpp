@@ -3,7 +3,6 @@
 #include "Action/MidiManager.h"
 #include "Core/ProductModel.h"
 #include "DataCenter/DataCenter.h"
-#include "GUI/AnotherComponentListner.h"
 #include "GUI/DragAndDropDefinitions.h"
 #include "GUI/FontLibrary.h"
 #include "GUI/LibrarianAccess.h"
@@ -11,18 +10,9 @@
 #include "GUI/ProgramRecordCopy.h"
 #include "GUI/WriteConfirmation.h"
 
-namespace
-{
-juce::Font namedFont(const char* key)
-{
-    auto* fonts = FontLibrary::getInstance();
-    return fonts != nullptr ? fonts->getFont(key) : FontLibrary::DefaultFont();
-}
-} // namespace
-
 RSUserProgButton::RSUserProgButton(juce::Component* owner, int groupId, int ampType, int programNumber,
                                    const juce::String& name)
-    : RSProgSelectButton(owner, groupId, ampType, programNumber, name),
+    : LibrarianUserSlotButton(owner, groupId, ampType, programNumber, name),
       m_UserIndex(LibrarianAccess::getModelId() == kProductModelHMQ ? programNumber - 60 : programNumber - 11)
 {
 }
@@ -49,7 +39,7 @@ void RSUserProgButton::paintButton(juce::Graphics& g, bool isMouseOver, bool isB
     paintImages(g, isMouseOver, isButtonDown);
 
     g.setColour(juce::Colours::white);
-    g.setFont(namedFont("ProgramNameButton"));
+    g.setFont(FontLibrary::named("ProgramNameButton"));
     const auto name = ProgramNameText::fromRecord(record);
     const auto just = juce::Justification::centredLeft;
     if (r.getHeight() < 56.0f)
@@ -58,7 +48,7 @@ void RSUserProgButton::paintButton(juce::Graphics& g, bool isMouseOver, bool isB
         g.drawText(name, 26, 4, getWidth() - 8, 20, just, true);
         if (knownAmp && r.getHeight() >= 27.0f)
         {
-            g.setFont(namedFont("AmpTypeButtonMini"));
+            g.setFont(FontLibrary::named("AmpTypeButtonMini"));
             g.drawText(ProgramNameText::printable(getAmpName(m_AmpType)), 4, 20, 200, 20, just, true);
         }
     }
@@ -68,35 +58,10 @@ void RSUserProgButton::paintButton(juce::Graphics& g, bool isMouseOver, bool isB
         g.drawText(name, 4, 24, getWidth() - 8, 20, just, true);
         if (knownAmp)
         {
-            g.setFont(namedFont("AmpTypeButton"));
+            g.setFont(FontLibrary::named("AmpTypeButton"));
             g.drawText(ProgramNameText::printable(getAmpName(m_AmpType)), 4, 44, 200, 20, just, true);
         }
     }
-}
-
-void RSUserProgButton::mouseDown(const juce::MouseEvent& e)
-{
-    juce::ImageButton::mouseDown(e);
-    if (auto* listener = dynamic_cast<AnotherComponentListner*>(getParentComponent()))
-        listener->mouseDownByOtherComponent(this);
-}
-
-void RSUserProgButton::mouseUp(const juce::MouseEvent& e)
-{
-    const bool dragged = m_DragStarted;
-    juce::ImageButton::mouseUp(e);
-    m_DragStarted = false;
-    updateBackground();
-    if (auto* listener = dynamic_cast<AnotherComponentListner*>(getParentComponent()))
-        listener->mouseUpByOtherComponent(this, dragged);
-}
-
-void RSUserProgButton::updateBackground()
-{
-    if (LibrarianAccess::getCurrentView() != nullptr)
-        LibrarianAccess::repaintCurrentView();
-    else
-        repaint();
 }
 
 void RSUserProgButton::itemDropped(const SourceDetails& details)

@@ -1,20 +1,18 @@
 #pragma once
 
+#include "GUI/LibrarianUserSlotButton.h"
 #include "GUI/RSProgSelectButton.h"
 
 // A user slot of the DWQ librarian (programs 11-18, A1 to B4). A drop writes
 // the dragged program into the slot after the write question, sends it to
 // the amplifier and selects the slot; presses are reported to the parent.
-class RSUserProgButton : public RSProgSelectButton
+class RSUserProgButton : public LibrarianUserSlotButton<RSProgSelectButton>
 {
 public:
     RSUserProgButton(juce::Component* owner, int groupId, int ampType, int programNumber, const juce::String& name);
     ~RSUserProgButton() override = default;
 
     void paintButton(juce::Graphics& g, bool isMouseOver, bool isButtonDown) override;
-    void mouseDown(const juce::MouseEvent& e) override;
-    void mouseUp(const juce::MouseEvent& e) override;
-    void updateBackground() override;
     void itemDropped(const SourceDetails& details) override;
 
     // Writes program `source` (the edit buffer for the current-program drag)

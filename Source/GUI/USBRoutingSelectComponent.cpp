@@ -10,13 +10,12 @@
 #include "Core/ProductModel.h"
 #include "DataCenter/OrvaDataCenter.h"
 #include "GUI/EditTarget.h"
+#include "GUI/OverlayPageForm.h"
 #include "GUI/RSOrvaUSBImage.h"
 #include "GUI/RSUSBSelectButton.h"
 #include "GUI/RSWidgetSupport.h"
 #include "ParamTable/COrvaGlobalSectionBase.h"
 #include "UIForm/UIFormIds.h"
-#include "UIForm/UIFormManager.h"
-#include "UIForm/UI_FORM_Utils.h"
 
 namespace
 {
@@ -66,56 +65,15 @@ void USBRoutingSelectComponent::initialize()
 
 void USBRoutingSelectComponent::scan_parameter()
 {
-    auto* forms = UIFormManager::GetInstance();
-    const auto* layer = forms != nullptr ? forms->GetLayerFormInfoById(UIFormLayerId::USBRoutingParam) : nullptr;
-    if (layer == nullptr || layer->children == nullptr || layer->childCount <= 0)
-        return;
-
-    for (int i = 0; i < layer->childCount; ++i)
-    {
-        const auto& record = layer->children[i];
-        const int code = UI_FORM_Utils::GetItemClassInt(record);
-        std::unique_ptr<juce::Component> widget(UI_FORM_Utils::CreateControl(this, record));
-        if (widget == nullptr || record.id == UIFormControlKind::Hidden)
-            continue;
-
-        if (code == 0 || code == 56 || code == 57)
-        {
-            auto* label = dynamic_cast<juce::Label*>(widget.get());
-            if (label == nullptr)
-                continue;
-            const auto colour = code == 56 ? juce::Colour(0xFFCEA939)
-                              : code == 57 ? juce::Colour(0xFFC5C5C6)
-                                           : juce::Colours::beige;
-            label->setColour(juce::Label::textColourId, colour);
-            label->setColour(juce::Label::backgroundColourId, juce::Colours::transparentBlack);
-            label->addListener(this);
-        }
-        else if (code == 11)
-        {
-            auto* button = dynamic_cast<juce::Button*>(widget.get());
-            if (button == nullptr)
-                continue;
-            button->addListener(this);
-            button->setClickingTogglesState(true);
-        }
-        else if (code == 13)
-        {
-        }
-        else if (code == 92)
-        {
-            routingImage = dynamic_cast<RSOrvaUSBImage*>(widget.get());
-            if (routingImage == nullptr)
-                continue;
-        }
-        else
-        {
-            continue;
-        }
-
-        addAndMakeVisible(widget.get());
-        formWidgets.add(widget.release());
-    }
+    OverlayPageForm::scanLayer(*this, UIFormLayerId::USBRoutingParam, this, this,
+                               [this](int code, juce::Component& widget)
+                               {
+                                   if (code != 92)
+                                       return false;
+                                   routingImage = dynamic_cast<RSOrvaUSBImage*>(&widget);
+                                   return routingImage != nullptr;
+                               },
+                               formWidgets);
 }
 
 void USBRoutingSelectComponent::init_buttons()
