@@ -2,8 +2,7 @@
 
 #include "Core/XmlFileReader.h"
 
-ZEZEResource::ZEZEResource()
-    : resourceFolder(getDefaultResourceFolder())
+ZEZEResource::ZEZEResource() : resourceFolder(getDefaultResourceFolder())
 {
     stringsTable.reset(LoadXml("LocalizableStrings", "xml"));
     if (stringsTable == nullptr)
@@ -18,13 +17,10 @@ ZEZEResource::~ZEZEResource()
 
 juce::File ZEZEResource::getDefaultResourceFolder()
 {
-    return juce::File::getSpecialLocation(juce::File::currentExecutableFile)
-        .getParentDirectory()
-        .getChildFile("Resources");
+    return juce::File::getSpecialLocation(juce::File::currentExecutableFile).getParentDirectory().getChildFile("Resources");
 }
 
-int32_t ZEZEResource::Load(const juce::String& name, const juce::String& extension,
-                           void* dest, int32_t destSize, int32_t* size)
+int32_t ZEZEResource::Load(const juce::String& name, const juce::String& extension, void* dest, int32_t destSize, int32_t* size)
 {
     const auto file = resourceFolder.getChildFile(name + "." + extension);
     const auto fileSize = file.existsAsFile() ? file.getSize() : (juce::int64) -1;

@@ -17,8 +17,7 @@ public:
     // Reads up to bufferSize bytes of the resource into buffer and returns the
     // number read. The file's size goes to *size (-1 when there is no such
     // resource). With no buffer and bufferSize 0 it only asks the size.
-    int32_t Load(const juce::String& name, const juce::String& extension,
-                 void* buffer, int32_t bufferSize, int32_t* size);
+    int32_t Load(const juce::String& name, const juce::String& extension, void* buffer, int32_t bufferSize, int32_t* size);
 
     void AllocateBuffer(int32_t size);
     void DisposeBuffer();

@@ -3,9 +3,9 @@
 #include "Application/Host.h"
 #include "Common/DeviceEnvironment.h"
 #include "Core/DeviceInfo.h"
-#include "DataCenter/DataCenter.h"
 #include "Core/MessageIds.h"
 #include "Core/MyMessage.h"
+#include "DataCenter/DataCenter.h"
 #include "support/TestHelpers.h"
 
 #include <gtest/gtest.h>

@@ -69,7 +69,8 @@ TEST_F(AppBinary, ASecondLaunchHandsItsCommandLineToTheRunningInstanceAndExits)
     // Without a device environment the hand-over finishes 1500 ms later, with
     // the handed file in a command-line slot.
     EXPECT_TRUE(first.waitForLog("Host::handleAnotherInstanceFinishedMessage() .. exit", 10000)) << first.getApplicationLog();
-    EXPECT_TRUE(first.getApplicationLog().contains("Host::handleAnotherInstanceFinishedMessage() ---- command line file is assigned"))
+    EXPECT_TRUE(
+        first.getApplicationLog().contains("Host::handleAnotherInstanceFinishedMessage() ---- command line file is assigned"))
         << first.getApplicationLog();
 
     EXPECT_EQ(first.closeAndWaitForExit(window, 20000), 0) << first.getOutput();

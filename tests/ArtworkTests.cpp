@@ -13,12 +13,12 @@
 #include "GUI/RSGainImage.h"
 #include "GUI/RSHMQAmpImage.h"
 #include "GUI/RSHMQAmpImageButtonSmall.h"
-#include "GUI/RSHMQPedal1Image.h"
-#include "GUI/RSHMQPedal2Image.h"
-#include "GUI/RSHMQRevImage.h"
 #include "GUI/RSHMQPedal1FXImageButton.h"
+#include "GUI/RSHMQPedal1Image.h"
 #include "GUI/RSHMQPedal2FXImageButton.h"
+#include "GUI/RSHMQPedal2Image.h"
 #include "GUI/RSHMQRevFXImageButton.h"
+#include "GUI/RSHMQRevImage.h"
 #include "GUI/RSNRFXImage.h"
 #include "GUI/RSOrvaKXAmpImageButtonSmall.h"
 #include "GUI/RSOrvaKXPedal1FXImageButton.h"
@@ -242,7 +242,8 @@ TEST_F(BuiltArtwork, ScreenshotOfASelection)
                 const auto step = info->numFrames > 10 ? 50 : 1;
                 int y = 230;
                 for (int k = 0; k < info->numFrames; k += step, y += info->frameHeight)
-                    g.drawImage(strip, x, y, info->frameWidth, info->frameHeight, 0, k * info->frameHeight, info->frameWidth, info->frameHeight);
+                    g.drawImage(strip, x, y, info->frameWidth, info->frameHeight, 0, k * info->frameHeight, info->frameWidth,
+                                info->frameHeight);
                 x += info->frameWidth + 10;
             }
             x = 665;

@@ -30,12 +30,12 @@ Biquad reference(int kind, double f0, double dB, double Q)
     Biquad r {};
     if (kind == 0)
         r = { A * ((A + 1) - (A - 1) * c + s), 2 * A * ((A - 1) - (A + 1) * c), A * ((A + 1) - (A - 1) * c - s),
-              (A + 1) + (A - 1) * c + s, -2 * ((A - 1) + (A + 1) * c), (A + 1) + (A - 1) * c - s };
+              (A + 1) + (A - 1) * c + s,       -2 * ((A - 1) + (A + 1) * c),    (A + 1) + (A - 1) * c - s };
     else if (kind == 1)
         r = { 1 + alpha * A, -2 * c, 1 - alpha * A, 1 + alpha / A, -2 * c, 1 - alpha / A };
     else
         r = { A * ((A + 1) + (A - 1) * c + s), -2 * A * ((A - 1) + (A + 1) * c), A * ((A + 1) + (A - 1) * c - s),
-              (A + 1) - (A - 1) * c + s, 2 * ((A - 1) - (A + 1) * c), (A + 1) - (A - 1) * c - s };
+              (A + 1) - (A - 1) * c + s,       2 * ((A - 1) - (A + 1) * c),      (A + 1) - (A - 1) * c - s };
     return r;
 }
 
@@ -44,8 +44,8 @@ double responsedB(const EQCoefHolder& band, double f)
 {
     const auto z1 = std::polar(1.0, -2.0 * pi * f / fs);
     const auto z2 = z1 * z1;
-    const auto h = (band.getB0() + band.getB1() * z1 + band.getB2() * z2)
-                   / (band.getA0() + band.getA1() * z1 + band.getA2() * z2);
+    const auto h =
+        (band.getB0() + band.getB1() * z1 + band.getB2() * z2) / (band.getA0() + band.getA1() * z1 + band.getA2() * z2);
     return 20.0 * std::log10(std::abs(h));
 }
 
@@ -81,10 +81,13 @@ TEST(AudioEQCoef, GainTablesFollowTheHalfDecibelSteps)
 
 TEST(AudioEQCoef, CoefficientsMatchTheShelfAndPeakFormulas)
 {
-    struct Case { int kind; double fc, dB, Q; };
-    const Case cases[] = { { 0, 100, 6, 0.7 },   { 0, 250, -12, 0.4 }, { 1, 1000, 6, 0.7 },
-                           { 1, 500, -7.5, 1.0 }, { 1, 2000, 12, 0.4 }, { 2, 5000, 3.5, 0.7 },
-                           { 2, 11000, -12, 1.0 } };
+    struct Case
+    {
+        int kind;
+        double fc, dB, Q;
+    };
+    const Case cases[] = { { 0, 100, 6, 0.7 },   { 0, 250, -12, 0.4 },  { 1, 1000, 6, 0.7 },   { 1, 500, -7.5, 1.0 },
+                           { 1, 2000, 12, 0.4 }, { 2, 5000, 3.5, 0.7 }, { 2, 11000, -12, 1.0 } };
 
     for (const auto& c : cases)
     {

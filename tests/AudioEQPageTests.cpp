@@ -2,13 +2,12 @@
 // through its real widgets with the mouse: the knobs and the switch, the
 // response curve against an independent computation, the slot choice, the
 // drags onto the slots with their question, and the warning on leaving.
+#include "Core/MyMessage.h"
 #include "DataCenter/OrvaDataCenter.h"
 #include "EQ/CAudioEQManager.h"
 #include "GUI/AudioEQDataDragItem.h"
-#include "Core/MyMessage.h"
 #include "GUI/AudioEQEditComponent.h"
 #include "GUI/OKXAudioEQEditComponent.h"
-#include "GUI/USBRoutingSelectComponent.h"
 #include "GUI/OverlayComponentHolder.h"
 #include "GUI/RSAudioEQFunctionButton.h"
 #include "GUI/RSDraggableFRCurveComponent.h"
@@ -16,6 +15,7 @@
 #include "GUI/RSKnob.h"
 #include "GUI/RSLabel.h"
 #include "GUI/RSReadOnlyTextEditor.h"
+#include "GUI/USBRoutingSelectComponent.h"
 #include "OrvaKX/OKXDataCenter.h"
 #include "OrvaPW/OPWDataCenter.h"
 #include "ParamTable/COrvaAudioEQSectionBase.h"
@@ -46,8 +46,8 @@ Bytes eqBlock(int trim, int on, const std::array<Band, 4>& bands)
     Bytes b { (juce::uint8) trim, (juce::uint8) on };
     for (const auto& band : bands)
     {
-        b.push_back((juce::uint8) (band.hz & 0xFF));
-        b.push_back((juce::uint8) (band.hz >> 8));
+        b.push_back((juce::uint8)(band.hz & 0xFF));
+        b.push_back((juce::uint8)(band.hz >> 8));
         b.push_back((juce::uint8) band.gain);
         b.push_back((juce::uint8) band.q);
     }
@@ -108,8 +108,9 @@ double cookbookResponseDb(const Bytes& block, double f)
     return 20.0 * std::log10(std::abs(h)) + (block[0] - 120) * 0.1;
 }
 
-const int bandIds[13] = { 0x6000, 0x6200, 0x6201, 0x6202, 0x6300, 0x6301, 0x6302,
-                          0x6400, 0x6401, 0x6402, 0x6500, 0x6501, 0x6502 };
+const int bandIds[13] = {
+    0x6000, 0x6200, 0x6201, 0x6202, 0x6300, 0x6301, 0x6302, 0x6400, 0x6401, 0x6402, 0x6500, 0x6501, 0x6502
+};
 
 struct AudioEQPage : testing_support::OrvaOverlayFixture
 {
@@ -327,8 +328,8 @@ TEST(FrequencyResponseCurve, BrokenCoefficientsAndScalesDrawNothingAndNeverOverf
     curve.setSize(620, 0);
     for (auto* c : { (Curve*) &curve, &noRange, &noGain })
         EXPECT_EQ(countValid(c->computePoints(&manager)), 0);
-    RSFrequencyResponseAxisComponent axis(20.0, 6.0, 6.0, true, true, true, true,
-                                          juce::Colours::black, juce::Colours::grey, juce::Colours::darkgrey);
+    RSFrequencyResponseAxisComponent axis(20.0, 6.0, 6.0, true, true, true, true, juce::Colours::black, juce::Colours::grey,
+                                          juce::Colours::darkgrey);
     axis.setSize(100, 0);
     juce::Image image(juce::Image::ARGB, 100, 10, true);
     juce::Graphics g(image);
@@ -426,7 +427,7 @@ TEST_F(AudioEQPage, DraggedCurveAndSlotsAreStoredAfterTheQuestion)
     auto& eq3 = *page->getSlotButton(2);
     auto* prefs = host->getPreferencesData();
     auto slotDump = [](int slot, const Bytes& block) {
-        auto m = SimulatedAmplifier::makeFrame(0x41, 0x4D, { 0x00, (juce::uint8) (slot + 1) }, block);
+        auto m = SimulatedAmplifier::makeFrame(0x41, 0x4D, { 0x00, (juce::uint8)(slot + 1) }, block);
         return testing_support::request(m);
     };
 
@@ -482,7 +483,9 @@ TEST_F(AudioEQPage, DraggedCurveAndSlotsAreStoredAfterTheQuestion)
     // goes out as slot number 1, the page is no longer modified, and the
     // choice is stored.
     {
-        AlertAnswerer answer("OK", [](juce::AlertWindow& box) { AlertAnswerer::findToggle(box)->setToggleState(false, juce::dontSendNotification); });
+        AlertAnswerer answer("OK", [](juce::AlertWindow& box) {
+            AlertAnswerer::findToggle(box)->setToggleState(false, juce::dontSendNotification);
+        });
         mouse.dragFromTo(curve, { 200, 120 }, eq1, { 50, 18 });
         EXPECT_TRUE(pumpUntil([&] { return ! page->isDragAndDropActive(); }));
         EXPECT_EQ(answer.seen, 1);

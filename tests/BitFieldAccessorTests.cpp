@@ -18,8 +18,8 @@
 #include "ParamTable/CAccessorUBF8OPWFX1.h"
 #include "ParamTable/CAccessorUBF8SF2.h"
 
-#include <gtest/gtest.h>
 #include <array>
+#include <gtest/gtest.h>
 #include <memory>
 
 namespace

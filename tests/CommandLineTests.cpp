@@ -74,7 +74,8 @@ TEST_F(CommandLine, DashesShortPathsAndMissingFilesAreIgnored)
     EXPECT_TRUE(Application::selectCommandLineFiles({ "a.okx" }).isEmpty());
     previous.setAsCurrentWorkingDirectory();
 
-    EXPECT_TRUE(Application::selectCommandLineFiles({ "-" + dashed.getFullPathName().fromFirstOccurrenceOf("-", false, false) }).isEmpty());
+    EXPECT_TRUE(Application::selectCommandLineFiles({ "-" + dashed.getFullPathName().fromFirstOccurrenceOf("-", false, false) })
+                    .isEmpty());
     EXPECT_TRUE(Application::selectCommandLineFiles({ "-dashed.okxprog" }).isEmpty());
     EXPECT_TRUE(Application::selectCommandLineFiles({ folder.getChildFile("missing.okxprog").getFullPathName() }).isEmpty());
     EXPECT_TRUE(Application::selectCommandLineFiles({ "" }).isEmpty());
@@ -115,8 +116,7 @@ TEST(SecondLaunch, TheListenerReceivesTheCommandLineOnTheMessageThread)
     // Two launches in a row: the pipe is reopened after each sender leaves.
     ASSERT_TRUE(SecondLaunchHandover::sendCommandLine(name, "\"/tmp/a b.okxprog\""));
     ASSERT_TRUE(testing_support::pumpUntil([&] { return received.size() == 1; }, 3000));
-    ASSERT_TRUE(testing_support::pumpUntil(
-        [&] { return SecondLaunchHandover::sendCommandLine(name, "second", 200); }, 3000));
+    ASSERT_TRUE(testing_support::pumpUntil([&] { return SecondLaunchHandover::sendCommandLine(name, "second", 200); }, 3000));
     ASSERT_TRUE(testing_support::pumpUntil([&] { return received.size() == 2; }, 3000));
     EXPECT_EQ(received, juce::StringArray({ "\"/tmp/a b.okxprog\"", "second" }));
 }

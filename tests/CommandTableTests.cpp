@@ -83,8 +83,8 @@ TEST_F(CommandTable, RegistersThirteenCommandsInOrderWithNamesAndShortcuts)
 {
     juce::Array<juce::CommandID> ids;
     actions->getAllCommands(ids);
-    EXPECT_EQ(ids, juce::Array<juce::CommandID>({ 0x101, 0x100, 0x102, 0x103, 0x104, 0x105, 0x106, 0x107, 0x108,
-                                                  0x10B, 0x402, 0x403, 0x405 }));
+    EXPECT_EQ(ids, juce::Array<juce::CommandID>(
+                       { 0x101, 0x100, 0x102, 0x103, 0x104, 0x105, 0x106, 0x107, 0x108, 0x10B, 0x402, 0x403, 0x405 }));
     EXPECT_EQ(commands->getNumCommands(), 13);
     for (const int id : { 0x109, 0x10A, 0x404, 0x400, 0x406 })
         EXPECT_EQ(commands->getCommandForID(id), nullptr) << id;
@@ -99,7 +99,8 @@ TEST_F(CommandTable, RegistersThirteenCommandsInOrderWithNamesAndShortcuts)
     EXPECT_EQ(commands->getCommandForID(0x10B)->description, "Quit...");
     EXPECT_EQ(commands->getCommandForID(0x405)->description, "Bluetooth MIDI Setting...");
     // The shortcuts reach the commands through the key mappings.
-    EXPECT_EQ(commands->getKeyMappings()->findCommandForKeyPress(juce::KeyPress('u', juce::ModifierKeys::commandModifier, 0)), 0x106);
+    EXPECT_EQ(commands->getKeyMappings()->findCommandForKeyPress(juce::KeyPress('u', juce::ModifierKeys::commandModifier, 0)),
+              0x106);
 
     // An id outside the table leaves the info as it came.
     juce::ApplicationCommandInfo other(0x406);
@@ -224,7 +225,10 @@ TEST_F(CommandTable, PerformDispatchesKnownIdsOnly)
 
     // Without a model the transfers do nothing and ask nothing.
     int asked = 0;
-    actions->setConfirmation([&](auto&&...) { ++asked; return true; });
+    actions->setConfirmation([&](auto&&...) {
+        ++asked;
+        return true;
+    });
     for (const int id : { 0x107, 0x108, 0x109, 0x10A, 0x106, 0x105 })
         EXPECT_TRUE(actions->perform(juce::ApplicationCommandTarget::InvocationInfo(id))) << id;
     EXPECT_EQ(asked, 0);
@@ -235,9 +239,18 @@ TEST_F(CommandTable, PopupMenuItemsAndGreying)
     AvailablePairing pairing;
     BluetoothMidiPairing::install(&pairing);
 
-    const juce::StringArray plain { "New File...", "Open File...", "Save File As...", "Close File", "|",
-                                    "Load USER PROGRAMS From...", "Save USER PROGRAMS As...", "|",
-                                    "Write Current Program...", "|", "About", "Help" };
+    const juce::StringArray plain { "New File...",
+                                    "Open File...",
+                                    "Save File As...",
+                                    "Close File",
+                                    "|",
+                                    "Load USER PROGRAMS From...",
+                                    "Save USER PROGRAMS As...",
+                                    "|",
+                                    "Write Current Program...",
+                                    "|",
+                                    "About",
+                                    "Help" };
     EXPECT_EQ(popupItems(), plain.joinIntoString(", "));
 
     openModel(2);

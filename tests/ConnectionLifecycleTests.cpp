@@ -57,13 +57,18 @@ struct ConnectionFixture : testing_support::BootedHostFixture
 
     bool waitSynchronised(int timeoutMs = 5000)
     {
-        return pumpUntil([this] {
-            auto* dc = dataCenter();
-            return dc != nullptr && dc->isSynchronised() && ! midi->isSyncRunning();
-        }, timeoutMs);
+        return pumpUntil(
+            [this] {
+                auto* dc = dataCenter();
+                return dc != nullptr && dc->isSynchronised() && ! midi->isSyncRunning();
+            },
+            timeoutMs);
     }
 
-    bool waitScanEnded() { return pumpUntil([this] { return ! connection->isScanning(); }, 5000); }
+    bool waitScanEnded()
+    {
+        return pumpUntil([this] { return ! connection->isScanning(); }, 5000);
+    }
 
     void expectFlagsClear() const
     {

@@ -42,9 +42,15 @@
 namespace
 {
 template <typename T>
-bool is(const juce::Component* c) { return dynamic_cast<const T*>(c) != nullptr; }
+bool is(const juce::Component* c)
+{
+    return dynamic_cast<const T*>(c) != nullptr;
+}
 template <typename T>
-bool exactly(const juce::Component* c) { return c != nullptr && typeid(*c) == typeid(T); }
+bool exactly(const juce::Component* c)
+{
+    return c != nullptr && typeid(*c) == typeid(T);
+}
 
 // What each class name must make, by code.
 struct Expected
@@ -54,9 +60,18 @@ struct Expected
     std::function<bool(const juce::Component*)> kind; // null: no widget
 };
 
-bool plainKnob(const juce::Component* c) { return exactly<RSKnob>(c); }
-bool knobSwitch(const juce::Component* c) { return exactly<RSKnobSwitch>(c); }
-bool label(const juce::Component* c) { return exactly<RSLabel>(c); }
+bool plainKnob(const juce::Component* c)
+{
+    return exactly<RSKnob>(c);
+}
+bool knobSwitch(const juce::Component* c)
+{
+    return exactly<RSKnobSwitch>(c);
+}
+bool label(const juce::Component* c)
+{
+    return exactly<RSLabel>(c);
+}
 bool valueBar(const juce::Component* c)
 {
     auto* s = dynamic_cast<const juce::Slider*>(c);
@@ -66,7 +81,7 @@ bool valueBar(const juce::Component* c)
 
 const std::vector<Expected>& expectations()
 {
-// clang-format off
+    // clang-format off
     static const std::vector<Expected> rows = {
         { "label", 0, label }, { "switch", 11, exactly<RSToggleSwitch> }, { "edittext", 12, exactly<RSTextEditor> },
         { "edittext_ro", 13, exactly<HMQReadOnlyTextEditor> }, { "popupmenu", 14, exactly<RSComboBox> },
@@ -115,7 +130,7 @@ const std::vector<Expected>& expectations()
         { "popup_pedal1_hmq", 97, nullptr }, { "popup_pedal2_hmq", 98, nullptr }, { "popup_rev_hmq", 99, nullptr },
         { "ulabel", 100, label },
     };
-// clang-format on
+    // clang-format on
     return rows;
 }
 
@@ -185,7 +200,8 @@ struct Factory : ::testing::Test
     Host* host = nullptr;
 };
 
-struct PressRecorder : juce::Component, AnotherComponentListner
+struct PressRecorder : juce::Component,
+                       AnotherComponentListner
 {
     void mouseDownByOtherComponent(juce::Component* c) override { pressed.push_back(c); }
     std::vector<juce::Component*> pressed;
@@ -242,7 +258,8 @@ TEST_F(Factory, EveryItemOfEveryShippedLayerBecomesItsWidget)
             for (int i = 0; i < layer.childCount; ++i)
             {
                 const auto& r = layer.children[i];
-                SCOPED_TRACE(juce::String(model) + " layer " + juce::String(layer.id) + " item " + juce::String(i) + " " + r.className);
+                SCOPED_TRACE(juce::String(model) + " layer " + juce::String(layer.id) + " item " + juce::String(i) + " "
+                             + r.className);
                 const auto* e = expectationFor(r.className);
                 ASSERT_NE(e, nullptr);
                 const auto w = make(r, &page);
@@ -285,7 +302,8 @@ TEST_F(Factory, LabelsTakeTheirColourAndFontFromTheRecord)
     auto* s = dynamic_cast<RSLabel*>(sized.get());
     EXPECT_FLOAT_EQ(s->getFont().getHeight(), 11.0f);
     EXPECT_EQ(s->findColour(juce::Label::textColourId), juce::Colour(0xFFC5C5C6));
-    EXPECT_EQ(dynamic_cast<RSLabel*>(make(item("label_hmq")).get())->findColour(juce::Label::textColourId), juce::Colour(0xFFCEA939));
+    EXPECT_EQ(dynamic_cast<RSLabel*>(make(item("label_hmq")).get())->findColour(juce::Label::textColourId),
+              juce::Colour(0xFFCEA939));
 
     const auto unit = make(item("ulabel", "dB"));
     EXPECT_EQ(unit->getName(), "Unit");
@@ -294,7 +312,10 @@ TEST_F(Factory, LabelsTakeTheirColourAndFontFromTheRecord)
 
 TEST_F(Factory, KnobsGetTheirStripsCurvesAndSwitches)
 {
-    auto knob = [](const char* cls) { auto w = make(item(cls)); return std::unique_ptr<RSKnob>(dynamic_cast<RSKnob*>(w.release())); };
+    auto knob = [](const char* cls) {
+        auto w = make(item(cls));
+        return std::unique_ptr<RSKnob>(dynamic_cast<RSKnob*>(w.release()));
+    };
     EXPECT_EQ(knob("knob_Acurve")->getCurve(), RSKnob::CurveSquareFromMin);
     EXPECT_EQ(knob("knob_Ccurve")->getCurve(), RSKnob::CurveSquareFromMax);
     EXPECT_EQ(knob("knob_L_hmq")->getCurve(), RSKnob::CurveLinear);

@@ -18,8 +18,8 @@
 #include <cstring>
 
 using Bytes = SimulatedAmplifier::Bytes;
-using testing_support::RecordingHost;
 using testing_support::foreign;
+using testing_support::RecordingHost;
 using testing_support::shortened;
 
 namespace
@@ -78,8 +78,9 @@ TEST_F(DWQDecoderFixture, ShortForeignAndOtherModelMessagesChangeNothing)
     midi()->setBulkReceive(true);
     midi()->setSequenceCounter(11);
     const juce::MidiMessage full[] = {
-        frame(0x40, {}, record(0x11)),   frame(0x41, { 0x01, 0x00, 0x05, 0x00 }), frame(0x42, { 0x00, 0x03 }),
-        frame(0x4C, { 0x00, 0x02 }, record(0x33)), frame(0x4E, { 0x00, 0x04 }), frame(0x21, { 0x00, 0x03 }),
+        frame(0x40, {}, record(0x11)), frame(0x41, { 0x01, 0x00, 0x05, 0x00 }),
+        frame(0x42, { 0x00, 0x03 }),   frame(0x4C, { 0x00, 0x02 }, record(0x33)),
+        frame(0x4E, { 0x00, 0x04 }),   frame(0x21, { 0x00, 0x03 }),
     };
     for (const auto& m : full)
     {
@@ -120,8 +121,8 @@ TEST_F(DWQDecoderFixture, ProgramChangesSelectOnlyProgramsThatExist)
     dc.OnRcvProgramChange(midi(), -1, 0, 0);
     dc.OnRcvProgramChange(midi(), 19, 0, 0); // no file tab is open
     receive(juce::MidiMessage::programChange(1, 60));
-    receive(frame(0x4E, { 0x00, 0x08 }));  // user program 8
-    receive(frame(0x4E, { 0x01, 0x0B }));  // preset 11
+    receive(frame(0x4E, { 0x00, 0x08 })); // user program 8
+    receive(frame(0x4E, { 0x01, 0x0B })); // preset 11
     EXPECT_EQ(snapshot(), before);
 
     // An open tab's program is loaded; the next tab is still closed.

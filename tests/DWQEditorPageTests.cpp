@@ -4,10 +4,11 @@
 // amplifier moves, and the layout the form table gives.
 #include "Core/MessageIds.h"
 #include "Core/MyMessage.h"
+#include "GUI/AmpFXModelModuleDragItem.h"
 #include "GUI/Catalog/CDWQCatalogModPane.h"
 #include "GUI/Catalog/CJVCatalogCell.h"
 #include "GUI/Catalog/DWQCatalogComponent.h"
-#include "GUI/AmpFXModelModuleDragItem.h"
+#include "GUI/PGNameEditComponent.h"
 #include "GUI/RSDWQAmpImageButton.h"
 #include "GUI/RSDWQPedalFXImageButton.h"
 #include "GUI/RSDWQRevFXImageButton.h"
@@ -15,7 +16,6 @@
 #include "GUI/RSReadOnlyTextEditor.h"
 #include "GUI/RSToggleSwitch.h"
 #include "GUI/RSTouchScrollViewport.h"
-#include "GUI/PGNameEditComponent.h"
 #include "UIForm/UIFormManager.h"
 #include "support/DWQScreenFixture.h"
 

@@ -34,15 +34,18 @@ struct DWQLibrarian : DWQScreenFixture
         {
             auto* record = dc->getFileProgPtr(0, k);
             for (int i = 0; i < 30; ++i)
-                record[i] = (juce::uint8) ((0x41 + k * 3 + i) & 0x7F);
-            record[18] = (juce::uint8) (k % 11);
+                record[i] = (juce::uint8)((0x41 + k * 3 + i) & 0x7F);
+            record[18] = (juce::uint8)(k % 11);
         }
         view()->getTabPanel()->setCurrentTabIndex(0);
         pumpFor(50);
         amp->clearRecords();
     }
 
-    DWQLibROMComponent* presets() const { return dynamic_cast<DWQLibROMComponent*>(view()->getPresetTab()->getContentComponent()); }
+    DWQLibROMComponent* presets() const
+    {
+        return dynamic_cast<DWQLibROMComponent*>(view()->getPresetTab()->getContentComponent());
+    }
     DWQUserButtonContainerComponent* users() const { return view()->getUserPanel(); }
     RSPresetProgButton* preset(int k) const { return presets()->getPresetButton(k); }
     RSUserProgButton* user(int k) const { return dynamic_cast<RSUserProgButton*>(users()->getUserButtonComponent(k)); }

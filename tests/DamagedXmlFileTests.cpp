@@ -24,7 +24,8 @@ struct Sample
 const std::vector<Sample>& damagedSamples()
 {
     static const std::vector<Sample> samples {
-        { "processing instruction then text in an element", "<a><?" "?>d" },
+        { "processing instruction then text in an element", "<a><?"
+                                                            "?>d" },
         { "entity expanding itself", "<!DOCTYPE a[<!ENTITY e \"&e;&e;&e;\">]><a>&e;</a>" },
         { "entity holding an ampersand", "<!DOCTYPE a [<!ENTITY x \"&#38;x;&#38;x;\">]><a>&x;</a>" },
         { "open tag then byte FF", std::string("<a>") + "\xFF" },
@@ -137,8 +138,7 @@ TEST_F(DamagedXml, WellFormedFilesReadAsTheFrameworkWouldBuildThem)
     // A processing instruction between two pieces of text is well formed.
     juce::String error;
     std::string text = "<a>d<?x?>d</a>";
-    auto xml = withinTimeLimit("instruction between text",
-                               [&] { return XmlFileReader::parse(text.data(), text.size(), error); });
+    auto xml = withinTimeLimit("instruction between text", [&] { return XmlFileReader::parse(text.data(), text.size(), error); });
     ASSERT_NE(xml, nullptr) << error;
     EXPECT_EQ(xml->getTagName(), "a");
     EXPECT_EQ(xml->getAllSubText(), "dd");
@@ -156,7 +156,8 @@ TEST_F(DamagedXml, WellFormedFilesReadAsTheFrameworkWouldBuildThem)
 
     // What the framework writes, this reads back.
     juce::XmlElement written("PreferencesData");
-    written.createNewChildElement("Path")->setAttribute("Value", juce::String::fromUTF8("/home/\xC3\xA9t\xC3\xA9/a \"b\" <c> & 'd'"));
+    written.createNewChildElement("Path")->setAttribute("Value",
+                                                        juce::String::fromUTF8("/home/\xC3\xA9t\xC3\xA9/a \"b\" <c> & 'd'"));
     const auto out = written.toString();
     xml = XmlFileReader::parse(out.toRawUTF8(), out.getNumBytesAsUTF8(), error);
     ASSERT_NE(xml, nullptr) << error;

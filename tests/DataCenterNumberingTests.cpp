@@ -10,9 +10,12 @@
 
 TEST(DataCenterNumbering, TablesOfEveryModel)
 {
-    struct Row { int model, presets, firstUser, firstFile, perTab, end, size; };
-    for (const auto& r : { Row { 0, 11, 11, 19, 11, 52, 30 }, Row { 1, 60, 60, 68, 11, 101, 62 },
-                           Row { 2, 0, 0, 8, 8, 32, 62 }, Row { 5, 0, 0, 8, 8, 32, 62 } })
+    struct Row
+    {
+        int model, presets, firstUser, firstFile, perTab, end, size;
+    };
+    for (const auto& r : { Row { 0, 11, 11, 19, 11, 52, 30 }, Row { 1, 60, 60, 68, 11, 101, 62 }, Row { 2, 0, 0, 8, 8, 32, 62 },
+                           Row { 5, 0, 0, 8, 8, 32, 62 } })
     {
         const auto& n = DataCenter::numberingForModel(r.model);
         EXPECT_EQ(n.numPresets, r.presets);

@@ -60,8 +60,8 @@ TEST(DeviceInfoCompare, ConnectionNamesAreExactAndFlagCountsOnlyForEquality)
 
 TEST(DeviceInfoCompare, SortsByModelThenInputName)
 {
-    std::vector<DeviceInfo> v { record(5, "a"), record(2, "b"), record(0, "z"), record(2, "a"), record(4, "a"),
-                                record(3, "a"), record(1, "m"), record(0, "c") };
+    std::vector<DeviceInfo> v { record(5, "a"), record(2, "b"), record(0, "z"), record(2, "a"),
+                                record(4, "a"), record(3, "a"), record(1, "m"), record(0, "c") };
     std::sort(v.begin(), v.end());
     std::vector<std::pair<int, juce::String>> got;
     for (auto& d : v)
@@ -73,9 +73,9 @@ TEST(DeviceInfoCompare, SortsByModelThenInputName)
 
 TEST(ProductId, MapsFamilyAndMemberToModel)
 {
-    const int cases[][3] = { { 0x132, 0, 0 },   { 0x132, 77, 0 },   { 0x134, 5, 1 },    { 0x141, 0, 2 },
-                             { 0x141, 8, 3 },   { 0x141, 16, 4 },   { 0x141, 24, 5 },   { 0x141, 12, -1 },
-                             { 0x141, 32, -1 }, { 0x141, -8, -1 },  { 0x133, 0, -1 } };
+    const int cases[][3] = { { 0x132, 0, 0 },   { 0x132, 77, 0 },  { 0x134, 5, 1 },  { 0x141, 0, 2 },
+                             { 0x141, 8, 3 },   { 0x141, 16, 4 },  { 0x141, 24, 5 }, { 0x141, 12, -1 },
+                             { 0x141, 32, -1 }, { 0x141, -8, -1 }, { 0x133, 0, -1 } };
     for (const auto& c : cases)
         EXPECT_EQ(getModelIdFromProductId(c[0], c[1]), c[2]) << std::hex << c[0] << "/" << std::dec << c[1];
 }
@@ -127,7 +127,7 @@ TEST_F(Registry, ListAddsKnownModelsAndCopiesOut)
     EXPECT_EQ(outOfRange.model, -1);
     EXPECT_EQ(outOfRange.mediaType, -1);
 
-    EXPECT_TRUE(list().find(record(4, "a")));  // the OKX entry, same class and ports
+    EXPECT_TRUE(list().find(record(4, "a"))); // the OKX entry, same class and ports
     EXPECT_FALSE(list().find(record(3, "a")));
     int index = -1;
     EXPECT_TRUE(list().findByModel(record(2, "zzz"), &index));

@@ -58,7 +58,8 @@ struct ScanFixture : ::testing::Test
         portManager->openAllPorts(scanner.get());
         scanner->execute(1500, mode);
         const int endId = mode == DeviceScanner::kScanModeBoot ? MessageId::ScanFinished : MessageId::ReconnectScanFinished;
-        ASSERT_TRUE(testing_support::pumpUntil([&] { return std::find(bus->ids.begin(), bus->ids.end(), endId) != bus->ids.end(); }, 5000));
+        ASSERT_TRUE(testing_support::pumpUntil(
+            [&] { return std::find(bus->ids.begin(), bus->ids.end(), endId) != bus->ids.end(); }, 5000));
         scanner->waitForThreadToExit(2000);
         portManager->closeAllPorts();
     }

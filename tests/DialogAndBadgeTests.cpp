@@ -82,7 +82,8 @@ struct Dialogs : ::testing::Test
     juce::File resources, savedFolder;
 };
 
-struct HeaderPage : juce::Component, AnotherComponentListner
+struct HeaderPage : juce::Component,
+                    AnotherComponentListner
 {
     void mouseDownByOtherComponent(juce::Component* c) override { pressed = c; }
     juce::Component* pressed = nullptr;
@@ -196,7 +197,9 @@ TEST_F(Dialogs, TheProgressDialogFollowsTheTransferAndCancelStopsIt)
 
 TEST_F(Dialogs, TheBadgeShowsTheModelOnlyWhileSynchronised)
 {
-    usePictures({ { "OrvaKX_24x62", { 62, 24 } }, { "OrvaKXlyn_24x62", { 62, 24 } }, { "USB_24x32", { 32, 24 } },
+    usePictures({ { "OrvaKX_24x62", { 62, 24 } },
+                  { "OrvaKXlyn_24x62", { 62, 24 } },
+                  { "USB_24x32", { 32, 24 } },
                   { "LEDON", { 10, 10 } } });
     HeaderPage header;
     juce::Component help;
@@ -220,8 +223,8 @@ TEST_F(Dialogs, TheBadgeShowsTheModelOnlyWhileSynchronised)
     EXPECT_EQ(badge->getImageString(), "OrvaKXlyn_24x62");
 
     // A click is the associated component's.
-    const juce::MouseEvent click(juce::Desktop::getInstance().getMainMouseSource(), {}, {}, {}, {}, {}, {}, {},
-                                 badge, badge, juce::Time::getCurrentTime(), {}, juce::Time::getCurrentTime(), 1, false);
+    const juce::MouseEvent click(juce::Desktop::getInstance().getMainMouseSource(), {}, {}, {}, {}, {}, {}, {}, badge, badge,
+                                 juce::Time::getCurrentTime(), {}, juce::Time::getCurrentTime(), 1, false);
     badge->mouseDown(click);
     EXPECT_EQ(header.pressed, &help);
 

@@ -6,6 +6,7 @@
 #include "Core/DeviceInfo.h"
 #include "Core/MessageIds.h"
 #include "Core/MyMessage.h"
+#include "DataCenter/DataCenter.h"
 #include "GUI/CEditorLibrarianComponent.h"
 #include "GUI/Catalog/CJVCatalogBasePane.h"
 #include "GUI/Catalog/CJVCatalogCell.h"
@@ -13,17 +14,16 @@
 #include "GUI/Catalog/RSCatalogCell.h"
 #include "GUI/DeviceSelectComponent.h"
 #include "GUI/DragIds.h"
-#include "GUI/EditTarget.h"
-#include "GUI/OPWPGNameEditComponent.h"
-#include "DataCenter/DataCenter.h"
-#include "GUI/ImageResourceManager.h"
 #include "GUI/EditParamComponent.h"
+#include "GUI/EditTarget.h"
 #include "GUI/EditorComponent.h"
+#include "GUI/ImageResourceManager.h"
+#include "GUI/MIDIIndicator.h"
 #include "GUI/MainComponent.h"
 #include "GUI/MainWindow.h"
 #include "GUI/MasterGuiController.h"
 #include "GUI/MasterGuiManager.h"
-#include "GUI/MIDIIndicator.h"
+#include "GUI/OPWPGNameEditComponent.h"
 #include "GUI/PGNameBoxComponent.h"
 #include "GUI/PGNameEditComponent.h"
 #include "GUI/RSTouchScrollViewport.h"
@@ -38,8 +38,8 @@ namespace
 juce::MouseEvent mouseAt(juce::Component& c, juce::Point<float> pos, juce::Point<float> down, int clicks = 1)
 {
     const auto now = juce::Time::getCurrentTime();
-    return juce::MouseEvent(juce::Desktop::getInstance().getMainMouseSource(), pos, juce::ModifierKeys::leftButtonModifier,
-                            1.0f, 0.0f, 0.0f, 0.0f, 0.0f, &c, &c, now, down, now, clicks, false);
+    return juce::MouseEvent(juce::Desktop::getInstance().getMainMouseSource(), pos, juce::ModifierKeys::leftButtonModifier, 1.0f,
+                            0.0f, 0.0f, 0.0f, 0.0f, &c, &c, now, down, now, clicks, false);
 }
 
 // A pane over a table with an empty cell and a repeated model.
@@ -50,8 +50,8 @@ struct TablePane : CJVCatalogBasePane
     static const Catalog::tagCatalogCellAttributes* cells()
     {
         static const Catalog::tagCatalogCellAttributes table[6] = {
-            { 0, "A", {}, juce::Colours::white, {} }, { 1, "B", {}, juce::Colours::white, {} },
-            { -1, "", {}, juce::Colours::white, {} }, { 3, "D", {}, juce::Colours::white, {} },
+            { 0, "A", {}, juce::Colours::white, {} },  { 1, "B", {}, juce::Colours::white, {} },
+            { -1, "", {}, juce::Colours::white, {} },  { 3, "D", {}, juce::Colours::white, {} },
             { 1, "B2", {}, juce::Colours::white, {} }, { 5, "F", {}, juce::Colours::white, {} },
         };
         return table;
@@ -71,7 +71,10 @@ struct TablePane : CJVCatalogBasePane
     void handleMessage(const juce::Message&) override {}
     void mouseDownByOtherComponent(juce::Component*, int, int) override {}
     void mouseDoubleClickedByOtherComponent(juce::Component*, int, int) override {}
-    void mouseUpByOtherComponent(juce::Component* cell, int row, int column) override { clicks.push_back({ cell, row * 3 + column }); }
+    void mouseUpByOtherComponent(juce::Component* cell, int row, int column) override
+    {
+        clicks.push_back({ cell, row * 3 + column });
+    }
     void SetSelectedModel(int model) override { selected.push_back(model); }
 
     std::vector<std::pair<juce::Component*, int>> clicks;
@@ -99,8 +102,9 @@ TEST(ProgramNameText, EachCharacterBecomesAtMostOneByte)
     const auto accented = juce::String(juce::CharPointer_UTF8("Caf\xc3\xa9 \xe2\x82\xac Tone\x7f"));
     const auto cleaned = PGNameEditComponent::cleanProgramName(accented);
     EXPECT_EQ(cleaned, "Caf    Tone ");
-    const auto longAccented = juce::String(juce::CharPointer_UTF8("\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9"
-                                                                  "\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9"));
+    const auto longAccented =
+        juce::String(juce::CharPointer_UTF8("\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9"
+                                            "\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9"));
     const auto cut = PGNameEditComponent::cleanProgramName(longAccented);
     EXPECT_EQ(cut.getNumBytesAsUTF8(), 16u);
     EXPECT_EQ(cut, juce::String::repeatedString(" ", 16));
@@ -242,9 +246,9 @@ struct Area : EditParamComponent
     void itemDropped(const SourceDetails&) override {}
 };
 
-struct DragHost : juce::Component, juce::DragAndDropContainer
-{
-};
+struct DragHost : juce::Component,
+                  juce::DragAndDropContainer
+{};
 } // namespace
 
 TEST(ParamAreaBase, AProgramDragStartsFivePixelsFromTheEntryPointOnce)

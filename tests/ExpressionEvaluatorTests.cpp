@@ -1,7 +1,7 @@
 #include "ParamTable/mathexp.h"
 
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 
 TEST(ExpressionEvaluator, Values)
 {
@@ -11,14 +11,35 @@ TEST(ExpressionEvaluator, Values)
         const char* expr;
         float v, expected;
     } cases[] = {
-        { "v", 5.5f, 5.5f },        { "v*10", 5.5f, 55.0f },    { "1+2*3", 0, 9.0f },     { "1+(2*3)", 0, 7.0f },
-        { "2*(1+(3-1))", 0, 6.0f }, { "10-2-3", 0, 5.0f },      { "8/2/2", 0, 2.0f },     { "-v+1", 2, -1.0f },
-        { "!v", 2, 0.0f },          { "!v", 0, 1.0f },          { "v*-2", 3, -6.0f },     { "-(v+1)", 3, -4.0f },
-        { "v>=5&v<=10", -20, 1.0f }, { "v>=5&v<=10", 50, 1.0f }, // ((v >= 5) & v) <= 10
-        { "(v>=5)&(v<=10)", 7, 1.0f }, { "(v>=5)&(v<=10)", 11, 0.0f }, { "(v>=5)&(v<=10)", 4, 0.0f },
-        { "3<=3", 0, 1.0f },        { "3!=3", 0, 0.0f },        { "3=3", 0, 1.0f },       { "2<1", 0, 0.0f },
-        { "2>1", 0, 1.0f },         { "0|v", 0, 0.0f },         { "0|v", 3, 1.0f },       { "nan!=nan", 0, 1.0f },
-        { "0x10+v", 1, 17.0f },     { ".5*v", 4, 2.0f },        { "1e2", 0, 100.0f },     { " v", 2, 2.0f }, // a leading blank
+        { "v", 5.5f, 5.5f },
+        { "v*10", 5.5f, 55.0f },
+        { "1+2*3", 0, 9.0f },
+        { "1+(2*3)", 0, 7.0f },
+        { "2*(1+(3-1))", 0, 6.0f },
+        { "10-2-3", 0, 5.0f },
+        { "8/2/2", 0, 2.0f },
+        { "-v+1", 2, -1.0f },
+        { "!v", 2, 0.0f },
+        { "!v", 0, 1.0f },
+        { "v*-2", 3, -6.0f },
+        { "-(v+1)", 3, -4.0f },
+        { "v>=5&v<=10", -20, 1.0f },
+        { "v>=5&v<=10", 50, 1.0f }, // ((v >= 5) & v) <= 10
+        { "(v>=5)&(v<=10)", 7, 1.0f },
+        { "(v>=5)&(v<=10)", 11, 0.0f },
+        { "(v>=5)&(v<=10)", 4, 0.0f },
+        { "3<=3", 0, 1.0f },
+        { "3!=3", 0, 0.0f },
+        { "3=3", 0, 1.0f },
+        { "2<1", 0, 0.0f },
+        { "2>1", 0, 1.0f },
+        { "0|v", 0, 0.0f },
+        { "0|v", 3, 1.0f },
+        { "nan!=nan", 0, 1.0f },
+        { "0x10+v", 1, 17.0f },
+        { ".5*v", 4, 2.0f },
+        { "1e2", 0, 100.0f },
+        { " v", 2, 2.0f }, // a leading blank
     };
     for (const auto& c : cases)
     {
@@ -40,8 +61,8 @@ TEST(ExpressionEvaluator, Values)
 TEST(ExpressionEvaluator, SyntaxFailuresWriteNoResult)
 {
     // Only CR, LF, tab and blank separate tokens; "!" is no binary operator.
-    for (const char* expr : { "--v", "v*--2", "v!1", "v-", "*v", "v ", "v\n", "(v )", "", (const char*) nullptr, "()",
-                              "(v", "v)", "v, v", "2v", "V", "v==1", "1 2", "\f1" })
+    for (const char* expr : { "--v", "v*--2", "v!1", "v-", "*v", "v ", "v\n", "(v )", "", (const char*) nullptr, "()", "(v", "v)",
+                              "v, v", "2v", "V", "v==1", "1 2", "\f1" })
     {
         float out = 777.0f;
         EXPECT_FALSE(mathexp::eval(expr, 1.0f, &out)) << (expr != nullptr ? expr : "null");

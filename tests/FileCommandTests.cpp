@@ -87,7 +87,9 @@ TEST_F(FileCommands, SaveAsChecksTheNameAppendsTheExtensionAndClearsTheMask)
     prompts->files = { folder.getChildFile("song.txt") };
     prompts->answers = { false };
     EXPECT_FALSE(actions().executeFileSaveFile(model));
-    EXPECT_EQ(prompts->boxes, juce::StringArray { "Confirm Save As:|song.txt.opwprog already exists.\n\rDo you want to replace it?| Yes |  No  " });
+    EXPECT_EQ(
+        prompts->boxes,
+        juce::StringArray { "Confirm Save As:|song.txt.opwprog already exists.\n\rDo you want to replace it?| Yes |  No  " });
     EXPECT_EQ(existing.getSize(), 94);
     EXPECT_EQ(dc()->getModifiedMask(0), 1);
 }

@@ -215,12 +215,16 @@ TEST_F(HMQCatalogStrip, ModulesAndValuesWithoutACellSelectNothing)
     {
         using CHMQCatalogBasePane::CHMQCatalogBasePane;
         const Catalog::tagCatalogAttributes& getCatalogTypeAttrs() const override { return attrs; }
-        const Catalog::tagCatalogCellAttributes& getCatalogCellAttrs(int, int column) const override { return cells[juce::jlimit(0, 1, column)]; }
+        const Catalog::tagCatalogCellAttributes& getCatalogCellAttrs(int, int column) const override
+        {
+            return cells[juce::jlimit(0, 1, column)];
+        }
         int getNumRows() const override { return 1; }
         int getNumColumns() const override { return 2; }
         void SetSelectedModel(int) override {}
         Catalog::tagCatalogAttributes attrs { "", 20, 1 };
-        Catalog::tagCatalogCellAttributes cells[2] { { 0, "A", "", juce::Colours::white, "" }, { 1, "B", "", juce::Colours::white, "" } };
+        Catalog::tagCatalogCellAttributes cells[2] { { 0, "A", "", juce::Colours::white, "" },
+                                                     { 1, "B", "", juce::Colours::white, "" } };
     };
     TwoCellPane small(0, 768, 300, 100);
     small.init(300, 100);

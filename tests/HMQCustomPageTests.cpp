@@ -4,6 +4,7 @@
 // slot highlight following the section events, and the layout of the slots.
 
 #include "Application/StateHolder.h"
+#include "Core/MyMessage.h"
 #include "GUI/AmpFXModelModuleDragItem.h"
 #include "GUI/HMQCustomAmpComponent.h"
 #include "GUI/HMQCustomFXSectionComponent.h"
@@ -12,14 +13,13 @@
 #include "GUI/HMQCustomReverbComponent.h"
 #include "GUI/HMQFXLabel.h"
 #include "GUI/HMQGuiSupport.h"
-#include "GUI/WriteConfirmation.h"
 #include "GUI/RSHMQAmpImage.h"
 #include "GUI/RSHMQPedal1Image.h"
 #include "GUI/RSHMQRevImage.h"
 #include "GUI/RSToggleButton.h"
+#include "GUI/WriteConfirmation.h"
 #include "HMQ/HMQDataCenter.h"
 #include "HMQ/HMQTypeNames.h"
-#include "Core/MyMessage.h"
 #include "support/BootedHostFixture.h"
 
 #include <deque>
@@ -35,9 +35,9 @@ namespace
 juce::MouseEvent pressOn(juce::Component& c)
 {
     const juce::Point<float> pos(2.0f, 2.0f);
-    return juce::MouseEvent(juce::Desktop::getInstance().getMainMouseSource(), pos, juce::ModifierKeys::leftButtonModifier,
-                            1.0f, 0.0f, 0.0f, 0.0f, 0.0f, &c, &c, juce::Time::getCurrentTime(), pos,
-                            juce::Time::getCurrentTime(), 1, false);
+    return juce::MouseEvent(juce::Desktop::getInstance().getMainMouseSource(), pos, juce::ModifierKeys::leftButtonModifier, 1.0f,
+                            0.0f, 0.0f, 0.0f, 0.0f, &c, &c, juce::Time::getCurrentTime(), pos, juce::Time::getCurrentTime(), 1,
+                            false);
 }
 
 juce::DragAndDropTarget::SourceDetails moduleDrag(int module)
@@ -80,10 +80,10 @@ struct HMQCustomPageFixture : testing_support::BootedHostFixture
         unsigned char edit[62];
         for (int i = 0; i < 62; ++i)
             edit[i] = (unsigned char) ((0x40 + i) & 0x7F);
-        edit[18] = 9;  // amp type
-        edit[31] = 4;  // pedal-1 type: an overdrive
-        edit[39] = 2;  // pedal-2 type: a phaser
-        edit[55] = 2;  // reverb type: HALL
+        edit[18] = 9; // amp type
+        edit[31] = 4; // pedal-1 type: an overdrive
+        edit[39] = 2; // pedal-2 type: a phaser
+        edit[55] = 2; // reverb type: HALL
         dc->UpdateEditBuf(edit);
         pumpFor(20);
         amp->clearRecords();
@@ -166,11 +166,12 @@ TEST_F(HMQCustomPageFixture, AmpSlotsWriteConfirmedDropsAndCopyBackOnPress)
         expected[(size_t) i] = 0;
     for (int i = 24; i <= 30; ++i)
         expected[(size_t) i] = edit[(size_t) i];
-    expected[17] = (juce::uint8) (before[17] | 0x01);
+    expected[17] = (juce::uint8)(before[17] | 0x01);
     EXPECT_EQ(customOf(*dc, 1), expected);
     auto got = received(1);
     ASSERT_EQ(got.size(), 1u);
-    EXPECT_EQ(testing_support::bytesOf(got[0]), testing_support::bytesOf(SimulatedAmplifier::makeFrame(0x34, 0x65, { 0x00, 0x01 }, expected)));
+    EXPECT_EQ(testing_support::bytesOf(got[0]),
+              testing_support::bytesOf(SimulatedAmplifier::makeFrame(0x34, 0x65, { 0x00, 0x01 }, expected)));
     EXPECT_EQ(amp->getCustom(1), expected);
 
     // The refresh follows the slot's new amp type (9 has no bright switch).
@@ -246,7 +247,8 @@ TEST_F(HMQCustomPageFixture, EffectSlotsTakeOnlyTheMatchingVariationAndCopyBack)
     const int labels[12] = { 4, 6, 6, 6, 6, 4, 5, 6, 5, 5, 5, 5 };
     for (int k = 0; k < 12; ++k)
     {
-        auto* page = k < 4 ? (HMQCustomFXComponent*) &pedal1 : (k < 8 ? (HMQCustomFXComponent*) &pedal2 : (HMQCustomFXComponent*) &reverb);
+        auto* page =
+            k < 4 ? (HMQCustomFXComponent*) &pedal1 : (k < 8 ? (HMQCustomFXComponent*) &pedal2 : (HMQCustomFXComponent*) &reverb);
         auto* slot = page->getSlot(k % 4);
         EXPECT_EQ(slot->getKind(), k);
         EXPECT_EQ(slot->getNumValueLabels(), labels[k]) << "kind " << k;
@@ -289,11 +291,12 @@ TEST_F(HMQCustomPageFixture, EffectSlotsTakeOnlyTheMatchingVariationAndCopyBack)
     auto expected = before;
     for (int i = 55; i <= 61; ++i)
         expected[(size_t) i] = edit[(size_t) i];
-    expected[17] = (juce::uint8) (before[17] | 0x10);
+    expected[17] = (juce::uint8)(before[17] | 0x10);
     EXPECT_EQ(customOf(*dc, 2), expected);
     auto got = received(1);
     ASSERT_EQ(got.size(), 1u);
-    EXPECT_EQ(testing_support::bytesOf(got[0]), testing_support::bytesOf(SimulatedAmplifier::makeFrame(0x34, 0x65, { 0x00, 0x02 }, expected)));
+    EXPECT_EQ(testing_support::bytesOf(got[0]),
+              testing_support::bytesOf(SimulatedAmplifier::makeFrame(0x34, 0x65, { 0x00, 0x02 }, expected)));
 
     // Cancel on a pedal-2 drop: nothing.
     amp->clearRecords();
@@ -333,7 +336,10 @@ TEST_F(HMQCustomPageFixture, EffectSlotsTakeOnlyTheMatchingVariationAndCopyBack)
 
 TEST_F(HMQCustomPageFixture, EffectPageLayoutFollowsItsHeight)
 {
-    struct Case { int height, title, firstToggleY, step; };
+    struct Case
+    {
+        int height, title, firstToggleY, step;
+    };
     for (const auto& c : { Case { 150, 0, 50, 15 }, Case { 151, 25, 75, 20 }, Case { 130, 0, 20, 15 } })
     {
         HMQCustomPedal1Component page(742, c.height);
@@ -419,7 +425,8 @@ TEST_F(HMQCustomPageFixture, SlotPicturesClampTheTypeDrawFittedAndPassPressesUp)
     } missing;
     EXPECT_EQ(drawnPixels(missing), 0); // no picture, no badge either
 
-    struct Parent : juce::Component, AnotherComponentListner
+    struct Parent : juce::Component,
+                    AnotherComponentListner
     {
         void mouseDownByOtherComponent(juce::Component* c) override { pressed = c; }
         juce::Component* pressed = nullptr;

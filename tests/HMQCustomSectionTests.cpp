@@ -132,7 +132,12 @@ TEST(HMQPartCopies, EffectPartsMoveTheirBytesBothWays)
 {
     using ToEdit = void (HMQ::sEditBuf::*)(const HMQ::sCustomAmpFXBuf*);
     using ToCustom = void (HMQ::sCustomAmpFXBuf::*)(const HMQ::sEditBuf*);
-    struct Part { ToEdit toEdit; ToCustom toCustom; int first, last; };
+    struct Part
+    {
+        ToEdit toEdit;
+        ToCustom toCustom;
+        int first, last;
+    };
     const Part parts[] = {
         { &HMQ::sEditBuf::CopyPedal1Part_fromCustomBuf, &HMQ::sCustomAmpFXBuf::CopyPedal1Part_fromEditBuf, 31, 38 },
         { &HMQ::sEditBuf::CopyPedal2Part_fromCustomBuf, &HMQ::sCustomAmpFXBuf::CopyPedal2Part_fromEditBuf, 39, 46 },

@@ -19,8 +19,8 @@
 #include <gtest/gtest.h>
 
 using Bytes = SimulatedAmplifier::Bytes;
-using testing_support::RecordingHost;
 using testing_support::foreign;
+using testing_support::RecordingHost;
 using testing_support::shortened;
 
 using testing_support::LogCapture;
@@ -69,7 +69,10 @@ struct HMQDecoderFixture : ::testing::Test
     HMQDataCenter dc;
 };
 
-Bytes record(juce::uint8 fill) { return Bytes(62, fill); }
+Bytes record(juce::uint8 fill)
+{
+    return Bytes(62, fill);
+}
 } // namespace
 
 TEST_F(HMQDecoderFixture, ShortForeignAndOtherModelMessagesChangeNothing)
@@ -79,9 +82,9 @@ TEST_F(HMQDecoderFixture, ShortForeignAndOtherModelMessagesChangeNothing)
     midi()->setCustomBulkReceive(true);
     midi()->setSequenceCounter(62);
     const juce::MidiMessage full[] = {
-        frame(0x40, {}, record(0x11)),          frame(0x41, { 0x04, 0x00, 0x05, 0x00 }),
-        frame(0x42, { 0x00, 0x03 }),            frame(0x4C, { 0x00, 0x02 }, record(0x33)),
-        frame(0x4E, { 0x01, 0x04 }),            frame(0x65, { 0x00, 0x02 }, record(0x44)),
+        frame(0x40, {}, record(0x11)), frame(0x41, { 0x04, 0x00, 0x05, 0x00 }),
+        frame(0x42, { 0x00, 0x03 }),   frame(0x4C, { 0x00, 0x02 }, record(0x33)),
+        frame(0x4E, { 0x01, 0x04 }),   frame(0x65, { 0x00, 0x02 }, record(0x44)),
         frame(0x21, { 0x00, 0x02 }),
     };
     const auto before = snapshot();
@@ -234,9 +237,9 @@ TEST_F(HMQDecoderFixture, PresetsAreReloadedAndValidAfterConstruction)
         std::memcpy(work.bytes, fresh.getROMProgPtr(p), 62);
         EXPECT_EQ(work.bytes[18], p % 20) << p;
         section.OnReinitialized();
-        for (int id : { 0x100, 0x201, 0x202, 0x204, 0x300, 0x301, 0x302, 0x304, 0x400, 0x401, 0x402, 0x403, 0x404, 0x405,
-                        0x406, 0x407, 0x408, 0x409, 0x40A, 0x40B, 0x500, 0x501, 0x502, 0x503, 0x504, 0x505, 0x600, 0x601,
-                        0x602, 0x603, 0x604, 0x605, 0x800, 0x801, 0x802, 0x803, 0x804 })
+        for (int id : { 0x100, 0x201, 0x202, 0x204, 0x300, 0x301, 0x302, 0x304, 0x400, 0x401, 0x402, 0x403, 0x404,
+                        0x405, 0x406, 0x407, 0x408, 0x409, 0x40A, 0x40B, 0x500, 0x501, 0x502, 0x503, 0x504, 0x505,
+                        0x600, 0x601, 0x602, 0x603, 0x604, 0x605, 0x800, 0x801, 0x802, 0x803, 0x804 })
         {
             SParamDesc desc {};
             ASSERT_TRUE(section.GetParamDesc(id, &desc));

@@ -4,11 +4,11 @@
 // and screenshots of the value pages and the catalogue panes.
 #include "Core/MessageIds.h"
 #include "Core/MyMessage.h"
+#include "GUI/AmpFXModelModuleDragItem.h"
 #include "GUI/Catalog/CHMQCatalogAmpPane.h"
 #include "GUI/Catalog/CHMQCatalogDelayPane.h"
 #include "GUI/Catalog/CHMQCatalogPedal1Pane.h"
 #include "GUI/Catalog/CHMQCatalogPedal2Pane.h"
-#include "GUI/AmpFXModelModuleDragItem.h"
 #include "GUI/HMQPGNameEditComponent.h"
 #include "GUI/RSComboBox.h"
 #include "GUI/RSHMQAmpImageButton.h"
@@ -120,7 +120,12 @@ TEST_F(HMQOffline, EveryFormItemIsBuiltWhereItsTableSaysWithItsParameter)
     auto* area = dynamic_cast<HMQEditParamComponent*>(editor->getEditParam());
     ASSERT_NE(area, nullptr);
 
-    struct Layer { const UI_FORMINFO* items; int count; juce::Component* parent; };
+    struct Layer
+    {
+        const UI_FORMINFO* items;
+        int count;
+        juce::Component* parent;
+    };
     const Layer layers[] = {
         { HMQ::g_uiFormItem_ID_EDIT_PARAM, 4, area },
         { HMQ::g_uiFormItem_ID_AMP_PARAM, 36, area->getValuePage(0) },
@@ -200,11 +205,16 @@ TEST_F(HMQOffline, PageGeometryFollowsItsWidth)
 TEST(HMQNameStrip, SlotLabelsByProgramNumber)
 {
     const juce::StringArray files { "one", "two", "three" };
-    struct Case { int program; const char* text; bool right; };
+    struct Case
+    {
+        int program;
+        const char* text;
+        bool right;
+    };
     const Case cases[] = {
-        { 0, "PRESET 1", false },   { 59, "PRESET 60", false }, { 60, "USER A-1", false }, { 63, "USER A-4", false },
-        { 64, "USER B-1", false },  { 67, "USER B-4", false },  { 68, "one:1", true },     { 78, "one:11", true },
-        { 79, "two:1", true },      { 90, "three:1", true },    { 100, "three:11", true },
+        { 0, "PRESET 1", false },  { 59, "PRESET 60", false }, { 60, "USER A-1", false }, { 63, "USER A-4", false },
+        { 64, "USER B-1", false }, { 67, "USER B-4", false },  { 68, "one:1", true },     { 78, "one:11", true },
+        { 79, "two:1", true },     { 90, "three:1", true },    { 100, "three:11", true },
     };
     for (const auto& c : cases)
     {
@@ -228,7 +238,13 @@ TEST(HMQCatalogTables, CellsMatchTheTypeNamesAndPictures)
     RSHMQPedal1FXImageButton pedal1(nullptr, false, "p1");
     RSHMQPedal2FXImageButton pedal2(nullptr, false, "p2");
     RSHMQRevFXImageButton reverb(nullptr, false, "rev");
-    struct Table { const Catalog::tagCatalogCellAttributes* cells; int count; const juce::StringArray& names; RSImageButton& picker; };
+    struct Table
+    {
+        const Catalog::tagCatalogCellAttributes* cells;
+        int count;
+        const juce::StringArray& names;
+        RSImageButton& picker;
+    };
     const Table tables[] = {
         { CHMQCatalogAmpPane::m_cellAttributes, 20, HMQ::getAmpTypeNames(), amp },
         { CHMQCatalogPedal1Pane::sm_amCatalogCellAttrs, 10, HMQ::getPedal1TypeNames(), pedal1 },

@@ -2,20 +2,20 @@
 // a real widget reaches the amplifier as exactly one parameter change; every
 // change from the amplifier moves exactly its widget; a synchronisation
 // refreshes every widget; during a transfer edits are stored, not sent.
+#include "Application/StateHolder.h"
 #include "Core/MessageIds.h"
 #include "Core/MyMessage.h"
+#include "GUI/AmpFXModelModuleDragItem.h"
 #include "GUI/Catalog/CHMQCatalogBasePane.h"
 #include "GUI/HMQFormWiring.h"
 #include "GUI/HMQPGNameEditComponent.h"
+#include "GUI/MainWindow.h"
+#include "GUI/MasterGuiController.h"
+#include "GUI/PGNameBoxComponent.h"
 #include "GUI/RSImageButton.h"
 #include "GUI/RSKnobSwitch.h"
 #include "GUI/RSReadOnlyTextEditor.h"
 #include "GUI/RSToggleSwitch.h"
-#include "GUI/MainWindow.h"
-#include "GUI/PGNameBoxComponent.h"
-#include "GUI/MasterGuiController.h"
-#include "Application/StateHolder.h"
-#include "GUI/AmpFXModelModuleDragItem.h"
 #include "ParamTable/CSectionEventPoster.h"
 #include "ParamTable/HMQ/CHMQUserEditSectionImpl.h"
 #include "support/HMQEditorTestSupport.h"
@@ -230,8 +230,10 @@ TEST_F(HMQEditorPage, ASynchronisationRefreshesEveryWidget)
     amp->setEditBuffer(record);
     ASSERT_TRUE(synchronise(*amp, [this] { return log.contains("ActionManager::handleMessage(11)"); }));
     // The end of the transfer tells the view through the MIDI manager.
-    ASSERT_TRUE(pumpUntil([&] { return knob(0x400)->getCurrentValue() == section().GetParamI(0x400)
-                                       && area()->getModulePicture(0)->getType() == (int) record[18]; }));
+    ASSERT_TRUE(pumpUntil([&] {
+        return knob(0x400)->getCurrentValue() == section().GetParamI(0x400)
+               && area()->getModulePicture(0)->getType() == (int) record[18];
+    }));
     pumpFor(100);
 
     std::vector<RSKnob*> knobs;
@@ -310,13 +312,18 @@ TEST_F(HMQEditorPage, ModulePicturesSwitchTheirModulesByDragAndDrop)
         }
     } tap;
     CSectionEventPoster::setTargetOverride(&tap);
-    struct Restore { ~Restore() { CSectionEventPoster::setTargetOverride(nullptr); } } restore;
+    struct Restore
+    {
+        ~Restore() { CSectionEventPoster::setTargetOverride(nullptr); }
+    } restore;
 
     section().PutParamIEx(516, 1, PutFlags::announce, CHGSRC_DEVICE);
     section().PutParamIEx(514, 1, PutFlags::announce, CHGSRC_DEVICE);
     auto* reverb = area()->getModulePicture(2);
     auto* pedal2 = area()->getModulePicture(3);
-    const auto standsOn = [&](RSImageButton* p) { return p->getY() == p->m_OnBounds.getY() && ! area()->getAnimator().isAnimating(p); };
+    const auto standsOn = [&](RSImageButton* p) {
+        return p->getY() == p->m_OnBounds.getY() && ! area()->getAnimator().isAnimating(p);
+    };
     ASSERT_TRUE(pumpUntil([&] { return standsOn(reverb) && standsOn(pedal2); }));
     amp->clearRecords();
 
@@ -331,14 +338,16 @@ TEST_F(HMQEditorPage, ModulePicturesSwitchTheirModulesByDragAndDrop)
     mouse.dragFromTo(*reverb, { 40, 60 }, *area(), { x, 50 }, 6);
     pumpFor(50);
     EXPECT_EQ(changesAfter(1), (Changes { { 516, 0 } }));
-    ASSERT_TRUE(pumpUntil([&] { return reverb->getY() == reverb->m_OffBounds.getY() && ! area()->getAnimator().isAnimating(reverb); }, 2000));
+    ASSERT_TRUE(pumpUntil(
+        [&] { return reverb->getY() == reverb->m_OffBounds.getY() && ! area()->getAnimator().isAnimating(reverb); }, 2000));
 
     // Dropped below its raised place: on again.
     const int below = reverb->getBottom() + 5;
     area()->itemDragEnter(moduleDrag(2, { x, below }));
     area()->itemDropped(moduleDrag(2, { x, below }));
     EXPECT_EQ(changesAfter(2), (Changes { { 516, 0 }, { 516, 1 } }));
-    ASSERT_TRUE(pumpUntil([&] { return reverb->getY() == reverb->m_OnBounds.getY() && ! area()->getAnimator().isAnimating(reverb); }, 2000));
+    ASSERT_TRUE(pumpUntil(
+        [&] { return reverb->getY() == reverb->m_OnBounds.getY() && ! area()->getAnimator().isAnimating(reverb); }, 2000));
 
     // Pedal 2 dragged below its bottom asks for its custom tab on every
     // move (kind 2, open) and a drop there closes the ask (open false);

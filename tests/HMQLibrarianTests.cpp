@@ -10,12 +10,10 @@
 #include "GUI/DragAndDropDefinitions.h"
 #include "GUI/HMQCustomAmpComponent.h"
 #include "GUI/HMQCustomAmpSectionComponent.h"
-#include "GUI/HMQEditorComponent.h"
-#include "GUI/HMQEditParamComponent.h"
-#include "GUI/RSHMQAmpImageButton.h"
-#include "GUI/WriteConfirmation.h"
 #include "GUI/HMQCustomBaseSubTab.h"
 #include "GUI/HMQCustomFXComponent.h"
+#include "GUI/HMQEditParamComponent.h"
+#include "GUI/HMQEditorComponent.h"
 #include "GUI/HMQFileProgButton.h"
 #include "GUI/HMQLibFileComponent.h"
 #include "GUI/HMQLibFileSubTab.h"
@@ -34,6 +32,8 @@
 #include "GUI/ProgramNameText.h"
 #include "GUI/RSCloseButton.h"
 #include "GUI/RSHMQAmpImage.h"
+#include "GUI/RSHMQAmpImageButton.h"
+#include "GUI/WriteConfirmation.h"
 #include "HMQ/HMQDataCenter.h"
 #include "ParamTable/CSectionEventPoster.h"
 #include "support/FileTabTestSupport.h"
@@ -58,9 +58,9 @@ SourceDetails drag(const juce::String& id, int value, juce::Component* source = 
 juce::MouseEvent pressOn(juce::Component& c)
 {
     const juce::Point<float> pos(3.0f, 3.0f);
-    return juce::MouseEvent(juce::Desktop::getInstance().getMainMouseSource(), pos, juce::ModifierKeys::leftButtonModifier,
-                            1.0f, 0.0f, 0.0f, 0.0f, 0.0f, &c, &c, juce::Time::getCurrentTime(), pos,
-                            juce::Time::getCurrentTime(), 1, false);
+    return juce::MouseEvent(juce::Desktop::getInstance().getMainMouseSource(), pos, juce::ModifierKeys::leftButtonModifier, 1.0f,
+                            0.0f, 0.0f, 0.0f, 0.0f, &c, &c, juce::Time::getCurrentTime(), pos, juce::Time::getCurrentTime(), 1,
+                            false);
 }
 
 // A click as the mouse gives it: press and release on the button.
@@ -253,7 +253,8 @@ TEST_F(HMQScreen, DropsOnUserSlotsAskWriteSendAndSelect)
     answers.push_back({ true, true });
     user(0)->itemDropped(drag(ProgramDataDragID, 7, bank(0)->getButton(7)));
     auto got = receivedAfter(amp, 2);
-    EXPECT_EQ(framesOf(got), (std::vector<std::vector<int>> { frame(0x4C, { 0x00, 0x00 }, preset7), frame(0x4E, { 0x00, 0x00 }) }));
+    EXPECT_EQ(framesOf(got),
+              (std::vector<std::vector<int>> { frame(0x4C, { 0x00, 0x00 }, preset7), frame(0x4E, { 0x00, 0x00 }) }));
     EXPECT_EQ(bytes(dc->getRAMProgPtr(0), 62), preset7);
     EXPECT_EQ(amp.getUserProgram(0), preset7);
     EXPECT_EQ(bytes(dc->getEditBuf(), 62), preset7);
@@ -284,13 +285,15 @@ TEST_F(HMQScreen, DropsOnUserSlotsAskWriteSendAndSelect)
     const auto edited = bytes(dc->getEditBuf(), 62);
     user(1)->itemDropped(drag(CurrentProgramDataDragID, -1));
     got = receivedAfter(amp, 2);
-    EXPECT_EQ(framesOf(got), (std::vector<std::vector<int>> { frame(0x4C, { 0x00, 0x01 }, edited), frame(0x4E, { 0x00, 0x01 }) }));
+    EXPECT_EQ(framesOf(got),
+              (std::vector<std::vector<int>> { frame(0x4C, { 0x00, 0x01 }, edited), frame(0x4E, { 0x00, 0x01 }) }));
 
     // A program dropped on its own slot: nothing copied over itself, one dump.
     amp.clearRecords();
     user(1)->itemDropped(drag(ProgramDataDragID, 61));
     got = receivedAfter(amp, 2);
-    EXPECT_EQ(framesOf(got), (std::vector<std::vector<int>> { frame(0x4C, { 0x00, 0x01 }, edited), frame(0x4E, { 0x00, 0x01 }) }));
+    EXPECT_EQ(framesOf(got),
+              (std::vector<std::vector<int>> { frame(0x4C, { 0x00, 0x01 }, edited), frame(0x4E, { 0x00, 0x01 }) }));
 
     // A number past the programs writes and sends nothing, but selects.
     amp.clearRecords();
@@ -665,7 +668,9 @@ TEST(HMQProgramButtons, AmpTablesClampAndAgreeWithTheSlotPictures)
     for (int t = 0; t < 20; ++t)
     {
         const auto c = button.getAmpColor(t);
-        EXPECT_EQ(juce::String::charToString(c == green ? 'G' : (c == yellow ? 'Y' : (c == red ? 'R' : '?'))), column.substring(t, t + 1)) << t;
+        EXPECT_EQ(juce::String::charToString(c == green ? 'G' : (c == yellow ? 'Y' : (c == red ? 'R' : '?'))),
+                  column.substring(t, t + 1))
+            << t;
     }
 }
 

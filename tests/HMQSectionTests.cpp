@@ -59,8 +59,8 @@ TEST_F(HMQSectionFixture, WritesAreClampedToTheCurrentRowAndSentUnmapped)
     section.PutParamIEx(0x301, 1, 3, CHGSRC_CONTROL);
     section.PutParamIEx(0x500, 3000, 3, CHGSRC_CONTROL);
     EXPECT_EQ(word(32), 3000);
-    EXPECT_EQ(rig.takeParamChanges(), (std::vector<std::pair<int, int>> {
-                                          { 0x400, 100 }, { 0x40A, 2 }, { 0x201, 1 }, { 0x301, 1 }, { 0x500, 3000 } }));
+    EXPECT_EQ(rig.takeParamChanges(),
+              (std::vector<std::pair<int, int>> { { 0x400, 100 }, { 0x40A, 2 }, { 0x201, 1 }, { 0x301, 1 }, { 0x500, 3000 } }));
 
     // The mirrors of BIAS SHIFT and CLASS read the bytes but refuse writes;
     // forced writes are stored and never sent. Names are never sent.
@@ -210,7 +210,9 @@ TEST_F(HMQSectionFixture, DescriptorsByIndexAndByIdAgree)
                 section.PutParamIEx(0x300, amp, 1, CHGSRC_CONTROL);
                 section.PutParamIEx(0x301, pedal1, 1, CHGSRC_CONTROL);
                 section.PutParamIEx(0x302, pedal2, 1, CHGSRC_CONTROL);
-                testing_support::expectDescriptorsAgree(section, record.bytes, "types " + std::to_string(amp) + "/" + std::to_string(pedal1) + "/" + std::to_string(pedal2), true);
+                testing_support::expectDescriptorsAgree(
+                    section, record.bytes,
+                    "types " + std::to_string(amp) + "/" + std::to_string(pedal1) + "/" + std::to_string(pedal2), true);
             }
 
     SParamDesc mirror {};

@@ -42,7 +42,8 @@ const std::vector<ModuleArray>& moduleArrays()
         { "HMQ.amp", HMQ::TABLEARRAY_AmpFX, 20 },      { "HMQ.pedal1", HMQ::TABLEARRAY_Pedal1FX, 10 },
         { "HMQ.pedal2", HMQ::TABLEARRAY_Pedal2FX, 7 }, { "HMQ.rev", HMQ::TABLEARRAY_RevFX, 4 },
         { "DWQ.mod", DWQ::TABLEARRAY_ModFX, 5 },       { "DWQ.amp", DWQ::TABLEARRAY_AmpFX, 11 },
-        { "DWQ.dlyrev", DWQ::TABLEARRAY_DlyRevFX, 5 } };
+        { "DWQ.dlyrev", DWQ::TABLEARRAY_DlyRevFX, 5 }
+    };
     return m;
 }
 
@@ -59,9 +60,15 @@ std::string lower(std::string s)
     std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return (char) std::tolower(c); });
     return s;
 }
-const Tables& file(const std::string& model, const char* what) { return load(lower(model) + "_" + what + ".tsv"); }
+const Tables& file(const std::string& model, const char* what)
+{
+    return load(lower(model) + "_" + what + ".tsv");
+}
 
-std::string where(const std::string& key, const Row& row) { return key + " (data line " + std::to_string(row.line) + ")"; }
+std::string where(const std::string& key, const Row& row)
+{
+    return key + " (data line " + std::to_string(row.line) + ")";
+}
 
 // A code row against a module-row line: id, name, unit, atype, byte, bits, default, min, max,
 // flags, format, tooltip key; PTYPE 5 and init 0.
@@ -109,8 +116,10 @@ std::set<int> outOfRange(const unsigned char* rec, const std::vector<std::pair<c
 }
 std::set<int> hmqOutOfRange(const unsigned char* rec)
 {
-    return outOfRange(rec, { { HMQ::TABLEARRAY_AmpFX, 18 }, { HMQ::TABLEARRAY_Pedal1FX, 31 },
-                             { HMQ::TABLEARRAY_Pedal2FX, 39 }, { HMQ::TABLEARRAY_RevFX, 55 } });
+    return outOfRange(rec, { { HMQ::TABLEARRAY_AmpFX, 18 },
+                             { HMQ::TABLEARRAY_Pedal1FX, 31 },
+                             { HMQ::TABLEARRAY_Pedal2FX, 39 },
+                             { HMQ::TABLEARRAY_RevFX, 55 } });
 }
 std::set<int> dwqOutOfRange(const unsigned char* rec)
 {
@@ -129,8 +138,8 @@ bool layoutNames(const std::string& text, long long id)
         const size_t dash = part.find('-', 1);
         long long lo = 0, hi = 0;
         if (dash == std::string::npos ? transcribed::parseNumber(part, lo) && lo == id
-                                      : transcribed::parseNumber(part.substr(0, dash), lo) &&
-                                            transcribed::parseNumber(part.substr(dash + 1), hi) && lo <= id && id <= hi)
+                                      : transcribed::parseNumber(part.substr(0, dash), lo)
+                                            && transcribed::parseNumber(part.substr(dash + 1), hi) && lo <= id && id <= hi)
             return true;
         start = end + 2;
     }
@@ -217,7 +226,7 @@ TEST(HmqDwqTableComparison, ProgramRowsLayoutsAndLimitsMatchTheTranscription)
             EXPECT_EQ(c.initValue, r.integer(13)) << at;
             EXPECT_STREQ(c.tooltip, r.text(14).c_str()) << at;
             // The DWQ pseudo ids address the section's own state bytes, not the record.
-            if (!(model == "DWQ" && (uint32_t) c.id >= 0x80000011u && (uint32_t) c.id <= 0x80000014u))
+            if (! (model == "DWQ" && (uint32_t) c.id >= 0x80000011u && (uint32_t) c.id <= 0x80000014u))
                 expectInLayout(model, c, at);
         }
     }
@@ -260,7 +269,8 @@ TEST(HmqDwqTableComparison, ProgramRowsLayoutsAndLimitsMatchTheTranscription)
 
 TEST(HmqDwqTableComparison, InitialProgramsAndTypeChangeTablesMatchTheTranscription)
 {
-    const std::pair<std::string, const unsigned char*> inits[] = { { "HMQ", HMQ::m_InitProgData }, { "DWQ", DWQ::m_InitProgData } };
+    const std::pair<std::string, const unsigned char*> inits[] = { { "HMQ", HMQ::m_InitProgData },
+                                                                   { "DWQ", DWQ::m_InitProgData } };
     for (const auto& [model, init] : inits)
     {
         const auto& rows = file(model, "program_init").rows(model + ".m_InitProgData");
@@ -275,7 +285,8 @@ TEST(HmqDwqTableComparison, InitialProgramsAndTypeChangeTablesMatchTheTranscript
         { "HMQ.pedal2.m_SpeedAdjustTable", [](int t) { return (int) HMQ::CHMQPedal2FXSectionImpl::m_SpeedAdjustTable[t]; } },
         { "DWQ.mod.m_SpeedAdjustTable", [](int t) { return DWQ::CDWQModFXSectionImpl::m_SpeedAdjustTable[t]; } },
         { "DWQ.amp.m_NRadjustTable", [](int t) { return DWQ::CDWQAmpFXSectionImpl::m_NRadjustTable[t]; } },
-        { "DWQ.amp.m_MIDadjustTable", [](int t) { return DWQ::CDWQAmpFXSectionImpl::m_MIDadjustTable[t]; } } };
+        { "DWQ.amp.m_MIDadjustTable", [](int t) { return DWQ::CDWQAmpFXSectionImpl::m_MIDadjustTable[t]; } }
+    };
     for (const auto& [key, value] : tables)
     {
         const auto& rows = file(key.substr(0, 3), "program_init").rows(key);
@@ -315,7 +326,8 @@ TEST(HmqDwqTableComparison, CustomRowsInitialSlotsAndPartCopiesMatchTheTranscrip
         { "CopyAmpPart_fromEditBuf", { false, [](auto& e, auto& c) { c.CopyAmpPart_fromEditBuf(&e); } } },
         { "CopyPedal1Part_fromEditBuf", { false, [](auto& e, auto& c) { c.CopyPedal1Part_fromEditBuf(&e); } } },
         { "CopyPedal2Part_fromEditBuf", { false, [](auto& e, auto& c) { c.CopyPedal2Part_fromEditBuf(&e); } } },
-        { "CopyReverbPart_fromEditBuf", { false, [](auto& e, auto& c) { c.CopyReverbPart_fromEditBuf(&e); } } } };
+        { "CopyReverbPart_fromEditBuf", { false, [](auto& e, auto& c) { c.CopyReverbPart_fromEditBuf(&e); } } }
+    };
     std::map<std::string, std::map<int, int>> masks;
     for (const auto& r : data.rows("HMQ.part_copy"))
         for (int b = r.integer(1); b <= r.integer(2); ++b)
@@ -378,7 +390,8 @@ TEST(HmqDwqTableComparison, PresetNamesAndFixedBytesMatchTheTranscription)
         for (size_t i = 0; i < bytes.size(); ++i)
         {
             EXPECT_EQ(bytes[i].integer(0), 16 + (int) i);
-            EXPECT_EQ((int) DWQ::m_sPresetROMProgData[p][16 + i], bytes[i].integer(1)) << "DWQ preset " << p << " byte " << 16 + i;
+            EXPECT_EQ((int) DWQ::m_sPresetROMProgData[p][16 + i], bytes[i].integer(1))
+                << "DWQ preset " << p << " byte " << 16 + i;
         }
     }
 }
@@ -398,7 +411,8 @@ TEST(HmqDwqTableComparison, StoredHideFlagsFollowTheTypeRules)
             {
                 const auto& row = module.tables[type].rows[i];
                 const bool ruled = rules.count(row.id) && rules.at(row.id).count(type);
-                EXPECT_EQ((row.flags & ParamFlags::hidden) != 0, hmq && ruled) << module.key << " type " << type << " id " << row.id;
+                EXPECT_EQ((row.flags & ParamFlags::hidden) != 0, hmq && ruled)
+                    << module.key << " type " << type << " id " << row.id;
                 if (row.flags & ParamFlags::hidden)
                 {
                     EXPECT_STREQ(row.name, "") << module.key << " type " << type << " id " << row.id;
@@ -416,15 +430,18 @@ TEST(HmqDwqTableComparison, StoredHideFlagsFollowTheTypeRules)
 
 TEST(HmqDwqTableComparison, TypeRowsListTheModulesTypeNames)
 {
-    const std::pair<int, const juce::StringArray*> hmq[] = {
-        { 0x300, &HMQ::getAmpTypeNames() }, { 0x301, &HMQ::getPedal1TypeNames() },
-        { 0x302, &HMQ::getPedal2TypeNames() }, { 0x304, &HMQ::getRevTypeNames() } };
-    const std::pair<int, const juce::StringArray*> dwq[] = {
-        { 0x300, &DWQ::getAmpTypeNames() }, { 0x400, &DWQ::getModTypeNames() }, { 0x500, &DWQ::getDlyRevTypeNames() } };
+    const std::pair<int, const juce::StringArray*> hmq[] = { { 0x300, &HMQ::getAmpTypeNames() },
+                                                             { 0x301, &HMQ::getPedal1TypeNames() },
+                                                             { 0x302, &HMQ::getPedal2TypeNames() },
+                                                             { 0x304, &HMQ::getRevTypeNames() } };
+    const std::pair<int, const juce::StringArray*> dwq[] = { { 0x300, &DWQ::getAmpTypeNames() },
+                                                             { 0x400, &DWQ::getModTypeNames() },
+                                                             { 0x500, &DWQ::getDlyRevTypeNames() } };
     auto check = [](const TABLEDESC& table, const auto& lists) {
         for (const auto& [id, names] : lists)
         {
-            const auto* row = std::find_if(table.rows, table.rows + table.count, [id = id](const SParamDesc& r) { return r.id == id; });
+            const auto* row =
+                std::find_if(table.rows, table.rows + table.count, [id = id](const SParamDesc& r) { return r.id == id; });
             ASSERT_NE(row, table.rows + table.count) << std::hex << id;
             EXPECT_EQ(row->ptype, PTYPE_ENUM) << std::hex << id;
             EXPECT_EQ(std::string(row->format), names->joinIntoString("\n").toStdString()) << std::hex << id;
@@ -503,10 +520,11 @@ TEST(HmqDwqTableComparison, CustomRowsFollowTheModuleRowsOfTheirSlots)
         if (n < 0x28)
             continue; // the amp rows, narrower than the per-type rows
         const auto& s = slots[(size_t) slot];
-        const TABLEDESC& t = inSlot <= 38 ? HMQ::TABLEARRAY_Pedal1FX[s.integer(3)]
+        const TABLEDESC& t = inSlot <= 38   ? HMQ::TABLEARRAY_Pedal1FX[s.integer(3)]
                              : inSlot <= 46 ? HMQ::TABLEARRAY_Pedal2FX[s.integer(6)]
                                             : HMQ::TABLEARRAY_RevFX[s.integer(9)];
-        const SParamDesc* m = std::find_if(t.rows, t.rows + t.count, [&](const SParamDesc& r) { return (int) r.offset == inSlot; });
+        const SParamDesc* m =
+            std::find_if(t.rows, t.rows + t.count, [&](const SParamDesc& r) { return (int) r.offset == inSlot; });
         ASSERT_NE(m, t.rows + t.count) << std::hex << c.id;
         const std::string at = "custom id " + std::to_string(n);
         EXPECT_EQ(c.atype, m->atype) << at;
@@ -517,7 +535,8 @@ TEST(HmqDwqTableComparison, CustomRowsFollowTheModuleRowsOfTheirSlots)
         EXPECT_EQ(c.flags, m->flags) << at;
         EXPECT_STREQ(c.format, m->format) << at;
         const std::string mine(c.name), theirs(m->name);
-        EXPECT_TRUE(mine == theirs || (mine == "MIX" && theirs == "LEVEL") || (mine == "HI DAMP" && theirs == "TONE")) << at << " " << mine;
+        EXPECT_TRUE(mine == theirs || (mine == "MIX" && theirs == "LEVEL") || (mine == "HI DAMP" && theirs == "TONE"))
+            << at << " " << mine;
         ++matched;
     }
     EXPECT_EQ(matched, 102u - 15u - 24u);

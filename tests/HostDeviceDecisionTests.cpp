@@ -144,10 +144,10 @@ TEST_F(HostFixture, CommandLineFileChoosesTheModel)
         int model; // -1: nothing opens
     };
     const Case cases[] = {
-        { { 1 }, "x.opwprog", -1 },    // absent while another is connected
-        { {}, "x.dwqprog", 0 },        // no amplifier: its model offline
-        { { 4, 1 }, "x.okxprog", 4 },  // the wireless variant
-        { { 1 }, "notes.txt", 1 },     // no model: as without a file
+        { { 1 }, "x.opwprog", -1 },   // absent while another is connected
+        { {}, "x.dwqprog", 0 },       // no amplifier: its model offline
+        { { 4, 1 }, "x.okxprog", 4 }, // the wireless variant
+        { { 1 }, "notes.txt", 1 },    // no model: as without a file
     };
     for (const auto& c : cases)
     {

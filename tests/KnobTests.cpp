@@ -20,12 +20,13 @@ using Curve = RSKnob::CurveType;
 juce::MouseEvent mouseAt(juce::Component& c, juce::Point<float> pos, juce::Point<float> downPos, bool dragged,
                          juce::Time when = juce::Time::getCurrentTime())
 {
-    return juce::MouseEvent(juce::Desktop::getInstance().getMainMouseSource(), pos, {}, {}, {}, {}, {}, {}, &c, &c,
-                            when, downPos, when, 1, dragged);
+    return juce::MouseEvent(juce::Desktop::getInstance().getMainMouseSource(), pos, {}, {}, {}, {}, {}, {}, &c, &c, when, downPos,
+                            when, 1, dragged);
 }
 
 // A parent that records the presses its children report.
-struct Panel : juce::Component, AnotherComponentListner
+struct Panel : juce::Component,
+               AnotherComponentListner
 {
     void mouseDownByOtherComponent(juce::Component* c) override { pressed.add(c); }
     juce::Array<juce::Component*> pressed;
@@ -291,10 +292,10 @@ struct KnobSwitch : ::testing::Test
 {
     std::unique_ptr<RSKnobSwitch> make(bool stepOnClick, bool dragAlways, bool twoStrips)
     {
-        auto s = twoStrips ? std::make_unique<RSKnobSwitch>("Knob_HMQ_5454", RSKnob::CurveLinear, "Switch_OFFON", "Switch_HMQ3state",
-                                                             stepOnClick, dragAlways, juce::Colours::red)
-                           : std::make_unique<RSKnobSwitch>("Knob_HMQ_5454", RSKnob::CurveLinear, "Switch_OFFON",
-                                                             stepOnClick, dragAlways, juce::Colours::red);
+        auto s = twoStrips ? std::make_unique<RSKnobSwitch>("Knob_HMQ_5454", RSKnob::CurveLinear, "Switch_OFFON",
+                                                            "Switch_HMQ3state", stepOnClick, dragAlways, juce::Colours::red)
+                           : std::make_unique<RSKnobSwitch>("Knob_HMQ_5454", RSKnob::CurveLinear, "Switch_OFFON", stepOnClick,
+                                                            dragAlways, juce::Colours::red);
         s->setBounds(0, 0, 60, 60);
         return s;
     }
@@ -339,7 +340,8 @@ TEST_F(KnobSwitch, TwoStripsPickTheSmallestThatFits)
     EXPECT_EQ(s->getDisplayMode(), 2);
 
     // A first strip with as many frames as the second never changes the mode.
-    RSKnobSwitch same("Knob_HMQ_5454", RSKnob::CurveLinear, "Switch_HMQ3state", "Switch_VOICE_7070", true, false, juce::Colours::red);
+    RSKnobSwitch same("Knob_HMQ_5454", RSKnob::CurveLinear, "Switch_HMQ3state", "Switch_VOICE_7070", true, false,
+                      juce::Colours::red);
     same.setRSKnobMax(1);
     EXPECT_EQ(same.getDisplayMode(), 0);
     RSKnobSwitch defaulted("Knob_HMQ_5454", RSKnob::CurveLinear, "", "", true, false, juce::Colours::red);

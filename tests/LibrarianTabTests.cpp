@@ -1,6 +1,7 @@
 // The tab bases and the Orva tab column: the remembered tab indexes, the
 // slide request of a program drag over the column (and of no other drag),
 // and tab pages whose content was never made.
+#include "Application/Host.h"
 #include "Core/DeviceInfo.h"
 #include "Core/MessageIds.h"
 #include "Core/MyMessage.h"
@@ -11,7 +12,6 @@
 #include "GUI/RSUserSubTabBase.h"
 #include "ParamTable/CSectionEventPoster.h"
 #include "support/TestHelpers.h"
-#include "Application/Host.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 #include "Singleton.h"
 #include "support/TestHelpers.h"
 
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace

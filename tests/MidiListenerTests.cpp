@@ -16,10 +16,7 @@ struct ListenerFixture : ::testing::Test
         ASSERT_TRUE(midi.openMIDIInPort(0));
     }
 
-    void sendFromAmp(int value)
-    {
-        virtualPorts.ports.sendFromDevice(deviceId, juce::MidiMessage::controllerEvent(1, 7, value));
-    }
+    void sendFromAmp(int value) { virtualPorts.ports.sendFromDevice(deviceId, juce::MidiMessage::controllerEvent(1, 7, value)); }
 
     testing_support::ScopedVirtualPorts virtualPorts;
     MidiManager midi;
@@ -86,7 +83,10 @@ TEST_F(ListenerFixture, RemoveListenerWaitsForTheDispatchInProgress)
     ASSERT_TRUE(inHandler.wait(2000));
 
     // Release the handler a little later from another thread.
-    std::thread releaser([&] { juce::Thread::sleep(30); release.signal(); });
+    std::thread releaser([&] {
+        juce::Thread::sleep(30);
+        release.signal();
+    });
     midi.RemoveListener(&slow);
     EXPECT_TRUE(handlerDone.load()) << "RemoveListener returned while the listener was still running";
     releaser.join();

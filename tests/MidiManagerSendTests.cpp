@@ -150,11 +150,11 @@ TEST(MidiManagerPrograms, ProgDumpOutRangesPerModel)
         int bank, prog, size;
         bool preset;
     } cases[] = {
-        { 2, 0, true, 1, 0, 62, false },   { 3, 7, true, 1, 7, 62, false },   { 4, 7, true, 1, 7, 62, false },
-        { 5, 7, true, 1, 7, 62, false },   { 2, 8, false, 0, 0, 0, false },                   { 5, -1, false, 0, 0, 0, false },
-        { 1, 60, true, 1, 0, 62, false },  { 1, 59, true, 0, 59, 62, true },  { 1, 67, true, 1, 7, 62, false },
-        { 1, 68, false, 0, 0, 0, false },                  { 0, 11, true, 1, 0, 30, false },  { 0, 10, true, 0, 10, 30, true },
-        { 0, 19, false, 0, 0, 0, false },                  { -1, 0, false, 0, 0, 0, false },                  { 6, 0, false, 0, 0, 0, false },
+        { 2, 0, true, 1, 0, 62, false },  { 3, 7, true, 1, 7, 62, false },  { 4, 7, true, 1, 7, 62, false },
+        { 5, 7, true, 1, 7, 62, false },  { 2, 8, false, 0, 0, 0, false },  { 5, -1, false, 0, 0, 0, false },
+        { 1, 60, true, 1, 0, 62, false }, { 1, 59, true, 0, 59, 62, true }, { 1, 67, true, 1, 7, 62, false },
+        { 1, 68, false, 0, 0, 0, false }, { 0, 11, true, 1, 0, 30, false }, { 0, 10, true, 0, 10, 30, true },
+        { 0, 19, false, 0, 0, 0, false }, { -1, 0, false, 0, 0, 0, false }, { 6, 0, false, 0, 0, 0, false },
     };
     for (const auto& c : cases)
     {

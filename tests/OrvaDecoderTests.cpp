@@ -20,8 +20,8 @@
 #include <gtest/gtest.h>
 
 using Bytes = SimulatedAmplifier::Bytes;
-using testing_support::RecordingHost;
 using testing_support::foreign;
+using testing_support::RecordingHost;
 using testing_support::shortened;
 
 namespace
@@ -64,7 +64,10 @@ struct DecoderFixture : ::testing::Test
     OKXDataCenter dc;
 };
 
-Bytes record(juce::uint8 fill) { return Bytes(62, fill); }
+Bytes record(juce::uint8 fill)
+{
+    return Bytes(62, fill);
+}
 } // namespace
 
 TEST_F(DecoderFixture, ShortForeignAndOtherModelMessagesChangeNothing)
@@ -73,11 +76,9 @@ TEST_F(DecoderFixture, ShortForeignAndOtherModelMessagesChangeNothing)
     midi()->setBulkReceive(true);
     midi()->setAudioEQBulkReceive(true);
     const juce::MidiMessage full[] = {
-        frame(0x40, {}, record(0x11)),        frame(0x41, { 0x04, 0x00, 0x05, 0x00 }),
-        frame(0x42, { 0x00, 0x03 }),          frame(0x49, {}, Bytes(18, 0x22)),
-        frame(0x4C, { 0x00, 0x02 }, record(0x33)), frame(0x4D, { 0x00, 0x02 }, Bytes(18, 0x44)),
-        frame(0x4E, { 0x00, 0x04 }),          frame(0x51, {}, Bytes(16, 0x55)),
-        frame(0x21, { 0x00, 0x03 }),
+        frame(0x40, {}, record(0x11)),    frame(0x41, { 0x04, 0x00, 0x05, 0x00 }),   frame(0x42, { 0x00, 0x03 }),
+        frame(0x49, {}, Bytes(18, 0x22)), frame(0x4C, { 0x00, 0x02 }, record(0x33)), frame(0x4D, { 0x00, 0x02 }, Bytes(18, 0x44)),
+        frame(0x4E, { 0x00, 0x04 }),      frame(0x51, {}, Bytes(16, 0x55)),          frame(0x21, { 0x00, 0x03 }),
     };
     for (const auto& m : full)
     {
@@ -109,7 +110,7 @@ TEST_F(DecoderFixture, GlobalDumpKeepsWhatWasNotSent)
     std::memset(OKXDataCenter::m_sGlobalBuf.bytes, 0x7A, 19);
     Bytes sixteen(16);
     for (int i = 0; i < 16; ++i)
-        sixteen[(size_t) i] = (juce::uint8) (0x80 + i);
+        sixteen[(size_t) i] = (juce::uint8)(0x80 + i);
     receive(frame(0x51, {}, sixteen));
     EXPECT_EQ(Bytes(dc.getGlobalBuf(), dc.getGlobalBuf() + 16), sixteen);
     EXPECT_EQ(Bytes(dc.getGlobalBuf() + 16, dc.getGlobalBuf() + 19), Bytes(3, 0x7A));
@@ -122,7 +123,7 @@ TEST_F(DecoderFixture, GlobalDumpKeepsWhatWasNotSent)
     // whatever the count: nothing is stored, and the log says why.
     Bytes next(19);
     for (int i = 0; i < 19; ++i)
-        next[(size_t) i] = (juce::uint8) (0x30 + 7 * i);
+        next[(size_t) i] = (juce::uint8)(0x30 + 7 * i);
     Bytes packed(22);
     encode8to7buffer(packed.data(), next.data(), 19);
     for (int length = 17; length <= 24; ++length)
@@ -182,7 +183,7 @@ TEST_F(DecoderFixture, ProgramChangesSelectOnlyExistingPrograms)
 {
     for (int i = 0; i < 8; ++i)
     {
-        auto r = record((juce::uint8) (0x40 + i));
+        auto r = record((juce::uint8)(0x40 + i));
         dc.setRAMProgram(i, r.data());
     }
     receive(juce::MidiMessage::programChange(1, 105));
@@ -228,8 +229,8 @@ TEST_F(DecoderFixture, ModeNoticesAndStoredNotice)
     receive(frame(0x21, { 0x00, 0x0B }));
     std::lock_guard<std::mutex> lock(rig.mutex);
     ASSERT_EQ(rig.sent.size(), 2u);
-    EXPECT_EQ(rig.sent[0].getRawData()[6], 0x10);                  // current program request
-    EXPECT_EQ(rig.sent[1].getRawData()[6], 0x1C);                  // program 11 & 7 = 3
+    EXPECT_EQ(rig.sent[0].getRawData()[6], 0x10); // current program request
+    EXPECT_EQ(rig.sent[1].getRawData()[6], 0x1C); // program 11 & 7 = 3
     EXPECT_EQ(rig.sent[1].getRawData()[8], 3);
 }
 

@@ -105,8 +105,11 @@ TEST(OrvaGlobalSection, ReceivedBlockReinitialises)
     block[3] = 1;
     block[18] = 0x55;
     EXPECT_EQ(s.global.RawPut(block, 0, 19), 19u);
-    EXPECT_EQ(events.take(), (Events { { 1, 1, 0, 0, 0, 0 }, { 2, 1, 0x4200, 0, 0, 0 }, { 2, 1, 0x4300, 0, 0, 0 },
-                                       { 2, 1, 0x4400, 0, 0, 0 }, { 18, 1, 1, 0, 0, 0 } }));
+    EXPECT_EQ(events.take(), (Events { { 1, 1, 0, 0, 0, 0 },
+                                       { 2, 1, 0x4200, 0, 0, 0 },
+                                       { 2, 1, 0x4300, 0, 0, 0 },
+                                       { 2, 1, 0x4400, 0, 0, 0 },
+                                       { 18, 1, 1, 0, 0, 0 } }));
     EXPECT_EQ(s.globalBlock.bytes[18], 0x55);
     ISection* found = nullptr;
     EXPECT_TRUE(s.global.FindSectionByPID(0x4300, &found));

@@ -34,8 +34,7 @@ struct EventTap : juce::MessageListener
 };
 
 struct OrvaGlobal : testing_support::LibrarianFixture
-{
-};
+{};
 } // namespace
 
 TEST_F(OrvaGlobal, WideSwitchWritesOnceAndFollowsTheAmplifier)

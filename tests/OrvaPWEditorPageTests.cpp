@@ -5,12 +5,12 @@
 #include "Core/MessageIds.h"
 #include "Core/MyMessage.h"
 #include "GUI/CEditorLibrarianComponent.h"
-#include "GUI/MIDIIndicator.h"
 #include "GUI/Catalog/COPWCatalogBasePane.h"
 #include "GUI/Catalog/OPWCatalogComponent.h"
 #include "GUI/Catalog/RSCatalogCell.h"
 #include "GUI/EditTarget.h"
 #include "GUI/EditorLibrarianViewFactory.h"
+#include "GUI/MIDIIndicator.h"
 #include "GUI/MainWindow.h"
 #include "GUI/MasterGuiController.h"
 #include "GUI/MasterGuiManager.h"
@@ -61,8 +61,8 @@ juce::Component* findByParamId(juce::Component& root, int paramId, int kind = -1
 juce::MouseEvent mouseAt(juce::Component& c, juce::Point<float> pos)
 {
     const auto now = juce::Time::getCurrentTime();
-    return juce::MouseEvent(juce::Desktop::getInstance().getMainMouseSource(), pos, juce::ModifierKeys::leftButtonModifier,
-                            1.0f, 0.0f, 0.0f, 0.0f, 0.0f, &c, &c, now, pos, now, 1, false);
+    return juce::MouseEvent(juce::Desktop::getInstance().getMainMouseSource(), pos, juce::ModifierKeys::leftButtonModifier, 1.0f,
+                            0.0f, 0.0f, 0.0f, 0.0f, &c, &c, now, pos, now, 1, false);
 }
 
 struct OrvaPWPage : BootedHostFixture
@@ -260,7 +260,8 @@ TEST_F(OrvaPWPage, EveryGestureGivesItsBytesAtTheAmplifierOnce)
     ASSERT_NE(cell, nullptr);
     cell->mouseDown(mouseAt(*cell, { 40.0f, 40.0f }));
     cell->mouseUp(mouseAt(*cell, { 40.0f, 40.0f }));
-    EXPECT_EQ(takeReceived(), (std::vector<std::vector<int>> { paramChange(0x300, orvaPW::getAmpTypeValue((orvaPW::eAmpType) newType)) }));
+    EXPECT_EQ(takeReceived(),
+              (std::vector<std::vector<int>> { paramChange(0x300, orvaPW::getAmpTypeValue((orvaPW::eAmpType) newType)) }));
     EXPECT_EQ(area->getAmpPicture()->getType(), newType);
     EXPECT_TRUE(ampPane->getCell(0, newType)->isSelected());
     // The same cell again writes nothing.
@@ -274,7 +275,8 @@ TEST_F(OrvaPWPage, EveryGestureGivesItsBytesAtTheAmplifierOnce)
         EXPECT_TRUE(ampPane->keyPressed(juce::KeyPress(juce::KeyPress::rightKey)) || ! ampPane->hasKeyboardFocus(true));
         if (ampPane->hasKeyboardFocus(true))
         {
-            EXPECT_EQ(takeReceived(), (std::vector<std::vector<int>> { paramChange(0x300, orvaPW::getAmpTypeValue((orvaPW::eAmpType) (newType + 1))) }));
+            EXPECT_EQ(takeReceived(), (std::vector<std::vector<int>> {
+                                          paramChange(0x300, orvaPW::getAmpTypeValue((orvaPW::eAmpType)(newType + 1))) }));
         }
     }
     takeReceived();
@@ -594,8 +596,7 @@ TEST_F(OrvaPWPage, DISABLED_BenchmarkEditorPage)
         const auto begin = juce::Time::getMillisecondCounterHiRes();
         gain->setValue(run % 2 == 0 ? 40 : 41, juce::sendNotificationSync);
         while (amp->getNumReceived() == 0 && juce::Time::getMillisecondCounterHiRes() - begin < 1000.0)
-        {
-        }
+        {}
         gestures.push_back(juce::Time::getMillisecondCounterHiRes() - begin);
     }
     printFigures("knob gesture to bytes at the port", gestures, "ms");

@@ -61,7 +61,8 @@ TEST_F(OrvaDrops, DropsOnUserSlotsAskWriteAndSendOnce)
     answers.push_back({ false, true });
     a3.itemDropped(drag(ProgramDataDragID, 9));
     pumpFor(50);
-    EXPECT_EQ(questions, juce::StringArray("Write to Orva PW's User Program ?|Always pop-up and confirm when writing program|on"));
+    EXPECT_EQ(questions,
+              juce::StringArray("Write to Orva PW's User Program ?|Always pop-up and confirm when writing program|on"));
     EXPECT_EQ(bytes(dc->getRAMProgPtr(2), 62), before);
     EXPECT_EQ(amp.getNumReceived(), 0);
     EXPECT_EQ(preference(), -1);

@@ -7,7 +7,6 @@
 #include "Action/ActionManager.h"
 #include "DataCenter/OrvaDataCenter.h"
 #include "GUI/COrvaEditorLibrarianComponent.h"
-#include "ParamTable/COrvaUserEditSectionBase.h"
 #include "GUI/DragAndDropDefinitions.h"
 #include "GUI/MainComponent.h"
 #include "GUI/MainWindow.h"
@@ -18,6 +17,7 @@
 #include "GUI/RSCloseButton.h"
 #include "GUI/RSLibFileComponentBase.h"
 #include "GUI/RSProgSelectButton.h"
+#include "ParamTable/COrvaUserEditSectionBase.h"
 #include "support/FileTabTestSupport.h"
 
 using testing_support::pumpFor;
@@ -25,7 +25,8 @@ using testing_support::pumpUntil;
 
 namespace
 {
-struct OrvaScreenFiles : testing_support::FileTabFixture, ::testing::WithParamInterface<int>
+struct OrvaScreenFiles : testing_support::FileTabFixture,
+                         ::testing::WithParamInterface<int>
 {
     // A Host with the model's environment (no amplifier) and its screen.
     void startScreen(bool keepEmpty)
@@ -66,10 +67,7 @@ struct OrvaScreenFiles : testing_support::FileTabFixture, ::testing::WithParamIn
     }
     juce::String ext() const { return format().getExtension(); }
     // The eight records of file tab t.
-    juce::MemoryBlock bytes(int t)
-    {
-        return juce::MemoryBlock(dc()->getFileProgPtr(t, 0), 8 * 62);
-    }
+    juce::MemoryBlock bytes(int t) { return juce::MemoryBlock(dc()->getFileProgPtr(t, 0), 8 * 62); }
     // The program numbers of the buttons of the page in tab t.
     juce::Array<int> numbersOfTab(int t) const
     {

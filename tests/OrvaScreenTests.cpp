@@ -10,13 +10,13 @@
 #include "Application/StateHolder.h"
 #include "GUI/COrvaEditorLibrarianComponent.h"
 #include "GUI/DragAndDropDefinitions.h"
+#include "GUI/EditParamComponent.h"
 #include "GUI/EditorComponent.h"
 #include "GUI/MainComponent.h"
 #include "GUI/MainWindow.h"
 #include "GUI/MasterGuiManager.h"
 #include "GUI/OrvaGlobalMiniComponent.h"
 #include "GUI/OrvaTabbedComponent.h"
-#include "GUI/EditParamComponent.h"
 #include "GUI/PGNameBoxComponent.h"
 #include "GUI/PGNameEditComponent.h"
 #include "GUI/ProgramDataDragItem.h"
@@ -36,7 +36,8 @@ namespace
 {
 using SourceDetails = juce::DragAndDropTarget::SourceDetails;
 
-struct OrvaScreen : testing_support::LibrarianFixture, ::testing::WithParamInterface<int>
+struct OrvaScreen : testing_support::LibrarianFixture,
+                    ::testing::WithParamInterface<int>
 {
     MainComponent* main() const { return host->getMasterGuiManager()->getMainWindow()->getMainComponent(); }
     COrvaEditorLibrarianComponent* view() const { return dynamic_cast<COrvaEditorLibrarianComponent*>(main()->getView()); }
@@ -112,7 +113,8 @@ TEST_P(OrvaScreen, UserSlotsSelectAndTakeDropsFromEverySource)
     user(4)->itemDropped(dragOf(user(0), ProgramDataDragID, 0));
     pumpFor(50);
     ASSERT_EQ(questions.size(), 1);
-    EXPECT_TRUE(questions[0].startsWith(model == 3 ? "Write to Orva PW's User Program ?|" : "Write to Orva KX's User Program ?|"));
+    EXPECT_TRUE(
+        questions[0].startsWith(model == 3 ? "Write to Orva PW's User Program ?|" : "Write to Orva KX's User Program ?|"));
     EXPECT_EQ(amp.getNumReceived(), 0);
 
     // Yes: the dump of B1 and then its selection, once each.

@@ -32,7 +32,10 @@ Events rangeEvents(const TABLEDESC& table, const std::vector<int>& ids, bool wit
     return out;
 }
 
-void append(Events& to, const Events& more) { to.insert(to.end(), more.begin(), more.end()); }
+void append(Events& to, const Events& more)
+{
+    to.insert(to.end(), more.begin(), more.end());
+}
 
 Events props(const std::vector<int>& ids)
 {

@@ -116,7 +116,7 @@ TEST(OrvaTableComparison, ProgramRowsMatchTheTranscription)
 {
     const auto data = Tables::load("orva_program_rows.tsv");
     const std::pair<const char*, const SParamDesc*> models[] = { { "OKX", orvaKX::TABLE_PARAMEDIT },
-                                                                  { "OPW", orvaPW::TABLE_PARAMEDIT } };
+                                                                 { "OPW", orvaPW::TABLE_PARAMEDIT } };
     for (const auto& [model, table] : models)
     {
         const auto key = std::string(model) + ".TABLE_PARAMEDIT";
@@ -157,7 +157,7 @@ TEST(OrvaTableComparison, ProgramRowsMatchTheTranscription)
         for (const auto& r : data.rows(prefix + ".type_limits"))
         {
             const auto module = r.raw(0);
-            auto* sub = static_cast<CFXSectionImpl*>(module == "amp" ? section->GetAmpFX()
+            auto* sub = static_cast<CFXSectionImpl*>(module == "amp"   ? section->GetAmpFX()
                                                      : module == "fx1" ? section->GetFX1FX()
                                                                        : section->GetFX2FX());
             sub->InitFXType(1000);
@@ -169,9 +169,8 @@ TEST(OrvaTableComparison, ProgramRowsMatchTheTranscription)
 TEST(OrvaTableComparison, InitialProgramAndSpeedTableMatchTheTranscription)
 {
     const auto data = Tables::load("orva_program_init.tsv");
-    const std::pair<const char*, const unsigned char*> inits[] = {
-        { "OKX", orvaKX::COKXUserEditSectionImpl::m_InitProgData },
-        { "OPW", orvaPW::COPWUserEditSectionImpl::m_InitProgData } };
+    const std::pair<const char*, const unsigned char*> inits[] = { { "OKX", orvaKX::COKXUserEditSectionImpl::m_InitProgData },
+                                                                   { "OPW", orvaPW::COPWUserEditSectionImpl::m_InitProgData } };
     for (const auto& [model, init] : inits)
     {
         const auto& rows = data.rows(std::string(model) + ".m_InitProgData");
@@ -179,9 +178,8 @@ TEST(OrvaTableComparison, InitialProgramAndSpeedTableMatchTheTranscription)
         for (const auto& r : rows)
             EXPECT_EQ((int) init[r.integer(0)], r.integer(1)) << model << " byte " << r.integer(0);
     }
-    const std::pair<const char*, const uint32_t*> speeds[] = {
-        { "OKX", orvaKX::COKXFX2FXSectionImpl::m_SpeedAdjustTable },
-        { "OPW", orvaPW::COPWFX2FXSectionImpl::m_SpeedAdjustTable } };
+    const std::pair<const char*, const uint32_t*> speeds[] = { { "OKX", orvaKX::COKXFX2FXSectionImpl::m_SpeedAdjustTable },
+                                                               { "OPW", orvaPW::COPWFX2FXSectionImpl::m_SpeedAdjustTable } };
     for (const auto& [model, table] : speeds)
     {
         const auto& rows = data.rows(std::string(model) + ".m_SpeedAdjustTable");
@@ -195,12 +193,13 @@ TEST(OrvaTableComparison, TypeNamesAndWireMapsMatchTheTranscription)
 {
     const auto data = Tables::load("type_names.tsv");
     const std::map<std::string, std::function<juce::StringArray()>> lists = {
-        { "OPW.amp", [] { return orvaPW::getAmpTypeNames(); } },   { "OPW.fx1", [] { return orvaPW::getFX1TypeNames(); } },
-        { "OKX.amp", [] { return orvaKX::getAmpTypeNames(); } },   { "OKX.fx1", [] { return orvaKX::getFX1TypeNames(); } },
-        { "OKX.fx2", [] { return orvaKX::getFX2TypeNames(); } },   { "HMQ.amp", [] { return HMQ::getAmpTypeNames(); } },
+        { "OPW.amp", [] { return orvaPW::getAmpTypeNames(); } },    { "OPW.fx1", [] { return orvaPW::getFX1TypeNames(); } },
+        { "OKX.amp", [] { return orvaKX::getAmpTypeNames(); } },    { "OKX.fx1", [] { return orvaKX::getFX1TypeNames(); } },
+        { "OKX.fx2", [] { return orvaKX::getFX2TypeNames(); } },    { "HMQ.amp", [] { return HMQ::getAmpTypeNames(); } },
         { "HMQ.pedal1", [] { return HMQ::getPedal1TypeNames(); } }, { "HMQ.pedal2", [] { return HMQ::getPedal2TypeNames(); } },
         { "HMQ.rev", [] { return HMQ::getRevTypeNames(); } },       { "DWQ.amp", [] { return DWQ::getAmpTypeNames(); } },
-        { "DWQ.mod", [] { return DWQ::getModTypeNames(); } },       { "DWQ.dlyrev", [] { return DWQ::getDlyRevTypeNames(); } } };
+        { "DWQ.mod", [] { return DWQ::getModTypeNames(); } },       { "DWQ.dlyrev", [] { return DWQ::getDlyRevTypeNames(); } }
+    };
 
     for (const auto& e : data.rows("type_enum"))
     {
@@ -225,14 +224,18 @@ TEST(OrvaTableComparison, TypeNamesAndWireMapsMatchTheTranscription)
             EXPECT_EQ(toType(wire), known.count(wire) ? known[wire] : -1) << key << " wire " << wire;
         EXPECT_EQ((int) data.rows(key + ".type_to_value").size(), numTypes) << key;
     };
-    checkMap("OKX.amp", 23, [](int t) { return (int) orvaKX::getAmpTypeValue((orvaKX::eAmpType) t); },
-             [](int w) { return orvaKX::getAmpType((unsigned char) w); });
-    checkMap("OPW.amp", 17, [](int t) { return (int) orvaPW::getAmpTypeValue((orvaPW::eAmpType) t); },
-             [](int w) { return orvaPW::getAmpType((unsigned char) w); });
-    checkMap("OKX.fx1", 11, [](int t) { return orvaKX::getFX1TypeValue((orvaKX::eFX1Type) t); },
-             [](int w) { return orvaKX::getFX1Type((orvaKX::eMIDIFX1Type) w); });
-    checkMap("OPW.fx1", 11, [](int t) { return orvaPW::getFX1TypeValue((orvaPW::eFX1Type) t); },
-             [](int w) { return orvaPW::getFX1Type((orvaPW::eMIDIFX1Type) w); });
+    checkMap(
+        "OKX.amp", 23, [](int t) { return (int) orvaKX::getAmpTypeValue((orvaKX::eAmpType) t); },
+        [](int w) { return orvaKX::getAmpType((unsigned char) w); });
+    checkMap(
+        "OPW.amp", 17, [](int t) { return (int) orvaPW::getAmpTypeValue((orvaPW::eAmpType) t); },
+        [](int w) { return orvaPW::getAmpType((unsigned char) w); });
+    checkMap(
+        "OKX.fx1", 11, [](int t) { return orvaKX::getFX1TypeValue((orvaKX::eFX1Type) t); },
+        [](int w) { return orvaKX::getFX1Type((orvaKX::eMIDIFX1Type) w); });
+    checkMap(
+        "OPW.fx1", 11, [](int t) { return orvaPW::getFX1TypeValue((orvaPW::eFX1Type) t); },
+        [](int w) { return orvaPW::getFX1Type((orvaPW::eMIDIFX1Type) w); });
 
     for (const auto& r : data.rows("HMQ.amp.hasBRIGHTparam"))
         EXPECT_EQ(HMQ::hasBRIGHTparam((HMQ::eAmpType) r.integer(0)), r.integer(1) != 0) << r.integer(0);

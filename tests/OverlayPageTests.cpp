@@ -231,8 +231,8 @@ TEST_F(OverlayPages, TheSmallCatalogueSitsBottomRightAndABackdropClickClosesIt)
     auto* page = manager->getCatalogSelMini();
     EXPECT_EQ(page->getBounds().getBottomRight(), main->getLocalBounds().getBottomRight());
 
-    const juce::MouseEvent click(juce::Desktop::getInstance().getMainMouseSource(), {}, {}, {}, {}, {}, {}, {},
-                                 holder, holder, juce::Time::getCurrentTime(), {}, juce::Time::getCurrentTime(), 1, false);
+    const juce::MouseEvent click(juce::Desktop::getInstance().getMainMouseSource(), {}, {}, {}, {}, {}, {}, {}, holder, holder,
+                                 juce::Time::getCurrentTime(), {}, juce::Time::getCurrentTime(), 1, false);
     holder->mouseDown(click);
     EXPECT_TRUE(pumpUntil([&] { return ! manager->isCatalogSelMiniShowing(); }));
 }

@@ -122,7 +122,8 @@ TEST(ParamTable, FormatVariantsByModelByte)
 TEST(ParamTable, RowsBuiltPerModelByteFromTheirVariant)
 {
     static const SParamDesc rows[] = {
-        { "LEVEL", "", "", 0x10, PTYPE_CONT, ATYPE_UBF8, 0, 0, 7, 0, 0, 100, 0, 0, "0\f0~100\t0~10\t%.1f,v\f1\f0~100\t0~100\t%.0f,v" },
+        { "LEVEL", "", "", 0x10, PTYPE_CONT, ATYPE_UBF8, 0, 0, 7, 0, 0, 100, 0, 0,
+          "0\f0~100\t0~10\t%.1f,v\f1\f0~100\t0~100\t%.0f,v" },
     };
     static const TABLEDESC desc { rows, 1 };
     const SParamDesc& a = CParamTable::GetInstance(desc, 0)->GetEntry(0);

@@ -34,10 +34,7 @@ struct Preferences : ::testing::Test
         folder.deleteRecursively();
     }
 
-    juce::File file() const
-    {
-        return folder.getChildFile("Preferences/Rig Smith/PreferencesData.xml");
-    }
+    juce::File file() const { return folder.getChildFile("Preferences/Rig Smith/PreferencesData.xml"); }
 
     juce::File folder, previous;
 };

@@ -37,37 +37,61 @@ struct Row
 
 // Second transcription of the amp tables, row by row.
 const Row opwRows[] = {
-    { "CLASSIC BRIGHT", "AmpType_Classic_189x96", 0xFF80FA80 }, { "CLASSIC NORMAL", "AmpType_Classic_189x96", 0xFF80FA80 },
-    { "SLAP", "AmpType_Slap_189x96", 0xFF80FA80 }, { "ROCK 1", "AmpType_Rock_189x96", 0xFF80FA80 },
-    { "ROCK 2", "AmpType_FenderBassman_187x95", 0xFF80FA80 }, { "MODERN", "AmpType_Modern_189x96", 0xFF80FA80 },
-    { "DEEP", "AmpType_Deep_189x96", 0xFF80FA80 }, { "TIGHT SYNTH", "AmpType_TightSYNTH_189x96", 0xFF80FA80 },
-    { "DIRTY SYNTH", "AmpType_DirtySynth_189x96", 0xFF80FA80 }, { "PUNCHY SYNTH", "AmpType_PunchySynth_189x96", 0xFF80FA80 },
-    { "DELUXE CL", "AmpType_FenderDeluxeReverb_187x95", 0xFF80FA80 }, { "QT50", "AmpType_QT50_189x96", 0xFF80FA80 },
-    { "QT50HB", "AmpType_QT50_189x96", 0xFF80FA80 }, { "BRIT 800", "AmpType_MarshallJCM800_shadow_196x108", 0xFF80FA80 },
-    { "DOUBLE REC", "AmpType_MesaBoogie_178x91", 0xFF80FA80 }, { "ERUPT III CH3", "AmpType_ERUPT3_189x95", 0xFF80FA80 },
+    { "CLASSIC BRIGHT", "AmpType_Classic_189x96", 0xFF80FA80 },
+    { "CLASSIC NORMAL", "AmpType_Classic_189x96", 0xFF80FA80 },
+    { "SLAP", "AmpType_Slap_189x96", 0xFF80FA80 },
+    { "ROCK 1", "AmpType_Rock_189x96", 0xFF80FA80 },
+    { "ROCK 2", "AmpType_FenderBassman_187x95", 0xFF80FA80 },
+    { "MODERN", "AmpType_Modern_189x96", 0xFF80FA80 },
+    { "DEEP", "AmpType_Deep_189x96", 0xFF80FA80 },
+    { "TIGHT SYNTH", "AmpType_TightSYNTH_189x96", 0xFF80FA80 },
+    { "DIRTY SYNTH", "AmpType_DirtySynth_189x96", 0xFF80FA80 },
+    { "PUNCHY SYNTH", "AmpType_PunchySynth_189x96", 0xFF80FA80 },
+    { "DELUXE CL", "AmpType_FenderDeluxeReverb_187x95", 0xFF80FA80 },
+    { "QT50", "AmpType_QT50_189x96", 0xFF80FA80 },
+    { "QT50HB", "AmpType_QT50_189x96", 0xFF80FA80 },
+    { "BRIT 800", "AmpType_MarshallJCM800_shadow_196x108", 0xFF80FA80 },
+    { "DOUBLE REC", "AmpType_MesaBoogie_178x91", 0xFF80FA80 },
+    { "ERUPT III CH3", "AmpType_ERUPT3_189x95", 0xFF80FA80 },
     { "FLAT", "AmpType_Flat_189x96", 0xFF80FA80 },
 };
 constexpr juce::uint32 G = 0xFF80FA80, Y = 0xFFFAFA80, R = 0xFFFA8080;
 const Row okxRows[] = {
-    { "DELUXE CL VIBRATO", "AmpType_FenderDeluxeReverb_187x95", G }, { "DELUXE CL NORMAL", "AmpType_FenderDeluxeReverb_187x95", G },
-    { "TWEED 4x10 BRIGHT", "AmpType_FenderBassman_187x95", Y }, { "TWEED 4x10 NORMAL", "AmpType_FenderBassman_187x95", Y },
-    { "BOUTIQUE CL", "AmpType_OverdriveSpecial_178x91", G }, { "BOUTIQUE OD", "AmpType_OverdriveSpecial_178x91", Y },
-    { "QT50", "AmpType_QT50_189x96", G }, { "QT50HB", "AmpType_QT50_189x96", Y },
-    { "BRIT 1959 TREBLE", "AmpType_Marshall1959_178x91", Y }, { "BRIT 1959 NORMAL", "AmpType_Marshall1959_178x91", Y },
-    { "BRIT 800", "AmpType_MarshallJCM800_178x91", Y }, { "BRIT VM", "AmpType_MarshallJCM800_178x91", R },
-    { "SL-OD", "AmpType_SmoothLead_178x91", R }, { "DOUBLE REC", "AmpType_MesaBoogie_178x91", R },
-    { "CALI ELATION", "AmpType_calielation_178x91", G }, { "ERUPT\x09III CH2", "AmpType_ERUPT3_189x95", G },
-    { "ERUPT III CH3", "AmpType_ERUPT3_189x95", G }, { "BOUTIQUE METAL", "AmpType_BoutiqueMetal_180x91", R },
-    { "BRIT VERB", "AmpType_orange_187x95", G }, { "ORIGINAL  CL", "AmpType_OrigCL_179x90", G },
-    { "TEXAS LEAD", "AmpType_TexasLead_189x96", G }, { "ACOUSTIC SIMULATOR", "AmpType_AcousticSimulator_189x96", G },
+    { "DELUXE CL VIBRATO", "AmpType_FenderDeluxeReverb_187x95", G },
+    { "DELUXE CL NORMAL", "AmpType_FenderDeluxeReverb_187x95", G },
+    { "TWEED 4x10 BRIGHT", "AmpType_FenderBassman_187x95", Y },
+    { "TWEED 4x10 NORMAL", "AmpType_FenderBassman_187x95", Y },
+    { "BOUTIQUE CL", "AmpType_OverdriveSpecial_178x91", G },
+    { "BOUTIQUE OD", "AmpType_OverdriveSpecial_178x91", Y },
+    { "QT50", "AmpType_QT50_189x96", G },
+    { "QT50HB", "AmpType_QT50_189x96", Y },
+    { "BRIT 1959 TREBLE", "AmpType_Marshall1959_178x91", Y },
+    { "BRIT 1959 NORMAL", "AmpType_Marshall1959_178x91", Y },
+    { "BRIT 800", "AmpType_MarshallJCM800_178x91", Y },
+    { "BRIT VM", "AmpType_MarshallJCM800_178x91", R },
+    { "SL-OD", "AmpType_SmoothLead_178x91", R },
+    { "DOUBLE REC", "AmpType_MesaBoogie_178x91", R },
+    { "CALI ELATION", "AmpType_calielation_178x91", G },
+    { "ERUPT\x09III CH2", "AmpType_ERUPT3_189x95", G },
+    { "ERUPT III CH3", "AmpType_ERUPT3_189x95", G },
+    { "BOUTIQUE METAL", "AmpType_BoutiqueMetal_180x91", R },
+    { "BRIT VERB", "AmpType_orange_187x95", G },
+    { "ORIGINAL  CL", "AmpType_OrigCL_179x90", G },
+    { "TEXAS LEAD", "AmpType_TexasLead_189x96", G },
+    { "ACOUSTIC SIMULATOR", "AmpType_AcousticSimulator_189x96", G },
     { "FLAT", "AmpType_Flat_189x96", G },
 };
 const Row dwqRows[] = {
-    { "DELUXE CL", "AmpType_FenderDeluxeReverb_187x68", G }, { "TWEED 4x10", "AmpType_FenderBassman_187x68", Y },
-    { "BOUTIQUE CL", "AmpType_OverdriveSpecial_178x68", G }, { "BOUTIQUE OD", "AmpType_OverdriveSpecial_178x68", Y },
-    { "ZUL QT50", "AmpType_QT50_178x68", G }, { "ZUL QT50HB", "AmpType_QT50_178x68", Y },
-    { "BRIT 1959", "AmpType_Marshall1959_178x68", Y }, { "BRIT 800", "AmpType_MarshallJCM800_178x68", Y },
-    { "BRIT VM", "AmpType_MarshallJCM800_178x68", R }, { "SL-OD", "AmpType_SmoothLead_178x68", R },
+    { "DELUXE CL", "AmpType_FenderDeluxeReverb_187x68", G },
+    { "TWEED 4x10", "AmpType_FenderBassman_187x68", Y },
+    { "BOUTIQUE CL", "AmpType_OverdriveSpecial_178x68", G },
+    { "BOUTIQUE OD", "AmpType_OverdriveSpecial_178x68", Y },
+    { "ZUL QT50", "AmpType_QT50_178x68", G },
+    { "ZUL QT50HB", "AmpType_QT50_178x68", Y },
+    { "BRIT 1959", "AmpType_Marshall1959_178x68", Y },
+    { "BRIT 800", "AmpType_MarshallJCM800_178x68", Y },
+    { "BRIT VM", "AmpType_MarshallJCM800_178x68", R },
+    { "SL-OD", "AmpType_SmoothLead_178x68", R },
     { "DOUBLE REC", "AmpType_MesaBoogie_178x68", R },
 };
 
@@ -144,7 +168,8 @@ TEST_F(ProgramButtons, EachButtonAcceptsOnlyTheProgramDragsOfItsModel)
 
 TEST_F(ProgramButtons, AProgramDragStartsFiftyPixelsFromWhereThePointerEntered)
 {
-    struct View : juce::Component, juce::DragAndDropContainer
+    struct View : juce::Component,
+                  juce::DragAndDropContainer
     {
     } view;
     view.setBounds(0, 0, 400, 400);
@@ -179,7 +204,10 @@ TEST(ProgramNameTextTest, NameBytesBecomeAtMostSixteenPrintableCharacters)
 {
     unsigned char record[62];
     std::memset(record, 'x', sizeof(record)); // no terminator in the name
-    std::memcpy(record, "CLEAN\tLEAD\xE9\xFF""ABCD", 16);
+    std::memcpy(record,
+                "CLEAN\tLEAD\xE9\xFF"
+                "ABCD",
+                16);
     EXPECT_EQ(ProgramNameText::fromRecord(record), "CLEAN LEAD  ABCD");
     EXPECT_EQ(ProgramNameText::fromRecord(record).length(), 16);
     EXPECT_EQ(ProgramNameText::fromFileRecord(record), ""); // a file button shows no name then

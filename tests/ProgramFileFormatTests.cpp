@@ -34,8 +34,7 @@ bool headerIs(const juce::MemoryBlock& m, const char* tag)
 }
 
 struct ProgramFileFormat : FileTabFixture
-{
-};
+{};
 } // namespace
 
 TEST_F(ProgramFileFormat, EachModelWritesItsTagAndWholeImagesAndReadsThemBack)
@@ -79,8 +78,9 @@ TEST_F(ProgramFileFormat, EachModelWritesItsTagAndWholeImagesAndReadsThemBack)
         EXPECT_EQ(openTab(tabFile), e.tabPrograms) << prompts->boxes.joinIntoString("\n");
         EXPECT_EQ(dc()->getFileCount(), 2);
         EXPECT_EQ(dc()->getFileName(1), "tab");
-        EXPECT_EQ(std::memcmp(dc()->getFileProgPtr(1, 0), dc()->getFileProgPtr(0, 0),
-                              (size_t) (e.tabPrograms * format().recordSize)), 0);
+        EXPECT_EQ(
+            std::memcmp(dc()->getFileProgPtr(1, 0), dc()->getFileProgPtr(0, 0), (size_t) (e.tabPrograms * format().recordSize)),
+            0);
         EXPECT_EQ(tabProgramName(1, 1), "SECOND PROGRAM  ");
     }
 }
@@ -141,8 +141,8 @@ TEST_F(ProgramFileFormat, DamagedAndForeignFilesAreRefusedWholeWithAnAlertAndALo
         const char* alert;
     };
     const Case cases[] = {
-        { makeFile("long.dwqprog", 11, nullptr, 1), "size does not match" },     // 363 bytes
-        { makeFile("short.dwqprog", 0, nullptr, 20), "size does not match" },    // header only and a bit
+        { makeFile("long.dwqprog", 11, nullptr, 1), "size does not match" },  // 363 bytes
+        { makeFile("short.dwqprog", 0, nullptr, 20), "size does not match" }, // header only and a bit
         { makeFile("hmq.dwqprog", 11, "HMQPROG1000 "), "is not a .dwqprog program file" },
         { makeFile("text.dwqprog", 11, "hello world "), "is not a .dwqprog program file" },
         { folder.getChildFile("missing.dwqprog"), "cannot be read" },

@@ -37,7 +37,11 @@ struct TestSection : CSectionImplBaseT<TestSection, ISoundSection>
         size = 4;
         sectionId = 7;
     }
-    bool FindSectionByPID(int, ISection** out) override { *out = this; return true; }
+    bool FindSectionByPID(int, ISection** out) override
+    {
+        *out = this;
+        return true;
+    }
     ISection* GetFX1FX() override { return nullptr; }
     ISection* GetAmpFX() override { return nullptr; }
     ISection* GetRevFX() override { return nullptr; }

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-
 using testing_support::AppProcess;
 using testing_support::SimulatedAmplifierApp;
 
@@ -61,8 +60,6 @@ TEST_P(AppWithAmplifier, StartsFindsTheAmplifierAndSynchronises)
 }
 
 // One wired Orva PW, one wireless Orva PW and the HMQ.
-INSTANTIATE_TEST_SUITE_P(Models, AppWithAmplifier, ::testing::Values(3, 5, 1),
-                         [](const ::testing::TestParamInfo<int>& info) {
-                             return juce::String(info.param == 1 ? "HMQ" : info.param == 3 ? "OrvaPW" : "OrvaPWWireless")
-                                 .toStdString();
-                         });
+INSTANTIATE_TEST_SUITE_P(Models, AppWithAmplifier, ::testing::Values(3, 5, 1), [](const ::testing::TestParamInfo<int>& info) {
+    return juce::String(info.param == 1 ? "HMQ" : info.param == 3 ? "OrvaPW" : "OrvaPWWireless").toStdString();
+});

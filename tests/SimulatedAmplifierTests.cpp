@@ -70,7 +70,9 @@ TEST_F(AmpFixture, IdentityReplyForEveryModel)
         const auto reply = rig.ask([out] {
             const juce::uint8 request[] = { 0x7E, 0x7F, 0x06, 0x01 };
             // Straight to the output, as the scanner does.
-            MidiPortSystem::current().openOutput(out->midi.getMIDIOutPortIndex())->sendMessageNow(juce::MidiMessage::createSysExMessage(request, 4));
+            MidiPortSystem::current()
+                .openOutput(out->midi.getMIDIOutPortIndex())
+                ->sendMessageNow(juce::MidiMessage::createSysExMessage(request, 4));
         });
         const auto b = bytesOf(reply);
         ASSERT_EQ(b.size(), 15u) << model;
@@ -175,7 +177,9 @@ TEST_F(AmpFixture, AppliesWhatIsSentToItAndAcknowledgesDumps)
 
     // A message for another model is ignored.
     const auto before = rig.amp.getNumSent();
-    MidiPortSystem::current().openOutput(midi.getMIDIOutPortIndex())->sendMessageNow(SimulatedAmplifier::makeFrame(0x41, 0x12, {}));
+    MidiPortSystem::current()
+        .openOutput(midi.getMIDIOutPortIndex())
+        ->sendMessageNow(SimulatedAmplifier::makeFrame(0x41, 0x12, {}));
     juce::Thread::sleep(20);
     EXPECT_EQ(rig.amp.getNumSent(), before);
 }

@@ -62,7 +62,8 @@ struct SyncFixture : testing_support::BootedHostFixture
 
     static std::vector<std::vector<int>> orvaRequests()
     {
-        return expectedRequests({ { 0x0E }, { 0x10 }, { 0x19 }, { 0x1D, 0x00, 1 }, { 0x1D, 0x00, 2 }, { 0x1D, 0x00, 3 }, { 0x1D, 0x00, 4 } });
+        return expectedRequests(
+            { { 0x0E }, { 0x10 }, { 0x19 }, { 0x1D, 0x00, 1 }, { 0x1D, 0x00, 2 }, { 0x1D, 0x00, 3 }, { 0x1D, 0x00, 4 } });
     }
 };
 } // namespace
@@ -113,10 +114,12 @@ TEST_F(SyncFixture, ASynchronisationCutOffInsideTheEQSlotsLeavesNothingToTheNext
         }
         amp.clearRecords();
         host->getActionManager()->setTimerEventReq(ActionManager::eREQID_DELAYED_SYNCRONIZE, 1, 0);
-        ASSERT_TRUE(pumpUntil([&] {
-            const auto requests = requestsOf(amp);
-            return ! requests.empty() && requests.back() == std::vector<int> { 0x1D, 0x00, silentSlot };
-        }, 3000));
+        ASSERT_TRUE(pumpUntil(
+            [&] {
+                const auto requests = requestsOf(amp);
+                return ! requests.empty() && requests.back() == std::vector<int> { 0x1D, 0x00, silentSlot };
+            },
+            3000));
         pumpFor(30);
         EXPECT_FALSE(log.contains("ActionManager::handleMessage(17)"));
         // The chain hangs in the slots: the connection manager's time-outs
@@ -169,7 +172,8 @@ TEST_F(SyncFixture, HMQReadsModeUserProgramsCurrentProgramAndCustomSlots)
     ASSERT_EQ(host->getMidiManager()->getNumListeners(), 1);
 
     ASSERT_TRUE(synchronise(amp, [this] { return log.contains("ActionManager::handleMessage(11)"); }));
-    EXPECT_EQ(requestsOf(amp), expectedRequests({ { 0x10 }, { 0x31, 0x00, 0 }, { 0x31, 0x00, 1 }, { 0x31, 0x00, 2 }, { 0x31, 0x00, 3 } }));
+    EXPECT_EQ(requestsOf(amp),
+              expectedRequests({ { 0x10 }, { 0x31, 0x00, 0 }, { 0x31, 0x00, 1 }, { 0x31, 0x00, 2 }, { 0x31, 0x00, 3 } }));
     // 1 ms between program requests, 10 ms before the first custom request,
     // 1 ms between the custom requests.
     EXPECT_EQ(chainClock->getPauses(), (std::vector<int> { 1, 1, 1, 1, 1, 1, 1, 10, 1, 1, 1 }));
@@ -222,7 +226,7 @@ TEST_F(SyncFixture, DWQReadsModeUserProgramsAndCurrentProgram)
     // program has arrived.
     ASSERT_TRUE(synchronise(amp, [&] {
         return host->getMidiManager()->isSynchronised() && amp.getNumReceived() == 10
-            && bytes(dc->getEditBuf(), 30) == amp.getEditBuffer();
+               && bytes(dc->getEditBuf(), 30) == amp.getEditBuffer();
     }));
     pumpFor(30);
     EXPECT_EQ(requestsOf(amp), expectedRequests({ { 0x10 } }));
@@ -252,9 +256,9 @@ struct TransmitAllCase
     int model, recordSize, firstNumber, acknowledgement;
 };
 
-struct TransmitAll : SyncFixture, ::testing::WithParamInterface<TransmitAllCase>
-{
-};
+struct TransmitAll : SyncFixture,
+                     ::testing::WithParamInterface<TransmitAllCase>
+{};
 
 TEST_P(TransmitAll, IsPacedByTheAcknowledgements)
 {
@@ -267,8 +271,8 @@ TEST_P(TransmitAll, IsPacedByTheAcknowledgements)
     Bytes records[8];
     for (int i = 0; i < 8; ++i)
     {
-        records[i] = Bytes((size_t) c.recordSize, (juce::uint8) (0x20 + i));
-        records[i][20] = (juce::uint8) (0x80 | i); // a byte that needs the eighth bit
+        records[i] = Bytes((size_t) c.recordSize, (juce::uint8)(0x20 + i));
+        records[i][20] = (juce::uint8)(0x80 | i); // a byte that needs the eighth bit
         dc->setRAMProgram(i, records[i].data());
     }
     amp.clearRecords();
@@ -308,7 +312,8 @@ TEST_P(TransmitAll, IsPacedByTheAcknowledgements)
 }
 
 INSTANTIATE_TEST_SUITE_P(EachModel, TransmitAll,
-                         ::testing::Values(TransmitAllCase { "OrvaKX", 2, 62, 0, 0x41 }, TransmitAllCase { "HMQ", 1, 62, 60, 0x34 },
+                         ::testing::Values(TransmitAllCase { "OrvaKX", 2, 62, 0, 0x41 },
+                                           TransmitAllCase { "HMQ", 1, 62, 60, 0x34 },
                                            TransmitAllCase { "DWQ", 0, 30, 11, 0x32 }),
                          [](const auto& info) { return std::string(info.param.name); });
 // Not a timed test: run with --gtest_also_run_disabled_tests to see the
@@ -327,7 +332,8 @@ TEST_F(SyncFixture, DISABLED_BenchmarkSynchronisationAgainstItsPauses)
     // notice handled on the message thread (the DWQ has none: to its last
     // current-program dump), against the sum of the pauses the chain asked
     // for (real ones). Median and worst of the ratio over the runs.
-    struct EndTimer : CRSMidiListener, juce::Logger
+    struct EndTimer : CRSMidiListener,
+                      juce::Logger
     {
         void OnRSMidiListenerRcvSysExMessage(MidiManager*, MidiInputPort*, const juce::MidiMessage& m) override
         {

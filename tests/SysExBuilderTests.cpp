@@ -47,8 +47,10 @@ TEST(SysExBuilders, RequestsWithoutArgumentsForEveryModel)
         EXPECT_EQ(build(m, [](auto& b, auto* p) { return b.Make_sendCurProgDumpRequest_header(p); }), head(mb, 0x10));
         EXPECT_EQ(build(m, [](auto& b, auto* p) { return b.Make_sendModeRequest_header(p); }), head(mb, 0x12));
         EXPECT_EQ(build(m, [](auto& b, auto* p) { return b.Make_sendCurProgDump_header(p); }), head(mb, 0x40));
-        EXPECT_EQ(build(m, [](auto& b, auto* p) { return b.Make_sendGlobalDumpRequest_header(p); }), orva ? head(mb, 0x0E) : Bytes {});
-        EXPECT_EQ(build(m, [](auto& b, auto* p) { return b.Make_sendCurAudioEQDumpRequest_header(p); }), orva ? head(mb, 0x19) : Bytes {});
+        EXPECT_EQ(build(m, [](auto& b, auto* p) { return b.Make_sendGlobalDumpRequest_header(p); }),
+                  orva ? head(mb, 0x0E) : Bytes {});
+        EXPECT_EQ(build(m, [](auto& b, auto* p) { return b.Make_sendCurAudioEQDumpRequest_header(p); }),
+                  orva ? head(mb, 0x19) : Bytes {});
     }
 }
 
@@ -68,8 +70,10 @@ TEST(SysExBuilders, BankModeAndSlotBytesPerModel)
     const int mode0[6] = { 1, 1, 2, 2, 2, 2 };
     for (int m = 0; m < 6; ++m)
     {
-        EXPECT_EQ(build(m, [](auto& b, auto* p) { return b.Make_sendModeChange_header(p, 1, 6); }), head(modelBytes[m], 0x4E, { 0, 6 }));
-        EXPECT_EQ(build(m, [](auto& b, auto* p) { return b.Make_sendModeChange_header(p, 0, 6); }), head(modelBytes[m], 0x4E, { mode0[m], 6 }));
+        EXPECT_EQ(build(m, [](auto& b, auto* p) { return b.Make_sendModeChange_header(p, 1, 6); }),
+                  head(modelBytes[m], 0x4E, { 0, 6 }));
+        EXPECT_EQ(build(m, [](auto& b, auto* p) { return b.Make_sendModeChange_header(p, 0, 6); }),
+                  head(modelBytes[m], 0x4E, { mode0[m], 6 }));
     }
     EXPECT_EQ(build(1, [](auto& b, auto* p) { return b.Make_sendModeChange_header(p, 2, 0); }), head(0x34, 0x4E, { 2, 0 }));
     EXPECT_EQ(build(1, [](auto& b, auto* p) { return b.Make_sendModeChange_header(p, 3, 0); }), head(0x34, 0x4E, { 0, 0 }));
@@ -77,7 +81,8 @@ TEST(SysExBuilders, BankModeAndSlotBytesPerModel)
     // Slots: audio EQ travels as slot + 1 (Orva), custom as the slot (HMQ).
     EXPECT_EQ(build(4, [](auto& b, auto* p) { return b.Make_sendAudioEQDumpRequest_header(p, 3); }), head(0x41, 0x1D, { 0, 4 }));
     EXPECT_EQ(build(2, [](auto& b, auto* p) { return b.Make_sendAudioEQDump_header(p, 0); }), head(0x41, 0x4D, { 0, 1 }));
-    EXPECT_EQ(build(1, [](auto& b, auto* p) { return b.Make_sendCustomAmpFXDumpRequest_header(p, 3); }), head(0x34, 0x31, { 0, 3 }));
+    EXPECT_EQ(build(1, [](auto& b, auto* p) { return b.Make_sendCustomAmpFXDumpRequest_header(p, 3); }),
+              head(0x34, 0x31, { 0, 3 }));
     EXPECT_EQ(build(1, [](auto& b, auto* p) { return b.Make_sendCustomAmpFXDump_header(p, 2); }), head(0x34, 0x65, { 0, 2 }));
 
     EXPECT_EQ(build(0, [](auto& b, auto* p) { return b.Make_paramChange_header(p, 0x04, 0x00, 0x48, 0x01); }),

@@ -7,9 +7,9 @@
 #include "ParamTable/TESSARA_LCD.h"
 #include "support/MultiString.h"
 
-#include <gtest/gtest.h>
 #include <array>
 #include <cstring>
+#include <gtest/gtest.h>
 
 using testing_support::multi;
 

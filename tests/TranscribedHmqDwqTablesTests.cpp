@@ -27,8 +27,9 @@ struct Shape
     std::string fields;
 };
 
-const char* const kModuleRow = "nttnnnnnnnntt";   // id, name, unit, atype, byte, bits, default, min, max, flags, format, tooltip
-const char* const kProgramRow = "nnnnnnnnnnttnnt"; // row, id, PTYPE, ATYPE, byte, bits, min, max, flags, format, name, default, init, tooltip
+const char* const kModuleRow = "nttnnnnnnnntt"; // id, name, unit, atype, byte, bits, default, min, max, flags, format, tooltip
+const char* const kProgramRow =
+    "nnnnnnnnnnttnnt"; // row, id, PTYPE, ATYPE, byte, bits, min, max, flags, format, name, default, init, tooltip
 
 void addModule(std::vector<Shape>& shapes, const std::string& prefix, int types, size_t rows)
 {
@@ -46,9 +47,12 @@ std::map<std::string, std::vector<Shape>> files()
     addModule(f["dwq_module_rows.tsv"], "DWQ.mod", 5, 1);
     addModule(f["dwq_module_rows.tsv"], "DWQ.amp", 11, 4);
     addModule(f["dwq_module_rows.tsv"], "DWQ.dlyrev", 5, 2);
-    f["hmq_program_rows.tsv"] = { { "HMQ.TABLE_PARAMEDIT", 23, kProgramRow }, { "HMQ.sEditBuf.layout", 26, "nntt" },
-                                  { "HMQ.type_limits", 4, "inn" },            { "HMQ.pedal1.prepare_hidden", 2, "nn+" },
-                                  { "HMQ.pedal2.prepare_hidden", 2, "nn+" },  { "HMQ.amp.prepare_hidden", 1, "nn+" } };
+    f["hmq_program_rows.tsv"] = { { "HMQ.TABLE_PARAMEDIT", 23, kProgramRow },
+                                  { "HMQ.sEditBuf.layout", 26, "nntt" },
+                                  { "HMQ.type_limits", 4, "inn" },
+                                  { "HMQ.pedal1.prepare_hidden", 2, "nn+" },
+                                  { "HMQ.pedal2.prepare_hidden", 2, "nn+" },
+                                  { "HMQ.amp.prepare_hidden", 1, "nn+" } };
     f["dwq_program_rows.tsv"] = { { "DWQ.TABLE_PARAMEDIT", 17, kProgramRow }, { "DWQ.sEditBuf.layout", 10, "nntt" },
                                   { "DWQ.state_bytes", 4, "nnnnntn" },        { "DWQ.type_limits", 3, "inn" },
                                   { "DWQ.mod.prepare_hidden", 1, "nn+" },     { "DWQ.dlyrev.prepare_hidden", 2, "nn+" } };

@@ -51,7 +51,7 @@ TEST(TranscribedLoader, UnquotesTextsAndTurnsEscapesIntoCharacters)
     EXPECT_EQ(transcribed::unquote(R"("    ")"), "    ");
     EXPECT_EQ(transcribed::unquote(R"("0\tOFF\n1\tON")"), "0\tOFF\n1\tON");
     EXPECT_EQ(transcribed::unquote(R"("a\\b\"c")"), "a\\b\"c");
-    EXPECT_EQ(transcribed::unquote(R"("\\t")"), "\\t");  // an escaped backslash followed by a plain t
+    EXPECT_EQ(transcribed::unquote(R"("\\t")"), "\\t"); // an escaped backslash followed by a plain t
 
     EXPECT_THROW(transcribed::unquote("abc"), std::runtime_error);
     EXPECT_THROW(transcribed::unquote(R"("abc)"), std::runtime_error);
@@ -75,7 +75,7 @@ TEST(TranscribedLoader, ParsesDecimalHexAndNegativeNumbersOnly)
     EXPECT_EQ(v, 0xD7DF5);
     EXPECT_TRUE(transcribed::parseNumber("0xFFFF0000", v));
     EXPECT_EQ(v, 0xFFFF0000LL);
-    EXPECT_TRUE(transcribed::parseNumber("08", v));  // decimal, not octal
+    EXPECT_TRUE(transcribed::parseNumber("08", v)); // decimal, not octal
     EXPECT_EQ(v, 8);
 
     for (const char* bad : { "", "-", "0x", "12a", "0x1G", " 1", "1 ", "1.5", "+1" })
@@ -99,8 +99,8 @@ TEST(TranscribedLoader, SplitsLinesIntoKeyedRowsAndSkipsComments)
     EXPECT_EQ(a[0].text(2), "");
     EXPECT_EQ(a[1].text(1), "a\tb");
     EXPECT_EQ(a[1].text(2), "    ");
-    EXPECT_THROW(a[0].number(1), std::runtime_error);  // a text is not a number
-    EXPECT_THROW(a[0].text(0), std::runtime_error);    // a number is not a text
+    EXPECT_THROW(a[0].number(1), std::runtime_error); // a text is not a number
+    EXPECT_THROW(a[0].text(0), std::runtime_error);   // a number is not a text
     EXPECT_THROW(a[0].raw(3), std::runtime_error);
     EXPECT_EQ(t.rows("B.y")[0].integer(0), -3);
     EXPECT_THROW(t.rows("C.z"), std::runtime_error);
@@ -139,5 +139,5 @@ TEST(TranscribedModuleRows, EveryModuleHasItsTypesTimesRows)
         }
         keys += size_t(m.types);
     }
-    EXPECT_EQ(t.keys().size(), keys);  // no stray keys
+    EXPECT_EQ(t.keys().size(), keys); // no stray keys
 }

@@ -49,17 +49,21 @@ struct TransferFixture : testing_support::BootedHostFixture
         EXPECT_TRUE(pumpUntil([this] { return currentDataCenter() != nullptr && currentDataCenter()->isConnected(); }, 5000));
         auto* midi = host->getMidiManager();
         pumpFor(50);
-        EXPECT_TRUE(pumpUntil([midi, this] {
-            return ! midi->isSyncRunning() && ! host->getActionManager()->isTimerRunning(ActionManager::eREQID_DELAYED_SYNCRONIZE);
-        }, 5000));
+        EXPECT_TRUE(pumpUntil(
+            [midi, this] {
+                return ! midi->isSyncRunning()
+                       && ! host->getActionManager()->isTimerRunning(ActionManager::eREQID_DELAYED_SYNCRONIZE);
+            },
+            5000));
         pumpFor(50);
         actions = host->getActionManager();
-        actions->setConfirmation([this](const juce::String& t, const juce::String& x, const juce::String& o, const juce::String& c) {
-            questions.push_back({ t, x, o, c });
-            if (onQuestion)
-                onQuestion();
-            return answer;
-        });
+        actions->setConfirmation(
+            [this](const juce::String& t, const juce::String& x, const juce::String& o, const juce::String& c) {
+                questions.push_back({ t, x, o, c });
+                if (onQuestion)
+                    onQuestion();
+                return answer;
+            });
         main = host->getMasterGuiManager()->getMainWindow()->getMainComponent();
         return currentDataCenter();
     }
@@ -82,7 +86,7 @@ TEST_F(TransferFixture, TransmitAllOnTheHMQWithProgressAndADeferredQuit)
     auto* midi = host->getMidiManager();
     for (int i = 0; i < 8; ++i)
     {
-        Bytes record(62, (juce::uint8) (0x20 + i));
+        Bytes record(62, (juce::uint8)(0x20 + i));
         dc->setRAMProgram(i, record.data());
     }
 
@@ -121,7 +125,7 @@ TEST_F(TransferFixture, TransmitAllOnTheHMQWithProgressAndADeferredQuit)
 
     ASSERT_EQ(amp.getNumReceived(), 8); // program dumps only: no receive request
     for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(amp.getUserProgram(i), Bytes(62, (juce::uint8) (0x20 + i))) << i;
+        EXPECT_EQ(amp.getUserProgram(i), Bytes(62, (juce::uint8)(0x20 + i))) << i;
 }
 
 TEST_F(TransferFixture, AWaitingQuitIsShownAndGivenUpByCancelAndByADisconnect)
@@ -177,7 +181,7 @@ TEST_F(TransferFixture, ReceiveAllOnTheDWQ)
     ASSERT_NE(dc, nullptr);
     auto* midi = host->getMidiManager();
     for (int i = 0; i < 8; ++i)
-        amp.setUserProgram(i, Bytes(30, (juce::uint8) (0x40 + i)));
+        amp.setUserProgram(i, Bytes(30, (juce::uint8)(0x40 + i)));
 
     amp.clearRecords();
     perform(ActionManager::cmdRxAllProg);
@@ -217,10 +221,12 @@ TEST_F(TransferFixture, ReceiveAllEndsOnTheProgramTheAmplifierPlays)
             EXPECT_EQ(DataCenter::iUserDestProg, firstUser + 5);
 
             perform(ActionManager::cmdRxAllProg);
-            ASSERT_TRUE(pumpUntil([&] {
-                return midi->isSynchronised() && ! midi->isBulkReceive() && ! midi->isSyncRunning()
-                    && ! midi->isCustomBulkReceive();
-            }, 3000));
+            ASSERT_TRUE(pumpUntil(
+                [&] {
+                    return midi->isSynchronised() && ! midi->isBulkReceive() && ! midi->isSyncRunning()
+                           && ! midi->isCustomBulkReceive();
+                },
+                3000));
             pumpFor(100);
             EXPECT_EQ(DataCenter::iCurProgNo, firstUser + 5);
             EXPECT_EQ(DataCenter::iUserDestProg, firstUser + 5);

@@ -53,7 +53,8 @@ struct PickerWithAGap : RSDWQAmpImageButton
     juce::String getPngName(int type) override { return type == 3 ? "NoSuchPicture" : RSDWQAmpImageButton::getPngName(type); }
 };
 
-struct PressRecorder : juce::Component, AnotherComponentListner
+struct PressRecorder : juce::Component,
+                       AnotherComponentListner
 {
     void mouseDownByOtherComponent(juce::Component* c) override { pressed.push_back(c); }
     std::vector<juce::Component*> pressed;
@@ -63,8 +64,8 @@ juce::MouseEvent pressOn(juce::Component& c)
 {
     const juce::Point<float> pos(5.0f, 5.0f);
     const auto now = juce::Time::getCurrentTime();
-    return juce::MouseEvent(juce::Desktop::getInstance().getMainMouseSource(), pos, juce::ModifierKeys::leftButtonModifier,
-                            1.0f, 0.0f, 0.0f, 0.0f, 0.0f, &c, &c, now, pos, now, 1, false);
+    return juce::MouseEvent(juce::Desktop::getInstance().getMainMouseSource(), pos, juce::ModifierKeys::leftButtonModifier, 1.0f,
+                            0.0f, 0.0f, 0.0f, 0.0f, &c, &c, now, pos, now, 1, false);
 }
 } // namespace
 
@@ -95,9 +96,9 @@ TEST_F(Pickers, OrvaAmpIconsAreFoundByTheRawValue)
     RSOrvaPWAmpImageButtonSmall amp(nullptr, false, "amp");
     const int rawDeep = orvaPW::getAmpTypeValue(orvaPW::eAmpType(6));
     EXPECT_EQ(amp.getIconPngName(rawDeep), "AmpType_Deep");
-    EXPECT_EQ(amp.getIconPngName(6), "AmpType_Classic_230x158");  // not an amp value: type 0
+    EXPECT_EQ(amp.getIconPngName(6), "AmpType_Classic_230x158"); // not an amp value: type 0
     EXPECT_EQ(amp.getIconPngName(255), "AmpType_Classic_230x158");
-    EXPECT_EQ(amp.getPngName(6), "AmpType_Deep_196x108");            // pictures take the type itself
+    EXPECT_EQ(amp.getPngName(6), "AmpType_Deep_196x108"); // pictures take the type itself
 
     RSOrvaKXAmpImageButtonSmall kx(nullptr, false, "amp");
     EXPECT_EQ(kx.getIconPngName(-1), kx.getIconPngName(0));

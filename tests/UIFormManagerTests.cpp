@@ -86,9 +86,8 @@ TEST_F(UIFormManagerWithHost, TheBlockFollowsHostsDeviceEnvironment)
     EXPECT_EQ(manager->getFormInfoBlock(), nullptr);
     EXPECT_EQ(manager->GetLayerFormInfoById(1047), nullptr);
 
-    const UI_FORMINFO_BLOCK* expected[] = { &DWQ::g_uiFormInfoBlock, &HMQ::g_uiFormInfoBlock,
-                                            &orvaKX::g_uiFormInfoBlock, &orvaPW::g_uiFormInfoBlock,
-                                            &orvaKX::g_uiFormInfoBlock, &orvaPW::g_uiFormInfoBlock };
+    const UI_FORMINFO_BLOCK* expected[] = { &DWQ::g_uiFormInfoBlock,    &HMQ::g_uiFormInfoBlock,    &orvaKX::g_uiFormInfoBlock,
+                                            &orvaPW::g_uiFormInfoBlock, &orvaKX::g_uiFormInfoBlock, &orvaPW::g_uiFormInfoBlock };
     for (int model = 0; model < 6; ++model)
     {
         SCOPED_TRACE(model);

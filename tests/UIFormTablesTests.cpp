@@ -41,12 +41,37 @@ std::set<std::string> knownClassNames()
 
 // Known names that no shipped table uses.
 const std::set<std::string> unusedClassNames = {
-    "edittext", "popupmenu", "valuebar", "knob_Acurve", "knob_Ccurve", "knobswitch", "knobswitchGR",
-    "knobswitch_small", "knobswitch_slide_hmq", "knobswitch_compvoice_orvakx", "knobswitch_small_orvakx",
-    "knobswitch_compvoice_small_orvakx", "knobswitch_small_orvapw", "imgbtn_pedal_nodrag_dwq",
-    "imgbtn_rev_nodrag_dwq", "img_amp_dwq", "img_pedal_dwq", "img_rev_dwq", "img_amp_hmq", "img_pedal1_hmq",
-    "img_pedal2_hmq", "img_rev_hmq", "img_nr", "img_gain", "popup_amp_dwq", "popup_pedal_dwq", "popup_rev_dwq",
-    "popup_amp_hmq", "popup_pedal1_hmq", "popup_pedal2_hmq", "popup_rev_hmq",
+    "edittext",
+    "popupmenu",
+    "valuebar",
+    "knob_Acurve",
+    "knob_Ccurve",
+    "knobswitch",
+    "knobswitchGR",
+    "knobswitch_small",
+    "knobswitch_slide_hmq",
+    "knobswitch_compvoice_orvakx",
+    "knobswitch_small_orvakx",
+    "knobswitch_compvoice_small_orvakx",
+    "knobswitch_small_orvapw",
+    "imgbtn_pedal_nodrag_dwq",
+    "imgbtn_rev_nodrag_dwq",
+    "img_amp_dwq",
+    "img_pedal_dwq",
+    "img_rev_dwq",
+    "img_amp_hmq",
+    "img_pedal1_hmq",
+    "img_pedal2_hmq",
+    "img_rev_hmq",
+    "img_nr",
+    "img_gain",
+    "popup_amp_dwq",
+    "popup_pedal_dwq",
+    "popup_rev_dwq",
+    "popup_amp_hmq",
+    "popup_pedal1_hmq",
+    "popup_pedal2_hmq",
+    "popup_rev_hmq",
 };
 
 struct ModelBlock
@@ -59,7 +84,7 @@ struct ModelBlock
 
 const std::vector<ModelBlock>& blocks()
 {
-// clang-format off
+    // clang-format off
     static const std::vector<ModelBlock> all = {
         { "orvaPW", &orvaPW::g_uiFormInfoBlock,
           { 1047, 1052, 1053, 1055, 1040, 1041, 1048, 1056, 1057, 1059, 1042, 1043, 1044, 1045 },
@@ -72,7 +97,7 @@ const std::vector<ModelBlock>& blocks()
           { 4, 21, 21, 18, 36, 4, 21, 21, 18, 36 } },
         { "DWQ", &DWQ::g_uiFormInfoBlock, { 1047, 1048, 1049 }, { 34, 32, 32 } },
     };
-// clang-format on
+    // clang-format on
     return all;
 }
 

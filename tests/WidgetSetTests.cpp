@@ -7,8 +7,6 @@
 #include "GUI/FontLibrary.h"
 #include "GUI/HMQReadOnlyTextEditor.h"
 #include "GUI/ImageResourceManager.h"
-#include "GUI/RSWidgetSupport.h"
-#include "ParamTable/ISection.h"
 #include "GUI/MainWindow.h"
 #include "GUI/MasterGuiController.h"
 #include "GUI/MasterGuiManager.h"
@@ -22,7 +20,9 @@
 #include "GUI/RSToggleSwitch.h"
 #include "GUI/RSValDispButton.h"
 #include "GUI/RSWideSwitch.h"
+#include "GUI/RSWidgetSupport.h"
 #include "GUI/ToggleButtonLookAndFeel.h"
+#include "ParamTable/ISection.h"
 #include "Platform/PlatformFonts.h"
 #include "support/TestHelpers.h"
 
@@ -44,7 +44,8 @@ struct Widgets : ::testing::Test
 
     std::unique_ptr<RSKnob> knobFor(int paramId)
     {
-        auto k = std::make_unique<RSKnob>("Knob_OrvaPW_7070", RSKnob::CurveLinear, RSKnob::FocusDrawInnerSquare, juce::Colours::yellow);
+        auto k = std::make_unique<RSKnob>("Knob_OrvaPW_7070", RSKnob::CurveLinear, RSKnob::FocusDrawInnerSquare,
+                                          juce::Colours::yellow);
         k->getProperties().set("PARAMID", paramId);
         k->setRSKnobMax(240);
         k->renewRange();
@@ -75,9 +76,9 @@ juce::Colour pixel(juce::Component& c, int x, int y)
 TEST_F(Widgets, ValueDisplayFormatsThroughTheSectionOfTheId)
 {
     useModel(3);
-    EXPECT_EQ(shown(0x400, 55), "5.5");      // user-edit section
-    EXPECT_EQ(shown(0x4300, 1), "MODE 2");   // global section
-    EXPECT_EQ(shown(0x6000, 240), "12.0");   // audio-EQ section
+    EXPECT_EQ(shown(0x400, 55), "5.5");       // user-edit section
+    EXPECT_EQ(shown(0x4300, 1), "MODE 2");    // global section
+    EXPECT_EQ(shown(0x6000, 240), "12.0");    // audio-EQ section
     EXPECT_EQ(shown(0x5FFF, 1), "unchanged"); // global, no such row
     EXPECT_EQ(shown(-1, 3), "unchanged");
 
@@ -272,7 +273,8 @@ TEST(Looks, OverlayButtonsAndRedSpheres)
 
     EXPECT_EQ(ToggleButtonLookAndFeel::sphereColour(true, false, false).getRed(), 255);
     EXPECT_LT(ToggleButtonLookAndFeel::sphereColour(false, false, false).getAlpha(), 0x90);
-    EXPECT_NE(ToggleButtonLookAndFeel::sphereColour(true, true, false), ToggleButtonLookAndFeel::sphereColour(true, false, false));
+    EXPECT_NE(ToggleButtonLookAndFeel::sphereColour(true, true, false),
+              ToggleButtonLookAndFeel::sphereColour(true, false, false));
 }
 
 TEST_F(Widgets, MainWindowMakesItsLookTheDefault)
@@ -293,29 +295,50 @@ TEST_F(Widgets, PanelOfEveryWidgetKind)
     juce::Component panel;
     panel.setLookAndFeel(&look);
     panel.setSize(640, 260);
-    struct Bg : juce::Component { void paint(juce::Graphics& g) override { g.fillAll(juce::Colour(0xFF303030)); } } bg;
+    struct Bg : juce::Component
+    {
+        void paint(juce::Graphics& g) override { g.fillAll(juce::Colour(0xFF303030)); }
+    } bg;
     panel.addAndMakeVisible(bg);
     bg.setBounds(panel.getLocalBounds());
 
     std::vector<std::unique_ptr<juce::Component>> owned;
-    auto add = [&](juce::Component* c, int x, int y, int w, int h) { owned.emplace_back(c); panel.addAndMakeVisible(c); c->setBounds(x, y, w, h); return c; };
+    auto add = [&](juce::Component* c, int x, int y, int w, int h) {
+        owned.emplace_back(c);
+        panel.addAndMakeVisible(c);
+        c->setBounds(x, y, w, h);
+        return c;
+    };
 
     int x = 10;
     for (auto curve : { RSKnob::CurveSquareFromMin, RSKnob::CurveLinear, RSKnob::CurveSquareFromMax })
     {
-        auto* k = static_cast<RSKnob*>(add(new RSKnob("Knob_OrvaPW_7070", curve, RSKnob::FocusDrawInnerSquare, juce::Colours::yellow), x, 30, 70, 70));
+        auto* k = static_cast<RSKnob*>(
+            add(new RSKnob("Knob_OrvaPW_7070", curve, RSKnob::FocusDrawInnerSquare, juce::Colours::yellow), x, 30, 70, 70));
         k->getProperties().set("PARAMID", 0x400);
         auto* v = static_cast<RSReadOnlyTextEditor*>(add(new RSReadOnlyTextEditor("v"), x, 100, 70, 16));
-        auto* l = static_cast<RSLabel*>(add(new RSLabel("c", "GAIN", juce::Colours::white, juce::Colours::transparentBlack), x, 12, 70, 16));
+        auto* l = static_cast<RSLabel*>(
+            add(new RSLabel("c", "GAIN", juce::Colours::white, juce::Colours::transparentBlack), x, 12, 70, 16));
         l->getProperties().set("FONTSTYLE", 1);
-        k->setValueDisplay(v); v->setLinkedKnob(k); k->setNameLabel(l); l->setLinkedKnob(k);
+        k->setValueDisplay(v);
+        v->setLinkedKnob(k);
+        k->setNameLabel(l);
+        l->setLinkedKnob(k);
         k->setValue(60);
         x += 80;
     }
-    auto* sw = static_cast<RSKnobSwitch*>(add(new RSKnobSwitch("Knob_OrvaPW_7070", RSKnob::CurveLinear, "Switch_OFFON", "Switch_VOICE_7070_OrvaPW", true, false, juce::Colours::yellow), x, 30, 70, 70));
-    sw->setRSKnobMax(2); sw->renewRange(); sw->setValue(1);
-    auto* sw2 = static_cast<RSKnobSwitch*>(add(new RSKnobSwitch("Knob_OrvaPW_7070", RSKnob::CurveLinear, "Switch_OFFON", false, false, juce::Colours::yellow), x + 80, 30, 70, 70));
-    sw2->setRSKnobMax(1); sw2->renewRange(); sw2->setValue(1);
+    auto* sw = static_cast<RSKnobSwitch*>(add(new RSKnobSwitch("Knob_OrvaPW_7070", RSKnob::CurveLinear, "Switch_OFFON",
+                                                               "Switch_VOICE_7070_OrvaPW", true, false, juce::Colours::yellow),
+                                              x, 30, 70, 70));
+    sw->setRSKnobMax(2);
+    sw->renewRange();
+    sw->setValue(1);
+    auto* sw2 = static_cast<RSKnobSwitch*>(
+        add(new RSKnobSwitch("Knob_OrvaPW_7070", RSKnob::CurveLinear, "Switch_OFFON", false, false, juce::Colours::yellow),
+            x + 80, 30, 70, 70));
+    sw2->setRSKnobMax(1);
+    sw2->renewRange();
+    sw2->setValue(1);
     add(new RSToggleSwitch("power"), x + 160, 40, 50, 50);
 
     auto* field = static_cast<RSTextEditor*>(add(new RSTextEditor("field"), 10, 130, 100, 22));
@@ -329,7 +352,8 @@ TEST_F(Widgets, PanelOfEveryWidgetKind)
     t2->setLookAndFeel(&toggleLook);
     auto* ok = static_cast<juce::TextButton*>(add(new juce::TextButton("OK"), 260, 190, 80, 28));
     ok->setLookAndFeel(&overlayLook);
-    auto* bar = static_cast<juce::TabbedButtonBar*>(add(new juce::TabbedButtonBar(juce::TabbedButtonBar::TabsAtTop), 360, 190, 260, 26));
+    auto* bar =
+        static_cast<juce::TabbedButtonBar*>(add(new juce::TabbedButtonBar(juce::TabbedButtonBar::TabsAtTop), 360, 190, 260, 26));
     bar->addTab("File 1", juce::Colour(0xFF5A5A5A), -1);
     bar->addTab("File 2", juce::Colour(0xFF5A5A5A), -1);
     bar->setCurrentTabIndex(0);

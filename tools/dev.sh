@@ -55,6 +55,7 @@ case "${1:-}" in
     ;;
   test)
     install_missing
+    "$here/tools/format.sh" check
     configure_and_build
     (cd "$build" && xvfb-run -a -s "-screen 0 1280x800x24" ctest --output-on-failure -j "$(nproc)")
     # Once more in one process, in a random order: no test may depend on

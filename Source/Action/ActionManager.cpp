@@ -111,7 +111,10 @@ juce::String ActionManager::modelDescription(int id, int model)
         return {};
 
     const bool pw = isOrvaPWModel(model);
-    const juce::String ext = model == kProductModelDWQ ? "dwqprog" : model == kProductModelHMQ ? "hmqprog" : pw ? "opwprog" : "okxprog";
+    const juce::String ext = model == kProductModelDWQ   ? "dwqprog"
+                             : model == kProductModelHMQ ? "hmqprog"
+                             : pw                        ? "opwprog"
+                                                         : "okxprog";
     const juce::String dots = model == kProductModelHMQ ? "" : "...";
     const juce::String device = model == kProductModelDWQ ? "DW" : model == kProductModelHMQ ? "HMQ" : pw ? "Orva PW" : "Orva KX";
 
@@ -208,7 +211,8 @@ void ActionManager::getCommandInfo(juce::CommandID id, juce::ApplicationCommandI
         return;
 
     const int model = currentModel();
-    result.setInfo(command->name, command->description != nullptr ? juce::String(command->description) : modelDescription(id, model),
+    result.setInfo(command->name,
+                   command->description != nullptr ? juce::String(command->description) : modelDescription(id, model),
                    command->category, 0);
     if (command->key != 0)
         result.addDefaultKeypress(command->key, juce::ModifierKeys::commandModifier);
@@ -250,8 +254,7 @@ void ActionManager::getCommandInfo(juce::CommandID id, juce::ApplicationCommandI
             if (menuEnabled)
                 result.setActive(true);
             break;
-        default:
-            break;
+        default: break;
     }
 }
 

@@ -9,7 +9,10 @@
 #include <memory>
 #include <vector>
 
-namespace juce { class Component; }
+namespace juce
+{
+class Component;
+}
 class DataCenter;
 class MidiManager;
 class FileCommandPrompts;
@@ -69,8 +72,8 @@ public:
     // Every confirmation goes through this one call: title, text, OK and
     // Cancel labels; true when the user chose OK. The default shows a modal
     // OK/Cancel alert with the warning icon.
-    using Confirmation = std::function<bool(const juce::String& title, const juce::String& text,
-                                            const juce::String& ok, const juce::String& cancel)>;
+    using Confirmation = std::function<bool(const juce::String& title, const juce::String& text, const juce::String& ok,
+                                            const juce::String& cancel)>;
     void setConfirmation(Confirmation c);
 
     // ApplicationCommandTarget
@@ -182,7 +185,6 @@ private:
     bool menuEnabled = false;
     Confirmation confirmation;
 
-
 private:
     // The actions of the timers that need the connection manager and the
     // data centres.
@@ -210,10 +212,10 @@ public:
     // New, open, save as, close (file tab 0-2, in opening order).
     bool executeNewFile(int model);
     void afterNewFileUI(int model);
-    int executeFileOpen(int model);                             // programs read, -1 for none
-    int executeFileOpenSub(int model, const juce::File& file);  // the tab reader
+    int executeFileOpen(int model);                            // programs read, -1 for none
+    int executeFileOpenSub(int model, const juce::File& file); // the tab reader
     void afterFileOpenUI(int model);
-    bool executeFileSaveFile(int model);                        // "Save File As..." of the current tab
+    bool executeFileSaveFile(int model);                                            // "Save File As..." of the current tab
     bool executeFileSaveSubStream(int model, juce::FileOutputStream* out, int tab); // the tab writer
     void afterFileSaveUI(int model);
     bool executeFileClose(int model, int tab);

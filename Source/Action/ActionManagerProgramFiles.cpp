@@ -39,8 +39,8 @@ bool ActionManager::getFileContext(int model, FileContext& context) const
     // records differ in size and layout.
     if (asked->tag != format->tag || dataCenter->getNumbering().recordSize != format->recordSize)
     {
-        juce::Logger::writeToLog("ActionManager: file command for model " + juce::String(model)
-                                 + " refused, the open model is " + juce::String(environmentModel));
+        juce::Logger::writeToLog("ActionManager: file command for model " + juce::String(model) + " refused, the open model is "
+                                 + juce::String(environmentModel));
         return false;
     }
     context = { dataCenter, format, environmentModel };
@@ -178,8 +178,8 @@ int ActionManager::executeFileOpenSub(int model, const juce::File& file)
 
     // Read whole into a local buffer first: a refused file leaves the tab as it was.
     std::vector<unsigned char> records;
-    const auto read = ProgramFile::read(file, *context.format, context.format->programsPerTab,
-                                        dataCenter.getInitProgData(), records);
+    const auto read =
+        ProgramFile::read(file, *context.format, context.format->programsPerTab, dataCenter.getInitProgData(), records);
     if (! read.ok())
     {
         logRefusal("executeFileOpenSub", read.error, file, *context.format);
@@ -198,8 +198,8 @@ namespace
 // image to the stream from its start. The records are read under `recordLock`
 // when one is given (taken after the write buffer's lock).
 template <typename RecordAt>
-bool writeProgramImage(DataCenter& dataCenter, const ProgramFile::Format& format, juce::FileOutputStream& out,
-                       int count, size_t imageSize, const juce::ReadWriteLock* recordLock, RecordAt&& recordAt)
+bool writeProgramImage(DataCenter& dataCenter, const ProgramFile::Format& format, juce::FileOutputStream& out, int count,
+                       size_t imageSize, const juce::ReadWriteLock* recordLock, RecordAt&& recordAt)
 {
     auto* image = dataCenter.getFileWriteBuf();
     if (image == nullptr)
@@ -281,16 +281,20 @@ bool ActionManager::saveChosenFile(int model, const juce::String& dialogTitle, c
     {
         const juce::ScopedLock lock(fileSaveLock);
         const int imageSize = tab >= 0 ? format.tabImageSize() : format.userImageSize();
-        written = ProgramFile::writeSafely(target, juce::jmax(16384, imageSize), [&](juce::FileOutputStream& out) {
-            return tab >= 0 ? executeFileSaveSubStream(model, &out, tab) : executeFileSaveUserSubStream(model, &out);
-        }, &openFailed);
+        written = ProgramFile::writeSafely(
+            target, juce::jmax(16384, imageSize),
+            [&](juce::FileOutputStream& out) {
+                return tab >= 0 ? executeFileSaveSubStream(model, &out, tab) : executeFileSaveUserSubStream(model, &out);
+            },
+            &openFailed);
     }
 
     if (openFailed)
     {
-        prompts().showWarning("File Save Error:",
-                              "This file (or this location) is set to read-only.\n\rTry again with a different file name (or a different location).",
-                              okButton);
+        prompts().showWarning(
+            "File Save Error:",
+            "This file (or this location) is set to read-only.\n\rTry again with a different file name (or a different location).",
+            okButton);
         return false;
     }
     if (! written)
@@ -432,8 +436,8 @@ bool ActionManager::executeFileSaveUserSubStream(int model, juce::FileOutputStre
 
     auto& dataCenter = *context.dataCenter;
     const auto& format = *context.format;
-    return writeProgramImage(dataCenter, format, *out, ProgramFile::numUserPrograms, (size_t) format.userImageSize(),
-                             nullptr, [&](int i) { return dataCenter.getRAMProgPtr(i); });
+    return writeProgramImage(dataCenter, format, *out, ProgramFile::numUserPrograms, (size_t) format.userImageSize(), nullptr,
+                             [&](int i) { return dataCenter.getRAMProgPtr(i); });
 }
 
 // --- Tabs across runs ---------------------------------------------------------

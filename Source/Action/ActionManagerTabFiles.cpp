@@ -23,18 +23,26 @@ struct TabPreferenceKeys
 
 const TabPreferenceKeys& tabPreferenceKeys(int model)
 {
-    static const TabPreferenceKeys dwq { { DWQ::Preferences_DWQ_TAB1FileName, DWQ::Preferences_DWQ_TAB2FileName, DWQ::Preferences_DWQ_TAB3FileName },
-                                         { DWQ::Preferences_DWQ_TAB1DirtyData, DWQ::Preferences_DWQ_TAB2DirtyData, DWQ::Preferences_DWQ_TAB3DirtyData },
-                                         DWQ::Preferences_DWQ_CurrentTabindex };
-    static const TabPreferenceKeys hmq { { DWQ::Preferences_HMQ_TAB1FileName, DWQ::Preferences_HMQ_TAB2FileName, DWQ::Preferences_HMQ_TAB3FileName },
-                                         { DWQ::Preferences_HMQ_TAB1DirtyData, DWQ::Preferences_HMQ_TAB2DirtyData, DWQ::Preferences_HMQ_TAB3DirtyData },
-                                         DWQ::Preferences_HMQ_CurrentTabindex };
-    static const TabPreferenceKeys okx { { DWQ::Preferences_OKX_TAB1FileName, DWQ::Preferences_OKX_TAB2FileName, DWQ::Preferences_OKX_TAB3FileName },
-                                         { DWQ::Preferences_OKX_TAB1DirtyData, DWQ::Preferences_OKX_TAB2DirtyData, DWQ::Preferences_OKX_TAB3DirtyData },
-                                         DWQ::Preferences_OKX_CurrentTabindex };
-    static const TabPreferenceKeys opw { { DWQ::Preferences_OPW_TAB1FileName, DWQ::Preferences_OPW_TAB2FileName, DWQ::Preferences_OPW_TAB3FileName },
-                                         { DWQ::Preferences_OPW_TAB1DirtyData, DWQ::Preferences_OPW_TAB2DirtyData, DWQ::Preferences_OPW_TAB3DirtyData },
-                                         DWQ::Preferences_OPW_CurrentTabindex };
+    static const TabPreferenceKeys dwq {
+        { DWQ::Preferences_DWQ_TAB1FileName, DWQ::Preferences_DWQ_TAB2FileName, DWQ::Preferences_DWQ_TAB3FileName },
+        { DWQ::Preferences_DWQ_TAB1DirtyData, DWQ::Preferences_DWQ_TAB2DirtyData, DWQ::Preferences_DWQ_TAB3DirtyData },
+        DWQ::Preferences_DWQ_CurrentTabindex
+    };
+    static const TabPreferenceKeys hmq {
+        { DWQ::Preferences_HMQ_TAB1FileName, DWQ::Preferences_HMQ_TAB2FileName, DWQ::Preferences_HMQ_TAB3FileName },
+        { DWQ::Preferences_HMQ_TAB1DirtyData, DWQ::Preferences_HMQ_TAB2DirtyData, DWQ::Preferences_HMQ_TAB3DirtyData },
+        DWQ::Preferences_HMQ_CurrentTabindex
+    };
+    static const TabPreferenceKeys okx {
+        { DWQ::Preferences_OKX_TAB1FileName, DWQ::Preferences_OKX_TAB2FileName, DWQ::Preferences_OKX_TAB3FileName },
+        { DWQ::Preferences_OKX_TAB1DirtyData, DWQ::Preferences_OKX_TAB2DirtyData, DWQ::Preferences_OKX_TAB3DirtyData },
+        DWQ::Preferences_OKX_CurrentTabindex
+    };
+    static const TabPreferenceKeys opw {
+        { DWQ::Preferences_OPW_TAB1FileName, DWQ::Preferences_OPW_TAB2FileName, DWQ::Preferences_OPW_TAB3FileName },
+        { DWQ::Preferences_OPW_TAB1DirtyData, DWQ::Preferences_OPW_TAB2DirtyData, DWQ::Preferences_OPW_TAB3DirtyData },
+        DWQ::Preferences_OPW_CurrentTabindex
+    };
     switch (model)
     {
         case kProductModelDWQ: return dwq;
@@ -264,8 +272,8 @@ bool ActionManager::executeTabFileBackup()
     {
         FileContext context;
         auto* environment = getCurrentDeviceEnvironment();
-        if (environment != nullptr && getFileContext((int) environment->getDeviceInfo().model, context)
-            && fileTabView != nullptr && context.dataCenter->getFileCount() <= maxTabs)
+        if (environment != nullptr && getFileContext((int) environment->getDeviceInfo().model, context) && fileTabView != nullptr
+            && context.dataCenter->getFileCount() <= maxTabs)
         {
             auto& dataCenter = *context.dataCenter;
             const auto& format = *context.format;
@@ -278,8 +286,9 @@ bool ActionManager::executeTabFileBackup()
                 preferences->setValue(keys.dirty[k], dataCenter.getModifiedMask(k));
             preferences->setValue(keys.currentTab, fileTabView->getCurrentTabIndex() + 1 - flag);
             for (int k = 0; k < maxTabs; ++k)
-                preferences->setValue(keys.fileName[k],
-                                      k + flag < numTabs ? fileTabView->getTabTitle(k + flag) + format.getExtension() : juce::String());
+                preferences->setValue(keys.fileName[k], k + flag < numTabs
+                                                            ? fileTabView->getTabTitle(k + flag) + format.getExtension()
+                                                            : juce::String());
 
             const auto folder = getTabBackupFolder();
             try
@@ -291,10 +300,9 @@ bool ActionManager::executeTabFileBackup()
                     const juce::ScopedLock lock(fileSaveLock);
                     // Written beside and moved over the old copy: a failed
                     // write keeps the previous backup whole.
-                    if (ProgramFile::writeSafely(folder.getChildFile(backupFileName(k, format)), format.tabImageSize(),
-                                                 [&](juce::FileOutputStream& out) {
-                                                     return executeFileSaveSubStream(context.model, &out, k);
-                                                 }))
+                    if (ProgramFile::writeSafely(
+                            folder.getChildFile(backupFileName(k, format)), format.tabImageSize(),
+                            [&](juce::FileOutputStream& out) { return executeFileSaveSubStream(context.model, &out, k); }))
                         result = true;
                 }
             }

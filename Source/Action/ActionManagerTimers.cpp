@@ -23,14 +23,10 @@
 namespace
 {
 // The ids that are ever requested; stopAllTimers stops each of them.
-constexpr int allTimerIds[] = { ActionManager::timerStatusRefresh,
-                                ActionManager::timerMainRefresh,
-                                ActionManager::timerPresetRefresh,
-                                ActionManager::eREQID_DISCONNECT_STARTUP,
-                                ActionManager::eREQID_DELAYED_SYNCRONIZE,
-                                ActionManager::timerReceiveChainEnd,
-                                ActionManager::eREQID_BLANKPROG_CHECK,
-                                ActionManager::eREQID_MODEREQUEST_TIMEOUT,
+constexpr int allTimerIds[] = { ActionManager::timerStatusRefresh,        ActionManager::timerMainRefresh,
+                                ActionManager::timerPresetRefresh,        ActionManager::eREQID_DISCONNECT_STARTUP,
+                                ActionManager::eREQID_DELAYED_SYNCRONIZE, ActionManager::timerReceiveChainEnd,
+                                ActionManager::eREQID_BLANKPROG_CHECK,    ActionManager::eREQID_MODEREQUEST_TIMEOUT,
                                 ActionManager::timerAnotherInstance };
 } // namespace
 
@@ -70,45 +66,31 @@ void ActionManager::timerCallback(int timerID)
 
     switch (timerID)
     {
-        case timerStatusRefresh:
-            runStatusRefresh();
-            break;
+        case timerStatusRefresh: runStatusRefresh(); break;
 
-        case timerMainRefresh:
-            refreshMainComponent();
-            break;
+        case timerMainRefresh: refreshMainComponent(); break;
 
         case timerPresetRefresh:
             // The DWQ and HMQ preset pages renew their button texts here once
             // those pages exist; the other models do nothing.
             break;
 
-        case eREQID_DISCONNECT_STARTUP:
-            runPostConnectSetup();
-            break;
+        case eREQID_DISCONNECT_STARTUP: runPostConnectSetup(); break;
 
-        case eREQID_DELAYED_SYNCRONIZE:
-            runDelayedSynchronize();
-            break;
+        case eREQID_DELAYED_SYNCRONIZE: runDelayedSynchronize(); break;
 
-        case timerReceiveChainEnd:
-            break;
+        case timerReceiveChainEnd: break;
 
-        case eREQID_BLANKPROG_CHECK:
-            runBlankProgramCheck();
-            break;
+        case eREQID_BLANKPROG_CHECK: runBlankProgramCheck(); break;
 
-        case eREQID_MODEREQUEST_TIMEOUT:
-            runModeRequestTimeout();
-            break;
+        case eREQID_MODEREQUEST_TIMEOUT: runModeRequestTimeout(); break;
 
         case timerAnotherInstance:
             if (auto* host = Host::getInstance())
                 host->handleAnotherInstanceFinishedMessage();
             break;
 
-        default:
-            break;
+        default: break;
     }
 }
 
@@ -304,7 +286,7 @@ void ActionManager::runDelayedSynchronize()
     midi->setSyncRunning(true);
     midi->setBulkReceive(false);
     juce::Logger::writeToLog(isOrvaModel(model) ? "eREQID_DELAYED_SYNCRONIZE => eREQID_MODEREQUEST_TIMEOUT setting"
-                                        : "=> eREQID_MODEREQUEST_TIMEOUT setting");
+                                                : "=> eREQID_MODEREQUEST_TIMEOUT setting");
     setTimerEventReq(eREQID_MODEREQUEST_TIMEOUT, 2000, 0);
     midi->sendModeRequest();
 }

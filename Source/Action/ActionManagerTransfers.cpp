@@ -66,13 +66,13 @@ juce::String ActionManager::getManualFileName(int model, bool japanese)
 
 juce::File ActionManager::getManualFolder()
 {
-   #if JUCE_MAC
+#if JUCE_MAC
     // The folder that contains the application bundle.
     return juce::File::getSpecialLocation(juce::File::currentApplicationFile).getParentDirectory();
-   #else
+#else
     // Elsewhere the resources, manuals included, lie next to the executable.
     return juce::File::getSpecialLocation(juce::File::currentExecutableFile).getParentDirectory().getChildFile("Resources");
-   #endif
+#endif
 }
 
 void ActionManager::executeTxProg(int model, bool confirm, bool unused, bool all)
@@ -82,8 +82,7 @@ void ActionManager::executeTxProg(int model, bool confirm, bool unused, bool all
     if (! guard.entered || ! isKnownModel(model))
         return;
 
-    if (confirm
-        && ! ask("Transmit:", "This command will overwrite 8 programs of your DWQR. \nAre you sure?", " OK ", "Cancel"))
+    if (confirm && ! ask("Transmit:", "This command will overwrite 8 programs of your DWQR. \nAre you sure?", " OK ", "Cancel"))
         return;
 
     auto* midi = midiManager();

@@ -27,9 +27,9 @@ bool CRSMidiOutMessageManager::supports(Models models) const noexcept
         return false;
     switch (models)
     {
-        case Models::all:  return true;
+        case Models::all: return true;
         case Models::orva: return isOrvaModel(model);
-        case Models::hmq:  return model == modelHMQ;
+        case Models::hmq: return model == modelHMQ;
     }
     return false;
 }
@@ -52,8 +52,8 @@ int CRSMidiOutMessageManager::getModelByte() const
     return isDataByte(byte) ? byte : -1;
 }
 
-int CRSMidiOutMessageManager::writeFrame(unsigned char* buf, Models models, unsigned char function,
-                                         const int* args, int numArgs) const
+int CRSMidiOutMessageManager::writeFrame(unsigned char* buf, Models models, unsigned char function, const int* args,
+                                         int numArgs) const
 {
     if (buf == nullptr || ! supports(models))
         return -1;

@@ -30,7 +30,8 @@ public:
     int Make_sendAudioEQDumpRequest_header(unsigned char* buf, int slot);
     int Make_sendCustomAmpFXDumpRequest_header(unsigned char* buf, int slot);
     int Make_sendCurProgDump_header(unsigned char* buf);
-    int Make_paramChange_header(unsigned char* buf, unsigned char idHi, unsigned char idLo, unsigned char valLo, unsigned char valHi);
+    int Make_paramChange_header(unsigned char* buf, unsigned char idHi, unsigned char idLo, unsigned char valLo,
+                                unsigned char valHi);
     int Make_sendProg1Dump_header(unsigned char* buf, int bank, int prog);
     int Make_sendAudioEQDump_header(unsigned char* buf, int slot);
     int Make_sendModeChange_header(unsigned char* buf, int mode, int prog);
@@ -43,9 +44,13 @@ protected:
     std::atomic<int> targetModel { -1 };
 
 private:
-    enum class Models { all, orva, hmq };
+    enum class Models
+    {
+        all,
+        orva,
+        hmq
+    };
 
     bool supports(Models models) const noexcept;
-    int writeFrame(unsigned char* buf, Models models, unsigned char function,
-                   const int* args, int numArgs) const;
+    int writeFrame(unsigned char* buf, Models models, unsigned char function, const int* args, int numArgs) const;
 };

@@ -20,6 +20,6 @@ public:
     // The same box shown without waiting for it.
     virtual void showWarningAsync(const juce::String& title, const juce::String& text, const juce::String& button) = 0;
     // Modal two-button warning box; true for the first button.
-    virtual bool confirm(const juce::String& title, const juce::String& text,
-                         const juce::String& yesButton, const juce::String& noButton) = 0;
+    virtual bool confirm(const juce::String& title, const juce::String& text, const juce::String& yesButton,
+                         const juce::String& noButton) = 0;
 };

@@ -30,10 +30,8 @@ void addItems(juce::PopupMenu& menu, juce::ApplicationCommandManager* commands, 
 }
 } // namespace
 
-MenuBarManager::MenuBarManager(juce::ApplicationCommandManager* manager)
-    : commandManager(manager)
-{
-}
+MenuBarManager::MenuBarManager(juce::ApplicationCommandManager* manager) : commandManager(manager)
+{}
 
 MenuBarManager::~MenuBarManager() = default;
 
@@ -60,8 +58,7 @@ juce::PopupMenu MenuBarManager::getMenuForIndex(int index, const juce::String&)
 }
 
 void MenuBarManager::menuItemSelected(int, int)
-{
-}
+{}
 
 juce::PopupMenu* MenuBarManager::createPopupMenu()
 {
@@ -75,7 +72,8 @@ juce::PopupMenu* MenuBarManager::createPopupMenu()
     const bool lyn = isWirelessModel(model) && BluetoothMidiPairing::get().isAvailable();
     if (lyn)
         addItems(*popupMenu, commandManager,
-                 { 0x101, 0x100, 0x104, 0x105, separator, 0x102, 0x103, separator, 0x106, separator, 0x405, separator, 0x400, 0x402, 0x403 });
+                 { 0x101, 0x100, 0x104, 0x105, separator, 0x102, 0x103, separator, 0x106, separator, 0x405, separator, 0x400,
+                   0x402, 0x403 });
     else
         addItems(*popupMenu, commandManager,
                  { 0x101, 0x100, 0x104, 0x105, separator, 0x102, 0x103, separator, 0x106, separator, 0x400, 0x402, 0x403 });

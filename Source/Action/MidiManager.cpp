@@ -46,8 +46,7 @@ int MidiManager::getNumPrograms(int modelId) noexcept
     return isModel(modelId) ? numProgramsPerModel[modelId] : 0;
 }
 
-MidiManager::MidiManager()
-    : listeners(std::make_shared<const ListenerList>())
+MidiManager::MidiManager() : listeners(std::make_shared<const ListenerList>())
 {
     // The platform's MIDI client is created by the port system on first use;
     // set-up changes are watched by MidiSetupWatcher.

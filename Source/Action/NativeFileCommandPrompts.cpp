@@ -24,9 +24,9 @@ void NativeFileCommandPrompts::showWarningAsync(const juce::String& title, const
     juce::AlertWindow::showMessageBoxAsync(juce::MessageBoxIconType::WarningIcon, title, text, button);
 }
 
-bool NativeFileCommandPrompts::confirm(const juce::String& title, const juce::String& text,
-                                       const juce::String& yesButton, const juce::String& noButton)
+bool NativeFileCommandPrompts::confirm(const juce::String& title, const juce::String& text, const juce::String& yesButton,
+                                       const juce::String& noButton)
 {
-    return juce::AlertWindow::showOkCancelBox(juce::MessageBoxIconType::WarningIcon, title, text,
-                                              yesButton, noButton, nullptr, nullptr);
+    return juce::AlertWindow::showOkCancelBox(juce::MessageBoxIconType::WarningIcon, title, text, yesButton, noButton, nullptr,
+                                              nullptr);
 }

@@ -11,6 +11,6 @@ public:
     juce::File chooseFileToSave(const juce::String& title, const juce::String& pattern) override;
     void showWarning(const juce::String& title, const juce::String& text, const juce::String& button) override;
     void showWarningAsync(const juce::String& title, const juce::String& text, const juce::String& button) override;
-    bool confirm(const juce::String& title, const juce::String& text,
-                 const juce::String& yesButton, const juce::String& noButton) override;
+    bool confirm(const juce::String& title, const juce::String& text, const juce::String& yesButton,
+                 const juce::String& noButton) override;
 };

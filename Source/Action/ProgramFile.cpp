@@ -24,12 +24,9 @@ const unsigned char g_ucFileHeaderSymbols[12] = { 'O', 'P', 'W', 'P', 'R', 'O', 
 namespace
 {
 const ProgramFile::Format formats[] = {
-    { 0, DWQ::g_ucFileHeaderSymbols, 30, 11, ".dwqprog" },
-    { 1, HMQ::g_ucFileHeaderSymbols, 62, 11, ".hmqprog" },
-    { 2, orvaKX::g_ucFileHeaderSymbols, 62, 8, ".okxprog" },
-    { 3, orvaPW::g_ucFileHeaderSymbols, 62, 8, ".opwprog" },
-    { 4, orvaKX::g_ucFileHeaderSymbols, 62, 8, ".okxprog" },
-    { 5, orvaPW::g_ucFileHeaderSymbols, 62, 8, ".opwprog" },
+    { 0, DWQ::g_ucFileHeaderSymbols, 30, 11, ".dwqprog" },   { 1, HMQ::g_ucFileHeaderSymbols, 62, 11, ".hmqprog" },
+    { 2, orvaKX::g_ucFileHeaderSymbols, 62, 8, ".okxprog" }, { 3, orvaPW::g_ucFileHeaderSymbols, 62, 8, ".opwprog" },
+    { 4, orvaKX::g_ucFileHeaderSymbols, 62, 8, ".okxprog" }, { 5, orvaPW::g_ucFileHeaderSymbols, 62, 8, ".opwprog" },
 };
 } // namespace
 
@@ -97,16 +94,11 @@ juce::String ProgramFile::describe(ReadError error, const juce::File& file, cons
     const auto name = file.getFileName();
     switch (error)
     {
-        case ReadError::none:
-            return {};
-        case ReadError::cannotOpen:
-            return name + " cannot be read.";
-        case ReadError::badSize:
-            return name + " is damaged: its size does not match whole programs.";
-        case ReadError::foreignTag:
-            return name + " is not a " + format.getExtension() + " program file.";
-        case ReadError::truncated:
-            return name + " is damaged: it ends before its last program.";
+        case ReadError::none: return {};
+        case ReadError::cannotOpen: return name + " cannot be read.";
+        case ReadError::badSize: return name + " is damaged: its size does not match whole programs.";
+        case ReadError::foreignTag: return name + " is not a " + format.getExtension() + " program file.";
+        case ReadError::truncated: return name + " is damaged: it ends before its last program.";
     }
     return {};
 }

@@ -58,10 +58,10 @@ public:
     enum class ReadError
     {
         none,
-        cannotOpen,   // missing, not a file, or no read access
-        badSize,      // not the header plus 1 to 11 whole records
-        foreignTag,   // another model's file or no program file at all
-        truncated     // the stream ended or failed before the size promised
+        cannotOpen, // missing, not a file, or no read access
+        badSize,    // not the header plus 1 to 11 whole records
+        foreignTag, // another model's file or no program file at all
+        truncated   // the stream ended or failed before the size promised
     };
 
     struct ReadResult
@@ -75,8 +75,8 @@ public:
     // capacity records); records the file does not supply are copies of
     // initRecord. On any failure `records` is left untouched, so a caller
     // that copies only on success never shows a half-loaded tab.
-    static ReadResult read(const juce::File& file, const Format& format, int capacity,
-                           const unsigned char* initRecord, std::vector<unsigned char>& records);
+    static ReadResult read(const juce::File& file, const Format& format, int capacity, const unsigned char* initRecord,
+                           std::vector<unsigned char>& records);
 
     // The alert text for a refused file.
     static juce::String describe(ReadError error, const juce::File& file, const Format& format);
@@ -88,8 +88,8 @@ public:
     // temporary file beside the target, which then replaces the target.
     // False (target untouched) when the stream cannot be opened, the writer
     // fails, or the move fails; openFailed tells the first case apart.
-    static bool writeSafely(const juce::File& target, int bufferSize,
-                            const std::function<bool(juce::FileOutputStream&)>& writer, bool* openFailed = nullptr);
+    static bool writeSafely(const juce::File& target, int bufferSize, const std::function<bool(juce::FileOutputStream&)>& writer,
+                            bool* openFailed = nullptr);
 
     // True when the file name (with extension) may be used for a save: it
     // does not begin with "." and holds none of * ? / : < >.

@@ -5,16 +5,16 @@
 #include "Application/Host.h"
 #include "Common/DeviceEnvironment.h"
 #include "Core/MasterConnectionManager.h"
-#include "DataCenter/DataCenter.h"
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
 #include "DWQ/DWQ_PrefsDefine.h"
+#include "DataCenter/DataCenter.h"
 #include "GUI/MainWindow.h"
 #include "GUI/MasterGuiController.h"
-#include "Preferences/PreferencesData.h"
-#include "ZEZEResource.h"
 #include "Platform/MidiSetupWatcher.h"
 #include "Platform/SecondLaunchHandover.h"
+#include "Preferences/PreferencesData.h"
+#include "ZEZEResource.h"
 
 const char* const Application::instanceName = "Rig Smith";
 
@@ -38,9 +38,8 @@ void Application::initialise(const juce::String& commandLine)
     ZEZEResource::getInstance();
 
     // Second launches hand their command line to this instance.
-    handover = std::make_unique<SecondLaunchHandover>(instanceName, [this](const juce::String& line) {
-        anotherInstanceStarted(line);
-    });
+    handover =
+        std::make_unique<SecondLaunchHandover>(instanceName, [this](const juce::String& line) { anotherInstanceStarted(line); });
 
     // MIDI devices coming and going reach midiDevRemoved/midiDevAdded.
     midiSetupWatcher = std::make_unique<MidiSetupWatcher>();
@@ -230,8 +229,7 @@ void Application::savePreferences()
 }
 
 void Application::suspended()
-{
-}
+{}
 
 namespace
 {

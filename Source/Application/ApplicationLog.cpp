@@ -33,11 +33,11 @@ bool ApplicationLog::shouldEcho()
     const auto setting = juce::SystemStats::getEnvironmentVariable("RIGSMITH_LOG_ECHO", {});
     if (setting.isNotEmpty())
         return setting.getIntValue() != 0;
-   #if JUCE_DEBUG
+#if JUCE_DEBUG
     return true;
-   #else
+#else
     return false;
-   #endif
+#endif
 }
 
 void ApplicationLog::install()

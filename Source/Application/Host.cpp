@@ -258,8 +258,7 @@ void Host::handleMessage(const juce::Message& message)
             record->ptr = nullptr; // deleted by the handler
             break;
 
-        default:
-            break;
+        default: break;
     }
 }
 
@@ -413,7 +412,8 @@ void Host::handleChangeDeviceEnvironmentMessage(DeviceInfo* infoToDelete)
                 {
                     // Once: a second message 37 for the open model must not
                     // make the data centre decode every message twice.
-                    if (auto* listener = dynamic_cast<CRSMidiListener*>(dataCenter); listener != nullptr && midiManager != nullptr)
+                    if (auto* listener = dynamic_cast<CRSMidiListener*>(dataCenter);
+                        listener != nullptr && midiManager != nullptr)
                         midiManager->AddListenerOnce(listener);
                     dataCenter->setConnected(true);
                 }

@@ -8,11 +8,11 @@ class StateHolder
 public:
     virtual ~StateHolder() = default;
 
-    int previousMode = 0;      // the mode before the last mode change
-    int mode = 0;              // the amplifier mode
-    int familyCode = -1;       // connected family; its low byte goes into every editor SysEx header
-    int memberCode = 0;        // member within the family (meaningful after the first connection)
-    int currentProgram = 0;    // program number shown as selected
+    int previousMode = 0;       // the mode before the last mode change
+    int mode = 0;               // the amplifier mode
+    int familyCode = -1;        // connected family; its low byte goes into every editor SysEx header
+    int memberCode = 0;         // member within the family (meaningful after the first connection)
+    int currentProgram = 0;     // program number shown as selected
     int deselectedProgram = -1; // reset to -1 whenever the current program changes
 
     // Family and member codes of a model id (0 DWQ .. 5 OPW Lyn); false for

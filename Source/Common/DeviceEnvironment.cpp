@@ -9,11 +9,9 @@
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
 
-DeviceEnvironment::DeviceEnvironment(const DeviceInfo& info, DataCenter* dc, GuiController* gui,
-                                     ConnectionManager* connection, unsigned char model,
-                                     unsigned char member)
-    : dataCenter(dc), device(info), guiController(gui), connectionManager(connection),
-      modelByte(model), memberByte(member)
+DeviceEnvironment::DeviceEnvironment(const DeviceInfo& info, DataCenter* dc, GuiController* gui, ConnectionManager* connection,
+                                     unsigned char model, unsigned char member)
+    : dataCenter(dc), device(info), guiController(gui), connectionManager(connection), modelByte(model), memberByte(member)
 {
     if (auto* bus = MessageEngine::instance())
         bus->addListener(this);

@@ -15,8 +15,7 @@ class DeviceEnvironment : public juce::MessageListener
 {
 public:
     DeviceEnvironment(const DeviceInfo& info, DataCenter* dataCenter, GuiController* guiController,
-                      ConnectionManager* connectionManager, unsigned char modelByte,
-                      unsigned char memberByte);
+                      ConnectionManager* connectionManager, unsigned char modelByte, unsigned char memberByte);
     ~DeviceEnvironment() override;
 
     DeviceInfo getDeviceInfo() const { return device; }

@@ -21,6 +21,6 @@ public:
 private:
     // Initialises the model's data centre (may be null) with the Host and
     // wraps it with the record in a new environment, which owns it.
-    static DeviceEnvironment* makeEnvironment(const DeviceInfo& info, DataCenter* dataCenter,
-                                              unsigned char modelByte, unsigned char memberByte);
+    static DeviceEnvironment* makeEnvironment(const DeviceInfo& info, DataCenter* dataCenter, unsigned char modelByte,
+                                              unsigned char memberByte);
 };

@@ -4,7 +4,8 @@
 #include "Platform/MidiPortSystem.h"
 #include "Platform/RSClock.h"
 
-DeviceScanMidiPortManager::DeviceScanMidiPortManager(MidiManager* manager) : midiManager(manager) {}
+DeviceScanMidiPortManager::DeviceScanMidiPortManager(MidiManager* manager) : midiManager(manager)
+{}
 
 DeviceScanMidiPortManager::~DeviceScanMidiPortManager()
 {

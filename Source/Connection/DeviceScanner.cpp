@@ -23,10 +23,8 @@ int combine7(const juce::uint8* d, int lowIndex)
 }
 } // namespace
 
-DeviceScanner::DeviceScanner(DeviceScanMidiPortManager* manager)
-    : juce::Thread("DeviceScanner"), portManager(manager)
-{
-}
+DeviceScanner::DeviceScanner(DeviceScanMidiPortManager* manager) : juce::Thread("DeviceScanner"), portManager(manager)
+{}
 
 DeviceScanner::~DeviceScanner()
 {
@@ -128,8 +126,7 @@ void DeviceScanner::OnRSMidiListenerRcvSysExMessage(MidiManager*, MidiInputPort*
     const int outIndex = probedOutput;
     const DeviceInfo info((eProductModelId) model, true, portManager->getMidiInIndex(source),
                           source != nullptr ? source->getName() : juce::String(), outIndex,
-                          portManager->getMidiOutDeviceName(outIndex), version1, version2, family,
-                          kMediaTypeUnknown);
+                          portManager->getMidiOutDeviceName(outIndex), version1, version2, family, kMediaTypeUnknown);
 
     // The same reply arrives once per opened input: the find and the add run
     // under one hold of the list's (recursive) lock so that two copies

@@ -42,8 +42,7 @@ DeviceInfo ConnectedDeviceInfoList::getDeviceInfo(unsigned int index) const
 bool ConnectedDeviceInfoList::find(const DeviceInfo& info) const
 {
     const juce::ScopedLock sl(lock);
-    return std::any_of(devices.begin(), devices.end(),
-                       [&](const DeviceInfo& d) { return d.isSameDeviceInfo(info); });
+    return std::any_of(devices.begin(), devices.end(), [&](const DeviceInfo& d) { return d.isSameDeviceInfo(info); });
 }
 
 bool ConnectedDeviceInfoList::findByModel(const DeviceInfo& info, int* index) const

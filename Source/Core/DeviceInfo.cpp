@@ -3,11 +3,17 @@
 #include "Common/ModelInformation.h"
 #include "Core/SupportedModels.h"
 
-DeviceInfo::DeviceInfo(eProductModelId m, bool isConnected, int inIndex, const juce::String& inName,
-                       int outIndex, const juce::String& outName, int v1, int v2, int fam,
-                       eMediaType media)
-    : model(m), isConnectedFlag(isConnected), midiInIndex(inIndex), midiInName(inName),
-      midiOutIndex(outIndex), midiOutName(outName), version1(v1), version2(v2), family(fam),
+DeviceInfo::DeviceInfo(eProductModelId m, bool isConnected, int inIndex, const juce::String& inName, int outIndex,
+                       const juce::String& outName, int v1, int v2, int fam, eMediaType media)
+    : model(m),
+      isConnectedFlag(isConnected),
+      midiInIndex(inIndex),
+      midiInName(inName),
+      midiOutIndex(outIndex),
+      midiOutName(outName),
+      version1(v1),
+      version2(v2),
+      family(fam),
       mediaType(media)
 {
     if (mediaType == kMediaTypeUnknown && isConnectedFlag)

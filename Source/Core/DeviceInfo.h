@@ -11,9 +11,8 @@ class DeviceInfo
 {
 public:
     DeviceInfo() = default;
-    DeviceInfo(eProductModelId model, bool connected, int inIndex, const juce::String& inName,
-               int outIndex, const juce::String& outName, int version1, int version2, int family,
-               eMediaType mediaType);
+    DeviceInfo(eProductModelId model, bool connected, int inIndex, const juce::String& inName, int outIndex,
+               const juce::String& outName, int version1, int version2, int family, eMediaType mediaType);
     DeviceInfo(const DeviceInfo&) = default;
     DeviceInfo& operator=(const DeviceInfo&) = default;
     virtual ~DeviceInfo() = default;

@@ -438,7 +438,6 @@ void MasterConnectionManager::handleMessage(const juce::Message& message)
             startPendingRescan();
             break;
 
-        default:
-            break;
+        default: break;
     }
 }

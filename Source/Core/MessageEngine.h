@@ -32,7 +32,11 @@ public:
     class InternalMessage : public juce::Message
     {
     public:
-        enum Kind { deliverToAll = 0, deliverToOne = 1 };
+        enum Kind
+        {
+            deliverToAll = 0,
+            deliverToOne = 1
+        };
 
         InternalMessage(int k, juce::MessageListener* t, MyMessage* m) : kind(k), target(t), carried(m) {}
 

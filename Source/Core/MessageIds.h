@@ -56,7 +56,7 @@ enum : int
     Progress = 57,
     CloseOverlays = 60
 };
-}
+} // namespace MessageId
 
 // The name the device page and Host use for the device-chosen message.
 constexpr int kMessageDeviceSelectedToHost = MessageId::DeviceSelectedToHost;

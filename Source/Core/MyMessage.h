@@ -1,7 +1,7 @@
 #pragma once
 
-#include <juce_events/juce_events.h>
 #include <cstdint>
+#include <juce_events/juce_events.h>
 
 // The payload record of every MyMessage (32 bytes on a 64-bit build).
 struct MyMessageRecord
@@ -27,8 +27,7 @@ public:
     ~MyMessage() override { delete record; }
 
     // A new message with a new record.
-    static MyMessage* create(int id, int a = 0, int b = 0, int c = 0, int d = 0,
-                             void* ptr = nullptr, int source = 0)
+    static MyMessage* create(int id, int a = 0, int b = 0, int c = 0, int d = 0, void* ptr = nullptr, int source = 0)
     {
         return new MyMessage(new MyMessageRecord { id, source, a, b, c, d, ptr });
     }

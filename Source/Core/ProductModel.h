@@ -23,11 +23,26 @@ enum eMediaType : int
 
 // Model predicates: every question about a model id is asked through these.
 // The Orva line is models 2 to 5; 4 and 5 are the wireless twins of 2 and 3.
-constexpr bool isOrvaModel(int model) { return model >= kProductModelOKX && model <= kProductModelOPWlyn; }
-constexpr bool isOrvaKXModel(int model) { return model == kProductModelOKX || model == kProductModelOKXlyn; }
-constexpr bool isOrvaPWModel(int model) { return model == kProductModelOPW || model == kProductModelOPWlyn; }
-constexpr bool isWirelessModel(int model) { return model == kProductModelOKXlyn || model == kProductModelOPWlyn; }
-constexpr bool isKnownModel(int model) { return model >= kProductModelDWQ && model <= kProductModelOPWlyn; }
+constexpr bool isOrvaModel(int model)
+{
+    return model >= kProductModelOKX && model <= kProductModelOPWlyn;
+}
+constexpr bool isOrvaKXModel(int model)
+{
+    return model == kProductModelOKX || model == kProductModelOKXlyn;
+}
+constexpr bool isOrvaPWModel(int model)
+{
+    return model == kProductModelOPW || model == kProductModelOPWlyn;
+}
+constexpr bool isWirelessModel(int model)
+{
+    return model == kProductModelOKXlyn || model == kProductModelOPWlyn;
+}
+constexpr bool isKnownModel(int model)
+{
+    return model >= kProductModelDWQ && model <= kProductModelOPWlyn;
+}
 
 // The wired model a wireless one is the twin of; other ids unchanged.
 constexpr int wiredTwinOf(int model)
@@ -36,4 +51,7 @@ constexpr int wiredTwinOf(int model)
 }
 
 // True when two ids name one model class (equal, or wired and wireless twins).
-constexpr bool isSameModelClass(int a, int b) { return wiredTwinOf(a) == wiredTwinOf(b); }
+constexpr bool isSameModelClass(int a, int b)
+{
+    return wiredTwinOf(a) == wiredTwinOf(b);
+}

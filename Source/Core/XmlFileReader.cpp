@@ -69,10 +69,7 @@ struct TreeBuilder
         static_cast<TreeBuilder*>(self)->startElement(name, attributes);
     }
 
-    static void XMLCALL onEnd(void* self, const XML_Char*)
-    {
-        static_cast<TreeBuilder*>(self)->endElement();
-    }
+    static void XMLCALL onEnd(void* self, const XML_Char*) { static_cast<TreeBuilder*>(self)->endElement(); }
 
     static void XMLCALL onText(void* self, const XML_Char* s, int length)
     {
@@ -85,8 +82,8 @@ struct TreeBuilder
         static_cast<TreeBuilder*>(self)->refuse("document type declaration");
     }
 
-    static void XMLCALL onEntity(void* self, const XML_Char*, int, const XML_Char*, int, const XML_Char*,
-                                 const XML_Char*, const XML_Char*, const XML_Char*)
+    static void XMLCALL onEntity(void* self, const XML_Char*, int, const XML_Char*, int, const XML_Char*, const XML_Char*,
+                                 const XML_Char*, const XML_Char*)
     {
         static_cast<TreeBuilder*>(self)->refuse("entity declaration");
     }
@@ -108,8 +105,8 @@ std::unique_ptr<juce::XmlElement> XmlFileReader::parse(const void* data, size_t 
     }
 
     // The encoding is fixed: a declaration that names another is not followed.
-    const std::unique_ptr<std::remove_pointer_t<XML_Parser>, decltype(&XML_ParserFree)> parser(
-        XML_ParserCreate("UTF-8"), &XML_ParserFree);
+    const std::unique_ptr<std::remove_pointer_t<XML_Parser>, decltype(&XML_ParserFree)> parser(XML_ParserCreate("UTF-8"),
+                                                                                               &XML_ParserFree);
     if (parser == nullptr)
     {
         error = "no parser";
@@ -134,7 +131,7 @@ std::unique_ptr<juce::XmlElement> XmlFileReader::parse(const void* data, size_t 
     if (status != XML_STATUS_OK)
     {
         error = juce::String::fromUTF8(XML_ErrorString(XML_GetErrorCode(parser.get()))) + " at line "
-              + juce::String((juce::int64) XML_GetCurrentLineNumber(parser.get()));
+                + juce::String((juce::int64) XML_GetCurrentLineNumber(parser.get()));
         return nullptr;
     }
     if (builder.root == nullptr)

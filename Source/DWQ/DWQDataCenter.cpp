@@ -35,7 +35,10 @@ constexpr int modelByte = 0x32;
 
 // Raw message positions (F0 at 0): the function byte and its arguments.
 
-constexpr int packedSize(int n) { return n + (n + 6) / 7; }
+constexpr int packedSize(int n)
+{
+    return n + (n + 6) / 7;
+}
 constexpr int packedProgram = packedSize(DWQDataCenter::recordSize); // 35
 static_assert(packedProgram - (packedProgram + 7) / 8 <= DWQDataCenter::scratchSize, "a program fits the scratch");
 
@@ -43,8 +46,8 @@ constexpr int pauseProgram = 1;
 
 // Program numbers: user programs follow the presets; the receive chain
 // ends after the last user program.
-constexpr int firstUser = DWQDataCenter::numPresets;                 // 11
-constexpr int chainEnd = firstUser + DWQDataCenter::numUser;         // 19
+constexpr int firstUser = DWQDataCenter::numPresets;         // 11
+constexpr int chainEnd = firstUser + DWQDataCenter::numUser; // 19
 
 constexpr int idProgName = (int) 0xFFFF0000;
 
@@ -52,7 +55,10 @@ constexpr int idProgName = (int) 0xFFFF0000;
 constexpr int byteModType = 23;
 constexpr int byteDlyRevType = 26;
 
-Host* currentHost() { return Host::getInstance(); }
+Host* currentHost()
+{
+    return Host::getInstance();
+}
 
 ActionManager* actionManager()
 {
@@ -86,8 +92,7 @@ const bool staticsFilled = [] {
 }();
 } // namespace
 
-DWQDataCenter::DWQDataCenter()
-    : DecodingDataCenter(DataCenter::numberingForModel(0), modelByte, packedProgram)
+DWQDataCenter::DWQDataCenter() : DecodingDataCenter(DataCenter::numberingForModel(0), modelByte, packedProgram)
 {
     juce::ignoreUnused(staticsFilled);
     DWQ::Load_DWQPresetROMProg();
@@ -176,8 +181,14 @@ void DWQDataCenter::setCurProgName(juce::String name)
     userEditSection.PutParamSEx(idProgName, text.toRawUTF8(), 255, CHGSRC_CONTROL);
 }
 
-void DWQDataCenter::BackupEditBuf() { std::memcpy(m_sBkEditBuf.bytes, m_sEditBuf.bytes, recordSize); }
-void DWQDataCenter::RestoreEditBuf() { std::memcpy(m_sEditBuf.bytes, m_sBkEditBuf.bytes, recordSize); }
+void DWQDataCenter::BackupEditBuf()
+{
+    std::memcpy(m_sBkEditBuf.bytes, m_sEditBuf.bytes, recordSize);
+}
+void DWQDataCenter::RestoreEditBuf()
+{
+    std::memcpy(m_sEditBuf.bytes, m_sBkEditBuf.bytes, recordSize);
+}
 
 // Receive callbacks --------------------------------------------------------------
 

@@ -25,7 +25,7 @@ public:
     static constexpr int numPresets = 11;
     static constexpr int programsPerTab = 11;
     static constexpr int fileReadBufSize = 3 * programsPerTab * recordSize; // 990
-    static constexpr int fileWriteBufSize = 362; // header and one tab
+    static constexpr int fileWriteBufSize = 362;                            // header and one tab
 
     DWQDataCenter();
     ~DWQDataCenter() override;

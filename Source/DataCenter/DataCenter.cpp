@@ -40,8 +40,7 @@ const DataCenter::ProgramNumbering& DataCenter::numberingForModel(int modelId) n
     return numberingOrva;
 }
 
-DataCenter::DataCenter(const ProgramNumbering& programNumbering)
-    : numbering(programNumbering)
+DataCenter::DataCenter(const ProgramNumbering& programNumbering) : numbering(programNumbering)
 {
     if (iUserDestProg < numbering.firstUser)
         iUserDestProg = numbering.firstUser;

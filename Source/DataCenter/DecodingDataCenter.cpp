@@ -91,17 +91,11 @@ void DecodingDataCenter::decodeSysEx(MidiManager* midi, const juce::uint8* raw, 
             midi->sendChangeMessage();
             break;
 
-        case fnWriteAck:
-            onWriteAcknowledged(midi);
-            break;
+        case fnWriteAck: onWriteAcknowledged(midi); break;
 
-        case fnTransferStopped:
-            onTransferStopped(midi);
-            break;
+        case fnTransferStopped: onTransferStopped(midi); break;
 
-        default:
-            decodeModelFunction(midi, frame);
-            break;
+        default: decodeModelFunction(midi, frame); break;
     }
 }
 

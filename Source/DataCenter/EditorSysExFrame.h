@@ -16,8 +16,7 @@ public:
         : data(raw),
           end(size > 0 && raw[size - 1] == 0xF7 ? size - 1 : size), // the data ends before F7
           valid(size >= posArgs && raw[1] == 0x42 && raw[3] == 0x00 && raw[4] == 0x01 && raw[5] == modelByte)
-    {
-    }
+    {}
 
     // The maker's header and this model's byte.
     bool isValid() const noexcept { return valid; }
@@ -33,8 +32,8 @@ public:
     {
         if (numArgBytes() >= bytesFromArgs)
             return true;
-        log("function 0x" + juce::String::toHexString(function()) + " too short: " + juce::String(numArgBytes())
-            + " of " + juce::String(bytesFromArgs) + " bytes");
+        log("function 0x" + juce::String::toHexString(function()) + " too short: " + juce::String(numArgBytes()) + " of "
+            + juce::String(bytesFromArgs) + " bytes");
         return false;
     }
 

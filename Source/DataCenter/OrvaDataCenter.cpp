@@ -31,10 +31,13 @@ constexpr int modelByte = 0x41;
 
 // Raw message positions (F0 at 0): the function byte and its arguments.
 
-constexpr int packedSize(int n) { return n + (n + 6) / 7; }
-constexpr int packedProgram = packedSize(OrvaDataCenter::recordSize);  // 71
-constexpr int packedAudioEQ = packedSize(OrvaDataCenter::audioEQSize); // 21
-constexpr int packedGlobalMin = 19;                                    // 16 data bytes
+constexpr int packedSize(int n)
+{
+    return n + (n + 6) / 7;
+}
+constexpr int packedProgram = packedSize(OrvaDataCenter::recordSize);   // 71
+constexpr int packedAudioEQ = packedSize(OrvaDataCenter::audioEQSize);  // 21
+constexpr int packedGlobalMin = 19;                                     // 16 data bytes
 constexpr int packedGlobalMax = packedSize(OrvaDataCenter::globalSize); // 22
 
 static_assert(packedProgram - (packedProgram + 7) / 8 <= OrvaDataCenter::scratchSize, "a program fits the scratch");
@@ -47,7 +50,10 @@ constexpr int pauseModeOther = 5;
 
 constexpr int idProgName = (int) 0xFFFF0000;
 
-Host* currentHost() { return Host::getInstance(); }
+Host* currentHost()
+{
+    return Host::getInstance();
+}
 
 ActionManager* actionManager()
 {
@@ -86,9 +92,12 @@ const char* const OrvaDataCenter::receivingText = "RECEIVED...";
 
 OrvaDataCenter::OrvaDataCenter(const Buffers& b, COrvaUserEditSectionBase& edit, COrvaGlobalSectionBase& global,
                                COrvaAudioEQSectionBase& eq)
-    : DecodingDataCenter(DataCenter::numberingForModel(2), modelByte, packedProgram), buffers(b), editSection(edit), globalSection(global), eqSection(eq)
-{
-}
+    : DecodingDataCenter(DataCenter::numberingForModel(2), modelByte, packedProgram),
+      buffers(b),
+      editSection(edit),
+      globalSection(global),
+      eqSection(eq)
+{}
 
 OrvaDataCenter::~OrvaDataCenter() = default;
 
@@ -167,12 +176,30 @@ void OrvaDataCenter::setCurProgName(juce::String name)
     editSection.PutParamSEx(idProgName, text.toRawUTF8(), 255, CHGSRC_CONTROL);
 }
 
-void OrvaDataCenter::BackupEditBuf() { std::memcpy(buffers.backupEdit, buffers.edit, recordSize); }
-void OrvaDataCenter::RestoreEditBuf() { std::memcpy(buffers.edit, buffers.backupEdit, recordSize); }
-void OrvaDataCenter::BackupGlobalBuf() { std::memcpy(buffers.backupGlobal, buffers.global, globalSize); }
-void OrvaDataCenter::RestoreGlobalBuf() { std::memcpy(buffers.global, buffers.backupGlobal, globalSize); }
-void OrvaDataCenter::BackupCurAudioEQBuf() { std::memcpy(buffers.backupEQ, buffers.currentEQ, audioEQSize); }
-void OrvaDataCenter::RestoreCurAudioEQBuf() { std::memcpy(buffers.currentEQ, buffers.backupEQ, audioEQSize); }
+void OrvaDataCenter::BackupEditBuf()
+{
+    std::memcpy(buffers.backupEdit, buffers.edit, recordSize);
+}
+void OrvaDataCenter::RestoreEditBuf()
+{
+    std::memcpy(buffers.edit, buffers.backupEdit, recordSize);
+}
+void OrvaDataCenter::BackupGlobalBuf()
+{
+    std::memcpy(buffers.backupGlobal, buffers.global, globalSize);
+}
+void OrvaDataCenter::RestoreGlobalBuf()
+{
+    std::memcpy(buffers.global, buffers.backupGlobal, globalSize);
+}
+void OrvaDataCenter::BackupCurAudioEQBuf()
+{
+    std::memcpy(buffers.backupEQ, buffers.currentEQ, audioEQSize);
+}
+void OrvaDataCenter::RestoreCurAudioEQBuf()
+{
+    std::memcpy(buffers.currentEQ, buffers.backupEQ, audioEQSize);
+}
 
 void OrvaDataCenter::FireOnConnectStatusChanged(bool isConnectedNow)
 {
@@ -238,8 +265,8 @@ int OrvaDataCenter::OnRcvProgramChange(MidiManager* midi, int n, unsigned char n
     const bool file = numbering.isFile(n) && numbering.tabOf(n) < fileCount;
     if (! user && ! file)
     {
-        juce::Logger::writeToLog(juce::String(className()) + "::OnRcvProgramChange: ignored, program "
-                                 + juce::String(n) + " is no user program and no program of an open file tab");
+        juce::Logger::writeToLog(juce::String(className()) + "::OnRcvProgramChange: ignored, program " + juce::String(n)
+                                 + " is no user program and no program of an open file tab");
         return 0;
     }
 
@@ -345,8 +372,8 @@ void OrvaDataCenter::decodeModelFunction(MidiManager* midi, const EditorSysExFra
             const int packed = frame.numArgBytes();
             if (packed != packedGlobalMin && packed != packedGlobalMax)
             {
-                logIgnored("global dump of " + juce::String(packed) + " bytes, not " + juce::String(packedGlobalMin)
-                           + " or " + juce::String(packedGlobalMax));
+                logIgnored("global dump of " + juce::String(packed) + " bytes, not " + juce::String(packedGlobalMin) + " or "
+                           + juce::String(packedGlobalMax));
                 return;
             }
             const int n = decode7to8buffer(scratch, frame.args(), packed);
@@ -354,8 +381,7 @@ void OrvaDataCenter::decodeModelFunction(MidiManager* midi, const EditorSysExFra
             break;
         }
 
-        default:
-            break;
+        default: break;
     }
 }
 
@@ -544,7 +570,7 @@ void OrvaDataCenter::onTransferStopped(MidiManager* midi)
 bool OrvaDataCenter::acceptsUnsolicited(const MidiManager* midi) const
 {
     return midi != nullptr && isConnected() && ! midi->isBulkReceive() && ! midi->isBulkTransmit()
-        && ! midi->isAudioEQBulkReceive();
+           && ! midi->isAudioEQBulkReceive();
 }
 
 bool OrvaDataCenter::isSlowLink() const
@@ -555,4 +581,3 @@ bool OrvaDataCenter::isSlowLink() const
     const auto device = environment->getDeviceInfo();
     return device.model != kProductModelNone && device.mediaType == kMediaTypeBluetooth;
 }
-

@@ -28,15 +28,15 @@ public:
     // The static buffers of one concrete class.
     struct Buffers
     {
-        unsigned char* edit;          // one record
-        unsigned char* backupEdit;    // one record
-        unsigned char* ram;           // eight records
-        unsigned char* global;        // 19 bytes
-        unsigned char* backupGlobal;  // 19 bytes
-        unsigned char* currentEQ;     // 18 bytes
-        unsigned char* backupEQ;      // 18 bytes
-        unsigned char* eqSlots;       // four blocks of 18 bytes
-        juce::String* fileNames;      // three names
+        unsigned char* edit;         // one record
+        unsigned char* backupEdit;   // one record
+        unsigned char* ram;          // eight records
+        unsigned char* global;       // 19 bytes
+        unsigned char* backupGlobal; // 19 bytes
+        unsigned char* currentEQ;    // 18 bytes
+        unsigned char* backupEQ;     // 18 bytes
+        unsigned char* eqSlots;      // four blocks of 18 bytes
+        juce::String* fileNames;     // three names
         const unsigned char* initProg;
         const unsigned char* initGlobal;
         const unsigned char* initEQ;
@@ -98,8 +98,8 @@ public:
     static const char* const receivingText;
 
 protected:
-    OrvaDataCenter(const Buffers& buffers, COrvaUserEditSectionBase& editSection,
-                   COrvaGlobalSectionBase& globalSection, COrvaAudioEQSectionBase& eqSection);
+    OrvaDataCenter(const Buffers& buffers, COrvaUserEditSectionBase& editSection, COrvaGlobalSectionBase& globalSection,
+                   COrvaAudioEQSectionBase& eqSection);
 
     Host* host = nullptr;
 

@@ -36,12 +36,8 @@ const double EQCoefHolder::sqEQGain[50] = {
 // clang-format on
 
 EQCoefHolder::EQCoefHolder(int kindToUse, double sampleRate, bool normaliseCoefs)
-    : normalise(normaliseCoefs),
-      kind(kindToUse),
-      fs(sampleRate),
-      invFs(sampleRate > 0.0 ? 1.0 / sampleRate : 0.0)
-{
-}
+    : normalise(normaliseCoefs), kind(kindToUse), fs(sampleRate), invFs(sampleRate > 0.0 ? 1.0 / sampleRate : 0.0)
+{}
 
 int64_t EQCoefHolder::gainStepFromdB(double dB) noexcept
 {

@@ -28,14 +28,28 @@ constexpr double sampleRate = 44100.0;
 constexpr double lowestDb = -24.0;
 constexpr double highestDb = 24.0;
 
-int paramIdOf(const juce::Component& c) { return ParamPageSupport::paramIdOf(c); }
-int controlIdOf(const juce::Component& c) { return ParamPageSupport::kindOf(c); }
+int paramIdOf(const juce::Component& c)
+{
+    return ParamPageSupport::paramIdOf(c);
+}
+int controlIdOf(const juce::Component& c)
+{
+    return ParamPageSupport::kindOf(c);
+}
 
 bool isKnobCode(int code)
 {
     switch (code)
     {
-        case 15: case 32: case 33: case 41: case 42: case 43: case 44: case 54: case 55: return true;
+        case 15:
+        case 32:
+        case 33:
+        case 41:
+        case 42:
+        case 43:
+        case 44:
+        case 54:
+        case 55: return true;
         default: return false;
     }
 }
@@ -104,35 +118,35 @@ void AudioEQEditComponent::initialize()
 
 void AudioEQEditComponent::scan_parameter()
 {
-    OverlayPageForm::scanLayer(*this, UIFormLayerId::AudioEQParam, this, this,
-                               [this](int code, juce::Component& widget)
-                               {
-                                   if (code == 100)
-                                   {
-                                       // A label whose text the page fills in.
-                                       auto* label = dynamic_cast<juce::Label*>(&widget);
-                                       if (label == nullptr)
-                                           return false;
-                                       OverlayPageForm::setUpLabel(*label, code, this);
-                                       label->setText({}, juce::dontSendNotification);
-                                       return true;
-                                   }
-                                   if (code == 12)
-                                   {
-                                       if (auto* editor = dynamic_cast<juce::TextEditor*>(&widget))
-                                           editor->addListener(this);
-                                       return true;
-                                   }
-                                   if (! isKnobCode(code))
-                                       return false;
-                                   auto* slider = dynamic_cast<juce::Slider*>(&widget);
-                                   if (slider == nullptr)
-                                       return false;
-                                   slider->setScrollWheelEnabled(true);
-                                   slider->addListener(this);
-                                   return true;
-                               },
-                               formWidgets);
+    OverlayPageForm::scanLayer(
+        *this, UIFormLayerId::AudioEQParam, this, this,
+        [this](int code, juce::Component& widget) {
+            if (code == 100)
+            {
+                // A label whose text the page fills in.
+                auto* label = dynamic_cast<juce::Label*>(&widget);
+                if (label == nullptr)
+                    return false;
+                OverlayPageForm::setUpLabel(*label, code, this);
+                label->setText({}, juce::dontSendNotification);
+                return true;
+            }
+            if (code == 12)
+            {
+                if (auto* editor = dynamic_cast<juce::TextEditor*>(&widget))
+                    editor->addListener(this);
+                return true;
+            }
+            if (! isKnobCode(code))
+                return false;
+            auto* slider = dynamic_cast<juce::Slider*>(&widget);
+            if (slider == nullptr)
+                return false;
+            slider->setScrollWheelEnabled(true);
+            slider->addListener(this);
+            return true;
+        },
+        formWidgets);
 }
 
 void AudioEQEditComponent::scanLinkedComponent()
@@ -215,8 +229,7 @@ bool AudioEQEditComponent::verify_curAudioEQBuf()
         return false;
     const auto* current = dataCenter->getCurAudioEQBuf();
     const auto* backup = dataCenter->getBackupAudioEQBuf();
-    return current != nullptr && backup != nullptr
-        && std::memcmp(current, backup, (size_t) OrvaDataCenter::audioEQSize) == 0;
+    return current != nullptr && backup != nullptr && std::memcmp(current, backup, (size_t) OrvaDataCenter::audioEQSize) == 0;
 }
 
 void AudioEQEditComponent::selectSlotButton(int slotIndex)
@@ -238,8 +251,8 @@ void AudioEQEditComponent::renewCurAudioEQSelect()
 void AudioEQEditComponent::clickedOkButton()
 {
     if (! verify_curAudioEQBuf()
-        && ! juce::AlertWindow::showOkCancelBox(juce::MessageBoxIconType::WarningIcon, "EQ is Modified.",
-                                                "Exit anyway?", " Yes ", "  No  ", nullptr, nullptr))
+        && ! juce::AlertWindow::showOkCancelBox(juce::MessageBoxIconType::WarningIcon, "EQ is Modified.", "Exit anyway?", " Yes ",
+                                                "  No  ", nullptr, nullptr))
         return;
     if (MessageEngine::instance() != nullptr)
         broadcastMessageId(MessageId::AudioEQEditClosed);
@@ -348,8 +361,7 @@ void AudioEQEditComponent::reloadWidget(juce::Component& widget, ISection& secti
                 knob->setValue(section.GetParamI(paramIdOf(widget)), juce::dontSendNotification);
             break;
 
-        default:
-            break;
+        default: break;
     }
 }
 
@@ -456,8 +468,7 @@ void AudioEQEditComponent::handleMessage(const juce::Message& message)
             }
             break;
 
-        default:
-            break;
+        default: break;
     }
 }
 

@@ -84,7 +84,8 @@ void CAboutDialogComponent::refreshLabels()
     const bool synchronised = dataCenter != nullptr && dataCenter->isSynchronised();
     const auto device = environment != nullptr ? environment->getDeviceInfo() : DeviceInfo();
 
-    connectionLabel->setText("Target : " + (synchronised ? "Connected(via " + device.midiInName + ")" : juce::String(": Not Connected")),
+    connectionLabel->setText("Target : "
+                                 + (synchronised ? "Connected(via " + device.midiInName + ")" : juce::String(": Not Connected")),
                              juce::sendNotification);
     versionLabel->setText(juce::String("version ") + "1.2.2", juce::sendNotification);
     deviceVersionLabel->setText(synchronised ? "[" + name + " : version " + juce::String::formatted("%01d", device.version1) + "."

@@ -24,9 +24,7 @@ const juce::Colour tabText(0xFFD4D4D4);
 void setLibrarianButtonImages(juce::ImageButton& button, const juce::String& name)
 {
     const auto image = RSWidgetSupport::getImage(name);
-    button.setImages(false, true, false,
-                     image, 0.5f, juce::Colours::transparentBlack,
-                     image, 1.0f, juce::Colour(0x000000FF),
+    button.setImages(false, true, false, image, 0.5f, juce::Colours::transparentBlack, image, 1.0f, juce::Colour(0x000000FF),
                      image, 1.0f, juce::Colours::transparentBlack);
 }
 
@@ -93,9 +91,18 @@ DWQLibFileComponent* CDWQEditorLibrarianComponent::getFilePageOfTab(int tabIndex
     return tab != nullptr ? tab->getFilePage() : nullptr;
 }
 
-juce::Button* CDWQEditorLibrarianComponent::getOpenButton() const { return m_OpenFileButton; }
-juce::Button* CDWQEditorLibrarianComponent::getSaveButton() const { return m_SaveFileButton; }
-juce::Button* CDWQEditorLibrarianComponent::getNewFileButton() const { return m_TabBarButton; }
+juce::Button* CDWQEditorLibrarianComponent::getOpenButton() const
+{
+    return m_OpenFileButton;
+}
+juce::Button* CDWQEditorLibrarianComponent::getSaveButton() const
+{
+    return m_SaveFileButton;
+}
+juce::Button* CDWQEditorLibrarianComponent::getNewFileButton() const
+{
+    return m_TabBarButton;
+}
 
 void CDWQEditorLibrarianComponent::initialise()
 {

@@ -43,17 +43,14 @@ void CEditorLibrarianComponent::handleMessage(const juce::Message& message)
 
     switch (myMessage->getId())
     {
-        case MessageId::ROMSubTabMove:
-            ROMSUbTabMove(myMessage->getRecord()->a != 0);
-            break;
+        case MessageId::ROMSubTabMove: ROMSUbTabMove(myMessage->getRecord()->a != 0); break;
         case MessageId::ConnectionStatus:
             if (auto* container = getUserButtonContainer())
                 container->handleMessage(message);
             if (m_EditorComponent != nullptr)
                 m_EditorComponent->handleMessage(message);
             break;
-        default:
-            break;
+        default: break;
     }
 }
 

@@ -4,10 +4,10 @@
 #include "Application/Host.h"
 #include "Core/MyMessage.h"
 #include "GUI/EditorComponent.h"
-#include "GUI/HMQEditorComponent.h"
 #include "GUI/HMQCustomAmpComponent.h"
 #include "GUI/HMQCustomBaseSubTab.h"
 #include "GUI/HMQCustomFXComponent.h"
+#include "GUI/HMQEditorComponent.h"
 #include "GUI/HMQLibFileComponent.h"
 #include "GUI/HMQLibFileSubTab.h"
 #include "GUI/HMQLibROMBankComponent.h"
@@ -35,9 +35,7 @@ ActionManager* actionManager()
 void setButtonImages(juce::ImageButton& button, const char* imageName)
 {
     const auto image = RSWidgetSupport::getImage(imageName);
-    button.setImages(false, true, false,
-                     image, 0.5f, juce::Colours::transparentBlack,
-                     image, 1.0f, juce::Colour(0x000000FF),
+    button.setImages(false, true, false, image, 0.5f, juce::Colours::transparentBlack, image, 1.0f, juce::Colour(0x000000FF),
                      image, 1.0f, juce::Colours::transparentBlack, 0.0f);
     button.setTriggeredOnMouseDown(true);
 }
@@ -332,15 +330,10 @@ void CHMQEditorLibrarianComponent::handleSectionEvent(const juce::Message& messa
                 custom->handleMessageSub(message);
             toPages();
             break;
-        case 13:
-            toPages();
-            break;
+        case 13: toPages(); break;
         case 7:
-        case 12:
-            m_LowerPanel->handleMessageSub(message);
-            break;
-        default:
-            break;
+        case 12: m_LowerPanel->handleMessageSub(message); break;
+        default: break;
     }
 }
 
@@ -401,7 +394,8 @@ void CHMQEditorLibrarianComponent::setCurrentTabIndex(int tabIndex)
 juce::String CHMQEditorLibrarianComponent::getTabTitle(int tabIndex) const
 {
     auto* panel = getTabPanel();
-    return panel != nullptr && juce::isPositiveAndBelow(tabIndex, panel->getNumTabs()) ? panel->getTabNames()[tabIndex] : juce::String();
+    return panel != nullptr && juce::isPositiveAndBelow(tabIndex, panel->getNumTabs()) ? panel->getTabNames()[tabIndex]
+                                                                                       : juce::String();
 }
 
 void CHMQEditorLibrarianComponent::setTabTitle(int tabIndex, const juce::String& title)

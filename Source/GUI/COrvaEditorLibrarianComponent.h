@@ -81,9 +81,9 @@ private:
     void slideTo(juce::Rectangle<int> target);
     RSLibFileSubTabBase* subTabOfTab(int tabIndex) const;
 
-    OrvaTabbedComponent* m_TabPanel = nullptr;         // = m_TabbedComponent
-    OrvaGlobalSubTab* m_GlobalSubTab = nullptr;        // = m_FirstSubTab
-    OrvaGlobalMiniComponent* m_GlobalPanel = nullptr;  // owned
+    OrvaTabbedComponent* m_TabPanel = nullptr;          // = m_TabbedComponent
+    OrvaGlobalSubTab* m_GlobalSubTab = nullptr;         // = m_FirstSubTab
+    OrvaGlobalMiniComponent* m_GlobalPanel = nullptr;   // owned
     RSLibFileSubTabBase* m_FileSubTabs[numFileTabs] {}; // owned
     bool m_Collapsed = false;
     int m_TabDepth = 0;

@@ -150,8 +150,8 @@ void CustomLookAndFeel::fillTabButtonShape(juce::TabBarButton& button, juce::Gra
     g.setColour(front ? button.getTabBackgroundColour() : juce::Colours::darkgrey);
     g.fillPath(path);
 
-    const auto outline = button.findColour(front ? juce::TabbedButtonBar::frontOutlineColourId
-                                                 : juce::TabbedButtonBar::tabOutlineColourId, false);
+    const auto outline =
+        button.findColour(front ? juce::TabbedButtonBar::frontOutlineColourId : juce::TabbedButtonBar::tabOutlineColourId, false);
     g.setColour(outline.withMultipliedAlpha(button.isEnabled() ? 1.0f : 0.5f));
     g.strokePath(path, juce::PathStrokeType(front ? 1.0f : 0.5f));
 }

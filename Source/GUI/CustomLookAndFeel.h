@@ -30,8 +30,8 @@ public:
     void createTabButtonShape(juce::TabBarButton& button, juce::Path& path, bool isMouseOver, bool isMouseDown) override;
     // Tabs are drawn from their shape (the third-generation look would fill a plain rectangle).
     void drawTabButton(juce::TabBarButton& button, juce::Graphics& g, bool isMouseOver, bool isMouseDown) override;
-    void fillTabButtonShape(juce::TabBarButton& button, juce::Graphics& g, const juce::Path& path,
-                            bool isMouseOver, bool isMouseDown) override;
+    void fillTabButtonShape(juce::TabBarButton& button, juce::Graphics& g, const juce::Path& path, bool isMouseOver,
+                            bool isMouseDown) override;
 
     // Where a tip of the laid-out text size goes in the area: 10 pixels from
     // its right and bottom edges, clipped to the area.

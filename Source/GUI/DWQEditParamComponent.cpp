@@ -53,10 +53,8 @@ juce::String formatted(Section& section, int paramId, int value, bool& described
 }
 } // namespace
 
-DWQEditParamComponent::DWQEditParamComponent(int width, int height)
-    : EditParamComponent(width, height)
-{
-}
+DWQEditParamComponent::DWQEditParamComponent(int width, int height) : EditParamComponent(width, height)
+{}
 
 DWQEditParamComponent::~DWQEditParamComponent()
 {
@@ -124,8 +122,7 @@ void DWQEditParamComponent::scanUIForm()
                 editor->addListener(this);
         }
         else if (className == "edittext_ro")
-        {
-        }
+        {}
         else if (className == "popupmenu" || className == "popup_amp_dwq" || className == "popup_pedal_dwq"
                  || className == "popup_rev_dwq")
         {
@@ -147,9 +144,8 @@ void DWQEditParamComponent::scanUIForm()
             {
                 for (int v = desc.minValue; v <= desc.maxValue; ++v)
                 {
-                    const juce::String text = desc.converter != nullptr
-                                                  ? juce::String::fromUTF8(desc.converter->Format(v).c_str())
-                                                  : juce::String(v);
+                    const juce::String text =
+                        desc.converter != nullptr ? juce::String::fromUTF8(desc.converter->Format(v).c_str()) : juce::String(v);
                     if (withImages)
                         combo->getRootMenu()->addItem(v + 1, text, true, false,
                                                       RSWidgetSupport::getImage(combo->getIconPngName(v)));
@@ -166,8 +162,7 @@ void DWQEditParamComponent::scanUIForm()
                 slider->addListener(this);
             }
         }
-        else if (className == "knob_L" || className == "knobpreset" || className == "knob_Acurve"
-                 || className == "knob_Ccurve")
+        else if (className == "knob_L" || className == "knobpreset" || className == "knob_Acurve" || className == "knob_Ccurve")
         {
             auto* knob = dynamic_cast<RSKnob*>(c);
             if (knob == nullptr)
@@ -219,10 +214,8 @@ void DWQEditParamComponent::scanUIForm()
             (className == "imgbtn_pedal_nodrag_dwq" ? modPictureNoDrag : dlyRevPictureNoDrag) = picture;
             picture->addListener(this);
         }
-        else if (className == "img_amp_dwq" || className == "img_rev_dwq" || className == "img_nr"
-                 || className == "img_gain")
-        {
-        }
+        else if (className == "img_amp_dwq" || className == "img_rev_dwq" || className == "img_nr" || className == "img_gain")
+        {}
         else
         {
             continue;
@@ -283,7 +276,8 @@ void DWQEditParamComponent::scanLinkedComponent()
             for (int j = 0; j < count; ++j)
             {
                 auto* combo = dynamic_cast<RSComboBox*>(getChildComponent(j));
-                if (combo != nullptr && combo->getProperties().getWithDefault(UIFormProperty::Text, juce::String()).toString() == text)
+                if (combo != nullptr
+                    && combo->getProperties().getWithDefault(UIFormProperty::Text, juce::String()).toString() == text)
                 {
                     comboPictures[combo] = picture;
                     break;
@@ -365,8 +359,7 @@ void DWQEditParamComponent::refreshChild(juce::Component* child)
             static_cast<juce::Label*>(child)->setText(described ? text : juce::String(), juce::sendNotification);
             return;
         }
-        default:
-            break;
+        default: break;
     }
 
     if (paramId == -1)
@@ -394,8 +387,7 @@ void DWQEditParamComponent::refreshChild(juce::Component* child)
                 picture->repaint();
             }
             break;
-        default:
-            break;
+        default: break;
     }
 }
 
@@ -528,8 +520,7 @@ void DWQEditParamComponent::buttonClicked(juce::Button* button)
         button->setToggleState(! wasOn, juce::dontSendNotification);
         if (zoneFor(module, zone))
         {
-            section->PutParamIEx(zone.typeId, wasOn ? 0 : typeToSwitchOn(zone), DWQViewSupport::editFlags(),
-                                 CHGSRC_CONTROL);
+            section->PutParamIEx(zone.typeId, wasOn ? 0 : typeToSwitchOn(zone), DWQViewSupport::editFlags(), CHGSRC_CONTROL);
             animatePicture(zone.picture, wasOn ? zone.picture->m_OffBounds : zone.picture->m_OnBounds);
         }
         else
@@ -689,7 +680,8 @@ void DWQEditParamComponent::handleMessageSub(const juce::Message& message)
         m_PrevSelectedModule = m_SelectedModule;
         m_SelectedModule = a;
         if (previous != a)
-            for (auto* picture : { (juce::Component*) ampPicture, (juce::Component*) modPicture, (juce::Component*) dlyRevPicture })
+            for (auto* picture :
+                 { (juce::Component*) ampPicture, (juce::Component*) modPicture, (juce::Component*) dlyRevPicture })
                 if (picture != nullptr)
                     picture->repaint();
     }
@@ -754,11 +746,8 @@ void DWQEditParamComponent::handleMessageSub(const juce::Message& message)
                             section->PutParamIEx(Section::idDlyRevOn, value != 0 ? 1 : 0, PutFlags::announce, (eChgSource) b);
                     }
                     break;
-                case UIFormControlKind::Image:
-                    child->repaint();
-                    break;
-                default:
-                    break;
+                case UIFormControlKind::Image: child->repaint(); break;
+                default: break;
             }
             break;
         }
@@ -787,7 +776,6 @@ void DWQEditParamComponent::handleMessageSub(const juce::Message& message)
             }
             break;
         }
-        default:
-            break;
+        default: break;
     }
 }

@@ -8,22 +8,17 @@
 
 namespace
 {
-void setHeaderImages(juce::ImageButton& button, const juce::String& normal, const juce::String& overAndDown,
-                     bool keepProportions)
+void setHeaderImages(juce::ImageButton& button, const juce::String& normal, const juce::String& overAndDown, bool keepProportions)
 {
     const auto up = RSWidgetSupport::getImage(normal);
     const auto other = RSWidgetSupport::getImage(overAndDown);
-    button.setImages(false, true, keepProportions,
-                     up, 0.5f, juce::Colours::transparentBlack,
-                     other, 1.0f, juce::Colour(0x000000FF),
-                     other, 1.0f, juce::Colours::transparentBlack);
+    button.setImages(false, true, keepProportions, up, 0.5f, juce::Colours::transparentBlack, other, 1.0f,
+                     juce::Colour(0x000000FF), other, 1.0f, juce::Colours::transparentBlack);
 }
 } // namespace
 
-DWQEditorComponent::DWQEditorComponent(int width, int height)
-    : EditorComponent(width, height)
-{
-}
+DWQEditorComponent::DWQEditorComponent(int width, int height) : EditorComponent(width, height)
+{}
 
 void DWQEditorComponent::paint(juce::Graphics& g)
 {

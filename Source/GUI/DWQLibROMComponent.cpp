@@ -16,8 +16,7 @@ namespace
 constexpr int programButtonGroup = 4098;
 }
 
-DWQLibROMComponent::DWQLibROMComponent(int x, int y, int w, int h)
-    : pageX(x), pageY(y), pageWidth(w), pageHeight(h)
+DWQLibROMComponent::DWQLibROMComponent(int x, int y, int w, int h) : pageX(x), pageY(y), pageWidth(w), pageHeight(h)
 {
     setBounds(x, y, w, h);
 }
@@ -46,8 +45,8 @@ void DWQLibROMComponent::initialise()
     {
         const auto* record = dataCenter != nullptr ? dataCenter->getROMProgPtr(k) : nullptr;
         const int ampType = record != nullptr ? record[18] : 0;
-        auto button = std::make_unique<RSPresetProgButton>(this, programButtonGroup, ampType, k,
-                                                           ProgramNameText::fromRecord(record));
+        auto button =
+            std::make_unique<RSPresetProgButton>(this, programButtonGroup, ampType, k, ProgramNameText::fromRecord(record));
         addAndMakeVisible(button.get());
         button->setClickingTogglesState(true);
         button->setRadioGroupId(programButtonGroup);

@@ -4,8 +4,7 @@
 
 DWQLibROMSubTab::DWQLibROMSubTab(int x, int y, int w, int h, int tabDepth)
     : tabX(x), tabY(y), tabWidth(w), tabHeight(h), depth(tabDepth)
-{
-}
+{}
 
 void DWQLibROMSubTab::initialise()
 {

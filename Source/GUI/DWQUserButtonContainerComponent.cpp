@@ -20,17 +20,14 @@ constexpr int programButtonGroup = 4098;
 void setFileButtonImages(juce::ImageButton& button, const juce::String& name)
 {
     const auto image = RSWidgetSupport::getImage(name);
-    button.setImages(false, true, false,
-                     image, 0.5f, juce::Colours::transparentBlack,
-                     image, 1.0f, juce::Colour(0x000000FF),
+    button.setImages(false, true, false, image, 0.5f, juce::Colours::transparentBlack, image, 1.0f, juce::Colour(0x000000FF),
                      image, 1.0f, juce::Colours::transparentBlack);
 }
 } // namespace
 
 DWQUserButtonContainerComponent::DWQUserButtonContainerComponent(int width, int height, int unused)
     : UserButtonContainerComponent(width, height, unused), panelWidth(width), panelHeight(height)
-{
-}
+{}
 
 DWQUserButtonContainerComponent::~DWQUserButtonContainerComponent()
 {
@@ -118,8 +115,8 @@ void DWQUserButtonContainerComponent::buttonClicked(juce::Button* button)
             return;
 
         if (isShowing())
-        if (isShowing())
-            grabKeyboardFocus();
+            if (isShowing())
+                grabKeyboardFocus();
         dataCenter->PutMode(1);
         if (midi != nullptr)
             midi->sendModeChange(1, program - DWQViewSupport::firstUser, 0);

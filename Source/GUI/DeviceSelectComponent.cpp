@@ -47,8 +47,7 @@ DeviceEnvironment* currentEnvironment()
 }
 } // namespace
 
-DeviceSelectComponent::DeviceSelectComponent()
-    : chosen(kProductModelNone, false, 0, {}, 0, {}, 0, 0, 0, kMediaTypeUnknown)
+DeviceSelectComponent::DeviceSelectComponent() : chosen(kProductModelNone, false, 0, {}, 0, {}, 0, 0, 0, kMediaTypeUnknown)
 {
     deviceList = std::make_unique<juce::ListBox>("DeviceList", this);
     deviceList->setRowHeight(85);
@@ -82,10 +81,8 @@ DeviceSelectComponent::DeviceSelectComponent()
     {
         bluetoothButton = std::make_unique<juce::ImageButton>(juce::String());
         const auto image = imageNamed("bluetooth_64x64");
-        bluetoothButton->setImages(false, true, true,
-                                   image, 1.0f, juce::Colours::transparentBlack,
-                                   image, 1.0f, juce::Colour(0x000000FFu),
-                                   image, 1.0f, juce::Colours::transparentBlack);
+        bluetoothButton->setImages(false, true, true, image, 1.0f, juce::Colours::transparentBlack, image, 1.0f,
+                                   juce::Colour(0x000000FFu), image, 1.0f, juce::Colours::transparentBlack);
         if (image.isValid())
             bluetoothButton->setSize(image.getWidth(), image.getHeight());
         bluetoothButton->setTriggeredOnMouseDown(true);
@@ -102,7 +99,8 @@ DeviceSelectComponent::DeviceSelectComponent()
 
     // The overlay look on the OK button, the toggle and the Bluetooth button.
     overlayLook = std::make_unique<OverlayComponentLookAndFeel>();
-    for (auto* button : { (juce::Button*) onlyConnected.get(), (juce::Button*) okButton.get(), (juce::Button*) bluetoothButton.get() })
+    for (auto* button :
+         { (juce::Button*) onlyConnected.get(), (juce::Button*) okButton.get(), (juce::Button*) bluetoothButton.get() })
         if (button != nullptr)
             button->setLookAndFeel(overlayLook.get());
 
@@ -117,7 +115,8 @@ DeviceSelectComponent::~DeviceSelectComponent()
     if (auto* bus = MessageEngine::instance())
         bus->removeListener(this);
     // The look goes last, after every button has let go of it.
-    for (auto* button : { (juce::Button*) onlyConnected.get(), (juce::Button*) okButton.get(), (juce::Button*) bluetoothButton.get() })
+    for (auto* button :
+         { (juce::Button*) onlyConnected.get(), (juce::Button*) okButton.get(), (juce::Button*) bluetoothButton.get() })
         if (button != nullptr)
             button->setLookAndFeel(nullptr);
     deviceList.reset();
@@ -294,8 +293,8 @@ void DeviceSelectComponent::paintListBoxItem(int row, juce::Graphics& g, int wid
         else
         {
             g.setFont(FontLibrary::getDeviceSelectListPortLargeFont());
-            g.drawText(getLocalizedString("DeviceSelect_ListNotConnected"), 165, 0, 180, height,
-                       juce::Justification::centredLeft, true);
+            g.drawText(getLocalizedString("DeviceSelect_ListNotConnected"), 165, 0, 180, height, juce::Justification::centredLeft,
+                       true);
         }
     }
 
@@ -432,15 +431,10 @@ void DeviceSelectComponent::handleMessage(const juce::Message& message)
             break;
         }
 
-        case MessageId::DragScrollOff:
-            setDragScrolling(false);
-            break;
+        case MessageId::DragScrollOff: setDragScrolling(false); break;
 
-        case MessageId::DragScrollOn:
-            setDragScrolling(true);
-            break;
+        case MessageId::DragScrollOn: setDragScrolling(true); break;
 
-        default:
-            break;
+        default: break;
     }
 }

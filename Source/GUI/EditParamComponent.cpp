@@ -142,8 +142,8 @@ void EditParamComponent::paint(juce::Graphics& g)
     g.strokePath(chain, juce::PathStrokeType(2.0f));
     g.fillPath(chain);
 
-    g.setGradientFill(juce::ColourGradient(juce::Colour(0xFF726C67), 384.0f, 190.0f,
-                                           juce::Colour(0xFF3F3C39), 0.0f, 340.0f, true));
+    g.setGradientFill(
+        juce::ColourGradient(juce::Colour(0xFF726C67), 384.0f, 190.0f, juce::Colour(0xFF3F3C39), 0.0f, 340.0f, true));
     g.fillRect(0, 190, getWidth(), 150);
 
     drawOutLine(g, 10, 200, 126, 114, "Modulation");
@@ -182,7 +182,6 @@ void EditParamComponent::drawOutLine(juce::Graphics& g, int x, int y, int w, int
     {
         g.setColour(juce::Colours::white);
         g.setFont(font);
-        g.drawText(title, juce::Rectangle<float>(tx, fy - 7.5f, tw, 15.0f).toNearestInt(),
-                   juce::Justification::centred, true);
+        g.drawText(title, juce::Rectangle<float>(tx, fy - 7.5f, tw, 15.0f).toNearestInt(), juce::Justification::centred, true);
     }
 }

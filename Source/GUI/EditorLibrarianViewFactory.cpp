@@ -14,18 +14,13 @@ CEditorLibrarianComponent* EditorLibrarianViewFactory::createView(int model)
 {
     switch (model)
     {
-        case kProductModelDWQ:
-            return new CDWQEditorLibrarianComponent();
-        case kProductModelHMQ:
-            return new CHMQEditorLibrarianComponent();
+        case kProductModelDWQ: return new CDWQEditorLibrarianComponent();
+        case kProductModelHMQ: return new CHMQEditorLibrarianComponent();
         case kProductModelOKX:
-        case kProductModelOKXlyn:
-            return new COKXEditorLibrarianComponent();
+        case kProductModelOKXlyn: return new COKXEditorLibrarianComponent();
         case kProductModelOPW:
-        case kProductModelOPWlyn:
-            return new COPWEditorLibrarianComponent();
-        default:
-            return nullptr;
+        case kProductModelOPWlyn: return new COPWEditorLibrarianComponent();
+        default: return nullptr;
     }
 }
 
@@ -33,17 +28,12 @@ CatalogComponent* EditorLibrarianViewFactory::createCatalog(int model, int width
 {
     switch (model)
     {
-        case kProductModelDWQ:
-            return new DWQCatalogComponent(width, height, small);
-        case kProductModelHMQ:
-            return new HMQCatalogComponent(width, height, small);
+        case kProductModelDWQ: return new DWQCatalogComponent(width, height, small);
+        case kProductModelHMQ: return new HMQCatalogComponent(width, height, small);
         case kProductModelOKX:
-        case kProductModelOKXlyn:
-            return new OKXCatalogComponent(width, height, small);
+        case kProductModelOKXlyn: return new OKXCatalogComponent(width, height, small);
         case kProductModelOPW:
-        case kProductModelOPWlyn:
-            return new OPWCatalogComponent(width, height, small);
-        default:
-            return nullptr;
+        case kProductModelOPWlyn: return new OPWCatalogComponent(width, height, small);
+        default: return nullptr;
     }
 }

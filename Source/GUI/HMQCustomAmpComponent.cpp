@@ -29,7 +29,8 @@ void HMQCustomAmpComponent::initialise()
     static const char* const names[] = { "USER A", "USER B", "USER C" };
     for (int i = 0; i < 3; ++i)
     {
-        auto* slot = m_Slots.add(new HMQCustomAmpSectionComponent(names[i], sw, sh, (HMQCustomAmpSectionComponent::eSectionType) i));
+        auto* slot =
+            m_Slots.add(new HMQCustomAmpSectionComponent(names[i], sw, sh, (HMQCustomAmpSectionComponent::eSectionType) i));
         slot->setBounds(4 + i * (sw + 4), m_TitleHeight + 4, sw, sh);
         slot->initialise();
         addAndMakeVisible(slot);
@@ -84,9 +85,7 @@ void HMQCustomAmpComponent::handleMessageSub(const juce::Message& message)
     switch (record->id)
     {
         case 1:
-        case 5:
-            repaint();
-            break;
+        case 5: repaint(); break;
         case 3:
             if (record->a == ampTypeParam)
             {
@@ -94,15 +93,12 @@ void HMQCustomAmpComponent::handleMessageSub(const juce::Message& message)
                 repaint();
             }
             break;
-        case 7:
-            m_Flag = false;
-            break;
+        case 7: m_Flag = false; break;
         case 13:
             m_Flag = record->a != 0;
             repaint();
             break;
-        default:
-            break;
+        default: break;
     }
 }
 

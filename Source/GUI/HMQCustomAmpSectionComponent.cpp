@@ -52,17 +52,19 @@ int propertyInt(const juce::Component& c, const char* key)
 }
 
 // Amp slot rows: the name label's x differs between the slots from row 5 on.
-#define HMQ_AMP_GROUP(n, x2, v5, v7)                                                                   \
-    {                                                                                                  \
-        { (int) (0x90000000u + (n)), "", 0, 0, 0, 0, 0, 0, 0 },                                       \
-        { (int) (0x90000010u + 8u * (n)), "", 10, 0, 70, 14, 80, 30, 0 },                               \
-        { (int) (0x90000011u + 8u * (n)), "TONE", 10, 15, 75, 14, 80, 30, 2 },                          \
-        { (int) (0x90000012u + 8u * (n)), "", 10, 30, 75, 14, 80, 30, 0 },                              \
-        { (int) (0x90000013u + 8u * (n)), "", 10, 45, 70, 14, 80, 30, 1 },                              \
-        { (int) (0x90000014u + 8u * (n)), "", x2, 0, 70, 14, v5, 30, 0 },                                \
-        { (int) (0x90000015u + 8u * (n)), "", x2, 15, 70, 14, v5, 30, 0 },                               \
-        { (int) (0x90000016u + 8u * (n)), "", x2, 30, 70, 14, v7, 40, 0 },                               \
-        { (int) (0x90000017u + 8u * (n)), "", x2, 45, 70, 14, v5, 30, 0 }                                \
+#define HMQ_AMP_GROUP(n, x2, v5, v7)                                               \
+    {                                                                              \
+        { (int) (0x90000000u + (n)), "", 0, 0, 0, 0, 0, 0, 0 },                    \
+            { (int) (0x90000010u + 8u * (n)), "", 10, 0, 70, 14, 80, 30, 0 },      \
+            { (int) (0x90000011u + 8u * (n)), "TONE", 10, 15, 75, 14, 80, 30, 2 }, \
+            { (int) (0x90000012u + 8u * (n)), "", 10, 30, 75, 14, 80, 30, 0 },     \
+            { (int) (0x90000013u + 8u * (n)), "", 10, 45, 70, 14, 80, 30, 1 },     \
+            { (int) (0x90000014u + 8u * (n)), "", x2, 0, 70, 14, v5, 30, 0 },      \
+            { (int) (0x90000015u + 8u * (n)), "", x2, 15, 70, 14, v5, 30, 0 },     \
+            { (int) (0x90000016u + 8u * (n)), "", x2, 30, 70, 14, v7, 40, 0 },     \
+        {                                                                          \
+            (int) (0x90000017u + 8u * (n)), "", x2, 45, 70, 14, v5, 30, 0          \
+        }                                                                          \
     }
 } // namespace
 
@@ -75,8 +77,7 @@ const HMQCustomAmpSectionComponent::PidRow HMQCustomAmpSectionComponent::PidPool
 
 HMQCustomAmpSectionComponent::HMQCustomAmpSectionComponent(const juce::String& name, int width, int height, eSectionType slot)
     : juce::Component(name), m_SectionType(slot), m_Width(width), m_Height(height)
-{
-}
+{}
 
 HMQCustomAmpSectionComponent::~HMQCustomAmpSectionComponent()
 {

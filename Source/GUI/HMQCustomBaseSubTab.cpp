@@ -8,8 +8,7 @@
 
 HMQCustomBaseSubTab::HMQCustomBaseSubTab(int x, int y, int width, int height)
     : m_Bounds(x, y, width, height), m_PageRect(0, 0, width, height)
-{
-}
+{}
 
 HMQCustomBaseSubTab::~HMQCustomBaseSubTab()
 {

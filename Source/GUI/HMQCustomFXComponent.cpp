@@ -9,7 +9,10 @@
 #include "HMQ/HMQDataCenter.h"
 
 HMQCustomFXComponent::HMQCustomFXComponent(const PageTable& t, int width, int height)
-    : table(t), m_Width(width), m_Height(height), m_TitleHeight(height <= 150 ? 0 : 25),
+    : table(t),
+      m_Width(width),
+      m_Height(height),
+      m_TitleHeight(height <= 150 ? 0 : 25),
       m_LookAndFeel(std::make_unique<ToggleButtonLookAndFeel>())
 {
     m_Value = 0;
@@ -157,19 +160,14 @@ void HMQCustomFXComponent::handleMessageSub(const juce::Message& message)
                     selectFromType(dc->getUserEditSection().GetParamI(table.typeParam), true);
             }
             break;
-        case 5:
-            repaint();
-            break;
-        case 7:
-            m_Flag = false;
-            break;
+        case 5: repaint(); break;
+        case 7: m_Flag = false; break;
         case 13:
             m_Flag = record->a != 0;
             if (juce::isPositiveAndBelow(m_Value, 4))
                 m_Slots[m_Value]->update();
             break;
-        default:
-            break;
+        default: break;
     }
 }
 

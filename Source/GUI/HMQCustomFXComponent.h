@@ -28,7 +28,7 @@ public:
         int groupId;            // radio group of the toggles
         int typeParam;          // the program's type parameter of the module
         const char* heading;
-        int customKind;         // 1 pedal 1, 2 pedal 2, 3 reverb
+        int customKind; // 1 pedal 1, 2 pedal 2, 3 reverb
     };
 
     HMQCustomFXComponent(const PageTable& table, int width, int height);

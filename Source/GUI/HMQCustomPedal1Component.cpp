@@ -5,5 +5,4 @@ const HMQCustomFXComponent::PageTable HMQCustomPedal1Component::pageTable {
 };
 
 HMQCustomPedal1Component::HMQCustomPedal1Component(int width, int height) : HMQCustomFXComponent(pageTable, width, height)
-{
-}
+{}

@@ -38,10 +38,8 @@ namespace
 constexpr int kAnimationMs = 500;
 } // namespace
 
-HMQEditParamComponent::HMQEditParamComponent(int width, int height)
-    : EditParamComponent(width, height)
-{
-}
+HMQEditParamComponent::HMQEditParamComponent(int width, int height) : EditParamComponent(width, height)
+{}
 
 HMQEditParamComponent::~HMQEditParamComponent()
 {
@@ -150,8 +148,7 @@ void HMQEditParamComponent::scanUIForm()
             }
         }
         else if (code == 13)
-        {
-        }
+        {}
         else if (code == 14 || code == 96 || code == 97 || code == 99)
         {
             if (auto* box = dynamic_cast<RSComboBox*>(widget.get()))
@@ -189,8 +186,7 @@ void HMQEditParamComponent::scanUIForm()
             }
         }
         else if ((code >= 78 && code <= 81) || code == 90 || code == 91)
-        {
-        }
+        {}
         else
             keep = false;
 
@@ -241,8 +237,8 @@ bool HMQEditParamComponent::isHeadingFor(RSImageButton* picture, juce::Rectangle
 
 void HMQEditParamComponent::animateTo(RSImageButton* picture, juce::Rectangle<int> target)
 {
-    m_Animator.animateComponent(picture, target.withSize(picture->getWidth(), picture->getHeight()), 1.0f, kAnimationMs,
-                                false, 0.0, 0.0);
+    m_Animator.animateComponent(picture, target.withSize(picture->getWidth(), picture->getHeight()), 1.0f, kAnimationMs, false,
+                                0.0, 0.0);
 }
 
 void HMQEditParamComponent::movePicture(int module, bool on)
@@ -379,9 +375,7 @@ void HMQEditParamComponent::handleMessageSub(const juce::Message& message)
     switch (code)
     {
         case MessageId::SectionReinitialized:
-        case MessageId::SectionParamPropsChanged:
-            HMQFormWiring::applyProps(*target, id);
-            break;
+        case MessageId::SectionParamPropsChanged: HMQFormWiring::applyProps(*target, id); break;
 
         case MessageId::SectionValueChanged:
         {
@@ -412,12 +406,9 @@ void HMQEditParamComponent::handleMessageSub(const juce::Message& message)
             break;
         }
 
-        case MessageId::SectionRangeChanged:
-            HMQFormWiring::applyRange(*target, id, record->b, record->c);
-            break;
+        case MessageId::SectionRangeChanged: HMQFormWiring::applyRange(*target, id, record->b, record->c); break;
 
-        default:
-            break;
+        default: break;
     }
 }
 
@@ -483,7 +474,8 @@ void HMQEditParamComponent::itemDragMove(const SourceDetails& details)
     {
         auto* picture = m_Pictures[module];
         const auto on = picture->m_OnBounds, off = picture->m_OffBounds;
-        const bool inside = picture->getX() < x && x < picture->getRight() && off.getY() < y && y < on.getY() + picture->getHeight();
+        const bool inside =
+            picture->getX() < x && x < picture->getRight() && off.getY() < y && y < on.getY() + picture->getHeight();
         const int entryY = [picture] {
             auto* draggable = dynamic_cast<RSDraggableImageButton*>(picture);
             return draggable != nullptr ? draggable->getEntryY() : 0;
@@ -575,7 +567,7 @@ void HMQEditParamComponent::paint(juce::Graphics& g)
     g.strokePath(path, juce::PathStrokeType(2.0f));
     g.fillPath(path);
 
-    g.setGradientFill(juce::ColourGradient(juce::Colour(0xFF404040), 384.0f, (float) valuePageY,
-                                           juce::Colour(0xFF181818), 0.0f, 340.0f, true));
+    g.setGradientFill(
+        juce::ColourGradient(juce::Colour(0xFF404040), 384.0f, (float) valuePageY, juce::Colour(0xFF181818), 0.0f, 340.0f, true));
     g.fillRect(0, valuePageY, getWidth(), valuePageHeight);
 }

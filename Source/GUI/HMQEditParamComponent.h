@@ -56,7 +56,7 @@ private:
     struct Module
     {
         int typeId;
-        int onOffId;   // -1: the amp has none
+        int onOffId; // -1: the amp has none
         int customKind;
         int firstSelectId;
         int lastSelectId;

@@ -13,18 +13,14 @@ juce::ImageButton* makeHeaderButton(const juce::String& normal, const juce::Stri
     auto* button = new juce::ImageButton();
     const auto image = RSWidgetSupport::getImage(normal);
     const auto downImage = down.isNotEmpty() ? RSWidgetSupport::getImage(down) : image;
-    button->setImages(false, true, keepProportions,
-                      image, 0.5f, juce::Colours::transparentBlack,
-                      image, 1.0f, juce::Colours::transparentBlack,
-                      downImage, 1.0f, juce::Colours::transparentBlack);
+    button->setImages(false, true, keepProportions, image, 0.5f, juce::Colours::transparentBlack, image, 1.0f,
+                      juce::Colours::transparentBlack, downImage, 1.0f, juce::Colours::transparentBlack);
     return button;
 }
 } // namespace
 
-HMQEditorComponent::HMQEditorComponent(int width, int height)
-    : EditorComponent(width, height)
-{
-}
+HMQEditorComponent::HMQEditorComponent(int width, int height) : EditorComponent(width, height)
+{}
 
 void HMQEditorComponent::initialize()
 {

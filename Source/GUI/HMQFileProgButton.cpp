@@ -91,7 +91,8 @@ void HMQFileProgButton::paintButton(juce::Graphics& g, bool, bool isButtonDown)
     const bool selected = isButtonDown || getToggleState();
     const auto clip = g.getClipBounds();
     const auto r = juce::Rectangle<int>(clip.getX() + 1, clip.getY() + 1, juce::jmax(clip.getWidth() - 2, 1),
-                                        juce::jmax(clip.getHeight() - 2, 1)).toFloat();
+                                        juce::jmax(clip.getHeight() - 2, 1))
+                       .toFloat();
     g.setColour(selected ? juce::Colour(0x2BF97B00) : juce::Colour(0xFF4F4F4F).withAlpha(0.5f));
     g.fillRect(r);
     if (m_DragOver)

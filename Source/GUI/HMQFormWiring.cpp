@@ -56,8 +56,12 @@ juce::Component* HMQFormWiring::findByParamId(juce::Component& parent, int param
 
 void HMQFormWiring::linkByText(juce::Component& parent)
 {
-    const auto textOf = [](const juce::Component* c) { return c->getProperties().getWithDefault(UIFormProperty::Text, juce::String()).toString(); };
-    const auto unitOf = [](const juce::Component* c) { return c->getProperties().getWithDefault(UIFormProperty::Unit, juce::String()).toString(); };
+    const auto textOf = [](const juce::Component* c) {
+        return c->getProperties().getWithDefault(UIFormProperty::Text, juce::String()).toString();
+    };
+    const auto unitOf = [](const juce::Component* c) {
+        return c->getProperties().getWithDefault(UIFormProperty::Unit, juce::String()).toString();
+    };
 
     for (auto* child : parent.getChildren())
     {
@@ -180,8 +184,7 @@ void HMQFormWiring::refresh(juce::Component& widget)
                 picture->repaint();
             }
             break;
-        default:
-            break;
+        default: break;
     }
 }
 
@@ -213,11 +216,8 @@ void HMQFormWiring::applyValue(juce::Component& widget, int paramId, int source)
             if (auto* knob = dynamic_cast<RSKnob*>(&widget))
                 knob->setValue(value, source == CHGSRC_DEVICE ? juce::dontSendNotification : juce::sendNotificationAsync);
             break;
-        case UIFormControlKind::Image:
-            widget.repaint();
-            break;
-        default:
-            break;
+        case UIFormControlKind::Image: widget.repaint(); break;
+        default: break;
     }
 }
 

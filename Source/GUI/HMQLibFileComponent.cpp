@@ -18,8 +18,7 @@ constexpr int programGroup = 4098;
 
 HMQLibFileComponent::HMQLibFileComponent(int x, int y, int width, int height, int fileIndex)
     : m_FileIndex(fileIndex), m_Bounds(x, y, width, height)
-{
-}
+{}
 
 HMQLibFileComponent::~HMQLibFileComponent()
 {

@@ -19,8 +19,7 @@ constexpr int programGroup = 4098;
 
 HMQLibROMBankComponent::HMQLibROMBankComponent(int firstProgram, int x, int y, int width, int height)
     : m_FirstProgram(firstProgram), m_Bounds(x, y, width, height), m_CellRect(x, y, width, height)
-{
-}
+{}
 
 HMQLibROMBankComponent::~HMQLibROMBankComponent()
 {

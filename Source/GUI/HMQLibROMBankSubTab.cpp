@@ -4,8 +4,7 @@
 
 HMQLibROMBankSubTab::HMQLibROMBankSubTab(int x, int y, int width, int height, int depth)
     : m_Bounds(x, y, width, height), m_Depth(depth)
-{
-}
+{}
 
 void HMQLibROMBankSubTab::initialise()
 {

@@ -5,10 +5,8 @@
 #include "GUI/HMQLibROMRedSubTab.h"
 #include "GUI/HMQLibROMYellowGreenSubTab.h"
 
-HMQLibROMSubTab::HMQLibROMSubTab(int x, int y, int width, int height, int depth)
-    : m_Bounds(x, y, width, height), m_Depth(depth)
-{
-}
+HMQLibROMSubTab::HMQLibROMSubTab(int x, int y, int width, int height, int depth) : m_Bounds(x, y, width, height), m_Depth(depth)
+{}
 
 HMQLibROMSubTab::~HMQLibROMSubTab()
 {

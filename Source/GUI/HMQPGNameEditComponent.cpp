@@ -4,8 +4,7 @@
 #include "GUI/EditTarget.h"
 #include "GUI/PGNameBoxComponent.h"
 
-HMQPGNameEditComponent::HMQPGNameEditComponent(int width, int height)
-    : PGNameEditComponent(width, height)
+HMQPGNameEditComponent::HMQPGNameEditComponent(int width, int height) : PGNameEditComponent(width, height)
 {
     m_Label->setBounds(0, 4, 133, height - 8);
     m_NameBox->setBounds(135, 4, 210, height - 8);

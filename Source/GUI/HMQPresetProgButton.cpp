@@ -11,10 +11,8 @@ HMQPresetProgButton::HMQPresetProgButton(juce::Component* parent, int groupId, i
 {
     setAmpType(ampType);
     const auto image = RSWidgetSupport::getImage(getPNGName(ampType));
-    setImages(false, true, true,
-              image, 1.0f, juce::Colours::transparentBlack,
-              image, 1.0f, juce::Colour(0x000000FF),
-              image, 1.0f, juce::Colours::transparentBlack);
+    setImages(false, true, true, image, 1.0f, juce::Colours::transparentBlack, image, 1.0f, juce::Colour(0x000000FF), image, 1.0f,
+              juce::Colours::transparentBlack);
 }
 
 void HMQPresetProgButton::RenewButtonSetting()
@@ -37,7 +35,8 @@ void HMQPresetProgButton::paintButton(juce::Graphics& g, bool isMouseOver, bool 
     const bool selected = isButtonDown || getToggleState();
     const auto clip = g.getClipBounds();
     const auto r = juce::Rectangle<int>(clip.getX() + 1, clip.getY() + 1, juce::jmax(clip.getWidth() - 2, 1),
-                                        juce::jmax(clip.getHeight() - 2, 1)).toFloat();
+                                        juce::jmax(clip.getHeight() - 2, 1))
+                       .toFloat();
     g.setColour(selected ? juce::Colour(0x2BF97B00) : juce::Colour(0xFF555555));
     g.fillRect(r);
     if (selected)

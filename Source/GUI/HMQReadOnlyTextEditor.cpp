@@ -1,7 +1,6 @@
 #include "GUI/HMQReadOnlyTextEditor.h"
 
-HMQReadOnlyTextEditor::HMQReadOnlyTextEditor(const juce::String& name)
-    : RSReadOnlyTextEditor(name)
+HMQReadOnlyTextEditor::HMQReadOnlyTextEditor(const juce::String& name) : RSReadOnlyTextEditor(name)
 {
     setJustificationType(juce::Justification::centred);
     setText(juce::String(), juce::dontSendNotification);

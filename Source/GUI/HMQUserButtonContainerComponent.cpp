@@ -20,9 +20,7 @@ constexpr int firstUser = 60;
 void setFileButtonImages(juce::ImageButton& button, const char* imageName)
 {
     const auto image = RSWidgetSupport::getImage(imageName);
-    button.setImages(false, true, false,
-                     image, 0.5f, juce::Colours::transparentBlack,
-                     image, 1.0f, juce::Colour(0x000000FF),
+    button.setImages(false, true, false, image, 0.5f, juce::Colours::transparentBlack, image, 1.0f, juce::Colour(0x000000FF),
                      image, 1.0f, juce::Colours::transparentBlack, 0.0f);
 }
 } // namespace
@@ -99,7 +97,8 @@ void HMQUserButtonContainerComponent::buttonClicked(juce::Button* button)
     if (button == m_SaveButton.get() || button == m_LoadButton.get())
     {
         if (actions != nullptr)
-            actions->invokeDirectly(button == m_SaveButton.get() ? ActionManager::cmdFileSaveUser : ActionManager::cmdFileLoadUser, true);
+            actions->invokeDirectly(
+                button == m_SaveButton.get() ? ActionManager::cmdFileSaveUser : ActionManager::cmdFileLoadUser, true);
         return;
     }
     if (auto* user = dynamic_cast<HMQUserProgButton*>(button))

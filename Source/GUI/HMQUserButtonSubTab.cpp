@@ -3,8 +3,7 @@
 #include "GUI/HMQUserButtonContainerComponent.h"
 
 HMQUserButtonSubTab::HMQUserButtonSubTab(int x, int y, int width, int height) : m_Bounds(x, y, width, height)
-{
-}
+{}
 
 void HMQUserButtonSubTab::initialise()
 {

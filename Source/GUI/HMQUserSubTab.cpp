@@ -15,8 +15,7 @@ constexpr int tabBarDepth = 26;
 
 HMQUserSubTab::HMQUserSubTab(int x, int y, int width, int height)
     : m_Bounds(x, y, width, height), m_LocalRect(x, 0, width, height)
-{
-}
+{}
 
 HMQUserSubTab::~HMQUserSubTab()
 {
@@ -102,11 +101,8 @@ void HMQUserSubTab::handleMessageSub(const juce::Message& message)
             if (m_CustomPage != nullptr)
                 m_CustomPage->handleMessageSub(message);
             break;
-        case 1:
-            m_CustomTabChosen = false;
-            break;
-        default:
-            break;
+        case 1: m_CustomTabChosen = false; break;
+        default: break;
     }
 }
 
@@ -118,7 +114,8 @@ void HMQUserSubTab::changeListenerCallback(juce::ChangeBroadcaster* source)
         return;
     if (auto* amp = m_CustomPage->getAmpContainer())
         amp->changeListenerCallback(source);
-    for (auto* page : { m_CustomPage->getPedal1Container(), m_CustomPage->getPedal2Container(), m_CustomPage->getReverbContainer() })
+    for (auto* page :
+         { m_CustomPage->getPedal1Container(), m_CustomPage->getPedal2Container(), m_CustomPage->getReverbContainer() })
         if (page != nullptr)
             page->changeListenerCallback(source);
 }

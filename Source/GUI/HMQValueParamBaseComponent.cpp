@@ -94,8 +94,7 @@ void HMQValueParamBaseComponent::scanUIForm()
             }
         }
         else if (code == 13)
-        {
-        }
+        {}
         else if (code == 14 || code == 96 || code == 97 || code == 99)
         {
             if (auto* box = dynamic_cast<RSComboBox*>(widget.get()))
@@ -173,7 +172,8 @@ void HMQValueParamBaseComponent::handleMessageSub(const juce::Message& message)
             if (! HMQFormWiring::getDesc(id, desc))
                 return;
             HMQFormWiring::applyProps(*target, id);
-            if (record->id == MessageId::SectionParamPropsChanged && HMQFormWiring::getControlId(*target) == UIFormControlKind::OnOffSwitch)
+            if (record->id == MessageId::SectionParamPropsChanged
+                && HMQFormWiring::getControlId(*target) == UIFormControlKind::OnOffSwitch)
                 if (auto* button = dynamic_cast<juce::Button*>(target))
                     button->setToggleState(HMQFormWiring::getValue(id) != 0, juce::dontSendNotification);
             break;
@@ -196,8 +196,7 @@ void HMQValueParamBaseComponent::handleMessageSub(const juce::Message& message)
                 HMQFormWiring::applyTooltip(*target, id);
             break;
 
-        default:
-            break;
+        default: break;
     }
 }
 
@@ -222,10 +221,22 @@ void HMQValueParamBaseComponent::mouseDownByOtherComponent(juce::Component* comp
     resetOwnerTouchDown();
 }
 
-void HMQValueParamBaseComponent::mouseEnter(const juce::MouseEvent& e) { juce::Component::mouseEnter(e); }
-void HMQValueParamBaseComponent::mouseExit(const juce::MouseEvent& e) { juce::Component::mouseExit(e); }
-void HMQValueParamBaseComponent::mouseDrag(const juce::MouseEvent& e) { juce::Component::mouseDrag(e); }
-void HMQValueParamBaseComponent::mouseUp(const juce::MouseEvent& e) { juce::Component::mouseUp(e); }
+void HMQValueParamBaseComponent::mouseEnter(const juce::MouseEvent& e)
+{
+    juce::Component::mouseEnter(e);
+}
+void HMQValueParamBaseComponent::mouseExit(const juce::MouseEvent& e)
+{
+    juce::Component::mouseExit(e);
+}
+void HMQValueParamBaseComponent::mouseDrag(const juce::MouseEvent& e)
+{
+    juce::Component::mouseDrag(e);
+}
+void HMQValueParamBaseComponent::mouseUp(const juce::MouseEvent& e)
+{
+    juce::Component::mouseUp(e);
+}
 
 void HMQValueParamBaseComponent::mouseDown(const juce::MouseEvent& e)
 {

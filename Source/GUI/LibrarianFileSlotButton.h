@@ -9,8 +9,7 @@ template <class SelectButton>
 class LibrarianFileSlotButton : public SelectButton
 {
 public:
-    LibrarianFileSlotButton(juce::Component* owner, int groupId, int ampType, int programNumber,
-                            const juce::String& name)
+    LibrarianFileSlotButton(juce::Component* owner, int groupId, int ampType, int programNumber, const juce::String& name)
         : SelectButton(owner, groupId, ampType, programNumber, name)
     {
         this->setSize(240, 60);

@@ -10,7 +10,6 @@
 #include "Core/ProductModel.h"
 #include "DataCenter/DataCenter.h"
 #include "GUI/AudioEQEditComponent.h"
-#include "GUI/WriteProgDialogComponent.h"
 #include "GUI/CAboutDialogComponent.h"
 #include "GUI/CEditorLibrarianComponent.h"
 #include "GUI/CProgressBarDialogComponent.h"
@@ -24,6 +23,7 @@
 #include "GUI/RSWidgetSupport.h"
 #include "GUI/TypeSelectOverlayComponentHolder.h"
 #include "GUI/USBRoutingSelectComponent.h"
+#include "GUI/WriteProgDialogComponent.h"
 #include "Platform/BluetoothMidiPairing.h"
 
 namespace

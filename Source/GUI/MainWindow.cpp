@@ -14,8 +14,7 @@
 
 const juce::String MainWindow::productName("Rig Smith");
 
-MainWindow::MainWindow()
-    : juce::DocumentWindow("MainWindow", juce::Colours::black, juce::DocumentWindow::allButtons, false)
+MainWindow::MainWindow() : juce::DocumentWindow("MainWindow", juce::Colours::black, juce::DocumentWindow::allButtons, false)
 {
     // The window's look becomes everyone's, in the same face as the rest of the UI.
     customLookAndFeel.setDefaultSansSerifTypefaceName(PlatformFonts::mapTypefaceName("Helvetica"));

@@ -1,10 +1,11 @@
 #include "GUI/MasterGuiController.h"
 #include "GUI/CHMQEditorLibrarianComponent.h"
 
+#include "Action/MidiManager.h"
 #include "Application/Host.h"
 #include "Core/MessageIds.h"
 #include "Core/MyMessage.h"
-#include "Action/MidiManager.h"
+#include "DWQ/DWQ_PrefsDefine.h"
 #include "GUI/CEditorLibrarianComponent.h"
 #include "GUI/Catalog/CatalogComponent.h"
 #include "GUI/EditParamComponent.h"
@@ -12,7 +13,6 @@
 #include "GUI/MainComponent.h"
 #include "GUI/MainWindow.h"
 #include "GUI/MasterGuiManager.h"
-#include "DWQ/DWQ_PrefsDefine.h"
 #include "Preferences/PreferencesData.h"
 
 namespace
@@ -215,13 +215,11 @@ void MasterGuiController::handleMessage(const juce::Message& message)
 
     // The catalog mini view, the parameter area and the catalog strip take
     // the section and catalog events in this order, then the HMQ chain.
-    const auto pass = [&message](auto* pane)
-    {
+    const auto pass = [&message](auto* pane) {
         if (pane != nullptr)
             pane->handleMessageSub(message);
     };
-    const auto passToPanes = [&]
-    {
+    const auto passToPanes = [&] {
         pass(mini);
         pass(area);
         pass(strip);
@@ -248,9 +246,7 @@ void MasterGuiController::handleMessage(const juce::Message& message)
             break;
 
         case MessageId::SectionRangeChanged:
-        case MessageId::TooltipChanged:
-            pass(area);
-            break;
+        case MessageId::TooltipChanged: pass(area); break;
 
         case MessageId::ConnectionStatus:
             if (window != nullptr)
@@ -263,14 +259,10 @@ void MasterGuiController::handleMessage(const juce::Message& message)
                 main->handleMessage(message);
             break;
 
-        case MessageId::CatalogSelect:
-            passToPanes();
-            break;
+        case MessageId::CatalogSelect: passToPanes(); break;
 
         case MessageId::CustomTabOpen:
-        case MessageId::UICtrlSelectValid:
-            routeHMQChain(message);
-            break;
+        case MessageId::UICtrlSelectValid: routeHMQChain(message); break;
 
         case MessageId::CatalogReserved:
             pass(mini);
@@ -292,8 +284,7 @@ void MasterGuiController::handleMessage(const juce::Message& message)
             }
             break;
 
-        default:
-            break;
+        default: break;
     }
 
     // The router owns every record it receives.

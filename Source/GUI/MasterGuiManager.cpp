@@ -193,13 +193,9 @@ void MasterGuiManager::handleMessage(const juce::Message& message)
                 main->hideCatalogSelMini();
             break;
 
-        case MessageId::DragScrollOff:
-            setViewportTouchScroll(false);
-            break;
+        case MessageId::DragScrollOff: setViewportTouchScroll(false); break;
 
-        case MessageId::DragScrollOn:
-            setViewportTouchScroll(true);
-            break;
+        case MessageId::DragScrollOn: setViewportTouchScroll(true); break;
 
         case MessageId::Progress:
             showProgressBarDialog(record.ptr != nullptr ? juce::String(static_cast<const char*>(record.ptr)) : juce::String(),
@@ -223,7 +219,6 @@ void MasterGuiManager::handleMessage(const juce::Message& message)
             }
             break;
 
-        default:
-            break;
+        default: break;
     }
 }

@@ -3,8 +3,7 @@
 #include "GUI/RSWidgetSupport.h"
 
 MyCustomLabel::MyCustomLabel(const juce::String& name, const juce::String& text) : juce::Label(name, text)
-{
-}
+{}
 
 void MyCustomLabel::mouseDown(const juce::MouseEvent& e)
 {

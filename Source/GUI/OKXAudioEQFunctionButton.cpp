@@ -5,7 +5,7 @@
 #include "OrvaKX/OKXDataCenter.h"
 
 OKXAudioEQFunctionButton::OKXAudioEQFunctionButton(juce::Component* ownerComponent, int groupId, int slot,
-                                                 const juce::String& text)
+                                                   const juce::String& text)
     : RSAudioEQFunctionButton(ownerComponent, groupId, slot, text)
 {
     frameColour = juce::Colours::yellow;

@@ -8,9 +8,10 @@ int OKXEditParamComponent::pictureModuleOfClass(int classCode) const
 {
     switch (classCode)
     {
-        case 82: case 83: return 0; // "imgbtn_amp_orvakx", "imgbtn_amp_small_orvakx"
-        case 84: return 1;          // "imgbtn_pedal1_orvakx"
-        case 85: return 2;          // "imgbtn_pedal2_orvakx"
+        case 82:
+        case 83: return 0; // "imgbtn_amp_orvakx", "imgbtn_amp_small_orvakx"
+        case 84: return 1; // "imgbtn_pedal1_orvakx"
+        case 85: return 2; // "imgbtn_pedal2_orvakx"
         default: return -1;
     }
 }

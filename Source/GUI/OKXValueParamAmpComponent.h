@@ -7,10 +7,8 @@
 class OKXValueParamAmpComponent : public OKXValueParamBaseComponent
 {
 public:
-    OKXValueParamAmpComponent(EditParamComponent* owner, int width, int height)
-        : OKXValueParamBaseComponent(owner, width, height)
-    {
-    }
+    OKXValueParamAmpComponent(EditParamComponent* owner, int width, int height) : OKXValueParamBaseComponent(owner, width, height)
+    {}
 
     int getUIFormTableID() const override { return UIFormLayerId::AmpParam; }
     int getPartialId() const override { return 0; }

@@ -4,8 +4,7 @@
 
 OKXValueParamBaseComponent::OKXValueParamBaseComponent(EditParamComponent* owner, int width, int height)
     : OPWValueParamBaseComponent(owner, width, height)
-{
-}
+{}
 
 void OKXValueParamBaseComponent::initSlotBounds()
 {

@@ -9,8 +9,7 @@ class OKXValueParamPedal1Component : public OKXValueParamBaseComponent
 public:
     OKXValueParamPedal1Component(EditParamComponent* owner, int width, int height)
         : OKXValueParamBaseComponent(owner, width, height)
-    {
-    }
+    {}
 
     int getUIFormTableID() const override { return UIFormLayerId::Pedal1Param; }
     int getPartialId() const override { return 1; }

@@ -9,8 +9,7 @@ class OKXValueParamPedal2Component : public OKXValueParamBaseComponent
 public:
     OKXValueParamPedal2Component(EditParamComponent* owner, int width, int height)
         : OKXValueParamBaseComponent(owner, width, height)
-    {
-    }
+    {}
 
     int getUIFormTableID() const override { return UIFormLayerId::Pedal2Param; }
     int getPartialId() const override { return 2; }

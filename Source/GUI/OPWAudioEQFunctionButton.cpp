@@ -5,7 +5,7 @@
 #include "OrvaPW/OPWDataCenter.h"
 
 OPWAudioEQFunctionButton::OPWAudioEQFunctionButton(juce::Component* ownerComponent, int groupId, int slot,
-                                                 const juce::String& text)
+                                                   const juce::String& text)
     : RSAudioEQFunctionButton(ownerComponent, groupId, slot, text)
 {
     frameColour = juce::Colour(0xFFE2E2E2);

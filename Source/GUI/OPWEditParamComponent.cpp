@@ -66,8 +66,7 @@ bool isAreaParam(int a) noexcept
 } // namespace
 
 OPWEditParamComponent::OPWEditParamComponent(int width, int height) : EditParamComponent(width, height)
-{
-}
+{}
 
 OPWEditParamComponent::~OPWEditParamComponent()
 {
@@ -76,9 +75,18 @@ OPWEditParamComponent::~OPWEditParamComponent()
     stopTimer();
 }
 
-RSImageButton* OPWEditParamComponent::getAmpPicture() const noexcept { return m_AmpButton; }
-RSImageButton* OPWEditParamComponent::getPedal1Picture() const noexcept { return m_Pedal1Button; }
-RSImageButton* OPWEditParamComponent::getPedal2Picture() const noexcept { return m_Pedal2Button; }
+RSImageButton* OPWEditParamComponent::getAmpPicture() const noexcept
+{
+    return m_AmpButton;
+}
+RSImageButton* OPWEditParamComponent::getPedal1Picture() const noexcept
+{
+    return m_Pedal1Button;
+}
+RSImageButton* OPWEditParamComponent::getPedal2Picture() const noexcept
+{
+    return m_Pedal2Button;
+}
 
 RSImageButton* OPWEditParamComponent::pedalPicture(int module) const noexcept
 {
@@ -122,9 +130,10 @@ int OPWEditParamComponent::pictureModuleOfClass(int classCode) const
 {
     switch (classCode)
     {
-        case 86: case 87: return 0; // "imgbtn_amp_orvapw", "imgbtn_amp_small_orvapw"
-        case 88: return 1;          // "imgbtn_pedal1_orvapw"
-        case 89: return 2;          // "imgbtn_pedal2_orvapw"
+        case 86:
+        case 87: return 0; // "imgbtn_amp_orvapw", "imgbtn_amp_small_orvapw"
+        case 88: return 1; // "imgbtn_pedal1_orvapw"
+        case 89: return 2; // "imgbtn_pedal2_orvapw"
         default: return -1;
     }
 }
@@ -653,8 +662,7 @@ void OPWEditParamComponent::handleMessageSub(const juce::Message& message)
             return;
         }
 
-        default:
-            return;
+        default: return;
     }
 }
 

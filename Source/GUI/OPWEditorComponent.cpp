@@ -11,16 +11,13 @@ namespace
 void setHeaderImages(juce::ImageButton& button, const juce::String& name, bool preserveProportions)
 {
     const auto image = RSWidgetSupport::getImage(name);
-    button.setImages(false, true, preserveProportions,
-                     image, 0.5f, juce::Colours::transparentBlack,
-                     image, 1.0f, juce::Colour(0x000000FF),
-                     image, 1.0f, juce::Colours::transparentBlack, 0.0f);
+    button.setImages(false, true, preserveProportions, image, 0.5f, juce::Colours::transparentBlack, image, 1.0f,
+                     juce::Colour(0x000000FF), image, 1.0f, juce::Colours::transparentBlack, 0.0f);
 }
 } // namespace
 
 OPWEditorComponent::OPWEditorComponent(int width, int height) : EditorComponent(width, height)
-{
-}
+{}
 
 PGNameEditComponent* OPWEditorComponent::createNameStrip(int width, int height)
 {

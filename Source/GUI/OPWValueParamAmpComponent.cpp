@@ -5,8 +5,7 @@
 
 OPWValueParamAmpComponent::OPWValueParamAmpComponent(EditParamComponent* owner, int width, int height)
     : OPWValueParamBaseComponent(owner, width, height)
-{
-}
+{}
 
 int OPWValueParamAmpComponent::getUIFormTableID() const
 {

@@ -1,7 +1,7 @@
 #include "GUI/OPWValueParamBaseComponent.h"
 
-#include "Core/MyMessage.h"
 #include "Core/MessageIds.h"
+#include "Core/MyMessage.h"
 #include "GUI/EditParamComponent.h"
 #include "GUI/EditTarget.h"
 #include "GUI/OPWEditParamComponent.h"
@@ -527,8 +527,7 @@ void OPWValueParamBaseComponent::handleMessageSub(const juce::Message& message)
                 }
             break;
 
-        default:
-            break;
+        default: break;
     }
 }
 

@@ -5,8 +5,7 @@
 
 OPWValueParamPedal1Component::OPWValueParamPedal1Component(EditParamComponent* owner, int width, int height)
     : OPWValueParamBaseComponent(owner, width, height)
-{
-}
+{}
 
 int OPWValueParamPedal1Component::getUIFormTableID() const
 {

@@ -5,8 +5,7 @@
 
 OPWValueParamPedal2Component::OPWValueParamPedal2Component(EditParamComponent* owner, int width, int height)
     : OPWValueParamBaseComponent(owner, width, height)
-{
-}
+{}
 
 int OPWValueParamPedal2Component::getUIFormTableID() const
 {

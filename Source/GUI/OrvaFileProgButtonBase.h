@@ -12,23 +12,18 @@ template <class SelectButton, const OrvaProgButtonSupport::Look& (*lookOf)()>
 class OrvaFileProgButtonBase : public LibrarianFileSlotButton<SelectButton>
 {
 public:
-    OrvaFileProgButtonBase(juce::Component* owner, int groupId, int ampType, int programNumber,
-                           const juce::String& name)
+    OrvaFileProgButtonBase(juce::Component* owner, int groupId, int ampType, int programNumber, const juce::String& name)
         : LibrarianFileSlotButton<SelectButton>(owner, groupId, ampType, programNumber, name),
           m_FileIndex((programNumber - 8) / 8),
           m_IndexInFile((programNumber - 8) % 8)
-    {
-    }
+    {}
 
     void paintButton(juce::Graphics& g, bool, bool isButtonDown) override
     {
         OrvaProgButtonSupport::paintFileButton(*this, g, isButtonDown, m_FileIndex, m_IndexInFile, lookOf());
     }
 
-    void RenewButtonSetting() override
-    {
-        OrvaProgButtonSupport::renewFileButton(*this, m_FileIndex, m_IndexInFile, lookOf());
-    }
+    void RenewButtonSetting() override { OrvaProgButtonSupport::renewFileButton(*this, m_FileIndex, m_IndexInFile, lookOf()); }
 
     void itemDropped(const juce::DragAndDropTarget::SourceDetails& details) override
     {

@@ -14,11 +14,8 @@
 #include "ParamTable/SParamDesc.h"
 #include "UIForm/UIFormIds.h"
 
-OrvaGlobalComponent::OrvaGlobalComponent(int, int, int width, int height)
-    : m_Width(width),
-      m_Height(height)
-{
-}
+OrvaGlobalComponent::OrvaGlobalComponent(int, int, int width, int height) : m_Width(width), m_Height(height)
+{}
 
 OrvaGlobalComponent::~OrvaGlobalComponent()
 {

@@ -6,8 +6,7 @@
 
 OrvaGlobalSubTab::OrvaGlobalSubTab(int x, int y, int width, int height, int depth)
     : m_X(x), m_Y(y), m_Width(width), m_Height(height), m_Depth(depth)
-{
-}
+{}
 
 void OrvaGlobalSubTab::initialise()
 {

@@ -5,9 +5,9 @@
 #include "Application/Host.h"
 #include "Application/StateHolder.h"
 #include "DataCenter/OrvaDataCenter.h"
-#include "ParamTable/COrvaUserEditSectionBase.h"
 #include "GUI/LibrarianAccess.h"
 #include "GUI/RSLibFileComponentBase.h"
+#include "ParamTable/COrvaUserEditSectionBase.h"
 
 #include <array>
 
@@ -22,11 +22,8 @@ class OrvaLibFileComponent : public RSLibFileComponentBase
 public:
     static constexpr int numButtons = 8;
 
-    OrvaLibFileComponent(int x, int y, int width, int height, int fileIndex)
-        : m_Area(x, y, width, height),
-          m_FileIndex(fileIndex)
-    {
-    }
+    OrvaLibFileComponent(int x, int y, int width, int height, int fileIndex) : m_Area(x, y, width, height), m_FileIndex(fileIndex)
+    {}
 
     ~OrvaLibFileComponent() override
     {

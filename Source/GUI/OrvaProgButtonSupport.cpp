@@ -29,8 +29,8 @@ void drawText(juce::Graphics& g, const juce::String& text, int x, int y, int w, 
 
 const OrvaProgButtonSupport::Look& OrvaProgButtonSupport::orvaPWLook()
 {
-    static const Look look { juce::Colour(0x2BC5C5C6), juce::Colour(0xFFC5C5C6), 40, &orvaPW::getAmpType,
-                             orvaPW::kNumAmpTypes, "Write to Orva PW's User Program ?" };
+    static const Look look { juce::Colour(0x2BC5C5C6), juce::Colour(0xFFC5C5C6), 40,
+                             &orvaPW::getAmpType,      orvaPW::kNumAmpTypes,     "Write to Orva PW's User Program ?" };
     return look;
 }
 
@@ -46,8 +46,8 @@ int OrvaProgButtonSupport::userIndexOf(int programNumber)
 
 const OrvaProgButtonSupport::Look& OrvaProgButtonSupport::orvaKXLook()
 {
-    static const Look look { juce::Colour(0x2BCEA939), juce::Colour(0xFFCEA939), 44, &orvaKX::getAmpType,
-                             orvaKX::kNumAmpTypes, "Write to Orva KX's User Program ?" };
+    static const Look look { juce::Colour(0x2BCEA939), juce::Colour(0xFFCEA939), 44,
+                             &orvaKX::getAmpType,      orvaKX::kNumAmpTypes,     "Write to Orva KX's User Program ?" };
     return look;
 }
 
@@ -62,8 +62,8 @@ void OrvaProgButtonSupport::updateAmpType(RSProgSelectButton& button, const unsi
 
 // --- User slots ----------------------------------------------------------------
 
-void OrvaProgButtonSupport::paintUserButton(RSProgSelectButton& button, juce::Graphics& g, bool isButtonDown,
-                                            int userIndex, const Look& look)
+void OrvaProgButtonSupport::paintUserButton(RSProgSelectButton& button, juce::Graphics& g, bool isButtonDown, int userIndex,
+                                            const Look& look)
 {
     const unsigned char* record = nullptr;
     int mode = 0;
@@ -158,8 +158,8 @@ void OrvaProgButtonSupport::renewFileButton(RSProgSelectButton& button, int file
     button.setAmpImages(RSWidgetSupport::getImage(button.getPNGName(button.getAmpType())), 1.0f);
 }
 
-void OrvaProgButtonSupport::paintFileButton(RSProgSelectButton& button, juce::Graphics& g, bool isButtonDown, int file,
-                                            int index, const Look& look)
+void OrvaProgButtonSupport::paintFileButton(RSProgSelectButton& button, juce::Graphics& g, bool isButtonDown, int file, int index,
+                                            const Look& look)
 {
     juce::String name;
     bool modified = false;
@@ -176,7 +176,8 @@ void OrvaProgButtonSupport::paintFileButton(RSProgSelectButton& button, juce::Gr
     const bool selected = isButtonDown || button.getToggleState();
     const auto clip = g.getClipBounds();
     const auto fill = juce::Rectangle<int>(clip.getX() + 1, clip.getY() + 1, juce::jmax(clip.getWidth() - 2, 1),
-                                           juce::jmax(clip.getHeight() - 2, 1)).toFloat();
+                                           juce::jmax(clip.getHeight() - 2, 1))
+                          .toFloat();
     g.setColour(selected ? look.selectedFill : idleFill);
     g.fillRect(fill);
     if (button.isDragOver())

@@ -18,7 +18,7 @@ public:
         int compactBelow;           // user buttons: one-line layout below this height - 2
         int (*toAmpType)(unsigned char wireValue);
         int numAmpTypes;
-        const char* writeQuestion;  // asked before a drop on a user slot
+        const char* writeQuestion; // asked before a drop on a user slot
     };
     static const Look& orvaPWLook();
     static const Look& orvaKXLook();

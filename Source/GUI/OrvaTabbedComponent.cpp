@@ -1,11 +1,11 @@
 #include "GUI/OrvaTabbedComponent.h"
 
 #include "DataCenter/OrvaDataCenter.h"
-#include "ParamTable/COrvaGlobalSectionBase.h"
-#include "ParamTable/COrvaUserEditSectionBase.h"
 #include "GUI/DragAndDropDefinitions.h"
 #include "GUI/LibrarianAccess.h"
 #include "GUI/RSWidgetSupport.h"
+#include "ParamTable/COrvaGlobalSectionBase.h"
+#include "ParamTable/COrvaUserEditSectionBase.h"
 
 void OrvaTabbedComponent::paint(juce::Graphics& g)
 {

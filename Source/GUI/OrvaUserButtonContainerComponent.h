@@ -7,12 +7,12 @@
 #include "Core/MessageIds.h"
 #include "Core/MyMessage.h"
 #include "DataCenter/OrvaDataCenter.h"
-#include "ParamTable/COrvaUserEditSectionBase.h"
 #include "GUI/AnotherComponentListner.h"
 #include "GUI/FontLibrary.h"
 #include "GUI/LibrarianAccess.h"
 #include "GUI/RSWidgetSupport.h"
 #include "GUI/UserButtonContainerComponent.h"
+#include "ParamTable/COrvaUserEditSectionBase.h"
 
 #include <array>
 
@@ -28,8 +28,7 @@ class OrvaUserButtonContainerComponent : public UserButtonContainerComponent,
 public:
     static constexpr int numButtons = 8;
 
-    OrvaUserButtonContainerComponent(int width, int height, int extra)
-        : UserButtonContainerComponent(width, height, extra)
+    OrvaUserButtonContainerComponent(int width, int height, int extra) : UserButtonContainerComponent(width, height, extra)
     {
         setWantsKeyboardFocus(true);
         setMouseClickGrabsKeyboardFocus(true);
@@ -78,7 +77,8 @@ public:
         if (b == m_SaveButton || b == m_LoadButton)
         {
             if (actions != nullptr)
-                actions->invokeDirectly(b == m_SaveButton ? ActionManager::cmdFileSaveUser : ActionManager::cmdFileLoadUser, true);
+                actions->invokeDirectly(b == m_SaveButton ? ActionManager::cmdFileSaveUser : ActionManager::cmdFileLoadUser,
+                                        true);
             return;
         }
 
@@ -204,8 +204,8 @@ protected:
         auto* button = new juce::ImageButton(juce::String());
         const auto image = RSWidgetSupport::getImage(imageName);
         const auto down = RSWidgetSupport::getImage(imageName);
-        button->setImages(false, true, false, image, 0.5f, juce::Colours::transparentBlack, image, 1.0f,
-                          juce::Colour(0x000000FF), down, 1.0f, juce::Colours::transparentBlack);
+        button->setImages(false, true, false, image, 0.5f, juce::Colours::transparentBlack, image, 1.0f, juce::Colour(0x000000FF),
+                          down, 1.0f, juce::Colours::transparentBlack);
         button->setBounds(bounds);
         button->addListener(this);
         addAndMakeVisible(button);
@@ -213,6 +213,6 @@ protected:
     }
 
     std::array<UserButton*, numButtons> m_Buttons {}; // owned
-    juce::ImageButton* m_SaveButton = nullptr;          // owned
-    juce::ImageButton* m_LoadButton = nullptr;          // owned
+    juce::ImageButton* m_SaveButton = nullptr;        // owned
+    juce::ImageButton* m_LoadButton = nullptr;        // owned
 };

@@ -11,8 +11,7 @@ template <class SelectButton, const OrvaProgButtonSupport::Look& (*lookOf)()>
 class OrvaUserProgButtonBase : public LibrarianUserSlotButton<SelectButton>
 {
 public:
-    OrvaUserProgButtonBase(juce::Component* owner, int groupId, int ampType, int programNumber,
-                           const juce::String& name)
+    OrvaUserProgButtonBase(juce::Component* owner, int groupId, int ampType, int programNumber, const juce::String& name)
         : LibrarianUserSlotButton<SelectButton>(owner, groupId, ampType, programNumber, name),
           m_UserIndex(OrvaProgButtonSupport::userIndexOf(programNumber))
     {

@@ -28,5 +28,4 @@ void OverlayComponentHolder::paint(juce::Graphics& g)
 }
 
 void OverlayComponentHolder::mouseDown(const juce::MouseEvent&)
-{
-}
+{}

@@ -19,8 +19,7 @@ void OverlayComponentLookAndFeel::drawButtonText(juce::Graphics& g, juce::TextBu
     const int w = button.getWidth(), h = button.getHeight();
     const auto font = getTextButtonFont(button, h);
     g.setFont(font);
-    g.setColour(isButtonDown ? juce::Colours::black
-                             : juce::Colours::white.withAlpha(button.isEnabled() ? 1.0f : 0.5f));
+    g.setColour(isButtonDown ? juce::Colours::black : juce::Colours::white.withAlpha(button.isEnabled() ? 1.0f : 0.5f));
 
     const int yIndent = juce::jmin(4, button.proportionOfHeight(0.3f));
     const int cornerSize = juce::jmin(w, h) / 2;
@@ -31,9 +30,9 @@ void OverlayComponentLookAndFeel::drawButtonText(juce::Graphics& g, juce::TextBu
                      juce::Justification::centred, 2);
 }
 
-void OverlayComponentLookAndFeel::drawImageButton(juce::Graphics& g, juce::Image* image, int imageX, int imageY,
-                                                  int imageW, int imageH, const juce::Colour& overlayColour,
-                                                  float imageOpacity, juce::ImageButton& button)
+void OverlayComponentLookAndFeel::drawImageButton(juce::Graphics& g, juce::Image* image, int imageX, int imageY, int imageW,
+                                                  int imageH, const juce::Colour& overlayColour, float imageOpacity,
+                                                  juce::ImageButton& button)
 {
     juce::LookAndFeel_V2::drawImageButton(g, image, imageX, imageY, imageW, imageH, overlayColour, imageOpacity, button);
     drawFrame(g, button);

@@ -9,8 +9,8 @@ class OverlayComponentLookAndFeel : public juce::LookAndFeel_V3
 public:
     OverlayComponentLookAndFeel() = default;
 
-    void drawButtonBackground(juce::Graphics& g, juce::Button& button, const juce::Colour& backgroundColour,
-                              bool isMouseOver, bool isButtonDown) override;
+    void drawButtonBackground(juce::Graphics& g, juce::Button& button, const juce::Colour& backgroundColour, bool isMouseOver,
+                              bool isButtonDown) override;
     void drawButtonText(juce::Graphics& g, juce::TextButton& button, bool isMouseOver, bool isButtonDown) override;
     void drawImageButton(juce::Graphics& g, juce::Image* image, int imageX, int imageY, int imageW, int imageH,
                          const juce::Colour& overlayColour, float imageOpacity, juce::ImageButton& button) override;

@@ -49,9 +49,7 @@ void OverlayPageForm::scanLayer(juce::Component& page, int layerId, juce::Label:
 
 void OverlayPageForm::setUpLabel(juce::Label& label, int code, juce::Label::Listener* listener)
 {
-    const auto colour = code == 56 ? juce::Colour(0xFFCEA939)
-                      : code == 57 ? juce::Colour(0xFFC5C5C6)
-                                   : juce::Colours::beige;
+    const auto colour = code == 56 ? juce::Colour(0xFFCEA939) : code == 57 ? juce::Colour(0xFFC5C5C6) : juce::Colours::beige;
     label.setColour(juce::Label::textColourId, colour);
     label.setColour(juce::Label::backgroundColourId, juce::Colours::transparentBlack);
     label.addListener(listener);

@@ -21,7 +21,7 @@ PGNameBoxComponent::PGNameBoxComponent(const juce::String& name) : juce::TextEdi
 void PGNameBoxComponent::paint(juce::Graphics& g)
 {
     const auto clip = g.getClipBounds();
-    g.setGradientFill(juce::ColourGradient(juce::Colour(0xFF000000), 0.0f, (float) clip.getY(),
-                                           juce::Colour(0xFF3F3F3F), 0.0f, (float) (clip.getY() + getHeight()), false));
+    g.setGradientFill(juce::ColourGradient(juce::Colour(0xFF000000), 0.0f, (float) clip.getY(), juce::Colour(0xFF3F3F3F), 0.0f,
+                                           (float) (clip.getY() + getHeight()), false));
     g.fillRect(clip);
 }

@@ -95,8 +95,8 @@ void ParamPageSupport::fillCombo(RSComboBox& combo, const SParamDesc* desc, bool
         return;
     for (int v = desc->minValue; v <= desc->maxValue; ++v)
     {
-        const auto text = desc->converter != nullptr ? juce::String::fromUTF8(desc->converter->Format(v).c_str())
-                                                     : juce::String(v);
+        const auto text =
+            desc->converter != nullptr ? juce::String::fromUTF8(desc->converter->Format(v).c_str()) : juce::String(v);
         if (withPictures)
             combo.getRootMenu()->addItem(v + 1, text, true, false, RSWidgetSupport::getImage(combo.getPngName(v)));
         else
@@ -166,7 +166,6 @@ void ParamPageSupport::refreshChild(juce::Component& child, ISection& section)
                 picture->repaint();
             }
             break;
-        default:
-            break;
+        default: break;
     }
 }

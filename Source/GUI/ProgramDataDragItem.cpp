@@ -4,5 +4,4 @@ ProgramDataDragItem::ProgramDataDragItem(const juce::String& dragId, int program
     : juce::var(juce::Array<juce::var> { juce::var(dragId), juce::var(programNumber) }),
       m_DragId(dragId),
       m_ProgramNumber(programNumber)
-{
-}
+{}

@@ -15,8 +15,7 @@ namespace
 const juce::Identifier audioEQIdProperty { "AUDIOEQID" };
 }
 
-RSAudioEQFunctionButton::RSAudioEQFunctionButton(juce::Component* ownerComponent, int groupId, int slot,
-                                                 const juce::String& text)
+RSAudioEQFunctionButton::RSAudioEQFunctionButton(juce::Component* ownerComponent, int groupId, int slot, const juce::String& text)
     : juce::ImageButton(text), owner(ownerComponent), slotIndex(slot)
 {
     setButtonText(text);
@@ -32,8 +31,7 @@ void RSAudioEQFunctionButton::updateBackground()
 
 void RSAudioEQFunctionButton::paintButton(juce::Graphics& g, bool isMouseOver, bool isButtonDown)
 {
-    SelectButtonSupport::paintBackground(*this, g, isButtonDown || getToggleState(), fillColour, frameColour,
-                                         dropHover);
+    SelectButtonSupport::paintBackground(*this, g, isButtonDown || getToggleState(), fillColour, frameColour, dropHover);
     juce::ImageButton::paintButton(g, isMouseOver, isButtonDown);
     SelectButtonSupport::paintText(*this, g);
 }

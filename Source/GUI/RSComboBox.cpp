@@ -1,8 +1,7 @@
 #include "GUI/RSComboBox.h"
 
 RSComboBox::RSComboBox(const juce::String& name) : juce::ComboBox(name)
-{
-}
+{}
 
 void RSComboBox::paint(juce::Graphics& g)
 {

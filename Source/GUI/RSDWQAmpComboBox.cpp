@@ -5,12 +5,21 @@
 
 namespace
 {
-const std::array<const char*, RSDWQAmpComboBox::kNumTypes> kPictures { "AmpType_FenderDeluxeReverb_shadow", "AmpType_FenderBassman_shadow", "AmpType_OverdriveSpecial_164x133", "AmpType_OverdriveSpecial_164x133", "AmpType_QT50", "AmpType_QT50", "AmpType_Marshall1959_164x133", "AmpType_MarshallJCM800_164x133", "AmpType_MarshallJCM800_164x133", "AmpType_SmoothLead_164x133", "AmpType_MesaBoogie_164x133" };
+const std::array<const char*, RSDWQAmpComboBox::kNumTypes> kPictures { "AmpType_FenderDeluxeReverb_shadow",
+                                                                       "AmpType_FenderBassman_shadow",
+                                                                       "AmpType_OverdriveSpecial_164x133",
+                                                                       "AmpType_OverdriveSpecial_164x133",
+                                                                       "AmpType_QT50",
+                                                                       "AmpType_QT50",
+                                                                       "AmpType_Marshall1959_164x133",
+                                                                       "AmpType_MarshallJCM800_164x133",
+                                                                       "AmpType_MarshallJCM800_164x133",
+                                                                       "AmpType_SmoothLead_164x133",
+                                                                       "AmpType_MesaBoogie_164x133" };
 } // namespace
 
 RSDWQAmpComboBox::RSDWQAmpComboBox(const juce::String& name) : RSComboBox(name)
-{
-}
+{}
 
 juce::String RSDWQAmpComboBox::getPngName(int type)
 {

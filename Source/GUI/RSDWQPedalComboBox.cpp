@@ -4,12 +4,12 @@
 
 namespace
 {
-const std::array<const char*, RSDWQPedalComboBox::kNumTypes> kPictures { "alpha10", "Mod_ClassicChorus", "Mod_ClassicFlanger", "Mod_OrgPhase", "Mod_Textrem" };
+const std::array<const char*, RSDWQPedalComboBox::kNumTypes> kPictures { "alpha10", "Mod_ClassicChorus", "Mod_ClassicFlanger",
+                                                                         "Mod_OrgPhase", "Mod_Textrem" };
 } // namespace
 
 RSDWQPedalComboBox::RSDWQPedalComboBox(const juce::String& name) : RSComboBox(name)
-{
-}
+{}
 
 juce::String RSDWQPedalComboBox::getPngName(int type)
 {

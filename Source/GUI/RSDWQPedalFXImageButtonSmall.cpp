@@ -1,18 +1,21 @@
 #include "GUI/RSDWQPedalFXImageButtonSmall.h"
 
+#include "DWQ/DWQTypeNames.h"
 #include "GUI/RSWidgetSupport.h"
 #include "ParamTable/ISection.h"
-#include "DWQ/DWQTypeNames.h"
 
 #include <array>
 
 namespace
 {
 constexpr int kNumTypes = RSDWQPedalFXImageButtonSmall::kNumTypes;
-const std::array<const char*, kNumTypes> kPictures { "alpha10", "Mod_ClassicChorus_shadow_112x111", "Mod_ClassicFlanger_shadow_112x111", "Mod_Phase90_shadow_112x111", "Mod_Textrem_shadow_112x111" };
+const std::array<const char*, kNumTypes> kPictures { "alpha10", "Mod_ClassicChorus_shadow_112x111",
+                                                     "Mod_ClassicFlanger_shadow_112x111", "Mod_Phase90_shadow_112x111",
+                                                     "Mod_Textrem_shadow_112x111" };
 const std::array<int, kNumTypes> kNameX { 42, 24, 22, 14, 14 };
 const std::array<int, kNumTypes> kNameY { 12, 12, 4, 0, 8 };
-const std::array<const char*, kNumTypes> kIcons { "alpha10", "Mod_ClassicChorus", "Mod_ClassicFlanger", "Mod_Phase90_shadow_100x95", "Mod_Textrem" };
+const std::array<const char*, kNumTypes> kIcons { "alpha10", "Mod_ClassicChorus", "Mod_ClassicFlanger",
+                                                  "Mod_Phase90_shadow_100x95", "Mod_Textrem" };
 } // namespace
 
 RSDWQPedalFXImageButtonSmall::RSDWQPedalFXImageButtonSmall(juce::Component* owner, bool selectEnabled, const juce::String& name)

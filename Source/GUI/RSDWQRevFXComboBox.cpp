@@ -4,12 +4,12 @@
 
 namespace
 {
-const std::array<const char*, RSDWQRevFXComboBox::kNumTypes> kPictures { "alpha10", "Mod_ADelay", "Mod_EchoPlus", "Reverb_Spring", "Reverb_Hall" };
+const std::array<const char*, RSDWQRevFXComboBox::kNumTypes> kPictures { "alpha10", "Mod_ADelay", "Mod_EchoPlus", "Reverb_Spring",
+                                                                         "Reverb_Hall" };
 } // namespace
 
 RSDWQRevFXComboBox::RSDWQRevFXComboBox(const juce::String& name) : RSComboBox(name)
-{
-}
+{}
 
 juce::String RSDWQRevFXComboBox::getPngName(int type)
 {

@@ -1,15 +1,16 @@
 #include "GUI/RSDWQRevFXImageButton.h"
 
+#include "DWQ/DWQTypeNames.h"
 #include "GUI/RSWidgetSupport.h"
 #include "ParamTable/ISection.h"
-#include "DWQ/DWQTypeNames.h"
 
 #include <array>
 
 namespace
 {
 constexpr int kNumTypes = RSDWQRevFXImageButton::kNumTypes;
-const std::array<const char*, kNumTypes> kPictures { "alpha10", "Mod_ADelay_shadow_112x111", "Mod_EchoPlus_shadow_112x111", "Reverb_Spring_shadow_112x111", "Reverb_Hall_shadow_112x111" };
+const std::array<const char*, kNumTypes> kPictures { "alpha10", "Mod_ADelay_shadow_112x111", "Mod_EchoPlus_shadow_112x111",
+                                                     "Reverb_Spring_shadow_112x111", "Reverb_Hall_shadow_112x111" };
 const std::array<int, kNumTypes> kNameX { 42, 28, 16, 30, 38 };
 const std::array<int, kNumTypes> kNameY { 12, 0, 8, 0, 0 };
 const std::array<const char*, kNumTypes> kIcons { "alpha10", "Mod_ADelay", "Mod_EchoPlus", "Reverb_Spring", "Reverb_Hall" };

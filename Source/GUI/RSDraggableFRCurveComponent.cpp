@@ -6,8 +6,7 @@
 
 RSDraggableFRCurveComponent::RSDraggableFRCurveComponent(double sampleRate, double lowest, double highest)
     : RSFrequencyResponseCurveComponent(sampleRate, lowest, highest)
-{
-}
+{}
 
 void RSDraggableFRCurveComponent::mouseEnter(const juce::MouseEvent& e)
 {

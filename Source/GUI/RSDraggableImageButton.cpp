@@ -6,8 +6,7 @@
 
 RSDraggableImageButton::RSDraggableImageButton(juce::Component* owner, bool selectEnabled, const juce::String& name)
     : RSImageButton(owner, selectEnabled, name)
-{
-}
+{}
 
 void RSDraggableImageButton::updateBackground()
 {
@@ -39,8 +38,7 @@ void RSDraggableImageButton::mouseDrag(const juce::MouseEvent& e)
         return;
     if (std::abs(e.x - m_EntryX) + std::abs(e.y - m_EntryY) < m_DragSensitivity)
         return;
-    container->startDragging(AmpFXModelModuleDragItem(AmpFXModelModuleDragID, m_ModuleIndex), this,
-                             juce::ScaledImage(), false);
+    container->startDragging(AmpFXModelModuleDragItem(AmpFXModelModuleDragID, m_ModuleIndex), this, juce::ScaledImage(), false);
     m_DragStarted = true;
     updateBackground();
 }

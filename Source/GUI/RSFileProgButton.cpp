@@ -9,13 +9,11 @@
 #include "GUI/RSLibFileComponentBase.h"
 #include "GUI/RSWidgetSupport.h"
 
-RSFileProgButton::RSFileProgButton(juce::Component* owner, int groupId, int ampType, int programNumber,
-                                   const juce::String& name)
+RSFileProgButton::RSFileProgButton(juce::Component* owner, int groupId, int ampType, int programNumber, const juce::String& name)
     : LibrarianFileSlotButton(owner, groupId, ampType, programNumber, name),
       m_FileTab((programNumber - 19) / 11),
       m_IndexInTab((programNumber - 19) % 11)
-{
-}
+{}
 
 // Read with the file-tab lock held; null while the tab holds no file.
 const unsigned char* RSFileProgButton::slotRecord() const
@@ -59,7 +57,8 @@ void RSFileProgButton::paintButton(juce::Graphics& g, bool, bool isButtonDown)
     const bool selected = isButtonDown || getToggleState();
     const auto clip = g.getClipBounds();
     const auto r = juce::Rectangle<int>(clip.getX() + 1, clip.getY() + 1, juce::jmax(clip.getWidth() - 2, 1),
-                                        juce::jmax(clip.getHeight() - 2, 1)).toFloat();
+                                        juce::jmax(clip.getHeight() - 2, 1))
+                       .toFloat();
     g.setColour(selected ? juce::Colour(0x2BF97B00) : juce::Colour(0xFF4F4F4F).withAlpha(0.5f));
     g.fillRect(r);
     if (m_DragOver)

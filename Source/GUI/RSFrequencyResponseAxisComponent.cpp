@@ -3,10 +3,8 @@
 #include "GUI/FontLibrary.h"
 
 const int RSFrequencyResponseAxisComponent::gridFrequencies[28] = {
-    20, 30, 40, 50, 60, 70, 80, 90,
-    100, 200, 300, 400, 500, 600, 700, 800, 900,
-    1000, 2000, 3000, 4000, 5000, 6000, 7000, 8000, 9000,
-    10000, 20000,
+    20,  30,  40,  50,   60,   70,   80,   90,   100,  200,  300,  400,  500,   600,
+    700, 800, 900, 1000, 2000, 3000, 4000, 5000, 6000, 7000, 8000, 9000, 10000, 20000,
 };
 
 RSFrequencyResponseAxisComponent::RSFrequencyResponseAxisComponent(double sampleRate, double lowest, double highest,
@@ -14,8 +12,13 @@ RSFrequencyResponseAxisComponent::RSFrequencyResponseAxisComponent(double sample
                                                                    juce::Colour backgroundColour, juce::Colour line,
                                                                    juce::Colour gridLine)
     : RSFrequencyResponseBasePane(sampleRate, lowest, highest),
-      drawZeroLine(zeroLine), drawLeftLine(leftLine), drawGrid(grid), drawLabels(labels),
-      background(backgroundColour), lineColour(line), gridColour(gridLine)
+      drawZeroLine(zeroLine),
+      drawLeftLine(leftLine),
+      drawGrid(grid),
+      drawLabels(labels),
+      background(backgroundColour),
+      lineColour(line),
+      gridColour(gridLine)
 {
     setOpaque(backgroundColour.isOpaque());
 }
@@ -49,12 +52,20 @@ void RSFrequencyResponseAxisComponent::paint(juce::Graphics& g)
     {
         g.setFont(FontLibrary::makeFont("Arial", 10.0f, juce::Font::plain));
         const int textHeight = 12;
-        const struct { const char* text; int hz; } frequencyLabels[] = { { "100", 100 }, { "1K", 1000 }, { "10K", 10000 } };
+        const struct
+        {
+            const char* text;
+            int hz;
+        } frequencyLabels[] = { { "100", 100 }, { "1K", 1000 }, { "10K", 10000 } };
         for (const auto& label : frequencyLabels)
             if (label.hz < nyquist)
-                g.drawText(label.text, xOfFrequency(label.hz) - 4 - 30, y0, 30, textHeight,
-                           juce::Justification::centredRight, false);
-        const struct { const char* text; double dB; } gainLabels[] = { { "+24", 24.0 }, { "+12", 12.0 }, { "-12", -12.0 }, { "-24", -24.0 } };
+                g.drawText(label.text, xOfFrequency(label.hz) - 4 - 30, y0, 30, textHeight, juce::Justification::centredRight,
+                           false);
+        const struct
+        {
+            const char* text;
+            double dB;
+        } gainLabels[] = { { "+24", 24.0 }, { "+12", 12.0 }, { "-12", -12.0 }, { "-24", -24.0 } };
         for (const auto& label : gainLabels)
         {
             const int y = juce::jlimit(0, juce::jmax(0, getHeight() - textHeight), yOfGain(label.dB) - textHeight / 2);

@@ -7,9 +7,9 @@
 class RSFrequencyResponseAxisComponent : public RSFrequencyResponseBasePane
 {
 public:
-    RSFrequencyResponseAxisComponent(double fs, double lowestDb, double highestDb,
-                                     bool drawZeroLine, bool drawLeftLine, bool drawGrid, bool drawLabels,
-                                     juce::Colour background, juce::Colour lineColour, juce::Colour gridColour);
+    RSFrequencyResponseAxisComponent(double fs, double lowestDb, double highestDb, bool drawZeroLine, bool drawLeftLine,
+                                     bool drawGrid, bool drawLabels, juce::Colour background, juce::Colour lineColour,
+                                     juce::Colour gridColour);
 
     void paint(juce::Graphics& g) override;
 

@@ -49,7 +49,7 @@ protected:
     double invLogRange = 0.0;       // 1 / (log10(fs / 2) - 1)
     double invDbRange = 0.0;        // 1 / (highest - lowest)
     double invHeight = 0.0;
-    int y0 = 0;                     // the row of 0 dB
+    int y0 = 0; // the row of 0 dB
 
 private:
     void computeScale();

@@ -1,8 +1,7 @@
 #include "GUI/RSGainImage.h"
 
 RSGainImage::RSGainImage(const juce::String& name) : RSImage(name)
-{
-}
+{}
 
 juce::String RSGainImage::getPngName(int)
 {

@@ -8,10 +8,19 @@
 namespace
 {
 constexpr int kNumTypes = RSHMQPedal2FXImageButton::kNumTypes;
-const std::array<const char*, kNumTypes> kPictures { "Mod_ClassicFlanger_shadow_112x111", "Mod_BlackPhaser_shadow_112x111", "Mod_Phase90_shadow_112x111", "Mod_Phase100_shadow_112x111", "Mod_Textrem_shadow_112x111", "Mod_EchoPlus_shadow_112x111", "Mod_ADelay_shadow_112x111" };
+const std::array<const char*, kNumTypes> kPictures { "Mod_ClassicFlanger_shadow_112x111", "Mod_BlackPhaser_shadow_112x111",
+                                                     "Mod_Phase90_shadow_112x111",        "Mod_Phase100_shadow_112x111",
+                                                     "Mod_Textrem_shadow_112x111",        "Mod_EchoPlus_shadow_112x111",
+                                                     "Mod_ADelay_shadow_112x111" };
 const std::array<int, kNumTypes> kNameX { 22, 10, 2, 2, 20, 14, 0 };
 const std::array<int, kNumTypes> kNameY { 4, 0, 0, 0, 8, 7, 0 };
-const std::array<const char*, kNumTypes> kIcons { "Mod_ClassicFlanger", "Mod_BlackPhaser_shadow_100x95", "Mod_Phase90_shadow_100x95", "Mod_Phase100_shadow_100x95", "Mod_Textrem", "Mod_EchoPlus", "Mod_ADelay" };
+const std::array<const char*, kNumTypes> kIcons { "Mod_ClassicFlanger",
+                                                  "Mod_BlackPhaser_shadow_100x95",
+                                                  "Mod_Phase90_shadow_100x95",
+                                                  "Mod_Phase100_shadow_100x95",
+                                                  "Mod_Textrem",
+                                                  "Mod_EchoPlus",
+                                                  "Mod_ADelay" };
 } // namespace
 
 RSHMQPedal2FXImageButton::RSHMQPedal2FXImageButton(juce::Component* owner, bool selectEnabled, const juce::String& name)

@@ -5,8 +5,7 @@
 const char* const RSHMQPedal2Image::overlayName = "FX_Custom";
 
 RSHMQPedal2Image::RSHMQPedal2Image(const juce::String& name) : RSImage(name)
-{
-}
+{}
 
 void RSHMQPedal2Image::paint(juce::Graphics& g)
 {
@@ -15,15 +14,9 @@ void RSHMQPedal2Image::paint(juce::Graphics& g)
 
 juce::String RSHMQPedal2Image::getPngName(int type)
 {
-    static const char* const names[kNumTypes] = {
-        "Mod_ClassicFlanger_bust",
-        "Mod_BlackPhaser_bust",
-        "Mod_Phase90_bust",
-        "Mod_Phase100_bust",
-        "Mod_Textrem_bust",
-        "Mod_EchoPlus_bust",
-        "Mod_ADelay_bust"
-    };
+    static const char* const names[kNumTypes] = { "Mod_ClassicFlanger_bust", "Mod_BlackPhaser_bust", "Mod_Phase90_bust",
+                                                  "Mod_Phase100_bust",       "Mod_Textrem_bust",     "Mod_EchoPlus_bust",
+                                                  "Mod_ADelay_bust" };
     return names[juce::jlimit(0, kNumTypes - 1, type)];
 }
 

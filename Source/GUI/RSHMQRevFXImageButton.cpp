@@ -8,10 +8,12 @@
 namespace
 {
 constexpr int kNumTypes = RSHMQRevFXImageButton::kNumTypes;
-const std::array<const char*, kNumTypes> kPictures { "Reverb_Room_shadow_112x111", "Reverb_Spring_shadow_112x111", "Reverb_Hall_shadow_112x111", "Reverb_Plate_shadow_112x111" };
+const std::array<const char*, kNumTypes> kPictures { "Reverb_Room_shadow_112x111", "Reverb_Spring_shadow_112x111",
+                                                     "Reverb_Hall_shadow_112x111", "Reverb_Plate_shadow_112x111" };
 const std::array<int, kNumTypes> kNameX { 34, 28, 38, 33 };
 const std::array<int, kNumTypes> kNameY { 0, 0, 0, 0 };
-const std::array<const char*, kNumTypes> kIcons { "Reverb_Room_shadow_71x98", "Reverb_Spring", "Reverb_Hall", "Reverb_Plate_shadow_71x98" };
+const std::array<const char*, kNumTypes> kIcons { "Reverb_Room_shadow_71x98", "Reverb_Spring", "Reverb_Hall",
+                                                  "Reverb_Plate_shadow_71x98" };
 } // namespace
 
 RSHMQRevFXImageButton::RSHMQRevFXImageButton(juce::Component* owner, bool selectEnabled, const juce::String& name)

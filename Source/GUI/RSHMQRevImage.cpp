@@ -5,8 +5,7 @@
 const char* const RSHMQRevImage::overlayName = "FX_Custom";
 
 RSHMQRevImage::RSHMQRevImage(const juce::String& name) : RSImage(name)
-{
-}
+{}
 
 void RSHMQRevImage::paint(juce::Graphics& g)
 {
@@ -15,12 +14,8 @@ void RSHMQRevImage::paint(juce::Graphics& g)
 
 juce::String RSHMQRevImage::getPngName(int type)
 {
-    static const char* const names[kNumTypes] = {
-        "Reverb_Room_bust",
-        "Reverb_Spring_bust",
-        "Reverb_Hall_bust",
-        "Reverb_Plate_bust"
-    };
+    static const char* const names[kNumTypes] = { "Reverb_Room_bust", "Reverb_Spring_bust", "Reverb_Hall_bust",
+                                                  "Reverb_Plate_bust" };
     return names[juce::jlimit(0, kNumTypes - 1, type)];
 }
 

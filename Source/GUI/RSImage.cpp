@@ -3,8 +3,7 @@
 #include "GUI/RSWidgetSupport.h"
 
 RSImage::RSImage(const juce::String& name) : juce::ImageComponent(name)
-{
-}
+{}
 
 void RSImage::paint(juce::Graphics& g)
 {

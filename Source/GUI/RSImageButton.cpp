@@ -68,10 +68,8 @@ void RSImageButton::paintButton(juce::Graphics& g, bool over, bool down)
             setSize(image.getWidth(), image.getHeight());
             m_OnBounds.setSize(image.getWidth(), image.getHeight());
             m_OffBounds.setSize(image.getWidth(), image.getHeight());
-            setImages(false, false, true,
-                      image, 1.0f, juce::Colours::transparentBlack,
-                      image, 1.0f, juce::Colours::transparentBlack,
-                      image, 1.0f, juce::Colours::transparentBlack,
+            setImages(false, false, true, image, 1.0f, juce::Colours::transparentBlack, image, 1.0f,
+                      juce::Colours::transparentBlack, image, 1.0f, juce::Colours::transparentBlack,
                       m_WholeAreaHit ? 0.0f : 0.1f);
         }
         m_CachedType = m_Type;

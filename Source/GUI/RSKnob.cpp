@@ -6,10 +6,7 @@
 #include "GUI/RSWidgetSupport.h"
 
 RSKnob::RSKnob(const juce::String& name, CurveType curveType, KbdFocusDraw focus, juce::Colour colour)
-    : juce::Slider("RSKnob"),
-      focusColour(colour),
-      focusDraw(focus),
-      curve(curveType)
+    : juce::Slider("RSKnob"), focusColour(colour), focusDraw(focus), curve(curveType)
 {
     setRange(0.0, 100.0, 1.0);
     setSliderStyle(juce::Slider::RotaryVerticalDrag);
@@ -74,8 +71,14 @@ void RSKnob::valueChanged()
     sliderValueChanged(this);
 }
 
-void RSKnob::mouseEnter(const juce::MouseEvent& e) { juce::Slider::mouseEnter(e); }
-void RSKnob::mouseExit(const juce::MouseEvent& e) { juce::Slider::mouseExit(e); }
+void RSKnob::mouseEnter(const juce::MouseEvent& e)
+{
+    juce::Slider::mouseEnter(e);
+}
+void RSKnob::mouseExit(const juce::MouseEvent& e)
+{
+    juce::Slider::mouseExit(e);
+}
 
 void RSKnob::mouseDown(const juce::MouseEvent& e)
 {
@@ -84,8 +87,14 @@ void RSKnob::mouseDown(const juce::MouseEvent& e)
     RSWidgetSupport::notifyParentMouseDown(*this);
 }
 
-void RSKnob::mouseDrag(const juce::MouseEvent& e) { juce::Slider::mouseDrag(e); }
-void RSKnob::mouseUp(const juce::MouseEvent& e) { juce::Slider::mouseUp(e); }
+void RSKnob::mouseDrag(const juce::MouseEvent& e)
+{
+    juce::Slider::mouseDrag(e);
+}
+void RSKnob::mouseUp(const juce::MouseEvent& e)
+{
+    juce::Slider::mouseUp(e);
+}
 
 void RSKnob::setVisible(bool shouldBeVisible)
 {
@@ -120,9 +129,7 @@ int RSKnob::frameForValue(int v, int lo, int hi, int numFrames, CurveType curveT
             break;
         }
         case CurveLinear:
-        default:
-            frame = (((juce::int64) v - lo) * n) / span;
-            break;
+        default: frame = (((juce::int64) v - lo) * n) / span; break;
     }
     return (int) juce::jlimit((juce::int64) 0, n - 1, frame);
 }
@@ -155,8 +162,7 @@ void RSKnob::drawFrame(juce::Graphics& g, const KnobBitmapImageInfo& info, int f
     const auto image = RSWidgetSupport::getImage(info.name);
     if (image.isNull())
         return;
-    g.drawImage(image, x, y, info.drawWidth, info.drawHeight,
-                0, frame * info.frameHeight, info.frameWidth, info.frameHeight);
+    g.drawImage(image, x, y, info.drawWidth, info.drawHeight, 0, frame * info.frameHeight, info.frameWidth, info.frameHeight);
 }
 
 void RSKnob::paint(juce::Graphics& g)

@@ -18,7 +18,7 @@ public:
     {
         CurveSquareFromMin = 0, // "knob_Acurve"
         CurveLinear = 1,
-        CurveSquareFromMax = 2  // "knob_Ccurve"
+        CurveSquareFromMax = 2 // "knob_Ccurve"
     };
 
     // What keyboard focus highlights.

@@ -3,11 +3,9 @@
 #include "GUI/KnobCollection.h"
 #include "GUI/RSWidgetSupport.h"
 
-RSKnobSwitch::RSKnobSwitch(const juce::String& knobImage, CurveType curveType, const juce::String& switchImage,
-                           bool stepOnClick, bool dragAlways, juce::Colour colour)
-    : RSKnob(knobImage, curveType, FocusDrawWhole, juce::Colours::yellow),
-      forceMouseOnClick(stepOnClick),
-      forceDrag(dragAlways)
+RSKnobSwitch::RSKnobSwitch(const juce::String& knobImage, CurveType curveType, const juce::String& switchImage, bool stepOnClick,
+                           bool dragAlways, juce::Colour colour)
+    : RSKnob(knobImage, curveType, FocusDrawWhole, juce::Colours::yellow), forceMouseOnClick(stepOnClick), forceDrag(dragAlways)
 {
     focusColour = colour;
     addSwitchStrip(switchImage.isNotEmpty() ? switchImage : juce::String("Switch_HMQ3state"));
@@ -15,9 +13,7 @@ RSKnobSwitch::RSKnobSwitch(const juce::String& knobImage, CurveType curveType, c
 
 RSKnobSwitch::RSKnobSwitch(const juce::String& knobImage, CurveType curveType, const juce::String& switchImage1,
                            const juce::String& switchImage2, bool stepOnClick, bool dragAlways, juce::Colour colour)
-    : RSKnob(knobImage, curveType, FocusDrawWhole, juce::Colours::yellow),
-      forceMouseOnClick(stepOnClick),
-      forceDrag(dragAlways)
+    : RSKnob(knobImage, curveType, FocusDrawWhole, juce::Colours::yellow), forceMouseOnClick(stepOnClick), forceDrag(dragAlways)
 {
     focusColour = colour;
     addSwitchStrip(switchImage1.isNotEmpty() ? switchImage1 : juce::String("Switch_OFFON"));

@@ -10,11 +10,10 @@
 class RSKnobSwitch : public RSKnob
 {
 public:
-    RSKnobSwitch(const juce::String& knobImage, CurveType curve, const juce::String& switchImage,
-                 bool forceMouseOnClick, bool forceDrag, juce::Colour focusColour);
+    RSKnobSwitch(const juce::String& knobImage, CurveType curve, const juce::String& switchImage, bool forceMouseOnClick,
+                 bool forceDrag, juce::Colour focusColour);
     RSKnobSwitch(const juce::String& knobImage, CurveType curve, const juce::String& switchImage1,
-                 const juce::String& switchImage2, bool forceMouseOnClick, bool forceDrag,
-                 juce::Colour focusColour);
+                 const juce::String& switchImage2, bool forceMouseOnClick, bool forceDrag, juce::Colour focusColour);
 
     void paint(juce::Graphics& g) override;
     void mouseDown(const juce::MouseEvent& e) override;

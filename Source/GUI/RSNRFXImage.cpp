@@ -1,8 +1,7 @@
 #include "GUI/RSNRFXImage.h"
 
 RSNRFXImage::RSNRFXImage(const juce::String& name) : RSImage(name)
-{
-}
+{}
 
 juce::String RSNRFXImage::getPngName(int)
 {

@@ -8,10 +8,25 @@
 namespace
 {
 constexpr int kNumTypes = RSOrvaKXPedal1FXImageButton::kNumTypes;
-const std::array<const char*, kNumTypes> kPictures { "Mod_ClassicChorus_shadow_112x111", "Mod_StereoChorus_112x111", "Mod_ClassicFlanger_shadow_112x111", "Mod_StereoFlanger_112x111", "Mod_Phase90_shadow_112x111", "Mod_Phase100_shadow_112x111", "Mod_SmallStone112x111", "Mod_BiPhase_112x111", "Mod_BiPhase_112x111", "Mod_Textrem_shadow_112x111", "Mod_HarmonicTrem_112x111" };
+const std::array<const char*, kNumTypes> kPictures { "Mod_ClassicChorus_shadow_112x111",
+                                                     "Mod_StereoChorus_112x111",
+                                                     "Mod_ClassicFlanger_shadow_112x111",
+                                                     "Mod_StereoFlanger_112x111",
+                                                     "Mod_Phase90_shadow_112x111",
+                                                     "Mod_Phase100_shadow_112x111",
+                                                     "Mod_SmallStone112x111",
+                                                     "Mod_BiPhase_112x111",
+                                                     "Mod_BiPhase_112x111",
+                                                     "Mod_Textrem_shadow_112x111",
+                                                     "Mod_HarmonicTrem_112x111" };
 const std::array<int, kNumTypes> kNameX { 20, 3, 8, 3, 12, 12, 16, 1, 1, 22, 6 };
 const std::array<int, kNumTypes> kNameY { 12, 16, 4, 16, 2, 2, 1, 10, 10, 8, 4 };
-const std::array<const char*, kNumTypes> kIcons { "Mod_ClassicChorus", "Mod_StereoChorus_115x104", "Mod_ClassicFlanger", "Mod_StereoFlanger_115x104", "Mod_Phase90_shadow_100x95", "Mod_Phase100_shadow_100x95", "Mod_SmallStone100x95", "Mod_BiPhase_100x86", "Mod_BiPhase_100x86", "Mod_Textrem", "Mod_HarmonicTrem" };
+const std::array<const char*, kNumTypes> kIcons { "Mod_ClassicChorus",         "Mod_StereoChorus_115x104",
+                                                  "Mod_ClassicFlanger",        "Mod_StereoFlanger_115x104",
+                                                  "Mod_Phase90_shadow_100x95", "Mod_Phase100_shadow_100x95",
+                                                  "Mod_SmallStone100x95",      "Mod_BiPhase_100x86",
+                                                  "Mod_BiPhase_100x86",        "Mod_Textrem",
+                                                  "Mod_HarmonicTrem" };
 } // namespace
 
 RSOrvaKXPedal1FXImageButton::RSOrvaKXPedal1FXImageButton(juce::Component* owner, bool selectEnabled, const juce::String& name)

@@ -8,10 +8,19 @@
 namespace
 {
 constexpr int kNumTypes = RSOrvaPWPedal1FXImageButton::kNumTypes;
-const std::array<const char*, kNumTypes> kPictures { "Mod_Comp_shadow_112x111", "Mod_TouchWah_112x111", "Mod_BassFuzz_112x111", "Mod_ClassicChorus_shadow_112x111", "Mod_StereoChorus_112x111", "Mod_ClassicFlanger_shadow_112x111", "Mod_StereoFlanger_112x111", "Mod_Phase90_shadow_112x111", "Mod_SmallStone112x111", "Mod_Textrem_shadow_112x111", "Mod_HarmonicTrem_112x111" };
+const std::array<const char*, kNumTypes> kPictures { "Mod_Comp_shadow_112x111",   "Mod_TouchWah_112x111",
+                                                     "Mod_BassFuzz_112x111",      "Mod_ClassicChorus_shadow_112x111",
+                                                     "Mod_StereoChorus_112x111",  "Mod_ClassicFlanger_shadow_112x111",
+                                                     "Mod_StereoFlanger_112x111", "Mod_Phase90_shadow_112x111",
+                                                     "Mod_SmallStone112x111",     "Mod_Textrem_shadow_112x111",
+                                                     "Mod_HarmonicTrem_112x111" };
 const std::array<int, kNumTypes> kNameX { 38, 36, 42, 20, 4, 8, 3, 12, 16, 22, 6 };
 const std::array<int, kNumTypes> kNameY { 0, 0, 0, 12, 16, 4, 16, 2, 1, 8, 4 };
-const std::array<const char*, kNumTypes> kIcons { "Mod_Comp_shadow_100x95", "Mod_TouchWah_110x110", "Mod_BassFuzz_111x111", "Mod_ClassicChorus", "Mod_StereoChorus_115x104", "Mod_ClassicFlanger", "Mod_StereoFlanger_115x104", "Mod_Phase90_shadow_100x95", "Mod_SmallStone100x95", "Mod_Textrem", "Mod_HarmonicTrem" };
+const std::array<const char*, kNumTypes> kIcons {
+    "Mod_Comp_shadow_100x95",   "Mod_TouchWah_110x110", "Mod_BassFuzz_111x111",      "Mod_ClassicChorus",
+    "Mod_StereoChorus_115x104", "Mod_ClassicFlanger",   "Mod_StereoFlanger_115x104", "Mod_Phase90_shadow_100x95",
+    "Mod_SmallStone100x95",     "Mod_Textrem",          "Mod_HarmonicTrem"
+};
 } // namespace
 
 RSOrvaPWPedal1FXImageButton::RSOrvaPWPedal1FXImageButton(juce::Component* owner, bool selectEnabled, const juce::String& name)

@@ -8,10 +8,16 @@
 namespace
 {
 constexpr int kNumTypes = RSOrvaPedal2FXImageButton::kNumTypes;
-const std::array<const char*, kNumTypes> kPictures { "Mod_EchoPlus_shadow_112x111", "Mod_ADelay_shadow_112x111", "Mod_WideDelay_112x111", "Mod_CrossDelay_112x111", "Reverb_Room_shadow_112x111", "Reverb_Hall_shadow_112x111", "Reverb_Spring_shadow_112x111", "Reverb_Plate_shadow_112x111" };
+const std::array<const char*, kNumTypes> kPictures { "Mod_EchoPlus_shadow_112x111",  "Mod_ADelay_shadow_112x111",
+                                                     "Mod_WideDelay_112x111",        "Mod_CrossDelay_112x111",
+                                                     "Reverb_Room_shadow_112x111",   "Reverb_Hall_shadow_112x111",
+                                                     "Reverb_Spring_shadow_112x111", "Reverb_Plate_shadow_112x111" };
 const std::array<int, kNumTypes> kNameX { 38, 38, 26, 17, 36, 40, 32, 37 };
 const std::array<int, kNumTypes> kNameY { 7, 0, 0, 0, 0, 0, 0, 0 };
-const std::array<const char*, kNumTypes> kIcons { "Mod_EchoPlus", "Mod_ADelay", "Mod_WideDelay_112x111", "Mod_CrossDelay_112x111", "Reverb_Room_shadow_71x98", "Reverb_Hall", "Reverb_Spring", "Reverb_Plate_shadow_71x98" };
+const std::array<const char*, kNumTypes> kIcons {
+    "Mod_EchoPlus", "Mod_ADelay",    "Mod_WideDelay_112x111",    "Mod_CrossDelay_112x111", "Reverb_Room_shadow_71x98",
+    "Reverb_Hall",  "Reverb_Spring", "Reverb_Plate_shadow_71x98"
+};
 } // namespace
 
 RSOrvaPedal2FXImageButton::RSOrvaPedal2FXImageButton(juce::Component* owner, bool selectEnabled, const juce::String& name)

@@ -3,8 +3,7 @@
 #include "GUI/RSWidgetSupport.h"
 
 RSOrvaUSBImage::RSOrvaUSBImage(const juce::String& name) : RSImage(name)
-{
-}
+{}
 
 void RSOrvaUSBImage::paint(juce::Graphics& g)
 {

@@ -42,10 +42,7 @@ const AmpRow& dwqRow(int type)
 
 RSProgSelectButton::RSProgSelectButton(juce::Component* owner, int groupId, int ampType, int programNumber,
                                        const juce::String& name)
-    : juce::ImageButton(name),
-      m_Owner(owner),
-      m_AmpType(ampType),
-      m_ProgramNumber(programNumber)
+    : juce::ImageButton(name), m_Owner(owner), m_AmpType(ampType), m_ProgramNumber(programNumber)
 {
     SelectButtonSupport::setUp(*this, groupId);
 
@@ -64,9 +61,7 @@ void RSProgSelectButton::setAmpType(int ampType)
 
 void RSProgSelectButton::setAmpImages(const juce::Image& image, float normalOpacity)
 {
-    setImages(false, true, true,
-              image, normalOpacity, juce::Colours::transparentBlack,
-              image, 1.0f, juce::Colour(0x000000FF),
+    setImages(false, true, true, image, normalOpacity, juce::Colours::transparentBlack, image, 1.0f, juce::Colour(0x000000FF),
               image, 1.0f, juce::Colours::transparentBlack);
 }
 

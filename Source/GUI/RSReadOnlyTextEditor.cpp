@@ -4,8 +4,7 @@
 #include "GUI/RSWidgetSupport.h"
 #include "UIForm/UIFormIds.h"
 
-RSReadOnlyTextEditor::RSReadOnlyTextEditor(const juce::String& name)
-    : juce::Label(name, juce::String())
+RSReadOnlyTextEditor::RSReadOnlyTextEditor(const juce::String& name) : juce::Label(name, juce::String())
 {
     setJustificationType(juce::Justification::centred);
     setColour(juce::Label::backgroundColourId, juce::Colours::transparentBlack);

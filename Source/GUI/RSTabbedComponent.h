@@ -11,8 +11,7 @@ class RSTabbedComponent : public juce::TabbedComponent
 public:
     explicit RSTabbedComponent(juce::TabbedButtonBar::Orientation orientation = juce::TabbedButtonBar::TabsAtTop)
         : juce::TabbedComponent(orientation)
-    {
-    }
+    {}
     ~RSTabbedComponent() override = default;
 
     void currentTabChanged(int newCurrentTabIndex, const juce::String& newTabName) override;

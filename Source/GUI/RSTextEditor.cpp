@@ -4,8 +4,7 @@
 #include "GUI/RSWidgetSupport.h"
 #include "UIForm/UIFormIds.h"
 
-RSTextEditor::RSTextEditor(const juce::String& name)
-    : juce::TextEditor(name, 0)
+RSTextEditor::RSTextEditor(const juce::String& name) : juce::TextEditor(name, 0)
 {
     setMultiLine(false, true);
     setReturnKeyStartsNewLine(false);

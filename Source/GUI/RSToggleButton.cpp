@@ -2,10 +2,8 @@
 
 #include "GUI/RSWidgetSupport.h"
 
-RSToggleButton::RSToggleButton(const juce::String& text)
-    : juce::ToggleButton(text)
-{
-}
+RSToggleButton::RSToggleButton(const juce::String& text) : juce::ToggleButton(text)
+{}
 
 void RSToggleButton::mouseDown(const juce::MouseEvent& e)
 {

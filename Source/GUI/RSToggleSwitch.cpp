@@ -3,8 +3,7 @@
 #include "Core/ProductModel.h"
 #include "GUI/RSWidgetSupport.h"
 
-RSToggleSwitch::RSToggleSwitch(const juce::String& name)
-    : juce::ImageButton(name)
+RSToggleSwitch::RSToggleSwitch(const juce::String& name) : juce::ImageButton(name)
 {
     setColour(juce::TextButton::buttonColourId, juce::Colours::transparentBlack);
     setColour(juce::TextButton::buttonOnColourId, juce::Colours::transparentBlack);
@@ -14,10 +13,8 @@ RSToggleSwitch::RSToggleSwitch(const juce::String& name)
     const auto over = RSWidgetSupport::getImage(names[1]);
     const auto on = RSWidgetSupport::getImage(names[2]);
     if (off.isValid() && over.isValid() && on.isValid())
-        setImages(true, true, true,
-                  off, 1.0f, juce::Colours::transparentBlack,
-                  over, 1.0f, juce::Colours::transparentBlack,
-                  on, 1.0f, juce::Colours::transparentBlack);
+        setImages(true, true, true, off, 1.0f, juce::Colours::transparentBlack, over, 1.0f, juce::Colours::transparentBlack, on,
+                  1.0f, juce::Colours::transparentBlack);
 }
 
 juce::StringArray RSToggleSwitch::getImageNamesForModel(int modelId)

@@ -8,8 +8,8 @@
 class RSUSBSelectButton : public juce::ImageButton
 {
 public:
-    RSUSBSelectButton(juce::Component* owner, int groupId, int modeIndex, const juce::String& text,
-                      juce::Colour outline, juce::Colour fill);
+    RSUSBSelectButton(juce::Component* owner, int groupId, int modeIndex, const juce::String& text, juce::Colour outline,
+                      juce::Colour fill);
 
     void paintButton(juce::Graphics& g, bool isMouseOver, bool isButtonDown) override;
 

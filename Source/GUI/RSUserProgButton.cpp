@@ -10,12 +10,10 @@
 #include "GUI/ProgramRecordCopy.h"
 #include "GUI/WriteConfirmation.h"
 
-RSUserProgButton::RSUserProgButton(juce::Component* owner, int groupId, int ampType, int programNumber,
-                                   const juce::String& name)
+RSUserProgButton::RSUserProgButton(juce::Component* owner, int groupId, int ampType, int programNumber, const juce::String& name)
     : LibrarianUserSlotButton(owner, groupId, ampType, programNumber, name),
       m_UserIndex(LibrarianAccess::getModelId() == kProductModelHMQ ? programNumber - 60 : programNumber - 11)
-{
-}
+{}
 
 void RSUserProgButton::paintButton(juce::Graphics& g, bool isMouseOver, bool isButtonDown)
 {

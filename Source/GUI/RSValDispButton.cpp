@@ -5,9 +5,7 @@
 #include "UIForm/UIFormIds.h"
 
 RSValDispButton::RSValDispButton(const juce::String& name, eProductModelId model, int paramId)
-    : juce::TextButton(name),
-      modelId(model),
-      look(std::make_unique<ValDispButtonLookAndFeel>())
+    : juce::TextButton(name), modelId(model), look(std::make_unique<ValDispButtonLookAndFeel>())
 {
     setOpaque(false);
     setTriggeredOnMouseDown(true);

@@ -5,9 +5,7 @@
 #include "UIForm/UIFormIds.h"
 
 RSWideSwitch::RSWideSwitch(const juce::String& name, eProductModelId model, int paramId)
-    : juce::TextButton(name),
-      modelId(model),
-      look(std::make_unique<WideButtonLookAndFeel>())
+    : juce::TextButton(name), modelId(model), look(std::make_unique<WideButtonLookAndFeel>())
 {
     setOpaque(false);
     setTriggeredOnMouseDown(true);

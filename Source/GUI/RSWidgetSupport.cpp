@@ -1,6 +1,6 @@
 #include "GUI/RSWidgetSupport.h"
-#include "UIForm/UIFormIds.h"
 #include "Core/ProductModel.h"
+#include "UIForm/UIFormIds.h"
 
 #include "Application/Host.h"
 #include "Common/DeviceEnvironment.h"
@@ -39,7 +39,10 @@ ISection* RSWidgetSupport::findSection(int modelId, int paramId)
             if (auto* hmq = dynamic_cast<HMQDataCenter*>(dataCenter))
                 return &hmq->getUserEditSection();
             return nullptr;
-        case kProductModelOKX: case kProductModelOPW: case kProductModelOKXlyn: case kProductModelOPWlyn:
+        case kProductModelOKX:
+        case kProductModelOPW:
+        case kProductModelOKXlyn:
+        case kProductModelOPWlyn:
             if (auto* orva = dynamic_cast<OrvaDataCenter*>(dataCenter))
             {
                 // Ids compare signed: the pseudo parameters with the top bit set
@@ -52,8 +55,7 @@ ISection* RSWidgetSupport::findSection(int modelId, int paramId)
                 return &orva->getAudioEQSection();
             }
             return nullptr;
-        default:
-            return nullptr;
+        default: return nullptr;
     }
 }
 

@@ -11,8 +11,7 @@ class RSWriteConfirmDialog
 {
 public:
     // Whether the write may go ahead.
-    static bool confirmWrite(const juce::String& question, const juce::String& toggleText,
-                             const juce::String& preferenceKey);
+    static bool confirmWrite(const juce::String& question, const juce::String& toggleText, const juce::String& preferenceKey);
 
     // The box alone: true for "OK", with the tick box's state in alwaysAsk
     // (which also gives its initial state).

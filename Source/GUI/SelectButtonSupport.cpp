@@ -20,8 +20,8 @@ void SelectButtonSupport::repaintBackground(juce::Component& button)
         button.repaint();
 }
 
-void SelectButtonSupport::paintBackground(juce::Button& button, juce::Graphics& g, bool on, juce::Colour fill,
-                                          juce::Colour frame, bool dropHover)
+void SelectButtonSupport::paintBackground(juce::Button& button, juce::Graphics& g, bool on, juce::Colour fill, juce::Colour frame,
+                                          bool dropHover)
 {
     const int w = button.getWidth();
     const int h = button.getHeight();

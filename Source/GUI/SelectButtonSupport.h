@@ -18,8 +18,8 @@ public:
 
     // The fill (`fill` while on), then the red frame while a drop hovers, or
     // else the `frame` colour's frame while on.
-    static void paintBackground(juce::Button& button, juce::Graphics& g, bool on, juce::Colour fill,
-                                juce::Colour frame, bool dropHover);
+    static void paintBackground(juce::Button& button, juce::Graphics& g, bool on, juce::Colour fill, juce::Colour frame,
+                                bool dropHover);
 
     // The button's text, white in the small program-name font, at the top left.
     static void paintText(juce::Button& button, juce::Graphics& g);

@@ -11,8 +11,8 @@ void ToggleButtonLookAndFeel::drawToggleButton(juce::Graphics& g, juce::ToggleBu
 
     const float fontSize = juce::jmin(15.0f, (float) h * 0.75f);
     const float tickWidth = fontSize * 1.1f;
-    drawTickBox(g, button, 4.0f, ((float) h - tickWidth) * 0.5f, tickWidth, tickWidth,
-                button.getToggleState(), button.isEnabled(), isMouseOver, isButtonDown);
+    drawTickBox(g, button, 4.0f, ((float) h - tickWidth) * 0.5f, tickWidth, tickWidth, button.getToggleState(),
+                button.isEnabled(), isMouseOver, isButtonDown);
 
     g.setColour(button.findColour(juce::ToggleButton::textColourId));
     g.setFont(fontSize);
@@ -30,8 +30,8 @@ juce::Colour ToggleButtonLookAndFeel::sphereColour(bool ticked, bool isMouseOver
     return colour;
 }
 
-void ToggleButtonLookAndFeel::drawTickBox(juce::Graphics& g, juce::Component&, float x, float y, float w, float h,
-                                          bool ticked, bool, bool isMouseOver, bool isButtonDown)
+void ToggleButtonLookAndFeel::drawTickBox(juce::Graphics& g, juce::Component&, float x, float y, float w, float h, bool ticked,
+                                          bool, bool isMouseOver, bool isButtonDown)
 {
     const float boxSize = w * 0.7f;
     juce::LookAndFeel_V2::drawGlassSphere(g, x, y + (h - boxSize) * 0.5f, boxSize,

@@ -10,8 +10,8 @@ public:
     ToggleButtonLookAndFeel() = default;
 
     void drawToggleButton(juce::Graphics& g, juce::ToggleButton& button, bool isMouseOver, bool isButtonDown) override;
-    void drawTickBox(juce::Graphics& g, juce::Component& component, float x, float y, float w, float h,
-                     bool ticked, bool isEnabled, bool isMouseOver, bool isButtonDown) override;
+    void drawTickBox(juce::Graphics& g, juce::Component& component, float x, float y, float w, float h, bool ticked,
+                     bool isEnabled, bool isMouseOver, bool isButtonDown) override;
 
     // The sphere's colour for the state.
     static juce::Colour sphereColour(bool ticked, bool isMouseOver, bool isButtonDown);

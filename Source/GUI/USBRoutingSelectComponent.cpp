@@ -65,15 +65,15 @@ void USBRoutingSelectComponent::initialize()
 
 void USBRoutingSelectComponent::scan_parameter()
 {
-    OverlayPageForm::scanLayer(*this, UIFormLayerId::USBRoutingParam, this, this,
-                               [this](int code, juce::Component& widget)
-                               {
-                                   if (code != 92)
-                                       return false;
-                                   routingImage = dynamic_cast<RSOrvaUSBImage*>(&widget);
-                                   return routingImage != nullptr;
-                               },
-                               formWidgets);
+    OverlayPageForm::scanLayer(
+        *this, UIFormLayerId::USBRoutingParam, this, this,
+        [this](int code, juce::Component& widget) {
+            if (code != 92)
+                return false;
+            routingImage = dynamic_cast<RSOrvaUSBImage*>(&widget);
+            return routingImage != nullptr;
+        },
+        formWidgets);
 }
 
 void USBRoutingSelectComponent::init_buttons()

@@ -55,11 +55,11 @@ bool WriteConfirmation::showAlert(const juce::String& message, const juce::Strin
     window.addButton("OK", 1, juce::KeyPress(juce::KeyPress::returnKey));
     window.addButton("Cancel", 0, juce::KeyPress(juce::KeyPress::escapeKey));
 
-   #if JUCE_MODAL_LOOPS_PERMITTED
+#if JUCE_MODAL_LOOPS_PERMITTED
     const int result = window.runModalLoop();
-   #else
+#else
     const int result = 0;
-   #endif
+#endif
     if (toggleText.isNotEmpty())
         window.removeCustomComponent(0);
     toggle = always.getToggleState();

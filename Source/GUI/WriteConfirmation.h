@@ -25,8 +25,7 @@ public:
 
     // True when the write may go on: asked and answered OK, or not to be
     // asked. Cancel leaves the preference as it was.
-    static bool confirm(const juce::String& message,
-                        const juce::String& toggleText = programToggleText,
+    static bool confirm(const juce::String& message, const juce::String& toggleText = programToggleText,
                         const juce::String& preferenceKey = programPreferenceKey);
 
     // Asks the question always, without a toggle or a preference (the

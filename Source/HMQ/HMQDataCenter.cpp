@@ -46,12 +46,15 @@ enum ModeKind : int
 // Raw message positions (F0 at 0): the function byte and its arguments.
 constexpr unsigned char modelByte = 0x34;
 
-constexpr int packedSize(int n) { return n + (n + 6) / 7; }
+constexpr int packedSize(int n)
+{
+    return n + (n + 6) / 7;
+}
 constexpr int packedRecord = packedSize(HMQDataCenter::recordSize); // 71
 static_assert(packedRecord - (packedRecord + 7) / 8 <= HMQDataCenter::scratchSize, "a record fits the scratch");
 
-constexpr int firstUser = HMQDataCenter::numPresets;           // 60
-constexpr int firstFile = firstUser + HMQDataCenter::numUser;  // 68
+constexpr int firstUser = HMQDataCenter::numPresets;          // 60
+constexpr int firstFile = firstUser + HMQDataCenter::numUser; // 68
 constexpr int pauseProgram = 1;
 constexpr int pauseSettings = 10;
 constexpr int pauseModeOther = 5;
@@ -113,8 +116,7 @@ const bool staticsFilled = [] {
 }();
 } // namespace
 
-HMQDataCenter::HMQDataCenter()
-    : DecodingDataCenter(DataCenter::numberingForModel(1), modelByte, packedRecord)
+HMQDataCenter::HMQDataCenter() : DecodingDataCenter(DataCenter::numberingForModel(1), modelByte, packedRecord)
 {
     juce::ignoreUnused(staticsFilled);
     HMQ::Load_HMQPresetROMProg();
@@ -253,8 +255,14 @@ void HMQDataCenter::setCurProgName(juce::String name)
     userEditSection.PutParamSEx(idProgName, text.toRawUTF8(), 255, CHGSRC_CONTROL);
 }
 
-void HMQDataCenter::BackupEditBuf() { m_sBkEditBuf = m_sEditBuf; }
-void HMQDataCenter::RestoreEditBuf() { m_sEditBuf = m_sBkEditBuf; }
+void HMQDataCenter::BackupEditBuf()
+{
+    m_sBkEditBuf = m_sEditBuf;
+}
+void HMQDataCenter::RestoreEditBuf()
+{
+    m_sEditBuf = m_sBkEditBuf;
+}
 
 // Receive callbacks --------------------------------------------------------------
 
@@ -378,8 +386,7 @@ void HMQDataCenter::decodeModelFunction(MidiManager* midi, const EditorSysExFram
             onCustomSlotDump(midi, frame.arg(1), frame.args() + 2);
             break;
 
-        default:
-            break;
+        default: break;
     }
 }
 

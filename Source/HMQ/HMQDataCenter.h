@@ -65,7 +65,6 @@ public:
     // A custom slot received: the third argument is the slot (taken & 3).
     int OnRcvCustomAMPFXDump(MidiManager* midi, const void* data, unsigned slot) override;
 
-
     // The module parts a custom slot keeps, in the order of the custom tabs.
     enum CustomPart : int
     {

@@ -41,17 +41,22 @@ const bool staticsFilled = [] {
 OrvaDataCenter::Buffers okxBuffers()
 {
     using namespace orvaKX;
-    return { OKXDataCenter::m_sEditBuf.bytes,         OKXDataCenter::m_sBkEditBuf.bytes,
-             m_sRAMProgDataN[0].bytes,                OKXDataCenter::m_sGlobalBuf.bytes,
-             OKXDataCenter::m_sBkGlobalBuf.bytes,     OKXDataCenter::m_sCurrentAudioEQBuf.bytes,
-             OKXDataCenter::m_sBkAudioEQBuf.bytes,    OKXDataCenter::m_sAudioEQBuf[0].bytes,
-             OKXDataCenter::sFileName,                COKXUserEditSectionImpl::m_InitProgData,
-             INITCHUNK_GLOBALPARAM,                   INITCHUNK_AUDIOEQPARAM };
+    return { OKXDataCenter::m_sEditBuf.bytes,
+             OKXDataCenter::m_sBkEditBuf.bytes,
+             m_sRAMProgDataN[0].bytes,
+             OKXDataCenter::m_sGlobalBuf.bytes,
+             OKXDataCenter::m_sBkGlobalBuf.bytes,
+             OKXDataCenter::m_sCurrentAudioEQBuf.bytes,
+             OKXDataCenter::m_sBkAudioEQBuf.bytes,
+             OKXDataCenter::m_sAudioEQBuf[0].bytes,
+             OKXDataCenter::sFileName,
+             COKXUserEditSectionImpl::m_InitProgData,
+             INITCHUNK_GLOBALPARAM,
+             INITCHUNK_AUDIOEQPARAM };
 }
 } // namespace
 
-OKXDataCenter::OKXDataCenter()
-    : OrvaDataCenter(okxBuffers(), userEditSection, globalSectionImpl, audioEQSectionImpl)
+OKXDataCenter::OKXDataCenter() : OrvaDataCenter(okxBuffers(), userEditSection, globalSectionImpl, audioEQSectionImpl)
 {
     juce::ignoreUnused(staticsFilled);
     globalSectionImpl.setProgramSection(&userEditSection);

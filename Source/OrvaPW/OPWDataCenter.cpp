@@ -41,17 +41,22 @@ const bool staticsFilled = [] {
 OrvaDataCenter::Buffers opwBuffers()
 {
     using namespace orvaPW;
-    return { OPWDataCenter::m_sEditBuf.bytes,         OPWDataCenter::m_sBkEditBuf.bytes,
-             m_sRAMProgDataN[0].bytes,                OPWDataCenter::m_sGlobalBuf.bytes,
-             OPWDataCenter::m_sBkGlobalBuf.bytes,     OPWDataCenter::m_sCurrentAudioEQBuf.bytes,
-             OPWDataCenter::m_sBkAudioEQBuf.bytes,    OPWDataCenter::m_sAudioEQBuf[0].bytes,
-             OPWDataCenter::sFileName,                COPWUserEditSectionImpl::m_InitProgData,
-             INITCHUNK_GLOBALPARAM,                   INITCHUNK_AUDIOEQPARAM };
+    return { OPWDataCenter::m_sEditBuf.bytes,
+             OPWDataCenter::m_sBkEditBuf.bytes,
+             m_sRAMProgDataN[0].bytes,
+             OPWDataCenter::m_sGlobalBuf.bytes,
+             OPWDataCenter::m_sBkGlobalBuf.bytes,
+             OPWDataCenter::m_sCurrentAudioEQBuf.bytes,
+             OPWDataCenter::m_sBkAudioEQBuf.bytes,
+             OPWDataCenter::m_sAudioEQBuf[0].bytes,
+             OPWDataCenter::sFileName,
+             COPWUserEditSectionImpl::m_InitProgData,
+             INITCHUNK_GLOBALPARAM,
+             INITCHUNK_AUDIOEQPARAM };
 }
 } // namespace
 
-OPWDataCenter::OPWDataCenter()
-    : OrvaDataCenter(opwBuffers(), userEditSection, globalSectionImpl, audioEQSectionImpl)
+OPWDataCenter::OPWDataCenter() : OrvaDataCenter(opwBuffers(), userEditSection, globalSectionImpl, audioEQSectionImpl)
 {
     juce::ignoreUnused(staticsFilled);
     globalSectionImpl.setProgramSection(&userEditSection);

@@ -14,8 +14,7 @@ class CAccessorMapped : public B
 public:
     CAccessorMapped(unsigned char model, unsigned first, unsigned last, std::vector<int> listValues)
         : B(model, first, last), values(std::move(listValues))
-    {
-    }
+    {}
 
     int Get(const void* buf, unsigned offset) const override
     {

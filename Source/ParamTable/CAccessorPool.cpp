@@ -83,8 +83,7 @@ bool CAccessorPool::Key::operator<(const Key& other) const
 CAccessorPool::CAccessorPool() = default;
 CAccessorPool::~CAccessorPool() = default;
 
-IAccessor* CAccessorPool::Get(unsigned char model, PTYPE ptype, ATYPE atype, unsigned first, unsigned last,
-                              const char* format)
+IAccessor* CAccessorPool::Get(unsigned char model, PTYPE ptype, ATYPE atype, unsigned first, unsigned last, const char* format)
 {
     switch (ptype)
     {
@@ -115,11 +114,31 @@ IAccessor* CAccessorPool::Get(unsigned char model, PTYPE ptype, ATYPE atype, uns
         case PTYPE_STR:
             switch (atype)
             {
-                case ATYPE_STR16: { static CAccessorStr<16> accessor; return &accessor; }
-                case ATYPE_STR24: { static CAccessorStr<24> accessor; return &accessor; }
-                case ATYPE_STRVZ32: { static CAccessorStrVZ<32> accessor; return &accessor; }
-                case ATYPE_STRV256: { static CAccessorStrV<256> accessor; return &accessor; }
-                case ATYPE_STRLCD10: { static CAccessorStrLCD<10> accessor; return &accessor; }
+                case ATYPE_STR16:
+                {
+                    static CAccessorStr<16> accessor;
+                    return &accessor;
+                }
+                case ATYPE_STR24:
+                {
+                    static CAccessorStr<24> accessor;
+                    return &accessor;
+                }
+                case ATYPE_STRVZ32:
+                {
+                    static CAccessorStrVZ<32> accessor;
+                    return &accessor;
+                }
+                case ATYPE_STRV256:
+                {
+                    static CAccessorStrV<256> accessor;
+                    return &accessor;
+                }
+                case ATYPE_STRLCD10:
+                {
+                    static CAccessorStrLCD<10> accessor;
+                    return &accessor;
+                }
                 case ATYPE_STRLCD6BIT10:
                 {
                     // The row's last bit is the start bit of the first character.
@@ -131,7 +150,6 @@ IAccessor* CAccessorPool::Get(unsigned char model, PTYPE ptype, ATYPE atype, uns
                 default: return nullptr;
             }
 
-        default:
-            return nullptr;
+        default: return nullptr;
     }
 }

@@ -8,6 +8,5 @@ class CAccessorSBF16B : public CBitFieldAccessor
 public:
     CAccessorSBF16B(unsigned char model, unsigned first, unsigned last)
         : CBitFieldAccessor(2, bigEndian, signedField, first, last)
-    {
-    }
+    {}
 };

@@ -8,6 +8,5 @@ class CAccessorSBF16L : public CBitFieldAccessor
 public:
     CAccessorSBF16L(unsigned char model, unsigned first, unsigned last)
         : CBitFieldAccessor(2, littleEndian, signedField, first, last)
-    {
-    }
+    {}
 };

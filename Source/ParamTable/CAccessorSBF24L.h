@@ -8,6 +8,5 @@ class CAccessorSBF24L : public CBitFieldAccessor
 public:
     CAccessorSBF24L(unsigned char model, unsigned first, unsigned last)
         : CBitFieldAccessor(3, littleEndian, signedField, first, last)
-    {
-    }
+    {}
 };

@@ -8,6 +8,5 @@ class CAccessorSBF32B : public CBitFieldAccessor
 public:
     CAccessorSBF32B(unsigned char model, unsigned first, unsigned last)
         : CBitFieldAccessor(4, bigEndian, signedField, first, last)
-    {
-    }
+    {}
 };

@@ -6,8 +6,6 @@
 class CAccessorSBF8 : public CBitFieldAccessor
 {
 public:
-    CAccessorSBF8(unsigned char model, unsigned first, unsigned last)
-        : CBitFieldAccessor(1, bigEndian, signedField, first, last)
-    {
-    }
+    CAccessorSBF8(unsigned char model, unsigned first, unsigned last) : CBitFieldAccessor(1, bigEndian, signedField, first, last)
+    {}
 };

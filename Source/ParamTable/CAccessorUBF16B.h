@@ -8,6 +8,5 @@ class CAccessorUBF16B : public CBitFieldAccessor
 public:
     CAccessorUBF16B(unsigned char model, unsigned first, unsigned last)
         : CBitFieldAccessor(2, bigEndian, unsignedField, first, last)
-    {
-    }
+    {}
 };

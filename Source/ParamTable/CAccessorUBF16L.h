@@ -8,6 +8,5 @@ class CAccessorUBF16L : public CBitFieldAccessor
 public:
     CAccessorUBF16L(unsigned char model, unsigned first, unsigned last)
         : CBitFieldAccessor(2, littleEndian, unsignedField, first, last)
-    {
-    }
+    {}
 };

@@ -8,6 +8,5 @@ class CAccessorUBF24B : public CBitFieldAccessor
 public:
     CAccessorUBF24B(unsigned char model, unsigned first, unsigned last)
         : CBitFieldAccessor(3, bigEndian, unsignedField, first, last)
-    {
-    }
+    {}
 };

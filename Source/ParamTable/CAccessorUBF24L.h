@@ -8,6 +8,5 @@ class CAccessorUBF24L : public CBitFieldAccessor
 public:
     CAccessorUBF24L(unsigned char model, unsigned first, unsigned last)
         : CBitFieldAccessor(3, littleEndian, unsignedField, first, last)
-    {
-    }
+    {}
 };

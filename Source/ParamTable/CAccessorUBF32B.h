@@ -8,6 +8,5 @@ class CAccessorUBF32B : public CBitFieldAccessor
 public:
     CAccessorUBF32B(unsigned char model, unsigned first, unsigned last)
         : CBitFieldAccessor(4, bigEndian, unsignedField, first, last)
-    {
-    }
+    {}
 };

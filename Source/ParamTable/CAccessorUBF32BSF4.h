@@ -8,14 +8,10 @@ class CAccessorUBF32BSF4 : public CBitFieldAccessor
 public:
     CAccessorUBF32BSF4(unsigned char model, unsigned first, unsigned last)
         : CBitFieldAccessor(4, bigEndian, unsignedField, first, last)
-    {
-    }
+    {}
 
 protected:
-    int fieldToValue(uint32_t field) const override
-    {
-        return (int) (field >> 4);
-    }
+    int fieldToValue(uint32_t field) const override { return (int) (field >> 4); }
 
     int64_t valueToField(int value) const override
     {

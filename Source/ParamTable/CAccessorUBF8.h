@@ -8,6 +8,5 @@ class CAccessorUBF8 : public CBitFieldAccessor
 public:
     CAccessorUBF8(unsigned char model, unsigned first, unsigned last)
         : CBitFieldAccessor(1, bigEndian, unsignedField, first, last)
-    {
-    }
+    {}
 };

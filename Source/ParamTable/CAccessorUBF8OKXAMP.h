@@ -6,19 +6,10 @@
 class CAccessorUBF8OKXAMP : public CAccessorUBF8
 {
 public:
-    CAccessorUBF8OKXAMP(unsigned char model, unsigned first, unsigned last)
-        : CAccessorUBF8(model, first, last)
-    {
-    }
+    CAccessorUBF8OKXAMP(unsigned char model, unsigned first, unsigned last) : CAccessorUBF8(model, first, last) {}
 
 protected:
-    int fieldToValue(uint32_t field) const override
-    {
-        return field == 38 ? 22 : (int) field;
-    }
+    int fieldToValue(uint32_t field) const override { return field == 38 ? 22 : (int) field; }
 
-    int64_t valueToField(int value) const override
-    {
-        return value == 22 ? 38 : value;
-    }
+    int64_t valueToField(int value) const override { return value == 22 ? 38 : value; }
 };

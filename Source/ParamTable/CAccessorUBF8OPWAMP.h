@@ -6,19 +6,10 @@
 class CAccessorUBF8OPWAMP : public CAccessorUBF8
 {
 public:
-    CAccessorUBF8OPWAMP(unsigned char model, unsigned first, unsigned last)
-        : CAccessorUBF8(model, first, last)
-    {
-    }
+    CAccessorUBF8OPWAMP(unsigned char model, unsigned first, unsigned last) : CAccessorUBF8(model, first, last) {}
 
 protected:
-    int fieldToValue(uint32_t field) const override
-    {
-        return (int) field - 22;
-    }
+    int fieldToValue(uint32_t field) const override { return (int) field - 22; }
 
-    int64_t valueToField(int value) const override
-    {
-        return (int64_t) value + 22;
-    }
+    int64_t valueToField(int value) const override { return (int64_t) value + 22; }
 };

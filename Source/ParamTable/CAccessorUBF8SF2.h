@@ -6,16 +6,10 @@
 class CAccessorUBF8SF2 : public CAccessorUBF8
 {
 public:
-    CAccessorUBF8SF2(unsigned char model, unsigned first, unsigned last)
-        : CAccessorUBF8(model, first, last)
-    {
-    }
+    CAccessorUBF8SF2(unsigned char model, unsigned first, unsigned last) : CAccessorUBF8(model, first, last) {}
 
 protected:
-    int fieldToValue(uint32_t field) const override
-    {
-        return (int) (field >> 2) + 1;
-    }
+    int fieldToValue(uint32_t field) const override { return (int) (field >> 2) + 1; }
 
     int64_t valueToField(int value) const override
     {

@@ -20,8 +20,16 @@ public:
     uint32_t getShift() const noexcept { return shift; }
 
 protected:
-    enum ByteOrder { bigEndian, littleEndian };
-    enum Signedness { unsignedField, signedField };
+    enum ByteOrder
+    {
+        bigEndian,
+        littleEndian
+    };
+    enum Signedness
+    {
+        unsignedField,
+        signedField
+    };
 
     CBitFieldAccessor(unsigned wordBytes, ByteOrder order, Signedness signedness, unsigned first, unsigned last);
 

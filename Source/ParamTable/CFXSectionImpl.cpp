@@ -2,8 +2,7 @@
 
 CFXSectionImpl::CFXSectionImpl(ISection& ownerSection, Module moduleDescription)
     : owner(ownerSection), module(std::move(moduleDescription))
-{
-}
+{}
 
 unsigned CFXSectionImpl::limitType(unsigned type) const
 {

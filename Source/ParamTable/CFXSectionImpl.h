@@ -16,11 +16,11 @@ public:
     {
         const TABLEDESC* tables = nullptr; // one per type, in type order
         unsigned numTypes = 0;
-        int typeId = -1;                   // the program row that holds the type
-        int onId = -1;                     // the module's on/off switch, -1 for none
-        std::vector<int> ids;              // the module's row ids, in row order
+        int typeId = -1;      // the program row that holds the type
+        int onId = -1;        // the module's on/off switch, -1 for none
+        std::vector<int> ids; // the module's row ids, in row order
         const unsigned char* initBuffer = nullptr;
-        bool flagsInRangeEvents = false;   // range events carry the row flags
+        bool flagsInRangeEvents = false; // range events carry the row flags
     };
 
     CFXSectionImpl(ISection& owner, Module module);

@@ -10,9 +10,18 @@ namespace
 constexpr int idTrim = 0x6000;
 constexpr int idOn = 0x6100;
 
-double trimdB(int raw) { return (raw - 120) * 0.1; }
-double gaindB(int raw) { return (raw - 24) * 0.5; }
-double qOf(int raw) { return raw * 0.1; }
+double trimdB(int raw)
+{
+    return (raw - 120) * 0.1;
+}
+double gaindB(int raw)
+{
+    return (raw - 24) * 0.5;
+}
+double qOf(int raw)
+{
+    return raw * 0.1;
+}
 
 // Band 1..4 of a band id (0x62xx .. 0x65xx), 0 for the others.
 int bandOf(int id)
@@ -103,9 +112,18 @@ void COrvaAudioEQSectionBase::OnParamChanged(int id, eChgSource source)
         {
             switch (id & 0xFF)
             {
-                case 0: holder->setFc((double) GetParamI(id)); changed = true; break;
-                case 1: holder->setdBGain(gaindB(GetParamI(id))); changed = true; break;
-                case 2: holder->setQ(qOf(GetParamI(id))); changed = true; break;
+                case 0:
+                    holder->setFc((double) GetParamI(id));
+                    changed = true;
+                    break;
+                case 1:
+                    holder->setdBGain(gaindB(GetParamI(id)));
+                    changed = true;
+                    break;
+                case 2:
+                    holder->setQ(qOf(GetParamI(id)));
+                    changed = true;
+                    break;
                 default: break;
             }
         }

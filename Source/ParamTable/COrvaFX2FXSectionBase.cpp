@@ -6,8 +6,7 @@ const uint32_t COrvaFX2FXSectionBase::m_SpeedAdjustTable[8] = { 100, 100, 100, 1
 
 COrvaFX2FXSectionBase::COrvaFX2FXSectionBase(COrvaUserEditSectionBase& programSection, Module module)
     : CFXSectionImpl(programSection, std::move(module)), program(programSection)
-{
-}
+{}
 
 void COrvaFX2FXSectionBase::OnParamChanged(int id, eChgSource source)
 {

@@ -11,8 +11,7 @@ constexpr int idUSBRouting = 0x4300;
 constexpr int idEQSelect = 0x4400;
 } // namespace
 
-void COrvaGlobalSectionBase::initSection(Host* hostToUse, void* block, const TABLEDESC& paramTable,
-                                         const unsigned char* initData)
+void COrvaGlobalSectionBase::initSection(Host* hostToUse, void* block, const TABLEDESC& paramTable, const unsigned char* initData)
 {
     host = hostToUse;
     table = CParamTable::GetInstance(paramTable, 0);

@@ -64,10 +64,7 @@ public:
     }
 
     // Rows ------------------------------------------------------------------
-    unsigned GetParamCount() const override
-    {
-        return table != nullptr ? (unsigned) table->GetCount() : 0u;
-    }
+    unsigned GetParamCount() const override { return table != nullptr ? (unsigned) table->GetCount() : 0u; }
 
     int GetParamIDByIndex(unsigned index) const override
     {
@@ -86,10 +83,7 @@ public:
         return table->FindIndex(local, &index) ? (int) index : -1;
     }
 
-    bool GetParamDescByIndex(unsigned index, SParamDesc* desc) const override
-    {
-        return TemplatePrepareParamDesc(index, desc);
-    }
+    bool GetParamDescByIndex(unsigned index, SParamDesc* desc) const override { return TemplatePrepareParamDesc(index, desc); }
 
     bool GetParamDesc(int id, SParamDesc* desc) const override
     {
@@ -126,7 +120,10 @@ public:
     }
 
     int PutParamI(int id, int value) override { return PutParamIEx(id, value, PutFlags::normalEdit, CHGSRC_CONTROL); }
-    std::string PutParamS(int id, const char* text) override { return PutParamSEx(id, text, PutFlags::normalEdit, CHGSRC_CONTROL); }
+    std::string PutParamS(int id, const char* text) override
+    {
+        return PutParamSEx(id, text, PutFlags::normalEdit, CHGSRC_CONTROL);
+    }
 
     virtual int PutParamIEx(int id, int value, unsigned flags, eChgSource source)
     {
@@ -187,8 +184,8 @@ public:
     void OnRcvMIDIParam(int id, int value, eChgSource source)
     {
         SParamDesc desc {};
-        if (! this->GetParamDesc(id, &desc) || (desc.flags & 3u) != 0
-            || desc.ptype == PTYPE_NONE || desc.ptype == PTYPE_STR || desc.accessor == nullptr)
+        if (! this->GetParamDesc(id, &desc) || (desc.flags & 3u) != 0 || desc.ptype == PTYPE_NONE || desc.ptype == PTYPE_STR
+            || desc.accessor == nullptr)
             return;
         static_cast<IAccessorI*>(desc.accessor)->PutRaw(desc.data, desc.offset, value);
         impl().OnParamChanged(id, source);
@@ -220,7 +217,10 @@ public:
     void FireOnSectionReinitialized() { post(CSectionEventPoster::reinitialized); }
     void FireOnSectionParamPropsChanged(int id) { post(CSectionEventPoster::paramPropsChanged, id); }
     void FireOnSectionParamChanged(int id, eChgSource source) { post(CSectionEventPoster::paramChanged, id, (int) source); }
-    void FireOnSectionParamMinMaxChanged(int id, int min, int max, int x) { post(CSectionEventPoster::paramMinMaxChanged, id, min, max, x); }
+    void FireOnSectionParamMinMaxChanged(int id, int min, int max, int x)
+    {
+        post(CSectionEventPoster::paramMinMaxChanged, id, min, max, x);
+    }
     void FireOnConnectStatusChanged(bool connected) { post(CSectionEventPoster::connectStatusChanged, connected ? 1 : 0); }
     void FireOnCatalogSelect(int number) { post(CSectionEventPoster::catalogSelect, number); }
     void FireOnTooltipChanged(int id) { post(CSectionEventPoster::tooltipChanged, id); }
@@ -263,14 +263,10 @@ protected:
 
     static bool writable(const SParamDesc& desc, unsigned flags)
     {
-        return (flags & PutFlags::overrideReadOnly) != 0
-            || (desc.flags & (ParamFlags::notWritable | ParamFlags::disabled)) == 0;
+        return (flags & PutFlags::overrideReadOnly) != 0 || (desc.flags & (ParamFlags::notWritable | ParamFlags::disabled)) == 0;
     }
 
-    static std::string firstText(const std::string& multi)
-    {
-        return std::string(multi.c_str());
-    }
+    static std::string firstText(const std::string& multi) { return std::string(multi.c_str()); }
 
     static std::string formatValue(const SParamDesc& desc, int value)
     {

@@ -130,15 +130,15 @@ std::string CStringConverterCont::entry::format(int value) const
     std::string text;
     if (rawMin >= -smallRawLimit && rawMax <= smallRawLimit)
     {
-        const float x = (displayMax - displayMin) * ((float) value - (float) rawMin) / ((float) rawMax - (float) rawMin)
-                        + displayMin;
+        const float x =
+            (displayMax - displayMin) * ((float) value - (float) rawMin) / ((float) rawMax - (float) rawMin) + displayMin;
         text = printValue(fmt, expressions, x);
     }
     else
     {
-        const double x = ((double) displayMax - (double) displayMin) * ((double) value - (double) rawMin)
-                             / ((double) rawMax - (double) rawMin)
-                         + (double) displayMin;
+        const double x =
+            ((double) displayMax - (double) displayMin) * ((double) value - (double) rawMin) / ((double) rawMax - (double) rawMin)
+            + (double) displayMin;
         text = printValue(fmt, expressions, x);
     }
     return mathutl::makemultisz(text.c_str(), nullptr);
@@ -180,8 +180,7 @@ bool CStringConverterCont::entry::parse(const char* text, int* value) const
     double x = 0;
     if (! leadingNumber(text, &x))
         return false;
-    const double r = ((double) rawMax - (double) rawMin) * (x - (double) displayMin)
-                         / ((double) displayMax - (double) displayMin)
+    const double r = ((double) rawMax - (double) rawMin) * (x - (double) displayMin) / ((double) displayMax - (double) displayMin)
                      + (double) rawMin;
     return roundIntoRange(r, rawMin, rawMax, value);
 }

@@ -18,15 +18,15 @@ struct SParamDesc
     int32_t id;          // parameter id; -1 for a row that is no parameter
     PTYPE ptype;
     ATYPE atype;
-    uint32_t offset;     // byte offset of the value in the section's buffer
-    uint16_t firstBit;   // lowest bit of the field in the accessor's word
-    uint16_t lastBit;    // highest bit; start bit of a 6-bit display text
+    uint32_t offset;   // byte offset of the value in the section's buffer
+    uint16_t firstBit; // lowest bit of the field in the accessor's word
+    uint16_t lastBit;  // highest bit; start bit of a 6-bit display text
     int defValue;
     int minValue;
     int maxValue;
     int initValue;
     uint32_t flags;
-    const char* format;  // value list or value-to-text rules; never null
+    const char* format; // value list or value-to-text rules; never null
     IAccessor* accessor = nullptr;
     IStringConverter* converter = nullptr;
     void* data = nullptr;

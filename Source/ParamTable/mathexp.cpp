@@ -1,8 +1,8 @@
 #include "ParamTable/mathexp.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
-#include <cctype>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -28,9 +28,18 @@ constexpr int opNotEqual = ('!' << 8) | '=';
 constexpr int opLessEqual = ('<' << 8) | '=';
 constexpr int opGreaterEqual = ('>' << 8) | '=';
 
-template <typename T> struct TokenOf;
-template <> struct TokenOf<float> { using type = token; };
-template <> struct TokenOf<double> { using type = token_d; };
+template <typename T>
+struct TokenOf;
+template <>
+struct TokenOf<float>
+{
+    using type = token;
+};
+template <>
+struct TokenOf<double>
+{
+    using type = token_d;
+};
 
 // Reads the longest number at text; false when none can be read.
 bool readNumber(const char* text, float* value, const char** end)
@@ -182,19 +191,51 @@ bool evalRange(const char* begin, const char* end, T v, T* out)
             pushValue(inner);
             p = q + 1;
         }
-        else if (c == '<' && next == '=') { pushOperator(opLessEqual); p += 2; }
-        else if (c == '<') { pushOperator(opLess); ++p; }
-        else if (c == '>' && next == '=') { pushOperator(opGreaterEqual); p += 2; }
-        else if (c == '=') { pushOperator(opEqual); ++p; }
-        else if (c == '>') { pushOperator(opGreater); ++p; }
-        else if (c == '!' && next == '=') { pushOperator(opNotEqual); p += 2; }
+        else if (c == '<' && next == '=')
+        {
+            pushOperator(opLessEqual);
+            p += 2;
+        }
+        else if (c == '<')
+        {
+            pushOperator(opLess);
+            ++p;
+        }
+        else if (c == '>' && next == '=')
+        {
+            pushOperator(opGreaterEqual);
+            p += 2;
+        }
+        else if (c == '=')
+        {
+            pushOperator(opEqual);
+            ++p;
+        }
+        else if (c == '>')
+        {
+            pushOperator(opGreater);
+            ++p;
+        }
+        else if (c == '!' && next == '=')
+        {
+            pushOperator(opNotEqual);
+            p += 2;
+        }
         else if (c == '!' || c == '&' || c == '*' || c == '+' || c == '-' || c == '/')
         {
             pushOperator(c);
             ++p;
         }
-        else if (c == 'v') { pushValue(v); ++p; }
-        else if (c == '|') { pushOperator(opOr); ++p; }
+        else if (c == 'v')
+        {
+            pushValue(v);
+            ++p;
+        }
+        else if (c == '|')
+        {
+            pushOperator(opOr);
+            ++p;
+        }
         else
         {
             // The number reader skips white space of its own; only the four

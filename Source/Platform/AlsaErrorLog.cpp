@@ -1,7 +1,7 @@
 #include "Platform/AlsaErrorLog.h"
 
 #if JUCE_LINUX
- #include <alsa/asoundlib.h>
+#include <alsa/asoundlib.h>
 #endif
 
 #include <cstdarg>
@@ -43,16 +43,16 @@ void handleAlsaError(const char* file, int line, const char* function, int err, 
 
 void AlsaErrorLog::install()
 {
-   #if JUCE_LINUX
+#if JUCE_LINUX
     snd_lib_error_set_handler(handleAlsaError);
-   #endif
+#endif
 }
 
 void AlsaErrorLog::uninstall()
 {
-   #if JUCE_LINUX
+#if JUCE_LINUX
     snd_lib_error_set_handler(nullptr);
-   #endif
+#endif
 }
 
 bool AlsaErrorLog::report(const juce::String& line)

@@ -1,12 +1,12 @@
 #include "Platform/DisplayCheck.h"
 
 #if JUCE_LINUX
- #include <dlfcn.h>
+#include <dlfcn.h>
 #endif
 
 bool DisplayCheck::isDisplayAvailable()
 {
-   #if JUCE_LINUX
+#if JUCE_LINUX
     if (juce::SystemStats::getEnvironmentVariable("DISPLAY", {}).isEmpty())
         return false;
 
@@ -29,15 +29,16 @@ bool DisplayCheck::isDisplayAvailable()
     }
     dlclose(x11);
     return available;
-   #else
+#else
     return true;
-   #endif
+#endif
 }
 
 juce::String DisplayCheck::getMissingDisplayMessage(const juce::String& executablePath)
 {
     return "Rig Smith needs a graphical display, and none could be opened (DISPLAY is "
-           + (juce::SystemStats::getEnvironmentVariable("DISPLAY", {}).isEmpty() ? juce::String("not set")
-                                                                                   : "\"" + juce::SystemStats::getEnvironmentVariable("DISPLAY", {}) + "\"")
+           + (juce::SystemStats::getEnvironmentVariable("DISPLAY", {}).isEmpty()
+                  ? juce::String("not set")
+                  : "\"" + juce::SystemStats::getEnvironmentVariable("DISPLAY", {}) + "\"")
            + "); to run it without a screen, start it under xvfb-run: xvfb-run -a " + executablePath.quoted('\'');
 }

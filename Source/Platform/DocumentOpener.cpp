@@ -19,11 +19,11 @@ void open(const juce::String& path)
         return;
     }
 
-   #if JUCE_MAC
+#if JUCE_MAC
     const juce::String opener("/usr/bin/open");
-   #else
+#else
     const juce::String opener("xdg-open");
-   #endif
+#endif
 
     // The child process is detached: it is not waited for, and its object may
     // go away while the opener keeps running.

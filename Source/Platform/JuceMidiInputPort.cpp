@@ -1,9 +1,7 @@
 #include "Platform/JuceMidiInputPort.h"
 
-JuceMidiInputPort::JuceMidiInputPort(const juce::String& n, MidiInputPortCallback& callback)
-    : name(n), target(callback)
-{
-}
+JuceMidiInputPort::JuceMidiInputPort(const juce::String& n, MidiInputPortCallback& callback) : name(n), target(callback)
+{}
 
 JuceMidiInputPort::~JuceMidiInputPort()
 {

@@ -1,9 +1,7 @@
 #include "Platform/JuceMidiOutputPort.h"
 
-JuceMidiOutputPort::JuceMidiOutputPort(const juce::String& n, std::unique_ptr<juce::MidiOutput> o)
-    : name(n), output(std::move(o))
-{
-}
+JuceMidiOutputPort::JuceMidiOutputPort(const juce::String& n, std::unique_ptr<juce::MidiOutput> o) : name(n), output(std::move(o))
+{}
 
 void JuceMidiOutputPort::sendMessageNow(const juce::MidiMessage& message)
 {

@@ -102,8 +102,7 @@ void MidiSetupWatcher::handleNotification(int notification)
             }
             break;
 
-        default:
-            break;
+        default: break;
     }
 }
 

@@ -23,4 +23,4 @@ bool useTheApplicationFamilyOnly();
 // The names of all installed typefaces; tests may replace the list.
 juce::StringArray getInstalledTypefaceNames();
 void setInstalledTypefaceNamesOverride(const juce::StringArray* names); // null: the system's
-}
+} // namespace PlatformFonts

@@ -7,4 +7,4 @@ namespace PlatformLocale
 {
 juce::String getLanguageCode();
 void setLanguageCodeOverride(const juce::String& code); // empty: use the system's
-}
+} // namespace PlatformLocale

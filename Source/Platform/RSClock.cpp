@@ -24,7 +24,7 @@ void RSClock::sleepSince(double start, int ms)
     }
     const double remaining = start + ms - juce::Time::getMillisecondCounterHiRes();
     if (remaining > 0)
-        std::this_thread::sleep_for(std::chrono::microseconds((juce::int64) (remaining * 1000.0)));
+        std::this_thread::sleep_for(std::chrono::microseconds((juce::int64)(remaining * 1000.0)));
 }
 
 juce::int64 RSClock::now()

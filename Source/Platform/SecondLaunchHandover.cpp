@@ -99,8 +99,7 @@ SecondLaunchHandover::~SecondLaunchHandover()
         lock->exit();
 }
 
-bool SecondLaunchHandover::sendToRunningInstance(const juce::String& instanceName, const juce::String& commandLine,
-                                                 int timeoutMs)
+bool SecondLaunchHandover::sendToRunningInstance(const juce::String& instanceName, const juce::String& commandLine, int timeoutMs)
 {
     juce::InterProcessLock probe(lockNameFor(instanceName));
     if (probe.enter(0))
@@ -114,8 +113,7 @@ bool SecondLaunchHandover::sendToRunningInstance(const juce::String& instanceNam
     return true;
 }
 
-bool SecondLaunchHandover::sendCommandLine(const juce::String& instanceName, const juce::String& commandLine,
-                                           int timeoutMs)
+bool SecondLaunchHandover::sendCommandLine(const juce::String& instanceName, const juce::String& commandLine, int timeoutMs)
 {
     SenderConnection connection;
     const auto deadline = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMs;

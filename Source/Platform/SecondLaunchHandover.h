@@ -1,7 +1,7 @@
 #pragma once
 
-#include <juce_events/juce_events.h>
 #include <functional>
+#include <juce_events/juce_events.h>
 #include <memory>
 
 // Hands the command line of a second launch to the running instance. The
@@ -22,13 +22,11 @@ public:
 
     // Called by a starting process: when another instance holds the lock, sends
     // the command line to it and returns true (the caller then exits).
-    static bool sendToRunningInstance(const juce::String& instanceName, const juce::String& commandLine,
-                                      int timeoutMs = 2000);
+    static bool sendToRunningInstance(const juce::String& instanceName, const juce::String& commandLine, int timeoutMs = 2000);
 
     // Sends the command line down the named instance's pipe; false when no
     // listener took it within the time.
-    static bool sendCommandLine(const juce::String& instanceName, const juce::String& commandLine,
-                                int timeoutMs = 2000);
+    static bool sendCommandLine(const juce::String& instanceName, const juce::String& commandLine, int timeoutMs = 2000);
 
     static juce::String pipePathFor(const juce::String& instanceName);
 

@@ -4,8 +4,7 @@
 
 VirtualMidiInputPort::VirtualMidiInputPort(VirtualMidiPortSystem& s, int id, const juce::String& n)
     : system(s), portId(id), name(n)
-{
-}
+{}
 
 VirtualMidiInputPort::~VirtualMidiInputPort()
 {

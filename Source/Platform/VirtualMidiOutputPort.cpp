@@ -4,8 +4,7 @@
 
 VirtualMidiOutputPort::VirtualMidiOutputPort(VirtualMidiPortSystem& s, int id, const juce::String& n)
     : system(s), deviceId(id), name(n)
-{
-}
+{}
 
 void VirtualMidiOutputPort::sendMessageNow(const juce::MidiMessage& message)
 {

@@ -4,8 +4,7 @@
 #include "Platform/VirtualMidiInputPort.h"
 #include "Platform/VirtualMidiOutputPort.h"
 
-VirtualMidiPortSystem::VirtualMidiPortSystem()
-    : juce::Thread("VirtualMidiInput")
+VirtualMidiPortSystem::VirtualMidiPortSystem() : juce::Thread("VirtualMidiInput")
 {
     startThread();
 }

@@ -50,8 +50,8 @@ juce::File PreferencesData::getPreferencesFile() const
     {
         const auto result = folder.createDirectory();
         if (result.failed())
-            juce::Logger::writeToLog("PreferencesData::getPreferencesFile() cannot create "
-                                     + folder.getFullPathName() + ": " + result.getErrorMessage());
+            juce::Logger::writeToLog("PreferencesData::getPreferencesFile() cannot create " + folder.getFullPathName() + ": "
+                                     + result.getErrorMessage());
     }
     return folder.getChildFile(PreferencesFileName);
 }
@@ -70,8 +70,8 @@ bool PreferencesData::loadPreferencesData()
         juce::String error;
         document = XmlFileReader::parse(file, error);
         if (document == nullptr)
-            juce::Logger::writeToLog("PreferencesData::loadPreferencesData() cannot read "
-                                     + file.getFullPathName() + ": " + error + "; starting with defaults");
+            juce::Logger::writeToLog("PreferencesData::loadPreferencesData() cannot read " + file.getFullPathName() + ": " + error
+                                     + "; starting with defaults");
     }
     else
     {

@@ -47,10 +47,16 @@ namespace UIFormParamId
 constexpr int32_t None = -1;
 
 // 0x80000000 + n: a value display of the editor pages.
-constexpr int32_t display(uint32_t n) { return (int32_t) (0x80000000u + n); }
+constexpr int32_t display(uint32_t n)
+{
+    return (int32_t) (0x80000000u + n);
+}
 
 // 0x81000000 + n: a value display of the audio-EQ page.
-constexpr int32_t eqDisplay(uint32_t n) { return (int32_t) (0x81000000u + n); }
+constexpr int32_t eqDisplay(uint32_t n)
+{
+    return (int32_t) (0x81000000u + n);
+}
 } // namespace UIFormParamId
 
 // Property names a built widget carries (set by the control factory, read by

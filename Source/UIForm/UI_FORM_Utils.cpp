@@ -72,7 +72,7 @@ struct KnobArgs
     const char* switch1; // null for a plain knob
     const char* switch2; // second switch strip, or null
     RSKnob::CurveType curve;
-    int fourth;          // focus drawing for a knob, force mouse-on-click for a switch
+    int fourth; // focus drawing for a knob, force mouse-on-click for a switch
     bool forceDrag;
     bool orvaPWColour;
 };
@@ -146,11 +146,13 @@ RSImageButton* makeTypePicker(int code, juce::Component* parent, const juce::Str
     RSImageButton* button = nullptr;
     switch (code)
     {
-        case 62: case 69: button = new RSDWQAmpImageButton(parent, false, text); break;
+        case 62:
+        case 69: button = new RSDWQAmpImageButton(parent, false, text); break;
         case 63: button = new RSDWQAmpImageButtonSmall(parent, false, text); break;
         case 64: button = new RSDWQPedalFXImageButton(parent, false, text); break;
         case 65: button = new RSDWQPedalFXImageButtonSmall(parent, false, text); break;
-        case 67: case 72: button = new RSDWQRevFXImageButton(parent, false, text); break;
+        case 67:
+        case 72: button = new RSDWQRevFXImageButton(parent, false, text); break;
         case 68: button = new RSDWQRevFXImageButtonSmall(parent, false, text); break;
         case 73: button = new RSHMQAmpImageButton(parent, false, text); break;
         case 74: button = new RSHMQAmpImageButtonSmall(parent, false, text); break;

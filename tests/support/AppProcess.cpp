@@ -78,8 +78,8 @@ juce::StringArray AppProcess::listWindows()
                                .fromFirstOccurrenceOf("= \"", false, false)
                                .upToFirstOccurrenceOf("\"\n", false, false);
         const auto pid = prop.fromFirstOccurrenceOf("_NET_WM_PID(CARDINAL) = ", false, false).getIntValue();
-        result.add(tokens[0] + "|" + title + "|" + tokens[2] + " " + tokens[3] + " " + tokens[4] + " " + tokens[5]
-                   + "|" + juce::String(pid));
+        result.add(tokens[0] + "|" + title + "|" + tokens[2] + " " + tokens[3] + " " + tokens[4] + " " + tokens[5] + "|"
+                   + juce::String(pid));
     }
     return result;
 }

@@ -21,8 +21,8 @@ namespace testing_support
 inline juce::MouseEvent mouseOn(juce::Component& c, juce::Point<float> pos, juce::Point<float> down, int clicks = 1)
 {
     const auto now = juce::Time::getCurrentTime();
-    return juce::MouseEvent(juce::Desktop::getInstance().getMainMouseSource(), pos, juce::ModifierKeys::leftButtonModifier,
-                            1.0f, 0.0f, 0.0f, 0.0f, 0.0f, &c, &c, now, down, now, clicks, false);
+    return juce::MouseEvent(juce::Desktop::getInstance().getMainMouseSource(), pos, juce::ModifierKeys::leftButtonModifier, 1.0f,
+                            0.0f, 0.0f, 0.0f, 0.0f, &c, &c, now, down, now, clicks, false);
 }
 
 // A press and release at the component's centre.
@@ -56,18 +56,20 @@ struct DWQScreenFixture : LibrarianFixture
         SimulatedAmplifier::Bytes p(30, 0);
         const char* name = "Start Program   ";
         std::copy(name, name + 16, p.begin());
-        p[16] = 20;  // NR
-        p[17] = 60;  // volume
-        p[18] = 4;   // amp type
-        p[19] = 33;  // gain
-        p[20] = 44;  // treble
-        p[21] = 55;  // middle
-        p[22] = 66;  // bass
-        p[23] = 0;   // modulation off
-        p[24] = 0x20; p[25] = 0x03; // speed
-        p[26] = 2;   // delay/reverb TAPE ECHO
-        p[27] = 30;  // mix
-        p[28] = 100; p[29] = 0; // time
+        p[16] = 20; // NR
+        p[17] = 60; // volume
+        p[18] = 4;  // amp type
+        p[19] = 33; // gain
+        p[20] = 44; // treble
+        p[21] = 55; // middle
+        p[22] = 66; // bass
+        p[23] = 0;  // modulation off
+        p[24] = 0x20;
+        p[25] = 0x03; // speed
+        p[26] = 2;    // delay/reverb TAPE ECHO
+        p[27] = 30;   // mix
+        p[28] = 100;
+        p[29] = 0; // time
         return p;
     }
 

@@ -73,8 +73,14 @@ struct ScriptedPrompts : FileCommandPrompts
     }
     juce::File chooseFileToOpen(const juce::String& t, const juce::String& p) override { return next(t, p); }
     juce::File chooseFileToSave(const juce::String& t, const juce::String& p) override { return next(t, p); }
-    void showWarning(const juce::String& t, const juce::String& x, const juce::String& b) override { boxes.add(t + "|" + x + "|" + b); }
-    void showWarningAsync(const juce::String& t, const juce::String& x, const juce::String& b) override { boxes.add("async " + t + "|" + x + "|" + b); }
+    void showWarning(const juce::String& t, const juce::String& x, const juce::String& b) override
+    {
+        boxes.add(t + "|" + x + "|" + b);
+    }
+    void showWarningAsync(const juce::String& t, const juce::String& x, const juce::String& b) override
+    {
+        boxes.add("async " + t + "|" + x + "|" + b);
+    }
     bool confirm(const juce::String& t, const juce::String& x, const juce::String& y, const juce::String& n) override
     {
         boxes.add(t + "|" + x + "|" + y + "|" + n);
@@ -160,7 +166,8 @@ struct FileTabFixture : ::testing::Test
     {
         if (ProgramFile::forModel(model) == nullptr)
             return false;
-        return std::memcmp(rec, host->getDeviceEnvironment()->getDataCenter()->getInitProgData(), (size_t) format().recordSize) == 0;
+        return std::memcmp(rec, host->getDeviceEnvironment()->getDataCenter()->getInitProgData(), (size_t) format().recordSize)
+               == 0;
     }
 
     // Opens the file as the File Open command does, then shows the tab.

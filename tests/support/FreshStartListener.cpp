@@ -9,8 +9,7 @@
 
 namespace testing_support
 {
-FreshStartListener::FreshStartListener()
-    : workingDirectory(juce::File::getCurrentWorkingDirectory())
+FreshStartListener::FreshStartListener() : workingDirectory(juce::File::getCurrentWorkingDirectory())
 {
     keep(DataCenter::iCurProgNo);
     keep(DataCenter::iUserDestProg);

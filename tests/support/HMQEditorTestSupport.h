@@ -17,8 +17,8 @@ inline juce::MouseEvent mouseEventAt(juce::Component& c, juce::Point<float> pos,
                                      juce::ModifierKeys mods = juce::ModifierKeys::leftButtonModifier)
 {
     const auto now = juce::Time::getCurrentTime();
-    return juce::MouseEvent(juce::Desktop::getInstance().getMainMouseSource(), pos, mods, 1.0f, 0.0f, 0.0f, 0.0f, 0.0f,
-                            &c, &c, now, downPos, now, 1, dragged);
+    return juce::MouseEvent(juce::Desktop::getInstance().getMainMouseSource(), pos, mods, 1.0f, 0.0f, 0.0f, 0.0f, 0.0f, &c, &c,
+                            now, downPos, now, 1, dragged);
 }
 
 // A press and release at one point.

@@ -4,8 +4,8 @@
 // with the preferences in a folder of the test's own and the write question
 // answered by the test.
 #include "DataCenter/OrvaDataCenter.h"
-#include "GUI/WriteConfirmation.h"
 #include "GUI/MasterGuiController.h"
+#include "GUI/WriteConfirmation.h"
 #include "Preferences/PreferencesData.h"
 #include "support/BootedHostFixture.h"
 
@@ -87,16 +87,13 @@ struct LibrarianFixture : BootedHostFixture
         {
             auto* record = dc.getFileProgPtr(tab, k);
             for (int i = 0; i < 62; ++i)
-                record[i] = (juce::uint8) ((seed + k * 7 + i) & 0x7F);
+                record[i] = (juce::uint8)((seed + k * 7 + i) & 0x7F);
             record[18] = 22; // a valid Orva PW amp value
         }
         dc.setFileCount(tab + 1);
     }
 
-    int preference() const
-    {
-        return PreferencesData::getInstance()->getIntValue(WriteConfirmation::programPreferenceKey, -1);
-    }
+    int preference() const { return PreferencesData::getInstance()->getIntValue(WriteConfirmation::programPreferenceKey, -1); }
 
     // The function codes the amplifier received.
     static std::vector<int> functionsOf(const SimulatedAmplifier& amp)

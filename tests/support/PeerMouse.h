@@ -39,10 +39,7 @@ struct PeerMouse
     }
 
 private:
-    void send(juce::Component& c, juce::Point<int> p, bool down)
-    {
-        sendGlobal(c, c.localPointToGlobal(p).toFloat(), down);
-    }
+    void send(juce::Component& c, juce::Point<int> p, bool down) { sendGlobal(c, c.localPointToGlobal(p).toFloat(), down); }
 
     void sendGlobal(juce::Component& c, juce::Point<float> global, bool down)
     {

@@ -9,8 +9,8 @@
 #include "support/MidiTestSupport.h"
 #include "support/TestHelpers.h"
 
-#include <juce_audio_basics/juce_audio_basics.h>
 #include <gtest/gtest.h>
+#include <juce_audio_basics/juce_audio_basics.h>
 
 #include <mutex>
 #include <vector>
@@ -29,8 +29,8 @@ struct SectionEvent
 
 inline std::ostream& operator<<(std::ostream& os, const SectionEvent& e)
 {
-    return os << "{" << e.kind << "," << e.sender << ",0x" << std::hex << e.a << std::dec << "," << e.b << ","
-              << e.c << "," << e.d << "}";
+    return os << "{" << e.kind << "," << e.sender << ",0x" << std::hex << e.a << std::dec << "," << e.b << "," << e.c << ","
+              << e.d << "}";
 }
 
 // Receives every section event record while it lives.

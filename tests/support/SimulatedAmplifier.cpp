@@ -31,16 +31,13 @@ SimulatedAmplifier::Bytes makeRecord(const juce::String& name, int size, int see
     for (int i = 0; i < juce::jmin(16, name.length()); ++i)
         record[(size_t) i] = (juce::uint8) name[i];
     for (int i = 16; i < size; ++i)
-        record[(size_t) i] = (juce::uint8) ((i * 37 + seed * 11) & 0xFF);
+        record[(size_t) i] = (juce::uint8)((i * 37 + seed * 11) & 0xFF);
     return record;
 }
 } // namespace
 
 SimulatedAmplifier::SimulatedAmplifier(VirtualMidiPortSystem& p, int id, const juce::String& name)
-    : juce::Thread("SimulatedAmplifier"),
-      ports(p),
-      modelId(id),
-      portName(name.isNotEmpty() ? name : defaultPortName(id))
+    : juce::Thread("SimulatedAmplifier"), ports(p), modelId(id), portName(name.isNotEmpty() ? name : defaultPortName(id))
 {
     StateHolder::codesForModel(modelId, family, member);
 
@@ -51,14 +48,14 @@ SimulatedAmplifier::SimulatedAmplifier(VirtualMidiPortSystem& p, int id, const j
         presets.push_back(makeRecord("Preset " + juce::String(i + 1), size, 100 + i));
     editBuffer = userPrograms[0];
     for (int i = 0; i < globalSize; ++i)
-        global.push_back((juce::uint8) (0x80 + i * 5));
+        global.push_back((juce::uint8)(0x80 + i * 5));
     for (int i = 0; i < audioEQSize; ++i)
-        currentEQ.push_back((juce::uint8) (0xF0 - i * 3));
+        currentEQ.push_back((juce::uint8)(0xF0 - i * 3));
     for (int s = 0; s < 4; ++s)
     {
         Bytes slot;
         for (int i = 0; i < audioEQSize; ++i)
-            slot.push_back((juce::uint8) (s * 40 + i * 7 + 0x70));
+            slot.push_back((juce::uint8)(s * 40 + i * 7 + 0x70));
         eqSlots.push_back(slot);
         customSlots.push_back(makeRecord("Custom " + juce::String(s + 1), customSize, 200 + s));
     }
@@ -79,12 +76,12 @@ juce::String SimulatedAmplifier::defaultPortName(int modelId)
 {
     switch (modelId)
     {
-        case 0:  return "ZUL 2ch Audio Device";
-        case 1:  return "Hesperine X";
-        case 2:  return "ZUL 2ch Audio Device KX";
-        case 3:  return "ZUL 2ch Audio Device PW";
-        case 4:  return "Orva KX Bluetooth";
-        case 5:  return "Orva PW Bluetooth";
+        case 0: return "ZUL 2ch Audio Device";
+        case 1: return "Hesperine X";
+        case 2: return "ZUL 2ch Audio Device KX";
+        case 3: return "ZUL 2ch Audio Device PW";
+        case 4: return "Orva KX Bluetooth";
+        case 5: return "Orva PW Bluetooth";
         default: return "Unknown Device";
     }
 }
@@ -288,7 +285,8 @@ void SimulatedAmplifier::sendParamChange(int idHi, int idLo, int value)
         const juce::ScopedLock sl(stateLock);
         params[(idHi << 8) | idLo] = value;
     }
-    emit(reply(0x41, { (juce::uint8) idHi, (juce::uint8) idLo, (juce::uint8) (value & 0x7F), (juce::uint8) ((value >> 7) & 0x7F) }));
+    emit(
+        reply(0x41, { (juce::uint8) idHi, (juce::uint8) idLo, (juce::uint8)(value & 0x7F), (juce::uint8)((value >> 7) & 0x7F) }));
 }
 
 void SimulatedAmplifier::sendModeChange(int modeKind, int prog)
@@ -337,9 +335,8 @@ void SimulatedAmplifier::receive(const juce::MidiMessage& message)
     {
         const juce::ScopedLock sl(recordLock);
         lastReceiveTime = juce::Time::getMillisecondCounterHiRes();
-        lastReceiveNanos = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                               std::chrono::steady_clock::now().time_since_epoch())
-                               .count();
+        lastReceiveNanos =
+            std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
         received.push_back(message);
         if (receiveObserver)
             receiveObserver(message);
@@ -450,10 +447,12 @@ void SimulatedAmplifier::process(const juce::MidiMessage& message, std::vector<j
     // Universal Identity Request: 7E <device> 06 01.
     if (size == 4 && d[0] == 0x7E && d[2] == 0x06 && d[3] == 0x01)
     {
-        auto pair = [](int v) { return std::pair<juce::uint8, juce::uint8>((juce::uint8) (v & 0x7F), (juce::uint8) ((v >> 8) & 0x7F)); };
+        auto pair = [](int v) {
+            return std::pair<juce::uint8, juce::uint8>((juce::uint8)(v & 0x7F), (juce::uint8)((v >> 8) & 0x7F));
+        };
         const auto f = pair(family), m = pair(member), v2 = pair(version2), v1 = pair(version1);
-        const juce::uint8 body[] = { 0x7E, 0x00, 0x06, 0x02, 0x42, f.first, f.second, m.first, m.second,
-                                     v2.first, v2.second, v1.first, v1.second };
+        const juce::uint8 body[] = { 0x7E,    0x00,     0x06,     0x02,      0x42,     f.first,  f.second,
+                                     m.first, m.second, v2.first, v2.second, v1.first, v1.second };
         replies.push_back(juce::MidiMessage::createSysExMessage(body, (int) sizeof(body)));
         return;
     }
@@ -493,13 +492,11 @@ void SimulatedAmplifier::processEditorMessage(const juce::uint8* d, int size, st
                 const bool preset = a != 0 && ! orva;
                 const auto& bank = preset ? presets : userPrograms;
                 if (juce::isPositiveAndBelow(b, (int) bank.size()))
-                    replies.push_back(reply(0x4C, { (juce::uint8) (preset ? 1 : 0), (juce::uint8) b }, bank[(size_t) b]));
+                    replies.push_back(reply(0x4C, { (juce::uint8)(preset ? 1 : 0), (juce::uint8) b }, bank[(size_t) b]));
             }
             break;
 
-        case 0x10:
-            replies.push_back(reply(0x40, {}, editBuffer));
-            break;
+        case 0x10: replies.push_back(reply(0x40, {}, editBuffer)); break;
 
         case 0x0E:
             if (orva)
@@ -546,7 +543,8 @@ void SimulatedAmplifier::processEditorMessage(const juce::uint8* d, int size, st
                     currentEQ = eqSlots[(size_t) (value - 1)];
                 else if (orva && id == 0x4400 && value == 0)
                 {
-                    const auto* init = (modelId == 2 || modelId == 4) ? orvaKX::INITCHUNK_AUDIOEQPARAM : orvaPW::INITCHUNK_AUDIOEQPARAM;
+                    const auto* init =
+                        (modelId == 2 || modelId == 4) ? orvaKX::INITCHUNK_AUDIOEQPARAM : orvaPW::INITCHUNK_AUDIOEQPARAM;
                     currentEQ.assign(init, init + 18);
                 }
             }
@@ -583,7 +581,6 @@ void SimulatedAmplifier::processEditorMessage(const juce::uint8* d, int size, st
                 customSlots[(size_t) b] = data;
             break;
 
-        default:
-            break;
+        default: break;
     }
 }

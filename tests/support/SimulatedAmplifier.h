@@ -32,7 +32,12 @@ public:
     using Bytes = std::vector<juce::uint8>;
 
     // Wire mode kinds (byte 7 of 0x42 and 0x4E).
-    enum ModeKind { modeUser = 0, modePreset = 1, modeOther = 2 };
+    enum ModeKind
+    {
+        modeUser = 0,
+        modePreset = 1,
+        modeOther = 2
+    };
 
     SimulatedAmplifier(VirtualMidiPortSystem& ports, int modelId, const juce::String& portName = {});
     ~SimulatedAmplifier() override;
@@ -75,7 +80,7 @@ public:
     int getNumSent() const;
     bool waitForSent(int count, int timeoutMs = 2000) const;
     void clearRecords();
-    double getLastReceiveTime() const; // hi-res milliseconds
+    double getLastReceiveTime() const;                                             // hi-res milliseconds
     std::int64_t getLastReceiveNanos() const noexcept { return lastReceiveNanos; } // steady clock
 
     // Called with every message as it arrives, in order, on the sender's thread.

@@ -23,8 +23,8 @@ bool SimulatedAmplifierApp::haveXdotool()
 bool SimulatedAmplifierApp::start()
 {
     ampLog.deleteFile();
-    return process.start({ "--model", juce::String(modelId), "--log", ampLog.getFullPathName(), "--layout",
-                           layoutFile.getFullPathName() });
+    return process.start(
+        { "--model", juce::String(modelId), "--log", ampLog.getFullPathName(), "--layout", layoutFile.getFullPathName() });
 }
 
 bool SimulatedAmplifierApp::xdotool(const juce::StringArray& args) const
@@ -45,7 +45,8 @@ juce::int64 SimulatedAmplifierApp::waitForMainWindow(int timeoutMs)
         const int pid = process.findPid();
         if (pid > 0)
         {
-            const auto found = runAndRead({ "xdotool", "search", "--all", "--onlyvisible", "--pid", juce::String(pid), "--name", "^Rig Smith" });
+            const auto found =
+                runAndRead({ "xdotool", "search", "--all", "--onlyvisible", "--pid", juce::String(pid), "--name", "^Rig Smith" });
             const auto first = juce::StringArray::fromLines(found.trim())[0].trim();
             if (first.isNotEmpty())
             {
@@ -60,7 +61,8 @@ juce::int64 SimulatedAmplifierApp::waitForMainWindow(int timeoutMs)
 
 juce::String SimulatedAmplifierApp::getWindowTitle() const
 {
-    return window != 0 ? runAndRead({ "xdotool", "getwindowname", juce::String(window) }).trimCharactersAtEnd("\n") : juce::String();
+    return window != 0 ? runAndRead({ "xdotool", "getwindowname", juce::String(window) }).trimCharactersAtEnd("\n")
+                       : juce::String();
 }
 
 juce::Rectangle<int> SimulatedAmplifierApp::getWindowBounds() const
@@ -69,9 +71,11 @@ juce::Rectangle<int> SimulatedAmplifierApp::getWindowBounds() const
         return {};
     // X=.. Y=.. WIDTH=.. HEIGHT=.. lines
     juce::StringPairArray values;
-    for (auto& line : juce::StringArray::fromLines(runAndRead({ "xdotool", "getwindowgeometry", "--shell", juce::String(window) })))
+    for (auto& line :
+         juce::StringArray::fromLines(runAndRead({ "xdotool", "getwindowgeometry", "--shell", juce::String(window) })))
         values.set(line.upToFirstOccurrenceOf("=", false, false), line.fromFirstOccurrenceOf("=", false, false));
-    return { values["X"].getIntValue(), values["Y"].getIntValue(), values["WIDTH"].getIntValue(), values["HEIGHT"].getIntValue() };
+    return { values["X"].getIntValue(), values["Y"].getIntValue(), values["WIDTH"].getIntValue(),
+             values["HEIGHT"].getIntValue() };
 }
 
 juce::StringArray SimulatedAmplifierApp::getReceived() const
@@ -178,7 +182,9 @@ std::vector<SimulatedAmplifierApp::Widget> SimulatedAmplifierApp::findWidgets(co
         if (fields.size() < 9 || fields[0] != kind || fields[1].trimEnd() != key)
             continue;
         found.push_back({ { fields[2].getIntValue(), fields[3].getIntValue(), fields[4].getIntValue(), fields[5].getIntValue() },
-                          fields[6], fields[7], fields[8] });
+                          fields[6],
+                          fields[7],
+                          fields[8] });
     }
     return found;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <juce_events/juce_events.h>
 #include <functional>
+#include <juce_events/juce_events.h>
 
 namespace testing_support
 {

@@ -89,7 +89,7 @@ bool parseNumber(const std::string& text, long long& out)
             return false;
         value = value * static_cast<unsigned long long>(base) + static_cast<unsigned long long>(digit);
         if (value > 0xFFFFFFFFFFFFull)
-            return false;  // far beyond any table value; guards against overflow
+            return false; // far beyond any table value; guards against overflow
     }
     out = negative ? -static_cast<long long>(value) : static_cast<long long>(value);
     return true;
@@ -105,7 +105,7 @@ const std::string& Row::raw(size_t i) const
 const std::string& Row::text(size_t i) const
 {
     const std::string& f = raw(i);
-    if (!quoted[i])
+    if (! quoted[i])
         throw std::runtime_error("line " + std::to_string(line) + ": field " + std::to_string(i) + " is not a text");
     return f;
 }
@@ -114,7 +114,7 @@ long long Row::number(size_t i) const
 {
     const std::string& f = raw(i);
     long long v = 0;
-    if (quoted[i] || !parseNumber(f, v))
+    if (quoted[i] || ! parseNumber(f, v))
         throw std::runtime_error("line " + std::to_string(line) + ": field " + std::to_string(i) + " is not a number: " + f);
     return v;
 }
@@ -129,7 +129,7 @@ Tables Tables::parse(const std::string& contents, const std::string& name)
     while (std::getline(in, line))
     {
         ++lineNo;
-        if (!line.empty() && line.back() == '\r')
+        if (! line.empty() && line.back() == '\r')
             line.pop_back();
         if (line.empty() || line[0] == '#')
             continue;
@@ -142,7 +142,7 @@ Tables Tables::parse(const std::string& contents, const std::string& name)
         for (size_t i = 1; i < parts.size(); ++i)
         {
             const std::string& p = parts[i];
-            const bool isText = !p.empty() && p.front() == '"';
+            const bool isText = ! p.empty() && p.front() == '"';
             try
             {
                 row.fields.push_back(isText ? unquote(p) : p);
@@ -151,7 +151,7 @@ Tables Tables::parse(const std::string& contents, const std::string& name)
             {
                 fail(name, lineNo, e.what());
             }
-            if (!isText && p.empty())
+            if (! isText && p.empty())
                 fail(name, lineNo, "empty unquoted field " + std::to_string(i));
             row.quoted.push_back(isText);
         }
@@ -166,7 +166,7 @@ Tables Tables::load(const std::string& fileName)
 {
     const std::string path = std::string(RIGSMITH_SOURCE_DIR) + "/tests/data/" + fileName;
     std::ifstream in(path, std::ios::binary);
-    if (!in)
+    if (! in)
         throw std::runtime_error("cannot open " + path);
     std::ostringstream ss;
     ss << in.rdbuf();

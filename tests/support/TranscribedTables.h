@@ -15,9 +15,9 @@ namespace transcribed
 // One row: its fields without the key, texts already unquoted and unescaped.
 struct Row
 {
-    int line = 0;                     // line number in the file (1-based)
-    std::vector<std::string> fields;  // field values; quoted fields are unquoted
-    std::vector<bool> quoted;         // true where the field was a quoted text
+    int line = 0;                    // line number in the file (1-based)
+    std::vector<std::string> fields; // field values; quoted fields are unquoted
+    std::vector<bool> quoted;        // true where the field was a quoted text
 
     size_t size() const { return fields.size(); }
     // The field as text; throws if the field is missing or was not a quoted text.

@@ -31,8 +31,7 @@ const juce::Colour accentLight(0xFFF5C46B);
 
 juce::Font font(float height, bool bold)
 {
-    return juce::Font(PlatformFonts::mapTypefaceName("Helvetica"), height,
-                      bold ? juce::Font::bold : juce::Font::plain);
+    return juce::Font(PlatformFonts::mapTypefaceName("Helvetica"), height, bold ? juce::Font::bold : juce::Font::plain);
 }
 
 // A colour of its own for each model family, from the picture's label.
@@ -42,8 +41,8 @@ juce::Colour tileColour(const juce::String& label)
     return juce::Colour::fromHSV(hue, 0.35f, 0.42f, 1.0f);
 }
 
-void drawFittedLabel(juce::Graphics& g, const juce::String& text, juce::Rectangle<float> area,
-                     float maxHeight, juce::Colour colour, bool bold = true)
+void drawFittedLabel(juce::Graphics& g, const juce::String& text, juce::Rectangle<float> area, float maxHeight,
+                     juce::Colour colour, bool bold = true)
 {
     if (text.isEmpty() || area.isEmpty())
         return;
@@ -63,8 +62,8 @@ void drawKnobBody(juce::Graphics& g, juce::Rectangle<float> frame, juce::Colour 
     const auto body = frame.reduced(frame.getWidth() * 0.16f);
     g.setColour(juce::Colours::black.withAlpha(0.35f));
     g.fillEllipse(body.translated(0.0f, frame.getHeight() * 0.03f));
-    juce::ColourGradient shade(cap.brighter(0.5f), body.getX(), body.getY(),
-                               cap.darker(0.6f), body.getRight(), body.getBottom(), false);
+    juce::ColourGradient shade(cap.brighter(0.5f), body.getX(), body.getY(), cap.darker(0.6f), body.getRight(), body.getBottom(),
+                               false);
     g.setGradientFill(shade);
     g.fillEllipse(body);
     g.setColour(Palette::rim);
@@ -79,8 +78,8 @@ void drawScale(juce::Graphics& g, juce::Rectangle<float> frame, int marks)
     for (int i = 0; i < marks; ++i)
     {
         const auto a = juce::degreesToRadians(-135.0f + 270.0f * (float) i / (float) (marks - 1));
-        g.drawLine(c.x + inner * std::sin(a), c.y - inner * std::cos(a),
-                   c.x + outer * std::sin(a), c.y - outer * std::cos(a), 1.0f);
+        g.drawLine(c.x + inner * std::sin(a), c.y - inner * std::cos(a), c.x + outer * std::sin(a), c.y - outer * std::cos(a),
+                   1.0f);
     }
 }
 
@@ -99,7 +98,8 @@ void drawPointer(juce::Graphics& g, juce::Rectangle<float> frame, float angle, b
         g.setColour(Palette::ink);
         g.fillPath(p, juce::AffineTransform::rotation(angle).translated(c));
         g.setColour(Palette::accentLight);
-        g.fillEllipse(juce::Rectangle<float>(r * 0.18f, r * 0.18f).withCentre(c + juce::Point<float>(r * 0.8f * std::sin(angle), -r * 0.8f * std::cos(angle))));
+        g.fillEllipse(juce::Rectangle<float>(r * 0.18f, r * 0.18f)
+                          .withCentre(c + juce::Point<float>(r * 0.8f * std::sin(angle), -r * 0.8f * std::cos(angle))));
         return;
     }
     p.addRoundedRectangle(-r * 0.08f, -r, r * 0.16f, r * 0.55f, r * 0.06f);
@@ -111,9 +111,10 @@ void drawKnobStrip(juce::Graphics& g, const Entry& e)
 {
     const auto frameHeight = (float) e.height / (float) e.frames;
     const auto chicken = e.name.containsIgnoreCase("chiken");
-    const auto cap = e.name.contains("OrvaKX") ? juce::Colour(0xFF3B3126)
-                   : e.name.contains("OrvaPW") ? juce::Colour(0xFF26303B)
-                   : e.name.contains("HMQ") ? juce::Colour(0xFF2C352C) : juce::Colour(0xFF3A3A3A);
+    const auto cap = e.name.contains("OrvaKX")   ? juce::Colour(0xFF3B3126)
+                     : e.name.contains("OrvaPW") ? juce::Colour(0xFF26303B)
+                     : e.name.contains("HMQ")    ? juce::Colour(0xFF2C352C)
+                                                 : juce::Colour(0xFF3A3A3A);
     for (int k = 0; k < e.frames; ++k)
     {
         const juce::Rectangle<float> frame(0.0f, frameHeight * (float) k, (float) e.width, frameHeight);
@@ -133,7 +134,8 @@ void drawRotarySwitchFrame(juce::Graphics& g, juce::Rectangle<float> frame, int 
     for (int i = 0; i < positions; ++i)
     {
         const auto a = angleOf(i);
-        const auto dot = juce::Rectangle<float>(5.0f, 5.0f).withCentre({ c.x + dotRadius * std::sin(a), c.y - dotRadius * std::cos(a) });
+        const auto dot =
+            juce::Rectangle<float>(5.0f, 5.0f).withCentre({ c.x + dotRadius * std::sin(a), c.y - dotRadius * std::cos(a) });
         g.setColour(i == position ? Palette::accent : Palette::panelLight);
         g.fillEllipse(dot);
     }
@@ -149,7 +151,9 @@ void drawSlideSwitchFrame(juce::Graphics& g, juce::Rectangle<float> frame, int p
     g.setColour(Palette::rim);
     g.drawRoundedRectangle(track, track.getHeight() / 2, 1.0f);
     const auto thumbWidth = track.getWidth() / (float) juce::jmax(2, positions);
-    const auto thumb = juce::Rectangle<float>(track.getX() + thumbWidth * (float) position, track.getY(), thumbWidth, track.getHeight()).reduced(1.5f);
+    const auto thumb =
+        juce::Rectangle<float>(track.getX() + thumbWidth * (float) position, track.getY(), thumbWidth, track.getHeight())
+            .reduced(1.5f);
     const auto lit = position > 0;
     g.setColour(lit ? Palette::accent : Palette::panelLight);
     g.fillRoundedRectangle(thumb, thumb.getHeight() / 2);
@@ -177,10 +181,12 @@ void drawAmpTile(juce::Graphics& g, const Entry& e)
 {
     const auto bounds = juce::Rectangle<float>((float) e.width, (float) e.height).reduced(2.0f);
     const auto colour = tileColour(e.label);
-    g.setGradientFill(juce::ColourGradient(colour.brighter(0.25f), 0, bounds.getY(), colour.darker(0.5f), 0, bounds.getBottom(), false));
+    g.setGradientFill(
+        juce::ColourGradient(colour.brighter(0.25f), 0, bounds.getY(), colour.darker(0.5f), 0, bounds.getBottom(), false));
     g.fillRoundedRectangle(bounds, 6.0f);
     // The grille: a darker inset with a fine weave.
-    const auto grille = bounds.reduced(bounds.getWidth() * 0.08f, bounds.getHeight() * 0.12f).withTrimmedTop(bounds.getHeight() * 0.18f);
+    const auto grille =
+        bounds.reduced(bounds.getWidth() * 0.08f, bounds.getHeight() * 0.12f).withTrimmedTop(bounds.getHeight() * 0.18f);
     g.setColour(Palette::ink.withAlpha(0.75f));
     g.fillRoundedRectangle(grille, 3.0f);
     g.setColour(colour.brighter(0.2f).withAlpha(0.18f));
@@ -191,7 +197,8 @@ void drawAmpTile(juce::Graphics& g, const Entry& e)
     g.setColour(Palette::accentLight.withAlpha(0.8f));
     const auto knob = juce::jmax(2.0f, strip.getHeight() * 0.6f);
     for (int i = 0; i < 6; ++i)
-        g.fillEllipse(juce::Rectangle<float>(knob, knob).withCentre({ strip.getX() + strip.getWidth() * (0.3f + 0.11f * (float) i), strip.getCentreY() }));
+        g.fillEllipse(juce::Rectangle<float>(knob, knob)
+                          .withCentre({ strip.getX() + strip.getWidth() * (0.3f + 0.11f * (float) i), strip.getCentreY() }));
     g.setColour(Palette::rim);
     g.drawRoundedRectangle(bounds, 6.0f, 1.5f);
     drawFittedLabel(g, e.label, grille.reduced(4.0f), juce::jmax(9.0f, grille.getHeight() * 0.28f), Palette::text);
@@ -201,7 +208,8 @@ void drawEffectTile(juce::Graphics& g, const Entry& e)
 {
     const auto bounds = juce::Rectangle<float>((float) e.width, (float) e.height).reduced(e.width * 0.12f, 2.0f);
     const auto colour = tileColour(e.label).brighter(0.2f);
-    g.setGradientFill(juce::ColourGradient(colour.brighter(0.2f), 0, bounds.getY(), colour.darker(0.4f), 0, bounds.getBottom(), false));
+    g.setGradientFill(
+        juce::ColourGradient(colour.brighter(0.2f), 0, bounds.getY(), colour.darker(0.4f), 0, bounds.getBottom(), false));
     g.fillRoundedRectangle(bounds, 5.0f);
     g.setColour(Palette::rim);
     g.drawRoundedRectangle(bounds, 5.0f, 1.5f);
@@ -209,13 +217,15 @@ void drawEffectTile(juce::Graphics& g, const Entry& e)
     const auto knob = bounds.getWidth() * 0.2f;
     g.setColour(Palette::ink);
     for (auto fx : { 0.3f, 0.7f })
-        g.fillEllipse(juce::Rectangle<float>(knob, knob).withCentre({ bounds.getX() + bounds.getWidth() * fx, bounds.getY() + bounds.getHeight() * 0.15f }));
+        g.fillEllipse(juce::Rectangle<float>(knob, knob)
+                          .withCentre({ bounds.getX() + bounds.getWidth() * fx, bounds.getY() + bounds.getHeight() * 0.15f }));
     const auto foot = bounds.getWidth() * 0.26f;
     g.setColour(Palette::panelLight);
     g.fillEllipse(juce::Rectangle<float>(foot, foot).withCentre({ bounds.getCentreX(), bounds.getBottom() - foot * 0.8f }));
     g.setColour(Palette::rim);
     g.drawEllipse(juce::Rectangle<float>(foot, foot).withCentre({ bounds.getCentreX(), bounds.getBottom() - foot * 0.8f }), 1.0f);
-    const auto labelArea = bounds.reduced(4.0f).withTrimmedTop(bounds.getHeight() * 0.28f).withTrimmedBottom(bounds.getHeight() * 0.33f);
+    const auto labelArea =
+        bounds.reduced(4.0f).withTrimmedTop(bounds.getHeight() * 0.28f).withTrimmedBottom(bounds.getHeight() * 0.33f);
     drawFittedLabel(g, e.label, labelArea, juce::jmax(8.0f, bounds.getHeight() * 0.14f), Palette::text);
 }
 
@@ -240,13 +250,18 @@ void drawDevice(juce::Graphics& g, const Entry& e)
     g.drawRoundedRectangle(cabinet, 8.0f, 1.5f);
     // Handle, control row and grille.
     g.setColour(Palette::rim);
-    g.fillRoundedRectangle(juce::Rectangle<float>(cabinet.getWidth() * 0.3f, bounds.getHeight() * 0.08f).withCentre({ bounds.getCentreX(), cabinet.getY() - 2.0f }), 3.0f);
+    g.fillRoundedRectangle(juce::Rectangle<float>(cabinet.getWidth() * 0.3f, bounds.getHeight() * 0.08f)
+                               .withCentre({ bounds.getCentreX(), cabinet.getY() - 2.0f }),
+                           3.0f);
     const auto controls = cabinet.withHeight(cabinet.getHeight() * 0.25f).reduced(cabinet.getWidth() * 0.08f, 3.0f);
     g.setColour(Palette::accent);
     const auto knob = controls.getHeight() * 0.55f;
     for (int i = 0; i < 5; ++i)
-        g.fillEllipse(juce::Rectangle<float>(knob, knob).withCentre({ controls.getX() + controls.getWidth() * (0.1f + 0.2f * (float) i), controls.getCentreY() }));
-    const auto grille = cabinet.withTrimmedTop(cabinet.getHeight() * 0.3f).reduced(cabinet.getWidth() * 0.06f, cabinet.getHeight() * 0.08f);
+        g.fillEllipse(
+            juce::Rectangle<float>(knob, knob)
+                .withCentre({ controls.getX() + controls.getWidth() * (0.1f + 0.2f * (float) i), controls.getCentreY() }));
+    const auto grille =
+        cabinet.withTrimmedTop(cabinet.getHeight() * 0.3f).reduced(cabinet.getWidth() * 0.06f, cabinet.getHeight() * 0.08f);
     g.setColour(Palette::ink);
     g.fillRoundedRectangle(grille, 4.0f);
     drawFittedLabel(g, e.label, grille.reduced(4.0f), grille.getHeight() * 0.5f, Palette::text);
@@ -266,7 +281,8 @@ void drawBadge(juce::Graphics& g, const Entry& e)
     {
         // A tall badge: the label turned to read upwards.
         juce::Graphics::ScopedSaveState state(g);
-        g.addTransform(juce::AffineTransform::rotation(-juce::MathConstants<float>::halfPi, bounds.getCentreX(), bounds.getCentreY()));
+        g.addTransform(
+            juce::AffineTransform::rotation(-juce::MathConstants<float>::halfPi, bounds.getCentreX(), bounds.getCentreY()));
         area = juce::Rectangle<float>(area.getHeight(), area.getWidth()).withCentre(area.getCentre());
         drawFittedLabel(g, e.label, area, area.getHeight() * 0.75f, Palette::text);
         return;
@@ -292,11 +308,14 @@ void drawBackground(juce::Graphics& g, const Entry& e)
     const auto boxWidth = body.getWidth() / 5;
     for (int i = 0; i < 3; ++i)
     {
-        const auto box = juce::Rectangle<float>(boxWidth, body.getHeight() * 0.4f).withCentre({ body.getX() + body.getWidth() * (0.15f + 0.35f * (float) i), body.getCentreY() });
+        const auto box = juce::Rectangle<float>(boxWidth, body.getHeight() * 0.4f)
+                             .withCentre({ body.getX() + body.getWidth() * (0.15f + 0.35f * (float) i), body.getCentreY() });
         g.setColour(Palette::rim);
         g.drawRoundedRectangle(box, 4.0f, 1.5f);
         if (i < 2)
-            g.drawArrow({ box.getRight() + 4.0f, box.getCentreY(), box.getRight() + body.getWidth() * 0.35f - boxWidth - 4.0f, box.getCentreY() }, 1.5f, 8.0f, 8.0f);
+            g.drawArrow({ box.getRight() + 4.0f, box.getCentreY(), box.getRight() + body.getWidth() * 0.35f - boxWidth - 4.0f,
+                          box.getCentreY() },
+                        1.5f, 8.0f, 8.0f);
     }
 }
 
@@ -308,13 +327,16 @@ void drawBar(juce::Graphics& g, const Entry& e)
         // A patch cable lying across the page.
         juce::Path cable;
         cable.startNewSubPath(0.0f, bounds.getHeight() * 0.3f);
-        cable.cubicTo(bounds.getWidth() * 0.3f, bounds.getHeight() * 1.1f, bounds.getWidth() * 0.6f, -bounds.getHeight() * 0.3f, bounds.getWidth(), bounds.getHeight() * 0.6f);
+        cable.cubicTo(bounds.getWidth() * 0.3f, bounds.getHeight() * 1.1f, bounds.getWidth() * 0.6f, -bounds.getHeight() * 0.3f,
+                      bounds.getWidth(), bounds.getHeight() * 0.6f);
         g.setColour(juce::Colours::black.withAlpha(0.5f));
-        g.strokePath(cable, juce::PathStrokeType(7.0f, juce::PathStrokeType::curved, juce::PathStrokeType::rounded), juce::AffineTransform::translation(0.0f, 3.0f));
+        g.strokePath(cable, juce::PathStrokeType(7.0f, juce::PathStrokeType::curved, juce::PathStrokeType::rounded),
+                     juce::AffineTransform::translation(0.0f, 3.0f));
         g.setColour(Palette::panelLight);
         g.strokePath(cable, juce::PathStrokeType(6.0f, juce::PathStrokeType::curved, juce::PathStrokeType::rounded));
         g.setColour(Palette::rim.withAlpha(0.6f));
-        g.strokePath(cable, juce::PathStrokeType(1.5f, juce::PathStrokeType::curved, juce::PathStrokeType::rounded), juce::AffineTransform::translation(0.0f, -1.5f));
+        g.strokePath(cable, juce::PathStrokeType(1.5f, juce::PathStrokeType::curved, juce::PathStrokeType::rounded),
+                     juce::AffineTransform::translation(0.0f, -1.5f));
         return;
     }
     g.setGradientFill(juce::ColourGradient(Palette::panelLight, 0, 0, Palette::ink, 0, bounds.getBottom(), false));
@@ -415,13 +437,17 @@ void drawButtonGlyph(juce::Graphics& g, const juce::String& glyph, juce::Rectang
         const auto k = r * 0.6f;
         if (glyph == "plus")
         {
-            p.startNewSubPath(c.x - k, c.y); p.lineTo(c.x + k, c.y);
-            p.startNewSubPath(c.x, c.y - k); p.lineTo(c.x, c.y + k);
+            p.startNewSubPath(c.x - k, c.y);
+            p.lineTo(c.x + k, c.y);
+            p.startNewSubPath(c.x, c.y - k);
+            p.lineTo(c.x, c.y + k);
         }
         else
         {
-            p.startNewSubPath(c.x - k, c.y - k); p.lineTo(c.x + k, c.y + k);
-            p.startNewSubPath(c.x + k, c.y - k); p.lineTo(c.x - k, c.y + k);
+            p.startNewSubPath(c.x - k, c.y - k);
+            p.lineTo(c.x + k, c.y + k);
+            p.startNewSubPath(c.x + k, c.y - k);
+            p.lineTo(c.x - k, c.y + k);
         }
     }
     else if (glyph == "bluetooth")

@@ -67,8 +67,8 @@ struct Counter : CRSMidiListener
 void report(const char* what, std::vector<double> us)
 {
     std::sort(us.begin(), us.end());
-    std::printf("%s: n=%zu median %.3f us, p99 %.3f us, worst %.3f us\n", what, us.size(),
-                us[us.size() / 2], us[us.size() * 99 / 100], us.back());
+    std::printf("%s: n=%zu median %.3f us, p99 %.3f us, worst %.3f us\n", what, us.size(), us[us.size() / 2],
+                us[us.size() * 99 / 100], us.back());
 }
 } // namespace
 
@@ -98,9 +98,9 @@ int main()
             for (int i = 0; i < 10000; ++i)
             {
                 const auto before = amp.getLastReceiveNanos();
-                const auto start = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                       std::chrono::steady_clock::now().time_since_epoch())
-                                       .count();
+                const auto start =
+                    std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+                        .count();
                 section.PutParamI(id, i & 1 ? 10 : 90);
                 const auto arrived = amp.getLastReceiveNanos();
                 if (arrived != before)

@@ -83,7 +83,8 @@ int measureOnce(bool app)
     }
     else
     {
-        emptyWindow = std::make_unique<juce::DocumentWindow>("Empty", juce::Colours::black, juce::DocumentWindow::allButtons, false);
+        emptyWindow =
+            std::make_unique<juce::DocumentWindow>("Empty", juce::Colours::black, juce::DocumentWindow::allButtons, false);
         emptyWindow->setUsingNativeTitleBar(true);
         auto* content = new juce::Component();
         content->setSize(1024, 768);

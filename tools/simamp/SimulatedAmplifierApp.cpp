@@ -11,8 +11,8 @@
 #include "Application/ApplicationMain.h"
 #include "Platform/MidiPortSystem.h"
 #include "Platform/VirtualMidiPortSystem.h"
-#include "support/SimulatedAmplifier.h"
 #include "WidgetLayoutWriter.h"
+#include "support/SimulatedAmplifier.h"
 
 #include <cstdio>
 #include <iostream>
@@ -54,7 +54,8 @@ int main(int argc, char* argv[])
     if (model < 0 || model > 5 || logPath.isEmpty())
         return usage();
 
-    std::FILE* log = std::fopen(juce::File::getCurrentWorkingDirectory().getChildFile(logPath).getFullPathName().toRawUTF8(), "a");
+    std::FILE* log =
+        std::fopen(juce::File::getCurrentWorkingDirectory().getChildFile(logPath).getFullPathName().toRawUTF8(), "a");
     if (log == nullptr)
     {
         std::cerr << "rigsmith_simamp: cannot open " << logPath << std::endl;

@@ -1,6 +1,5 @@
 #include "GUI/Catalog/CDWQCatalogAmpPane.h"
 
-
 const Catalog::tagCatalogCellAttributes CDWQCatalogAmpPane::m_cellAttributes[numColumns] = {
     { 0, "DELUXE CL", "", juce::Colour(0xFFFFFFFF), "AmpType_FenderDeluxeReverb_shadow_196x171" },
     { 1, "TWEED 4x10", "", juce::Colour(0xFFFFFFFF), "AmpType_FenderBassman_shadow_196x171" },

@@ -18,7 +18,6 @@ void CDWQCatalogBasePane::paint(juce::Graphics& g)
     g.fillAll(juce::Colour(0x61683E17));
 }
 
-
 void CDWQCatalogBasePane::deselectCurrent()
 {
     if (auto* cell = getCell(m_CurrentRow, m_CurrentColumn))

@@ -2,7 +2,6 @@
 
 #include "GUI/Catalog/CJVCatalogBasePane.h"
 
-
 // The pane base of the DWQR catalogue strip: one row of picture cells of one
 // module (amp, modulation or delay/reverb). A released click writes the
 // cell's type into the program as a catalogue pick; the left and right keys

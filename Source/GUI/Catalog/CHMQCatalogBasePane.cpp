@@ -173,12 +173,9 @@ void CHMQCatalogBasePane::handleMessage(const juce::Message& message)
             repaint();
             break;
 
-        case MessageId::SectionReinitialized:
-            reinitialized();
-            break;
+        case MessageId::SectionReinitialized: reinitialized(); break;
 
-        default:
-            break;
+        default: break;
     }
 }
 

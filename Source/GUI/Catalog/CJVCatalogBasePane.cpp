@@ -158,8 +158,8 @@ void CJVCatalogBasePane::resized()
     for (int r = 0; r < (int) m_Cells.size(); ++r)
         for (int c = 0; c < (int) m_Cells[(size_t) r].size(); ++c)
             if (auto* cell = m_Cells[(size_t) r][(size_t) c])
-                cell->setBounds(c * cellWidth + getCriterialPositionX(), getCriterialPositionY() + r * cellHeight,
-                                cellWidth, cellHeight);
+                cell->setBounds(c * cellWidth + getCriterialPositionX(), getCriterialPositionY() + r * cellHeight, cellWidth,
+                                cellHeight);
     if (m_SelectionShown)
         markCurrentCell();
 }

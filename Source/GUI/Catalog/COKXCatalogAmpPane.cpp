@@ -35,8 +35,7 @@ const Catalog::tagCatalogCellAttributes COKXCatalogAmpPane::sm_amCatalogCellAttr
 
 COKXCatalogAmpPane::COKXCatalogAmpPane(int kind, int paramId, int paneWidth, int paneHeight)
     : COKXCatalogBasePane(kind, paramId, paneWidth, paneHeight)
-{
-}
+{}
 
 const Catalog::tagCatalogAttributes& COKXCatalogAmpPane::getCatalogTypeAttrs() const
 {

@@ -4,8 +4,7 @@
 
 COKXCatalogBasePane::COKXCatalogBasePane(int kind, int paramId, int paneWidth, int paneHeight)
     : COPWCatalogBasePane(kind, paramId, paneWidth, paneHeight)
-{
-}
+{}
 
 RSCatalogCell* COKXCatalogBasePane::createCell(const Catalog::tagCatalogCellAttributes& attrs)
 {

@@ -23,8 +23,7 @@ const Catalog::tagCatalogCellAttributes COKXCatalogPedal1Pane::sm_amCatalogCellA
 
 COKXCatalogPedal1Pane::COKXCatalogPedal1Pane(int kind, int paramId, int paneWidth, int paneHeight)
     : COKXCatalogBasePane(kind, paramId, paneWidth, paneHeight)
-{
-}
+{}
 
 const Catalog::tagCatalogAttributes& COKXCatalogPedal1Pane::getCatalogTypeAttrs() const
 {

@@ -4,8 +4,7 @@
 
 COKXCatalogPedal2Pane::COKXCatalogPedal2Pane(int kind, int paramId, int paneWidth, int paneHeight)
     : COKXCatalogBasePane(kind, paramId, paneWidth, paneHeight)
-{
-}
+{}
 
 const Catalog::tagCatalogAttributes& COKXCatalogPedal2Pane::getCatalogTypeAttrs() const
 {

@@ -29,8 +29,7 @@ const Catalog::tagCatalogCellAttributes COPWCatalogAmpPane::m_cellAttributes[17]
 
 COPWCatalogAmpPane::COPWCatalogAmpPane(int kind, int paramId, int paneWidth, int paneHeight)
     : COPWCatalogBasePane(kind, paramId, paneWidth, paneHeight)
-{
-}
+{}
 
 const Catalog::tagCatalogAttributes& COPWCatalogAmpPane::getCatalogTypeAttrs() const
 {

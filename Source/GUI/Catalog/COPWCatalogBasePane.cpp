@@ -9,8 +9,7 @@
 
 COPWCatalogBasePane::COPWCatalogBasePane(int kind, int paramId, int paneWidth, int paneHeight)
     : CJVCatalogBasePane(kind, paramId, paneWidth, paneHeight)
-{
-}
+{}
 
 int COPWCatalogBasePane::getCellWidth() const
 {
@@ -183,9 +182,7 @@ void COPWCatalogBasePane::handleMessage(const juce::Message& message)
 
     switch (record.id)
     {
-        case MessageId::SectionReinitialized:
-            reinitialized();
-            break;
+        case MessageId::SectionReinitialized: reinitialized(); break;
         case MessageId::SectionValueChanged:
             if (record.a == m_ParamId)
                 if (auto* section = EditTarget::orvaEditSection())
@@ -209,7 +206,6 @@ void COPWCatalogBasePane::handleMessage(const juce::Message& message)
                 m_SelectionShown = false;
             }
             break;
-        default:
-            break;
+        default: break;
     }
 }

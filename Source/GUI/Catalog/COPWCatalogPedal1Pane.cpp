@@ -23,8 +23,7 @@ const Catalog::tagCatalogCellAttributes COPWCatalogPedal1Pane::sm_amCatalogCellA
 
 COPWCatalogPedal1Pane::COPWCatalogPedal1Pane(int kind, int paramId, int paneWidth, int paneHeight)
     : COPWCatalogBasePane(kind, paramId, paneWidth, paneHeight)
-{
-}
+{}
 
 const Catalog::tagCatalogAttributes& COPWCatalogPedal1Pane::getCatalogTypeAttrs() const
 {

@@ -8,20 +8,15 @@ const juce::Colour white(0xFFFFFFFF);
 const Catalog::tagCatalogAttributes COPWCatalogPedal2Pane::sm_amCatalogTypeAttrs { {}, 20, 1 };
 
 const Catalog::tagCatalogCellAttributes COPWCatalogPedal2Pane::sm_amCatalogCellAttrs[8] = {
-    { 0, "TAPE", {}, white, "Mod_EchoPlus_shadow_112x111" },
-    { 1, "A.DLY", {}, white, "Mod_ADelay_shadow_112x111" },
-    { 2, "WIDE DLY", {}, white, "Mod_WideDelay_112x111" },
-    { 3, "CROSS DELAY", {}, white, "Mod_CrossDelay_112x111" },
-    { 4, "ROOM", {}, white, "Reverb_Room_shadow_112x111" },
-    { 5, "HALL", {}, white, "Reverb_Hall_shadow_112x111" },
-    { 6, "SPRING", {}, white, "Reverb_Spring_shadow_112x111" },
-    { 7, "PLATE", {}, white, "Reverb_Plate_shadow_112x111" },
+    { 0, "TAPE", {}, white, "Mod_EchoPlus_shadow_112x111" },    { 1, "A.DLY", {}, white, "Mod_ADelay_shadow_112x111" },
+    { 2, "WIDE DLY", {}, white, "Mod_WideDelay_112x111" },      { 3, "CROSS DELAY", {}, white, "Mod_CrossDelay_112x111" },
+    { 4, "ROOM", {}, white, "Reverb_Room_shadow_112x111" },     { 5, "HALL", {}, white, "Reverb_Hall_shadow_112x111" },
+    { 6, "SPRING", {}, white, "Reverb_Spring_shadow_112x111" }, { 7, "PLATE", {}, white, "Reverb_Plate_shadow_112x111" },
 };
 
 COPWCatalogPedal2Pane::COPWCatalogPedal2Pane(int kind, int paramId, int paneWidth, int paneHeight)
     : COPWCatalogBasePane(kind, paramId, paneWidth, paneHeight)
-{
-}
+{}
 
 const Catalog::tagCatalogAttributes& COPWCatalogPedal2Pane::getCatalogTypeAttrs() const
 {

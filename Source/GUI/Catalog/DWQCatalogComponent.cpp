@@ -31,10 +31,8 @@ int kindOfParam(int paramId)
 }
 } // namespace
 
-DWQCatalogComponent::DWQCatalogComponent(int width, int height, bool)
-    : CatalogComponent(width, height)
-{
-}
+DWQCatalogComponent::DWQCatalogComponent(int width, int height, bool) : CatalogComponent(width, height)
+{}
 
 DWQCatalogComponent::~DWQCatalogComponent()
 {
@@ -119,9 +117,7 @@ void DWQCatalogComponent::handleMessageSub(const juce::Message& message)
 
     switch (record->id)
     {
-        case eventReinitialized:
-            reinitialized();
-            break;
+        case eventReinitialized: reinitialized(); break;
 
         case eventValueChanged:
         {
@@ -161,8 +157,7 @@ void DWQCatalogComponent::handleMessageSub(const juce::Message& message)
             break;
         }
 
-        default:
-            break;
+        default: break;
     }
 }
 

@@ -29,10 +29,8 @@ const KindInfo kKinds[HMQCatalogComponent::numKinds] = {
 constexpr int kMargin = 20;
 } // namespace
 
-HMQCatalogComponent::HMQCatalogComponent(int width, int height, bool)
-    : CatalogComponent(width, height)
-{
-}
+HMQCatalogComponent::HMQCatalogComponent(int width, int height, bool) : CatalogComponent(width, height)
+{}
 
 HMQCatalogComponent::~HMQCatalogComponent()
 {
@@ -126,9 +124,7 @@ void HMQCatalogComponent::handleMessageSub(const juce::Message& message)
 
     switch (record->id)
     {
-        case MessageId::SectionReinitialized:
-            reinitialized();
-            break;
+        case MessageId::SectionReinitialized: reinitialized(); break;
 
         case MessageId::SectionValueChanged:
         {
@@ -166,8 +162,7 @@ void HMQCatalogComponent::handleMessageSub(const juce::Message& message)
                 pane->handleMessage(message);
             break;
 
-        default:
-            break;
+        default: break;
     }
 }
 

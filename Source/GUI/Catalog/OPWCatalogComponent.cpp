@@ -15,8 +15,7 @@ constexpr int firstTypeParam = 768; // amp, pedal 1, pedal 2 follow in kind orde
 }
 
 OPWCatalogComponent::OPWCatalogComponent(int width, int height, bool) : CatalogComponent(width, height)
-{
-}
+{}
 
 OPWCatalogComponent::~OPWCatalogComponent()
 {
@@ -97,9 +96,7 @@ void OPWCatalogComponent::handleMessageSub(const juce::Message& message)
 
     switch (record.id)
     {
-        case MessageId::SectionReinitialized:
-            reinitialized();
-            break;
+        case MessageId::SectionReinitialized: reinitialized(); break;
 
         case MessageId::SectionValueChanged:
         {
@@ -132,8 +129,7 @@ void OPWCatalogComponent::handleMessageSub(const juce::Message& message)
                 pane->handleMessage(message);
             break;
 
-        default:
-            break;
+        default: break;
     }
 }
 

@@ -9,8 +9,8 @@ class RSCatalogCell : public CJVCatalogCell,
                       public juce::Timer
 {
 public:
-    RSCatalogCell(juce::Component* owner, const juce::String& name, juce::Colour textColour,
-                  const juce::String& imageName, int holdPeriodMs);
+    RSCatalogCell(juce::Component* owner, const juce::String& name, juce::Colour textColour, const juce::String& imageName,
+                  int holdPeriodMs);
     ~RSCatalogCell() override;
 
     void init() override;

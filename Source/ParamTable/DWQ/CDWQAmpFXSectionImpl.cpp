@@ -17,11 +17,10 @@ const int32_t CDWQAmpFXSectionImpl::m_NRadjustTable[11] = { 16, 26, 16, 26, 16, 
 const int32_t CDWQAmpFXSectionImpl::m_MIDadjustTable[11] = { 75, 50, 50, 60, 50, 50, 100, 75, 50, 70, 70 };
 
 CDWQAmpFXSectionImpl::CDWQAmpFXSectionImpl(CDWQUserEditSectionImpl& programSection)
-    : CFXSectionImpl(programSection, Module { TABLEARRAY_AmpFX, 11, idType, -1, { 0x301, 0x302, 0x303, 0x304 },
-                                              m_InitProgData, false }),
+    : CFXSectionImpl(programSection,
+                     Module { TABLEARRAY_AmpFX, 11, idType, -1, { 0x301, 0x302, 0x303, 0x304 }, m_InitProgData, false }),
       program(programSection)
-{
-}
+{}
 
 void CDWQAmpFXSectionImpl::OnReinitialized()
 {

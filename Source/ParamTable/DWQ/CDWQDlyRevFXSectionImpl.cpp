@@ -16,8 +16,7 @@ constexpr uint32_t moduleOffFlag = 0x4;
 
 CDWQDlyRevFXSectionImpl::CDWQDlyRevFXSectionImpl(CDWQUserEditSectionImpl& programSection)
     : CFXSectionImpl(programSection, Module { TABLEARRAY_DlyRevFX, 5, idType, -1, { idMix, idTime }, m_InitProgData, false })
-{
-}
+{}
 
 void CDWQDlyRevFXSectionImpl::OnReinitialized()
 {

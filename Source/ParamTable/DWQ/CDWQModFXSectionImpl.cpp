@@ -18,8 +18,7 @@ const int32_t CDWQModFXSectionImpl::m_SpeedAdjustTable[5] = { 0, 300, 100, 150, 
 CDWQModFXSectionImpl::CDWQModFXSectionImpl(CDWQUserEditSectionImpl& programSection)
     : CFXSectionImpl(programSection, Module { TABLEARRAY_ModFX, 5, idType, -1, { idSpeed }, m_InitProgData, false }),
       program(programSection)
-{
-}
+{}
 
 void CDWQModFXSectionImpl::OnReinitialized()
 {

@@ -20,10 +20,8 @@ constexpr int byteModType = 23;
 constexpr int byteDlyRevType = 26;
 } // namespace
 
-CDWQUserEditSectionImpl::CDWQUserEditSectionImpl()
-    : modFX(*this), ampFX(*this), dlyRevFX(*this)
-{
-}
+CDWQUserEditSectionImpl::CDWQUserEditSectionImpl() : modFX(*this), ampFX(*this), dlyRevFX(*this)
+{}
 
 void CDWQUserEditSectionImpl::Init(Host* hostToUse, sEditBuf* record)
 {

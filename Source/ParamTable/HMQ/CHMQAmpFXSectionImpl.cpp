@@ -6,12 +6,15 @@
 namespace HMQ
 {
 CHMQAmpFXSectionImpl::CHMQAmpFXSectionImpl(CHMQUserEditSectionImpl& programSection)
-    : CHMQFXSectionBase(programSection, Module { TABLEARRAY_AmpFX, 20, 0x300, -1,
-                                                 { 0x400, 0x401, 0x402, 0x403, 0x404, 0x405, 0x406, 0x407, 0x408,
-                                                   0x409, 0x40A, 0x40B },
-                                                 m_InitProgData, false })
-{
-}
+    : CHMQFXSectionBase(programSection,
+                        Module { TABLEARRAY_AmpFX,
+                                 20,
+                                 0x300,
+                                 -1,
+                                 { 0x400, 0x401, 0x402, 0x403, 0x404, 0x405, 0x406, 0x407, 0x408, 0x409, 0x40A, 0x40B },
+                                 m_InitProgData,
+                                 false })
+{}
 
 void CHMQAmpFXSectionImpl::OnReinitialized()
 {

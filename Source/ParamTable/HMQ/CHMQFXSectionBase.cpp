@@ -8,8 +8,7 @@ namespace HMQ
 {
 CHMQFXSectionBase::CHMQFXSectionBase(CHMQUserEditSectionImpl& programSection, Module moduleDescription)
     : CFXSectionImpl(programSection, std::move(moduleDescription)), program(programSection)
-{
-}
+{}
 
 void CHMQFXSectionBase::InitFXType(unsigned type)
 {

@@ -6,11 +6,10 @@
 namespace HMQ
 {
 CHMQPedal1FXSectionImpl::CHMQPedal1FXSectionImpl(CHMQUserEditSectionImpl& programSection)
-    : CHMQFXSectionBase(programSection, Module { TABLEARRAY_Pedal1FX, 10, 0x301, 0x201,
-                                                 { 0x500, 0x501, 0x502, 0x503, 0x504, 0x505 },
-                                                 m_InitProgData, false })
-{
-}
+    : CHMQFXSectionBase(
+        programSection,
+        Module { TABLEARRAY_Pedal1FX, 10, 0x301, 0x201, { 0x500, 0x501, 0x502, 0x503, 0x504, 0x505 }, m_InitProgData, false })
+{}
 
 bool CHMQPedal1FXSectionImpl::PrepareParamDesc(unsigned index, SParamDesc* desc) const
 {

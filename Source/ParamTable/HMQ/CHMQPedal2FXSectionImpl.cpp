@@ -9,11 +9,10 @@ namespace HMQ
 const uint32_t CHMQPedal2FXSectionImpl::m_SpeedAdjustTable[7] = { 100, 100, 100, 100, 1650, 30, 30 };
 
 CHMQPedal2FXSectionImpl::CHMQPedal2FXSectionImpl(CHMQUserEditSectionImpl& programSection)
-    : CHMQFXSectionBase(programSection, Module { TABLEARRAY_Pedal2FX, 7, 0x302, 0x202,
-                                                 { 0x600, 0x601, 0x602, 0x603, 0x604, 0x605 },
-                                                 m_InitProgData, false })
-{
-}
+    : CHMQFXSectionBase(
+        programSection,
+        Module { TABLEARRAY_Pedal2FX, 7, 0x302, 0x202, { 0x600, 0x601, 0x602, 0x603, 0x604, 0x605 }, m_InitProgData, false })
+{}
 
 void CHMQPedal2FXSectionImpl::OnParamChanged(int id, eChgSource source)
 {

@@ -14,10 +14,8 @@ constexpr int idBiasMirror = (int) 0x8000001E;
 constexpr int idClassMirror = (int) 0x8000001F;
 } // namespace
 
-CHMQUserEditSectionImpl::CHMQUserEditSectionImpl()
-    : pedal1(*this), pedal2(*this), amp(*this), reverb(*this)
-{
-}
+CHMQUserEditSectionImpl::CHMQUserEditSectionImpl() : pedal1(*this), pedal2(*this), amp(*this), reverb(*this)
+{}
 
 CHMQUserEditSectionImpl::~CHMQUserEditSectionImpl() = default;
 

@@ -1,17 +1,20 @@
 #include "ParamTable/orvaKX/COKXAmpFXSectionImpl.h"
 
 #include "ParamTable/COrvaUserEditSectionBase.h"
-#include "ParamTable/orvaKX/OKXModuleTables.h"
 #include "ParamTable/orvaKX/COKXUserEditSectionImpl.h"
+#include "ParamTable/orvaKX/OKXModuleTables.h"
 
 namespace orvaKX
 {
 COKXAmpFXSectionImpl::COKXAmpFXSectionImpl(COrvaUserEditSectionBase& program)
-    : CFXSectionImpl(program, Module { TABLEARRAY_AmpFX, 23, 0x300, -1,
+    : CFXSectionImpl(program, Module { TABLEARRAY_AmpFX,
+                                       23,
+                                       0x300,
+                                       -1,
                                        { 0x400, 0x401, 0x402, 0x403, 0x404, 0x405, 0x406, 0x407, 0x408, 0x409, 0x100 },
-                                       COKXUserEditSectionImpl::m_InitProgData, false })
-{
-}
+                                       COKXUserEditSectionImpl::m_InitProgData,
+                                       false })
+{}
 
 void COKXAmpFXSectionImpl::OnReinitialized()
 {

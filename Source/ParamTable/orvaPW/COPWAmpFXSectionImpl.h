@@ -13,6 +13,5 @@ public:
     explicit COPWAmpFXSectionImpl(COrvaUserEditSectionBase& program);
 
     void OnReinitialized() override;
-
 };
 } // namespace orvaPW

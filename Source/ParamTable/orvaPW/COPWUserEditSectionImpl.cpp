@@ -7,14 +7,11 @@ namespace orvaPW
 {
 const unsigned char COPWUserEditSectionImpl::m_InitProgData[62] = {
     // 0-15 name (blanks), 16 NR SENS, 17 switches, 18-28 amp, 31-37 FX1, 39-46 FX2 (TIME 320)
-    32, 32, 32, 32, 32, 32, 32, 32, 32, 32, 32, 32, 32, 32, 32, 32,
-    0, 0, 23, 50, 50, 50, 50, 50, 0, 1, 1, 0, 0, 0, 0, 4,
-    25, 90, 50, 0, 0, 0, 0, 1, 64, 1, 59, 50, 22, 0, 0, 0,
-    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+    32, 32, 32, 32, 32, 32, 32, 32, 32, 32, 32, 32, 32, 32, 32, 32, 0, 0, 23, 50, 50, 50, 50, 50, 0, 1, 1, 0, 0, 0, 0,
+    4,  25, 90, 50, 0,  0,  0,  0,  1,  64, 1,  59, 50, 22, 0,  0,  0, 0, 0,  0,  0,  0,  0,  0,  0, 0, 0, 0, 0, 0, 0,
 };
 
-COPWUserEditSectionImpl::COPWUserEditSectionImpl()
-    : ampFX(*this), fx1FX(*this), fx2FX(*this)
+COPWUserEditSectionImpl::COPWUserEditSectionImpl() : ampFX(*this), fx1FX(*this), fx2FX(*this)
 {
     amp = &ampFX;
     fx1 = &fx1FX;
