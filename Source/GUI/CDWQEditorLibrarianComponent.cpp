@@ -27,14 +27,6 @@ void setLibrarianButtonImages(juce::ImageButton& button, const juce::String& nam
     button.setImages(false, true, false, image, 0.5f, juce::Colours::transparentBlack, image, 1.0f, juce::Colour(0x000000FF),
                      image, 1.0f, juce::Colours::transparentBlack);
 }
-
-// Clears the flag on every way out of the handler.
-struct ReEntryGuard
-{
-    explicit ReEntryGuard(bool& f) : flag(f) { flag = true; }
-    ~ReEntryGuard() { flag = false; }
-    bool& flag;
-};
 } // namespace
 
 bool CDWQEditorLibrarianComponent::ReEntrantLocked = false;
@@ -247,21 +239,8 @@ void CDWQEditorLibrarianComponent::buttonClicked(juce::Button* button)
         return;
     const ReEntryGuard guard(ReEntrantLocked);
 
-    if (button == m_TabBarButton)
-    {
-        actions->invokeDirectly(ActionManager::cmdFileNew, true);
+    if (invokeFileButton(button, *actions))
         return;
-    }
-    if (button == m_OpenFileButton)
-    {
-        actions->invokeDirectly(ActionManager::cmdFileOpen, true);
-        return;
-    }
-    if (button == m_SaveFileButton)
-    {
-        actions->invokeDirectly(ActionManager::cmdFileSaveFile, true);
-        return;
-    }
 
     auto* tabs = getTabPanel();
     if (tabs == nullptr)

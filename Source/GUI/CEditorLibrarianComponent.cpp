@@ -78,3 +78,18 @@ void CEditorLibrarianComponent::mouseDown(const juce::MouseEvent& e)
         if (parent->isShowing())
             parent->grabKeyboardFocus();
 }
+
+bool CEditorLibrarianComponent::invokeFileButton(juce::Button* button, ActionManager& actions)
+{
+    if (button == nullptr)
+        return false;
+    if (button == m_TabBarButton)
+        actions.invokeDirectly(ActionManager::cmdFileNew, true);
+    else if (button == m_OpenFileButton)
+        actions.invokeDirectly(ActionManager::cmdFileOpen, true);
+    else if (button == m_SaveFileButton)
+        actions.invokeDirectly(ActionManager::cmdFileSaveFile, true);
+    else
+        return false;
+    return true;
+}

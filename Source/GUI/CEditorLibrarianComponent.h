@@ -2,6 +2,7 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+class ActionManager;
 class EditorComponent;
 class UserButtonContainerComponent;
 
@@ -51,6 +52,19 @@ public:
     void resized() override {}
 
 protected:
+    // Sets a flag for its lifetime: buttonClicked holds one so that a click
+    // arriving while a command runs is ignored.
+    struct ReEntryGuard
+    {
+        explicit ReEntryGuard(bool& f) : flag(f) { flag = true; }
+        ~ReEntryGuard() { flag = false; }
+        bool& flag;
+    };
+
+    // Runs the command of the new-file, open or save button; false for any
+    // other button.
+    bool invokeFileButton(juce::Button* button, ActionManager& actions);
+
     // Owned; filled by the subclass's initialise, deleted here in this order.
     EditorComponent* m_EditorComponent = nullptr;
     juce::Component* m_TabbedComponent = nullptr;

@@ -39,14 +39,6 @@ void setButtonImages(juce::ImageButton& button, const char* imageName)
                      image, 1.0f, juce::Colours::transparentBlack, 0.0f);
     button.setTriggeredOnMouseDown(true);
 }
-
-// Cleared on every way out of buttonClicked.
-struct ReEntrancy
-{
-    explicit ReEntrancy(bool& f) : flag(f) { flag = true; }
-    ~ReEntrancy() { flag = false; }
-    bool& flag;
-};
 } // namespace
 
 CHMQEditorLibrarianComponent::CHMQEditorLibrarianComponent() = default;
@@ -234,23 +226,10 @@ void CHMQEditorLibrarianComponent::buttonClicked(juce::Button* button)
     auto* actions = actionManager();
     if (actions == nullptr || ReEntrantLocked)
         return;
-    const ReEntrancy guard(ReEntrantLocked);
+    const ReEntryGuard guard(ReEntrantLocked);
 
-    if (button == m_TabBarButton)
-    {
-        actions->invokeDirectly(ActionManager::cmdFileNew, true);
+    if (invokeFileButton(button, *actions))
         return;
-    }
-    if (button == m_OpenFileButton)
-    {
-        actions->invokeDirectly(ActionManager::cmdFileOpen, true);
-        return;
-    }
-    if (button == m_SaveFileButton)
-    {
-        actions->invokeDirectly(ActionManager::cmdFileSaveFile, true);
-        return;
-    }
 
     auto* panel = getTabPanel();
     if (panel == nullptr)

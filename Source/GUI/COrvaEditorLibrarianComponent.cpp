@@ -29,13 +29,6 @@ ActionManager* actionManager()
     auto* host = Host::getInstance();
     return host != nullptr ? host->getActionManager() : nullptr;
 }
-
-struct ReEntrancyFlag
-{
-    explicit ReEntrancyFlag(bool& f) : flag(f) { flag = true; }
-    ~ReEntrancyFlag() { flag = false; }
-    bool& flag;
-};
 } // namespace
 
 COrvaEditorLibrarianComponent::~COrvaEditorLibrarianComponent()
@@ -197,23 +190,10 @@ void COrvaEditorLibrarianComponent::buttonClicked(juce::Button* button)
     auto* actions = actionManager();
     if (actions == nullptr || ReEntrantLocked || m_TabPanel == nullptr)
         return;
-    const ReEntrancyFlag flag(ReEntrantLocked);
+    const ReEntryGuard guard(ReEntrantLocked);
 
-    if (button == m_TabBarButton)
-    {
-        actions->invokeDirectly(ActionManager::cmdFileNew, true);
+    if (invokeFileButton(button, *actions))
         return;
-    }
-    if (button == m_OpenFileButton)
-    {
-        actions->invokeDirectly(ActionManager::cmdFileOpen, true);
-        return;
-    }
-    if (button == m_SaveFileButton)
-    {
-        actions->invokeDirectly(ActionManager::cmdFileSaveFile, true);
-        return;
-    }
 
     auto& bar = m_TabPanel->getTabbedButtonBar();
     if (auto* close = dynamic_cast<RSCloseButton*>(button))
