@@ -152,19 +152,6 @@ juce::Array<int> CDWQCatalogBasePane::getModuleByCatalogKind(int kind) const
     return {};
 }
 
-bool CDWQCatalogBasePane::stepColumn(int delta)
-{
-    const int next = m_CurrentColumn + delta;
-    if (next < 0 || next >= getNumColumns())
-        return false;
-    const int model = getModelByMatrix(m_CurrentRow, next);
-    if (model == -1)
-        return false;
-    m_CurrentColumn = next;
-    SetSelectedModel(model);
-    return true;
-}
-
 bool CDWQCatalogBasePane::rightKeyPressed()
 {
     return stepColumn(1);

@@ -37,5 +37,4 @@ protected:
     void deselectCurrent();
     // Writes a type as a catalogue pick.
     void writePick(int model);
-    bool stepColumn(int delta);
 };

@@ -179,19 +179,6 @@ void CHMQCatalogBasePane::handleMessage(const juce::Message& message)
     }
 }
 
-bool CHMQCatalogBasePane::stepColumn(int delta)
-{
-    const int next = m_CurrentColumn + delta;
-    if (next < 0 || next >= getNumColumns())
-        return false;
-    const int model = getModelByMatrix(m_CurrentRow, next);
-    if (model == -1)
-        return false;
-    m_CurrentColumn = next;
-    SetSelectedModel(model);
-    return true;
-}
-
 bool CHMQCatalogBasePane::rightKeyPressed()
 {
     return stepColumn(1);

@@ -38,8 +38,6 @@ protected:
     void deselectOthers();
     // Deselects every cell.
     void deselectAll();
-    // Steps the current column by one; whether the key was used.
-    bool stepColumn(int delta);
 
     static constexpr juce::uint32 shadeColour = 0x61683E17;
 };

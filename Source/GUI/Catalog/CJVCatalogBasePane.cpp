@@ -224,6 +224,19 @@ bool CJVCatalogBasePane::downKeyPressed()
     return moveBy(1, 0);
 }
 
+bool CJVCatalogBasePane::stepColumn(int delta)
+{
+    const int next = m_CurrentColumn + delta;
+    if (next < 0 || next >= getNumColumns())
+        return false;
+    const int model = getModelByMatrix(m_CurrentRow, next);
+    if (model == -1)
+        return false;
+    m_CurrentColumn = next;
+    SetSelectedModel(model);
+    return true;
+}
+
 bool CJVCatalogBasePane::rightKeyPressed()
 {
     return moveBy(0, 1);

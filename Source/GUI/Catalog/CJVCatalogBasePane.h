@@ -79,6 +79,10 @@ protected:
     bool isInGrid(int row, int column) const noexcept;
     // Key moves of the base: towards (row + dr, column + dc).
     bool moveBy(int dr, int dc);
+    // Steps the current column by delta within the current row and selects
+    // the model there; false (nothing moves) past the edge or on an empty
+    // cell.
+    bool stepColumn(int delta);
 
     Catalog::Kind m_Kind;
     int m_ParamId;
