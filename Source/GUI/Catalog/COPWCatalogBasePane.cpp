@@ -151,18 +151,6 @@ void COPWCatalogBasePane::SetSelectedModel(int model)
     repaint();
 }
 
-bool COPWCatalogBasePane::stepColumn(int delta)
-{
-    const int column = m_CurrentColumn + delta;
-    if (! isInGrid(m_CurrentRow, column))
-        return false;
-    if (getModelByMatrix(m_CurrentRow, column) == -1)
-        return false;
-    m_CurrentColumn = column;
-    SetSelectedModel(getModelByMatrix(m_CurrentRow, m_CurrentColumn));
-    return true;
-}
-
 bool COPWCatalogBasePane::rightKeyPressed()
 {
     return stepColumn(1);

@@ -43,7 +43,6 @@ protected:
     // current. Returns whether a cell has it.
     bool showValue(int value);
     void unmarkAllExcept(juce::Component* keep);
-    bool stepColumn(int delta);
 
 private:
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(COPWCatalogBasePane)
