@@ -46,6 +46,9 @@ bool WriteConfirmation::showAlert(const juce::String& message, const juce::Strin
     window.setColour(juce::AlertWindow::outlineColourId, juce::Colour(0xFFD4D4D4));
 
     juce::ToggleButton always(toggleText);
+    // The alert window writes a custom component's name above it: the toggle
+    // keeps its text but has no name, so the question is not shown twice.
+    always.setName({});
     always.setColour(juce::ToggleButton::textColourId, juce::Colour(0xFFD4D4D4));
     always.setToggleState(true, juce::dontSendNotification);
     always.setBounds(40, 40, 300, 20);

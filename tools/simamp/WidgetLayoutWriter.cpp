@@ -35,7 +35,10 @@ void describeChildren(const juce::Component& parent, juce::String& out)
         if (paramId >= 0)
             out << "param\t" << juce::String::toHexString(paramId) << "\t" << boundsText(*child) << "\t" << valueText(*child)
                 << "\n";
-        const auto name = child->getName().replaceCharacters("\t\n", "  ");
+        // A button without a name is listed by its text.
+        auto* button = dynamic_cast<juce::Button*>(child);
+        const auto shown = child->getName().isEmpty() && button != nullptr ? button->getButtonText() : child->getName();
+        const auto name = shown.replaceCharacters("\t\n", "  ");
         if (name.isNotEmpty())
             out << "name\t" << name << "\t" << boundsText(*child) << "\t" << valueText(*child) << "\n";
         describeChildren(*child, out);
