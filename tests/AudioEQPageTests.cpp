@@ -22,7 +22,9 @@
 #include "ParamTable/COrvaGlobalSectionBase.h"
 #include "ParamTable/IStringConverter.h"
 #include "support/OrvaOverlayFixture.h"
+#include "support/PaintRecorder.h"
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
 
@@ -111,6 +113,22 @@ double cookbookResponseDb(const Bytes& block, double f)
 const int bandIds[13] = {
     0x6000, 0x6200, 0x6201, 0x6202, 0x6300, 0x6301, 0x6302, 0x6400, 0x6401, 0x6402, 0x6500, 0x6501, 0x6502
 };
+
+// A warning box draws its icon whole, inside the box and left of the text.
+void expectIconInsideTheBox(juce::AlertWindow& box, const juce::String& screenshot)
+{
+    juce::Image image;
+    const auto drawn = testing_support::recordPainting(box, image);
+    const auto isIcon = [](const testing_support::PaintRecorder::Shape& s) { return s.colour == juce::Colour(0x55FF5555); };
+    const auto icon = std::find_if(drawn->shapes.begin(), drawn->shapes.end(), isIcon);
+    ASSERT_NE(icon, drawn->shapes.end());
+    EXPECT_TRUE(box.getLocalBounds().toFloat().reduced(2.0f).contains(icon->bounds)) << icon->bounds.toString();
+    EXPECT_GE(icon->bounds.getHeight(), 32.0f);
+    for (const auto& glyph : drawn->glyphs)
+        if (glyph.colour == box.findColour(juce::AlertWindow::textColourId))
+            EXPECT_FALSE(glyph.ink.intersects(icon->bounds)) << glyph.ink.toString();
+    testing_support::saveScreenshot(box, screenshot);
+}
 
 struct AudioEQPage : testing_support::OrvaOverlayFixture
 {
@@ -374,7 +392,7 @@ TEST_F(AudioEQPage, SlotChoiceLoadsTheSlotAndLeavingWarnsOnlyAboutUnstoredEdits)
     turn(knob(0x6201), 20);
     EXPECT_FALSE(page->verify_curAudioEQBuf());
     {
-        AlertAnswerer answer("  No  ");
+        AlertAnswerer answer("  No  ", [](juce::AlertWindow& box) { expectIconInsideTheBox(box, "eq_modified_warning"); });
         mouse.click(*page->getOkButton(), { 10, 10 });
         pumpFor(50);
         EXPECT_EQ(answer.seen, 1);
@@ -469,6 +487,15 @@ TEST_F(AudioEQPage, DraggedCurveAndSlotsAreStoredAfterTheQuestion)
             EXPECT_TRUE(toggle->getToggleState());
             EXPECT_EQ(toggle->getButtonText(), "Always pop-up and confirm when writing EQ");
             EXPECT_EQ(box.findColour(juce::AlertWindow::backgroundColourId), juce::Colour(0xFF4F4F4F));
+            // The toggle's text is written once, by the toggle: nothing
+            // stands in the row above it.
+            juce::Image image;
+            const auto drawn = testing_support::recordPainting(box, image);
+            const juce::Rectangle<float> rowAbove(0.0f, (float) toggle->getY() - 14.0f, (float) box.getWidth(), 14.0f);
+            for (const auto& glyph : drawn->glyphs)
+                EXPECT_FALSE(glyph.ink.intersects(rowAbove)) << glyph.ink.toString();
+            EXPECT_GT(drawn->glyphs.size(), 0u);
+            testing_support::saveScreenshot(box, "eq_write_question");
         });
         mouse.dragFromTo(curve, { 200, 120 }, eq1, { 50, 18 });
         EXPECT_TRUE(pumpUntil([&] { return ! page->isDragAndDropActive(); }));
@@ -557,4 +584,34 @@ TEST(OrvaOverlayPagesWithoutDevice, BuildAndTakeEveryMessageWithoutEffect)
     juce::Graphics g(image);
     eq.paintEntireComponent(g, false);
     usb.paintEntireComponent(g, false);
+}
+
+TEST_F(AudioEQPage, AxisLabelsStandOnTheirLines)
+{
+    ASSERT_NE(open<OKXDataCenter>(2, flat), nullptr);
+    auto& axis = *page->getAxisPane();
+    const int w = axis.getWidth(), h = axis.getHeight();
+    ASSERT_EQ(h, 200);
+    const int zero = 100;
+    const auto x = [w](double hz) { return (int) (w * (std::log10(hz) - 1.0) / (std::log10(22050.0) - 1.0)); };
+    const auto y = [zero, h](double dB) { return zero - (int) (h * dB / 48.0); };
+
+    juce::Image image;
+    const auto drawn = testing_support::recordPainting(axis, image);
+    // Each label: the first glyph's baseline starts where the label is placed.
+    const auto startsAt = [&drawn](float lx, float ly) {
+        const auto line = drawn->glyphsOnBaseline(ly, 0.01f);
+        return std::any_of(line.begin(), line.end(), [lx](const auto& g) { return std::abs(g.origin.x - lx) < 0.01f; });
+    };
+    // The frequencies on the 0 dB line, just right of their grid lines.
+    for (double hz : { 100.0, 1000.0, 10000.0 })
+        EXPECT_TRUE(startsAt((float) x(hz) - 4.0f, (float) zero)) << hz;
+    // The gains at the left edge, on their lines.
+    EXPECT_TRUE(startsAt(0.0f, (float) y(24) + 6.0f));
+    EXPECT_TRUE(startsAt(0.0f, (float) y(12) + 5.0f));
+    EXPECT_TRUE(startsAt(0.0f, (float) y(-12)));
+    EXPECT_TRUE(startsAt(0.0f, (float) y(-24) - 1.0f));
+    // Seven labels, nothing else written on the pane.
+    EXPECT_EQ(drawn->glyphs.size(), 3u + 2u + 3u + 3u * 4u);
+    testing_support::saveScreenshot(*page, "audio_eq_axis_labels");
 }

@@ -160,3 +160,58 @@ void CustomLookAndFeel::drawTabButton(juce::TabBarButton& button, juce::Graphics
 {
     juce::LookAndFeel_V2::drawTabButton(button, g, isMouseOver, isMouseDown);
 }
+
+juce::Rectangle<int> CustomLookAndFeel::getAlertIconArea(juce::Rectangle<int> alertBounds)
+{
+    // The framework keeps an 80-pixel column left of the text for the icon.
+    constexpr int edge = 10, column = 80, gap = 8;
+    const int size = juce::jmax(0, juce::jmin(column - gap, alertBounds.getHeight() - 2 * edge));
+    return { edge, edge, size, size };
+}
+
+void CustomLookAndFeel::drawAlertBox(juce::Graphics& g, juce::AlertWindow& alert, const juce::Rectangle<int>& textArea,
+                                     juce::TextLayout& textLayout)
+{
+    g.fillAll(alert.findColour(juce::AlertWindow::backgroundColourId));
+
+    int iconSpace = 0;
+    const auto type = alert.getAlertType();
+    if (type != juce::MessageBoxIconType::NoIcon)
+    {
+        const auto r = getAlertIconArea(alert.getLocalBounds()).toFloat();
+        juce::Path icon;
+        juce::Colour colour;
+        juce::juce_wchar character;
+        if (type == juce::MessageBoxIconType::WarningIcon)
+        {
+            colour = juce::Colour(0x55FF5555);
+            character = '!';
+            icon.addTriangle(r.getCentreX(), r.getY(), r.getRight(), r.getBottom(), r.getX(), r.getBottom());
+            icon = icon.createPathWithRoundedCorners(5.0f);
+        }
+        else
+        {
+            colour = juce::Colour(type == juce::MessageBoxIconType::InfoIcon ? 0x605555FFu : 0x40B69900u);
+            character = type == juce::MessageBoxIconType::InfoIcon ? 'i' : '?';
+            icon.addEllipse(r);
+        }
+
+        // The mark is cut out of the shape, in its lower part for the triangle.
+        const auto markArea = type == juce::MessageBoxIconType::WarningIcon ? r.withTrimmedTop(r.getHeight() * 0.3f) : r;
+        juce::GlyphArrangement mark;
+        mark.addFittedText(juce::Font(markArea.getHeight() * 0.8f, juce::Font::bold), juce::String::charToString(character),
+                           markArea.getX(), markArea.getY(), markArea.getWidth(), markArea.getHeight(),
+                           juce::Justification::centred, 1);
+        mark.createPath(icon);
+        icon.setUsingNonZeroWinding(false);
+        g.setColour(colour);
+        g.fillPath(icon);
+        iconSpace = 80;
+    }
+
+    g.setColour(alert.findColour(juce::AlertWindow::textColourId));
+    textLayout.draw(g, textArea.withTrimmedLeft(iconSpace).toFloat());
+
+    g.setColour(alert.findColour(juce::AlertWindow::outlineColourId));
+    g.drawRect(0, 0, alert.getWidth(), alert.getHeight());
+}

@@ -5,7 +5,8 @@
 // The application-wide look: dark popup menus and tooltips in the accent
 // colour, fonts from the font library, tooltips in the lower right corner of
 // the screen, trapezoid tabs with dark grey back tabs on a transparent bar,
-// and a file browser with its name row between the path row and the list.
+// alert boxes with their icon inside, and a file browser with its name row
+// between the path row and the list.
 class CustomLookAndFeel : public juce::LookAndFeel_V3
 {
 public:
@@ -32,6 +33,12 @@ public:
     void drawTabButton(juce::TabBarButton& button, juce::Graphics& g, bool isMouseOver, bool isMouseDown) override;
     void fillTabButtonShape(juce::TabBarButton& button, juce::Graphics& g, const juce::Path& path, bool isMouseOver,
                             bool isMouseDown) override;
+    // The alert icon stands whole inside the box, in the column left of the text.
+    void drawAlertBox(juce::Graphics& g, juce::AlertWindow& alert, const juce::Rectangle<int>& textArea,
+                      juce::TextLayout& textLayout) override;
+
+    // Where an alert box of that size draws its icon.
+    static juce::Rectangle<int> getAlertIconArea(juce::Rectangle<int> alertBounds);
 
     // Where a tip of the laid-out text size goes in the area: 10 pixels from
     // its right and bottom edges, clipped to the area.

@@ -5,8 +5,8 @@
 #include "DWQ/DWQ_PrefsDefine.h"
 #include "DataCenter/OrvaDataCenter.h"
 #include "GUI/AudioEQDataDragItem.h"
-#include "GUI/RSWriteConfirmDialog.h"
 #include "GUI/SelectButtonSupport.h"
+#include "GUI/WriteConfirmation.h"
 
 #include <cstdlib>
 
@@ -124,8 +124,7 @@ void RSAudioEQFunctionButton::itemDropped(const SourceDetails& details)
     const auto* items = details.description.getArray();
     if (items == nullptr || items->size() < 2)
         return;
-    if (! RSWriteConfirmDialog::confirmWrite(getConfirmationText(), "Always pop-up and confirm when writing EQ",
-                                             DWQ::PreferencesUserEQWriteComfirm))
+    if (! WriteConfirmation::confirm(getConfirmationText(), WriteConfirmation::eqToggleText, DWQ::PreferencesUserEQWriteComfirm))
         return;
     afterDropExecute(slotIndex, (int) (*items)[1], (*items)[0].toString());
 }

@@ -50,8 +50,10 @@ void RSFrequencyResponseAxisComponent::paint(juce::Graphics& g)
 
     if (drawLabels)
     {
+        // Single-line texts, each given by the start of its baseline: the
+        // frequencies stand on the 0 dB line just right of their grid line,
+        // the gains at the left edge on their lines.
         g.setFont(FontLibrary::makeFont("Arial", 10.0f, juce::Font::plain));
-        const int textHeight = 12;
         const struct
         {
             const char* text;
@@ -59,17 +61,14 @@ void RSFrequencyResponseAxisComponent::paint(juce::Graphics& g)
         } frequencyLabels[] = { { "100", 100 }, { "1K", 1000 }, { "10K", 10000 } };
         for (const auto& label : frequencyLabels)
             if (label.hz < nyquist)
-                g.drawText(label.text, xOfFrequency(label.hz) - 4 - 30, y0, 30, textHeight, juce::Justification::centredRight,
-                           false);
+                g.drawSingleLineText(label.text, xOfFrequency(label.hz) - 4, y0, juce::Justification::left);
         const struct
         {
             const char* text;
             double dB;
-        } gainLabels[] = { { "+24", 24.0 }, { "+12", 12.0 }, { "-12", -12.0 }, { "-24", -24.0 } };
+            int baselineOffset;
+        } gainLabels[] = { { "+24", 24.0, 6 }, { "+12", 12.0, 5 }, { "-12", -12.0, 0 }, { "-24", -24.0, -1 } };
         for (const auto& label : gainLabels)
-        {
-            const int y = juce::jlimit(0, juce::jmax(0, getHeight() - textHeight), yOfGain(label.dB) - textHeight / 2);
-            g.drawText(label.text, 4, y, 30, textHeight, juce::Justification::centredLeft, false);
-        }
+            g.drawSingleLineText(label.text, 0, yOfGain(label.dB) + label.baselineOffset, juce::Justification::left);
     }
 }

@@ -14,6 +14,7 @@ class WriteConfirmation
 public:
     static constexpr const char* programToggleText = "Always pop-up and confirm when writing program";
     static constexpr const char* programPreferenceKey = "UserProgWriteConfirm";
+    static constexpr const char* eqToggleText = "Always pop-up and confirm when writing EQ";
 
     // Shows the question; true on OK, with the toggle's state in `toggle`
     // (ticked when called).
