@@ -39,6 +39,7 @@
 #include "support/FileTabTestSupport.h"
 #include "support/LibrarianTestSupport.h"
 #include "support/PeerMouse.h"
+#include "support/TabTextCheck.h"
 
 using Bytes = SimulatedAmplifier::Bytes;
 using testing_support::bytes;
@@ -630,6 +631,49 @@ TEST_F(HMQScreen, ScreenshotsOfTheWholeScreen)
         saveScreenshot(*main, juce::String("hmq_screen_custom_") + names[page]);
     }
     EXPECT_TRUE(panel->getCustomPage()->getReverbContainer()->isVisible());
+}
+
+TEST_F(HMQScreen, TabTextsTakeTheirPanelsColoursAndStayInsideTheirTabs)
+{
+    SimulatedAmplifier amp(ports, 1);
+    ASSERT_NE(bootHMQScreen(amp), nullptr);
+    auto* v = view();
+    auto* main = host->getMasterGuiController()->getMainWindow()->getMainComponent();
+    const juce::Colour grey(0xFFD4D4D4), back = grey.withAlpha(0.4f);
+
+    // The three preset banks, each in front in turn.
+    auto& banks = v->getPresetTab()->getTabs()->getTabbedButtonBar();
+    ASSERT_EQ(banks.getNumTabs(), 3);
+    for (int b = 0; b < 3; ++b)
+    {
+        banks.setCurrentTabIndex(b);
+        testing_support::expectReadableTabs(banks, juce::Colours::white, back);
+    }
+
+    // The lower panel's tabs along its right edge.
+    auto& lower = v->getLowerPanel()->getTabs()->getTabbedButtonBar();
+    for (int t = 0; t < 2; ++t)
+    {
+        lower.setCurrentTabIndex(t);
+        testing_support::expectReadableTabs(lower, juce::Colours::white, back);
+    }
+    lower.setCurrentTabIndex(0);
+
+    // The column's tabs with one, then three files open (each with its
+    // close cross).
+    auto& column = v->getTabPanel()->getTabbedButtonBar();
+    newFile();
+    pumpFor(50);
+    testing_support::expectReadableTabs(column, grey, back);
+    newFile();
+    newFile();
+    pumpFor(50);
+    ASSERT_EQ(column.getNumTabs(), 4);
+    testing_support::expectReadableTabs(column, grey, back);
+    column.setCurrentTabIndex(0);
+    pumpFor(50);
+    testing_support::expectReadableTabs(column, grey, back);
+    saveScreenshot(*main, "hmq_tab_texts");
 }
 
 TEST(HMQProgramButtons, AmpTablesClampAndAgreeWithTheSlotPictures)

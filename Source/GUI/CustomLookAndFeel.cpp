@@ -161,6 +161,73 @@ void CustomLookAndFeel::drawTabButton(juce::TabBarButton& button, juce::Graphics
     juce::LookAndFeel_V2::drawTabButton(button, g, isMouseOver, isMouseDown);
 }
 
+int CustomLookAndFeel::getTabTextMargin(int tabDepth)
+{
+    return juce::jmax(3, tabDepth / 5);
+}
+
+juce::Colour CustomLookAndFeel::getTabTextColour(const juce::TabBarButton& button)
+{
+    // The framework's own drawing asks only the button and the look, so the
+    // colours set on the bar or its panel would never be seen.
+    const int id = button.isFrontTab() ? juce::TabbedButtonBar::frontTextColourId : juce::TabbedButtonBar::tabTextColourId;
+    for (auto* c = static_cast<const juce::Component*>(&button); c != nullptr; c = c->getParentComponent())
+        if (c->isColourSpecified(id))
+            return c->findColour(id);
+    if (button.getLookAndFeel().isColourSpecified(id))
+        return button.getLookAndFeel().findColour(id);
+    return button.getTabBackgroundColour().contrasting();
+}
+
+void CustomLookAndFeel::drawTabButtonText(juce::TabBarButton& button, juce::Graphics& g, bool, bool)
+{
+    const auto area = button.getTextArea();
+    const auto& bar = button.getTabbedButtonBar();
+    const bool vertical = bar.isVertical();
+    const int length = vertical ? area.getHeight() : area.getWidth();
+    const int depth = vertical ? area.getWidth() : area.getHeight();
+    const int margin = getTabTextMargin(depth);
+    const int room = length - 2 * margin;
+    const auto text = button.getButtonText().trim();
+    if (room <= 0 || depth <= 0 || text.isEmpty())
+        return;
+
+    // At most 60% of the depth high. Where it does not fit between its
+    // margins: words on two lines in a deep tab, else smaller, then narrower.
+    auto font = getTabButtonFont(button, (float) depth);
+    font.setUnderline(button.hasKeyboardFocus(false));
+    const int lines = text.containsChar(' ') ? juce::jmax(1, depth / 12) : 1;
+    const float needed = font.getStringWidthFloat(text);
+    if (needed > (float) room && lines == 1)
+    {
+        font.setHeight(juce::jmax(juce::jmin(font.getHeight(), 8.0f), font.getHeight() * (float) room / needed));
+        const float still = font.getStringWidthFloat(text);
+        if (still > (float) room)
+            font.setHorizontalScale(juce::jmax(0.5f, (float) room / still));
+    }
+
+    juce::AffineTransform t;
+    switch (bar.getOrientation())
+    {
+        case juce::TabbedButtonBar::TabsAtLeft:
+            t = t.rotated(juce::MathConstants<float>::pi * -0.5f).translated((float) area.getX(), (float) area.getBottom());
+            break;
+        case juce::TabbedButtonBar::TabsAtRight:
+            t = t.rotated(juce::MathConstants<float>::pi * 0.5f).translated((float) area.getRight(), (float) area.getY());
+            break;
+        case juce::TabbedButtonBar::TabsAtTop:
+        case juce::TabbedButtonBar::TabsAtBottom:
+        default: t = t.translated((float) area.getX(), (float) area.getY()); break;
+    }
+
+    const auto colour = getTabTextColour(button);
+    g.setColour(button.isEnabled() ? colour : colour.withMultipliedAlpha(0.3f));
+    g.setFont(font);
+    juce::Graphics::ScopedSaveState state(g);
+    g.addTransform(t);
+    g.drawFittedText(text, margin, 0, room, depth, juce::Justification::centred, lines, 0.5f);
+}
+
 juce::Rectangle<int> CustomLookAndFeel::getAlertIconArea(juce::Rectangle<int> alertBounds)
 {
     // The framework keeps an 80-pixel column left of the text for the icon.

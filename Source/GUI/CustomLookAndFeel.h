@@ -33,12 +33,24 @@ public:
     void drawTabButton(juce::TabBarButton& button, juce::Graphics& g, bool isMouseOver, bool isMouseDown) override;
     void fillTabButtonShape(juce::TabBarButton& button, juce::Graphics& g, const juce::Path& path, bool isMouseOver,
                             bool isMouseDown) override;
+    // The text colours set on the tab bar or on the panel that holds it (front
+    // tab and back tabs apart); the text sized to keep a margin inside its tab
+    // and clear of the tab's extra component.
+    void drawTabButtonText(juce::TabBarButton& button, juce::Graphics& g, bool isMouseOver, bool isMouseDown) override;
     // The alert icon stands whole inside the box, in the column left of the text.
     void drawAlertBox(juce::Graphics& g, juce::AlertWindow& alert, const juce::Rectangle<int>& textArea,
                       juce::TextLayout& textLayout) override;
 
     // Where an alert box of that size draws its icon.
     static juce::Rectangle<int> getAlertIconArea(juce::Rectangle<int> alertBounds);
+
+    // The space kept free on each side of a tab's text, for a tab of that depth.
+    static int getTabTextMargin(int tabDepth);
+
+    // The tab text's colour: the colour given to the tab, its bar or a parent
+    // of the bar (front tab and back tabs apart), else one that contrasts with
+    // the tab's background.
+    static juce::Colour getTabTextColour(const juce::TabBarButton& button);
 
     // Where a tip of the laid-out text size goes in the area: 10 pixels from
     // its right and bottom edges, clipped to the area.
