@@ -4,6 +4,7 @@
 #include "Core/SupportedModels.h"
 #include "GUI/ImageResourceManager.h"
 #include "GUI/KnobCollection.h"
+#include "GUI/MIDIIndicator.h"
 #include "GUI/RSDWQAmpComboBox.h"
 #include "GUI/RSDWQAmpImageButtonSmall.h"
 #include "GUI/RSDWQPedalComboBox.h"
@@ -169,6 +170,14 @@ TEST_F(BuiltArtwork, EveryTypePictureAndIconIsInTheManifest)
             EXPECT_TRUE(listed(box->getIconPngName(type))) << box->getIconPngName(type);
         }
     }
+}
+
+TEST_F(BuiltArtwork, TheConnectionLampHasItsPicture)
+{
+    MIDIIndicator lamp(nullptr, true, "lamp", false);
+    EXPECT_EQ(manifest.count(lamp.getImageString()), 1u);
+    EXPECT_TRUE(lamp.getPicture().isValid());
+    EXPECT_FALSE(lamp.getBounds().isEmpty());
 }
 
 TEST_F(BuiltArtwork, KnobStripsHoldEveryFrameOneUnderAnother)

@@ -8,12 +8,14 @@
 #include "GUI/DWQTabbedComponent.h"
 #include "GUI/DWQUserButtonContainerComponent.h"
 #include "GUI/DragAndDropDefinitions.h"
+#include "GUI/MIDIIndicator.h"
 #include "GUI/ProgramDataDragItem.h"
 #include "GUI/RSFileProgButton.h"
 #include "GUI/RSKnob.h"
 #include "GUI/RSPresetProgButton.h"
 #include "GUI/RSUserProgButton.h"
 #include "support/DWQScreenFixture.h"
+#include "support/TabTextCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -98,6 +100,32 @@ TEST_F(DWQLibrarian, TheScreenStandsAsLaidOutWithTheAmplifiersProgramLit)
     // The amplifier's program is lit, not the last button of each group.
     EXPECT_EQ(lit(), juce::Array<int>({ 13 }));
     saveScreenshot(*mainComponent(), "dwq_working_screen");
+}
+
+TEST_F(DWQLibrarian, TabTextsAndTheConnectionBadgeAreReadable)
+{
+    // "Preset" and a file's tab, then three files: each text in its colour,
+    // inside its tab and clear of the close cross.
+    const juce::Colour grey(0xFFD4D4D4);
+    auto& column = view()->getTabPanel()->getTabbedButtonBar();
+    testing_support::expectReadableTabs(column, grey, grey.withAlpha(0.4f));
+    column.setCurrentTabIndex(1);
+    testing_support::expectReadableTabs(column, grey, grey.withAlpha(0.4f));
+    view()->getNewFileButton()->triggerClick();
+    view()->getNewFileButton()->triggerClick();
+    ASSERT_TRUE(pumpUntil([this] { return view()->getNumTabs() == 4; }));
+    testing_support::expectReadableTabs(column, grey, grey.withAlpha(0.4f));
+
+    // The wide badge stands whole in its header slot, right of the catalogue
+    // strip's header and left of the menu button.
+    auto* badge = editor()->getMIDIIndicator();
+    ASSERT_NE(badge, nullptr);
+    EXPECT_EQ(badge->getImageString(), "DWconnect_24x52w");
+    EXPECT_EQ(badge->getPicture().getBounds(), juce::Rectangle<int>(0, 0, 52, 24));
+    EXPECT_EQ(badge->getBounds(), juce::Rectangle<int>(768 - 66 - 52, 7, 52, 25));
+    EXPECT_TRUE(badge->isVisible());
+    EXPECT_LT(badge->getRight(), editor()->getMenuButton()->getX());
+    saveScreenshot(*mainComponent(), "dwq_tabs_and_badge");
 }
 
 TEST_F(DWQLibrarian, AClickSelectsAPresetAUserProgramOrAFileProgramWithOneMessage)

@@ -290,6 +290,17 @@ void drawBadge(juce::Graphics& g, const Entry& e)
     drawFittedLabel(g, e.label, area, area.getHeight() * 0.75f, Palette::text);
 }
 
+void drawLamp(juce::Graphics& g, const Entry& e)
+{
+    // A lit lamp: a bright dot with a darker rim.
+    const auto bounds = juce::Rectangle<float>((float) e.width, (float) e.height).reduced(1.0f);
+    g.setGradientFill(juce::ColourGradient(Palette::accentLight, bounds.getCentreX(), bounds.getCentreY(), Palette::accent,
+                                           bounds.getRight(), bounds.getBottom(), true));
+    g.fillEllipse(bounds);
+    g.setColour(Palette::ink);
+    g.drawEllipse(bounds, 1.0f);
+}
+
 void drawBackground(juce::Graphics& g, const Entry& e)
 {
     const auto bounds = juce::Rectangle<float>((float) e.width, (float) e.height);
@@ -507,6 +518,8 @@ void draw(juce::Graphics& g, const Entry& e)
         drawDevice(g, e);
     else if (e.kind == "badge")
         drawBadge(g, e);
+    else if (e.kind == "lamp")
+        drawLamp(g, e);
     else if (e.kind == "background")
         drawBackground(g, e);
     else if (e.kind == "bar")
