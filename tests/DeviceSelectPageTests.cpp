@@ -5,14 +5,18 @@
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
 #include "GUI/DeviceSelectComponent.h"
+#include "GUI/FontLibrary.h"
 #include "GUI/MainComponent.h"
 #include "GUI/MainWindow.h"
 #include "GUI/MasterGuiController.h"
 #include "GUI/MasterGuiManager.h"
 #include "Preferences/PreferencesData.h"
+#include "support/PaintRecorder.h"
 #include "support/TestHelpers.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using testing_support::pumpFor;
 using testing_support::pumpUntil;
@@ -304,4 +308,48 @@ TEST_F(DevicePage, ManualPortModeListsTheModelsOnly)
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(models(*page), juce::Array<int>({ 0, 1, 2, 3, 4, 5 }));
     EXPECT_FALSE(page->getOnlyConnectedToggle().isEnabled());
+}
+
+TEST_F(DevicePage, EachValueOfAConnectedRowStandsApartFromItsHeader)
+{
+    list->add(found(2, "Orva KX", 1, 5));
+    auto* page = show();
+    ASSERT_NE(page, nullptr);
+    ASSERT_EQ(page->getNumRows(), 1);
+
+    const int width = page->getListBox().getVisibleRowWidth(), height = 85;
+    juce::Image image(juce::Image::ARGB, width, height, true);
+    testing_support::PaintRecorder drawn(image);
+    {
+        juce::Graphics g(drawn);
+        page->paintListBoxItem(0, g, width, height, false);
+    }
+
+    // Port names and the firmware version stand on the three small lines
+    // under the model name; each value's first glyph keeps at least a blank's
+    // width from the header's last one.
+    const juce::StringArray values { "Orva KX IN", "Orva KX OUT", "1.05" };
+    const auto small = FontLibrary::getDeviceSelectListPortSmallFont();
+    const float blank = small.getStringWidthFloat(" ");
+    std::vector<float> baselines;
+    for (const auto& glyph : drawn.glyphs)
+        if (glyph.origin.y > 36.0f
+            && std::none_of(baselines.begin(), baselines.end(), [&](float b) { return std::abs(b - glyph.origin.y) < 1.0f; }))
+            baselines.push_back(glyph.origin.y);
+    ASSERT_EQ(baselines.size(), 3u);
+    std::sort(baselines.begin(), baselines.end());
+    std::vector<float> valueStarts;
+    for (int i = 0; i < 3; ++i)
+    {
+        const auto line = drawn.glyphsOnBaseline(baselines[(size_t) i]);
+        const auto valueGlyphs = (size_t) values[i].removeCharacters(" ").length();
+        ASSERT_GT(line.size(), valueGlyphs) << values[i];
+        const auto& first = line[line.size() - valueGlyphs];
+        const auto& before = line[line.size() - valueGlyphs - 1];
+        EXPECT_GE(first.ink.getX() - before.ink.getRight(), blank) << values[i];
+        valueStarts.push_back(first.origin.x);
+    }
+    // The two port names start at the same x.
+    EXPECT_FLOAT_EQ(valueStarts[0], valueStarts[1]);
+    testing_support::saveScreenshot(*page, "device_page_connected_row");
 }
