@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using testing_support::AppProcess;
 using testing_support::PrivateDisplay;
 using testing_support::SimulatedAmplifierApp;
@@ -187,6 +189,39 @@ TEST_F(RealWindowGestures, OrvaKXAudioEQKnobDragSendsItsChanges)
     ASSERT_TRUE(app->waitForParam(0x6201, waitMs, [](auto& w) { return w.maximum != "-"; }));
     EXPECT_TRUE(paramChangesSince(from).empty()) << receivedText();
     dragKnob(0x6201, "smoke-orvakx-audio-eq-knob-drag"); // the low band's gain
+}
+
+TEST_F(RealWindowGestures, OrvaKXCurveDroppedOnAnEQSlotIsWrittenAfterTheQuestion)
+{
+    startConnected(2);
+    const auto button = app->waitForWidget("name", "AUDIO EQ", waitMs);
+    ASSERT_TRUE(button);
+    ASSERT_TRUE(app->clickOnScreen(button->bounds.getCentre()));
+    const auto eq1 = app->waitForWidget("name", "EQ 1", waitMs);
+    const auto eq2 = app->waitForWidget("name", "EQ 2", waitMs);
+    ASSERT_TRUE(eq1 && eq2);
+    // The curve lies under the slot buttons; dragged onto "EQ 2".
+    const juce::Point<int> onCurve(eq1->bounds.getRight(), eq1->bounds.getY() + 140);
+    const int before = app->getReceived().size();
+    const auto slotDump = app->editorFrame(0x4D, { 0x00, 0x02 });
+    ASSERT_TRUE(app->dragOnScreen(onCurve, eq2->bounds.getCentre(), 12, 300));
+
+    // The question is a window of its own, with the ticked toggle listed
+    // once and nothing written before the answer.
+    const juce::String toggleText = "Always pop-up and confirm when writing EQ";
+    const auto toggle = app->waitForWidget("name", toggleText, waitMs, [](auto& w) { return w.value == "1"; });
+    ASSERT_TRUE(toggle) << home.getChildFile("screen-layout.txt").loadFileAsString();
+    EXPECT_EQ(app->findWidgets("name", toggleText).size(), 1u);
+    const auto windows = app->findWidgets("window", "");
+    EXPECT_TRUE(std::any_of(windows.begin(), windows.end(), [&](auto& w) { return w.bounds.contains(toggle->bounds); }));
+    SimulatedAmplifierApp::screenshot("smoke-orvakx-eq-write-question");
+    EXPECT_EQ(app->countReceived(slotDump), 0) << receivedText();
+
+    const auto ok = app->waitForWidget("name", "OK", waitMs);
+    ASSERT_TRUE(ok);
+    ASSERT_TRUE(app->clickOnScreen(ok->bounds.getCentre()));
+    EXPECT_GE(app->waitForReceived(slotDump, waitMs, before), 0) << receivedText();
+    EXPECT_TRUE(app->waitUntilGone("name", toggleText, waitMs));
 }
 
 TEST_F(RealWindowGestures, HMQKnobDragSendsItsChanges)

@@ -51,7 +51,8 @@ inline void expectReadableTabs(juce::TabbedButtonBar& bar, juce::Colour front, j
         EXPECT_TRUE(tab->isVisible()) << "tab " << i;
         if (! tab->isVisible())
             continue;
-        const auto ink = checkTabText(*tab, tab->isFrontTab() ? front : back).translated((float) tab->getX(), (float) tab->getY());
+        const auto ink =
+            checkTabText(*tab, tab->isFrontTab() ? front : back).translated((float) tab->getX(), (float) tab->getY());
         if (! previous.isEmpty() && ! ink.isEmpty())
         {
             const float gap = bar.isVertical() ? ink.getY() - previous.getBottom() : ink.getX() - previous.getRight();
