@@ -26,6 +26,7 @@
 #include "GUI/WriteProgDialogComponent.h"
 #include "support/FileTabTestSupport.h"
 #include "support/LibrarianTestSupport.h"
+#include "support/TabTextCheck.h"
 
 using Bytes = SimulatedAmplifier::Bytes;
 using testing_support::bytes;
@@ -85,6 +86,9 @@ TEST_P(OrvaScreen, UserSlotsSelectAndTakeDropsFromEverySource)
     ASSERT_EQ(view()->getNumTabs(), 1);
     EXPECT_EQ(view()->getTabTitle(0), "NEW FILE");
     EXPECT_EQ(fileSlot(0, 1)->getBounds(), juce::Rectangle<int>(4, 66, 256, 62));
+    // Its text in the panel's front-tab colour, clear of its close cross.
+    const juce::Colour grey(0xFFD4D4D4);
+    testing_support::expectReadableTabs(view()->getTabPanel()->getTabbedButtonBar(), grey, grey.withAlpha(0.4f));
 
     // The amplifier's program (B2) is lit after the synchronisation.
     for (int k = 0; k < 8; ++k)
