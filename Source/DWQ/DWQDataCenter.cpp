@@ -409,7 +409,8 @@ void DWQDataCenter::finishReceiveChain(MidiManager* midi)
 void DWQDataCenter::restoreProgramBeforeChain(MidiManager* midi)
 {
     const int n = std::exchange(programBeforeChain, -1);
-    if (! numbering.isPreset(n) && ! numbering.isUser(n))
+    const bool file = numbering.isFile(n) && numbering.tabOf(n) < fileCount;
+    if (! numbering.isPreset(n) && ! numbering.isUser(n) && ! file)
         return;
     if (numbering.isUser(n))
         iUserDestProg = n;

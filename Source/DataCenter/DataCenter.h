@@ -123,6 +123,15 @@ public:
     // chain that read no mode (Receive All) finds it false.
     bool takeModeSavedThisChain() noexcept { return std::exchange(modeSavedThisChain, false); }
 
+    // A receive chain (Receive All, a synchronisation) starts: what an earlier
+    // chain left behind (the mode of a synchronisation cut off part-way) does
+    // not steer this one, and the chain ends on the program current now.
+    void beginReceiveChain() noexcept
+    {
+        modeSavedThisChain = false;
+        programBeforeChain = iCurProgNo;
+    }
+
     // Guards the file-tab program buffers (and, on the HMQ, the edit buffer
     // and the custom slots against the part copies of the custom pages).
     juce::ReadWriteLock& getFileTabLock() noexcept { return fileTabLock; }

@@ -1,7 +1,9 @@
 #include "DataCenter/DecodingDataCenter.h"
 
+#include "Action/ActionManager.h"
 #include "Action/MidiManager.h"
 #include "Action/midiutils.h"
+#include "Application/Host.h"
 #include "DataCenter/EditorSysExFrame.h"
 #include "Platform/RSClock.h"
 
@@ -93,7 +95,15 @@ void DecodingDataCenter::decodeSysEx(MidiManager* midi, const juce::uint8* raw, 
 
         case fnWriteAck: onWriteAcknowledged(midi); break;
 
-        case fnTransferStopped: onTransferStopped(midi); break;
+        case fnTransferStopped:
+            onTransferStopped(midi);
+            // The transfer a quit waited for will not complete: the quit is
+            // given up with it, or a later status refresh would quit out of
+            // the blue.
+            if (auto* host = Host::getInstance())
+                if (auto* actions = host->getActionManager())
+                    actions->setQuitRequested(false);
+            break;
 
         default: decodeModelFunction(midi, frame); break;
     }

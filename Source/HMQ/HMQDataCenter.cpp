@@ -154,26 +154,26 @@ void HMQDataCenter::UpdateEditBuf(void* record)
 
 unsigned char* HMQDataCenter::getCustomBuf(int slot) const
 {
-    return m_sCustomBuf[slot & 3].bytes;
+    return juce::isPositiveAndBelow(slot, numCustomSlots) ? m_sCustomBuf[slot].bytes : nullptr;
 }
 
 void HMQDataCenter::setCustomBuf(unsigned char* record, int slot)
 {
-    if (record == nullptr)
+    if (record == nullptr || ! juce::isPositiveAndBelow(slot, numCustomSlots))
         return;
     const juce::ScopedWriteLock lock(fileTabLock);
-    std::memmove(m_sCustomBuf[slot & 3].bytes, record, recordSize);
+    std::memmove(m_sCustomBuf[slot].bytes, record, recordSize);
 }
 
 bool HMQDataCenter::storeEditPartInCustomSlot(int part, int slot)
 {
     // Byte 17 of a custom slot: which modules were written into it.
     static constexpr unsigned char writtenBit[] = { 0x01, 0x02, 0x04, 0x10 };
-    if (! juce::isPositiveAndBelow(part, 4))
+    if (! juce::isPositiveAndBelow(part, 4) || ! juce::isPositiveAndBelow(slot, numCustomSlots))
         return false;
 
     const juce::ScopedWriteLock lock(fileTabLock);
-    auto& custom = m_sCustomBuf[slot & 3];
+    auto& custom = m_sCustomBuf[slot];
     switch (part)
     {
         case customAmp: custom.CopyAmpPart_fromEditBuf(&m_sEditBuf); break;
@@ -187,11 +187,11 @@ bool HMQDataCenter::storeEditPartInCustomSlot(int part, int slot)
 
 bool HMQDataCenter::loadCustomPartIntoEditBuf(int part, int slot)
 {
-    if (! juce::isPositiveAndBelow(part, 4))
+    if (! juce::isPositiveAndBelow(part, 4) || ! juce::isPositiveAndBelow(slot, numCustomSlots))
         return false;
 
     const juce::ScopedWriteLock lock(fileTabLock);
-    const auto& custom = m_sCustomBuf[slot & 3];
+    const auto& custom = m_sCustomBuf[slot];
     switch (part)
     {
         case customAmp: m_sEditBuf.CopyAmpPart_fromCustomBuf(&custom); break;
@@ -204,6 +204,8 @@ bool HMQDataCenter::loadCustomPartIntoEditBuf(int part, int slot)
 
 void HMQDataCenter::UpdateCustomBuf(void* record, int slot)
 {
+    if (! juce::isPositiveAndBelow(slot, numCustomSlots))
+        return;
     setCustomBuf(static_cast<unsigned char*>(record), slot);
     customSection.OnReinitialized();
 }
@@ -356,9 +358,9 @@ int HMQDataCenter::OnRcvProgramChange(MidiManager* midi, int n, unsigned char ne
 
 int HMQDataCenter::OnRcvCustomAMPFXDump(MidiManager* midi, const void* data, unsigned slot)
 {
-    if (data == nullptr)
+    if (data == nullptr || slot >= (unsigned) numCustomSlots)
         return 0;
-    UpdateCustomBuf(const_cast<void*>(data), (int) (slot & 3));
+    UpdateCustomBuf(const_cast<void*>(data), (int) slot);
     if (midi != nullptr)
         midi->sendChangeMessage();
     return 0;
@@ -378,7 +380,7 @@ void HMQDataCenter::decodeModelFunction(MidiManager* midi, const EditorSysExFram
         case fnCustomDump:
             if (! needs(frame, 2 + packedRecord))
                 return;
-            if (frame.arg(1) > numCustomSlots)
+            if (frame.arg(1) >= numCustomSlots)
             {
                 logIgnored("custom slot " + juce::String(frame.arg(1)));
                 return;
@@ -540,7 +542,8 @@ void HMQDataCenter::finishUserProgramChain(MidiManager* midi)
 void HMQDataCenter::restoreProgramBeforeChain(MidiManager* midi)
 {
     const int n = std::exchange(programBeforeChain, -1);
-    if (GetMode() == 2 || (! numbering.isPreset(n) && ! numbering.isUser(n)))
+    const bool file = numbering.isFile(n) && numbering.tabOf(n) < fileCount;
+    if (GetMode() == 2 || (! numbering.isPreset(n) && ! numbering.isUser(n) && ! file))
         return; // no stored program was selected; the current program is asked for next
     const auto mode = (unsigned char) (numbering.isUser(n) ? 1 : 0);
     if (numbering.isUser(n))
