@@ -68,7 +68,9 @@ public:
     virtual void setRAMProgram(int user, void* record) = 0;
     virtual unsigned char* getFileReadBuf() = 0;
     virtual unsigned char* getFileWriteBuf() = 0;
-    virtual unsigned char* getFileProgPtr(int tab, int index) const = 0;
+    // Program `index` of file tab `tab` in the file read buffer; null outside
+    // the three tabs or a tab's programs.
+    virtual unsigned char* getFileProgPtr(int tab, int index) const;
     virtual bool removeFileBuf(int tab);
     virtual void setCurProgNo(int number);
     virtual void setCurProgNo(int bank, int program);
@@ -83,6 +85,14 @@ public:
     virtual void RestoreCurAudioEQBuf() {}
 
     const ProgramNumbering& getNumbering() const noexcept { return numbering; }
+
+    // True for a program of a file tab that is open.
+    bool isOpenFileProgram(int n) const noexcept { return numbering.isFile(n) && numbering.tabOf(n) < fileCount; }
+
+    // Copies the record of program n (a preset, a user program or a program
+    // of an open file tab, the last under the file-tab lock) into out, which
+    // holds a record; false, with nothing copied, for any other number.
+    bool copyProgramRecord(int n, unsigned char* out);
 
     // Current bank (1 user, 0 preset) and program within it.
     int getCurBank() const noexcept { return curBank; }
@@ -144,6 +154,12 @@ public:
     static int iUserDestProg;
 
 protected:
+    // The program current when the last receive chain began, taken once. When
+    // it still exists it is returned, made the write target when it is a user
+    // program, and the current number is cleared so that it is selected anew;
+    // otherwise -1.
+    int takeProgramBeforeChain();
+
     const ProgramNumbering& numbering;
 
     int curBank = 0;
