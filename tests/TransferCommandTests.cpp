@@ -291,7 +291,7 @@ TEST_F(TransferFixture, ReceiveAllEndsOnItsStartingProgramAfterACutOffSynchronis
             // A synchronisation, with the amplifier on its first user
             // program, is cancelled part-way; the replies on their way
             // still arrive.
-            amp.setReplyDelayMs(30);
+            amp.setReplyDelayMs(60);
             actions->setTimerEventReq(ActionManager::eREQID_DELAYED_SYNCRONIZE, 1, 0);
             ASSERT_TRUE(pumpUntil([&] { return midi->isBulkReceive() && midi->getSequenceCounter() >= firstUser + 2; }, 3000));
             main->getProgressBarDialog()->getCancelButton().triggerClick();
@@ -399,7 +399,7 @@ TEST_F(TransferFixture, TheProgressDialogOfASynchronisationClosesAnOpenWriteDial
     ASSERT_TRUE(writeDialog->isCurrentlyModal(false));
 
     // The synchronisation a reconnect starts (timer 8) shows its progress.
-    amp.setReplyDelayMs(20);
+    amp.setReplyDelayMs(50);
     actions->setTimerEventReq(ActionManager::eREQID_DELAYED_SYNCRONIZE, 1, 0);
     ASSERT_TRUE(pumpUntil([&] { return main->isProgressBarDialogShowing(); }, 3000));
     EXPECT_FALSE(writeDialog->isVisible());
