@@ -2,6 +2,8 @@
 // depend on it: current program by number and by bank, names, file tabs
 // and the index checks of the buffer getters.
 
+#include "DWQ/DWQDataCenter.h"
+#include "HMQ/HMQDataCenter.h"
 #include "OrvaKX/OKXDataCenter.h"
 #include "OrvaPW/OPWDataCenter.h"
 #include "support/SectionTestSupport.h"
@@ -92,6 +94,52 @@ TEST(DataCenterNumbering, NamesAndIndexChecks)
     EXPECT_EQ(dc.getFileName(3), juce::String("-"));
     EXPECT_EQ(dc.getFileName(-1), juce::String("-"));
     dc.setFileName(5, "x");
+}
+
+TEST(DataCenterNumbering, ARecordIsCopiedOnlyForAProgramThatExists)
+{
+    testing_support::RecordingHost rig;
+    DWQDataCenter dwq;
+    HMQDataCenter hmq;
+    OKXDataCenter okx;
+    for (DataCenter* dc : std::initializer_list<DataCenter*> { &dwq, &hmq, &okx })
+    {
+        const auto& n = dc->getNumbering();
+        SCOPED_TRACE(n.recordSize + n.numPresets);
+        const int size = n.recordSize;
+        // The file tabs lie one after the other in the read buffer.
+        EXPECT_EQ(dc->getFileProgPtr(0, 0), dc->getFileReadBuf());
+        EXPECT_EQ(dc->getFileProgPtr(2, n.programsPerTab - 1) + size, dc->getFileReadBuf() + 3 * n.programsPerTab * size);
+        EXPECT_EQ(dc->getFileProgPtr(0, n.programsPerTab), nullptr);
+
+        dc->setFileCount(1);
+        std::memset(dc->getFileProgPtr(0, 0), 'f', (size_t) size);
+        std::memset(dc->getFileProgPtr(1, 0), 'g', (size_t) size);
+        unsigned char out[62];
+        auto copied = [&](int program) {
+            std::memset(out, 0, sizeof out);
+            return dc->copyProgramRecord(program, out);
+        };
+        if (n.numPresets > 0)
+        {
+            EXPECT_TRUE(copied(n.numPresets - 1));
+            EXPECT_EQ(std::memcmp(out, dc->getROMProgPtr(n.numPresets - 1), (size_t) size), 0);
+        }
+        EXPECT_TRUE(copied(n.firstUser + 7));
+        EXPECT_EQ(std::memcmp(out, dc->getRAMProgPtr(7), (size_t) size), 0);
+        EXPECT_TRUE(copied(n.firstFile()));
+        EXPECT_EQ(out[0], 'f');
+        EXPECT_EQ(out[size - 1], 'f');
+
+        // A program of a tab that is not open, or outside the number space:
+        // nothing is copied.
+        for (const int program : { n.firstFile() + n.programsPerTab, n.end(), -1 })
+        {
+            EXPECT_FALSE(copied(program)) << program;
+            EXPECT_EQ(out[0], 0) << program;
+        }
+        dc->setFileCount(0);
+    }
 }
 
 TEST(DataCenterNumbering, RemoveFileBufOnlyForOpenTabs)

@@ -187,10 +187,26 @@ TEST_F(HMQDecoderFixture, AProgramChangeClosesTheFirstCustomTab)
 
 TEST_F(HMQDecoderFixture, CustomAndPresetDumpsOutOfRange)
 {
-    receive(frame(0x65, { 0x00, 0x04 }, record(0x61)));
-    EXPECT_EQ(Bytes(dc.getCustomBuf(0), dc.getCustomBuf(0) + 62), record(0x61));
+    // Custom slots are 0 to 3: a dump for slot 4 or 5 is stored nowhere (slot
+    // 4 is not slot 0), and the slot operations refuse such a slot too.
+    receive(frame(0x65, { 0x00, 0x03 }, record(0x61)));
+    EXPECT_EQ(Bytes(dc.getCustomBuf(3), dc.getCustomBuf(3) + 62), record(0x61));
     const auto before = snapshot();
+    receive(frame(0x65, { 0x00, 0x04 }, record(0x62)));
     receive(frame(0x65, { 0x00, 0x05 }, record(0x62)));
+    EXPECT_EQ(snapshot(), before);
+    auto foreignSlot = record(0x66);
+    for (const int slot : { 4, -1, -4 })
+    {
+        SCOPED_TRACE(slot);
+        EXPECT_EQ(dc.getCustomBuf(slot), nullptr);
+        dc.setCustomBuf(foreignSlot.data(), slot);
+        dc.UpdateCustomBuf(foreignSlot.data(), slot);
+        EXPECT_FALSE(dc.storeEditPartInCustomSlot(HMQDataCenter::customAmp, slot));
+        EXPECT_FALSE(dc.loadCustomPartIntoEditBuf(HMQDataCenter::customReverb, slot));
+        midi()->sendCustomBufDump(slot);
+    }
+    dc.OnRcvCustomAMPFXDump(midi(), foreignSlot.data(), 4);
     EXPECT_EQ(snapshot(), before);
 
     // Preset dumps land in existing preset records only; user dumps in user records only.

@@ -1,5 +1,6 @@
 // The preferences file: location, round trip, key matching, defaults and
 // damaged files.
+#include "Core/XmlFileReader.h"
 #include "DWQ/DWQ_PrefsDefine.h"
 #include "Preferences/PreferencesData.h"
 #include "Preferences/PreferencesDataChangeBroadcaster.h"
@@ -127,6 +128,57 @@ TEST_F(Preferences, AMalformedFileStartsWithDefaultsAndIsLogged)
     // A value that is not a number reads as the framework's parse of it.
     prefs->setValue("Odd", juce::String("-12abc"));
     EXPECT_EQ(prefs->getIntValue("Odd", 3), -12);
+}
+
+TEST_F(Preferences, AControlCharacterInAValueCostsThatCharacterOnly)
+{
+    // Written this run: the value leaves the characters out that XML cannot
+    // hold (tab and line breaks it can), and the next start reads every value.
+    auto* prefs = PreferencesData::getInstance();
+    prefs->setValue(DWQ::PreferencesLibrarianWindowX, 120);
+    prefs->setValue(DWQ::Preferences_DWQ_TAB1FileName, juce::String("Live\x01Set\x1b\x7f.dwqprog"));
+    prefs->setValue("Notes", juce::String("a\tb\nc\rd"));
+    prefs->setValue(DWQ::PreferencesUserProgWriteComfirm, 0);
+    PreferencesData::deleteInstance();
+
+    {
+        CapturingLogger logger;
+        juce::Logger::setCurrentLogger(&logger);
+        prefs = PreferencesData::getInstance();
+        juce::Logger::setCurrentLogger(nullptr);
+        EXPECT_TRUE(logger.lines.isEmpty()) << logger.lines.joinIntoString("\n");
+    }
+    EXPECT_EQ(prefs->getIntValue(DWQ::PreferencesLibrarianWindowX, -1), 120);
+    EXPECT_EQ(prefs->getStringValue(DWQ::Preferences_DWQ_TAB1FileName, {}), "LiveSet\x7f.dwqprog");
+    EXPECT_EQ(prefs->getStringValue("Notes", {}), "a\tb\nc\rd");
+    EXPECT_EQ(prefs->getIntValue(DWQ::PreferencesUserProgWriteComfirm, -1), 0);
+    PreferencesData::deleteInstance();
+
+    // A file an earlier run wrote with such characters as references (and one
+    // raw): only those characters go; the rest is read and written back clean.
+    file().replaceWithText("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<PreferencesData>\n"
+                           "  <MainWindowPositionX Value=\"33\"/>\n"
+                           "  <OKX_TAB1FileName Value=\"Gig&#1; &amp; &#x1B;&#65;Set\x02.okxprog\"/>\n"
+                           "  <OKX_TAB2FileName Value=\"Two&#9;&#10;.okxprog\"/>\n"
+                           "  <UserEQWriteConfirm Value=\"0\"/>\n</PreferencesData>\n");
+    {
+        CapturingLogger logger;
+        juce::Logger::setCurrentLogger(&logger);
+        prefs = PreferencesData::getInstance();
+        juce::Logger::setCurrentLogger(nullptr);
+        ASSERT_EQ(logger.lines.size(), 1);
+        EXPECT_TRUE(logger.lines[0].contains("dropped")) << logger.lines[0];
+    }
+    EXPECT_EQ(prefs->getIntValue(DWQ::PreferencesLibrarianWindowX, -1), 33);
+    EXPECT_EQ(prefs->getStringValue(DWQ::Preferences_OKX_TAB1FileName, {}), "Gig & ASet.okxprog");
+    EXPECT_EQ(prefs->getStringValue(DWQ::Preferences_OKX_TAB2FileName, {}), "Two\t\n.okxprog");
+    EXPECT_EQ(prefs->getIntValue(DWQ::PreferencesUserEQWriteComfirm, -1), 0);
+    PreferencesData::deleteInstance();
+
+    juce::String error;
+    auto xml = XmlFileReader::parse(file(), error);
+    ASSERT_NE(xml, nullptr) << error;
+    EXPECT_EQ(xml->getNumChildElements(), 4);
 }
 
 TEST_F(Preferences, SavingReplacesTheFileWholeAndLeavesNoTemporaryFiles)

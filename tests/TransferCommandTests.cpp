@@ -7,9 +7,19 @@
 #include "Application/CurrentLanguageModel.h"
 #include "Application/StateHolder.h"
 #include "Core/DeviceInfo.h"
+#include "GUI/CDWQEditorLibrarianComponent.h"
+#include "GUI/CHMQEditorLibrarianComponent.h"
 #include "GUI/CProgressBarDialogComponent.h"
+#include "GUI/DWQLibROMComponent.h"
+#include "GUI/DWQLibROMSubTab.h"
+#include "GUI/HMQLibROMBankComponent.h"
+#include "GUI/HMQLibROMBankSubTab.h"
+#include "GUI/HMQLibROMSubTab.h"
+#include "GUI/HMQPresetProgButton.h"
 #include "GUI/MainWindow.h"
 #include "GUI/MasterGuiManager.h"
+#include "GUI/RSPresetProgButton.h"
+#include "GUI/WriteProgDialogComponent.h"
 #include "Platform/DocumentOpener.h"
 #include "support/BootedHostFixture.h"
 
@@ -128,7 +138,7 @@ TEST_F(TransferFixture, TransmitAllOnTheHMQWithProgressAndADeferredQuit)
         EXPECT_EQ(amp.getUserProgram(i), Bytes(62, (juce::uint8)(0x20 + i))) << i;
 }
 
-TEST_F(TransferFixture, AWaitingQuitIsShownAndGivenUpByCancelAndByADisconnect)
+TEST_F(TransferFixture, AWaitingQuitIsShownAndGivenUpByCancelByTheAmplifierAndByADisconnect)
 {
     SimulatedAmplifier amp(ports, 1);
     ASSERT_NE(boot(), nullptr);
@@ -161,6 +171,23 @@ TEST_F(TransferFixture, AWaitingQuitIsShownAndGivenUpByCancelAndByADisconnect)
     EXPECT_FALSE(dialog->isQuitWaiting());
     statusRefreshQuitsNothing();
     pumpFor(300); // the acknowledgement on its way arrives and is ignored
+
+    // So does the amplifier stopping the transmission: the next, unrelated
+    // transmission ends without quitting.
+    perform(ActionManager::cmdTxAllProg);
+    ASSERT_TRUE(midi->isBulkTransmit());
+    EXPECT_FALSE(actions->executeQuit(1));
+    amp.sendTransferStopped();
+    ASSERT_TRUE(pumpUntil([&] { return ! midi->isBulkTransmit(); }));
+    EXPECT_FALSE(actions->isQuitRequested());
+    EXPECT_FALSE(main->isProgressBarDialogShowing());
+    EXPECT_FALSE(dialog->isQuitWaiting());
+    pumpFor(300);
+    perform(ActionManager::cmdTxAllProg);
+    ASSERT_TRUE(midi->isBulkTransmit());
+    ASSERT_TRUE(pumpUntil([&] { return ! midi->isBulkTransmit(); }, 5000));
+    pumpFor(400); // past the status refresh of its end
+    EXPECT_EQ(app.quitRequests, 0);
 
     // So does a disconnect in the middle of a transmission.
     perform(ActionManager::cmdTxAllProg);
@@ -237,6 +264,153 @@ TEST_F(TransferFixture, ReceiveAllEndsOnTheProgramTheAmplifierPlays)
         }
         questions.clear();
     }
+}
+
+TEST_F(TransferFixture, ReceiveAllEndsOnItsStartingProgramAfterACutOffSynchronisationAndFromAFileTab)
+{
+    for (const auto& [model, firstUser] : { std::pair { 0, 11 }, std::pair { 1, 60 } })
+    {
+        SCOPED_TRACE(model);
+        {
+            const int firstFile = firstUser + 8;
+            SimulatedAmplifier amp(ports, model);
+            auto* dc = boot();
+            ASSERT_NE(dc, nullptr);
+            auto* midi = host->getMidiManager();
+            auto* state = host->getStateHolder();
+            auto chainsEnded = [&] {
+                return ! midi->isBulkReceive() && ! midi->isSyncRunning() && ! midi->isCustomBulkReceive();
+            };
+            auto receiveAll = [&] {
+                perform(ActionManager::cmdRxAllProg);
+                const bool ended = pumpUntil([&] { return midi->isSynchronised() && chainsEnded(); }, 3000);
+                pumpFor(100);
+                return ended;
+            };
+
+            // A synchronisation, with the amplifier on its first user
+            // program, is cancelled part-way; the replies on their way
+            // still arrive.
+            amp.setReplyDelayMs(60);
+            actions->setTimerEventReq(ActionManager::eREQID_DELAYED_SYNCRONIZE, 1, 0);
+            ASSERT_TRUE(pumpUntil([&] { return midi->isBulkReceive() && midi->getSequenceCounter() >= firstUser + 2; }, 3000));
+            main->getProgressBarDialog()->getCancelButton().triggerClick();
+            ASSERT_TRUE(pumpUntil(chainsEnded));
+            pumpFor(200);
+            amp.setReplyDelayMs(0);
+
+            // The amplifier moves on; Receive All stays on the program it began with.
+            amp.sendModeChange(SimulatedAmplifier::modeUser, 5);
+            ASSERT_TRUE(pumpUntil([&] { return DataCenter::iCurProgNo == firstUser + 5; }));
+            ASSERT_TRUE(receiveAll());
+            EXPECT_EQ(DataCenter::iCurProgNo, firstUser + 5);
+            EXPECT_EQ(DataCenter::iUserDestProg, firstUser + 5);
+            EXPECT_EQ(state->currentProgram, firstUser + 5);
+
+            // With a program of a file tab current, Receive All ends on it,
+            // not on the last user program it read.
+            perform(ActionManager::cmdFileNew);
+            ASSERT_EQ(dc->getFileCount(), 1);
+            dc->OnRcvProgramChange(midi, firstFile, 1, 1);
+            ASSERT_EQ(DataCenter::iCurProgNo, firstFile);
+            ASSERT_TRUE(receiveAll());
+            EXPECT_EQ(DataCenter::iCurProgNo, firstFile);
+            EXPECT_EQ(state->currentProgram, firstFile);
+            EXPECT_EQ(DataCenter::iUserDestProg, firstUser + 5);
+
+            // So the amplifier's change to that last user program is followed,
+            // and the write dialog preselects it.
+            amp.sendModeChange(SimulatedAmplifier::modeUser, 7);
+            ASSERT_TRUE(pumpUntil([&] { return DataCenter::iCurProgNo == firstUser + 7; }));
+            EXPECT_EQ(DataCenter::iUserDestProg, firstUser + 7);
+            actions->OpenWriteProgDialog(model);
+            auto* dialog = main->getWriteProgDialog();
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->getSlotList()->getSelectedId(), 8);
+            dialog->cancelButtonPressed();
+
+            Host::destroyInstance();
+            host = nullptr;
+        }
+        questions.clear();
+    }
+}
+
+TEST_F(TransferFixture, PresetNamesReceivedReachThePresetPagesAtTheEndOfAReceiveChain)
+{
+    for (const auto& [model, preset] : { std::pair { 0, 3 }, std::pair { 1, 23 } })
+    {
+        SCOPED_TRACE(model);
+        {
+            SimulatedAmplifier amp(ports, model);
+            auto* dc = boot();
+            ASSERT_NE(dc, nullptr);
+            auto* midi = host->getMidiManager();
+            auto presetButtonText = [&, model = model, preset = preset]() -> juce::String {
+                if (model == 0)
+                {
+                    auto* view = dynamic_cast<CDWQEditorLibrarianComponent*>(main->getView());
+                    auto* page = view != nullptr && view->getPresetTab() != nullptr
+                                     ? dynamic_cast<DWQLibROMComponent*>(view->getPresetTab()->getContentComponent())
+                                     : nullptr;
+                    return page != nullptr ? page->getPresetButton(preset)->getButtonText() : "no page";
+                }
+                auto* view = dynamic_cast<CHMQEditorLibrarianComponent*>(main->getView());
+                auto* bank = view != nullptr ? view->getPresetTab()->getBankTab(preset / 20) : nullptr;
+                auto* page = bank != nullptr ? bank->getBankPage() : nullptr;
+                return page != nullptr ? page->getButton(preset % 20)->getButtonText() : "no page";
+            };
+            const auto before = presetButtonText();
+            ASSERT_FALSE(before.startsWith("FRESH NAME"));
+
+            // The amplifier sends a preset of its own; the page shows it once
+            // a receive chain has ended (and before the view is rebuilt).
+            Bytes record = bytes(dc->getROMProgPtr(preset), amp.getProgramSize());
+            const std::string name = "FRESH NAME " + std::to_string(preset) + "   ";
+            std::copy(name.begin(), name.begin() + 16, record.begin());
+            amp.send(SimulatedAmplifier::makeFrame(amp.getModelByte(), 0x4C, { 1, (juce::uint8) preset }, record));
+            ASSERT_TRUE(pumpUntil([&] { return bytes(dc->getROMProgPtr(preset), amp.getProgramSize()) == record; }));
+            pumpFor(50);
+            EXPECT_EQ(presetButtonText(), before);
+
+            perform(ActionManager::cmdRxAllProg);
+            ASSERT_TRUE(
+                pumpUntil([&] { return midi->isSynchronised() && ! midi->isBulkReceive() && ! midi->isSyncRunning(); }, 3000));
+            ASSERT_TRUE(pumpUntil([&] { return presetButtonText().startsWith("FRESH NAME"); }, 1000)) << presetButtonText();
+            EXPECT_EQ(presetButtonText().trimEnd(), juce::String(name).trimEnd());
+
+            Host::destroyInstance();
+            host = nullptr;
+        }
+        questions.clear();
+    }
+}
+
+TEST_F(TransferFixture, TheProgressDialogOfASynchronisationClosesAnOpenWriteDialog)
+{
+    SimulatedAmplifier amp(ports, 1);
+    ASSERT_NE(boot(), nullptr);
+    auto* midi = host->getMidiManager();
+    auto* writeDialog = main->getWriteProgDialog();
+    ASSERT_NE(writeDialog, nullptr);
+
+    actions->OpenWriteProgDialog(1);
+    ASSERT_TRUE(writeDialog->isVisible());
+    ASSERT_TRUE(writeDialog->isCurrentlyModal(false));
+
+    // The synchronisation a reconnect starts (timer 8) shows its progress.
+    amp.setReplyDelayMs(50);
+    actions->setTimerEventReq(ActionManager::eREQID_DELAYED_SYNCRONIZE, 1, 0);
+    ASSERT_TRUE(pumpUntil([&] { return main->isProgressBarDialogShowing(); }, 3000));
+    EXPECT_FALSE(writeDialog->isVisible());
+    EXPECT_FALSE(writeDialog->isCurrentlyModal(false));
+    EXPECT_TRUE(main->getProgressBarDialog()->isCurrentlyModal(false));
+    testing_support::saveScreenshot(*main, "progress-dialog-over-closed-write-dialog");
+
+    ASSERT_TRUE(pumpUntil([&] { return ! midi->isSyncRunning() && ! main->isProgressBarDialogShowing(); }, 5000));
+    EXPECT_FALSE(writeDialog->isVisible());
+    EXPECT_FALSE(juce::Component::getCurrentlyModalComponent() == writeDialog);
+    EXPECT_EQ(juce::ModalComponentManager::getInstance()->getNumModalComponents(), 0);
 }
 
 TEST_F(TransferFixture, ReceiveAllOnAnOrvaModelAsksAndDoesNothing)

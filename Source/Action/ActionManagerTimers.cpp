@@ -71,8 +71,10 @@ void ActionManager::timerCallback(int timerID)
         case timerMainRefresh: refreshMainComponent(); break;
 
         case timerPresetRefresh:
-            // The DWQ and HMQ preset pages renew their button texts here once
-            // those pages exist; the other models do nothing.
+            // The DWQ and HMQ preset pages show the names just received; the
+            // other models have no preset page.
+            if (progressView != nullptr)
+                progressView->renewPresetButtons();
             break;
 
         case eREQID_DISCONNECT_STARTUP: runPostConnectSetup(); break;
@@ -282,7 +284,10 @@ void ActionManager::runDelayedSynchronize()
     midi->resetSubChains();
     midi->setSynchronised(false);
     if (auto* dataCenter = environment->getDataCenter())
+    {
         dataCenter->setSynchronised(false);
+        dataCenter->beginReceiveChain();
+    }
     midi->setSyncRunning(true);
     midi->setBulkReceive(false);
     juce::Logger::writeToLog(isOrvaModel(model) ? "eREQID_DELAYED_SYNCRONIZE => eREQID_MODEREQUEST_TIMEOUT setting"

@@ -133,7 +133,10 @@ void ActionManager::executeRxProg(int model, bool all)
     midi->setSynchronised(false);
     if (auto* environment = getCurrentDeviceEnvironment())
         if (auto* dataCenter = environment->getDataCenter())
+        {
             dataCenter->setSynchronised(false);
+            dataCenter->beginReceiveChain();
+        }
     midi->sendProgDumpRequest(1, 0);
 }
 
@@ -190,6 +193,10 @@ void ActionManager::OpenProgressBarDialog(juce::String text, int value)
     if (progressView == nullptr || model < 0)
         return;
 
+    // The write dialog is modal too: left open it would wait behind the
+    // progress and still be there after the transfer.
+    if (writeProgDialog != nullptr && writeProgDialog->isVisible())
+        writeProgDialog->cancelButtonPressed();
     progressView->openProgress(getProgressRange(model), text, value);
 }
 

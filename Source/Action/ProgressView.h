@@ -22,6 +22,9 @@ public:
     // The status refresh of the timers (connection state, transfers).
     virtual void refreshStatus() = 0;
 
+    // The preset buttons show the preset names the data centre holds now.
+    virtual void renewPresetButtons() {}
+
     // Brings the window that shows the view to the front.
     virtual void bringWindowToFront() = 0;
 };

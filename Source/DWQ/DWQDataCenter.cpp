@@ -5,7 +5,6 @@
 #include "Action/MidiManager.h"
 #include "Action/midiutils.h"
 #include "Application/Host.h"
-#include "Application/StateHolder.h"
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
 #include "DWQ/DWQPresetROMProg.h"
@@ -35,11 +34,7 @@ constexpr int modelByte = 0x32;
 
 // Raw message positions (F0 at 0): the function byte and its arguments.
 
-constexpr int packedSize(int n)
-{
-    return n + (n + 6) / 7;
-}
-constexpr int packedProgram = packedSize(DWQDataCenter::recordSize); // 35
+constexpr int packedProgram = DecodingDataCenter::packedSize(DWQDataCenter::recordSize); // 35
 static_assert(packedProgram - (packedProgram + 7) / 8 <= DWQDataCenter::scratchSize, "a program fits the scratch");
 
 constexpr int pauseProgram = 1;
@@ -49,38 +44,9 @@ constexpr int pauseProgram = 1;
 constexpr int firstUser = DWQDataCenter::numPresets;         // 11
 constexpr int chainEnd = firstUser + DWQDataCenter::numUser; // 19
 
-constexpr int idProgName = (int) 0xFFFF0000;
-
 // Record bytes of the module types.
 constexpr int byteModType = 23;
 constexpr int byteDlyRevType = 26;
-
-Host* currentHost()
-{
-    return Host::getInstance();
-}
-
-ActionManager* actionManager()
-{
-    auto* host = currentHost();
-    return host != nullptr ? host->getActionManager() : nullptr;
-}
-
-void requestTimer(int id, int ms)
-{
-    if (auto* actions = actionManager())
-        actions->setTimerEventReq(id, ms, 0);
-}
-
-void setCurrentProgramState(int program)
-{
-    if (auto* host = currentHost())
-        if (auto* state = host->getStateHolder())
-        {
-            state->currentProgram = program;
-            state->deselectedProgram = -1;
-        }
-}
 
 // Fills the class statics from the initial program when the program starts.
 const bool staticsFilled = [] {
@@ -150,13 +116,6 @@ void DWQDataCenter::setRAMProgram(int user, void* record)
         std::memmove(DWQ::m_sRAMProgDataN[user].bytes, record, recordSize);
 }
 
-unsigned char* DWQDataCenter::getFileProgPtr(int tab, int index) const
-{
-    if (tab < 0 || tab >= ProgramNumbering::numTabs || index < 0 || index >= programsPerTab)
-        return nullptr;
-    return const_cast<unsigned char*>(fileReadBuf) + (tab * programsPerTab + index) * recordSize;
-}
-
 juce::String DWQDataCenter::getFileName(int tab)
 {
     return tab >= 0 && tab < ProgramNumbering::numTabs ? sFileName[tab] : juce::String("-");
@@ -170,15 +129,7 @@ void DWQDataCenter::setFileName(int tab, juce::String name)
 
 void DWQDataCenter::setCurProgName(juce::String name)
 {
-    while (name.length() < 16)
-        name += " ";
-    juce::String text;
-    for (int i = 0; i < name.length(); ++i)
-    {
-        const auto c = name[i];
-        text += (i < 16 && (c < 32 || c > 126)) ? (juce::juce_wchar) ' ' : c;
-    }
-    userEditSection.PutParamSEx(idProgName, text.toRawUTF8(), 255, CHGSRC_CONTROL);
+    userEditSection.PutParamSEx(idProgName, programNameText(std::move(name)).toRawUTF8(), 255, CHGSRC_CONTROL);
 }
 
 void DWQDataCenter::BackupEditBuf()
@@ -230,8 +181,8 @@ int DWQDataCenter::OnRcvProgramChange(MidiManager* midi, int n, unsigned char, u
 
     // Only a program that exists: a preset, a user program, or one of an
     // open file tab.
-    const bool file = numbering.isFile(n) && numbering.tabOf(n) < fileCount;
-    if (! numbering.isPreset(n) && ! numbering.isUser(n) && ! file)
+    unsigned char copy[recordSize];
+    if (! copyProgramRecord(n, copy))
     {
         juce::Logger::writeToLog("DWQDataCenter::OnRcvProgramChange: ignored, program " + juce::String(n)
                                  + " is no preset, no user program and no program of an open file tab");
@@ -240,27 +191,9 @@ int DWQDataCenter::OnRcvProgramChange(MidiManager* midi, int n, unsigned char, u
 
     setCurProgNo(n);
     setCurrentProgramState(n);
-
-    unsigned char copy[recordSize];
-    if (numbering.isPreset(n))
-    {
-        std::memcpy(copy, getROMProgPtr(n), recordSize);
-        UpdateEditBuf(copy);
-    }
-    else if (numbering.isUser(n))
-    {
-        std::memcpy(copy, getRAMProgPtr(n - firstUser), recordSize);
+    if (numbering.isUser(n))
         iUserDestProg = n;
-        UpdateEditBuf(copy);
-    }
-    else
-    {
-        {
-            const juce::ScopedReadLock lock(fileTabLock);
-            std::memcpy(copy, getFileProgPtr(numbering.tabOf(n), numbering.indexInTab(n)), recordSize);
-        }
-        UpdateEditBuf(copy);
-    }
+    UpdateEditBuf(copy);
 
     if (midi != nullptr)
         midi->sendChangeMessage();
@@ -408,13 +341,9 @@ void DWQDataCenter::finishReceiveChain(MidiManager* midi)
 
 void DWQDataCenter::restoreProgramBeforeChain(MidiManager* midi)
 {
-    const int n = std::exchange(programBeforeChain, -1);
-    if (! numbering.isPreset(n) && ! numbering.isUser(n))
-        return;
-    if (numbering.isUser(n))
-        iUserDestProg = n;
-    iCurProgNo = -1; // the chain moved it: select again
-    OnRcvProgramChange(midi, n, 0, 0);
+    // The chain moved the current program: it is selected again.
+    if (const int n = takeProgramBeforeChain(); n >= 0)
+        OnRcvProgramChange(midi, n, 0, 0);
 }
 
 void DWQDataCenter::onWriteAcknowledged(MidiManager* midi)
@@ -451,13 +380,6 @@ void DWQDataCenter::onTransferStopped(MidiManager* midi)
 bool DWQDataCenter::acceptsUnsolicited(const MidiManager* midi) const
 {
     return midi != nullptr && isConnected() && ! midi->isBulkReceive() && ! midi->isBulkTransmit();
-}
-
-void DWQDataCenter::closeProgressBarDialog() const
-{
-    auto* h = currentHost();
-    if (auto* actions = h != nullptr ? h->getActionManager() : nullptr)
-        actions->CloseProgressBarDialog();
 }
 
 void DWQDataCenter::FireOnConnectStatusChanged(bool isConnectedNow)

@@ -44,7 +44,6 @@ public:
     void setRAMProgram(int user, void* record) override;
     unsigned char* getFileReadBuf() override { return fileReadBuf; }
     unsigned char* getFileWriteBuf() override { return fileWriteBuf; }
-    unsigned char* getFileProgPtr(int tab, int index) const override;
     void UpdateEditBuf(void* record) override;
     void BackupEditBuf() override;
     void RestoreEditBuf() override;
@@ -86,7 +85,6 @@ private:
     // Messages may change the buffers only while the amplifier is connected
     // and no bulk transfer is running.
     bool acceptsUnsolicited(const MidiManager* midi) const override;
-    void closeProgressBarDialog() const;
 
     Host* host = nullptr;
     DWQ::CDWQUserEditSectionImpl userEditSection;

@@ -102,6 +102,49 @@ void DataCenter::SaveModeProgData(int program, int kind, unsigned char mode)
     modeSavedThisChain = true;
 }
 
+unsigned char* DataCenter::getFileProgPtr(int tab, int index) const
+{
+    if (! juce::isPositiveAndBelow(tab, ProgramNumbering::numTabs) || ! juce::isPositiveAndBelow(index, numbering.programsPerTab))
+        return nullptr;
+    auto* base = const_cast<DataCenter*>(this)->getFileReadBuf();
+    return base != nullptr ? base + (tab * numbering.programsPerTab + index) * numbering.recordSize : nullptr;
+}
+
+bool DataCenter::copyProgramRecord(int n, unsigned char* out)
+{
+    const unsigned char* record = nullptr;
+    if (numbering.isPreset(n))
+        record = getROMProgPtr(n);
+    else if (numbering.isUser(n))
+        record = getRAMProgPtr(n - numbering.firstUser);
+
+    if (record != nullptr)
+    {
+        std::memcpy(out, record, (size_t) numbering.recordSize);
+        return true;
+    }
+    if (! isOpenFileProgram(n))
+        return false;
+
+    const juce::ScopedReadLock lock(fileTabLock);
+    record = getFileProgPtr(numbering.tabOf(n), numbering.indexInTab(n));
+    if (record == nullptr)
+        return false;
+    std::memcpy(out, record, (size_t) numbering.recordSize);
+    return true;
+}
+
+int DataCenter::takeProgramBeforeChain()
+{
+    const int n = std::exchange(programBeforeChain, -1);
+    if (! numbering.isPreset(n) && ! numbering.isUser(n) && ! isOpenFileProgram(n))
+        return -1;
+    if (numbering.isUser(n))
+        iUserDestProg = n;
+    iCurProgNo = -1;
+    return n;
+}
+
 bool DataCenter::removeFileBuf(int tab)
 {
     // Only an open tab can be closed.

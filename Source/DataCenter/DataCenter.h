@@ -68,7 +68,9 @@ public:
     virtual void setRAMProgram(int user, void* record) = 0;
     virtual unsigned char* getFileReadBuf() = 0;
     virtual unsigned char* getFileWriteBuf() = 0;
-    virtual unsigned char* getFileProgPtr(int tab, int index) const = 0;
+    // Program `index` of file tab `tab` in the file read buffer; null outside
+    // the three tabs or a tab's programs.
+    virtual unsigned char* getFileProgPtr(int tab, int index) const;
     virtual bool removeFileBuf(int tab);
     virtual void setCurProgNo(int number);
     virtual void setCurProgNo(int bank, int program);
@@ -83,6 +85,14 @@ public:
     virtual void RestoreCurAudioEQBuf() {}
 
     const ProgramNumbering& getNumbering() const noexcept { return numbering; }
+
+    // True for a program of a file tab that is open.
+    bool isOpenFileProgram(int n) const noexcept { return numbering.isFile(n) && numbering.tabOf(n) < fileCount; }
+
+    // Copies the record of program n (a preset, a user program or a program
+    // of an open file tab, the last under the file-tab lock) into out, which
+    // holds a record; false, with nothing copied, for any other number.
+    bool copyProgramRecord(int n, unsigned char* out);
 
     // Current bank (1 user, 0 preset) and program within it.
     int getCurBank() const noexcept { return curBank; }
@@ -123,6 +133,15 @@ public:
     // chain that read no mode (Receive All) finds it false.
     bool takeModeSavedThisChain() noexcept { return std::exchange(modeSavedThisChain, false); }
 
+    // A receive chain (Receive All, a synchronisation) starts: what an earlier
+    // chain left behind (the mode of a synchronisation cut off part-way) does
+    // not steer this one, and the chain ends on the program current now.
+    void beginReceiveChain() noexcept
+    {
+        modeSavedThisChain = false;
+        programBeforeChain = iCurProgNo;
+    }
+
     // Guards the file-tab program buffers (and, on the HMQ, the edit buffer
     // and the custom slots against the part copies of the custom pages).
     juce::ReadWriteLock& getFileTabLock() noexcept { return fileTabLock; }
@@ -135,6 +154,12 @@ public:
     static int iUserDestProg;
 
 protected:
+    // The program current when the last receive chain began, taken once. When
+    // it still exists it is returned, made the write target when it is a user
+    // program, and the current number is cleared so that it is selected anew;
+    // otherwise -1.
+    int takeProgramBeforeChain();
+
     const ProgramNumbering& numbering;
 
     int curBank = 0;

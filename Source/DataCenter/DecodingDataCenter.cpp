@@ -1,7 +1,10 @@
 #include "DataCenter/DecodingDataCenter.h"
 
+#include "Action/ActionManager.h"
 #include "Action/MidiManager.h"
 #include "Action/midiutils.h"
+#include "Application/Host.h"
+#include "Application/StateHolder.h"
 #include "DataCenter/EditorSysExFrame.h"
 #include "Platform/RSClock.h"
 
@@ -93,7 +96,14 @@ void DecodingDataCenter::decodeSysEx(MidiManager* midi, const juce::uint8* raw, 
 
         case fnWriteAck: onWriteAcknowledged(midi); break;
 
-        case fnTransferStopped: onTransferStopped(midi); break;
+        case fnTransferStopped:
+            onTransferStopped(midi);
+            // The transfer a quit waited for will not complete: the quit is
+            // given up with it, or a later status refresh would quit out of
+            // the blue.
+            if (auto* actions = actionManager())
+                actions->setQuitRequested(false);
+            break;
 
         default: decodeModelFunction(midi, frame); break;
     }
@@ -112,6 +122,54 @@ void DecodingDataCenter::decodeShortMessage(MidiManager* midi, const juce::MidiM
 bool DecodingDataCenter::needs(const EditorSysExFrame& frame, int bytesFromArgs) const
 {
     return frame.has(bytesFromArgs, [this](const juce::String& why) { logIgnored(why); });
+}
+
+ActionManager* DecodingDataCenter::actionManager()
+{
+    auto* host = Host::getInstance();
+    return host != nullptr ? host->getActionManager() : nullptr;
+}
+
+void DecodingDataCenter::requestTimer(int id, int ms)
+{
+    if (auto* actions = actionManager())
+        actions->setTimerEventReq(id, ms, 0);
+}
+
+void DecodingDataCenter::closeProgressBarDialog()
+{
+    if (auto* actions = actionManager())
+        actions->CloseProgressBarDialog();
+}
+
+void DecodingDataCenter::clearBulkFlags(MidiManager* midi)
+{
+    midi->setBulkReceive(false);
+    midi->setBulkTransmit(false);
+    closeProgressBarDialog();
+}
+
+void DecodingDataCenter::setCurrentProgramState(int program)
+{
+    if (auto* host = Host::getInstance())
+        if (auto* state = host->getStateHolder())
+        {
+            state->currentProgram = program;
+            state->deselectedProgram = -1;
+        }
+}
+
+juce::String DecodingDataCenter::programNameText(juce::String name)
+{
+    while (name.length() < 16)
+        name += " ";
+    juce::String text;
+    for (int i = 0; i < name.length(); ++i)
+    {
+        const auto c = name[i];
+        text += (i < 16 && (c < 32 || c > 126)) ? (juce::juce_wchar) ' ' : c;
+    }
+    return text;
 }
 
 void DecodingDataCenter::logIgnored(const juce::String& why) const

@@ -3,6 +3,7 @@
 #include "Action/CRSMidiListener.h"
 #include "DataCenter/DataCenter.h"
 
+class ActionManager;
 class EditorSysExFrame;
 
 // A data centre that decodes its amplifier's messages. The functions every
@@ -16,6 +17,10 @@ class DecodingDataCenter : public DataCenter,
 {
 public:
     static constexpr int scratchSize = 66;
+
+    // The size of n data bytes packed 7 bits to a byte: one byte of high
+    // bits for every seven.
+    static constexpr int packedSize(int n) { return n + (n + 6) / 7; }
 
     // The decoder; on the MIDI input thread. The whole message is handled
     // as one step of the message thread, so the views never see buffers,
@@ -54,6 +59,21 @@ protected:
     // added to it. Every later pause is whole.
     void pause(int ms);
     void logIgnored(const juce::String& why) const;
+
+    // The command layer's services the chains use; without a Host they do
+    // nothing.
+    static ActionManager* actionManager();
+    static void requestTimer(int id, int ms);
+    static void closeProgressBarDialog();
+    // Ends a transfer: the bulk flags go and the progress dialog closes.
+    static void clearBulkFlags(MidiManager* midi);
+    // The state holder's current program becomes program, none deselected.
+    static void setCurrentProgramState(int program);
+
+    // The text a program-name change writes: at least 16 characters, blanks
+    // for the characters of the first 16 a program name cannot hold.
+    static juce::String programNameText(juce::String name);
+    static constexpr int idProgName = (int) 0xFFFF0000;
 
     // Decoded records land here first.
     unsigned char scratch[scratchSize] = {};

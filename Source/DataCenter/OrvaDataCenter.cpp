@@ -5,7 +5,6 @@
 #include "Action/MidiManager.h"
 #include "Action/midiutils.h"
 #include "Application/Host.h"
-#include "Application/StateHolder.h"
 #include "Common/DeviceEnvironment.h"
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
@@ -31,14 +30,10 @@ constexpr int modelByte = 0x41;
 
 // Raw message positions (F0 at 0): the function byte and its arguments.
 
-constexpr int packedSize(int n)
-{
-    return n + (n + 6) / 7;
-}
-constexpr int packedProgram = packedSize(OrvaDataCenter::recordSize);   // 71
-constexpr int packedAudioEQ = packedSize(OrvaDataCenter::audioEQSize);  // 21
-constexpr int packedGlobalMin = 19;                                     // 16 data bytes
-constexpr int packedGlobalMax = packedSize(OrvaDataCenter::globalSize); // 22
+constexpr int packedProgram = DecodingDataCenter::packedSize(OrvaDataCenter::recordSize);   // 71
+constexpr int packedAudioEQ = DecodingDataCenter::packedSize(OrvaDataCenter::audioEQSize);  // 21
+constexpr int packedGlobalMin = 19;                                                         // 16 data bytes
+constexpr int packedGlobalMax = DecodingDataCenter::packedSize(OrvaDataCenter::globalSize); // 22
 
 static_assert(packedProgram - (packedProgram + 7) / 8 <= OrvaDataCenter::scratchSize, "a program fits the scratch");
 static_assert(packedGlobalMax - (packedGlobalMax + 7) / 8 <= OrvaDataCenter::scratchSize, "a global block fits the scratch");
@@ -48,44 +43,6 @@ constexpr int pauseProgramFast = 1;
 constexpr int pauseSettingsFast = 10;
 constexpr int pauseModeOther = 5;
 
-constexpr int idProgName = (int) 0xFFFF0000;
-
-Host* currentHost()
-{
-    return Host::getInstance();
-}
-
-ActionManager* actionManager()
-{
-    auto* host = currentHost();
-    return host != nullptr ? host->getActionManager() : nullptr;
-}
-
-void requestTimer(int id, int ms)
-{
-    if (auto* actions = actionManager())
-        actions->setTimerEventReq(id, ms, 0);
-}
-
-void setCurrentProgramState(int program)
-{
-    if (auto* host = currentHost())
-        if (auto* state = host->getStateHolder())
-        {
-            state->currentProgram = program;
-            state->deselectedProgram = -1;
-        }
-}
-
-// Ends a transfer: every place that clears the flags also closes the
-// progress dialog.
-void clearBulkFlags(MidiManager* midi)
-{
-    midi->setBulkReceive(false);
-    midi->setBulkTransmit(false);
-    if (auto* actions = actionManager())
-        actions->CloseProgressBarDialog();
-}
 } // namespace
 
 const char* const OrvaDataCenter::receivingText = "RECEIVED...";
@@ -145,13 +102,6 @@ void OrvaDataCenter::setRAMProgram(int user, void* record)
         std::memmove(buffers.ram + user * recordSize, record, recordSize);
 }
 
-unsigned char* OrvaDataCenter::getFileProgPtr(int tab, int index) const
-{
-    if (tab < 0 || tab >= ProgramNumbering::numTabs || index < 0 || index >= programsPerTab)
-        return nullptr;
-    return const_cast<unsigned char*>(fileReadBuf) + (tab * programsPerTab + index) * recordSize;
-}
-
 juce::String OrvaDataCenter::getFileName(int tab)
 {
     return tab >= 0 && tab < ProgramNumbering::numTabs ? buffers.fileNames[tab] : juce::String("-");
@@ -165,15 +115,7 @@ void OrvaDataCenter::setFileName(int tab, juce::String name)
 
 void OrvaDataCenter::setCurProgName(juce::String name)
 {
-    while (name.length() < 16)
-        name += " ";
-    juce::String text;
-    for (int i = 0; i < name.length(); ++i)
-    {
-        const auto c = name[i];
-        text += (i < 16 && (c < 32 || c > 126)) ? (juce::juce_wchar) ' ' : c;
-    }
-    editSection.PutParamSEx(idProgName, text.toRawUTF8(), 255, CHGSRC_CONTROL);
+    editSection.PutParamSEx(idProgName, programNameText(std::move(name)).toRawUTF8(), 255, CHGSRC_CONTROL);
 }
 
 void OrvaDataCenter::BackupEditBuf()
@@ -261,9 +203,8 @@ int OrvaDataCenter::OnRcvProgramChange(MidiManager* midi, int n, unsigned char n
         return 0;
 
     // Only a program that exists: a user program, or one of an open file tab.
-    const bool user = numbering.isUser(n);
-    const bool file = numbering.isFile(n) && numbering.tabOf(n) < fileCount;
-    if (! user && ! file)
+    unsigned char copy[recordSize];
+    if (! copyProgramRecord(n, copy))
     {
         juce::Logger::writeToLog(juce::String(className()) + "::OnRcvProgramChange: ignored, program " + juce::String(n)
                                  + " is no user program and no program of an open file tab");
@@ -272,20 +213,9 @@ int OrvaDataCenter::OnRcvProgramChange(MidiManager* midi, int n, unsigned char n
 
     setCurProgNo(n);
     setCurrentProgramState(n);
-
-    unsigned char copy[recordSize];
-    if (user)
-    {
-        std::memcpy(copy, getRAMProgPtr(n), recordSize);
+    if (numbering.isUser(n))
         iUserDestProg = n;
-        UpdateEditBuf(copy);
-    }
-    else
-    {
-        const juce::ScopedReadLock lock(fileTabLock);
-        std::memcpy(copy, getFileProgPtr(numbering.tabOf(n), numbering.indexInTab(n)), recordSize);
-        UpdateEditBuf(copy);
-    }
+    UpdateEditBuf(copy);
 
     if (midi != nullptr)
         midi->sendChangeMessage();

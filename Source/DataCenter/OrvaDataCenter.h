@@ -60,7 +60,6 @@ public:
     void setRAMProgram(int user, void* record) override;
     unsigned char* getFileReadBuf() override { return fileReadBuf; }
     unsigned char* getFileWriteBuf() override { return fileWriteBuf; }
-    unsigned char* getFileProgPtr(int tab, int index) const override;
     void UpdateEditBuf(void* record) override;
     void BackupEditBuf() override;
     void RestoreEditBuf() override;

@@ -201,6 +201,13 @@ void CDWQEditorLibrarianComponent::placeNewFileButton()
     m_TabBarButton->toFront(false);
 }
 
+void CDWQEditorLibrarianComponent::renewPresetButtons()
+{
+    if (auto* presetTab = getPresetTab())
+        if (auto* page = dynamic_cast<DWQLibROMComponent*>(presetTab->getContentComponent()))
+            page->RenewButtonImages();
+}
+
 void CDWQEditorLibrarianComponent::changeListenerCallback(juce::ChangeBroadcaster* source)
 {
     if (auto* editor = getEditorPage())

@@ -30,6 +30,7 @@ public:
 
     void initialise() override;
     void changeListenerCallback(juce::ChangeBroadcaster* source) override;
+    void renewPresetButtons() override;
     void buttonClicked(juce::Button* button) override;
     bool isInterestedInFileDrag(const juce::StringArray& files) override;
     juce::Component* getFileSubTabComponent(int index) override;

@@ -41,6 +41,9 @@ public:
     virtual bool isOrvaView() const { return false; }
     // Hands a routed section event to the view's global panel, if it has one.
     virtual void handleGlobalPanelMessage(const juce::Message&) {}
+    // The preset buttons take the names the data centre holds (the views
+    // with a preset page).
+    virtual void renewPresetButtons() {}
 
     EditorComponent* getEditorComponent() const noexcept { return m_EditorComponent; }
     juce::Component* getTabbedComponent() const noexcept { return m_TabbedComponent; }

@@ -180,6 +180,15 @@ void CHMQEditorLibrarianComponent::placeNewFileButton()
     m_TabBarButton->toFront(false);
 }
 
+void CHMQEditorLibrarianComponent::renewPresetButtons()
+{
+    if (auto* presets = getPresetTab())
+        for (int bank = 0; bank < 3; ++bank)
+            if (auto* tab = presets->getBankTab(bank))
+                if (auto* page = tab->getBankPage())
+                    page->RenewButtonImages();
+}
+
 void CHMQEditorLibrarianComponent::changeListenerCallback(juce::ChangeBroadcaster* source)
 {
     if (m_EditorComponent != nullptr)

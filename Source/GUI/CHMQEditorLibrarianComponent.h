@@ -27,6 +27,7 @@ public:
     void paint(juce::Graphics& g) override;
     void initialise() override;
     void changeListenerCallback(juce::ChangeBroadcaster* source) override;
+    void renewPresetButtons() override;
     void buttonClicked(juce::Button* button) override;
     void handleMessage(const juce::Message& message) override;
     bool isInterestedInFileDrag(const juce::StringArray& files) override;

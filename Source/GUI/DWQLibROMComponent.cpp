@@ -37,6 +37,13 @@ RSPresetProgButton* DWQLibROMComponent::getPresetButton(int index) const
     return index >= 0 && index < numButtons ? buttons[(size_t) index].get() : nullptr;
 }
 
+void DWQLibROMComponent::RenewButtonImages()
+{
+    for (auto& button : buttons)
+        if (button != nullptr)
+            button->RenewButtonSetting();
+}
+
 void DWQLibROMComponent::initialise()
 {
     const int bh = (pageHeight - 8) / numButtons;

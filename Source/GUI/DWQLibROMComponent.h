@@ -24,6 +24,8 @@ public:
     void changeListenerCallback(juce::ChangeBroadcaster* source) override;
 
     RSPresetProgButton* getPresetButton(int index) const;
+    // Each button takes its preset's name from the data centre.
+    void RenewButtonImages();
 
 private:
     void lightCurrentProgram();

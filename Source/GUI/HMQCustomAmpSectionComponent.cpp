@@ -315,7 +315,7 @@ bool HMQCustomAmpSectionComponent::execCustomAMPWrite(int n)
     if (dc == nullptr || ! dc->storeEditPartInCustomSlot(HMQDataCenter::customAmp, n))
         return false;
     if (auto* midi = HMQGuiSupport::getMidiManager())
-        midi->sendCustomBufDump(n & 3);
+        midi->sendCustomBufDump(n);
     HMQGuiSupport::sendChangeMessage();
     return true;
 }

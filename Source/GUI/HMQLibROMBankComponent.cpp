@@ -47,6 +47,13 @@ void HMQLibROMBankComponent::initialise()
     changeListenerCallback(nullptr);
 }
 
+void HMQLibROMBankComponent::RenewButtonImages()
+{
+    for (auto* button : m_Buttons)
+        if (button != nullptr)
+            button->RenewButtonSetting();
+}
+
 void HMQLibROMBankComponent::paint(juce::Graphics& g)
 {
     g.fillAll(juce::Colour(0xFF333333));

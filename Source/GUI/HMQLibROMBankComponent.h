@@ -25,6 +25,8 @@ public:
 
     int getFirstProgram() const noexcept { return m_FirstProgram; }
     HMQPresetProgButton* getButton(int k) const { return m_Buttons[k]; }
+    // Each button takes its preset's name from the data centre.
+    void RenewButtonImages();
 
 private:
     int m_FirstProgram;

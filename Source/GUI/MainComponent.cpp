@@ -448,6 +448,12 @@ void MainComponent::refreshStatus()
     changeListenerCallback(host != nullptr ? host->getMidiManager() : nullptr);
 }
 
+void MainComponent::renewPresetButtons()
+{
+    if (m_View != nullptr)
+        m_View->renewPresetButtons();
+}
+
 void MainComponent::bringWindowToFront()
 {
     if (auto* window = getTopLevelComponent())

@@ -86,6 +86,7 @@ public:
     void closeProgress() override { closeProgressBarDialog(); }
     void showQuitWaiting(bool waiting) override;
     void refreshStatus() override;
+    void renewPresetButtons() override;
     void bringWindowToFront() override;
 
     OverlayComponentHolder* getOverlayHolder() const noexcept { return overlayHolder.get(); }

@@ -5,7 +5,6 @@
 #include "Action/MidiManager.h"
 #include "Action/midiutils.h"
 #include "Application/Host.h"
-#include "Application/StateHolder.h"
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
 #include "HMQ/HMQPresetROMProgData.h"
@@ -46,11 +45,7 @@ enum ModeKind : int
 // Raw message positions (F0 at 0): the function byte and its arguments.
 constexpr unsigned char modelByte = 0x34;
 
-constexpr int packedSize(int n)
-{
-    return n + (n + 6) / 7;
-}
-constexpr int packedRecord = packedSize(HMQDataCenter::recordSize); // 71
+constexpr int packedRecord = DecodingDataCenter::packedSize(HMQDataCenter::recordSize); // 71
 static_assert(packedRecord - (packedRecord + 7) / 8 <= HMQDataCenter::scratchSize, "a record fits the scratch");
 
 constexpr int firstUser = HMQDataCenter::numPresets;          // 60
@@ -58,39 +53,6 @@ constexpr int firstFile = firstUser + HMQDataCenter::numUser; // 68
 constexpr int pauseProgram = 1;
 constexpr int pauseSettings = 10;
 constexpr int pauseModeOther = 5;
-constexpr int idProgName = (int) 0xFFFF0000;
-
-ActionManager* actionManager()
-{
-    auto* host = Host::getInstance();
-    return host != nullptr ? host->getActionManager() : nullptr;
-}
-
-void requestTimer(int id, int ms)
-{
-    if (auto* actions = actionManager())
-        actions->setTimerEventReq(id, ms, 0);
-}
-
-void setCurrentProgramState(int program)
-{
-    if (auto* host = Host::getInstance())
-        if (auto* state = host->getStateHolder())
-        {
-            state->currentProgram = program;
-            state->deselectedProgram = -1;
-        }
-}
-
-// Ends a transfer: every place that clears the flags also closes the
-// progress dialog.
-void clearBulkFlags(MidiManager* midi)
-{
-    midi->setBulkReceive(false);
-    midi->setBulkTransmit(false);
-    if (auto* actions = actionManager())
-        actions->CloseProgressBarDialog();
-}
 
 // The program a mode message or notice selects in the HMQ number space, or -1
 // when its number is no program of its bank.
@@ -154,26 +116,26 @@ void HMQDataCenter::UpdateEditBuf(void* record)
 
 unsigned char* HMQDataCenter::getCustomBuf(int slot) const
 {
-    return m_sCustomBuf[slot & 3].bytes;
+    return juce::isPositiveAndBelow(slot, numCustomSlots) ? m_sCustomBuf[slot].bytes : nullptr;
 }
 
 void HMQDataCenter::setCustomBuf(unsigned char* record, int slot)
 {
-    if (record == nullptr)
+    if (record == nullptr || ! juce::isPositiveAndBelow(slot, numCustomSlots))
         return;
     const juce::ScopedWriteLock lock(fileTabLock);
-    std::memmove(m_sCustomBuf[slot & 3].bytes, record, recordSize);
+    std::memmove(m_sCustomBuf[slot].bytes, record, recordSize);
 }
 
 bool HMQDataCenter::storeEditPartInCustomSlot(int part, int slot)
 {
     // Byte 17 of a custom slot: which modules were written into it.
     static constexpr unsigned char writtenBit[] = { 0x01, 0x02, 0x04, 0x10 };
-    if (! juce::isPositiveAndBelow(part, 4))
+    if (! juce::isPositiveAndBelow(part, 4) || ! juce::isPositiveAndBelow(slot, numCustomSlots))
         return false;
 
     const juce::ScopedWriteLock lock(fileTabLock);
-    auto& custom = m_sCustomBuf[slot & 3];
+    auto& custom = m_sCustomBuf[slot];
     switch (part)
     {
         case customAmp: custom.CopyAmpPart_fromEditBuf(&m_sEditBuf); break;
@@ -187,11 +149,11 @@ bool HMQDataCenter::storeEditPartInCustomSlot(int part, int slot)
 
 bool HMQDataCenter::loadCustomPartIntoEditBuf(int part, int slot)
 {
-    if (! juce::isPositiveAndBelow(part, 4))
+    if (! juce::isPositiveAndBelow(part, 4) || ! juce::isPositiveAndBelow(slot, numCustomSlots))
         return false;
 
     const juce::ScopedWriteLock lock(fileTabLock);
-    const auto& custom = m_sCustomBuf[slot & 3];
+    const auto& custom = m_sCustomBuf[slot];
     switch (part)
     {
         case customAmp: m_sEditBuf.CopyAmpPart_fromCustomBuf(&custom); break;
@@ -204,6 +166,8 @@ bool HMQDataCenter::loadCustomPartIntoEditBuf(int part, int slot)
 
 void HMQDataCenter::UpdateCustomBuf(void* record, int slot)
 {
+    if (! juce::isPositiveAndBelow(slot, numCustomSlots))
+        return;
     setCustomBuf(static_cast<unsigned char*>(record), slot);
     customSection.OnReinitialized();
 }
@@ -224,13 +188,6 @@ void HMQDataCenter::setRAMProgram(int user, void* record)
         std::memmove(HMQ::m_sRAMProgDataN[user].bytes, record, recordSize);
 }
 
-unsigned char* HMQDataCenter::getFileProgPtr(int tab, int index) const
-{
-    if (! juce::isPositiveAndBelow(tab, ProgramNumbering::numTabs) || ! juce::isPositiveAndBelow(index, programsPerTab))
-        return nullptr;
-    return const_cast<unsigned char*>(fileReadBuf) + (tab * programsPerTab + index) * recordSize;
-}
-
 juce::String HMQDataCenter::getFileName(int tab)
 {
     return juce::isPositiveAndBelow(tab, ProgramNumbering::numTabs) ? sFileName[tab] : juce::String("-");
@@ -244,15 +201,7 @@ void HMQDataCenter::setFileName(int tab, juce::String name)
 
 void HMQDataCenter::setCurProgName(juce::String name)
 {
-    while (name.length() < 16)
-        name += " ";
-    juce::String text;
-    for (int i = 0; i < name.length(); ++i)
-    {
-        const auto c = name[i];
-        text += (i < 16 && (c < 32 || c > 126)) ? (juce::juce_wchar) ' ' : c;
-    }
-    userEditSection.PutParamSEx(idProgName, text.toRawUTF8(), 255, CHGSRC_CONTROL);
+    userEditSection.PutParamSEx(idProgName, programNameText(std::move(name)).toRawUTF8(), 255, CHGSRC_CONTROL);
 }
 
 void HMQDataCenter::BackupEditBuf()
@@ -309,10 +258,8 @@ int HMQDataCenter::OnRcvModeChange(MidiManager* midi, unsigned char kind, int nu
 int HMQDataCenter::OnRcvProgramChange(MidiManager* midi, int n, unsigned char newMode, unsigned char oldMode)
 {
     // Only a program that exists: a preset, a user program, or one of an open file tab.
-    const bool preset = numbering.isPreset(n);
-    const bool user = numbering.isUser(n);
-    const bool file = numbering.isFile(n) && numbering.tabOf(n) < fileCount;
-    if (! preset && ! user && ! file)
+    unsigned char copy[recordSize];
+    if (! copyProgramRecord(n, copy))
     {
         juce::Logger::writeToLog("HMQDataCenter::OnRcvProgramChange: ignored, program " + juce::String(n)
                                  + " is no preset, no user program and no program of an open file tab");
@@ -324,27 +271,9 @@ int HMQDataCenter::OnRcvProgramChange(MidiManager* midi, int n, unsigned char ne
 
     setCurProgNo(n);
     setCurrentProgramState(n);
-
-    unsigned char copy[recordSize];
-    if (preset)
-    {
-        std::memcpy(copy, getROMProgPtr(n), recordSize);
-        UpdateEditBuf(copy);
-    }
-    else if (user)
-    {
-        std::memcpy(copy, getRAMProgPtr(n - firstUser), recordSize);
+    if (numbering.isUser(n))
         iUserDestProg = n;
-        UpdateEditBuf(copy);
-    }
-    else
-    {
-        {
-            const juce::ScopedReadLock lock(fileTabLock);
-            std::memcpy(copy, getFileProgPtr(numbering.tabOf(n), numbering.indexInTab(n)), recordSize);
-        }
-        UpdateEditBuf(copy);
-    }
+    UpdateEditBuf(copy);
 
     if (midi != nullptr)
         midi->sendChangeMessage();
@@ -356,9 +285,9 @@ int HMQDataCenter::OnRcvProgramChange(MidiManager* midi, int n, unsigned char ne
 
 int HMQDataCenter::OnRcvCustomAMPFXDump(MidiManager* midi, const void* data, unsigned slot)
 {
-    if (data == nullptr)
+    if (data == nullptr || slot >= (unsigned) numCustomSlots)
         return 0;
-    UpdateCustomBuf(const_cast<void*>(data), (int) (slot & 3));
+    UpdateCustomBuf(const_cast<void*>(data), (int) slot);
     if (midi != nullptr)
         midi->sendChangeMessage();
     return 0;
@@ -378,7 +307,7 @@ void HMQDataCenter::decodeModelFunction(MidiManager* midi, const EditorSysExFram
         case fnCustomDump:
             if (! needs(frame, 2 + packedRecord))
                 return;
-            if (frame.arg(1) > numCustomSlots)
+            if (frame.arg(1) >= numCustomSlots)
             {
                 logIgnored("custom slot " + juce::String(frame.arg(1)));
                 return;
@@ -539,14 +468,18 @@ void HMQDataCenter::finishUserProgramChain(MidiManager* midi)
 
 void HMQDataCenter::restoreProgramBeforeChain(MidiManager* midi)
 {
-    const int n = std::exchange(programBeforeChain, -1);
-    if (GetMode() == 2 || (! numbering.isPreset(n) && ! numbering.isUser(n)))
-        return; // no stored program was selected; the current program is asked for next
-    const auto mode = (unsigned char) (numbering.isUser(n) ? 1 : 0);
-    if (numbering.isUser(n))
-        iUserDestProg = n;
-    iCurProgNo = -1; // the chain moved it: select again
-    OnRcvProgramChange(midi, n, mode, mode);
+    // No stored program was selected: the current program is asked for next.
+    if (GetMode() == 2)
+    {
+        programBeforeChain = -1;
+        return;
+    }
+    // The chain moved the current program: it is selected again.
+    if (const int n = takeProgramBeforeChain(); n >= 0)
+    {
+        const auto mode = (unsigned char) (numbering.isUser(n) ? 1 : 0);
+        OnRcvProgramChange(midi, n, mode, mode);
+    }
 }
 
 void HMQDataCenter::onCustomSlotDump(MidiManager* midi, int slot, const juce::uint8* packed)

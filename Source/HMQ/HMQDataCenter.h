@@ -50,7 +50,6 @@ public:
     void setRAMProgram(int user, void* record) override;
     unsigned char* getFileReadBuf() override { return fileReadBuf; }
     unsigned char* getFileWriteBuf() override { return fileWriteBuf; }
-    unsigned char* getFileProgPtr(int tab, int index) const override;
     void UpdateEditBuf(void* record) override;
     void BackupEditBuf() override;
     void RestoreEditBuf() override;
@@ -62,7 +61,8 @@ public:
     int OnRcvModeChange(MidiManager* midi, unsigned char kind, int number) override;
     int OnRcvProgramChange(MidiManager* midi, int number, unsigned char newMode, unsigned char oldMode) override;
     int OnRcvGlobalDump(MidiManager*, const void*, unsigned) override { return 0; }
-    // A custom slot received: the third argument is the slot (taken & 3).
+    // A custom slot received: the third argument is the slot; one outside 0-3
+    // is not stored.
     int OnRcvCustomAMPFXDump(MidiManager* midi, const void* data, unsigned slot) override;
 
     // The module parts a custom slot keeps, in the order of the custom tabs.
@@ -74,10 +74,11 @@ public:
         customReverb = 3
     };
 
-    // Copies one module's part of the edit buffer into custom slot `slot`
-    // (taken & 3) and marks the part written in the slot's byte 17; or copies
-    // the part of the slot back into the edit buffer. Both run under the
-    // buffer lock, as the decoder's writes do. False for a part outside 0-3.
+    // Copies one module's part of the edit buffer into custom slot `slot` and
+    // marks the part written in the slot's byte 17; or copies the part of the
+    // slot back into the edit buffer. Both run under the buffer lock, as the
+    // decoder's writes do. False, with nothing copied, for a part or a slot
+    // outside 0-3.
     bool storeEditPartInCustomSlot(int part, int slot);
     bool loadCustomPartIntoEditBuf(int part, int slot);
 
