@@ -179,10 +179,12 @@ void drawSwitchStrip(juce::Graphics& g, const Entry& e)
 
 // Amp and effect pictures print no name of their own: the picker, the catalogue
 // cell or the program button draws the type name, and one picture serves
-// several names. Their upper part is a plain plate (its colour changes only
-// from top to bottom) so that a name drawn there meets no knob, dot or word;
-// the label only picks the picture's colour.
+// several names. Where those names fall the picture is plain (its colour
+// changes only from top to bottom): the upper part of every picture, where the
+// pickers write, and the foot of an amp, where a catalogue cell of the
+// picture's height writes. The label only picks the picture's colour.
 constexpr float ampPlateShare = 0.53f;
+constexpr float ampFootShare = 0.80f;
 constexpr float effectPlateShare = 0.44f;
 
 void drawAmpTile(juce::Graphics& g, const Entry& e)
@@ -192,26 +194,27 @@ void drawAmpTile(juce::Graphics& g, const Entry& e)
     g.setGradientFill(juce::ColourGradient(colour, 0, bounds.getY(), colour.darker(0.6f), 0, bounds.getBottom(), false));
     g.fillRoundedRectangle(bounds, 6.0f);
     const auto inset = bounds.getWidth() * 0.08f;
-    const auto plateBottom = bounds.getY() + bounds.getHeight() * ampPlateShare;
+    const auto rowOf = [&](float from, float to) {
+        return juce::Rectangle<float>(bounds.getX() + inset, bounds.getY() + bounds.getHeight() * from,
+                                      bounds.getWidth() - 2 * inset, bounds.getHeight() * (to - from));
+    };
     // A thin piping under the plate.
     g.setColour(Palette::accentLight.withAlpha(0.45f));
-    g.fillRect(juce::Rectangle<float>(bounds.getX() + inset, plateBottom + 1.0f, bounds.getWidth() - 2 * inset, 1.0f));
-    // The grille: a darker inset with a fine weave.
-    const auto grille = juce::Rectangle<float>(bounds.getX() + inset, plateBottom + 4.0f, bounds.getWidth() - 2 * inset,
-                                               bounds.getY() + bounds.getHeight() * 0.80f - plateBottom - 4.0f);
+    g.fillRect(rowOf(ampPlateShare, ampPlateShare).withHeight(1.0f).translated(0.0f, 1.0f));
+    // The control row under the plate: six small knobs.
+    const auto strip = rowOf(ampPlateShare + 0.03f, ampPlateShare + 0.13f);
+    g.setColour(Palette::accentLight.withAlpha(0.8f));
+    const auto knob = juce::jmax(2.0f, strip.getHeight() * 0.8f);
+    for (int i = 0; i < 6; ++i)
+        g.fillEllipse(juce::Rectangle<float>(knob, knob)
+                          .withCentre({ strip.getX() + strip.getWidth() * (0.22f + 0.11f * (float) i), strip.getCentreY() }));
+    // The grille: a darker inset with a fine weave, above the plain foot.
+    const auto grille = rowOf(ampPlateShare + 0.15f, ampFootShare - 0.01f);
     g.setColour(Palette::ink.withAlpha(0.75f));
     g.fillRoundedRectangle(grille, 3.0f);
     g.setColour(colour.brighter(0.2f).withAlpha(0.18f));
     for (auto x = grille.getX() + 3.0f; x < grille.getRight(); x += 4.0f)
         g.drawVerticalLine((int) x, grille.getY(), grille.getBottom());
-    // The control strip along the bottom, with a row of small knobs.
-    const auto strip = juce::Rectangle<float>(bounds.getX() + inset, bounds.getY() + bounds.getHeight() * 0.83f,
-                                              bounds.getWidth() - 2 * inset, bounds.getHeight() * 0.14f);
-    g.setColour(Palette::accentLight.withAlpha(0.8f));
-    const auto knob = juce::jmax(2.0f, strip.getHeight() * 0.6f);
-    for (int i = 0; i < 6; ++i)
-        g.fillEllipse(juce::Rectangle<float>(knob, knob)
-                          .withCentre({ strip.getX() + strip.getWidth() * (0.22f + 0.11f * (float) i), strip.getCentreY() }));
     g.setColour(Palette::rim);
     g.drawRoundedRectangle(bounds, 6.0f, 1.5f);
 }
