@@ -2,14 +2,21 @@
 // binary's Resources folder, and the knob collection that names the strips.
 #include "Common/ModelInformation.h"
 #include "Core/SupportedModels.h"
+#include "GUI/Catalog/CDWQCatalogAmpPane.h"
+#include "GUI/Catalog/CDWQCatalogModPane.h"
+#include "GUI/Catalog/CHMQCatalogAmpPane.h"
+#include "GUI/Catalog/CHMQCatalogPedal1Pane.h"
+#include "GUI/Catalog/CHMQCatalogPedal2Pane.h"
 #include "GUI/ImageResourceManager.h"
 #include "GUI/KnobCollection.h"
 #include "GUI/MIDIIndicator.h"
 #include "GUI/RSDWQAmpComboBox.h"
 #include "GUI/RSDWQAmpImageButtonSmall.h"
 #include "GUI/RSDWQPedalComboBox.h"
+#include "GUI/RSDWQPedalFXImageButton.h"
 #include "GUI/RSDWQPedalFXImageButtonSmall.h"
 #include "GUI/RSDWQRevFXComboBox.h"
+#include "GUI/RSDWQRevFXImageButton.h"
 #include "GUI/RSDWQRevFXImageButtonSmall.h"
 #include "GUI/RSGainImage.h"
 #include "GUI/RSHMQAmpImage.h"
@@ -27,6 +34,7 @@
 #include "GUI/RSOrvaPWPedal1FXImageButton.h"
 #include "GUI/RSOrvaPWPedal2FXImageButton.h"
 #include "GUI/RSOrvaUSBImage.h"
+#include "Platform/PlatformFonts.h"
 #include "ZEZEResource.h"
 #include "support/TestHelpers.h"
 
@@ -34,6 +42,7 @@
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <map>
+#include <optional>
 
 namespace
 {
@@ -178,6 +187,114 @@ TEST_F(BuiltArtwork, TheConnectionLampHasItsPicture)
     EXPECT_EQ(manifest.count(lamp.getImageString()), 1u);
     EXPECT_TRUE(lamp.getPicture().isValid());
     EXPECT_FALSE(lamp.getBounds().isEmpty());
+}
+
+namespace
+{
+// The first pixel in an area where the colour jumps from its left neighbour:
+// a knob, a dot or a letter. A plain plate changes only from top to bottom.
+std::optional<juce::Point<int>> firstEdgeIn(const juce::Image& image, juce::Rectangle<int> area)
+{
+    const juce::Image::BitmapData pixels(image, juce::Image::BitmapData::readOnly);
+    area = area.getIntersection(image.getBounds());
+    for (int y = area.getY(); y < area.getBottom(); ++y)
+        for (int x = area.getX() + 1; x < area.getRight(); ++x)
+        {
+            const auto a = pixels.getPixelColour(x - 1, y), b = pixels.getPixelColour(x, y);
+            const auto jump = juce::jmax(std::abs(a.getRed() - b.getRed()), std::abs(a.getGreen() - b.getGreen()),
+                                         std::abs(a.getBlue() - b.getBlue()), std::abs(a.getAlpha() - b.getAlpha()));
+            if (jump > 8)
+                return juce::Point<int>(x, y);
+        }
+    return std::nullopt;
+}
+} // namespace
+
+TEST_F(BuiltArtwork, TypeNamesFallOnAPlainPlateOfTheirPicture)
+{
+    // Every picker of every model, at both sizes; the name is drawn at its
+    // position in the form tables' largest face (16 px).
+    std::vector<std::unique_ptr<RSImageButton>> pickers;
+    pickers.emplace_back(new RSDWQAmpImageButton(nullptr, false, {}));
+    pickers.emplace_back(new RSDWQAmpImageButtonSmall(nullptr, false, {}));
+    pickers.emplace_back(new RSDWQPedalFXImageButton(nullptr, false, {}));
+    pickers.emplace_back(new RSDWQRevFXImageButton(nullptr, false, {}));
+    pickers.emplace_back(new RSHMQAmpImageButton(nullptr, false, {}));
+    pickers.emplace_back(new RSHMQAmpImageButtonSmall(nullptr, false, {}));
+    pickers.emplace_back(new RSHMQPedal1FXImageButton(nullptr, false, {}));
+    pickers.emplace_back(new RSHMQPedal2FXImageButton(nullptr, false, {}));
+    pickers.emplace_back(new RSHMQRevFXImageButton(nullptr, false, {}));
+    pickers.emplace_back(new RSOrvaKXAmpImageButton(nullptr, false, {}));
+    pickers.emplace_back(new RSOrvaKXAmpImageButtonSmall(nullptr, false, {}));
+    pickers.emplace_back(new RSOrvaKXPedal1FXImageButton(nullptr, false, {}));
+    pickers.emplace_back(new RSOrvaPWAmpImageButton(nullptr, false, {}));
+    pickers.emplace_back(new RSOrvaPWAmpImageButtonSmall(nullptr, false, {}));
+    pickers.emplace_back(new RSOrvaPWPedal1FXImageButton(nullptr, false, {}));
+    pickers.emplace_back(new RSOrvaPWPedal2FXImageButton(nullptr, false, {}));
+    const juce::Font face(PlatformFonts::mapTypefaceName("Arial"), 16.0f, juce::Font::plain);
+    int checked = 0;
+    for (auto& p : pickers)
+        for (int type = 0; type < 24; ++type)
+        {
+            const auto picture = p->getPngName(type);
+            const auto name = p->getTypeName(type);
+            if (picture == "alpha10" || name.isEmpty())
+                continue;
+            const auto image = images->getImage(picture);
+            ASSERT_TRUE(image.isValid()) << picture;
+            const juce::Rectangle<int> text(p->getTypeNameX(type), p->getTypeNameY(type), face.getStringWidth(name), 16);
+            // Leave out the picture's rim and corners.
+            const auto edge = firstEdgeIn(image, text.getIntersection(image.getBounds().reduced(10, 4)));
+            EXPECT_FALSE(edge.has_value()) << name << " over " << picture << " at "
+                                           << edge.value_or(juce::Point<int>()).toString();
+            ++checked;
+        }
+    EXPECT_GT(checked, 100);
+
+    // No amp or effect picture prints a word or a knob on its plate, so a
+    // picture shared by differently named types contradicts none of them.
+    for (const auto& [name, entry] : manifest)
+    {
+        if (entry.kind != "amp" && entry.kind != "effect")
+            continue;
+        const auto image = images->getImage(name);
+        if (name == "AmpType_Custom" || name == "FX_Custom")
+            continue; // the overlays drawn over a picture
+        const auto plate = image.getBounds().reduced(10, 4).withHeight(entry.height * 4 / 10);
+        EXPECT_FALSE(firstEdgeIn(image, plate).has_value()) << name;
+        // A catalogue cell about as high as an amp picture writes its name
+        // over the picture's foot (from 28 to 4 pixels above the cell's bottom).
+        if (entry.kind == "amp" && entry.height >= 160)
+        {
+            const auto foot = image.getBounds().reduced(10, 0).withTop(entry.height - 30).withBottom(entry.height - 4);
+            EXPECT_FALSE(firstEdgeIn(image, foot).has_value()) << name << " foot";
+        }
+    }
+}
+
+TEST(CataloguePictures, ATypeNamedAlikeShowsTheSamePictureOnEveryModel)
+{
+    const auto sameAs = [](const Catalog::tagCatalogCellAttributes* cells, int count,
+                           const Catalog::tagCatalogCellAttributes* others, int otherCount) {
+        int shared = 0;
+        for (int i = 0; i < count; ++i)
+            for (int j = 0; j < otherCount; ++j)
+                if (cells[i].name == others[j].name)
+                {
+                    EXPECT_EQ(cells[i].imageName, others[j].imageName) << cells[i].name;
+                    ++shared;
+                }
+        return shared;
+    };
+    EXPECT_GE(sameAs(CDWQCatalogAmpPane::m_cellAttributes, CDWQCatalogAmpPane::numColumns, CHMQCatalogAmpPane::m_cellAttributes,
+                     CHMQCatalogAmpPane::numCells),
+              8);
+    // The DWQR modulation pane names a chorus like the HMQ's pedal 1 and a flanger like its pedal 2.
+    EXPECT_EQ(sameAs(CDWQCatalogModPane::sm_amCatalogCellAttrs, CDWQCatalogModPane::numColumns,
+                     CHMQCatalogPedal1Pane::sm_amCatalogCellAttrs, CHMQCatalogPedal1Pane::numCells)
+                  + sameAs(CDWQCatalogModPane::sm_amCatalogCellAttrs, CDWQCatalogModPane::numColumns,
+                           CHMQCatalogPedal2Pane::sm_amCatalogCellAttrs, CHMQCatalogPedal2Pane::numCells),
+              2);
 }
 
 TEST_F(BuiltArtwork, KnobStripsHoldEveryFrameOneUnderAnother)

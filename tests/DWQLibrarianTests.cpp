@@ -8,6 +8,7 @@
 #include "GUI/DWQTabbedComponent.h"
 #include "GUI/DWQUserButtonContainerComponent.h"
 #include "GUI/DragAndDropDefinitions.h"
+#include "GUI/FontLibrary.h"
 #include "GUI/MIDIIndicator.h"
 #include "GUI/ProgramDataDragItem.h"
 #include "GUI/RSFileProgButton.h"
@@ -18,6 +19,8 @@
 #include "support/TabTextCheck.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 using namespace testing_support;
 
@@ -126,6 +129,51 @@ TEST_F(DWQLibrarian, TabTextsAndTheConnectionBadgeAreReadable)
     EXPECT_TRUE(badge->isVisible());
     EXPECT_LT(badge->getRight(), editor()->getMenuButton()->getX());
     saveScreenshot(*mainComponent(), "dwq_tabs_and_badge");
+}
+
+TEST_F(DWQLibrarian, PresetAndFileNamesStandWholeBesideTheirPicture)
+{
+    // Each preset and file button: its two lines of text, laid out in their
+    // fonts, are whole and end before the picture; and no white text pixel
+    // lands on the picture (our amp pictures hold no white).
+    std::vector<RSProgSelectButton*> buttons;
+    for (int k = 0; k < 11; ++k)
+    {
+        buttons.push_back(preset(k));
+        buttons.push_back(fileSlot(0, k));
+    }
+    for (auto* button : buttons)
+    {
+        ASSERT_NE(button, nullptr);
+        const auto snapshot = button->createComponentSnapshot(button->getLocalBounds());
+        const juce::Rectangle<int> area(button->getWidth() / 3 - 3, 0, button->getWidth() * 2 / 3, button->getHeight());
+        const auto picture = button->getNormalImageBounds(area);
+        ASSERT_FALSE(picture.isEmpty()) << button->getProgramNumber();
+        const auto amp = button->getAmpName(button->getAmpType());
+        ASSERT_TRUE(amp.isNotEmpty());
+        for (const auto& [text, font, y] : { std::make_tuple(button->getButtonText(), FontLibrary::named("ProgramNameButton"), 5),
+                                             std::make_tuple(amp, FontLibrary::named("AmpTypeButton"), 25) })
+        {
+            ASSERT_TRUE(text.isNotEmpty()) << button->getProgramNumber();
+            const auto glyphs = RSProgSelectButton::layOutWholeText(font, text, button->textBoxBesidePicture(y, area));
+            juce::String laidOut;
+            for (const auto& glyph : glyphs)
+                laidOut += juce::String::charToString(glyph.getCharacter());
+            EXPECT_EQ(laidOut.removeCharacters(" "), text.removeCharacters(" ")) << button->getProgramNumber();
+            EXPECT_LE(glyphs.getBoundingBox(0, -1, true).getRight(), (float) picture.getX()) << text;
+        }
+        int whiteOnPicture = 0, whiteBeside = 0;
+        for (int y = 0; y < snapshot.getHeight(); ++y)
+            for (int x = 0; x < snapshot.getWidth(); ++x)
+            {
+                const auto c = snapshot.getPixelAt(x, y);
+                if (juce::jmin(c.getRed(), c.getGreen(), c.getBlue()) >= 230)
+                    ++(picture.contains(x, y) ? whiteOnPicture : whiteBeside);
+            }
+        EXPECT_EQ(whiteOnPicture, 0) << button->getProgramNumber() << " " << amp;
+        EXPECT_GT(whiteBeside, 20) << button->getProgramNumber();
+    }
+    saveScreenshot(*view()->getTabPanel(), "dwq_preset_names");
 }
 
 TEST_F(DWQLibrarian, AClickSelectsAPresetAUserProgramOrAFileProgramWithOneMessage)

@@ -228,6 +228,49 @@ TEST_F(HMQCustomPageFixture, AmpSlotsOfSmallPagesShowOnlyPictureAndModel)
     EXPECT_EQ(tall.getSlot(0)->getNumChildComponents(), 18);
 }
 
+TEST_F(HMQCustomPageFixture, AmpSlotNamesEndBeforeTheirValuesAndStayWhole)
+{
+    HMQCustomAmpComponent page(742, 208);
+    page.setBounds(0, 0, 742, 208);
+    page.initialise();
+
+    // Every row's name, as first written ("NAME: ") and as the refresh writes
+    // it, is laid out whole in its label and ends before its value box.
+    const auto checkRows = [&page](const char* when) {
+        int rows = 0;
+        for (int slot = 0; slot < 3; ++slot)
+            for (int index = 1; index <= 8; ++index)
+            {
+                juce::Label *name = nullptr, *value = nullptr;
+                for (auto* c : page.getSlot(slot)->getChildren())
+                    if ((int) c->getProperties()["INDEX"] == index)
+                        ((int) c->getProperties()["ID"] == 1028 ? name : value) = dynamic_cast<juce::Label*>(c);
+                ASSERT_NE(name, nullptr);
+                ASSERT_NE(value, nullptr);
+                if (name->getText().isEmpty())
+                    continue;
+                EXPECT_LE(name->getRight(), value->getX()) << when << " " << name->getText();
+                const auto area = name->getBorderSize().subtractedFrom(name->getLocalBounds());
+                juce::GlyphArrangement glyphs;
+                glyphs.addFittedText(name->getFont(), name->getText(), (float) area.getX(), (float) area.getY(),
+                                     (float) area.getWidth(), (float) area.getHeight(), name->getJustificationType(), 1,
+                                     name->getMinimumHorizontalScale());
+                juce::String laidOut;
+                for (const auto& glyph : glyphs)
+                    laidOut += juce::String::charToString(glyph.getCharacter());
+                EXPECT_EQ(laidOut.removeCharacters(" "), name->getText().removeCharacters(" ")) << when;
+                EXPECT_LE(name->getX() + glyphs.getBoundingBox(0, -1, true).getRight(), (float) value->getX())
+                    << when << " " << name->getText();
+                ++rows;
+            }
+        EXPECT_GE(rows, 21) << when;
+    };
+    checkRows("built");
+    page.changeListenerCallback(nullptr);
+    checkRows("refreshed");
+    testing_support::saveScreenshot(page, "hmq_custom_amp_page");
+}
+
 TEST_F(HMQCustomPageFixture, EffectSlotsTakeOnlyTheMatchingVariationAndCopyBack)
 {
     juce::Component holder;

@@ -15,6 +15,7 @@
 #include "GUI/HMQEditParamComponent.h"
 #include "GUI/HMQEditorComponent.h"
 #include "GUI/HMQFileProgButton.h"
+#include "GUI/HMQGuiSupport.h"
 #include "GUI/HMQLibFileComponent.h"
 #include "GUI/HMQLibFileSubTab.h"
 #include "GUI/HMQLibROMBankComponent.h"
@@ -40,6 +41,8 @@
 #include "support/LibrarianTestSupport.h"
 #include "support/PeerMouse.h"
 #include "support/TabTextCheck.h"
+
+#include <tuple>
 
 using Bytes = SimulatedAmplifier::Bytes;
 using testing_support::bytes;
@@ -674,6 +677,64 @@ TEST_F(HMQScreen, TabTextsTakeTheirPanelsColoursAndStayInsideTheirTabs)
     pumpFor(50);
     testing_support::expectReadableTabs(column, grey, back);
     saveScreenshot(*main, "hmq_tab_texts");
+}
+
+TEST_F(HMQScreen, UserButtonTextsStandWholeOnADarkBackingOverThePicture)
+{
+    SimulatedAmplifier amp(ports, 1);
+    auto* dc = bootHMQScreen(amp);
+    ASSERT_NE(dc, nullptr);
+    // Long program names and the longest amp names.
+    const int types[8] = { 0, 2, 8, 15, 17, 19, 6, 12 };
+    for (int k = 0; k < 8; ++k)
+    {
+        auto* record = dc->getRAMProgPtr(k);
+        const auto name = juce::String("Heavy Program ") + juce::String(k + 1).paddedLeft('0', 2);
+        for (int i = 0; i < 16; ++i)
+            record[i] = (unsigned char) name[i];
+        record[18] = (unsigned char) types[k];
+    }
+    users()->repaint();
+    pumpFor(50);
+
+    for (int k = 0; k < 8; ++k)
+    {
+        auto* button = user(k);
+        ASSERT_NE(button, nullptr);
+        ASSERT_GE(button->getHeight() - 2, 56); // the three-line layout
+        const auto snapshot = button->createComponentSnapshot(button->getLocalBounds());
+        const auto programName = ProgramNameText::fromRecord(dc->getRAMProgPtr(k));
+        const auto ampName = ProgramNameText::printable(button->getAmpName(types[k]));
+        const std::tuple<juce::String, const char*, juce::Rectangle<int>> lines[] = {
+            { button->getButtonText(), "ProgramNameButton", button->textBox(4, 4, 200) },
+            { programName, "ProgramNameButton", button->textBox(4, 24, button->getWidth() - 8) },
+            { ampName, "AmpTypeButton", button->textBox(4, 44, 200) },
+        };
+        for (const auto& [text, font, box] : lines)
+        {
+            ASSERT_TRUE(text.isNotEmpty());
+            const auto glyphs = RSProgSelectButton::layOutWholeText(HMQGuiSupport::getFont(font), text, box);
+            juce::String laidOut;
+            for (const auto& glyph : glyphs)
+                laidOut += juce::String::charToString(glyph.getCharacter());
+            EXPECT_EQ(laidOut.removeCharacters(" "), text.removeCharacters(" "));
+            const auto area = glyphs.getBoundingBox(0, -1, true).getSmallestIntegerContainer();
+            EXPECT_TRUE(button->getLocalBounds().contains(area)) << text;
+            // Under the letters only white, the dark backing and their blend:
+            // no colour of the picture shows through.
+            int coloured = 0;
+            for (int y = area.getY(); y < area.getBottom(); ++y)
+                for (int x = area.getX(); x < area.getRight(); ++x)
+                {
+                    const auto c = snapshot.getPixelAt(x, y);
+                    const auto spread =
+                        juce::jmax(c.getRed(), c.getGreen(), c.getBlue()) - juce::jmin(c.getRed(), c.getGreen(), c.getBlue());
+                    coloured += spread > 12 ? 1 : 0;
+                }
+            EXPECT_EQ(coloured, 0) << k << " " << text;
+        }
+    }
+    saveScreenshot(*users(), "hmq_user_buttons");
 }
 
 TEST(HMQProgramButtons, AmpTablesClampAndAgreeWithTheSlotPictures)

@@ -126,7 +126,11 @@ void HMQCustomAmpSectionComponent::initialise()
         name->setJustificationType(juce::Justification::centredLeft);
         name->setColour(juce::Label::backgroundColourId, juce::Colours::transparentBlack);
         name->setColour(juce::Label::textColourId, juce::Colour(0xFFCEA939));
-        name->setBounds(r.x, H - 62 + r.y, r.w, r.h);
+        // Where the table lets a name run into its value box, the name ends
+        // at the box and narrows its letters instead of being covered.
+        name->setBounds(r.x, H - 62 + r.y, juce::jmin(r.w, r.valueX - r.x), r.h);
+        name->setBorderSize({ 1, 5, 1, 1 });
+        name->setMinimumHorizontalScale(0.5f);
         auto& np = name->getProperties();
         np.set("ID", idNameLabel);
         np.set("PARAMID", r.paramId);

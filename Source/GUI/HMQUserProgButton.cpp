@@ -78,15 +78,19 @@ void HMQUserProgButton::paintButton(juce::Graphics& g, bool isMouseOver, bool is
 
     paintImages(g, isMouseOver, isButtonDown);
 
-    g.setColour(juce::Colours::white);
     g.setFont(HMQGuiSupport::getFont("ProgramNameButton"));
     const auto label = getButtonText();
     const auto name = ProgramNameText::fromRecord(record);
     const auto ampName = knownAmp ? ProgramNameText::printable(getAmpName(type)) : juce::String();
-    const auto just = juce::Justification::centredLeft;
     auto text = [&](const juce::String& s, int x, int y, int w) {
-        if (s.isNotEmpty())
-            g.drawText(s, x, y, w, 20, just, true);
+        if (s.isEmpty())
+            return;
+        const auto glyphs = layOutWholeText(g.getCurrentFont(), s, textBox(x, y, w));
+        // The texts lie over the amp picture: a dark backing keeps them readable.
+        g.setColour(juce::Colour(textBacking));
+        g.fillRoundedRectangle(glyphs.getBoundingBox(0, -1, true).expanded(3.0f, 2.0f), 3.0f);
+        g.setColour(juce::Colours::white);
+        glyphs.draw(g);
     };
     if (getHeight() - 2 < 56)
     {
@@ -108,6 +112,11 @@ void HMQUserProgButton::paintButton(juce::Graphics& g, bool isMouseOver, bool is
             text(ampName, 4, 44, 200);
         }
     }
+}
+
+juce::Rectangle<int> HMQUserProgButton::textBox(int x, int y, int w) const
+{
+    return { x, y, juce::jlimit(0, w, getWidth() - 4 - x), 20 };
 }
 
 void HMQUserProgButton::itemDropped(const SourceDetails& details)

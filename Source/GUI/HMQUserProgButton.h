@@ -13,6 +13,10 @@ public:
     void mouseDown(const juce::MouseEvent& e) override;
     void mouseUp(const juce::MouseEvent& e) override;
     void paintButton(juce::Graphics& g, bool isMouseOver, bool isButtonDown) override;
+    // The box of a text line at (x, y) of width w, kept inside the button;
+    // the line is drawn whole in it over textBacking.
+    juce::Rectangle<int> textBox(int x, int y, int w) const;
+    static constexpr juce::uint32 textBacking = 0xE01A1B1E;
     void updateBackground() override;
     void RenewButtonSetting() override {}
     void itemDropped(const SourceDetails& details) override;

@@ -1,22 +1,14 @@
 #pragma once
 
-#include "GUI/RSImageButton.h"
+#include "GUI/RSDWQEffectImageButton.h"
 
 // Type picker of the DWQR modulation effect, without dragging: 5 types.
-class RSDWQPedalFXImageButtonSmall : public RSImageButton
+class RSDWQPedalFXImageButtonSmall : public RSDWQEffectImageButton<RSImageButton>
 {
 public:
-    static constexpr int kNumTypes = 5;
-
-    RSDWQPedalFXImageButtonSmall(juce::Component* owner, bool selectEnabled, const juce::String& name);
-
-    void mouseDown(const juce::MouseEvent& e) override;
-    void setType(int type) override;
-    juce::String getPngName(int type) override;
-    juce::String getIconPngName(int type) override;
-    juce::String getTypeName(int type) override;
-    int getTypeNameX(int type) override;
-    int getTypeNameY(int type) override;
+    RSDWQPedalFXImageButtonSmall(juce::Component* owner, bool selectEnabled, const juce::String& name)
+        : RSDWQEffectImageButton(DWQEffectPickers::modulation, owner, selectEnabled, name)
+    {}
 
 private:
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(RSDWQPedalFXImageButtonSmall)

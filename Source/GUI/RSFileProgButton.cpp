@@ -66,20 +66,20 @@ void RSFileProgButton::paintButton(juce::Graphics& g, bool, bool isButtonDown)
     else if (selected)
         drawFrame(g, r, juce::Colour(0xFFD7891B), 2.0f);
 
-    drawNormalImage(g, { getWidth() / 3 - 3, 0, getWidth() * 2 / 3, getHeight() });
+    const juce::Rectangle<int> pictureArea(getWidth() / 3 - 3, 0, getWidth() * 2 / 3, getHeight());
+    drawNormalImage(g, pictureArea);
 
-    const auto just = juce::Justification::centredLeft;
     if (name.isNotEmpty())
     {
         g.setColour(modified ? juce::Colours::red : juce::Colours::white);
         g.setFont(FontLibrary::named("ProgramNameButton"));
-        g.drawText(name, 4, 5, 200, 20, just, true);
+        drawWholeText(g, name, textBoxBesidePicture(5, pictureArea));
     }
     if (knownAmp)
     {
         g.setColour(juce::Colours::white);
         g.setFont(FontLibrary::named("AmpTypeButton"));
-        g.drawText(getAmpName(m_AmpType), 4, 25, 200, 20, just, true);
+        drawWholeText(g, getAmpName(m_AmpType), textBoxBesidePicture(25, pictureArea));
     }
 }
 

@@ -1,30 +1,12 @@
 #include "GUI/RSHMQAmpImageButtonSmall.h"
 
+#include "GUI/SharedAmpPictures.h"
+
 #include <array>
 
 namespace
 {
 constexpr int kNumTypes = RSHMQAmpImageButton::kNumTypes;
-const std::array<const char*, kNumTypes> kPictures { "AmpType_FenderDeluxeReverb_shadow_196x108",
-                                                     "AmpType_FenderDeluxeReverb_shadow_196x108",
-                                                     "AmpType_FenderBassman_shadow_196x108",
-                                                     "AmpType_FenderBassman_shadow_196x108",
-                                                     "AmpType_OverdriveSpecial_shadow_196x108",
-                                                     "AmpType_OverdriveSpecial_shadow_196x108",
-                                                     "AmpType_QT50_shadow_196x108",
-                                                     "AmpType_QT50_shadow_196x108",
-                                                     "AmpType_Marshall1959_shadow_196x108",
-                                                     "AmpType_Marshall1959_shadow_196x108",
-                                                     "AmpType_MarshallJCM800_shadow_196x108",
-                                                     "AmpType_MarshallJCM800_shadow_196x108",
-                                                     "AmpType_SmoothLead_shadow_196x108",
-                                                     "AmpType_MesaBoogie_shadow_196x108",
-                                                     "AmpType_calielation_196x108",
-                                                     "AmpType_ERUPT3_196x108",
-                                                     "AmpType_ERUPT3_196x108",
-                                                     "AmpType_BoutiqueMetal_196x108",
-                                                     "AmpType_orange_196x108",
-                                                     "AmpType_OrigCL_196x108" };
 const std::array<int, kNumTypes> kNameX { 30, 34, 30, 30, 52, 52, 64, 56, 38, 38, 66, 69, 74, 58, 52, 50, 50, 48, 52, 58 };
 const std::array<int, kNumTypes> kNameY { 0, 0, 0, 0, 12, 12, 0, 0, 12, 12, 12, 12, 16, 12, 14, 12, 12, 12, 12, 0 };
 } // namespace
@@ -35,7 +17,7 @@ RSHMQAmpImageButtonSmall::RSHMQAmpImageButtonSmall(juce::Component* owner, bool 
 
 juce::String RSHMQAmpImageButtonSmall::getPngName(int type)
 {
-    return kPictures[(size_t) clampType(type, kNumTypes)];
+    return SharedAmpPictures::small[(size_t) clampType(type, kNumTypes)];
 }
 
 int RSHMQAmpImageButtonSmall::getTypeNameX(int type)

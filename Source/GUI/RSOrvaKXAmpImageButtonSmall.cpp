@@ -1,33 +1,14 @@
 #include "GUI/RSOrvaKXAmpImageButtonSmall.h"
 
+#include "GUI/SharedAmpPictures.h"
+
 #include <array>
 
 namespace
 {
 constexpr int kNumTypes = RSOrvaKXAmpImageButton::kNumTypes;
-const std::array<const char*, kNumTypes> kPictures { "AmpType_FenderDeluxeReverb_shadow_196x108",
-                                                     "AmpType_FenderDeluxeReverb_shadow_196x108",
-                                                     "AmpType_FenderBassman_shadow_196x108",
-                                                     "AmpType_FenderBassman_shadow_196x108",
-                                                     "AmpType_OverdriveSpecial_shadow_196x108",
-                                                     "AmpType_OverdriveSpecial_shadow_196x108",
-                                                     "AmpType_QT50_shadow_196x108",
-                                                     "AmpType_QT50_shadow_196x108",
-                                                     "AmpType_Marshall1959_shadow_196x108",
-                                                     "AmpType_Marshall1959_shadow_196x108",
-                                                     "AmpType_MarshallJCM800_shadow_196x108",
-                                                     "AmpType_MarshallJCM800_shadow_196x108",
-                                                     "AmpType_SmoothLead_shadow_196x108",
-                                                     "AmpType_MesaBoogie_shadow_196x108",
-                                                     "AmpType_calielation_196x108",
-                                                     "AmpType_ERUPT3_196x108",
-                                                     "AmpType_ERUPT3_196x108",
-                                                     "AmpType_BoutiqueMetal_196x108",
-                                                     "AmpType_orange_196x108",
-                                                     "AmpType_OrigCL_196x108",
-                                                     "AmpType_TexasLead_196x108",
-                                                     "AmpType_AcousticSimulator_196x108",
-                                                     "AmpType_Flat_196x108" };
+const std::array<const char*, 3> kOwnPictures { "AmpType_TexasLead_196x108", "AmpType_AcousticSimulator_196x108",
+                                                "AmpType_Flat_196x108" };
 const std::array<int, kNumTypes> kNameX { 38, 38, 32, 30, 56, 56, 74, 71, 49, 49, 62, 62,
                                           66, 60, 54, 56, 56, 49, 60, 53, 49, 20, 74 };
 const std::array<int, kNumTypes> kNameY { 0, 0, 0, 0, 10, 10, 0, 0, 10, 10, 10, 10, 10, 16, 10, 10, 10, 10, 10, 0, 0, 6, 0 };
@@ -39,7 +20,7 @@ RSOrvaKXAmpImageButtonSmall::RSOrvaKXAmpImageButtonSmall(juce::Component* owner,
 
 juce::String RSOrvaKXAmpImageButtonSmall::getPngName(int type)
 {
-    return kPictures[(size_t) clampType(type, kNumTypes)];
+    return SharedAmpPictures::pick(SharedAmpPictures::small, kOwnPictures, type);
 }
 
 int RSOrvaKXAmpImageButtonSmall::getTypeNameX(int type)

@@ -40,20 +40,20 @@ void RSPresetProgButton::paintButton(juce::Graphics& g, bool, bool isButtonDown)
     if (selected)
         drawFrame(g, r, juce::Colour(0xFFD7891B), 2.0f);
 
-    drawNormalImage(g, { getWidth() / 3 - 3, 0, getWidth() * 2 / 3, getHeight() });
+    const juce::Rectangle<int> pictureArea(getWidth() / 3 - 3, 0, getWidth() * 2 / 3, getHeight());
+    drawNormalImage(g, pictureArea);
 
     auto* fonts = FontLibrary::getInstance();
-    const auto just = juce::Justification::centredLeft;
     g.setColour(juce::Colours::white);
     if (getButtonText().isNotEmpty())
     {
         g.setFont(fonts != nullptr ? fonts->getFont("ProgramNameButton") : FontLibrary::DefaultFont());
-        g.drawText(getButtonText(), 4, 5, 200, 20, just, true);
+        drawWholeText(g, getButtonText(), textBoxBesidePicture(5, pictureArea));
     }
     const auto amp = getAmpName(m_AmpType);
     if (amp.isNotEmpty())
     {
         g.setFont(fonts != nullptr ? fonts->getFont("AmpTypeButton") : FontLibrary::DefaultFont());
-        g.drawText(amp, 4, 25, 200, 20, just, true);
+        drawWholeText(g, amp, textBoxBesidePicture(25, pictureArea));
     }
 }

@@ -75,6 +75,36 @@ void RSProgSelectButton::drawNormalImage(juce::Graphics& g, juce::Rectangle<int>
                       juce::RectanglePlacement::centred | juce::RectanglePlacement::onlyReduceInSize);
 }
 
+juce::Rectangle<int> RSProgSelectButton::getNormalImageBounds(juce::Rectangle<int> area)
+{
+    const auto image = getNormalImage();
+    if (! image.isValid())
+        return {};
+    const juce::RectanglePlacement placement(juce::RectanglePlacement::centred | juce::RectanglePlacement::onlyReduceInSize);
+    return placement.appliedTo(image.getBounds().toFloat(), area.toFloat()).getSmallestIntegerContainer();
+}
+
+juce::GlyphArrangement RSProgSelectButton::layOutWholeText(const juce::Font& font, const juce::String& text,
+                                                           juce::Rectangle<int> box)
+{
+    juce::GlyphArrangement glyphs;
+    glyphs.addFittedText(font, text, (float) box.getX(), (float) box.getY(), (float) box.getWidth(), (float) box.getHeight(),
+                         juce::Justification::centredLeft, 1, 0.5f);
+    return glyphs;
+}
+
+juce::Rectangle<int> RSProgSelectButton::textBoxBesidePicture(int y, juce::Rectangle<int> pictureArea)
+{
+    const auto picture = getNormalImageBounds(pictureArea);
+    const int right = picture.isEmpty() ? getWidth() : picture.getX();
+    return { 4, y, juce::jlimit(0, 200, right - 8), 20 };
+}
+
+void RSProgSelectButton::drawWholeText(juce::Graphics& g, const juce::String& text, juce::Rectangle<int> box)
+{
+    layOutWholeText(g.getCurrentFont(), text, box).draw(g);
+}
+
 void RSProgSelectButton::drawFrame(juce::Graphics& g, juce::Rectangle<float> r, juce::Colour colour, float thickness)
 {
     g.setColour(colour);

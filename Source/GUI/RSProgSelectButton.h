@@ -48,6 +48,16 @@ public:
     // The selection frame or the red drop frame, as the buttons draw them.
     static void drawFrame(juce::Graphics& g, juce::Rectangle<float> r, juce::Colour colour, float thickness);
 
+    // Where drawNormalImage puts the normal image within an area (empty without an image).
+    juce::Rectangle<int> getNormalImageBounds(juce::Rectangle<int> area);
+    // One line of text in a box, as wholeTextBeside draws it: a text longer
+    // than the box narrows its letters, down to half, rather than losing its end.
+    static juce::GlyphArrangement layOutWholeText(const juce::Font& font, const juce::String& text, juce::Rectangle<int> box);
+    // The box of a text of the DWQ buttons at (4, y, 200, 20), ended 4 pixels
+    // before the picture drawn within `pictureArea`, so the two never meet.
+    juce::Rectangle<int> textBoxBesidePicture(int y, juce::Rectangle<int> pictureArea);
+    static void drawWholeText(juce::Graphics& g, const juce::String& text, juce::Rectangle<int> box);
+
 protected:
     friend class OrvaProgButtonSupport;
 

@@ -177,56 +177,69 @@ void drawSwitchStrip(juce::Graphics& g, const Entry& e)
 
 // --- pictures -----------------------------------------------------------------
 
+// Amp and effect pictures print no name of their own: the picker, the catalogue
+// cell or the program button draws the type name, and one picture serves
+// several names. Where those names fall the picture is plain (its colour
+// changes only from top to bottom): the upper part of every picture, where the
+// pickers write, and the foot of an amp, where a catalogue cell of the
+// picture's height writes. The label only picks the picture's colour.
+constexpr float ampPlateShare = 0.53f;
+constexpr float ampFootShare = 0.80f;
+constexpr float effectPlateShare = 0.44f;
+
 void drawAmpTile(juce::Graphics& g, const Entry& e)
 {
     const auto bounds = juce::Rectangle<float>((float) e.width, (float) e.height).reduced(2.0f);
     const auto colour = tileColour(e.label);
-    g.setGradientFill(
-        juce::ColourGradient(colour.brighter(0.25f), 0, bounds.getY(), colour.darker(0.5f), 0, bounds.getBottom(), false));
+    g.setGradientFill(juce::ColourGradient(colour, 0, bounds.getY(), colour.darker(0.6f), 0, bounds.getBottom(), false));
     g.fillRoundedRectangle(bounds, 6.0f);
-    // The grille: a darker inset with a fine weave.
-    const auto grille =
-        bounds.reduced(bounds.getWidth() * 0.08f, bounds.getHeight() * 0.12f).withTrimmedTop(bounds.getHeight() * 0.18f);
+    const auto inset = bounds.getWidth() * 0.08f;
+    const auto rowOf = [&](float from, float to) {
+        return juce::Rectangle<float>(bounds.getX() + inset, bounds.getY() + bounds.getHeight() * from,
+                                      bounds.getWidth() - 2 * inset, bounds.getHeight() * (to - from));
+    };
+    // A thin piping under the plate.
+    g.setColour(Palette::accentLight.withAlpha(0.45f));
+    g.fillRect(rowOf(ampPlateShare, ampPlateShare).withHeight(1.0f).translated(0.0f, 1.0f));
+    // The control row under the plate: six small knobs.
+    const auto strip = rowOf(ampPlateShare + 0.03f, ampPlateShare + 0.13f);
+    g.setColour(Palette::accentLight.withAlpha(0.8f));
+    const auto knob = juce::jmax(2.0f, strip.getHeight() * 0.8f);
+    for (int i = 0; i < 6; ++i)
+        g.fillEllipse(juce::Rectangle<float>(knob, knob)
+                          .withCentre({ strip.getX() + strip.getWidth() * (0.22f + 0.11f * (float) i), strip.getCentreY() }));
+    // The grille: a darker inset with a fine weave, above the plain foot.
+    const auto grille = rowOf(ampPlateShare + 0.15f, ampFootShare - 0.01f);
     g.setColour(Palette::ink.withAlpha(0.75f));
     g.fillRoundedRectangle(grille, 3.0f);
     g.setColour(colour.brighter(0.2f).withAlpha(0.18f));
     for (auto x = grille.getX() + 3.0f; x < grille.getRight(); x += 4.0f)
         g.drawVerticalLine((int) x, grille.getY(), grille.getBottom());
-    // The control strip along the top, with a row of small knobs.
-    const auto strip = bounds.withHeight(bounds.getHeight() * 0.18f).reduced(bounds.getWidth() * 0.08f, 2.0f);
-    g.setColour(Palette::accentLight.withAlpha(0.8f));
-    const auto knob = juce::jmax(2.0f, strip.getHeight() * 0.6f);
-    for (int i = 0; i < 6; ++i)
-        g.fillEllipse(juce::Rectangle<float>(knob, knob)
-                          .withCentre({ strip.getX() + strip.getWidth() * (0.3f + 0.11f * (float) i), strip.getCentreY() }));
     g.setColour(Palette::rim);
     g.drawRoundedRectangle(bounds, 6.0f, 1.5f);
-    drawFittedLabel(g, e.label, grille.reduced(4.0f), juce::jmax(9.0f, grille.getHeight() * 0.28f), Palette::text);
 }
 
 void drawEffectTile(juce::Graphics& g, const Entry& e)
 {
-    const auto bounds = juce::Rectangle<float>((float) e.width, (float) e.height).reduced(e.width * 0.12f, 2.0f);
+    const auto bounds = juce::Rectangle<float>((float) e.width, (float) e.height).reduced(e.width * 0.06f, 2.0f);
     const auto colour = tileColour(e.label).brighter(0.2f);
-    g.setGradientFill(
-        juce::ColourGradient(colour.brighter(0.2f), 0, bounds.getY(), colour.darker(0.4f), 0, bounds.getBottom(), false));
+    g.setGradientFill(juce::ColourGradient(colour, 0, bounds.getY(), colour.darker(0.5f), 0, bounds.getBottom(), false));
     g.fillRoundedRectangle(bounds, 5.0f);
     g.setColour(Palette::rim);
     g.drawRoundedRectangle(bounds, 5.0f, 1.5f);
-    // Two knobs on top, a foot switch at the bottom.
+    // Two knobs under the plate, a foot switch at the bottom.
     const auto knob = bounds.getWidth() * 0.2f;
+    const auto knobY = bounds.getY() + bounds.getHeight() * effectPlateShare + knob * 0.5f + 3.0f;
     g.setColour(Palette::ink);
     for (auto fx : { 0.3f, 0.7f })
-        g.fillEllipse(juce::Rectangle<float>(knob, knob)
-                          .withCentre({ bounds.getX() + bounds.getWidth() * fx, bounds.getY() + bounds.getHeight() * 0.15f }));
+        g.fillEllipse(juce::Rectangle<float>(knob, knob).withCentre({ bounds.getX() + bounds.getWidth() * fx, knobY }));
     const auto foot = bounds.getWidth() * 0.26f;
+    const auto footArea =
+        juce::Rectangle<float>(foot, foot).withCentre({ bounds.getCentreX(), bounds.getBottom() - foot * 0.7f });
     g.setColour(Palette::panelLight);
-    g.fillEllipse(juce::Rectangle<float>(foot, foot).withCentre({ bounds.getCentreX(), bounds.getBottom() - foot * 0.8f }));
+    g.fillEllipse(footArea);
     g.setColour(Palette::rim);
-    g.drawEllipse(juce::Rectangle<float>(foot, foot).withCentre({ bounds.getCentreX(), bounds.getBottom() - foot * 0.8f }), 1.0f);
-    const auto labelArea =
-        bounds.reduced(4.0f).withTrimmedTop(bounds.getHeight() * 0.28f).withTrimmedBottom(bounds.getHeight() * 0.33f);
-    drawFittedLabel(g, e.label, labelArea, juce::jmax(8.0f, bounds.getHeight() * 0.14f), Palette::text);
+    g.drawEllipse(footArea, 1.0f);
 }
 
 // The "custom" overlay: a ribbon in the top-right corner, the rest transparent.
