@@ -47,9 +47,11 @@ struct RealWindowGestures : ::testing::Test
 
     // Starts the application with the amplifier and waits until it has read
     // the current program (the end of the synchronisation).
-    void startConnected(int model)
+    void startConnected(int model, std::function<void(SimulatedAmplifierApp&)> prepare = {})
     {
         app = std::make_unique<SimulatedAmplifierApp>(home, model);
+        if (prepare)
+            prepare(*app);
         ASSERT_TRUE(app->start());
         ASSERT_NE(app->waitForMainWindow(waitMs), 0) << app->getProcess().getOutput();
         ASSERT_GE(app->waitForReceived(app->editorFrame(0x10) + " F7", waitMs), 0) << receivedText();
@@ -170,7 +172,7 @@ TEST_F(RealWindowGestures, OrvaPWKnobDragSendsItsChanges)
 
 TEST_F(RealWindowGestures, OrvaPWProgramDraggedOntoAnotherUserSlotIsWrittenAfterTheQuestion)
 {
-    startConnected(3);
+    startConnected(3, [](SimulatedAmplifierApp& a) { a.usePatternContents(); });
     // A1's name opens the dump's data ("User 1 ", then the byte of the
     // eighth bits).
     dropOntoB4("A1", "00 55 73 65 72 20 31 20 00", "smoke-orvapw-program-drop");
