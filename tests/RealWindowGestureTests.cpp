@@ -7,7 +7,12 @@
 #include "support/PrivateDisplay.h"
 #include "support/SimulatedAmplifierApp.h"
 
+#include "Action/ActionManager.h"
+
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
 
 using testing_support::AppProcess;
 using testing_support::PrivateDisplay;
@@ -217,4 +222,92 @@ TEST_F(RealWindowGestures, HMQPresetDraggedOntoAUserSlotIsWrittenAfterTheQuestio
     // The second preset of bank A; its name opens the dump's data
     // ("Standar", then the byte of the eighth bits).
     dropOntoB4("Standard Clean 2", "00 53 74 61 6E 64 61 72 00", "smoke-hmq-preset-drop");
+}
+
+namespace
+{
+// The children of a process that have ended but were never waited for.
+int defunctChildrenOf(int pid)
+{
+    namespace fs = std::filesystem;
+    int count = 0;
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator("/proc", ec))
+    {
+        const auto name = entry.path().filename().string();
+        if (name.empty() || name.find_first_not_of("0123456789") != std::string::npos)
+            continue;
+        std::ifstream in(entry.path() / "stat");
+        std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const auto close = text.rfind(')');
+        if (close == std::string::npos)
+            continue;
+        char state = 0;
+        int parent = 0;
+        if (std::sscanf(text.c_str() + close + 1, " %c %d", &state, &parent) == 2 && parent == pid && state == 'Z')
+            ++count;
+    }
+    return count;
+}
+} // namespace
+
+// Help hands the model's manual to the desktop's opener (a stand-in on PATH
+// here that writes down what it was given) by its absolute path beside the
+// executable, and reaps it: however often Help is clicked, the application
+// keeps no defunct child. A missing manual opens nothing, shows no message
+// and leaves one line in the log.
+TEST_F(RealWindowGestures, HelpStartsTheDesktopsOpenerAndLeavesNoDefunctChild)
+{
+    const auto bin = home.getChildFile("bin");
+    const auto opened = home.getChildFile("opened.txt");
+    ASSERT_TRUE(bin.createDirectory());
+    const auto opener = bin.getChildFile("xdg-open");
+    ASSERT_TRUE(
+        opener.replaceWithText("#!/bin/sh\nprintf '%s\\n' \"$*\" >> '" + opened.getFullPathName() + "'\n", false, false, "\n"));
+    ASSERT_TRUE(opener.setExecutePermission(true));
+    const auto manual =
+        juce::File(RIGSMITH_SIMAMP_BINARY).getSiblingFile("Resources").getChildFile(ActionManager::getManualFileName(2, false));
+    manual.deleteFile();
+    const juce::ScopeGuard removeManual { [manual] { manual.deleteFile(); } };
+
+    startConnected(2, [&](SimulatedAmplifierApp& a) {
+        a.getProcess().setEnvironment("PATH", bin.getFullPathName() + ":"
+                                                  + juce::SystemStats::getEnvironmentVariable("PATH", "/usr/bin:/bin"));
+        a.getProcess().setEnvironment("LANG", "C");
+    });
+    const auto help = app->waitForWidget("name", "Help", waitMs);
+    ASSERT_TRUE(help) << home.getChildFile("screen-layout.txt").loadFileAsString();
+
+    // No manual yet: one log line, nothing opened, no question on screen.
+    ASSERT_TRUE(app->clickOnScreen(help->bounds.getCentre()));
+    ASSERT_TRUE(app->getProcess().waitForLog("no document at " + manual.getFullPathName(), waitMs))
+        << app->getProcess().getApplicationLog();
+    juce::Thread::sleep(300);
+    EXPECT_FALSE(opened.exists());
+    EXPECT_EQ(app->getProcess().getApplicationLog().indexOf("no document at"),
+              app->getProcess().getApplicationLog().lastIndexOf("no document at"));
+    EXPECT_FALSE(app->waitForWidget("name", "OK", 200));
+
+    // With the manual: three clicks, three openings of its absolute path.
+    ASSERT_TRUE(manual.replaceWithText("%PDF-1.4\n"));
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(app->clickOnScreen(help->bounds.getCentre()));
+    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) waitMs;
+    while (juce::StringArray::fromLines(opened.loadFileAsString().trim()).size() < 3 && juce::Time::getMillisecondCounter() < end)
+        juce::Thread::sleep(50);
+    const auto lines = juce::StringArray::fromLines(opened.loadFileAsString().trim());
+    ASSERT_EQ(lines.size(), 3) << opened.loadFileAsString() << app->getProcess().getApplicationLog();
+    for (auto& line : lines)
+        EXPECT_EQ(line, manual.getFullPathName());
+
+    // Every opener has ended; none waits as a defunct child.
+    const int pid = app->getProcess().findPid();
+    ASSERT_GT(pid, 0);
+    int defunct = -1;
+    for (int i = 0; i < 40 && defunct != 0; ++i)
+    {
+        juce::Thread::sleep(50);
+        defunct = defunctChildrenOf(pid);
+    }
+    EXPECT_EQ(defunct, 0);
 }
