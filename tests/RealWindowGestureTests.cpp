@@ -1,9 +1,10 @@
 // The application with a simulated amplifier, driven through its real window
 // with the real mouse (xdotool): knob drags, a program dragged onto another
 // user slot with the write question answered, the audio-EQ page opened from
-// its button. Widgets are found by parameter id or name in the layout the
-// application writes, never by pixels; the result is read from what the
-// amplifier received.
+// its button, Help and its opener, a knob given the focus by a click.
+// Widgets are found by parameter id or name in the layout the application
+// writes; the result is read from what the amplifier received, from the
+// processes and from the screen.
 #include "support/PrivateDisplay.h"
 #include "support/SimulatedAmplifierApp.h"
 
@@ -249,6 +250,12 @@ int defunctChildrenOf(int pid)
     }
     return count;
 }
+
+// The screenshot of that name, read back.
+juce::Image screenshotImage(const juce::String& name)
+{
+    return juce::ImageFileFormat::loadFrom(juce::File(RIGSMITH_SCREENSHOT_DIR).getChildFile(name + ".png"));
+}
 } // namespace
 
 // Help hands the model's manual to the desktop's opener (a stand-in on PATH
@@ -310,4 +317,48 @@ TEST_F(RealWindowGestures, HelpStartsTheDesktopsOpenerAndLeavesNoDefunctChild)
         defunct = defunctChildrenOf(pid);
     }
     EXPECT_EQ(defunct, 0);
+}
+
+// A knob with the keyboard focus keeps its picture at full strength: the
+// focus square tints only what lies around the knob's face, so the face's
+// middle looks as it did before the click gave the focus.
+TEST_F(RealWindowGestures, FocusedKnobKeepsItsPictureAtFullStrength)
+{
+    startConnected(1);
+    const auto knob = app->waitForParam(0x402, waitMs, [](auto& w) { return w.maximum != "-"; }); // MIDDLE
+    ASSERT_TRUE(knob);
+    ASSERT_TRUE(app->raise());
+    ASSERT_TRUE(SimulatedAmplifierApp::screenshot("smoke-hmq-knob-unfocused"));
+    const int from = app->getReceived().size();
+    ASSERT_TRUE(app->clickOnScreen(knob->bounds.getCentre()));
+
+    // The focus shows: the square around the face takes the focus colour.
+    const auto b = knob->bounds;
+    const juce::Point<int> corner(b.getX() + b.getWidth() / 7 + 1, b.getY() + b.getHeight() / 7 + 1);
+    const auto before = screenshotImage("smoke-hmq-knob-unfocused");
+    ASSERT_TRUE(before.isValid());
+    juce::Image after;
+    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) waitMs;
+    do
+    {
+        SimulatedAmplifierApp::screenshot("smoke-hmq-knob-focused");
+        after = screenshotImage("smoke-hmq-knob-focused");
+    } while (after.isValid() && after.getPixelAt(corner.x, corner.y) == before.getPixelAt(corner.x, corner.y)
+             && juce::Time::getMillisecondCounter() < end);
+    ASSERT_NE(after.getPixelAt(corner.x, corner.y), before.getPixelAt(corner.x, corner.y)) << "no focus square";
+
+    // The face's middle is unchanged.
+    auto distance = [](juce::Colour x, juce::Colour y) {
+        return std::abs(x.getRed() - y.getRed()) + std::abs(x.getGreen() - y.getGreen()) + std::abs(x.getBlue() - y.getBlue());
+    };
+    int worst = 0;
+    for (int dy = -2; dy <= 2; ++dy)
+        for (int dx = -2; dx <= 2; ++dx)
+        {
+            const auto at = b.getCentre().translated(dx, dy);
+            worst = juce::jmax(worst, distance(before.getPixelAt(at.x, at.y), after.getPixelAt(at.x, at.y)));
+        }
+    EXPECT_LE(worst, 12);
+    // A click without a drag changes nothing.
+    EXPECT_TRUE(paramChangesSince(from).empty()) << receivedText();
 }
