@@ -46,8 +46,10 @@ bool startDetached(const juce::String& program, const juce::String& argument)
 
     // A failed exec writes one byte into this pipe; a successful one closes it.
     int failure[2];
-    if (::pipe2(failure, O_CLOEXEC) != 0)
+    if (::pipe(failure) != 0)
         return false;
+    ::fcntl(failure[0], F_SETFD, FD_CLOEXEC);
+    ::fcntl(failure[1], F_SETFD, FD_CLOEXEC);
 
     const pid_t child = ::fork();
     if (child == 0)
@@ -62,6 +64,8 @@ bool startDetached(const juce::String& program, const juce::String& argument)
                 ::dup2(nowhere, STDIN_FILENO);
                 ::dup2(nowhere, STDOUT_FILENO);
                 ::dup2(nowhere, STDERR_FILENO);
+                if (nowhere > STDERR_FILENO)
+                    ::close(nowhere);
             }
             ::execv(argv[0], argv);
             const char failed = 1;
