@@ -29,6 +29,8 @@
 #include "GUI/HMQUserSubTab.h"
 #include "GUI/MainComponent.h"
 #include "GUI/MainWindow.h"
+#include "GUI/PGNameBoxComponent.h"
+#include "GUI/PGNameEditComponent.h"
 #include "GUI/ProgramDataDragItem.h"
 #include "GUI/ProgramNameText.h"
 #include "GUI/RSCloseButton.h"
@@ -833,4 +835,63 @@ TEST_F(HMQScreen, RealMouseDragsAnsweredInTheRealAlerts)
     EXPECT_EQ(testing_support::bytesOf(got[0]), frame(0x65, { 0x00, 0x01 }, bytes(dc->getCustomBuf(1), 62)));
     EXPECT_EQ(dc->getCustomBuf(1)[17] & 0x01, 0x01);
     EXPECT_EQ(dc->getCustomBuf(1)[18], dc->getEditBuf()[18]);
+}
+
+// The name strip names the file of the current program only while that file
+// is open: closing an earlier file moves the program down with its tab (the
+// strip and the lit button follow); closing its own file leaves it in the
+// editor without a slot, and the strip names no file.
+TEST_F(HMQScreen, NameStripForgetsTheFileOfTheCurrentProgramWhenItCloses)
+{
+    SimulatedAmplifier amp(ports, 1);
+    auto* dc = bootHMQScreen(amp);
+    ASSERT_NE(dc, nullptr);
+    auto* v = view();
+    auto* state = host->getStateHolder();
+    auto* label = v->getEditorPage()->getNameEdit()->getProgramLabel();
+    auto* nameBox = v->getEditorPage()->getNameEdit()->getNameBox();
+
+    auto makeFile = [this](const juce::String& name) {
+        const auto& format = *ProgramFile::forModel(1);
+        juce::MemoryBlock data((size_t) (ProgramFile::headerSize + 11 * format.recordSize), true);
+        auto* b = static_cast<unsigned char*>(data.getData());
+        std::memcpy(b, format.tag, ProgramFile::tagSize);
+        for (int i = 0; i < 11; ++i)
+            std::memset(b + ProgramFile::headerSize + i * format.recordSize, 'A' + i, 16);
+        auto file = folder.getChildFile(name);
+        file.replaceWithData(data.getData(), data.getSize());
+        return file;
+    };
+    v->filesDropped({ makeFile("rock.hmqprog").getFullPathName() }, 10, 10);
+    v->filesDropped({ makeFile("jazz.hmqprog").getFullPathName() }, 10, 10);
+    ASSERT_EQ(v->getNumTabs(), 3);
+
+    // ":3" of "jazz" chosen.
+    auto* jazz3 = dynamic_cast<HMQFileProgButton*>(filePage(2)->getFileButtonComponent(2));
+    ASSERT_NE(jazz3, nullptr);
+    click(*jazz3);
+    EXPECT_EQ(state->currentProgram, 81);
+    ASSERT_TRUE(pumpUntil([label] { return label->getText() == "jazz:3"; }, 2000)) << label->getText();
+
+    // "rock" closed: "jazz" is file 0 now, and so is its program.
+    auto closeTab = [v](int index) {
+        auto* close =
+            dynamic_cast<RSCloseButton*>(v->getTabPanel()->getTabbedButtonBar().getTabButton(index)->getExtraComponent());
+        ASSERT_NE(close, nullptr);
+        v->buttonClicked(close);
+    };
+    closeTab(1);
+    ASSERT_EQ(v->getNumTabs(), 2);
+    EXPECT_EQ(state->currentProgram, 70);
+    EXPECT_EQ(DataCenter::iCurProgNo, 70);
+    pumpFor(100);
+    EXPECT_EQ(label->getText(), "jazz:3");
+    EXPECT_TRUE(pumpUntil([this] { return filePage(1)->getFileButtonComponent(2)->getToggleState(); }, 2000));
+
+    // "jazz" closed too: its program stays in the editor, named, with no slot.
+    closeTab(1);
+    ASSERT_EQ(v->getNumTabs(), 1);
+    EXPECT_TRUE(pumpUntil([label] { return label->getText().isEmpty(); }, 2000)) << label->getText();
+    EXPECT_EQ(nameBox->getText().trim(), "CCCCCCCCCCCCCCCC");
+    saveScreenshot(*host->getMasterGuiController()->getMainWindow(), "hmq-name-strip-after-file-close");
 }

@@ -1,15 +1,20 @@
 // The application with a simulated amplifier, driven through its real window
 // with the real mouse (xdotool): knob drags, a program dragged onto another
 // user slot with the write question answered, the audio-EQ page opened from
-// its button. Widgets are found by parameter id or name in the layout the
-// application writes, never by pixels; the result is read from what the
-// amplifier received.
+// its button, Help and its opener, a knob given the focus by a click.
+// Widgets are found by parameter id or name in the layout the application
+// writes; the result is read from what the amplifier received, from the
+// processes and from the screen.
 #include "support/PrivateDisplay.h"
 #include "support/SimulatedAmplifierApp.h"
+
+#include "Action/ActionManager.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 
 using testing_support::AppProcess;
 using testing_support::PrivateDisplay;
@@ -49,9 +54,11 @@ struct RealWindowGestures : ::testing::Test
 
     // Starts the application with the amplifier and waits until it has read
     // the current program (the end of the synchronisation).
-    void startConnected(int model)
+    void startConnected(int model, std::function<void(SimulatedAmplifierApp&)> prepare = {})
     {
         app = std::make_unique<SimulatedAmplifierApp>(home, model);
+        if (prepare)
+            prepare(*app);
         ASSERT_TRUE(app->start());
         ASSERT_NE(app->waitForMainWindow(waitMs), 0) << app->getProcess().getOutput();
         ASSERT_GE(app->waitForReceived(app->editorFrame(0x10) + " F7", waitMs), 0) << receivedText();
@@ -172,7 +179,7 @@ TEST_F(RealWindowGestures, OrvaPWKnobDragSendsItsChanges)
 
 TEST_F(RealWindowGestures, OrvaPWProgramDraggedOntoAnotherUserSlotIsWrittenAfterTheQuestion)
 {
-    startConnected(3);
+    startConnected(3, [](SimulatedAmplifierApp& a) { a.usePatternContents(); });
     // A1's name opens the dump's data ("User 1 ", then the byte of the
     // eighth bits).
     dropOntoB4("A1", "00 55 73 65 72 20 31 20 00", "smoke-orvapw-program-drop");
@@ -250,4 +257,142 @@ TEST_F(RealWindowGestures, HMQPresetDraggedOntoAUserSlotIsWrittenAfterTheQuestio
     // The second preset of bank A; its name opens the dump's data
     // ("Standar", then the byte of the eighth bits).
     dropOntoB4("Standard Clean 2", "00 53 74 61 6E 64 61 72 00", "smoke-hmq-preset-drop");
+}
+
+namespace
+{
+// The children of a process that have ended but were never waited for.
+int defunctChildrenOf(int pid)
+{
+    namespace fs = std::filesystem;
+    int count = 0;
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator("/proc", ec))
+    {
+        const auto name = entry.path().filename().string();
+        if (name.empty() || name.find_first_not_of("0123456789") != std::string::npos)
+            continue;
+        std::ifstream in(entry.path() / "stat");
+        std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const auto close = text.rfind(')');
+        if (close == std::string::npos)
+            continue;
+        char state = 0;
+        int parent = 0;
+        if (std::sscanf(text.c_str() + close + 1, " %c %d", &state, &parent) == 2 && parent == pid && state == 'Z')
+            ++count;
+    }
+    return count;
+}
+
+// The screenshot of that name, read back.
+juce::Image screenshotImage(const juce::String& name)
+{
+    return juce::ImageFileFormat::loadFrom(juce::File(RIGSMITH_SCREENSHOT_DIR).getChildFile(name + ".png"));
+}
+} // namespace
+
+// Help hands the model's manual to the desktop's opener (a stand-in on PATH
+// here that writes down what it was given) by its absolute path beside the
+// executable, and reaps it: however often Help is clicked, the application
+// keeps no defunct child. A missing manual opens nothing, shows no message
+// and leaves one line in the log.
+TEST_F(RealWindowGestures, HelpStartsTheDesktopsOpenerAndLeavesNoDefunctChild)
+{
+    const auto bin = home.getChildFile("bin");
+    const auto opened = home.getChildFile("opened.txt");
+    ASSERT_TRUE(bin.createDirectory());
+    const auto opener = bin.getChildFile("xdg-open");
+    ASSERT_TRUE(
+        opener.replaceWithText("#!/bin/sh\nprintf '%s\\n' \"$*\" >> '" + opened.getFullPathName() + "'\n", false, false, "\n"));
+    ASSERT_TRUE(opener.setExecutePermission(true));
+    const auto manual =
+        juce::File(RIGSMITH_SIMAMP_BINARY).getSiblingFile("Resources").getChildFile(ActionManager::getManualFileName(2, false));
+    manual.deleteFile();
+    const juce::ScopeGuard removeManual { [manual] { manual.deleteFile(); } };
+
+    startConnected(2, [&](SimulatedAmplifierApp& a) {
+        a.getProcess().setEnvironment("PATH", bin.getFullPathName() + ":"
+                                                  + juce::SystemStats::getEnvironmentVariable("PATH", "/usr/bin:/bin"));
+        a.getProcess().setEnvironment("LANG", "C");
+    });
+    const auto help = app->waitForWidget("name", "Help", waitMs);
+    ASSERT_TRUE(help) << home.getChildFile("screen-layout.txt").loadFileAsString();
+
+    // No manual yet: one log line, nothing opened, no question on screen.
+    ASSERT_TRUE(app->clickOnScreen(help->bounds.getCentre()));
+    ASSERT_TRUE(app->getProcess().waitForLog("no document at " + manual.getFullPathName(), waitMs))
+        << app->getProcess().getApplicationLog();
+    juce::Thread::sleep(300);
+    EXPECT_FALSE(opened.exists());
+    EXPECT_EQ(app->getProcess().getApplicationLog().indexOf("no document at"),
+              app->getProcess().getApplicationLog().lastIndexOf("no document at"));
+    EXPECT_FALSE(app->waitForWidget("name", "OK", 200));
+
+    // With the manual: three clicks, three openings of its absolute path.
+    ASSERT_TRUE(manual.replaceWithText("%PDF-1.4\n"));
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(app->clickOnScreen(help->bounds.getCentre()));
+    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) waitMs;
+    while (juce::StringArray::fromLines(opened.loadFileAsString().trim()).size() < 3 && juce::Time::getMillisecondCounter() < end)
+        juce::Thread::sleep(50);
+    const auto lines = juce::StringArray::fromLines(opened.loadFileAsString().trim());
+    ASSERT_EQ(lines.size(), 3) << opened.loadFileAsString() << app->getProcess().getApplicationLog();
+    for (auto& line : lines)
+        EXPECT_EQ(line, manual.getFullPathName());
+
+    // Every opener has ended; none waits as a defunct child.
+    const int pid = app->getProcess().findPid();
+    ASSERT_GT(pid, 0);
+    int defunct = -1;
+    for (int i = 0; i < 40 && defunct != 0; ++i)
+    {
+        juce::Thread::sleep(50);
+        defunct = defunctChildrenOf(pid);
+    }
+    EXPECT_EQ(defunct, 0);
+}
+
+// A knob with the keyboard focus keeps its picture at full strength: the
+// focus square tints only what lies around the knob's face, so the face's
+// middle looks as it did before the click gave the focus.
+TEST_F(RealWindowGestures, FocusedKnobKeepsItsPictureAtFullStrength)
+{
+    startConnected(1);
+    const auto knob = app->waitForParam(0x402, waitMs, [](auto& w) { return w.maximum != "-"; }); // MIDDLE
+    ASSERT_TRUE(knob);
+    ASSERT_TRUE(app->raise());
+    ASSERT_TRUE(SimulatedAmplifierApp::screenshot("smoke-hmq-knob-unfocused"));
+    const int from = app->getReceived().size();
+    ASSERT_TRUE(app->clickOnScreen(knob->bounds.getCentre()));
+
+    // The focus shows: the square around the face takes the focus colour.
+    const auto b = knob->bounds;
+    const juce::Point<int> corner(b.getX() + b.getWidth() / 7 + 1, b.getY() + b.getHeight() / 7 + 1);
+    const auto before = screenshotImage("smoke-hmq-knob-unfocused");
+    ASSERT_TRUE(before.isValid());
+    juce::Image after;
+    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) waitMs;
+    do
+    {
+        SimulatedAmplifierApp::screenshot("smoke-hmq-knob-focused");
+        after = screenshotImage("smoke-hmq-knob-focused");
+    } while (after.isValid() && after.getPixelAt(corner.x, corner.y) == before.getPixelAt(corner.x, corner.y)
+             && juce::Time::getMillisecondCounter() < end);
+    ASSERT_NE(after.getPixelAt(corner.x, corner.y), before.getPixelAt(corner.x, corner.y)) << "no focus square";
+
+    // The face's middle is unchanged.
+    auto distance = [](juce::Colour x, juce::Colour y) {
+        return std::abs(x.getRed() - y.getRed()) + std::abs(x.getGreen() - y.getGreen()) + std::abs(x.getBlue() - y.getBlue());
+    };
+    int worst = 0;
+    for (int dy = -2; dy <= 2; ++dy)
+        for (int dx = -2; dx <= 2; ++dx)
+        {
+            const auto at = b.getCentre().translated(dx, dy);
+            worst = juce::jmax(worst, distance(before.getPixelAt(at.x, at.y), after.getPixelAt(at.x, at.y)));
+        }
+    EXPECT_LE(worst, 12);
+    // A click without a drag changes nothing.
+    EXPECT_TRUE(paramChangesSince(from).empty()) << receivedText();
 }

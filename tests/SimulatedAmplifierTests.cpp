@@ -7,7 +7,21 @@
 #include "support/RecordingClock.h"
 #include "support/SimulatedAmplifier.h"
 
+#include "DWQ/DWQPresetROMProg.h"
+#include "HMQ/HMQPresetROMProgData.h"
+#include "OrvaKX/OrvaKXTypeNames.h"
+#include "OrvaPW/OrvaPWTypeNames.h"
+#include "ParamTable/DWQ/DWQParamEditTable.h"
+#include "ParamTable/HMQ/HMQCustomTables.h"
+#include "ParamTable/HMQ/HMQParamEditTable.h"
+#include "ParamTable/orvaKX/OKXGlobalTables.h"
+#include "ParamTable/orvaKX/OKXParamEditTable.h"
+#include "ParamTable/orvaPW/OPWGlobalTables.h"
+#include "ParamTable/orvaPW/OPWParamEditTable.h"
+
 #include <gtest/gtest.h>
+
+#include <set>
 
 using testing_support::bytesOf;
 using testing_support::RecordingMidiListener;
@@ -232,4 +246,131 @@ TEST_F(AmpFixture, FaultSwitches)
     midi.sendModeRequest(); // to a dead port: goes nowhere
     juce::Thread::sleep(20);
     EXPECT_EQ(rig.listener.count(), replies);
+}
+
+namespace
+{
+// Every numeric and list row of the table whose field lies in the record
+// holds a value its control can show: within the row's range, a list row on
+// one of its entries (the Orva amp and FX1 types through their wire values).
+// Editor-side rows (top bit set) keep their values elsewhere; where the
+// module tables give the ranges (DWQ), only the list rows are looked at.
+void expectRowsInRange(const TABLEDESC& table, const Bytes& record, const juce::String& what, bool listsOnly = false)
+{
+    for (uint64_t r = 0; r < table.count; ++r)
+    {
+        const auto& row = table.rows[r];
+        const bool wide = row.atype == ATYPE_UBF16L;
+        if (row.ptype == PTYPE_STR || row.id < 0 || row.offset + (wide ? 2u : 1u) > record.size()
+            || (listsOnly && row.ptype != PTYPE_ENUM))
+            continue;
+        int raw = record[row.offset] | (wide ? record[row.offset + 1] << 8 : 0);
+        raw = (raw >> row.firstBit) & ((1 << (row.lastBit - row.firstBit + 1)) - 1);
+        const auto where = what + " row " + juce::String::toHexString(row.id) + " = " + juce::String(raw);
+        if (row.ptype == PTYPE_ENUM)
+        {
+            int index = raw;
+            switch (row.atype)
+            {
+                case ATYPE_UBF8OKXAMP: index = orvaKX::getAmpType((unsigned char) raw); break;
+                case ATYPE_UBF8OPWAMP: index = orvaPW::getAmpType((unsigned char) raw); break;
+                case ATYPE_UBF8OKXFX1: index = orvaKX::getFX1Type((orvaKX::eMIDIFX1Type) raw); break;
+                case ATYPE_UBF8OPWFX1: index = orvaPW::getFX1Type((orvaPW::eMIDIFX1Type) raw); break;
+                default: break;
+            }
+            EXPECT_TRUE(juce::isPositiveAndBelow(index, juce::StringArray::fromLines(row.format).size())) << where;
+        }
+        else
+        {
+            EXPECT_GE(raw, row.minValue) << where;
+            EXPECT_LE(raw, row.maxValue) << where;
+        }
+    }
+}
+
+Bytes bytesOf(const unsigned char* data, int size)
+{
+    return Bytes(data, data + size);
+}
+} // namespace
+
+// A new simulated amplifier holds what a new amplifier of its model would,
+// so the screens start from values their controls can show: the factory
+// presets, user programs made of them (Orva: of the initial program, with
+// amp types that differ), the initial global block and custom slots, and
+// audio-EQ slots within range. Its programs answer the dump requests. The
+// pattern contents stay available for the robustness tests.
+TEST_F(AmpFixture, StartsWithFactoryProgramsAndInRangeSettings)
+{
+    for (int model = 0; model <= 5; ++model)
+    {
+        SCOPED_TRACE("model " + std::to_string(model));
+        AmpRig rig(virtualPorts.ports, model);
+        auto& amp = rig.amp;
+        const bool orva = model >= 2;
+        const bool kx = model == 2 || model == 4;
+        const auto& table = model == 0   ? DWQ::TABLEDESC_PARAMEDIT
+                            : model == 1 ? HMQ::TABLEDESC_PARAMEDIT
+                            : kx         ? orvaKX::TABLEDESC_PARAMEDIT
+                                         : orvaPW::TABLEDESC_PARAMEDIT;
+
+        for (int p = 0; p < amp.getNumPresets(); ++p)
+            EXPECT_EQ(amp.getPreset(p),
+                      model == 0 ? bytesOf(DWQ::m_sPresetROMProgData[p], 30) : bytesOf(HMQ::m_sPresetROMProgData + p * 62, 62))
+                << "preset " << p;
+
+        std::set<int> ampTypes;
+        for (int u = 0; u < 8; ++u)
+        {
+            const auto program = amp.getUserProgram(u);
+            ASSERT_EQ((int) program.size(), amp.getProgramSize());
+            expectRowsInRange(table, program, "user " + juce::String(u), model == 0);
+            const auto name = juce::String::fromUTF8((const char*) program.data(), 16).trim();
+            EXPECT_TRUE(name.isNotEmpty()
+                        && name.containsOnly("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789 -.'/&()!"))
+                << name;
+            ampTypes.insert(program[18]);
+            if (! orva)
+            {
+                bool isPreset = false;
+                for (int p = 0; p < amp.getNumPresets(); ++p)
+                    isPreset = isPreset || amp.getPreset(p) == program;
+                EXPECT_TRUE(isPreset) << "user " << u;
+            }
+        }
+        EXPECT_GE(ampTypes.size(), 4u);
+        EXPECT_EQ(amp.getEditBuffer(), amp.getUserProgram(0));
+
+        // What the amplifier sends is what it holds.
+        const auto dump = rig.ask([&] { rig.midi.sendProgDumpRequest(1, 3); });
+        ASSERT_TRUE(dump.isSysEx());
+        EXPECT_EQ(payloadOf(dump, 8, dump.getSysExDataSize() - 8), amp.getUserProgram(3));
+
+        if (orva)
+        {
+            const auto& global = kx ? orvaKX::TABLEDESC_GLOBALPARAM : orvaPW::TABLEDESC_GLOBALPARAM;
+            const auto& eq = kx ? orvaKX::TABLEDESC_AUDIOEQPARAM : orvaPW::TABLEDESC_AUDIOEQPARAM;
+            expectRowsInRange(global, amp.getGlobal(), "global");
+            expectRowsInRange(eq, amp.getCurrentEQ(), "current EQ");
+            std::set<Bytes> slots;
+            for (int s = 0; s < 4; ++s)
+            {
+                expectRowsInRange(eq, amp.getEQSlot(s), "EQ slot " + juce::String(s + 1));
+                slots.insert(amp.getEQSlot(s));
+            }
+            EXPECT_EQ(slots.size(), 4u) << "the stored EQs differ";
+        }
+        if (model == 1)
+            for (int s = 0; s < 4; ++s)
+                EXPECT_EQ(amp.getCustom(s), bytesOf(HMQ::INITCHUNK_CUSTOMPARAM + s * 62, 62)) << "custom " << s;
+
+        // The pattern on request: named slots and bytes that use all eight
+        // bits, out of range where the robustness tests need them to be.
+        amp.fill(SimulatedAmplifier::Contents::pattern);
+        EXPECT_EQ(juce::String::fromUTF8((const char*) amp.getUserProgram(1).data(), 6), "User 2");
+        EXPECT_EQ(amp.getEditBuffer(), amp.getUserProgram(0));
+        EXPECT_GE(amp.getUserProgram(0)[18], 0x80);
+        if (orva)
+            EXPECT_GE(amp.getGlobal()[2], 0x80);
+    }
 }

@@ -166,6 +166,8 @@ TEST_F(SyncFixture, OrvaModeOtherAsksForTheCurrentProgramAndReplaysIt)
 TEST_F(SyncFixture, HMQReadsModeUserProgramsCurrentProgramAndCustomSlots)
 {
     SimulatedAmplifier amp(ports, 1);
+    // Presets of its own, to tell them from the preload data.
+    amp.fill(SimulatedAmplifier::Contents::pattern);
     amp.setMode(SimulatedAmplifier::modeUser, 5);
     auto* dc = boot<HMQDataCenter>();
     ASSERT_NE(dc, nullptr);

@@ -5,19 +5,24 @@
 #include "Core/DeviceInfo.h"
 #include "GUI/CustomLookAndFeel.h"
 #include "GUI/FontLibrary.h"
+#include "GUI/HMQPresetProgButton.h"
 #include "GUI/HMQReadOnlyTextEditor.h"
+#include "GUI/HMQUserProgButton.h"
 #include "GUI/ImageResourceManager.h"
 #include "GUI/MainWindow.h"
 #include "GUI/MasterGuiController.h"
 #include "GUI/MasterGuiManager.h"
 #include "GUI/OverlayComponentLookAndFeel.h"
 #include "GUI/RSCloseButton.h"
+#include "GUI/RSHMQAmpImageButton.h"
 #include "GUI/RSKnob.h"
 #include "GUI/RSKnobSwitch.h"
 #include "GUI/RSLabel.h"
+#include "GUI/RSPresetProgButton.h"
 #include "GUI/RSTextEditor.h"
 #include "GUI/RSToggleButton.h"
 #include "GUI/RSToggleSwitch.h"
+#include "GUI/RSUSBSelectButton.h"
 #include "GUI/RSValDispButton.h"
 #include "GUI/RSWideSwitch.h"
 #include "GUI/RSWidgetSupport.h"
@@ -27,6 +32,8 @@
 #include "support/TestHelpers.h"
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace
 {
@@ -70,6 +77,36 @@ struct Widgets : ::testing::Test
 juce::Colour pixel(juce::Component& c, int x, int y)
 {
     return c.createComponentSnapshot(c.getLocalBounds(), false, 1.0f).getPixelAt(x, y);
+}
+
+// The widget painted on a transparent image: whole, or only the part inside
+// the clip (as the window repaints a part that was covered).
+juce::Image paintOf(juce::Component& c, std::optional<juce::Rectangle<int>> clip = {})
+{
+    juce::Image image(juce::Image::ARGB, c.getWidth(), c.getHeight(), true);
+    juce::Graphics g(image);
+    if (clip)
+        g.reduceClipRegion(*clip);
+    c.paintEntireComponent(g, true);
+    return image;
+}
+
+// Pixels inside the clip where the partial repaint differs from the whole one.
+int seamsOf(juce::Component& c, juce::Rectangle<int> clip)
+{
+    const auto whole = paintOf(c), part = paintOf(c, clip);
+    int differing = 0;
+    for (int y = clip.getY(); y < clip.getBottom(); ++y)
+        for (int x = clip.getX(); x < clip.getRight(); ++x)
+        {
+            // A resampled picture may round a channel differently; a seam
+            // or a stray frame line differs by far more.
+            const auto a = whole.getPixelAt(x, y), b = part.getPixelAt(x, y);
+            const int most = juce::jmax(std::abs(a.getAlpha() - b.getAlpha()), std::abs(a.getRed() - b.getRed()),
+                                        std::abs(a.getGreen() - b.getGreen()), std::abs(a.getBlue() - b.getBlue()));
+            differing += most > 3 ? 1 : 0;
+        }
+    return differing;
 }
 } // namespace
 
@@ -366,4 +403,60 @@ TEST_F(Widgets, PanelOfEveryWidgetKind)
     ok->setLookAndFeel(nullptr);
     panel.setLookAndFeel(nullptr);
     owned.clear();
+}
+
+// A part of a widget repainted alone (another window moved off it, a
+// neighbour changed) looks as it does in a whole repaint: fills and frames
+// are placed by the widget's own bounds, not by where the part begins, so no
+// seam or stray frame line shows. The lit factory preset's frame lies over
+// its amp picture.
+TEST_F(Widgets, PartialRepaintsMatchTheWholeAndTheLitPresetShowsItsFrame)
+{
+    useModel(1);
+    juce::Component owner;
+    owner.setSize(400, 300);
+
+    RSUSBSelectButton mode(&owner, 4200, 1, "MODE 2", juce::Colours::orange, juce::Colours::darkorange);
+    HMQPresetProgButton preset(&owner, 4201, 3, 3, "Classic Crunch 2");
+    HMQUserProgButton user(&owner, 4202, 5, 61, "Crunch");
+    RSHMQAmpImageButton amp(&owner, true, "AMP");
+    std::vector<std::pair<juce::Button*, juce::String>> widgets {
+        { &mode, "USB mode" }, { &preset, "preset" }, { &user, "user program" }, { &amp, "amp picture" }
+    };
+    for (auto& [button, what] : widgets)
+    {
+        owner.addAndMakeVisible(*button);
+        button->setBounds(0, 0, 180, 40);
+        for (const bool lit : { false, true })
+        {
+            button->setToggleState(lit, juce::dontSendNotification);
+            button->setState(lit && button == &amp ? juce::Button::buttonDown : juce::Button::buttonNormal);
+            const auto w = button->getWidth(), h = button->getHeight();
+            for (const auto& clip : { juce::Rectangle<int>(w / 2, 0, w - w / 2, h), juce::Rectangle<int>(0, h / 2, w, h - h / 2),
+                                      juce::Rectangle<int>(w - 7, 5, 7, h - 10) })
+                EXPECT_EQ(seamsOf(*button, clip), 0) << what << (lit ? " lit" : "") << ", part " << clip.toString();
+        }
+        button->setState(juce::Button::buttonNormal);
+    }
+
+    // A lit preset (HMQ, DWQ): its frame runs round the whole button, over
+    // the picture.
+    RSPresetProgButton dwqPreset(&owner, 4203, 3, 3, "Room 335");
+    owner.addAndMakeVisible(dwqPreset);
+    dwqPreset.setBounds(0, 50, 250, 60);
+    for (auto* lit : std::initializer_list<juce::Button*> { &preset, &dwqPreset })
+    {
+        lit->setToggleState(true, juce::dontSendNotification);
+        const auto image = paintOf(*lit);
+        const juce::Colour frame(0xFFD7891B);
+        const int w = lit->getWidth(), h = lit->getHeight();
+        int framed = 0, edge = 0;
+        for (int x = 2; x < w - 2; ++x, edge += 2)
+            framed += (image.getPixelAt(x, 1) == frame) + (image.getPixelAt(x, h - 2) == frame);
+        for (int y = 2; y < h - 2; ++y, edge += 2)
+            framed += (image.getPixelAt(1, y) == frame) + (image.getPixelAt(w - 2, y) == frame);
+        EXPECT_EQ(framed, edge) << lit->getButtonText();
+    }
+    testing_support::saveScreenshot(preset, "widget-hmq-preset-lit");
+    testing_support::saveScreenshot(dwqPreset, "widget-dwq-preset-lit");
 }

@@ -195,6 +195,7 @@ private:
     void runModeRequestTimeout();
 
     void refreshMainComponent();
+    void followClosedTab(int model, DataCenter& dataCenter, int tab);
 
     // When each requested timer is due (millisecond counter). The framework's
     // timer thread counts the time since its last wake-up against a timer

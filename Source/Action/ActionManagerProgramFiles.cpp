@@ -5,9 +5,11 @@
 
 #include "Action/FileCommandPrompts.h"
 #include "Action/FileTabView.h"
+#include "Action/MidiManager.h"
 #include "Action/NativeFileCommandPrompts.h"
 #include "Action/ReentrancyGuard.h"
 #include "Application/Host.h"
+#include "Application/StateHolder.h"
 #include "Common/DeviceEnvironment.h"
 #include "DataCenter/DataCenter.h"
 
@@ -363,7 +365,32 @@ bool ActionManager::executeFileClose(int model, int tab)
     for (int i = tab; i < maxTabs - 1; ++i)
         dataCenter.setModifiedMask(i, dataCenter.getModifiedMask(i + 1));
     dataCenter.setModifiedMask(maxTabs - 1, 0);
+    followClosedTab(context.model, dataCenter, tab);
     return true;
+}
+
+// The current program follows the tabs: a program of a later tab moves down
+// with its tab; one of the closed tab keeps its place in the editor but has
+// no slot any more (-1), so the name strip names no file for it. The pages
+// are refreshed afterwards.
+void ActionManager::followClosedTab(int model, DataCenter& dataCenter, int tab)
+{
+    const auto& numbering = DataCenter::numberingForModel(model);
+    auto* host = Host::getInstance();
+    if (auto* state = host != nullptr ? host->getStateHolder() : nullptr;
+        state != nullptr && numbering.isFile(state->currentProgram))
+    {
+        const int holder = numbering.tabOf(state->currentProgram);
+        if (holder == tab)
+            state->currentProgram = -1;
+        else if (holder > tab)
+            state->currentProgram -= numbering.programsPerTab;
+    }
+    if (numbering.isFile(DataCenter::iCurProgNo) && numbering.tabOf(DataCenter::iCurProgNo) > tab)
+        dataCenter.setCurProgNo(DataCenter::iCurProgNo - numbering.programsPerTab);
+
+    if (auto* midi = host != nullptr ? host->getMidiManager() : nullptr)
+        midi->sendChangeMessage();
 }
 
 void ActionManager::afterFileCloseUI(int model, int tabIndex)

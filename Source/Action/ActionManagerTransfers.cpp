@@ -71,7 +71,10 @@ juce::File ActionManager::getManualFolder()
     return juce::File::getSpecialLocation(juce::File::currentApplicationFile).getParentDirectory();
 #else
     // Elsewhere the resources, manuals included, lie next to the executable.
-    return juce::File::getSpecialLocation(juce::File::currentExecutableFile).getParentDirectory().getChildFile("Resources");
+    // Its path is read from the system, absolute: the one the program was
+    // started by may be relative, and the file commands move the current
+    // folder.
+    return juce::File::getSpecialLocation(juce::File::hostApplicationPath).getParentDirectory().getChildFile("Resources");
 #endif
 }
 

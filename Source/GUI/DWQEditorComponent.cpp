@@ -57,7 +57,7 @@ void DWQEditorComponent::initialize()
     m_WriteButton->addListener(this);
     addAndMakeVisible(m_WriteButton);
 
-    auto* help = new juce::ImageButton();
+    auto* help = new juce::ImageButton("Help");
     m_HelpButton = help;
     setHeaderImages(*help, "help_50x50w", "help_50x50w", true);
     m_HelpButton->setBounds(nameStripWidth + 62, 6, 25, 25);

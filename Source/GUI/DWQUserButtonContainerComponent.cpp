@@ -173,11 +173,9 @@ juce::String DWQUserButtonContainerComponent::headerText()
 
 void DWQUserButtonContainerComponent::paint(juce::Graphics& g)
 {
-    const auto clip = g.getClipBounds();
-    const auto top = clip.getTopLeft().toFloat();
-    g.setGradientFill(juce::ColourGradient(juce::Colour(0xFF2F2F2F), top.x, top.y, juce::Colour(0xFF000000), top.x,
-                                           top.y + (float) getHeight() * 0.75f, false));
-    g.fillRect(clip.getX(), clip.getY(), getWidth(), getHeight());
+    g.setGradientFill(juce::ColourGradient(juce::Colour(0xFF2F2F2F), 0.0f, 0.0f, juce::Colour(0xFF000000), 0.0f,
+                                           (float) getHeight() * 0.75f, false));
+    g.fillRect(getLocalBounds());
     juce::Component::paint(g);
     g.setColour(juce::Colour(0xFFD4D4D4));
     g.drawText(headerText(), 32, 10, 300, 20, juce::Justification::topLeft, true);

@@ -333,16 +333,15 @@ bool HMQCustomAmpSectionComponent::isSelectedInParent() const
 void HMQCustomAmpSectionComponent::paint(juce::Graphics& g)
 {
     g.fillAll(juce::Colour(0xFF4F4F4F));
-    const auto clip = g.getClipBounds();
     if (isSelectedInParent())
     {
         g.setColour(juce::Colour(0x00F97B00).withAlpha(0.5f));
-        g.fillRect(clip.getX() + 1, clip.getY() + 1, getWidth() - 2, getHeight() - 2);
+        g.fillRect(1, 1, getWidth() - 2, getHeight() - 2);
     }
     if (m_DragHover)
     {
         g.setColour(juce::Colours::red);
-        g.drawRect(clip.getX() + 2, clip.getY() + 2, getWidth() - 4, getHeight() - 4, 6);
+        g.drawRect(2, 2, getWidth() - 4, getHeight() - 4, 6);
     }
     if (m_Height >= 69 && getName().isNotEmpty())
     {

@@ -327,9 +327,8 @@ void HMQCustomFXSectionComponent::paint(juce::Graphics& g)
         g.fillAll(juce::Colour(0x001F1F1F).withAlpha(0.7f));
     if (m_DragHover)
     {
-        const auto clip = g.getClipBounds();
         g.setColour(juce::Colours::red);
-        g.drawRect(clip.getX() + 2, clip.getY() + 2, getWidth() - 4, getHeight() - 4, 6);
+        g.drawRect(2, 2, getWidth() - 4, getHeight() - 4, 6);
     }
     if (getName().isNotEmpty())
     {

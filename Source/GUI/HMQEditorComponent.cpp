@@ -51,6 +51,7 @@ void HMQEditorComponent::initialize()
     m_WriteButton->addListener(this);
 
     m_HelpButton = makeHeaderButton("help_50x50w", {}, true);
+    m_HelpButton->setName("Help");
     addAndMakeVisible(m_HelpButton);
     m_HelpButton->setBounds(nameStripWidth + 62, 6, 25, 25);
     m_HelpButton->addListener(this);

@@ -89,10 +89,7 @@ void HMQFileProgButton::paintButton(juce::Graphics& g, bool, bool isButtonDown)
     setButtonText(name);
 
     const bool selected = isButtonDown || getToggleState();
-    const auto clip = g.getClipBounds();
-    const auto r = juce::Rectangle<int>(clip.getX() + 1, clip.getY() + 1, juce::jmax(clip.getWidth() - 2, 1),
-                                        juce::jmax(clip.getHeight() - 2, 1))
-                       .toFloat();
+    const auto r = juce::Rectangle<int>(1, 1, juce::jmax(getWidth() - 2, 1), juce::jmax(getHeight() - 2, 1)).toFloat();
     g.setColour(selected ? juce::Colour(0x2BF97B00) : juce::Colour(0xFF4F4F4F).withAlpha(0.5f));
     g.fillRect(r);
     if (m_DragOver)

@@ -166,7 +166,7 @@ void HMQUserButtonContainerComponent::mouseUpByOtherComponent(juce::Component* s
 
 void HMQUserButtonContainerComponent::paint(juce::Graphics& g)
 {
-    auto r = g.getClipBounds().withSize(getWidth(), getHeight());
+    const auto r = getLocalBounds();
     const float endY = (float) r.getY() + (m_Width > 741 ? 3.0f * (float) r.getHeight() / 4.0f : (float) r.getHeight());
     g.setGradientFill(juce::ColourGradient(juce::Colour(0xFF2F2F2F), (float) r.getX(), (float) r.getY(), juce::Colour(0xFF000000),
                                            (float) r.getX(), endY, false));

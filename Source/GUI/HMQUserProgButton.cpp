@@ -67,8 +67,7 @@ void HMQUserProgButton::paintButton(juce::Graphics& g, bool isMouseOver, bool is
     }
 
     const bool selected = isButtonDown || getToggleState();
-    const auto clip = g.getClipBounds();
-    const auto r = juce::Rectangle<int>(clip.getX() + 1, clip.getY() + 1, getWidth() - 2, getHeight() - 2).toFloat();
+    const auto r = juce::Rectangle<int>(1, 1, getWidth() - 2, getHeight() - 2).toFloat();
     g.setColour(selected ? juce::Colour(0x2BF97B00) : juce::Colour(0xFF4F4F4F).withAlpha(0.5f));
     g.fillRect(r);
     if (m_DragOver)

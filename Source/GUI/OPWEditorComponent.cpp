@@ -67,7 +67,7 @@ void OPWEditorComponent::initialize()
     menu->addListener(this);
     addAndMakeVisible(menu);
 
-    auto* help = new juce::ImageButton(juce::String());
+    auto* help = new juce::ImageButton("Help");
     m_HelpButton = help;
     setHeaderImages(*help, "help_50x50w", true);
     const int helpWidth = RSWidgetSupport::getImage("help_50x50w").getWidth();

@@ -35,9 +35,9 @@ void OPWPGNameEditComponent::changeListenerCallback(juce::ChangeBroadcaster*)
     const int p = host->getStateHolder() != nullptr ? host->getStateHolder()->currentProgram : 0;
     const bool manual = dataCenter->GetMode() == manualMode;
     juce::String caption;
-    if (p < 0)
-        return;
-    if (p < 4)
+    if (p < 0) // a program with no slot (its file tab was closed): no caption
+        caption = {};
+    else if (p < 4)
         caption = manual ? juce::String("MANUAL") : juce::String::formatted("A%01d", p + 1);
     else if (p < 8)
         caption = manual ? juce::String("MANUAL") : juce::String::formatted("B%01d", p - 3);

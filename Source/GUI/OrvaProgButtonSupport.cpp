@@ -75,9 +75,8 @@ void OrvaProgButtonSupport::paintUserButton(RSProgSelectButton& button, juce::Gr
     }
 
     const bool selected = isButtonDown || button.getToggleState();
-    const auto clip = g.getClipBounds();
     const int w = button.getWidth(), h = button.getHeight();
-    const juce::Rectangle<float> fill((float) clip.getX() + 1, (float) clip.getY() + 1, (float) (w - 2), (float) (h - 2));
+    const juce::Rectangle<float> fill(1.0f, 1.0f, (float) (w - 2), (float) (h - 2));
 
     g.setColour(mode != manualMode && selected ? look.selectedFill : idleFill);
     g.fillRect(fill);
@@ -174,10 +173,8 @@ void OrvaProgButtonSupport::paintFileButton(RSProgSelectButton& button, juce::Gr
     button.setButtonText(name);
 
     const bool selected = isButtonDown || button.getToggleState();
-    const auto clip = g.getClipBounds();
-    const auto fill = juce::Rectangle<int>(clip.getX() + 1, clip.getY() + 1, juce::jmax(clip.getWidth() - 2, 1),
-                                           juce::jmax(clip.getHeight() - 2, 1))
-                          .toFloat();
+    const auto fill =
+        juce::Rectangle<int>(1, 1, juce::jmax(button.getWidth() - 2, 1), juce::jmax(button.getHeight() - 2, 1)).toFloat();
     g.setColour(selected ? look.selectedFill : idleFill);
     g.fillRect(fill);
     if (button.isDragOver())

@@ -20,8 +20,8 @@ PGNameBoxComponent::PGNameBoxComponent(const juce::String& name) : juce::TextEdi
 
 void PGNameBoxComponent::paint(juce::Graphics& g)
 {
-    const auto clip = g.getClipBounds();
-    g.setGradientFill(juce::ColourGradient(juce::Colour(0xFF000000), 0.0f, (float) clip.getY(), juce::Colour(0xFF3F3F3F), 0.0f,
-                                           (float) (clip.getY() + getHeight()), false));
-    g.fillRect(clip);
+    // The gradient spans the whole box, whatever part of it is repainted.
+    g.setGradientFill(
+        juce::ColourGradient(juce::Colour(0xFF000000), 0.0f, 0.0f, juce::Colour(0xFF3F3F3F), 0.0f, (float) getHeight(), false));
+    g.fillRect(getLocalBounds());
 }

@@ -110,6 +110,11 @@ void PGNameEditComponent::changeListenerCallback(juce::ChangeBroadcaster*)
 
     juce::String caption;
     auto justification = juce::Justification(juce::Justification::centredLeft);
+    if (n < 0) // a program with no slot (its file tab was closed)
+    {
+        m_Label->setText({}, juce::dontSendNotification);
+        return;
+    }
     if (captionForProgram(n, caption, justification))
     {
         m_Label->setJustificationType(justification);

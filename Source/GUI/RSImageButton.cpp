@@ -79,9 +79,8 @@ void RSImageButton::paintButton(juce::Graphics& g, bool over, bool down)
     const bool selectedModule = page != nullptr && m_ModuleIndex >= 0 && page->getSelectedModule() == m_ModuleIndex;
     if (down || selectedModule)
     {
-        const auto clip = g.getClipBounds();
         g.setColour(m_HighlightColour.withAlpha(0.5f));
-        g.fillRect(clip.getX() + 1, clip.getY() + 1, getWidth() - 2, getHeight() - 2);
+        g.fillRect(1, 1, getWidth() - 2, getHeight() - 2);
     }
 
     juce::ImageButton::paintButton(g, over, down);

@@ -162,6 +162,9 @@ void RSKnob::drawFrame(juce::Graphics& g, const KnobBitmapImageInfo& info, int f
     const auto image = RSWidgetSupport::getImage(info.name);
     if (image.isNull())
         return;
+    // At full strength: an image is drawn at the opacity of the current
+    // colour, which the focus fill has just set to a faint one.
+    g.setOpacity(1.0f);
     g.drawImage(image, x, y, info.drawWidth, info.drawHeight, 0, frame * info.frameHeight, info.frameWidth, info.frameHeight);
 }
 

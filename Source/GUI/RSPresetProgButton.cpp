@@ -31,17 +31,17 @@ void RSPresetProgButton::updateBackground()
 void RSPresetProgButton::paintButton(juce::Graphics& g, bool, bool isButtonDown)
 {
     const bool selected = isButtonDown || getToggleState();
-    const auto clip = g.getClipBounds();
-    const auto r = juce::Rectangle<int>(clip.getX() + 1, clip.getY() + 1, juce::jmax(clip.getWidth() - 2, 1),
-                                        juce::jmax(clip.getHeight() - 2, 1))
-                       .toFloat();
+    const auto r = juce::Rectangle<int>(1, 1, juce::jmax(getWidth() - 2, 1), juce::jmax(getHeight() - 2, 1)).toFloat();
     g.setColour(selected ? juce::Colour(0x2BF97B00) : juce::Colour(0xFF555555));
     g.fillRect(r);
-    if (selected)
-        drawFrame(g, r, juce::Colour(0xFFD7891B), 2.0f);
 
     const juce::Rectangle<int> pictureArea(getWidth() / 3 - 3, 0, getWidth() * 2 / 3, getHeight());
     drawNormalImage(g, pictureArea);
+
+    // The frame of the lit preset goes over the amp picture, which would
+    // otherwise hide most of it.
+    if (selected)
+        drawFrame(g, r, juce::Colour(0xFFD7891B), 2.0f);
 
     auto* fonts = FontLibrary::getInstance();
     g.setColour(juce::Colours::white);

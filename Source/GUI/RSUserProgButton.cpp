@@ -25,8 +25,7 @@ void RSUserProgButton::paintButton(juce::Graphics& g, bool isMouseOver, bool isB
         setAmpType(record[18]);
 
     const bool selected = isButtonDown || getToggleState();
-    const auto clip = g.getClipBounds();
-    auto r = juce::Rectangle<int>(clip.getX() + 1, clip.getY() + 1, getWidth() - 2, getHeight() - 2).toFloat();
+    auto r = juce::Rectangle<int>(1, 1, getWidth() - 2, getHeight() - 2).toFloat();
     g.setColour(selected ? juce::Colour(0x2BF97B00) : juce::Colour(0xFF4F4F4F).withAlpha(0.5f));
     g.fillRect(r);
     if (m_DragOver)

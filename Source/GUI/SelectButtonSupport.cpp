@@ -25,14 +25,13 @@ void SelectButtonSupport::paintBackground(juce::Button& button, juce::Graphics& 
 {
     const int w = button.getWidth();
     const int h = button.getHeight();
-    const auto clip = g.getClipBounds();
     g.setColour(on ? fill : juce::Colours::darkgrey.withAlpha(0.5f));
-    g.fillRect(clip.getX() + 1, clip.getY() + 1, w - 2, h - 2);
+    g.fillRect(1, 1, w - 2, h - 2);
 
     if (dropHover)
     {
         g.setColour(juce::Colours::red);
-        g.drawRect(clip.getX() + 2, clip.getY() + 2, w - 4, h - 4, 6);
+        g.drawRect(2, 2, w - 4, h - 4, 6);
     }
     else if (on)
     {

@@ -4,7 +4,14 @@
 
 #include "Action/midiutils.h"
 #include "Application/StateHolder.h"
+#include "DWQ/DWQPresetROMProg.h"
+#include "HMQ/HMQPresetROMProgData.h"
+#include "OrvaKX/OrvaKXTypeNames.h"
+#include "OrvaPW/OrvaPWTypeNames.h"
+#include "ParamTable/HMQ/HMQCustomTables.h"
+#include "ParamTable/orvaKX/COKXUserEditSectionImpl.h"
 #include "ParamTable/orvaKX/OKXGlobalTables.h"
+#include "ParamTable/orvaPW/COPWUserEditSectionImpl.h"
 #include "ParamTable/orvaPW/OPWGlobalTables.h"
 
 namespace
@@ -34,34 +41,104 @@ SimulatedAmplifier::Bytes makeRecord(const juce::String& name, int size, int see
         record[(size_t) i] = (juce::uint8)((i * 37 + seed * 11) & 0xFF);
     return record;
 }
+
+bool isOrvaKX(int modelId)
+{
+    return modelId == 2 || modelId == 4;
+}
+
+SimulatedAmplifier::Bytes bytesOf(const unsigned char* data, int size)
+{
+    return SimulatedAmplifier::Bytes(data, data + size);
+}
+
+// An Orva user program as a new amplifier holds it: the initial program
+// with the given amp type, named after it.
+SimulatedAmplifier::Bytes orvaUserProgram(int modelId, int index)
+{
+    const bool kx = isOrvaKX(modelId);
+    auto record =
+        bytesOf(kx ? orvaKX::COKXUserEditSectionImpl::m_InitProgData : orvaPW::COPWUserEditSectionImpl::m_InitProgData, 62);
+    const int numTypes = kx ? orvaKX::kNumAmpTypes : orvaPW::kNumAmpTypes;
+    const int type = index * numTypes / 8;
+    record[18] = kx ? orvaKX::getAmpTypeValue((orvaKX::eAmpType) type) : orvaPW::getAmpTypeValue((orvaPW::eAmpType) type);
+    const auto name = kx ? orvaKX::getAmpTypeName((orvaKX::eAmpType) type) : orvaPW::getAmpTypeName((orvaPW::eAmpType) type);
+    for (int i = 0; i < 16; ++i)
+        record[(size_t) i] = (juce::uint8)(i < name.length() ? name[i] : ' ');
+    return record;
+}
 } // namespace
 
 SimulatedAmplifier::SimulatedAmplifier(VirtualMidiPortSystem& p, int id, const juce::String& name)
     : juce::Thread("SimulatedAmplifier"), ports(p), modelId(id), portName(name.isNotEmpty() ? name : defaultPortName(id))
 {
     StateHolder::codesForModel(modelId, family, member);
-
-    const int size = getProgramSize();
-    for (int i = 0; i < 8; ++i)
-        userPrograms.push_back(makeRecord("User " + juce::String(i + 1), size, i));
-    for (int i = 0; i < getNumPresets(); ++i)
-        presets.push_back(makeRecord("Preset " + juce::String(i + 1), size, 100 + i));
-    editBuffer = userPrograms[0];
-    for (int i = 0; i < globalSize; ++i)
-        global.push_back((juce::uint8)(0x80 + i * 5));
-    for (int i = 0; i < audioEQSize; ++i)
-        currentEQ.push_back((juce::uint8)(0xF0 - i * 3));
-    for (int s = 0; s < 4; ++s)
-    {
-        Bytes slot;
-        for (int i = 0; i < audioEQSize; ++i)
-            slot.push_back((juce::uint8)(s * 40 + i * 7 + 0x70));
-        eqSlots.push_back(slot);
-        customSlots.push_back(makeRecord("Custom " + juce::String(s + 1), customSize, 200 + s));
-    }
-
+    fill(Contents::factory);
     startThread();
     plugIn();
+}
+
+void SimulatedAmplifier::fill(Contents contents)
+{
+    const juce::ScopedLock sl(stateLock);
+    userPrograms.clear();
+    presets.clear();
+    global.clear();
+    currentEQ.clear();
+    eqSlots.clear();
+    customSlots.clear();
+
+    const int size = getProgramSize();
+    if (contents == Contents::pattern)
+    {
+        for (int i = 0; i < 8; ++i)
+            userPrograms.push_back(makeRecord("User " + juce::String(i + 1), size, i));
+        for (int i = 0; i < getNumPresets(); ++i)
+            presets.push_back(makeRecord("Preset " + juce::String(i + 1), size, 100 + i));
+        for (int i = 0; i < globalSize; ++i)
+            global.push_back((juce::uint8)(0x80 + i * 5));
+        for (int i = 0; i < audioEQSize; ++i)
+            currentEQ.push_back((juce::uint8)(0xF0 - i * 3));
+        for (int s = 0; s < 4; ++s)
+        {
+            Bytes slot;
+            for (int i = 0; i < audioEQSize; ++i)
+                slot.push_back((juce::uint8)(s * 40 + i * 7 + 0x70));
+            eqSlots.push_back(slot);
+            customSlots.push_back(makeRecord("Custom " + juce::String(s + 1), customSize, 200 + s));
+        }
+    }
+    else
+    {
+        // The presets as shipped; the user programs a spread of them (the
+        // HMQ's cover every seventh preset, so their amp types differ).
+        if (modelId == 0)
+            for (int i = 0; i < getNumPresets(); ++i)
+                presets.push_back(bytesOf(DWQ::m_sPresetROMProgData[i], size));
+        else if (modelId == 1)
+            for (int i = 0; i < getNumPresets(); ++i)
+                presets.push_back(bytesOf(HMQ::m_sPresetROMProgData + i * size, size));
+        for (int i = 0; i < 8; ++i)
+            userPrograms.push_back(isOrva(modelId) ? orvaUserProgram(modelId, i)
+                                                   : presets[(size_t) ((i * (modelId == 1 ? 7 : 1)) % getNumPresets())]);
+
+        // Global and audio-EQ blocks (Orva): the initial images; the stored
+        // EQs a flat one, a bass lift, a middle cut and a treble lift.
+        const bool kx = isOrvaKX(modelId);
+        global = bytesOf(kx ? orvaKX::INITCHUNK_GLOBALPARAM : orvaPW::INITCHUNK_GLOBALPARAM, globalSize);
+        currentEQ = bytesOf(kx ? orvaKX::INITCHUNK_AUDIOEQPARAM : orvaPW::INITCHUNK_AUDIOEQPARAM, audioEQSize);
+        const std::pair<int, int> gains[] = { { 4, 24 }, { 4, 36 }, { 8, 14 }, { 16, 33 } };
+        for (const auto& [offset, gain] : gains)
+        {
+            auto slot = currentEQ;
+            slot[(size_t) offset] = (juce::uint8) gain;
+            eqSlots.push_back(slot);
+        }
+        for (int s = 0; s < 4; ++s)
+            customSlots.push_back(bytesOf(HMQ::INITCHUNK_CUSTOMPARAM + s * customSize, customSize));
+    }
+    editBuffer = userPrograms[0];
+    loadProgramIntoEdit();
 }
 
 SimulatedAmplifier::~SimulatedAmplifier()

@@ -22,6 +22,13 @@
 // 0x21 program-stored notice. Parameter changes, mode changes and dumps sent
 // to it change its state. Messages with another model byte are ignored.
 //
+// It starts as a new amplifier of its model would: the factory presets
+// (HMQ, DWQ), user programs made from them (or, on the Orva models, from the
+// initial program with amp types spread over the list), the initial global
+// block, audio-EQ blocks and custom slots. Robustness tests switch it to
+// pattern contents: recognisable names and bytes that use all eight bits,
+// many of them out of range.
+//
 // It records everything it receives (on the sender's thread, as the bytes
 // arrive) and answers on a thread of its own. Fault switches: silence,
 // delay, truncated replies, and unplugging (its ports vanish) after a number
@@ -30,6 +37,13 @@ class SimulatedAmplifier : private juce::Thread
 {
 public:
     using Bytes = std::vector<juce::uint8>;
+
+    // What its programs, presets and blocks hold.
+    enum class Contents
+    {
+        factory,
+        pattern
+    };
 
     // Wire mode kinds (byte 7 of 0x42 and 0x4E).
     enum ModeKind
@@ -59,6 +73,9 @@ public:
     bool isPluggedIn() const;
 
     // State ------------------------------------------------------------------
+    // Replaces the user programs, presets, global, audio-EQ and custom blocks
+    // and loads the current program into the edit buffer.
+    void fill(Contents contents);
     int getMode() const;
     int getProgram() const;
     void setMode(int modeKind, int program);

@@ -23,8 +23,11 @@ bool SimulatedAmplifierApp::haveXdotool()
 bool SimulatedAmplifierApp::start()
 {
     ampLog.deleteFile();
-    return process.start(
-        { "--model", juce::String(modelId), "--log", ampLog.getFullPathName(), "--layout", layoutFile.getFullPathName() });
+    juce::StringArray args { "--model",  juce::String(modelId),       "--log", ampLog.getFullPathName(),
+                             "--layout", layoutFile.getFullPathName() };
+    if (pattern)
+        args.add("--pattern");
+    return process.start(args);
 }
 
 bool SimulatedAmplifierApp::xdotool(const juce::StringArray& args) const

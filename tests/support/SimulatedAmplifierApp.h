@@ -20,6 +20,10 @@ public:
 
     static bool haveXdotool();
 
+    // The amplifier holds pattern contents instead of its factory programs
+    // (set before start).
+    void usePatternContents() noexcept { pattern = true; }
+
     bool start();
 
     // Waits for the main window of the process (found with xdotool search)
@@ -100,5 +104,6 @@ private:
     juce::File layoutFile;
     AppProcess process;
     juce::int64 window = 0;
+    bool pattern = false;
 };
 } // namespace testing_support

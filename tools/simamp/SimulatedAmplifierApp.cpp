@@ -1,9 +1,11 @@
 // The application with a simulated amplifier attached on virtual MIDI ports
 // in the same process, for tests that drive the real window as a user would:
 //
-//   rigsmith_simamp --model N --log FILE [--layout FILE] [application arguments]
+//   rigsmith_simamp --model N --log FILE [--layout FILE] [--pattern] [application arguments]
 //
-// N is the model id (0 to 5). Every message the amplifier receives is
+// N is the model id (0 to 5). The amplifier holds its model's factory
+// programs and settings; with --pattern it holds pattern contents instead
+// (see SimulatedAmplifier). Every message the amplifier receives is
 // appended to FILE as one line of space-separated hex bytes (a SysEx message
 // whole, "F0 ... F7"), written as it arrives. With --layout, the screen
 // bounds of the showing windows and widgets are kept in that file (see
@@ -28,7 +30,8 @@ juce::String hexLine(const juce::MidiMessage& message)
 
 int usage()
 {
-    std::cerr << "usage: rigsmith_simamp --model N --log FILE [--layout FILE] [application arguments]   (N: 0 to 5)" << std::endl;
+    std::cerr << "usage: rigsmith_simamp --model N --log FILE [--layout FILE] [--pattern] [application arguments]   (N: 0 to 5)"
+              << std::endl;
     return 2;
 }
 } // namespace
@@ -38,6 +41,7 @@ int main(int argc, char* argv[])
     int model = -1;
     juce::String logPath;
     juce::String layoutPath;
+    bool pattern = false;
     std::vector<char*> appArgs { argv[0] };
     for (int i = 1; i < argc; ++i)
     {
@@ -48,6 +52,8 @@ int main(int argc, char* argv[])
             logPath = argv[++i];
         else if (arg == "--layout" && i + 1 < argc)
             layoutPath = argv[++i];
+        else if (arg == "--pattern")
+            pattern = true;
         else
             appArgs.push_back(argv[i]);
     }
@@ -68,6 +74,8 @@ int main(int argc, char* argv[])
         MidiPortSystem::setCurrent(&ports);
         {
             SimulatedAmplifier amp(ports, model);
+            if (pattern)
+                amp.fill(SimulatedAmplifier::Contents::pattern);
             std::mutex logLock;
             amp.setReceiveObserver([log, &logLock](const juce::MidiMessage& message) {
                 const std::lock_guard<std::mutex> lock(logLock);
