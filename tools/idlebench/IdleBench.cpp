@@ -5,7 +5,9 @@
 // the CPU time the scheduler accounted (/proc/PID/task/TID/schedstat, in ns)
 // and the number of times the thread went to sleep and woke up again
 // (voluntary context switches). Linux only. Run under a display (xvfb-run):
-//   rigsmith_idlebench [seconds] [settle-seconds]   both, per-thread figures
+//   rigsmith_idlebench [seconds] [settle-seconds] [other-binary]
+//                                   both (and another build of the application
+//                                   beside them), per-thread figures
 //   rigsmith_idlebench empty                        the empty window alone
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -127,34 +129,46 @@ void report(const char* title, const std::map<int, ThreadFigures>& before, const
                 (double) cpu / 1.0e6 / seconds, (double) wakes / seconds);
 }
 
-int compare(const char* self, int seconds, int settle)
+int compare(const char* self, int seconds, int settle, const char* otherBinary)
 {
-    const auto home = juce::File::createTempFile("idlebench");
-    home.createDirectory();
-    const std::string homePath = home.getFullPathName().toStdString();
+    // Each application in a home of its own: one instance per home runs.
+    std::vector<juce::File> homes;
+    auto newHome = [&homes] {
+        homes.push_back(juce::File::createTempFile("idlebench"));
+        homes.back().createDirectory();
+        return homes.back().getFullPathName().toStdString();
+    };
 
-    const pid_t app = spawn({ RIGSMITH_APP_BINARY }, homePath);
-    const pid_t empty = spawn({ self, "empty" }, homePath);
+    const pid_t app = spawn({ RIGSMITH_APP_BINARY }, newHome());
+    const pid_t empty = spawn({ self, "empty" }, newHome());
+    const pid_t other = otherBinary != nullptr ? spawn({ otherBinary }, newHome()) : 0;
     std::printf("settling %d s, then sampling %d s; load average %.2f\n", settle, seconds, loadAverage());
     std::fflush(stdout);
     sleep((unsigned) settle);
 
     const auto appBefore = sample(app);
     const auto emptyBefore = sample(empty);
+    const auto otherBefore = other != 0 ? sample(other) : std::map<int, ThreadFigures>();
     sleep((unsigned) seconds);
     const auto appAfter = sample(app);
     const auto emptyAfter = sample(empty);
+    const auto otherAfter = other != 0 ? sample(other) : std::map<int, ThreadFigures>();
 
     report("empty window", emptyBefore, emptyAfter, seconds);
     report("application on the device page", appBefore, appAfter, seconds);
+    if (other != 0)
+        report(otherBinary, otherBefore, otherAfter, seconds);
     std::printf("load average at the end %.2f\n", loadAverage());
 
-    for (const pid_t pid : { app, empty })
+    for (const pid_t pid : { app, empty, other })
     {
+        if (pid == 0)
+            continue;
         kill(pid, SIGTERM);
         waitpid(pid, nullptr, 0);
     }
-    home.deleteRecursively();
+    for (auto& home : homes)
+        home.deleteRecursively();
     return appAfter.empty() || emptyAfter.empty() ? 1 : 0;
 }
 } // namespace
@@ -166,5 +180,5 @@ int main(int argc, char* argv[])
         return runEmptyWindow();
     const int seconds = mode.getIntValue() > 0 ? mode.getIntValue() : 30;
     const int settle = argc > 2 && std::atoi(argv[2]) > 0 ? std::atoi(argv[2]) : 5;
-    return compare(argv[0], seconds, settle);
+    return compare(argv[0], seconds, settle, argc > 3 ? argv[3] : nullptr);
 }
