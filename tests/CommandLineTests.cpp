@@ -151,6 +151,27 @@ TEST(SecondLaunch, TheListenerSleepsUntilALaunchWritesAndTakesWholeCommandLines)
     EXPECT_FALSE(SecondLaunchHandover::sendCommandLine(name, "late", 200));
 }
 
+// Something else at the pipe's path (a link planted in a shared temporary
+// folder) is neither listened on, written to nor removed.
+TEST(SecondLaunch, ALinkAtThePipePathIsLeftAlone)
+{
+    const juce::String name = "handover-link-" + juce::String(juce::Random::getSystemRandom().nextInt64());
+    const auto target = juce::File::createTempFile("handover-target");
+    ASSERT_TRUE(target.replaceWithText("kept"));
+    const juce::File path(SecondLaunchHandover::pipePathFor(name));
+    ASSERT_TRUE(target.createSymbolicLink(path, true));
+    {
+        SecondLaunchHandover primary(name, [](const juce::String&) {});
+        EXPECT_TRUE(primary.isPrimary());
+        EXPECT_FALSE(primary.isListening());
+        EXPECT_FALSE(SecondLaunchHandover::sendCommandLine(name, "x", 200));
+    }
+    EXPECT_TRUE(path.isSymbolicLink());
+    EXPECT_EQ(target.loadFileAsString(), "kept");
+    path.deleteFile();
+    target.deleteFile();
+}
+
 TEST(SecondLaunch, MessagesAreCutFromWhatThePipeDelivers)
 {
     const auto first = SecondLaunchHandover::frameMessage("first");

@@ -33,10 +33,12 @@ constexpr char magic[4] = { 'R', 'S', 'C', 'L' };
 constexpr size_t headerSize = 8;
 constexpr juce::uint32 maxTextSize = 1 << 20;
 
-bool isFifo(int fd)
+// A pipe of this user's: in a shared temporary folder another user may have
+// put something at the path first.
+bool isOwnFifo(int fd)
 {
     struct stat info;
-    return fstat(fd, &info) == 0 && S_ISFIFO(info.st_mode);
+    return fstat(fd, &info) == 0 && S_ISFIFO(info.st_mode) && info.st_uid == geteuid();
 }
 
 // Writes all bytes to a non-blocking pipe before the deadline. SIGPIPE (the
@@ -111,13 +113,12 @@ public:
             juce::Logger::writeToLog("SecondLaunchHandover: cannot create " + pipePath);
             return;
         }
-        createdFifo = true;
 
         // Opened for reading and writing, so that the pipe never reports an
-        // end when a sender closes it. A link or a file of another kind at the
-        // path is not taken.
+        // end when a sender closes it. A link, a file of another kind or
+        // another user's pipe at the path is not taken.
         fifo = ::open(path8, O_RDWR | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW);
-        if (fifo >= 0 && ! isFifo(fifo))
+        if (fifo >= 0 && ! isOwnFifo(fifo))
         {
             ::close(fifo);
             fifo = -1;
@@ -127,6 +128,7 @@ public:
             juce::Logger::writeToLog("SecondLaunchHandover: cannot open " + pipePath);
             return;
         }
+        ownsFifo = true;
         startThread();
     }
 
@@ -142,7 +144,7 @@ public:
         cancelPendingUpdate();
         if (fifo >= 0)
             ::close(fifo);
-        if (createdFifo)
+        if (ownsFifo)
             ::unlink(pipePath.toRawUTF8());
         for (const int fd : wakePipe)
             if (fd >= 0)
@@ -209,7 +211,7 @@ private:
     Receiver receiver;
     int fifo = -1;
     int wakePipe[2] = { -1, -1 };
-    bool createdFifo = false;
+    bool ownsFifo = false;
     juce::CriticalSection pendingLock;
     juce::StringArray pending;
 };
@@ -328,7 +330,7 @@ bool SecondLaunchHandover::sendCommandLine(const juce::String& instanceName, con
         return false;
 
     bool sent = false;
-    if (isFifo(fd))
+    if (isOwnFifo(fd))
     {
         const auto message = frameMessage(commandLine);
         sent = writeAll(fd, static_cast<const char*>(message.getData()), message.getSize(), deadline);
