@@ -7,6 +7,8 @@
 
 #include <atomic>
 
+#if JUCE_LINUX
+
 namespace
 {
 bool waitFor(const std::function<bool()>& condition, int timeoutMs = 2000)
@@ -67,3 +69,4 @@ TEST(AlsaPortWatch, TheSequencerDeviceAppearingIsToldAndTheWatchSleepsOtherwise)
         EXPECT_EQ(before.count(id), 1u);
     parent.deleteRecursively();
 }
+#endif
