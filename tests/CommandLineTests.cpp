@@ -3,6 +3,7 @@
 #include "Application/Host.h"
 #include "Platform/SecondLaunchHandover.h"
 #include "support/TestHelpers.h"
+#include "support/ThreadWakes.h"
 
 #include <gtest/gtest.h>
 
@@ -119,6 +120,88 @@ TEST(SecondLaunch, TheListenerReceivesTheCommandLineOnTheMessageThread)
     ASSERT_TRUE(testing_support::pumpUntil([&] { return SecondLaunchHandover::sendCommandLine(name, "second", 200); }, 3000));
     ASSERT_TRUE(testing_support::pumpUntil([&] { return received.size() == 2; }, 3000));
     EXPECT_EQ(received, juce::StringArray({ "\"/tmp/a b.okxprog\"", "second" }));
+}
+
+// The running instance's listener sleeps until a launch writes to it, and
+// whole command lines reach the application however the pipe cuts them.
+TEST(SecondLaunch, TheListenerSleepsUntilALaunchWritesAndTakesWholeCommandLines)
+{
+    const juce::String name = "handover-idle-" + juce::String(juce::Random::getSystemRandom().nextInt64());
+    const auto before = testing_support::threadIds();
+    juce::StringArray received;
+    auto primary = std::make_unique<SecondLaunchHandover>(name, [&](const juce::String& line) { received.add(line); });
+    ASSERT_TRUE(primary->isPrimary());
+
+    int listeners = 0;
+    EXPECT_LE(testing_support::wakesOfNewThreadsWithin(before, 500, &listeners), 1);
+    EXPECT_EQ(listeners, 1);
+
+    // A long command line in non-ASCII text still arrives whole.
+    const auto longLine = juce::String::repeatedString(juce::String(juce::CharPointer_UTF8("f\xc3\xbcnf ")), 3000);
+    ASSERT_TRUE(SecondLaunchHandover::sendCommandLine(name, longLine));
+    ASSERT_TRUE(SecondLaunchHandover::sendCommandLine(name, ""));
+    ASSERT_TRUE(testing_support::pumpUntil([&] { return received.size() == 2; }, 3000));
+    ASSERT_EQ(received.size(), 2);
+    EXPECT_EQ(received[0], longLine);
+    EXPECT_EQ(received[1], juce::String());
+
+    // Gone with its owner: a later launch finds nobody to take its line.
+    primary.reset();
+    EXPECT_FALSE(juce::File(SecondLaunchHandover::pipePathFor(name)).exists());
+    EXPECT_FALSE(SecondLaunchHandover::sendCommandLine(name, "late", 200));
+}
+
+// Something else at the pipe's path (a link planted in a shared temporary
+// folder) is neither listened on, written to nor removed.
+TEST(SecondLaunch, ALinkAtThePipePathIsLeftAlone)
+{
+    const juce::String name = "handover-link-" + juce::String(juce::Random::getSystemRandom().nextInt64());
+    const auto target = juce::File::createTempFile("handover-target");
+    ASSERT_TRUE(target.replaceWithText("kept"));
+    const juce::File path(SecondLaunchHandover::pipePathFor(name));
+    ASSERT_TRUE(target.createSymbolicLink(path, true));
+    {
+        SecondLaunchHandover primary(name, [](const juce::String&) {});
+        EXPECT_TRUE(primary.isPrimary());
+        EXPECT_FALSE(primary.isListening());
+        EXPECT_FALSE(SecondLaunchHandover::sendCommandLine(name, "x", 200));
+    }
+    EXPECT_TRUE(path.isSymbolicLink());
+    EXPECT_EQ(target.loadFileAsString(), "kept");
+    path.deleteFile();
+    target.deleteFile();
+}
+
+TEST(SecondLaunch, MessagesAreCutFromWhatThePipeDelivers)
+{
+    const auto first = SecondLaunchHandover::frameMessage("first");
+    const juce::String umlaut(juce::CharPointer_UTF8("zweite \xc3\xbc"));
+    const auto second = SecondLaunchHandover::frameMessage(umlaut);
+
+    // Bytes before a message are dropped; a message split by the pipe waits
+    // for its rest.
+    juce::MemoryBlock buffer("xyz", 3);
+    buffer.append(first.getData(), first.getSize());
+    buffer.append(second.getData(), 6);
+    EXPECT_EQ(SecondLaunchHandover::takeMessages(buffer), juce::StringArray({ "first" }));
+    EXPECT_EQ(buffer.getSize(), 6u);
+    buffer.append(static_cast<const char*>(second.getData()) + 6, second.getSize() - 6);
+    EXPECT_EQ(SecondLaunchHandover::takeMessages(buffer), juce::StringArray(umlaut));
+    EXPECT_EQ(buffer.getSize(), 0u);
+
+    // A header that claims more than any launch sends is skipped, and the
+    // message after it is taken.
+    juce::MemoryBlock bogus("RSCL\xff\xff\xff\x7f", 8);
+    bogus.append(first.getData(), first.getSize());
+    EXPECT_EQ(SecondLaunchHandover::takeMessages(bogus), juce::StringArray({ "first" }));
+
+    // Of trailing bytes, only a possible start of the next message is kept.
+    juce::MemoryBlock tail("abcRS", 5);
+    EXPECT_TRUE(SecondLaunchHandover::takeMessages(tail).isEmpty());
+    EXPECT_EQ(tail.toString(), "RS");
+    juce::MemoryBlock junk("abcdefg", 7);
+    EXPECT_TRUE(SecondLaunchHandover::takeMessages(junk).isEmpty());
+    EXPECT_EQ(junk.getSize(), 0u);
 }
 
 TEST(SecondLaunch, NoRunningInstanceMeansNoHandOver)

@@ -66,3 +66,56 @@ TEST_F(WatcherFixture, TimerPollsThePortLists)
     EXPECT_TRUE(testing_support::pumpUntil([this] { return ! calls.empty(); }, 1000));
     EXPECT_EQ(calls, std::vector<juce::String> { "added" });
 }
+
+// The virtual ports tell of their changes, as the ALSA sequencer does: the
+// watcher compares the lists once per change and does not poll in between.
+TEST_F(WatcherFixture, ChangesAreToldWithoutPollingAndNothingRunsInBetween)
+{
+    watcher.start(60000); // a poll would come far too late for this test
+    EXPECT_FALSE(watcher.isPolling());
+    EXPECT_FALSE(watcher.isComparisonPending());
+
+    // Both ports of one device, added one after the other, are one change.
+    SimulatedAmplifier amp(virtualPorts.ports, 2);
+    ASSERT_TRUE(testing_support::pumpUntil([this] { return ! calls.empty(); }, 2000));
+    testing_support::pumpFor(3 * MidiSetupWatcher::settleMs);
+    EXPECT_EQ(calls, std::vector<juce::String> { "added" });
+    EXPECT_FALSE(watcher.isComparisonPending());
+
+    amp.unplug();
+    ASSERT_TRUE(testing_support::pumpUntil([this] { return calls.size() == 2; }, 2000));
+    testing_support::pumpFor(3 * MidiSetupWatcher::settleMs);
+    EXPECT_EQ(calls, (std::vector<juce::String> { "added", "removed" }));
+    EXPECT_FALSE(watcher.isComparisonPending());
+
+    // Stopped, it hears of nothing.
+    watcher.stop();
+    amp.plugIn();
+    testing_support::pumpFor(3 * MidiSetupWatcher::settleMs);
+    EXPECT_EQ(calls.size(), 2u);
+}
+
+// A port system that cannot tell of its changes is polled.
+TEST(MidiSetupWatcherPolling, ASystemThatCannotTellIsPolled)
+{
+    struct SilentPorts : MidiPortSystem
+    {
+        juce::StringArray getInputNames() override { return inputs; }
+        juce::StringArray getOutputNames() override { return {}; }
+        std::unique_ptr<MidiInputPort> openInput(int, MidiInputPortCallback*) override { return nullptr; }
+        std::unique_ptr<MidiOutputPort> openOutput(int) override { return nullptr; }
+        juce::StringArray inputs;
+    } ports;
+
+    MidiPortSystem::setCurrent(&ports);
+    int addedCalls = 0;
+    {
+        MidiSetupWatcher watcher;
+        watcher.setTarget({ [] {}, [&] { ++addedCalls; } });
+        watcher.start(5);
+        EXPECT_TRUE(watcher.isPolling());
+        ports.inputs.add("Hesperine X");
+        EXPECT_TRUE(testing_support::pumpUntil([&] { return addedCalls == 1; }, 1000));
+    }
+    MidiPortSystem::setCurrent(nullptr);
+}

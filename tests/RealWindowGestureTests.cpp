@@ -396,3 +396,24 @@ TEST_F(RealWindowGestures, FocusedKnobKeepsItsPictureAtFullStrength)
     // A click without a drag changes nothing.
     EXPECT_TRUE(paramChangesSince(from).empty()) << receivedText();
 }
+
+// A knob's tip shows when the pointer rests on it, and goes when the pointer
+// leaves the window; the tooltip window comes with the pointer's movements.
+TEST_F(RealWindowGestures, HMQKnobTipShowsWhereThePointerRestsAndGoesWhenItLeaves)
+{
+    startConnected(1);
+    ASSERT_TRUE(app->raise());
+    const auto knob = app->waitForParam(0x402, waitMs, [](auto& w) { return w.maximum != "-"; });
+    ASSERT_TRUE(knob);
+    ASSERT_TRUE(app->moveOnScreen(knob->bounds.getCentre().translated(-3, 0)));
+    ASSERT_TRUE(app->moveOnScreen(knob->bounds.getCentre()));
+    const auto tip = app->waitForWidget("name", "tooltip", waitMs);
+    SimulatedAmplifierApp::screenshot("hmq-knob-tooltip");
+    ASSERT_TRUE(tip) << "no tip over the knob";
+    EXPECT_TRUE(app->getWindowBounds().contains(tip->bounds)) << tip->bounds.toString();
+
+    // Off the window (the screen's corner): the tip goes.
+    const auto window = app->getWindowBounds();
+    ASSERT_TRUE(app->moveOnScreen({ window.getRight() + 5 < 1270 ? window.getRight() + 5 : 2, 2 }));
+    EXPECT_TRUE(app->waitUntilGone("name", "tooltip", waitMs));
+}

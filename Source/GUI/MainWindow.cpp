@@ -47,12 +47,12 @@ MainWindow::MainWindow() : juce::DocumentWindow("MainWindow", juce::Colours::bla
                 if (area->isShowing())
                     area->grabKeyboardFocus();
 
-    tooltipWindow = std::make_unique<juce::TooltipWindow>(this, 400);
+    tooltips = std::make_unique<WindowTooltips>(*this, 400);
 }
 
 MainWindow::~MainWindow()
 {
-    tooltipWindow.reset();
+    tooltips.reset();
     clearContentComponent();
     if (&juce::LookAndFeel::getDefaultLookAndFeel() == &customLookAndFeel)
         juce::LookAndFeel::setDefaultLookAndFeel(nullptr);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GUI/CustomLookAndFeel.h"
+#include "GUI/WindowTooltips.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -24,7 +25,7 @@ public:
 private:
     // The application-wide look; it outlives everything the window shows.
     CustomLookAndFeel customLookAndFeel;
-    std::unique_ptr<juce::TooltipWindow> tooltipWindow;
+    std::unique_ptr<WindowTooltips> tooltips;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(MainWindow)
 };

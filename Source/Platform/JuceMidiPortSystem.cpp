@@ -1,5 +1,7 @@
 #include "Platform/JuceMidiPortSystem.h"
 
+#include "Platform/AlsaPortWatch.h"
+
 #include "Platform/JuceMidiInputPort.h"
 #include "Platform/JuceMidiOutputPort.h"
 
@@ -48,4 +50,16 @@ std::unique_ptr<MidiOutputPort> JuceMidiPortSystem::openOutput(int index)
     if (device == nullptr)
         return nullptr;
     return std::make_unique<JuceMidiOutputPort>(devices.getReference(index).name, std::move(device));
+}
+
+std::unique_ptr<MidiPortSystem::Watch> JuceMidiPortSystem::watchPorts(std::function<void()> onChange)
+{
+#if JUCE_LINUX
+    auto watch = std::make_unique<AlsaPortWatch>(std::move(onChange));
+    if (watch->isWatching())
+        return watch;
+#else
+    juce::ignoreUnused(onChange);
+#endif
+    return nullptr;
 }

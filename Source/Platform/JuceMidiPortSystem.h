@@ -11,4 +11,7 @@ public:
     juce::StringArray getOutputNames() override;
     std::unique_ptr<MidiInputPort> openInput(int index, MidiInputPortCallback* callback) override;
     std::unique_ptr<MidiOutputPort> openOutput(int index) override;
+
+    // On Linux, the ALSA sequencer's announcements; elsewhere null (polled).
+    std::unique_ptr<Watch> watchPorts(std::function<void()> onChange) override;
 };

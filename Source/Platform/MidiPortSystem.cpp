@@ -17,6 +17,11 @@ MidiPortSystem& MidiPortSystem::current()
     return juceDevices;
 }
 
+std::unique_ptr<MidiPortSystem::Watch> MidiPortSystem::watchPorts(std::function<void()>)
+{
+    return nullptr;
+}
+
 void MidiPortSystem::setCurrent(MidiPortSystem* system) noexcept
 {
     installedSystem.store(system);

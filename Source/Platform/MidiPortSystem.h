@@ -4,6 +4,7 @@
 #include "Platform/MidiInputPortCallback.h"
 #include "Platform/MidiOutputPort.h"
 
+#include <functional>
 #include <memory>
 
 // The MIDI devices of the system: the names of the input and output ports in
@@ -23,6 +24,18 @@ public:
 
     // Opens output index; null on failure.
     virtual std::unique_ptr<MidiOutputPort> openOutput(int index) = 0;
+
+    // Tells of changes to the port lists for as long as it lives.
+    class Watch
+    {
+    public:
+        virtual ~Watch() = default;
+    };
+
+    // Calls onChange, on any thread, whenever the port lists may have changed,
+    // until the returned watch is destroyed. Null when the system cannot tell
+    // (the caller then has to poll the lists).
+    virtual std::unique_ptr<Watch> watchPorts(std::function<void()> onChange);
 
     // The port system in use: the installed one, else JUCE's devices.
     static MidiPortSystem& current();

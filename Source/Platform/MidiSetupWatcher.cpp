@@ -21,19 +21,42 @@ MidiSetupWatcher::MidiSetupWatcher() = default;
 
 MidiSetupWatcher::~MidiSetupWatcher()
 {
-    stopTimer();
+    stop();
 }
 
 void MidiSetupWatcher::start(int intervalMs)
 {
+    stop();
+
+    // The port system calls back on a thread of its own; the comparison runs
+    // on the message thread once the change has settled. Watched before the
+    // lists are read, so that no change in between goes unnoticed.
+    watch = MidiPortSystem::current().watchPorts([this] { triggerAsyncUpdate(); });
+    polling = watch == nullptr;
     knownPorts = currentPorts();
     known = true;
-    startTimer(intervalMs);
+    if (polling)
+        startTimer(intervalMs);
 }
 
 void MidiSetupWatcher::stop()
 {
+    watch.reset(); // no call back after this
+    cancelPendingUpdate();
     stopTimer();
+    polling = false;
+}
+
+void MidiSetupWatcher::handleAsyncUpdate()
+{
+    startTimer(settleMs);
+}
+
+void MidiSetupWatcher::timerCallback()
+{
+    if (! polling)
+        stopTimer();
+    poll();
 }
 
 void MidiSetupWatcher::poll()

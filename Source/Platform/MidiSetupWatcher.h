@@ -1,17 +1,25 @@
 #pragma once
 
+#include "Platform/MidiPortSystem.h"
+
 #include <juce_events/juce_events.h>
 
 #include <functional>
+#include <memory>
 
 // Reports MIDI devices coming and going to the application object. JUCE
-// sends no device-change notification, so a timer compares the port lists of
-// the current port system and turns each difference into the set-up
+// sends no device-change notification, so the port lists of the current port
+// system are compared and each difference turned into the set-up
 // notifications a platform MIDI client delivers: one "object added" (2) per
 // new port, one "object removed" (3) per vanished port, then one "set-up
 // changed" (1). Those feed the added/removed counters, which call
 // midiDevRemoved() and then midiDevAdded() on the application object.
-class MidiSetupWatcher : private juce::Timer
+//
+// Where the port system tells when its ports change, the lists are compared
+// once after each change has settled and nothing runs in between; otherwise
+// they are polled.
+class MidiSetupWatcher : private juce::Timer,
+                         private juce::AsyncUpdater
 {
 public:
     enum Notification
@@ -29,15 +37,27 @@ public:
         std::function<void()> midiDevAdded;
     };
 
+    // How long a change of the port lists must rest before they are compared,
+    // so that the ports of one device arriving one by one count as one set-up
+    // change.
+    static constexpr int settleMs = 100;
+
     MidiSetupWatcher();
     ~MidiSetupWatcher() override;
 
     void setTarget(Target newTarget) { target = std::move(newTarget); }
 
-    // Takes the current port lists as the known state and polls every
+    // Takes the current port lists as the known state and follows the port
+    // system: told of changes where it can tell, else polling every
     // intervalMs milliseconds.
     void start(int intervalMs = 1000);
     void stop();
+
+    // Whether the port lists are polled (the port system cannot tell of its
+    // changes), and whether a comparison is due: both false while a watcher
+    // that is told of changes rests.
+    bool isPolling() const noexcept { return polling; }
+    bool isComparisonPending() const noexcept { return isTimerRunning() || isUpdatePending(); }
 
     // Compares the port lists with the known state once, now.
     void poll();
@@ -50,11 +70,14 @@ public:
     int getRemovedCount() const noexcept { return removed; }
 
 private:
-    void timerCallback() override { poll(); }
+    void timerCallback() override;
+    void handleAsyncUpdate() override;
     void callRemoved();
     void callAdded();
 
     Target target;
+    std::unique_ptr<MidiPortSystem::Watch> watch;
+    bool polling = false;
     juce::StringArray knownPorts; // "in:" / "out:" prefixed names
     bool known = false;
     int added = 0;

@@ -4,6 +4,8 @@
 #include "Platform/VirtualMidiInputPort.h"
 #include "Platform/VirtualMidiOutputPort.h"
 
+#include <algorithm>
+
 VirtualMidiPortSystem::VirtualMidiPortSystem() : juce::Thread("VirtualMidiInput")
 {
     startThread();
@@ -16,27 +18,67 @@ VirtualMidiPortSystem::~VirtualMidiPortSystem()
     stopThread(2000);
 }
 
+class VirtualMidiPortSystem::DeviceWatch : public MidiPortSystem::Watch
+{
+public:
+    DeviceWatch(VirtualMidiPortSystem& s, std::function<void()> callback) : system(s), onChange(std::move(callback))
+    {
+        const juce::ScopedLock sl(system.watchLock);
+        system.watches.push_back(this);
+    }
+
+    ~DeviceWatch() override
+    {
+        const juce::ScopedLock sl(system.watchLock);
+        system.watches.erase(std::find(system.watches.begin(), system.watches.end(), this));
+    }
+
+    VirtualMidiPortSystem& system;
+    std::function<void()> onChange;
+};
+
+std::unique_ptr<MidiPortSystem::Watch> VirtualMidiPortSystem::watchPorts(std::function<void()> onChange)
+{
+    return std::make_unique<DeviceWatch>(*this, std::move(onChange));
+}
+
+void VirtualMidiPortSystem::devicesChanged()
+{
+    const juce::ScopedLock sl(watchLock);
+    for (auto* watch : watches)
+        if (watch->onChange)
+            watch->onChange();
+}
+
 int VirtualMidiPortSystem::addInputDevice(const juce::String& name)
 {
-    const juce::ScopedLock sl(registryLock);
-    auto device = std::make_shared<Device>();
-    device->id = nextDeviceId++;
-    device->name = name;
-    device->isInput = true;
-    devices.push_back(device);
-    return device->id;
+    int id = 0;
+    {
+        const juce::ScopedLock sl(registryLock);
+        auto device = std::make_shared<Device>();
+        device->id = id = nextDeviceId++;
+        device->name = name;
+        device->isInput = true;
+        devices.push_back(device);
+    }
+    devicesChanged();
+    return id;
 }
 
 int VirtualMidiPortSystem::addOutputDevice(const juce::String& name, Receiver receiver)
 {
-    const juce::ScopedLock sl(registryLock);
-    auto device = std::make_shared<Device>();
-    device->id = nextDeviceId++;
-    device->name = name;
-    device->isInput = false;
-    device->receiver = std::move(receiver);
-    devices.push_back(device);
-    return device->id;
+    int id = 0;
+    {
+        const juce::ScopedLock sl(registryLock);
+        auto device = std::make_shared<Device>();
+        device->id = id = nextDeviceId++;
+        device->name = name;
+        device->isInput = false;
+        device->receiver = std::move(receiver);
+        devices.push_back(device);
+    }
+    devicesChanged();
+    return id;
 }
 
 std::shared_ptr<VirtualMidiPortSystem::Device> VirtualMidiPortSystem::findDevice(int deviceId) const
@@ -65,18 +107,21 @@ bool VirtualMidiPortSystem::removeDevice(int deviceId)
         const juce::ScopedLock rl(device->receiverLock);
         device->receiver = nullptr;
     }
+    devicesChanged();
     return true;
 }
 
 bool VirtualMidiPortSystem::renameDevice(int deviceId, const juce::String& newName)
 {
-    const juce::ScopedLock sl(registryLock);
-    if (auto device = findDevice(deviceId))
     {
+        const juce::ScopedLock sl(registryLock);
+        auto device = findDevice(deviceId);
+        if (device == nullptr)
+            return false;
         device->name = newName;
-        return true;
     }
-    return false;
+    devicesChanged();
+    return true;
 }
 
 bool VirtualMidiPortSystem::isPresent(int deviceId) const

@@ -55,6 +55,9 @@ public:
     std::unique_ptr<MidiInputPort> openInput(int index, MidiInputPortCallback* callback) override;
     std::unique_ptr<MidiOutputPort> openOutput(int index) override;
 
+    // Calls onChange on the thread that adds, removes or renames a device.
+    std::unique_ptr<Watch> watchPorts(std::function<void()> onChange) override;
+
     // Used by the ports.
     void setInputStarted(int portId, bool started);
     void closeInput(int portId);
@@ -86,7 +89,10 @@ private:
         juce::MidiMessage message;
     };
 
+    class DeviceWatch;
+
     void run() override;
+    void devicesChanged();
     std::shared_ptr<Device> findDevice(int deviceId) const; // caller holds registryLock
     juce::StringArray namesOf(bool inputs) const;
 
@@ -102,6 +108,9 @@ private:
     std::atomic<int> undelivered { 0 };
 
     juce::CriticalSection deliveryLock; // held while an input callback runs
+
+    juce::CriticalSection watchLock; // held while the watches are called
+    std::vector<DeviceWatch*> watches;
 
     JUCE_DECLARE_NON_COPYABLE(VirtualMidiPortSystem)
 };

@@ -225,6 +225,11 @@ bool SimulatedAmplifierApp::clickOnScreen(juce::Point<int> at)
     return xdotool({ "mousemove", juce::String(at.x), juce::String(at.y), "click", "1" });
 }
 
+bool SimulatedAmplifierApp::moveOnScreen(juce::Point<int> at)
+{
+    return xdotool({ "mousemove", juce::String(at.x), juce::String(at.y) });
+}
+
 bool SimulatedAmplifierApp::dragOnScreen(juce::Point<int> from, juce::Point<int> to, int steps, int restMs)
 {
     if (! xdotool({ "mousemove", juce::String(from.x), juce::String(from.y), "mousedown", "1" }))

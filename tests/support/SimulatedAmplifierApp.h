@@ -84,6 +84,8 @@ public:
     // The same gestures in screen coordinates; a drag may rest at its end
     // before the button goes up (a drop target lights up first).
     bool clickOnScreen(juce::Point<int> at);
+    // Moves the pointer there with no button held.
+    bool moveOnScreen(juce::Point<int> at);
     bool dragOnScreen(juce::Point<int> from, juce::Point<int> to, int steps = 10, int restMs = 0);
 
     // The whole screen to a PNG of that name in the screenshot folder.
