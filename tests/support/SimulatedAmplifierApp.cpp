@@ -23,8 +23,10 @@ bool SimulatedAmplifierApp::haveXdotool()
 bool SimulatedAmplifierApp::start()
 {
     ampLog.deleteFile();
-    return process.start(
-        { "--model", juce::String(modelId), "--log", ampLog.getFullPathName(), "--layout", layoutFile.getFullPathName() });
+    juce::StringArray args { "--model",  juce::String(modelId),       "--log", ampLog.getFullPathName(),
+                             "--layout", layoutFile.getFullPathName() };
+    args.addArray(extraArguments);
+    return process.start(args);
 }
 
 bool SimulatedAmplifierApp::xdotool(const juce::StringArray& args) const
