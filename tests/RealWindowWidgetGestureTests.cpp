@@ -138,3 +138,32 @@ TEST_F(RealWindowGesturesOfWidgets, OrvaKXSlideSwitchesStepOnAClick)
     SimulatedAmplifierApp::screenshot("widgets-orvakx-slide-switches");
     EXPECT_EQ(tried, 3) << home.getChildFile("screen-layout.txt").loadFileAsString();
 }
+
+// After the Orva PW's pedal 1 changes from COMP to T.WAH, the LEVEL knob
+// stands at the program's LEVEL (57), and the first wheel step moves on from
+// there.
+TEST_F(RealWindowGesturesOfWidgets, OrvaPWKnobFollowsItsValueAfterATypeChange)
+{
+    // Pedal 1 COMP; the byte of T.WAH's LEVEL holds 57.
+    startConnected(3, { "31=0", "37=57" });
+    const auto pedal = param(0x301);
+    ASSERT_TRUE(pedal);
+    ASSERT_TRUE(app->clickOnScreen(pedal->bounds.getCentre()));
+    const auto cell = app->waitForWidget("name", "T.WAH", waitMs);
+    ASSERT_TRUE(cell) << receivedText();
+    const int from = app->getReceived().size();
+    ASSERT_TRUE(app->clickOnScreen(cell->bounds.getCentre()));
+    EXPECT_EQ(waitForChanges(from, 1), (Changes { { 0x301, 1 } })) << receivedText();
+
+    const auto level = param(0x505, [](auto& w) { return w.maximum == "100"; });
+    ASSERT_TRUE(level);
+    SimulatedAmplifierApp::screenshot("widgets-orvapw-knob-after-type-change");
+    EXPECT_EQ(level->value, "57");
+    const int wheelFrom = app->getReceived().size();
+    wheelUp(level->bounds.getCentre());
+    const auto changes = waitForChanges(wheelFrom, 1);
+    ASSERT_EQ(changes.size(), 1u) << receivedText();
+    EXPECT_EQ(changes[0].first, 0x505);
+    EXPECT_GT(changes[0].second, 57);
+    EXPECT_LE(changes[0].second, 62) << "the wheel jumped from elsewhere";
+}

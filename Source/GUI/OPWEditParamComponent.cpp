@@ -636,6 +636,7 @@ void OPWEditParamComponent::handleMessageSub(const juce::Message& message)
             knob->setRSKnobMax(record.c);
             knob->setRSKnobMin(record.b);
             knob->renewRange();
+            knob->setValue(section->GetParamI(a), juce::dontSendNotification);
             if (! section->GetParamDesc(a, &desc))
                 return;
             const juce::String name = juce::String::fromUTF8(desc.name != nullptr ? desc.name : "");

@@ -473,6 +473,8 @@ void OPWValueParamBaseComponent::handleMessageSub(const juce::Message& message)
             knob->setRSKnobMax(record.c);
             knob->setRSKnobMin(record.b);
             knob->renewRange();
+            // The knob follows the value in its new range; nothing is sent.
+            knob->setValue(section->GetParamI(record.a), juce::dontSendNotification);
             if (! haveDesc)
                 break;
             const juce::String tooltipKey = juce::String::fromUTF8(desc.tooltip != nullptr ? desc.tooltip : "");
