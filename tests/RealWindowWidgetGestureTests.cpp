@@ -167,3 +167,47 @@ TEST_F(RealWindowGesturesOfWidgets, OrvaPWKnobFollowsItsValueAfterATypeChange)
     EXPECT_GT(changes[0].second, 57);
     EXPECT_LE(changes[0].second, 62) << "the wheel jumped from elsewhere";
 }
+
+// A DWQR program whose modulation type byte is out of range (83) shows one
+// type everywhere: the section reads the last type, TWIN TREM, so its picture,
+// its catalogue cell and its SPEED knob agree; a pick in the catalogue is
+// sent, even of the marked cell, which the program does not hold as it is.
+TEST_F(RealWindowGesturesOfWidgets, DWQROutOfRangeTypeShowsOneTypeAndPicksAreSent)
+{
+    startConnected(0, { "23=83" });
+    const auto picture = param(0x400);
+    ASSERT_TRUE(picture);
+    // The SPEED knob of TWIN TREM (2.5 to 10 Hz).
+    EXPECT_TRUE(param(0x401, [](auto& w) { return w.minimum == "2500" && w.maximum == "10000"; }))
+        << home.getChildFile("screen-layout.txt").loadFileAsString();
+    ASSERT_TRUE(app->clickOnScreen(picture->bounds.getCentre()));
+    const auto marked = [&](const juce::String& cell) {
+        return app->waitForWidget("name", cell, waitMs, [](auto& w) { return w.value == "1"; }).has_value();
+    };
+    EXPECT_TRUE(marked("TWIN TREM"));
+    EXPECT_EQ(app->findWidgets("name", "CHORUS").back().value, "0");
+    SimulatedAmplifierApp::screenshot("widgets-dwqr-out-of-range-type");
+
+    // The marked cell: the program holds 83, so TWIN TREM is written.
+    int from = app->getReceived().size();
+    ASSERT_TRUE(app->clickOnScreen(app->findWidgets("name", "TWIN TREM").back().bounds.getCentre()));
+    EXPECT_EQ(waitForChanges(from, 1), (Changes { { 0x400, 4 } })) << receivedText();
+    // Now it holds TWIN TREM: a second click writes nothing; CHORUS is sent.
+    from = app->getReceived().size();
+    ASSERT_TRUE(app->clickOnScreen(app->findWidgets("name", "TWIN TREM").back().bounds.getCentre()));
+    ASSERT_TRUE(app->clickOnScreen(app->findWidgets("name", "CHORUS").back().bounds.getCentre()));
+    EXPECT_EQ(waitForChanges(from, 1), (Changes { { 0x400, 1 } })) << receivedText();
+    EXPECT_TRUE(marked("CHORUS"));
+    EXPECT_TRUE(param(0x401, [](auto& w) { return w.minimum == "300" && w.maximum == "7000"; }));
+}
+
+// The HMQ's amp type 154 (bits 26, past the last type): the editor shows the
+// amp the custom amp page shows for the same byte, ORIGINAL CL.
+TEST_F(RealWindowGesturesOfWidgets, HMQOutOfRangeAmpTypeShowsTheLastAmp)
+{
+    startConnected(1, { "18=154" });
+    ASSERT_TRUE(app->waitForWidget("name", "ORIGINAL CL", waitMs, [](auto& w) { return w.value == "1"; }))
+        << home.getChildFile("screen-layout.txt").loadFileAsString();
+    EXPECT_EQ(app->findWidgets("name", "DELUXE CL VIBRATO").back().value, "0");
+    SimulatedAmplifierApp::screenshot("widgets-hmq-out-of-range-amp");
+}
