@@ -211,3 +211,37 @@ TEST_F(RealWindowGesturesOfWidgets, HMQOutOfRangeAmpTypeShowsTheLastAmp)
     EXPECT_EQ(app->findWidgets("name", "DELUXE CL VIBRATO").back().value, "0");
     SimulatedAmplifierApp::screenshot("widgets-hmq-out-of-range-amp");
 }
+
+// An effect picture on the chain line dragged straight up from its centre,
+// ending above the line but inside its old place, switches the effect off:
+// the HMQ's reverb after 36 pixels, the DWQR's modulation after 50, the Orva
+// PW's pedal 2 after 20.
+TEST_F(RealWindowGesturesOfWidgets, EffectPictureDraggedUpAShortWaySwitchesOff)
+{
+    struct Case
+    {
+        int model;
+        juce::StringArray editBytes;
+        int pictureId, pixels;
+        Change sent;
+    };
+    const Case cases[] = {
+        { 1, {}, 0x304, 36, { 0x204, 0 } },         // the reverb is on
+        { 0, { "23=1" }, 0x400, 50, { 0x400, 0 } }, // CHORUS, on
+        { 3, {}, 0x302, 20, { 0x202, 0 } },         // pedal 2 is on
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.model);
+        startConnected(c.model, c.editBytes);
+        const auto picture = param(c.pictureId);
+        ASSERT_TRUE(picture);
+        const auto centre = picture->bounds.getCentre();
+        const int from = app->getReceived().size();
+        ASSERT_TRUE(app->dragOnScreen(centre, centre.translated(0, -c.pixels), 12, 200));
+        EXPECT_EQ(waitForChanges(from, 1), (Changes { c.sent })) << receivedText();
+        SimulatedAmplifierApp::screenshot("widgets-picture-dragged-off-" + juce::String(c.model));
+        EXPECT_EQ(app->closeAndWaitForExit(waitMs), 0);
+        app.reset();
+    }
+}
