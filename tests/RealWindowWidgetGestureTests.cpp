@@ -245,3 +245,43 @@ TEST_F(RealWindowGesturesOfWidgets, EffectPictureDraggedUpAShortWaySwitchesOff)
         app.reset();
     }
 }
+
+// A new program file's slots show the amp of their record (the initial
+// program's) from the start, not the picture of amp type 0.
+TEST_F(RealWindowGesturesOfWidgets, NewFileSlotsShowTheirRecordsAmp)
+{
+    struct Case
+    {
+        int model;
+        juce::String tab;
+        juce::String picture, pictureOfType0;
+        int slots;
+    };
+    HMQFileProgButton hmq(nullptr, 0, 0, 68, ":1");
+    RSFileProgButton dwq(nullptr, 0, 0, 19, ":1");
+    const Case cases[] = {
+        { 1, "PRESET", hmq.getPNGName(HMQ::m_InitProgData[18]), hmq.getPNGName(0), 11 },
+        { 0, "Preset", dwq.getPNGName(DWQ::m_InitProgData[18]), dwq.getPNGName(0), 11 },
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.model);
+        ASSERT_NE(c.picture, c.pictureOfType0);
+        startConnected(c.model);
+        // The new-file button sits just right of the last tab.
+        const auto tab = app->waitForWidget("name", c.tab, waitMs);
+        ASSERT_TRUE(tab);
+        ASSERT_TRUE(app->clickOnScreen({ tab->bounds.getRight() + 15, tab->bounds.getBottom() - 10 }));
+        ASSERT_TRUE(app->waitForWidget("name", "NEW FILE", waitMs)) << home.getChildFile("screen-layout.txt").loadFileAsString();
+        ASSERT_TRUE(app->waitUntilQuiet(300, waitMs));
+        SimulatedAmplifierApp::screenshot("widgets-new-file-slots-" + juce::String(c.model));
+        for (int k = 1; k <= c.slots; ++k)
+        {
+            const auto shown = app->findWidgets("picture", ":" + juce::String(k));
+            ASSERT_FALSE(shown.empty()) << k;
+            EXPECT_EQ(shown.back().value, c.picture) << "slot " << k;
+        }
+        EXPECT_EQ(app->closeAndWaitForExit(waitMs), 0);
+        app.reset();
+    }
+}
