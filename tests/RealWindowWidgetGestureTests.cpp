@@ -168,6 +168,30 @@ TEST_F(RealWindowGesturesOfWidgets, OrvaPWKnobFollowsItsValueAfterATypeChange)
     EXPECT_LE(changes[0].second, 62) << "the wheel jumped from elsewhere";
 }
 
+// After the HMQ's pedal 1 changes from COMP to TUBE OD, TREBLE, MIDDLE and
+// BASS stand at the program's values, though COMP's rows of the same ids
+// had ranges of 0-2 and 0-0; nothing is sent for them.
+TEST_F(RealWindowGesturesOfWidgets, HMQKnobsFollowTheirValuesAfterATypeChange)
+{
+    // Pedal 1 COMP; TUBE OD's TREBLE, MIDDLE and BASS bytes hold 57, 44, 33.
+    startConnected(1, { "31=0", "36=57", "37=44", "38=33" });
+    const auto pedal = param(0x301);
+    ASSERT_TRUE(pedal);
+    ASSERT_TRUE(app->clickOnScreen(pedal->bounds.getCentre()));
+    const auto cell = app->waitForWidget("name", "TUBE OD", waitMs);
+    ASSERT_TRUE(cell) << receivedText();
+    const int from = app->getReceived().size();
+    ASSERT_TRUE(app->clickOnScreen(cell->bounds.getCentre()));
+    EXPECT_EQ(waitForChanges(from, 1), (Changes { { 0x301, 2 } })) << receivedText();
+    for (const auto& [id, value] : Changes { { 0x503, 57 }, { 0x504, 44 }, { 0x505, 33 } })
+    {
+        const auto knob = param(id, [](auto& w) { return w.maximum == "100"; });
+        ASSERT_TRUE(knob) << id;
+        EXPECT_EQ(knob->value, juce::String(value)) << id;
+    }
+    SimulatedAmplifierApp::screenshot("widgets-hmq-knobs-after-type-change");
+}
+
 // A DWQR program whose modulation type byte is out of range (83) shows one
 // type everywhere: the section reads the last type, TWIN TREM, so its picture,
 // its catalogue cell and its SPEED knob agree; a pick in the catalogue is
