@@ -36,9 +36,10 @@ struct HMQEditorPage : BootedHostFixture
     void SetUp() override
     {
         amp = std::make_unique<SimulatedAmplifier>(ports, 1);
-        // The amplifier plays a known program (GAIN 40), whichever road it
-        // takes into the editor.
+        // The amplifier plays a known program (amp type 0, GAIN 40),
+        // whichever road it takes into the editor.
         auto record = amp->getEditBuffer();
+        record[18] = 0;
         record[19] = 40;
         amp->setEditBuffer(record);
         dc = bootWithWindow();

@@ -65,10 +65,15 @@ FileCommandPrompts& ActionManager::prompts()
 // count as open.
 bool ActionManager::showFileTab(DataCenter& dataCenter, int fileTab, const juce::String& title)
 {
-    if (fileTabView == nullptr || ! fileTabView->addFileTab(fileTab, title))
+    if (fileTabView == nullptr)
         return false;
+    // The tab's slots read their records while the view builds the tab.
+    const int before = dataCenter.getFileCount();
     dataCenter.setFileCount(fileTab + 1);
-    return true;
+    if (fileTabView->addFileTab(fileTab, title))
+        return true;
+    dataCenter.setFileCount(before);
+    return false;
 }
 
 void ActionManager::copyIntoTab(DataCenter& dataCenter, int fileTab, const std::vector<unsigned char>& records,

@@ -44,9 +44,11 @@ constexpr int pauseProgram = 1;
 constexpr int firstUser = DWQDataCenter::numPresets;         // 11
 constexpr int chainEnd = firstUser + DWQDataCenter::numUser; // 19
 
-// Record bytes of the module types.
-constexpr int byteModType = 23;
-constexpr int byteDlyRevType = 26;
+constexpr int idProgName = (int) 0xFFFF0000;
+
+// The module type parameters.
+constexpr int idModType = 0x400;
+constexpr int idDlyRevType = 0x500;
 
 // Fills the class statics from the initial program when the program starts.
 const bool staticsFilled = [] {
@@ -87,9 +89,10 @@ void DWQDataCenter::UpdateEditBuf(void* record)
     setEditBuf(static_cast<unsigned char*>(record));
 
     // The zone switches follow the loaded program; the remembered types only
-    // change to a type that is on.
-    const unsigned char modType = m_sEditBuf.bytes[byteModType];
-    const unsigned char dlyRevType = m_sEditBuf.bytes[byteDlyRevType];
+    // change to a type that is on. The types are the section's reads, so that
+    // a byte out of range switches the zone as the pages show its type.
+    const auto modType = (unsigned char) userEditSection.GetParamI(idModType);
+    const auto dlyRevType = (unsigned char) userEditSection.GetParamI(idDlyRevType);
     userEditSection.setStateByte(1, modType != 0 ? 1 : 0);
     userEditSection.setStateByte(2, dlyRevType != 0 ? 1 : 0);
     if (modType != 0)

@@ -597,7 +597,8 @@ void DWQEditParamComponent::itemDragMove(const SourceDetails& details)
     const bool animating = m_Animator.isAnimating(p);
     const auto destination = m_Animator.getComponentDestination(p);
 
-    if (p->getY() == p->m_OnBounds.getY() && y < m_SignalChainY && y < p->getEntryY())
+    // The picture keeps its entry point in its own coordinates.
+    if (p->getY() == p->m_OnBounds.getY() && y < m_SignalChainY && y < p->getY() + p->getEntryY())
     {
         if (! animating && ! (destination == p->m_OffBounds))
         {

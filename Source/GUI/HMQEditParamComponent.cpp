@@ -476,7 +476,8 @@ void HMQEditParamComponent::itemDragMove(const SourceDetails& details)
         const auto on = picture->m_OnBounds, off = picture->m_OffBounds;
         const bool inside =
             picture->getX() < x && x < picture->getRight() && off.getY() < y && y < on.getY() + picture->getHeight();
-        const int entryY = [picture] {
+        // The pointer's entry point in this area's coordinates, like y.
+        const int entryY = picture->getY() + [picture] {
             auto* draggable = dynamic_cast<RSDraggableImageButton*>(picture);
             return draggable != nullptr ? draggable->getEntryY() : 0;
         }();

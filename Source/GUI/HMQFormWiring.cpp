@@ -230,6 +230,9 @@ void HMQFormWiring::applyRange(juce::Component& widget, int paramId, int minimum
     knob->setRSKnobMin(minimum);
     if (maximum > minimum)
         knob->setRange(minimum, maximum, 1);
+    // The knob follows the value in its new range; nothing is sent.
+    if (auto* section = HMQEditSupport::getUserEditSection())
+        knob->setValue(section->GetParamI(paramId), juce::dontSendNotification);
 
     SParamDesc desc {};
     if (! getDesc(paramId, desc))

@@ -451,9 +451,10 @@ bool OPWEditParamComponent::switchPedalByDrag(int module, juce::Point<int> point
 
     if (! insideX || ! (picture->m_OffBounds.getY() < pointer.y && pointer.y < picture->m_OnBounds.getY() + ph))
         return false;
-    int entryY = 0;
+    // The pointer's entry point in this area's coordinates, like the pointer.
+    int entryY = picture->getY();
     if (auto* draggable = dynamic_cast<RSDraggableImageButton*>(picture))
-        entryY = draggable->getEntryY();
+        entryY += draggable->getEntryY();
     const int sensitivity = m_DragOnOffSensitivity;
 
     if (isOn && pointer.y < m_SignalChainY && entryY - pointer.y > sensitivity && ! animating
@@ -636,6 +637,7 @@ void OPWEditParamComponent::handleMessageSub(const juce::Message& message)
             knob->setRSKnobMax(record.c);
             knob->setRSKnobMin(record.b);
             knob->renewRange();
+            knob->setValue(section->GetParamI(a), juce::dontSendNotification);
             if (! section->GetParamDesc(a, &desc))
                 return;
             const juce::String name = juce::String::fromUTF8(desc.name != nullptr ? desc.name : "");

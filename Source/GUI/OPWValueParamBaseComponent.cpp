@@ -473,6 +473,8 @@ void OPWValueParamBaseComponent::handleMessageSub(const juce::Message& message)
             knob->setRSKnobMax(record.c);
             knob->setRSKnobMin(record.b);
             knob->renewRange();
+            // The knob follows the value in its new range; nothing is sent.
+            knob->setValue(section->GetParamI(record.a), juce::dontSendNotification);
             if (! haveDesc)
                 break;
             const juce::String tooltipKey = juce::String::fromUTF8(desc.tooltip != nullptr ? desc.tooltip : "");
@@ -499,7 +501,9 @@ void OPWValueParamBaseComponent::handleMessageSub(const juce::Message& message)
             if (auto* knobSwitch = dynamic_cast<RSKnobSwitch*>(knob))
             {
                 knobSwitch->setForceDrag((flags & flagForceDrag) != 0);
-                knobSwitch->setForceMouseOnClick((flags & flagForceClick) != 0);
+                // The row's bit adds the click step; a switch whose class steps
+                // on a click keeps it (the Orva KX rows leave the bit clear).
+                knobSwitch->setForceMouseOnClick(knobSwitch->stepsOnClickByClass() || (flags & flagForceClick) != 0);
             }
             if (auto* display = dynamic_cast<juce::Label*>(knob->getValueDisplay()))
             {

@@ -7,6 +7,7 @@
 #include "GUI/RSReadOnlyTextEditor.h"
 #include "GUI/RSTextEditor.h"
 #include "GUI/RSWidgetSupport.h"
+#include "ParamTable/IAccessorI.h"
 #include "ParamTable/ISection.h"
 #include "ParamTable/IStringConverter.h"
 #include "UIForm/UIFormIds.h"
@@ -102,6 +103,14 @@ void ParamPageSupport::fillCombo(RSComboBox& combo, const SParamDesc* desc, bool
         else
             combo.addItem(text, v + 1);
     }
+}
+
+bool ParamPageSupport::holdsValue(ISection& section, int paramId, int value)
+{
+    SParamDesc desc {};
+    if (! section.GetParamDesc(paramId, &desc) || desc.accessor == nullptr || desc.ptype == PTYPE_NONE || desc.ptype == PTYPE_STR)
+        return section.GetParamI(paramId) == value;
+    return static_cast<IAccessorI*>(desc.accessor)->Get(desc.data, desc.offset) == value;
 }
 
 juce::String ParamPageSupport::formatValue(ISection& section, int paramId, int value)

@@ -28,6 +28,11 @@ public:
     // The row's text for a value of the parameter, empty without a row.
     static juce::String formatValue(ISection& section, int paramId, int value);
 
+    // Whether the buffer holds exactly this value of the parameter: its
+    // stored value, not clamped to the row's range (a byte received out of
+    // range holds none of the values a page can pick).
+    static bool holdsValue(ISection& section, int paramId, int value);
+
     static int paramIdOf(const juce::Component& c);
     static int kindOf(const juce::Component& c);
 };

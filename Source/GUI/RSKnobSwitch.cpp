@@ -5,7 +5,10 @@
 
 RSKnobSwitch::RSKnobSwitch(const juce::String& knobImage, CurveType curveType, const juce::String& switchImage, bool stepOnClick,
                            bool dragAlways, juce::Colour colour)
-    : RSKnob(knobImage, curveType, FocusDrawWhole, juce::Colours::yellow), forceMouseOnClick(stepOnClick), forceDrag(dragAlways)
+    : RSKnob(knobImage, curveType, FocusDrawWhole, juce::Colours::yellow),
+      forceMouseOnClick(stepOnClick),
+      forceDrag(dragAlways),
+      classStepsOnClick(stepOnClick)
 {
     focusColour = colour;
     addSwitchStrip(switchImage.isNotEmpty() ? switchImage : juce::String("Switch_HMQ3state"));
@@ -13,7 +16,10 @@ RSKnobSwitch::RSKnobSwitch(const juce::String& knobImage, CurveType curveType, c
 
 RSKnobSwitch::RSKnobSwitch(const juce::String& knobImage, CurveType curveType, const juce::String& switchImage1,
                            const juce::String& switchImage2, bool stepOnClick, bool dragAlways, juce::Colour colour)
-    : RSKnob(knobImage, curveType, FocusDrawWhole, juce::Colours::yellow), forceMouseOnClick(stepOnClick), forceDrag(dragAlways)
+    : RSKnob(knobImage, curveType, FocusDrawWhole, juce::Colours::yellow),
+      forceMouseOnClick(stepOnClick),
+      forceDrag(dragAlways),
+      classStepsOnClick(stepOnClick)
 {
     focusColour = colour;
     addSwitchStrip(switchImage1.isNotEmpty() ? switchImage1 : juce::String("Switch_OFFON"));

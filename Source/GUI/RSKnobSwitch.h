@@ -24,6 +24,8 @@ public:
 
     virtual void setForceDrag(bool shouldForceDrag) { forceDrag = shouldForceDrag; }
     virtual void setForceMouseOnClick(bool shouldStep) { forceMouseOnClick = shouldStep; }
+    // Whether the switch's own class steps on a click, whatever a page sets.
+    bool stepsOnClickByClass() const noexcept { return classStepsOnClick; }
 
     // 0 the knob strip, 1 the first switch strip, 2 the second.
     void renew_DisplayMode();
@@ -41,6 +43,7 @@ private:
     std::vector<const KnobBitmapImageInfo*> switchStrips;
     bool forceMouseOnClick = false;
     bool forceDrag = false;
+    const bool classStepsOnClick;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(RSKnobSwitch)
 };

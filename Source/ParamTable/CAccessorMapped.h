@@ -7,13 +7,16 @@
 // List parameter over a numeric accessor B: the parameter value is a position
 // in the value list, and entry i of the list is the raw field value (after B's
 // own translation) of position i. A raw value not in the list reads as
-// position 0; a position outside the list writes the raw value 0.
+// position 0; a position outside the list writes the raw value 0. A list whose
+// raw values are its positions (0, 1, 2, ...) maps nothing: any raw value
+// reads as itself, and the section's clamped read shows one past the end as
+// the last position, as every other view of the same byte does.
 template <class B>
 class CAccessorMapped : public B
 {
 public:
     CAccessorMapped(unsigned char model, unsigned first, unsigned last, std::vector<int> listValues)
-        : B(model, first, last), values(std::move(listValues))
+        : B(model, first, last), values(std::move(listValues)), identity(isIdentity(values))
     {}
 
     int Get(const void* buf, unsigned offset) const override
@@ -34,8 +37,18 @@ public:
     const std::vector<int>& getValues() const noexcept { return values; }
 
 private:
+    static bool isIdentity(const std::vector<int>& list)
+    {
+        for (size_t i = 0; i < list.size(); ++i)
+            if (list[i] != (int) i)
+                return false;
+        return ! list.empty();
+    }
+
     int positionOf(int raw) const
     {
+        if (identity)
+            return raw;
         for (size_t i = 0; i < values.size(); ++i)
             if (values[i] == raw)
                 return (int) i;
@@ -43,4 +56,5 @@ private:
     }
 
     std::vector<int> values;
+    bool identity;
 };

@@ -27,6 +27,7 @@ bool SimulatedAmplifierApp::start()
                              "--layout", layoutFile.getFullPathName() };
     if (pattern)
         args.add("--pattern");
+    args.addArray(extraArguments);
     return process.start(args);
 }
 

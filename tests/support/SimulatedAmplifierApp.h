@@ -25,6 +25,8 @@ public:
     void usePatternContents() noexcept { pattern = true; }
 
     bool start();
+    // Further arguments for the next start ("--edit-byte", "23=83").
+    void setExtraArguments(const juce::StringArray& args) { extraArguments = args; }
 
     // Waits for the main window of the process (found with xdotool search)
     // and returns its X window id, or 0.
@@ -105,6 +107,7 @@ private:
     juce::File ampLog;
     juce::File layoutFile;
     AppProcess process;
+    juce::StringArray extraArguments;
     juce::int64 window = 0;
     bool pattern = false;
 };

@@ -1,11 +1,14 @@
 // The application with a simulated amplifier attached on virtual MIDI ports
 // in the same process, for tests that drive the real window as a user would:
 //
-//   rigsmith_simamp --model N --log FILE [--layout FILE] [--pattern] [application arguments]
+//   rigsmith_simamp --model N --log FILE [--layout FILE] [--pattern] [--edit-byte OFFSET=VALUE]...
+//                   [application arguments]
 //
 // N is the model id (0 to 5). The amplifier holds its model's factory
 // programs and settings; with --pattern it holds pattern contents instead
-// (see SimulatedAmplifier). Every message the amplifier receives is
+// (see SimulatedAmplifier). Each --edit-byte sets one byte of the
+// amplifier's current program before it starts (what a real amplifier may
+// hold, in or out of a parameter's range). Every message the amplifier receives is
 // appended to FILE as one line of space-separated hex bytes (a SysEx message
 // whole, "F0 ... F7"), written as it arrives. With --layout, the screen
 // bounds of the showing windows and widgets are kept in that file (see
@@ -30,7 +33,8 @@ juce::String hexLine(const juce::MidiMessage& message)
 
 int usage()
 {
-    std::cerr << "usage: rigsmith_simamp --model N --log FILE [--layout FILE] [--pattern] [application arguments]   (N: 0 to 5)"
+    std::cerr << "usage: rigsmith_simamp --model N --log FILE [--layout FILE] [--pattern] [--edit-byte OFFSET=VALUE]... "
+                 "[application arguments]   (N: 0 to 5)"
               << std::endl;
     return 2;
 }
@@ -42,6 +46,7 @@ int main(int argc, char* argv[])
     juce::String logPath;
     juce::String layoutPath;
     bool pattern = false;
+    std::vector<std::pair<int, int>> editBytes;
     std::vector<char*> appArgs { argv[0] };
     for (int i = 1; i < argc; ++i)
     {
@@ -54,6 +59,12 @@ int main(int argc, char* argv[])
             layoutPath = argv[++i];
         else if (arg == "--pattern")
             pattern = true;
+        else if (arg == "--edit-byte" && i + 1 < argc)
+        {
+            const juce::String byte(argv[++i]);
+            editBytes.emplace_back(byte.upToFirstOccurrenceOf("=", false, false).getIntValue(),
+                                   byte.fromFirstOccurrenceOf("=", false, false).getIntValue());
+        }
         else
             appArgs.push_back(argv[i]);
     }
@@ -76,6 +87,14 @@ int main(int argc, char* argv[])
             SimulatedAmplifier amp(ports, model);
             if (pattern)
                 amp.fill(SimulatedAmplifier::Contents::pattern);
+            if (! editBytes.empty())
+            {
+                auto edit = amp.getEditBuffer();
+                for (auto [offset, value] : editBytes)
+                    if (offset >= 0 && offset < (int) edit.size())
+                        edit[(size_t) offset] = (juce::uint8) value;
+                amp.setEditBuffer(edit);
+            }
             std::mutex logLock;
             amp.setReceiveObserver([log, &logLock](const juce::MidiMessage& message) {
                 const std::lock_guard<std::mutex> lock(logLock);

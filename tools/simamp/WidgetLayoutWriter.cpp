@@ -1,6 +1,9 @@
 #include "WidgetLayoutWriter.h"
 
+#include "GUI/Catalog/CJVCatalogCell.h"
 #include "GUI/RSKnob.h"
+#include "GUI/RSProgSelectButton.h"
+#include "GUI/RSWidgetSupport.h"
 #include "UIForm/UIFormIds.h"
 
 namespace
@@ -22,7 +25,27 @@ juce::String valueText(const juce::Component& c)
                + juce::String(slider->getMaximum());
     if (auto* button = dynamic_cast<const juce::Button*>(&c))
         return button->getToggleState() ? "1\t-\t-" : "0\t-\t-";
+    if (auto* cell = dynamic_cast<const CJVCatalogCell*>(&c))
+        return cell->isSelected() ? "1\t-\t-" : "0\t-\t-";
     return "-\t-\t-";
+}
+
+// The image name of the amp picture a program button holds, or "-".
+juce::String pictureText(const juce::Component& c)
+{
+    auto* button = dynamic_cast<RSProgSelectButton*>(const_cast<juce::Component*>(&c));
+    if (button == nullptr)
+        return {};
+    const auto held = button->getNormalImage();
+    if (! held.isValid())
+        return {};
+    for (int type = 0; type < 32; ++type)
+    {
+        const auto name = button->getPNGName(type);
+        if (name.isNotEmpty() && RSWidgetSupport::getImage(name) == held)
+            return name;
+    }
+    return "-";
 }
 
 void describeChildren(const juce::Component& parent, juce::String& out)
@@ -40,7 +63,11 @@ void describeChildren(const juce::Component& parent, juce::String& out)
         const auto shown = child->getName().isEmpty() && button != nullptr ? button->getButtonText() : child->getName();
         const auto name = shown.replaceCharacters("\t\n", "  ");
         if (name.isNotEmpty())
+        {
             out << "name\t" << name << "\t" << boundsText(*child) << "\t" << valueText(*child) << "\n";
+            if (const auto picture = pictureText(*child); picture.isNotEmpty())
+                out << "picture\t" << name << "\t" << boundsText(*child) << "\t" << picture << "\t-\t-\n";
+        }
         describeChildren(*child, out);
     }
 }

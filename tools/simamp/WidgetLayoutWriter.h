@@ -10,9 +10,13 @@
 //   window  <title>        x y w h
 //   param   <id, hex>      x y w h  <value> <minimum> <maximum>
 //   name    <name>         x y w h  <value>
+//   picture <name>         x y w h  <image name>
 //
+// A picture line follows the name line of a program button that holds a
+// picture: the image name of the amp type whose picture it is ("-" when it
+// is none of them).
 // Value fields: a knob's value and range, a slider's, a button's toggle state
-// (0 or 1); "-" where a widget has none. Windows come in desktop order, each
+// or whether a catalogue cell is marked (0 or 1); "-" where a widget has none. Windows come in desktop order, each
 // followed by its widgets in child order. The file is replaced whole (written
 // beside it, then renamed) whenever the layout changed.
 class WidgetLayoutWriter : private juce::Timer

@@ -3,6 +3,7 @@
 #include "Core/MyMessage.h"
 #include "GUI/Catalog/CJVCatalogCell.h"
 #include "GUI/DWQViewSupport.h"
+#include "GUI/ParamPageSupport.h"
 #include "ParamTable/DWQ/CDWQUserEditSectionImpl.h"
 
 namespace
@@ -69,6 +70,12 @@ void CDWQCatalogBasePane::handleMessage(const juce::Message& message)
     selectCellOfModel(value);
 }
 
+bool CDWQCatalogBasePane::holdsPick(int row, int col) const
+{
+    auto* section = DWQViewSupport::getSection();
+    return section == nullptr || ParamPageSupport::holdsValue(*section, m_ParamId, getModelByMatrix(row, col));
+}
+
 void CDWQCatalogBasePane::writePick(int model)
 {
     if (auto* section = DWQViewSupport::getSection())
@@ -82,7 +89,9 @@ void CDWQCatalogBasePane::mouseUpByOtherComponent(juce::Component* component, in
     auto* cell = getCell(row, col);
     if (cell == nullptr)
         return;
-    if (row == m_CurrentRow && col == m_CurrentColumn && cell->isSelected())
+    // A second click on the marked cell writes nothing, unless the program
+    // holds another value (a byte received out of range).
+    if (row == m_CurrentRow && col == m_CurrentColumn && cell->isSelected() && holdsPick(row, col))
         return;
 
     const bool fromGrid = cell == component;
@@ -105,7 +114,7 @@ void CDWQCatalogBasePane::mouseUpByOtherComponent(juce::Component* component, in
 
 void CDWQCatalogBasePane::mouseDoubleClickedByOtherComponent(juce::Component* component, int row, int col)
 {
-    if (component == this || (row == m_CurrentRow && col == m_CurrentColumn))
+    if (component == this || (row == m_CurrentRow && col == m_CurrentColumn && holdsPick(row, col)))
         return;
     auto* cell = getCell(row, col);
     if (cell == nullptr || cell != component)

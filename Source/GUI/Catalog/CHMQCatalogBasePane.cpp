@@ -4,6 +4,7 @@
 #include "Core/MyMessage.h"
 #include "GUI/Catalog/RSCatalogCell.h"
 #include "GUI/HMQEditSupport.h"
+#include "GUI/ParamPageSupport.h"
 #include "ParamTable/HMQ/CHMQUserEditSectionImpl.h"
 #include "ZEZEResource.h"
 
@@ -61,6 +62,12 @@ void CHMQCatalogBasePane::createCells()
     }
 }
 
+bool CHMQCatalogBasePane::holdsPick(int row, int column) const
+{
+    auto* section = HMQEditSupport::getUserEditSection();
+    return section == nullptr || ParamPageSupport::holdsValue(*section, m_ParamId, getModelByMatrix(row, column));
+}
+
 bool CHMQCatalogBasePane::writeModel(int model, int source)
 {
     return HMQEditSupport::write(m_ParamId, model, source);
@@ -90,8 +97,9 @@ void CHMQCatalogBasePane::mouseUpByOtherComponent(juce::Component* reporter, int
     auto* cell = getCell(row, column);
     if (cell == nullptr)
         return;
-    // A second click on the marked cell writes nothing.
-    if (row == m_CurrentRow && column == m_CurrentColumn && cell->isSelected())
+    // A second click on the marked cell writes nothing, unless the program
+    // holds another value (a byte received out of range).
+    if (row == m_CurrentRow && column == m_CurrentColumn && cell->isSelected() && holdsPick(row, column))
         return;
 
     for (auto& cells : m_Cells)
@@ -119,7 +127,7 @@ void CHMQCatalogBasePane::mouseDoubleClickedByOtherComponent(juce::Component* re
     auto* cell = getCell(row, column);
     if (cell == nullptr || cell != reporter)
         return;
-    if (row == m_CurrentRow && column == m_CurrentColumn && cell->isSelected())
+    if (row == m_CurrentRow && column == m_CurrentColumn && cell->isSelected() && holdsPick(row, column))
         return;
     writeModel(getModelByMatrix(row, column), CHGSRC_CATALOG);
     exit();

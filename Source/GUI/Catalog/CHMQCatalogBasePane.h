@@ -34,6 +34,8 @@ public:
 protected:
     // Writes the model with the edit's flags; false without a section.
     bool writeModel(int model, int source);
+    // Whether the program holds the model of that cell as it is.
+    bool holdsPick(int row, int column) const;
     // Deselects every selected cell but the current one.
     void deselectOthers();
     // Deselects every cell.

@@ -1,0 +1,311 @@
+// The working screens' widgets driven through the real window with the real
+// mouse (xdotool), against the simulated amplifier: slide switches, knobs
+// after a type change, catalogue cells, effect pictures dragged off, and the
+// slots of a new program file. Widgets are found in the layout the
+// application writes; results are read from what the amplifier received.
+#include "GUI/HMQFileProgButton.h"
+#include "GUI/RSFileProgButton.h"
+#include "ParamTable/DWQ/sEditBuf.h"
+#include "ParamTable/HMQ/HMQParamEditTable.h"
+#include "support/PrivateDisplay.h"
+#include "support/SimulatedAmplifierApp.h"
+
+#include <gtest/gtest.h>
+
+using testing_support::AppProcess;
+using testing_support::PrivateDisplay;
+using testing_support::SimulatedAmplifierApp;
+
+namespace
+{
+constexpr int waitMs = 20000;
+
+using Change = std::pair<int, int>;
+using Changes = std::vector<Change>;
+
+struct RealWindowGesturesOfWidgets : ::testing::Test
+{
+    void SetUp() override
+    {
+        if (! AppProcess::ensureWindowManager())
+            GTEST_SKIP() << "needs an X display with wmctrl and openbox";
+        if (! SimulatedAmplifierApp::haveXdotool())
+            GTEST_SKIP() << "needs xdotool";
+        display = std::make_unique<PrivateDisplay>();
+        if (! display->isReady())
+            GTEST_SKIP() << "needs Xvfb and xdpyinfo";
+        home = juce::File::createTempFile("rigsmith-widgets");
+        home.createDirectory();
+    }
+
+    void TearDown() override
+    {
+        if (app != nullptr)
+        {
+            EXPECT_EQ(app->closeAndWaitForExit(waitMs), 0) << app->getProcess().getOutput();
+            app.reset();
+        }
+        display.reset();
+        home.deleteRecursively();
+    }
+
+    // Starts the application with the amplifier (its current program's
+    // bytes changed as given, "offset=value") and waits for the end of the
+    // synchronisation.
+    void startConnected(int model, const juce::StringArray& editBytes = {})
+    {
+        app = std::make_unique<SimulatedAmplifierApp>(home, model);
+        juce::StringArray args;
+        for (auto& byte : editBytes)
+            args.addArray({ "--edit-byte", byte });
+        app->setExtraArguments(args);
+        ASSERT_TRUE(app->start());
+        ASSERT_NE(app->waitForMainWindow(waitMs), 0) << app->getProcess().getOutput();
+        ASSERT_GE(app->waitForReceived(app->editorFrame(0x10) + " F7", waitMs), 0) << receivedText();
+        ASSERT_TRUE(app->waitForWidget("window", "Rig Smith [connected]", waitMs)) << receivedText();
+        ASSERT_TRUE(app->waitUntilQuiet(1000, waitMs)) << receivedText();
+        ASSERT_TRUE(app->raise());
+    }
+
+    juce::String receivedText() const { return app->getReceived().joinIntoString("\n"); }
+
+    // The parameter changes received from line `from` on.
+    Changes changesSince(int from) const
+    {
+        Changes changes;
+        const auto lines = app->getReceived();
+        for (int i = from; i < lines.size(); ++i)
+        {
+            const auto bytes = juce::StringArray::fromTokens(lines[i], " ", {});
+            if (! lines[i].startsWith(app->editorFrame(0x41) + " ") || bytes.size() != 12)
+                continue;
+            const auto at = [&](int k) { return bytes[k].getHexValue32(); };
+            changes.push_back({ (at(7) << 8) | at(8), at(9) | (at(10) << 7) });
+        }
+        return changes;
+    }
+
+    // Waits until at least n changes came from line `from` on, then a little
+    // longer, so that one too many would show.
+    Changes waitForChanges(int from, size_t n) const
+    {
+        const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) waitMs;
+        while (changesSince(from).size() < n && juce::Time::getMillisecondCounter() < end)
+            juce::Thread::sleep(50);
+        juce::Thread::sleep(400);
+        return changesSince(from);
+    }
+
+    std::optional<SimulatedAmplifierApp::Widget> param(int id,
+                                                       std::function<bool(const SimulatedAmplifierApp::Widget&)> test = {})
+    {
+        return app->waitForParam(id, waitMs, std::move(test));
+    }
+
+    void wheelUp(juce::Point<int> at) const
+    {
+        testing_support::runAndRead({ "xdotool", "mousemove", juce::String(at.x), juce::String(at.y), "click", "4" });
+    }
+
+    juce::File home;
+    std::unique_ptr<PrivateDisplay> display;
+    std::unique_ptr<SimulatedAmplifierApp> app;
+};
+} // namespace
+
+// The Orva KX's slide switches step on a click, as the Orva PW's do: one
+// change per click, wrapping from on to off; the switch shows the value sent.
+TEST_F(RealWindowGesturesOfWidgets, OrvaKXSlideSwitchesStepOnAClick)
+{
+    startConnected(2, { "18=0" }); // DELUXE CL VIBRATO: all three switches
+    int tried = 0;
+    for (const int id : { 0x407, 0x408, 0x409 })
+    {
+        const auto slide = app->findWidgets("param", juce::String::toHexString(id));
+        if (slide.empty() || slide.back().maximum != "1")
+            continue; // not on this amp type
+        ++tried;
+        const auto centre = slide.back().bounds.getCentre();
+        const int was = slide.back().value.getIntValue();
+        const int from = app->getReceived().size();
+        ASSERT_TRUE(app->clickOnScreen(centre));
+        EXPECT_EQ(waitForChanges(from, 1), (Changes { { id, 1 - was } })) << receivedText();
+        EXPECT_TRUE(param(id, [&](auto& w) { return w.value.getIntValue() == 1 - was; }));
+        ASSERT_TRUE(app->clickOnScreen(centre));
+        EXPECT_EQ(waitForChanges(from, 2), (Changes { { id, 1 - was }, { id, was } })) << receivedText();
+        EXPECT_TRUE(param(id, [&](auto& w) { return w.value.getIntValue() == was; }));
+    }
+    SimulatedAmplifierApp::screenshot("widgets-orvakx-slide-switches");
+    EXPECT_EQ(tried, 3) << home.getChildFile("screen-layout.txt").loadFileAsString();
+}
+
+// After the Orva PW's pedal 1 changes from COMP to T.WAH, the LEVEL knob
+// stands at the program's LEVEL (57), and the first wheel step moves on from
+// there.
+TEST_F(RealWindowGesturesOfWidgets, OrvaPWKnobFollowsItsValueAfterATypeChange)
+{
+    // Pedal 1 COMP; the byte of T.WAH's LEVEL holds 57.
+    startConnected(3, { "31=0", "37=57" });
+    const auto pedal = param(0x301);
+    ASSERT_TRUE(pedal);
+    ASSERT_TRUE(app->clickOnScreen(pedal->bounds.getCentre()));
+    const auto cell = app->waitForWidget("name", "T.WAH", waitMs);
+    ASSERT_TRUE(cell) << receivedText();
+    const int from = app->getReceived().size();
+    ASSERT_TRUE(app->clickOnScreen(cell->bounds.getCentre()));
+    EXPECT_EQ(waitForChanges(from, 1), (Changes { { 0x301, 1 } })) << receivedText();
+
+    const auto level = param(0x505, [](auto& w) { return w.maximum == "100"; });
+    ASSERT_TRUE(level);
+    SimulatedAmplifierApp::screenshot("widgets-orvapw-knob-after-type-change");
+    EXPECT_EQ(level->value, "57");
+    const int wheelFrom = app->getReceived().size();
+    wheelUp(level->bounds.getCentre());
+    const auto changes = waitForChanges(wheelFrom, 1);
+    ASSERT_EQ(changes.size(), 1u) << receivedText();
+    EXPECT_EQ(changes[0].first, 0x505);
+    EXPECT_GT(changes[0].second, 57);
+    EXPECT_LE(changes[0].second, 62) << "the wheel jumped from elsewhere";
+}
+
+// After the HMQ's pedal 1 changes from COMP to TUBE OD, TREBLE, MIDDLE and
+// BASS stand at the program's values, though COMP's rows of the same ids
+// had ranges of 0-2 and 0-0; nothing is sent for them.
+TEST_F(RealWindowGesturesOfWidgets, HMQKnobsFollowTheirValuesAfterATypeChange)
+{
+    // Pedal 1 COMP; TUBE OD's TREBLE, MIDDLE and BASS bytes hold 57, 44, 33.
+    startConnected(1, { "31=0", "36=57", "37=44", "38=33" });
+    const auto pedal = param(0x301);
+    ASSERT_TRUE(pedal);
+    ASSERT_TRUE(app->clickOnScreen(pedal->bounds.getCentre()));
+    const auto cell = app->waitForWidget("name", "TUBE OD", waitMs);
+    ASSERT_TRUE(cell) << receivedText();
+    const int from = app->getReceived().size();
+    ASSERT_TRUE(app->clickOnScreen(cell->bounds.getCentre()));
+    EXPECT_EQ(waitForChanges(from, 1), (Changes { { 0x301, 2 } })) << receivedText();
+    for (const auto& [id, value] : Changes { { 0x503, 57 }, { 0x504, 44 }, { 0x505, 33 } })
+    {
+        const auto knob = param(id, [](auto& w) { return w.maximum == "100"; });
+        ASSERT_TRUE(knob) << id;
+        EXPECT_EQ(knob->value, juce::String(value)) << id;
+    }
+    SimulatedAmplifierApp::screenshot("widgets-hmq-knobs-after-type-change");
+}
+
+// A DWQR program whose modulation type byte is out of range (83) shows one
+// type everywhere: the section reads the last type, TWIN TREM, so its picture,
+// its catalogue cell and its SPEED knob agree; a pick in the catalogue is
+// sent, even of the marked cell, which the program does not hold as it is.
+TEST_F(RealWindowGesturesOfWidgets, DWQROutOfRangeTypeShowsOneTypeAndPicksAreSent)
+{
+    startConnected(0, { "23=83" });
+    const auto picture = param(0x400);
+    ASSERT_TRUE(picture);
+    // The SPEED knob of TWIN TREM (2.5 to 10 Hz).
+    EXPECT_TRUE(param(0x401, [](auto& w) { return w.minimum == "2500" && w.maximum == "10000"; }))
+        << home.getChildFile("screen-layout.txt").loadFileAsString();
+    ASSERT_TRUE(app->clickOnScreen(picture->bounds.getCentre()));
+    const auto marked = [&](const juce::String& cell) {
+        return app->waitForWidget("name", cell, waitMs, [](auto& w) { return w.value == "1"; }).has_value();
+    };
+    EXPECT_TRUE(marked("TWIN TREM"));
+    EXPECT_EQ(app->findWidgets("name", "CHORUS").back().value, "0");
+    SimulatedAmplifierApp::screenshot("widgets-dwqr-out-of-range-type");
+
+    // The marked cell: the program holds 83, so TWIN TREM is written.
+    int from = app->getReceived().size();
+    ASSERT_TRUE(app->clickOnScreen(app->findWidgets("name", "TWIN TREM").back().bounds.getCentre()));
+    EXPECT_EQ(waitForChanges(from, 1), (Changes { { 0x400, 4 } })) << receivedText();
+    // Now it holds TWIN TREM: a second click writes nothing; CHORUS is sent.
+    from = app->getReceived().size();
+    ASSERT_TRUE(app->clickOnScreen(app->findWidgets("name", "TWIN TREM").back().bounds.getCentre()));
+    ASSERT_TRUE(app->clickOnScreen(app->findWidgets("name", "CHORUS").back().bounds.getCentre()));
+    EXPECT_EQ(waitForChanges(from, 1), (Changes { { 0x400, 1 } })) << receivedText();
+    EXPECT_TRUE(marked("CHORUS"));
+    EXPECT_TRUE(param(0x401, [](auto& w) { return w.minimum == "300" && w.maximum == "7000"; }));
+}
+
+// The HMQ's amp type 154 (bits 26, past the last type): the editor shows the
+// amp the custom amp page shows for the same byte, ORIGINAL CL.
+TEST_F(RealWindowGesturesOfWidgets, HMQOutOfRangeAmpTypeShowsTheLastAmp)
+{
+    startConnected(1, { "18=154" });
+    ASSERT_TRUE(app->waitForWidget("name", "ORIGINAL CL", waitMs, [](auto& w) { return w.value == "1"; }))
+        << home.getChildFile("screen-layout.txt").loadFileAsString();
+    EXPECT_EQ(app->findWidgets("name", "DELUXE CL VIBRATO").back().value, "0");
+    SimulatedAmplifierApp::screenshot("widgets-hmq-out-of-range-amp");
+}
+
+// An effect picture on the chain line dragged straight up from its centre,
+// ending above the line but inside its old place, switches the effect off:
+// the HMQ's reverb after 36 pixels, the DWQR's modulation after 50, the Orva
+// PW's pedal 2 after 20.
+TEST_F(RealWindowGesturesOfWidgets, EffectPictureDraggedUpAShortWaySwitchesOff)
+{
+    struct Case
+    {
+        int model;
+        juce::StringArray editBytes;
+        int pictureId, pixels;
+        Change sent;
+    };
+    const Case cases[] = {
+        { 1, {}, 0x304, 36, { 0x204, 0 } },         // the reverb is on
+        { 0, { "23=1" }, 0x400, 50, { 0x400, 0 } }, // CHORUS, on
+        { 3, {}, 0x302, 20, { 0x202, 0 } },         // pedal 2 is on
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.model);
+        startConnected(c.model, c.editBytes);
+        const auto picture = param(c.pictureId);
+        ASSERT_TRUE(picture);
+        const auto centre = picture->bounds.getCentre();
+        const int from = app->getReceived().size();
+        ASSERT_TRUE(app->dragOnScreen(centre, centre.translated(0, -c.pixels), 12, 200));
+        EXPECT_EQ(waitForChanges(from, 1), (Changes { c.sent })) << receivedText();
+        SimulatedAmplifierApp::screenshot("widgets-picture-dragged-off-" + juce::String(c.model));
+        EXPECT_EQ(app->closeAndWaitForExit(waitMs), 0);
+        app.reset();
+    }
+}
+
+// A new program file's slots show the amp of their record (the initial
+// program's) from the start, not the picture of amp type 0.
+TEST_F(RealWindowGesturesOfWidgets, NewFileSlotsShowTheirRecordsAmp)
+{
+    struct Case
+    {
+        int model;
+        juce::String tab;
+        juce::String picture, pictureOfType0;
+        int slots;
+    };
+    HMQFileProgButton hmq(nullptr, 0, 0, 68, ":1");
+    RSFileProgButton dwq(nullptr, 0, 0, 19, ":1");
+    const Case cases[] = {
+        { 1, "PRESET", hmq.getPNGName(HMQ::m_InitProgData[18]), hmq.getPNGName(0), 11 },
+        { 0, "Preset", dwq.getPNGName(DWQ::m_InitProgData[18]), dwq.getPNGName(0), 11 },
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.model);
+        ASSERT_NE(c.picture, c.pictureOfType0);
+        startConnected(c.model);
+        // The new-file button sits just right of the last tab.
+        const auto tab = app->waitForWidget("name", c.tab, waitMs);
+        ASSERT_TRUE(tab);
+        ASSERT_TRUE(app->clickOnScreen({ tab->bounds.getRight() + 15, tab->bounds.getBottom() - 10 }));
+        ASSERT_TRUE(app->waitForWidget("name", "NEW FILE", waitMs)) << home.getChildFile("screen-layout.txt").loadFileAsString();
+        ASSERT_TRUE(app->waitUntilQuiet(300, waitMs));
+        SimulatedAmplifierApp::screenshot("widgets-new-file-slots-" + juce::String(c.model));
+        for (int k = 1; k <= c.slots; ++k)
+        {
+            const auto shown = app->findWidgets("picture", ":" + juce::String(k));
+            ASSERT_FALSE(shown.empty()) << k;
+            EXPECT_EQ(shown.back().value, c.picture) << "slot " << k;
+        }
+        EXPECT_EQ(app->closeAndWaitForExit(waitMs), 0);
+        app.reset();
+    }
+}
