@@ -252,7 +252,7 @@ TEST_F(RealWindowGesturesOfWidgets, EffectPictureDraggedUpAShortWaySwitchesOff)
     const Case cases[] = {
         { 1, {}, 0x304, 36, { 0x204, 0 } },         // the reverb is on
         { 0, { "23=1" }, 0x400, 50, { 0x400, 0 } }, // CHORUS, on
-        { 3, {}, 0x302, 20, { 0x202, 0 } },         // pedal 2 is on
+        { 3, { "17=6" }, 0x302, 20, { 0x202, 0 } }, // both pedals on
     };
     for (const auto& c : cases)
     {
