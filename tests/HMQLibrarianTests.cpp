@@ -8,6 +8,7 @@
 #include "Application/StateHolder.h"
 #include "GUI/CHMQEditorLibrarianComponent.h"
 #include "GUI/DragAndDropDefinitions.h"
+#include "GUI/FontLibrary.h"
 #include "GUI/HMQCustomAmpComponent.h"
 #include "GUI/HMQCustomAmpSectionComponent.h"
 #include "GUI/HMQCustomBaseSubTab.h"
@@ -894,4 +895,55 @@ TEST_F(HMQScreen, NameStripForgetsTheFileOfTheCurrentProgramWhenItCloses)
     EXPECT_TRUE(pumpUntil([label] { return label->getText().isEmpty(); }, 2000)) << label->getText();
     EXPECT_EQ(nameBox->getText().trim(), "CCCCCCCCCCCCCCCC");
     saveScreenshot(*host->getMasterGuiController()->getMainWindow(), "hmq-name-strip-after-file-close");
+}
+
+TEST_F(HMQScreen, FileSlotNamesStandWholeBesideTheirPicture)
+{
+    SimulatedAmplifier amp(ports, 1);
+    auto* dc = bootHMQScreen(amp);
+    ASSERT_NE(dc, nullptr);
+    newFile();
+    auto* page = filePage(1);
+    ASSERT_NE(page, nullptr);
+    // The longest amp names, under long program names.
+    const int types[] = { 0, 2, 8, 15, 17, 19, 6, 12, 1, 3, 9 };
+    for (int k = 0; k < 11; ++k)
+    {
+        auto* record = dc->getFileProgPtr(0, k);
+        ASSERT_NE(record, nullptr);
+        const auto name = juce::String("Heavy Program ") + juce::String(k + 1).paddedLeft('0', 2);
+        for (int i = 0; i < 16; ++i)
+            record[i] = (unsigned char) name[i];
+        record[18] = (unsigned char) types[k];
+    }
+    for (int k = 0; k < 11; ++k)
+    {
+        auto* button = dynamic_cast<HMQFileProgButton*>(page->getFileButtonComponent(k));
+        ASSERT_NE(button, nullptr);
+        const auto snapshot = button->createComponentSnapshot(button->getLocalBounds());
+        const juce::Rectangle<int> area(button->getWidth() / 3, 0, button->getWidth() * 2 / 3, button->getHeight());
+        const auto picture = button->getNormalImageBounds(area);
+        ASSERT_FALSE(picture.isEmpty()) << k;
+        const auto amp = button->getAmpName(types[k]);
+        for (const auto& [text, font, y] : { std::make_tuple(button->getButtonText(), FontLibrary::named("ProgramNameButton"), 5),
+                                             std::make_tuple(amp, FontLibrary::named("AmpTypeButton"), 25) })
+        {
+            ASSERT_TRUE(text.isNotEmpty()) << k;
+            const auto glyphs = RSProgSelectButton::layOutWholeText(font, text, button->textBoxBesidePicture(y, area));
+            juce::String laidOut;
+            for (const auto& glyph : glyphs)
+                laidOut += juce::String::charToString(glyph.getCharacter());
+            EXPECT_EQ(laidOut.removeCharacters(" "), text.removeCharacters(" ")) << k;
+        }
+        // No letter of either line lands on the picture (our pictures hold no white).
+        int whiteOnPicture = 0;
+        for (int y = picture.getY(); y < picture.getBottom(); ++y)
+            for (int x = picture.getX(); x < picture.getRight(); ++x)
+            {
+                const auto c = snapshot.getPixelAt(x, y);
+                whiteOnPicture += juce::jmin(c.getRed(), c.getGreen(), c.getBlue()) >= 230 ? 1 : 0;
+            }
+        EXPECT_EQ(whiteOnPicture, 0) << k << " " << amp;
+    }
+    saveScreenshot(*page, "hmq_file_slot_names");
 }

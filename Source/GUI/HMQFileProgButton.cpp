@@ -97,14 +97,15 @@ void HMQFileProgButton::paintButton(juce::Graphics& g, bool, bool isButtonDown)
     else if (selected)
         drawFrame(g, r, juce::Colour(0xFFD7891B), 2.0f);
 
-    drawNormalImage(g, { getWidth() / 3, 0, getWidth() * 2 / 3, getHeight() });
+    const juce::Rectangle<int> pictureArea(getWidth() / 3, 0, getWidth() * 2 / 3, getHeight());
+    drawNormalImage(g, pictureArea);
 
-    const auto just = juce::Justification::centredLeft;
+    // Both lines end before the picture and stay whole, narrowing if need be.
     if (name.isNotEmpty())
     {
         g.setColour(modified ? juce::Colours::red : juce::Colours::white);
         g.setFont(HMQGuiSupport::getFont("ProgramNameButton"));
-        g.drawText(name, 4, 5, 200, 20, just, true);
+        drawWholeText(g, name, textBoxBesidePicture(5, pictureArea));
     }
     if (type >= 0)
     {
@@ -113,7 +114,7 @@ void HMQFileProgButton::paintButton(juce::Graphics& g, bool, bool isButtonDown)
         {
             g.setColour(juce::Colours::white);
             g.setFont(HMQGuiSupport::getFont("AmpTypeButton"));
-            g.drawText(ampName, 4, 25, 200, 20, just, true);
+            drawWholeText(g, ampName, textBoxBesidePicture(25, pictureArea));
         }
     }
 }
