@@ -60,7 +60,7 @@ void EditorComponent::buttonClicked(juce::Button* button)
             return;
         m_menu = menus->createPopupMenu();
         if (m_menu != nullptr)
-            m_menu->showMenu(juce::PopupMenu::Options().withTargetComponent(m_MenuButton));
+            showMenuBelowButton(*m_menu);
         menus->deletePopupMenu();
         m_menu = nullptr;
     }
@@ -68,6 +68,29 @@ void EditorComponent::buttonClicked(juce::Button* button)
     {
         if (actions != nullptr)
             actions->OpenHelpBrowser();
+    }
+}
+
+void EditorComponent::showMenuBelowButton(juce::PopupMenu& menu)
+{
+    // The press that opens the menu also raises the window; when the window
+    // manager answers that after the menu is up, the framework takes the
+    // window's reconfiguration for a move of the window and closes the menu
+    // at once. A menu that closed by itself, with neither a click nor a key
+    // from the user and the window where it was, opens again.
+    const auto mouse = juce::Desktop::getInstance().getMainMouseSource();
+    for (int attempt = 0; attempt < 3; ++attempt)
+    {
+        const auto pressTime = mouse.getLastMouseDownTime();
+        const auto windowBounds = getTopLevelComponent()->getScreenBounds();
+        const auto opened = juce::Time::getMillisecondCounter();
+        if (menu.showMenu(juce::PopupMenu::Options().withTargetComponent(m_MenuButton)) != 0)
+            return;
+        const bool closedByUser = mouse.getLastMouseDownTime() != pressTime
+                                  || juce::KeyPress::isKeyCurrentlyDown(juce::KeyPress::escapeKey)
+                                  || juce::Time::getMillisecondCounter() - opened > 500;
+        if (closedByUser || ! m_MenuButton->isShowing() || getTopLevelComponent()->getScreenBounds() != windowBounds)
+            return;
     }
 }
 

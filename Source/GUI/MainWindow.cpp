@@ -47,7 +47,10 @@ MainWindow::MainWindow() : juce::DocumentWindow("MainWindow", juce::Colours::bla
                 if (area->isShowing())
                     area->grabKeyboardFocus();
 
-    tooltipWindow = std::make_unique<juce::TooltipWindow>(this, 400);
+    // A window of its own beside the pointer (a tip drawn inside this
+    // window would be cut by it, and would stay when the pointer moves on to
+    // another window).
+    tooltipWindow = std::make_unique<juce::TooltipWindow>(nullptr, 400);
 }
 
 MainWindow::~MainWindow()

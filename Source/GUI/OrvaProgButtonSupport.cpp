@@ -114,6 +114,7 @@ void OrvaProgButtonSupport::dropOnUserSlot(RSProgSelectButton& button, const Sou
 {
     button.m_DragOver = false;
     button.updateBackground();
+    LibrarianAccess::settleDropOnUserSlot();
     const int destination = button.getProgramNumber();
     if (! WriteConfirmation::confirm(look.writeQuestion))
         return;
@@ -197,6 +198,7 @@ void OrvaProgButtonSupport::dropOnFileSlot(RSProgSelectButton& button, const Sou
 {
     button.m_DragOver = false;
     button.updateBackground();
+    LibrarianAccess::settleDropOnUserSlot();
     const int p = button.getProgramNumber();
     if (p < 8 || p > 31)
         return;

@@ -1,5 +1,6 @@
 #include "WidgetLayoutWriter.h"
 
+#include "GUI/EditorComponent.h"
 #include "GUI/RSKnob.h"
 #include "UIForm/UIFormIds.h"
 
@@ -22,7 +23,27 @@ juce::String valueText(const juce::Component& c)
                + juce::String(slider->getMaximum());
     if (auto* button = dynamic_cast<const juce::Button*>(&c))
         return button->getToggleState() ? "1\t-\t-" : "0\t-\t-";
+    if (auto* editor = dynamic_cast<const juce::TextEditor*>(&c))
+        return editor->getText().replaceCharacters("\t\n", "  ") + "\t-\t-";
     return "-\t-\t-";
+}
+
+// What a widget without a component name is listed by: a button by its text,
+// the editor page's menu button as "Menu", a popup menu's item that can be
+// chosen by its text (greyed items are not listed).
+juce::String shownName(juce::Component& c)
+{
+    if (c.getName().isNotEmpty())
+        return c.getName();
+    if (auto* page = dynamic_cast<EditorComponent*>(c.getParentComponent()))
+        if (page->getMenuButton() == &c)
+            return "Menu";
+    if (auto* button = dynamic_cast<juce::Button*>(&c))
+        return button->getButtonText();
+    if (auto* handler = c.getAccessibilityHandler())
+        if (handler->getRole() == juce::AccessibilityRole::menuItem)
+            return handler->getTitle();
+    return {};
 }
 
 void describeChildren(const juce::Component& parent, juce::String& out)
@@ -35,10 +56,7 @@ void describeChildren(const juce::Component& parent, juce::String& out)
         if (paramId >= 0)
             out << "param\t" << juce::String::toHexString(paramId) << "\t" << boundsText(*child) << "\t" << valueText(*child)
                 << "\n";
-        // A button without a name is listed by its text.
-        auto* button = dynamic_cast<juce::Button*>(child);
-        const auto shown = child->getName().isEmpty() && button != nullptr ? button->getButtonText() : child->getName();
-        const auto name = shown.replaceCharacters("\t\n", "  ");
+        const auto name = shownName(*child).replaceCharacters("\t\n", "  ");
         if (name.isNotEmpty())
             out << "name\t" << name << "\t" << boundsText(*child) << "\t" << valueText(*child) << "\n";
         describeChildren(*child, out);

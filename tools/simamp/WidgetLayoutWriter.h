@@ -11,8 +11,11 @@
 //   param   <id, hex>      x y w h  <value> <minimum> <maximum>
 //   name    <name>         x y w h  <value>
 //
-// Value fields: a knob's value and range, a slider's, a button's toggle state
-// (0 or 1); "-" where a widget has none. Windows come in desktop order, each
+// A widget without a component name is listed by a button's text, as "Menu"
+// for the editor page's menu button, or by a popup menu item's text (an item
+// that can be chosen; greyed items are not listed). Value
+// fields: a knob's value and range, a slider's, a button's toggle state (0 or
+// 1), a text field's text; "-" where a widget has none. Windows come in desktop order, each
 // followed by its widgets in child order. The file is replaced whole (written
 // beside it, then renamed) whenever the layout changed.
 class WidgetLayoutWriter : private juce::Timer
