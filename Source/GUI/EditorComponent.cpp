@@ -73,24 +73,29 @@ void EditorComponent::buttonClicked(juce::Button* button)
 
 void EditorComponent::showMenuBelowButton(juce::PopupMenu& menu)
 {
-    // The press that opens the menu also raises the window; when the window
-    // manager answers that after the menu is up, the framework takes the
-    // window's reconfiguration for a move of the window and closes the menu
-    // at once. A menu that closed by itself, with neither a click nor a key
-    // from the user and the window where it was, opens again.
+    // The press that opens the menu also activates and raises the window.
+    // When the window manager's answer to that arrives after the menu is up,
+    // the framework takes it for the window being moved or left and closes
+    // the menu at once. So for a short while after the press, a menu that
+    // closed by itself (no item chosen, no click or key of the user's since,
+    // the window where it was) opens again.
+    constexpr juce::uint32 settleMs = 600;
+    constexpr int maxOpenings = 20;
     const auto mouse = juce::Desktop::getInstance().getMainMouseSource();
-    for (int attempt = 0; attempt < 3; ++attempt)
+    const auto pressTime = mouse.getLastMouseDownTime();
+    const auto windowPosition = getTopLevelComponent()->getScreenPosition();
+    const auto pressed = juce::Time::getMillisecondCounter();
+    for (int opening = 0; opening < maxOpenings; ++opening)
     {
-        const auto pressTime = mouse.getLastMouseDownTime();
-        const auto windowBounds = getTopLevelComponent()->getScreenBounds();
-        const auto opened = juce::Time::getMillisecondCounter();
         if (menu.showMenu(juce::PopupMenu::Options().withTargetComponent(m_MenuButton)) != 0)
             return;
-        const bool closedByUser = mouse.getLastMouseDownTime() != pressTime
-                                  || juce::KeyPress::isKeyCurrentlyDown(juce::KeyPress::escapeKey)
-                                  || juce::Time::getMillisecondCounter() - opened > 500;
-        if (closedByUser || ! m_MenuButton->isShowing() || getTopLevelComponent()->getScreenBounds() != windowBounds)
+        const bool closedByUser =
+            mouse.getLastMouseDownTime() != pressTime || juce::KeyPress::isKeyCurrentlyDown(juce::KeyPress::escapeKey);
+        if (closedByUser || juce::Time::getMillisecondCounter() - pressed > settleMs || ! m_MenuButton->isShowing()
+            || getTopLevelComponent()->getScreenPosition() != windowPosition)
             return;
+        // Let the window system's answer arrive before the menu opens again.
+        juce::MessageManager::getInstance()->runDispatchLoopUntil(20);
     }
 }
 
