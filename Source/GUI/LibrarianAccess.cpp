@@ -50,7 +50,7 @@ void LibrarianAccess::repaintCurrentView()
         view->repaint();
 }
 
-void LibrarianAccess::settleDropOnUserSlot()
+void LibrarianAccess::settleProgramDrop()
 {
     auto* view = getCurrentView();
     if (view == nullptr)

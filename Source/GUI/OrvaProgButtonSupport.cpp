@@ -114,7 +114,7 @@ void OrvaProgButtonSupport::dropOnUserSlot(RSProgSelectButton& button, const Sou
 {
     button.m_DragOver = false;
     button.updateBackground();
-    LibrarianAccess::settleDropOnUserSlot();
+    LibrarianAccess::settleProgramDrop();
     const int destination = button.getProgramNumber();
     if (! WriteConfirmation::confirm(look.writeQuestion))
         return;
@@ -198,7 +198,7 @@ void OrvaProgButtonSupport::dropOnFileSlot(RSProgSelectButton& button, const Sou
 {
     button.m_DragOver = false;
     button.updateBackground();
-    LibrarianAccess::settleDropOnUserSlot();
+    LibrarianAccess::settleProgramDrop();
     const int p = button.getProgramNumber();
     if (p < 8 || p > 31)
         return;

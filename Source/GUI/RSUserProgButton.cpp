@@ -66,7 +66,7 @@ void RSUserProgButton::itemDropped(const SourceDetails& details)
 {
     m_DragOver = false;
     updateBackground();
-    LibrarianAccess::settleDropOnUserSlot();
+    LibrarianAccess::settleProgramDrop();
     if (! WriteConfirmation::confirm("Write to DWQ R's User Program ?"))
         return;
     auto dragId = DragAndDropDefinitions::getDragId(details.description);
