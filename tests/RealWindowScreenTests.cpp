@@ -89,6 +89,31 @@ struct RealWindowGesturesOnScreen : ::testing::Test
         return count;
     }
 
+    // A screenshot of the whole screen, and how many pixels inside the area
+    // are of about that colour.
+    static int pixelsOfColour(const juce::String& screenshotName, juce::Rectangle<int> area, juce::Colour colour)
+    {
+        if (! SimulatedAmplifierApp::screenshot(screenshotName))
+            return -1;
+        const auto image =
+            juce::ImageFileFormat::loadFrom(juce::File(RIGSMITH_SCREENSHOT_DIR).getChildFile(screenshotName + ".png"));
+        if (! image.isValid())
+            return -1;
+        int count = 0;
+        const auto inside = area.getIntersection(image.getBounds());
+        for (int y = inside.getY(); y < inside.getBottom(); ++y)
+            for (int x = inside.getX(); x < inside.getRight(); ++x)
+            {
+                const auto c = image.getPixelAt(x, y);
+                count += std::abs(c.getRed() - colour.getRed()) + std::abs(c.getGreen() - colour.getGreen())
+                                     + std::abs(c.getBlue() - colour.getBlue())
+                                 < 30
+                             ? 1
+                             : 0;
+            }
+        return count;
+    }
+
     // Drags the named program button onto user slot B4 and waits for the
     // write question; the question's OK and Cancel buttons.
     std::pair<SimulatedAmplifierApp::Widget, SimulatedAmplifierApp::Widget> dropOntoB4(const juce::String& source)
@@ -247,5 +272,11 @@ TEST_F(RealWindowGesturesOnScreen, TooltipStandsByThePointerAndGoesWithIt)
     while (tipShown() && juce::Time::getMillisecondCounter() < goneBy)
         juce::Thread::sleep(100);
     EXPECT_FALSE(tipShown()) << layoutText();
-    SimulatedAmplifierApp::screenshot("screens-tooltip-gone");
+    // Nothing of it stays on the screen: no pixel of the tip's orange text
+    // where it stood.
+    int orange = -1;
+    for (const auto paintedBy = juce::Time::getMillisecondCounter() + 3000u;
+         orange != 0 && juce::Time::getMillisecondCounter() < paintedBy;)
+        orange = pixelsOfColour("screens-tooltip-gone", tip->bounds, juce::Colour(0xFFFFAC00));
+    EXPECT_EQ(orange, 0) << "the tip's text stays on the screen";
 }

@@ -14,6 +14,38 @@
 
 const juce::String MainWindow::productName("Rig Smith");
 
+namespace
+{
+// The tooltip in a window of its own beside the pointer. When the tip goes,
+// the windows under it repaint where it stood: the window system does not
+// always ask them to, and the tip's picture would stay on the screen.
+class PointerTooltipWindow : public juce::TooltipWindow
+{
+public:
+    explicit PointerTooltipWindow(int delayMs) : juce::TooltipWindow(nullptr, delayMs) {}
+
+    void moved() override { rememberBounds(); }
+    void resized() override { rememberBounds(); }
+
+    void visibilityChanged() override
+    {
+        if (isVisible() || shownAt.isEmpty())
+            return;
+        auto& desktop = juce::Desktop::getInstance();
+        for (int i = 0; i < desktop.getNumComponents(); ++i)
+            if (auto* window = desktop.getComponent(i); window != nullptr && window != this && window->isShowing())
+                window->repaint(window->getLocalArea(nullptr, shownAt));
+        shownAt = {};
+    }
+
+private:
+    // A window of its own: its bounds are screen bounds.
+    void rememberBounds() { shownAt = getBounds(); }
+
+    juce::Rectangle<int> shownAt;
+};
+} // namespace
+
 MainWindow::MainWindow() : juce::DocumentWindow("MainWindow", juce::Colours::black, juce::DocumentWindow::allButtons, false)
 {
     // The window's look becomes everyone's, in the same face as the rest of the UI.
@@ -50,7 +82,7 @@ MainWindow::MainWindow() : juce::DocumentWindow("MainWindow", juce::Colours::bla
     // A window of its own beside the pointer (a tip drawn inside this
     // window would be cut by it, and would stay when the pointer moves on to
     // another window).
-    tooltipWindow = std::make_unique<juce::TooltipWindow>(nullptr, 400);
+    tooltipWindow = std::make_unique<PointerTooltipWindow>(400);
 }
 
 MainWindow::~MainWindow()
