@@ -257,14 +257,18 @@ TEST(Looks, MainLookColoursFontsAndTooltipPlace)
     juce::ComboBox box;
     EXPECT_EQ(look.getComboBoxFont(box), FontLibrary::getInstance()->getFont("ComboBoxLookAndFeel"));
 
+    // The tip stands beside the pointer, towards the middle of the area.
     const juce::Rectangle<int> screen(0, 0, 1024, 768);
-    EXPECT_EQ(CustomLookAndFeel::placeTooltip(100, 20, screen), juce::Rectangle<int>(900, 732, 114, 26));
-    EXPECT_EQ(CustomLookAndFeel::placeTooltip(1100, 20, screen), juce::Rectangle<int>(0, 732, 1024, 26));
+    EXPECT_EQ(CustomLookAndFeel::placeTooltip(100, 20, { 100, 50 }, screen), juce::Rectangle<int>(124, 56, 114, 26));
+    EXPECT_EQ(CustomLookAndFeel::placeTooltip(100, 20, { 900, 700 }, screen), juce::Rectangle<int>(774, 668, 114, 26));
+    // Near an edge it stays inside the area; wider than the area, it is cut to it.
+    EXPECT_EQ(CustomLookAndFeel::placeTooltip(100, 20, { 500, 2 }, screen), juce::Rectangle<int>(524, 8, 114, 26));
+    EXPECT_EQ(CustomLookAndFeel::placeTooltip(1100, 20, { 100, 50 }, screen), juce::Rectangle<int>(0, 56, 1024, 26));
     // A second screen right of the first keeps the tip on itself.
-    EXPECT_EQ(CustomLookAndFeel::placeTooltip(100, 20, screen.withX(1024)), juce::Rectangle<int>(1924, 732, 114, 26));
+    EXPECT_EQ(CustomLookAndFeel::placeTooltip(100, 20, { 1030, 50 }, screen.withX(1024)),
+              juce::Rectangle<int>(1054, 56, 114, 26));
     const auto real = look.getTooltipBounds("Tip", { 3, 3 }, screen);
-    EXPECT_EQ(real.getRight(), 1014);
-    EXPECT_EQ(real.getBottom(), 758);
+    EXPECT_EQ(real.getPosition(), juce::Point<int>(27, 9));
 }
 
 TEST(Looks, BackTabsAreDarkGreyAndCloseButtonsSquare)

@@ -91,26 +91,23 @@ juce::TextLayout CustomLookAndFeel::layoutTooltipText(const juce::String& text, 
     return layout;
 }
 
-juce::Rectangle<int> CustomLookAndFeel::placeTooltip(float layoutWidth, float layoutHeight, juce::Rectangle<int> area)
+juce::Rectangle<int> CustomLookAndFeel::placeTooltip(float layoutWidth, float layoutHeight, juce::Point<int> pointer,
+                                                     juce::Rectangle<int> area)
 {
-    const int tipWidth = (int) (layoutWidth + 14.0f);
-    const int tipHeight = (int) (layoutHeight + 6.0f);
-    const int w = juce::jmin(tipWidth, area.getWidth());
-    const int h = juce::jmin(tipHeight, area.getHeight());
-    // Measured from the area's own right and bottom edges, so that a tip on a
-    // screen that does not start at the origin stays on that screen.
-    const int x0 = area.getRight() - tipWidth - 10;
-    const int y0 = area.getBottom() - tipHeight - 10;
-    const int x = x0 < area.getX() ? area.getX() : juce::jmin(x0, area.getRight() - w);
-    const int y = y0 < area.getY() ? area.getY() : juce::jmin(y0, area.getBottom() - h);
-    return { x, y, w, h };
+    const int w = juce::jmin((int) (layoutWidth + 14.0f), area.getWidth());
+    const int h = juce::jmin((int) (layoutHeight + 6.0f), area.getHeight());
+    // Beside the pointer, on the side of it that faces the middle of the
+    // area, and kept inside the area.
+    const int x = pointer.x > area.getCentreX() ? pointer.x - (w + 12) : pointer.x + 24;
+    const int y = pointer.y > area.getCentreY() ? pointer.y - (h + 6) : pointer.y + 6;
+    return juce::Rectangle<int>(x, y, w, h).constrainedWithin(area);
 }
 
-juce::Rectangle<int> CustomLookAndFeel::getTooltipBounds(const juce::String& tipText, juce::Point<int>,
+juce::Rectangle<int> CustomLookAndFeel::getTooltipBounds(const juce::String& tipText, juce::Point<int> screenPos,
                                                          juce::Rectangle<int> parentArea)
 {
     const auto layout = layoutTooltipText(tipText, juce::Colours::black);
-    return placeTooltip(layout.getWidth(), layout.getHeight(), parentArea);
+    return placeTooltip(layout.getWidth(), layout.getHeight(), screenPos, parentArea);
 }
 
 void CustomLookAndFeel::drawTooltip(juce::Graphics& g, const juce::String& text, int width, int height)

@@ -52,9 +52,11 @@ public:
     // the tab's background.
     static juce::Colour getTabTextColour(const juce::TabBarButton& button);
 
-    // Where a tip of the laid-out text size goes in the area: 10 pixels from
-    // its right and bottom edges, clipped to the area.
-    static juce::Rectangle<int> placeTooltip(float layoutWidth, float layoutHeight, juce::Rectangle<int> area);
+    // Where a tip of the laid-out text size goes for the pointer at that
+    // point: beside the pointer, towards the middle of the area, inside the
+    // area (a tip wider or higher than the area is cut to it).
+    static juce::Rectangle<int> placeTooltip(float layoutWidth, float layoutHeight, juce::Point<int> pointer,
+                                             juce::Rectangle<int> area);
 
     // The tooltip text laid out in the tooltip font, at most 400 pixels wide.
     static juce::TextLayout layoutTooltipText(const juce::String& text, juce::Colour colour);

@@ -60,7 +60,7 @@ void EditorComponent::buttonClicked(juce::Button* button)
             return;
         m_menu = menus->createPopupMenu();
         if (m_menu != nullptr)
-            m_menu->showMenu(juce::PopupMenu::Options().withTargetComponent(m_MenuButton));
+            showMenuBelowButton(*m_menu);
         menus->deletePopupMenu();
         m_menu = nullptr;
     }
@@ -68,6 +68,34 @@ void EditorComponent::buttonClicked(juce::Button* button)
     {
         if (actions != nullptr)
             actions->OpenHelpBrowser();
+    }
+}
+
+void EditorComponent::showMenuBelowButton(juce::PopupMenu& menu)
+{
+    // The press that opens the menu also activates and raises the window.
+    // When the window manager's answer to that arrives after the menu is up,
+    // the framework takes it for the window being moved or left and closes
+    // the menu at once. So for a short while after the press, a menu that
+    // closed by itself (no item chosen, no click or key of the user's since,
+    // the window where it was) opens again.
+    constexpr juce::uint32 settleMs = 600;
+    constexpr int maxOpenings = 20;
+    const auto mouse = juce::Desktop::getInstance().getMainMouseSource();
+    const auto pressTime = mouse.getLastMouseDownTime();
+    const auto windowPosition = getTopLevelComponent()->getScreenPosition();
+    const auto pressed = juce::Time::getMillisecondCounter();
+    for (int opening = 0; opening < maxOpenings; ++opening)
+    {
+        if (menu.showMenu(juce::PopupMenu::Options().withTargetComponent(m_MenuButton)) != 0)
+            return;
+        const bool closedByUser =
+            mouse.getLastMouseDownTime() != pressTime || juce::KeyPress::isKeyCurrentlyDown(juce::KeyPress::escapeKey);
+        if (closedByUser || juce::Time::getMillisecondCounter() - pressed > settleMs || ! m_MenuButton->isShowing()
+            || getTopLevelComponent()->getScreenPosition() != windowPosition)
+            return;
+        // Let the window system's answer arrive before the menu opens again.
+        juce::MessageManager::getInstance()->runDispatchLoopUntil(20);
     }
 }
 

@@ -66,5 +66,9 @@ protected:
     juce::Rectangle<int> m_PGNameRect;
 
 private:
+    // Shows the menu below the menu button until the user chooses an item or
+    // closes it.
+    void showMenuBelowButton(juce::PopupMenu& menu);
+
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(EditorComponent)
 };

@@ -122,6 +122,7 @@ void HMQUserProgButton::itemDropped(const SourceDetails& details)
 {
     m_DragOver = false;
     updateBackground();
+    LibrarianAccess::settleProgramDrop();
     if (! WriteConfirmation::confirm("Write to HM's User Program ?"))
         return;
     auto dragId = DragAndDropDefinitions::getDragId(details.description);

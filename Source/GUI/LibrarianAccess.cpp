@@ -50,6 +50,23 @@ void LibrarianAccess::repaintCurrentView()
         view->repaint();
 }
 
+void LibrarianAccess::settleProgramDrop()
+{
+    auto* view = getCurrentView();
+    if (view == nullptr)
+        return;
+    if (auto* container = view->getUserButtonContainer())
+        if (container->isShowing())
+            container->grabKeyboardFocus();
+    juce::Desktop::getInstance().getAnimator().cancelAllAnimations(true);
+    if (auto* window = view->getTopLevelComponent())
+    {
+        window->repaint();
+        if (auto* peer = window->getPeer())
+            peer->performAnyPendingRepaintsNow();
+    }
+}
+
 void LibrarianAccess::selectUserSlot(int slot)
 {
     auto* view = getCurrentView();

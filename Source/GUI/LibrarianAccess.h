@@ -28,6 +28,13 @@ public:
     // the click. Nothing without a view, a container or the button.
     static void selectUserSlot(int slot);
 
+    // A program dropped on a slot, before the drop is handled (and its write
+    // question asked): the current view's user-button container takes the
+    // keyboard focus (so that keys typed after the answer reach no text
+    // field), and what is left of the drag (the drag image fading out) goes
+    // from the screen at once.
+    static void settleProgramDrop();
+
     // Sends a change message on the MIDI manager (the views refresh).
     static void broadcastChange();
 };

@@ -47,6 +47,7 @@ MainWindow::MainWindow() : juce::DocumentWindow("MainWindow", juce::Colours::bla
                 if (area->isShowing())
                     area->grabKeyboardFocus();
 
+    // Tips stand beside the pointer in a window of their own.
     tooltips = std::make_unique<WindowTooltips>(*this, 400);
 }
 

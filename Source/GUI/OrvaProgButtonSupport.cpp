@@ -113,6 +113,7 @@ void OrvaProgButtonSupport::dropOnUserSlot(RSProgSelectButton& button, const Sou
 {
     button.m_DragOver = false;
     button.updateBackground();
+    LibrarianAccess::settleProgramDrop();
     const int destination = button.getProgramNumber();
     if (! WriteConfirmation::confirm(look.writeQuestion))
         return;
@@ -194,6 +195,7 @@ void OrvaProgButtonSupport::dropOnFileSlot(RSProgSelectButton& button, const Sou
 {
     button.m_DragOver = false;
     button.updateBackground();
+    LibrarianAccess::settleProgramDrop();
     const int p = button.getProgramNumber();
     if (p < 8 || p > 31)
         return;

@@ -40,6 +40,10 @@ PGNameEditComponent::PGNameEditComponent(int width, int height)
     m_NameBox->setFont(FontLibrary::makeFont("Arial", 20.0f, juce::Font::plain));
     m_NameBox->setInputRestrictions(maxNameLength);
     m_NameBox->addListener(this);
+    // The name field takes the keyboard focus only from a click on it: when
+    // a page or the window passes the focus on (after a drag, a dialog or a
+    // hidden widget), the strip is not searched for a field to give it to.
+    setFocusContainerType(FocusContainerType::keyboardFocusContainer);
 
     if (auto* host = Host::getInstance())
         if (auto* broadcaster = host->getChangeBroadcaster())

@@ -65,6 +65,7 @@ void RSUserProgButton::itemDropped(const SourceDetails& details)
 {
     m_DragOver = false;
     updateBackground();
+    LibrarianAccess::settleProgramDrop();
     if (! WriteConfirmation::confirm("Write to DWQ R's User Program ?"))
         return;
     auto dragId = DragAndDropDefinitions::getDragId(details.description);

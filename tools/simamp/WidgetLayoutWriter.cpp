@@ -1,6 +1,7 @@
 #include "WidgetLayoutWriter.h"
 
 #include "GUI/Catalog/CJVCatalogCell.h"
+#include "GUI/EditorComponent.h"
 #include "GUI/RSKnob.h"
 #include "GUI/RSProgSelectButton.h"
 #include "GUI/RSWidgetSupport.h"
@@ -27,6 +28,8 @@ juce::String valueText(const juce::Component& c)
         return button->getToggleState() ? "1\t-\t-" : "0\t-\t-";
     if (auto* cell = dynamic_cast<const CJVCatalogCell*>(&c))
         return cell->isSelected() ? "1\t-\t-" : "0\t-\t-";
+    if (auto* editor = dynamic_cast<const juce::TextEditor*>(&c))
+        return editor->getText().replaceCharacters("\t\n", "  ") + "\t-\t-";
     return "-\t-\t-";
 }
 
@@ -48,6 +51,24 @@ juce::String pictureText(const juce::Component& c)
     return "-";
 }
 
+// What a widget without a component name is listed by: a button by its text,
+// the editor page's menu button as "Menu", a popup menu's item that can be
+// chosen by its text (greyed items are not listed).
+juce::String shownName(juce::Component& c)
+{
+    if (c.getName().isNotEmpty())
+        return c.getName();
+    if (auto* page = dynamic_cast<EditorComponent*>(c.getParentComponent()))
+        if (page->getMenuButton() == &c)
+            return "Menu";
+    if (auto* button = dynamic_cast<juce::Button*>(&c))
+        return button->getButtonText();
+    if (auto* handler = c.getAccessibilityHandler())
+        if (handler->getRole() == juce::AccessibilityRole::menuItem)
+            return handler->getTitle();
+    return {};
+}
+
 void describeChildren(const juce::Component& parent, juce::String& out)
 {
     for (auto* child : parent.getChildren())
@@ -58,10 +79,7 @@ void describeChildren(const juce::Component& parent, juce::String& out)
         if (paramId >= 0)
             out << "param\t" << juce::String::toHexString(paramId) << "\t" << boundsText(*child) << "\t" << valueText(*child)
                 << "\n";
-        // A button without a name is listed by its text.
-        auto* button = dynamic_cast<juce::Button*>(child);
-        const auto shown = child->getName().isEmpty() && button != nullptr ? button->getButtonText() : child->getName();
-        const auto name = shown.replaceCharacters("\t\n", "  ");
+        const auto name = shownName(*child).replaceCharacters("\t\n", "  ");
         if (name.isNotEmpty())
         {
             out << "name\t" << name << "\t" << boundsText(*child) << "\t" << valueText(*child) << "\n";

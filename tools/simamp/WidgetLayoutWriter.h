@@ -12,11 +12,14 @@
 //   name    <name>         x y w h  <value>
 //   picture <name>         x y w h  <image name>
 //
-// A picture line follows the name line of a program button that holds a
-// picture: the image name of the amp type whose picture it is ("-" when it
-// is none of them).
-// Value fields: a knob's value and range, a slider's, a button's toggle state
-// or whether a catalogue cell is marked (0 or 1); "-" where a widget has none. Windows come in desktop order, each
+// A widget without a component name is listed by a button's text, as "Menu"
+// for the editor page's menu button, or by a popup menu item's text (an item
+// that can be chosen; greyed items are not listed). A picture line follows the
+// name line of a program button that holds a picture: the image name of the
+// amp type whose picture it is ("-" when it is none of them). Value fields: a
+// knob's value and range, a slider's, a button's toggle state or whether a
+// catalogue cell is marked (0 or 1), a text field's text; "-" where a widget
+// has none. Windows come in desktop order, each
 // followed by its widgets in child order. The file is replaced whole (written
 // beside it, then renamed) whenever the layout changed.
 class WidgetLayoutWriter : private juce::Timer

@@ -1,0 +1,263 @@
+// The working screens in the real window, driven with the real mouse and
+// keyboard (xdotool): the header's menu, where the keyboard focus is after a
+// program was dropped and written, what a drop leaves on the screen, and
+// tooltips. Widgets, popup menus and tooltips are found in the layout the
+// application writes; what reached the amplifier is read from its log.
+#include "support/PrivateDisplay.h"
+#include "support/SimulatedAmplifierApp.h"
+
+#include <gtest/gtest.h>
+
+using testing_support::AppProcess;
+using testing_support::PrivateDisplay;
+using testing_support::SimulatedAmplifierApp;
+
+namespace
+{
+constexpr int waitMs = 20000;
+
+// The suite's name starts like the other real-window tests', so that the
+// one-process pass leaves it out with them.
+struct RealWindowGesturesOnScreen : ::testing::Test
+{
+    void SetUp() override
+    {
+        if (! AppProcess::ensureWindowManager())
+            GTEST_SKIP() << "needs an X display with wmctrl and openbox";
+        if (! SimulatedAmplifierApp::haveXdotool())
+            GTEST_SKIP() << "needs xdotool";
+        display = std::make_unique<PrivateDisplay>();
+        if (! display->isReady())
+            GTEST_SKIP() << "needs Xvfb and xdpyinfo";
+        home = juce::File::createTempFile("rigsmith-screens");
+        home.createDirectory();
+    }
+
+    void TearDown() override
+    {
+        if (app != nullptr)
+        {
+            EXPECT_EQ(app->closeAndWaitForExit(waitMs), 0) << app->getProcess().getOutput();
+            EXPECT_FALSE(app->getProcess().getOutput().contains("Leaked objects detected"));
+            app.reset();
+        }
+        display.reset();
+        home.deleteRecursively();
+    }
+
+    void startConnected(int model)
+    {
+        app = std::make_unique<SimulatedAmplifierApp>(home, model);
+        ASSERT_TRUE(app->start());
+        ASSERT_NE(app->waitForMainWindow(waitMs), 0) << app->getProcess().getOutput();
+        ASSERT_GE(app->waitForReceived(app->editorFrame(0x10) + " F7", waitMs), 0) << receivedText();
+        ASSERT_TRUE(app->waitForWidget("window", "Rig Smith [connected]", waitMs)) << receivedText();
+        ASSERT_TRUE(app->waitUntilQuiet(500, waitMs)) << receivedText();
+    }
+
+    juce::String receivedText() const { return app->getReceived().joinIntoString("\n"); }
+    juce::String layoutText() const { return home.getChildFile("screen-layout.txt").loadFileAsString(); }
+
+    // The text of the program-name field.
+    juce::String programName() const
+    {
+        const auto box = app->waitForWidget("name", "PGNameBox", waitMs);
+        return box ? box->value : juce::String("(no name field)");
+    }
+
+    // A screenshot of the whole screen, and how many pixels inside the area
+    // pass the test; -1 without a screenshot.
+    static int countPixels(const juce::String& screenshotName, juce::Rectangle<int> area,
+                           const std::function<bool(juce::Colour)>& test)
+    {
+        if (! SimulatedAmplifierApp::screenshot(screenshotName))
+            return -1;
+        const auto image =
+            juce::ImageFileFormat::loadFrom(juce::File(RIGSMITH_SCREENSHOT_DIR).getChildFile(screenshotName + ".png"));
+        if (! image.isValid())
+            return -1;
+        int count = 0;
+        const auto inside = area.getIntersection(image.getBounds());
+        for (int y = inside.getY(); y < inside.getBottom(); ++y)
+            for (int x = inside.getX(); x < inside.getRight(); ++x)
+                count += test(image.getPixelAt(x, y)) ? 1 : 0;
+        return count;
+    }
+
+    // Pixels of a clear colour: the program buttons' pictures have them; an
+    // empty user slot is grey and white only.
+    static int colouredPixels(const juce::String& screenshotName, juce::Rectangle<int> area)
+    {
+        return countPixels(screenshotName, area, [](juce::Colour c) {
+            return juce::jmax(c.getRed(), c.getGreen(), c.getBlue()) - juce::jmin(c.getRed(), c.getGreen(), c.getBlue()) > 40;
+        });
+    }
+
+    // Drags the named program button onto user slot B4 and waits for the
+    // write question; the question's OK and Cancel buttons.
+    std::pair<SimulatedAmplifierApp::Widget, SimulatedAmplifierApp::Widget> dropOntoB4(const juce::String& source)
+    {
+        const auto from = app->waitForWidget("name", source, waitMs);
+        const auto b4 = app->waitForWidget("name", "B4", waitMs);
+        EXPECT_TRUE(from && b4);
+        if (! from || ! b4)
+            return {};
+        EXPECT_TRUE(app->dragOnScreen(from->bounds.getCentre(), b4->bounds.getCentre(), 12, 300));
+        const auto ok = app->waitForWidget("name", "OK", waitMs);
+        const auto cancel = app->waitForWidget("name", "Cancel", waitMs);
+        EXPECT_TRUE(ok && cancel) << layoutText();
+        if (! ok || ! cancel)
+            return {};
+        return { *ok, *cancel };
+    }
+
+    juce::File home;
+    std::unique_ptr<PrivateDisplay> display;
+    std::unique_ptr<SimulatedAmplifierApp> app;
+};
+} // namespace
+
+// A click on the header's menu button opens the command menu as a window of
+// its own below the button, and it stays open when the window manager raises
+// the window in answer to the press; an item chosen with the mouse runs its
+// command.
+TEST_F(RealWindowGesturesOnScreen, MenuButtonOpensTheCommandMenuAndAboutShowsItsPage)
+{
+    for (const int model : { 3, 1 })
+    {
+        SCOPED_TRACE("model " + juce::String(model));
+        startConnected(model);
+        const auto menuButton = app->waitForWidget("name", "Menu", waitMs);
+        ASSERT_TRUE(menuButton) << layoutText();
+        // The press also activates the window: the window manager raises it
+        // just after the press, while the menu opens.
+        const auto windowId = juce::String(app->waitForMainWindow(waitMs));
+        ASSERT_TRUE(app->clickOnScreen(menuButton->bounds.getCentre()));
+        testing_support::runAndRead({ "xdotool", "windowraise", windowId });
+
+        const auto popup = app->waitForWidget("window", "menu", 5000);
+        ASSERT_TRUE(popup) << "no popup after a click on the menu button\n" << layoutText();
+        EXPECT_GE(popup->bounds.getY(), menuButton->bounds.getBottom() - 2);
+        const auto about = app->waitForWidget("name", "About", waitMs);
+        ASSERT_TRUE(about) << layoutText();
+        // Items that can be chosen are listed, greyed ones are not: the Orva
+        // model's only file tab cannot be closed; the HMQ's preset tab is
+        // current, so no file is saved or closed.
+        for (const auto* item : { "New File...", "Open File...", "Load USER PROGRAMS From...", "Save USER PROGRAMS As...",
+                                  "Write Current Program...", "Help" })
+            EXPECT_FALSE(app->findWidgets("name", item).empty()) << item;
+        EXPECT_TRUE(app->findWidgets("name", "Close File").empty());
+        EXPECT_EQ(app->findWidgets("name", "Save File As...").empty(), model == 1);
+        // The menu stays open after the button goes up.
+        juce::Thread::sleep(700);
+        ASSERT_FALSE(app->findWidgets("window", "menu").empty());
+        SimulatedAmplifierApp::screenshot("screens-menu-open-" + juce::String(model));
+
+        ASSERT_TRUE(app->clickOnScreen(about->bounds.getCentre()));
+        EXPECT_TRUE(app->waitUntilGone("window", "menu", waitMs));
+        ASSERT_TRUE(app->waitForWidget("name", "labelVersion", waitMs)) << layoutText();
+        SimulatedAmplifierApp::screenshot("screens-menu-about-" + juce::String(model));
+
+        EXPECT_EQ(app->closeAndWaitForExit(waitMs), 0) << app->getProcess().getOutput();
+        app.reset();
+    }
+}
+
+// A preset dropped on a user slot: nothing of the drag stays on the slot
+// while the write question is open nor after Cancel; after OK, keys typed
+// reach no text field: no rename, no program dump.
+TEST_F(RealWindowGesturesOnScreen, DroppedProgramLeavesNothingOnScreenAndTypedKeysRenameNothing)
+{
+    startConnected(0);
+    const auto window = app->waitForWidget("window", "Rig Smith [connected]", waitMs);
+    ASSERT_TRUE(window);
+    ASSERT_TRUE(app->clickOnScreen({ window->bounds.getCentreX(), window->bounds.getY() - 8 })); // the title bar
+    const auto b4 = app->waitForWidget("name", "B4", waitMs);
+    ASSERT_TRUE(b4);
+    const int colouredBefore = colouredPixels("screens-drop-before", b4->bounds);
+    ASSERT_GE(colouredBefore, 0);
+
+    auto [ok, cancel] = dropOntoB4("Crow Jane");
+    ASSERT_FALSE(ok.bounds.isEmpty());
+    EXPECT_LE(colouredPixels("screens-drop-question", b4->bounds), colouredBefore + 20)
+        << "the drag image stays on the slot behind the question";
+    ASSERT_TRUE(app->clickOnScreen(cancel.bounds.getCentre()));
+    ASSERT_TRUE(app->waitUntilGone("name", "Cancel", waitMs));
+    ASSERT_TRUE(app->waitUntilQuiet(300, waitMs));
+    EXPECT_LE(colouredPixels("screens-drop-cancelled", b4->bounds), colouredBefore + 20)
+        << "the drag image stays on the slot after Cancel";
+    EXPECT_EQ(app->countReceived(app->editorFrame(0x4C)), 0) << receivedText();
+
+    const int before = app->getReceived().size();
+    std::tie(ok, cancel) = dropOntoB4("Crow Jane");
+    ASSERT_FALSE(ok.bounds.isEmpty());
+    ASSERT_TRUE(app->clickOnScreen(ok.bounds.getCentre()));
+    ASSERT_GE(app->waitForReceived(app->editorFrame(0x4C, { 0x00, 0x07 }), waitMs, before), 0) << receivedText();
+    ASSERT_TRUE(app->waitUntilGone("name", "OK", waitMs));
+    ASSERT_TRUE(app->waitUntilQuiet(500, waitMs));
+    const auto name = programName();
+    EXPECT_TRUE(name.startsWith("Crow Jane")) << name;
+
+    const int typedFrom = app->getReceived().size();
+    ASSERT_TRUE(app->key("z"));
+    ASSERT_TRUE(app->key("q"));
+    ASSERT_TRUE(app->key("Return"));
+    ASSERT_TRUE(app->waitUntilQuiet(700, waitMs));
+    SimulatedAmplifierApp::screenshot("screens-drop-typed");
+    EXPECT_EQ(programName(), name);
+    EXPECT_LT(app->waitForReceived(app->editorFrame(0x40), 300, typedFrom), 0) << receivedText();
+}
+
+// A tooltip shows beside the pointer over the item it describes and goes
+// away when the pointer moves on.
+TEST_F(RealWindowGesturesOnScreen, TooltipStandsByThePointerAndGoesWithIt)
+{
+    startConnected(1);
+    const auto cell = app->waitForWidget("name", "DELUXE CL VIBRATO", waitMs);
+    ASSERT_TRUE(cell);
+    // The tooltip shows where the application is the active one.
+    const auto window = app->waitForWidget("window", "Rig Smith [connected]", waitMs);
+    ASSERT_TRUE(window);
+    const juce::Point<int> titleBar(window->bounds.getCentreX(), window->bounds.getY() - 8);
+    ASSERT_TRUE(app->clickOnScreen(titleBar));
+    const auto pointer = cell->bounds.getCentre().translated(-30, -20);
+    juce::ChildProcess move;
+    const auto tipShown = [&]() -> std::optional<SimulatedAmplifierApp::Widget> {
+        for (const auto* kind : { "window", "name" })
+            for (auto& w : app->findWidgets(kind, "tooltip"))
+                if (! w.bounds.isEmpty())
+                    return w;
+        return std::nullopt;
+    };
+    std::optional<SimulatedAmplifierApp::Widget> tip;
+    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) waitMs;
+    for (int step = 0; ! tip && juce::Time::getMillisecondCounter() < end; ++step)
+    {
+        // Small moves over the cell, as a resting hand makes them.
+        move.start(juce::StringArray { "xdotool", "mousemove", juce::String(pointer.x + step % 2), juce::String(pointer.y) });
+        move.waitForProcessToFinish(5000);
+        juce::Thread::sleep(300);
+        tip = tipShown();
+    }
+    ASSERT_TRUE(tip) << layoutText();
+    SimulatedAmplifierApp::screenshot("screens-tooltip");
+    const auto near = juce::Rectangle<int>(pointer, pointer).expanded(60, 50);
+    EXPECT_TRUE(near.intersects(tip->bounds)) << "tip at " << tip->bounds.toString() << ", pointer at " << pointer.toString();
+
+    // Off the cell, onto the window's title bar.
+    move.start(juce::StringArray { "xdotool", "mousemove", juce::String(titleBar.x), juce::String(titleBar.y) });
+    move.waitForProcessToFinish(5000);
+    const auto goneBy = juce::Time::getMillisecondCounter() + 5000u;
+    while (tipShown() && juce::Time::getMillisecondCounter() < goneBy)
+        juce::Thread::sleep(100);
+    EXPECT_FALSE(tipShown()) << layoutText();
+    // Nothing of it stays on the screen: no pixel of the tip's orange text
+    // where it stood.
+    int orange = -1;
+    for (const auto paintedBy = juce::Time::getMillisecondCounter() + 3000u;
+         orange != 0 && juce::Time::getMillisecondCounter() < paintedBy;)
+        orange = countPixels("screens-tooltip-gone", tip->bounds, [](juce::Colour c) {
+            return std::abs(c.getRed() - 0xFF) + std::abs(c.getGreen() - 0xAC) + std::abs(c.getBlue()) < 30;
+        });
+    EXPECT_EQ(orange, 0) << "the tip's text stays on the screen";
+}
