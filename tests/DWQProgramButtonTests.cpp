@@ -3,12 +3,12 @@
 // after the write question; a drop on a file slot copies without asking and
 // marks only that slot; sources outside the model's numbers copy nothing.
 #include "DataCenter/DataCenter.h"
-#include "GUI/DragAndDropDefinitions.h"
-#include "GUI/ProgramDataDragItem.h"
-#include "GUI/RSFileProgButton.h"
-#include "GUI/RSPresetProgButton.h"
-#include "GUI/RSUserProgButton.h"
-#include "GUI/WriteConfirmation.h"
+#include "GUI/Editor/DragAndDropDefinitions.h"
+#include "GUI/Editor/ProgramDataDragItem.h"
+#include "GUI/Editor/RSFileProgButton.h"
+#include "GUI/Editor/RSPresetProgButton.h"
+#include "GUI/Editor/RSUserProgButton.h"
+#include "GUI/Editor/WriteConfirmation.h"
 #include "support/FileTabTestSupport.h"
 
 namespace

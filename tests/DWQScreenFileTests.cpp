@@ -4,17 +4,17 @@
 // and by a tab's close button), and the backup at quit restored into the
 // same tabs at the next start; with screenshots with no file and three.
 #include "Action/ActionManager.h"
-#include "GUI/CDWQEditorLibrarianComponent.h"
-#include "GUI/DWQLibFileComponent.h"
-#include "GUI/DWQTabbedComponent.h"
-#include "GUI/DragAndDropDefinitions.h"
-#include "GUI/MainComponent.h"
-#include "GUI/MainWindow.h"
-#include "GUI/MasterGuiController.h"
-#include "GUI/MasterGuiManager.h"
-#include "GUI/ProgramDataDragItem.h"
-#include "GUI/RSCloseButton.h"
-#include "GUI/RSFileProgButton.h"
+#include "GUI/DWQ/CDWQEditorLibrarianComponent.h"
+#include "GUI/DWQ/DWQLibFileComponent.h"
+#include "GUI/DWQ/DWQTabbedComponent.h"
+#include "GUI/Editor/DragAndDropDefinitions.h"
+#include "GUI/Editor/ProgramDataDragItem.h"
+#include "GUI/Editor/RSFileProgButton.h"
+#include "GUI/Shell/MainComponent.h"
+#include "GUI/Shell/MainWindow.h"
+#include "GUI/Shell/MasterGuiController.h"
+#include "GUI/Shell/MasterGuiManager.h"
+#include "GUI/Widgets/RSCloseButton.h"
 #include "support/FileTabTestSupport.h"
 
 using testing_support::pumpFor;

@@ -2,7 +2,7 @@
 // command-line files and dropped files.
 #include "support/FileTabTestSupport.h"
 
-#include "GUI/MainComponent.h"
+#include "GUI/Shell/MainComponent.h"
 
 using testing_support::FileTabFixture;
 

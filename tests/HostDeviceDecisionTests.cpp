@@ -10,7 +10,7 @@
 #include "Core/MessageIds.h"
 #include "Core/SupportedModels.h"
 #include "DataCenter/DataCenter.h"
-#include "GUI/MainComponent.h"
+#include "GUI/Shell/MainComponent.h"
 #include "support/MidiTestSupport.h"
 #include "support/SettlingClock.h"
 #include "support/SimulatedAmplifier.h"

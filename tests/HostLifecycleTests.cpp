@@ -4,11 +4,11 @@
 #include "Application/StateHolder.h"
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
-#include "GUI/FontLibrary.h"
-#include "GUI/MainComponent.h"
-#include "GUI/MainWindow.h"
-#include "GUI/MasterGuiController.h"
-#include "GUI/MasterGuiManager.h"
+#include "GUI/Shell/MainComponent.h"
+#include "GUI/Shell/MainWindow.h"
+#include "GUI/Shell/MasterGuiController.h"
+#include "GUI/Shell/MasterGuiManager.h"
+#include "GUI/Widgets/FontLibrary.h"
 #include "support/TestHelpers.h"
 
 #include <gtest/gtest.h>

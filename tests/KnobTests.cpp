@@ -3,12 +3,12 @@
 // display and labels.
 #include "Application/Host.h"
 #include "Core/DeviceInfo.h"
-#include "GUI/AnotherComponentListner.h"
-#include "GUI/KnobBitmapImageInfo.h"
-#include "GUI/RSKnob.h"
-#include "GUI/RSKnobSwitch.h"
-#include "GUI/RSLabel.h"
-#include "GUI/RSReadOnlyTextEditor.h"
+#include "GUI/Editor/AnotherComponentListner.h"
+#include "GUI/Widgets/KnobBitmapImageInfo.h"
+#include "GUI/Widgets/RSKnob.h"
+#include "GUI/Widgets/RSKnobSwitch.h"
+#include "GUI/Widgets/RSLabel.h"
+#include "GUI/Widgets/RSReadOnlyTextEditor.h"
 #include "support/TestHelpers.h"
 
 #include <gtest/gtest.h>

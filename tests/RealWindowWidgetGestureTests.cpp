@@ -3,8 +3,8 @@
 // after a type change, catalogue cells, effect pictures dragged off, and the
 // slots of a new program file. Widgets are found in the layout the
 // application writes; results are read from what the amplifier received.
-#include "GUI/HMQFileProgButton.h"
-#include "GUI/RSFileProgButton.h"
+#include "GUI/Editor/RSFileProgButton.h"
+#include "GUI/HMQ/HMQFileProgButton.h"
 #include "ParamTable/DWQ/sEditBuf.h"
 #include "ParamTable/HMQ/HMQParamEditTable.h"
 #include "support/PrivateDisplay.h"

@@ -1,5 +1,5 @@
 // Resource loading, the image cache and the localised strings.
-#include "GUI/ImageResourceManager.h"
+#include "GUI/Widgets/ImageResourceManager.h"
 #include "ZEZEResource.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // layer lookup.
 #include "Application/Host.h"
 #include "Core/DeviceInfo.h"
-#include "GUI/MainComponent.h"
+#include "GUI/Shell/MainComponent.h"
 #include "UIForm/DWQ/DWQFormTables.h"
 #include "UIForm/HMQ/HMQFormTables.h"
 #include "UIForm/UIFormManager.h"

@@ -3,10 +3,10 @@
 // moves the picture and the buttons together, and the page follows change
 // messages only outside transfers.
 #include "DataCenter/OrvaDataCenter.h"
-#include "GUI/OverlayComponentHolder.h"
-#include "GUI/RSOrvaUSBImage.h"
-#include "GUI/RSUSBSelectButton.h"
-#include "GUI/USBRoutingSelectComponent.h"
+#include "GUI/Shell/OverlayComponentHolder.h"
+#include "GUI/Shell/RSOrvaUSBImage.h"
+#include "GUI/Shell/RSUSBSelectButton.h"
+#include "GUI/Shell/USBRoutingSelectComponent.h"
 #include "OrvaKX/OKXDataCenter.h"
 #include "OrvaPW/OPWDataCenter.h"
 #include "ParamTable/COrvaGlobalSectionBase.h"

@@ -1,7 +1,7 @@
 // The tooltips of a window come while the mouse is busy over it; when the
 // mouse rests or leaves, the tooltip window goes, and with it the timers that
 // look at the pointer: an idle window is not woken.
-#include "GUI/WindowTooltips.h"
+#include "GUI/Shell/WindowTooltips.h"
 #include "support/PeerMouse.h"
 #include "support/TestHelpers.h"
 

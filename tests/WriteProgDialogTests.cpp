@@ -6,8 +6,8 @@
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
 #include "Core/MyMessage.h"
-#include "GUI/MasterGuiController.h"
-#include "GUI/WriteProgDialogComponent.h"
+#include "GUI/Editor/WriteProgDialogComponent.h"
+#include "GUI/Shell/MasterGuiController.h"
 #include "support/LibrarianTestSupport.h"
 
 using Bytes = SimulatedAmplifier::Bytes;

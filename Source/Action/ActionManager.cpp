@@ -10,7 +10,7 @@
 #include "Common/DeviceEnvironment.h"
 #include "Core/ProductModel.h"
 #include "DataCenter/DataCenter.h"
-#include "GUI/MasterGuiManager.h"
+#include "GUI/Shell/MasterGuiManager.h"
 
 namespace
 {

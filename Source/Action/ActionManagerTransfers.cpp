@@ -11,7 +11,7 @@
 #include "Common/DeviceEnvironment.h"
 #include "Core/ProductModel.h"
 #include "DataCenter/DataCenter.h"
-#include "GUI/WriteProgDialogComponent.h"
+#include "GUI/Editor/WriteProgDialogComponent.h"
 
 namespace
 {

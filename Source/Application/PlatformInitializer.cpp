@@ -1,7 +1,7 @@
 #include "Application/PlatformInitializer.h"
 
 #include "Application/CurrentLanguageModel.h"
-#include "GUI/FontLibrary.h"
+#include "GUI/Widgets/FontLibrary.h"
 #include "Platform/DocumentOpener.h"
 #include "Platform/PlatformFonts.h"
 #include "Platform/PlatformLocale.h"

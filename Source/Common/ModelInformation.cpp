@@ -1,6 +1,6 @@
 #include "Common/ModelInformation.h"
 
-#include "GUI/ImageResourceManager.h"
+#include "GUI/Widgets/ImageResourceManager.h"
 #include "ZEZEResource.h"
 
 juce::String ModelInformation::localizedText(const char* key)

@@ -12,7 +12,7 @@
 #include "Core/MessageIds.h"
 #include "Core/ProductModel.h"
 #include "DataCenter/DataCenter.h"
-#include "GUI/MasterGuiController.h"
+#include "GUI/Shell/MasterGuiController.h"
 
 DeviceScanner* MasterConnectionManager::m_deviceScanner = nullptr;
 DeviceScanMidiPortManager* MasterConnectionManager::m_deviceScanMidiPortManager = nullptr;

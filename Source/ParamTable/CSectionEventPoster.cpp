@@ -3,7 +3,7 @@
 #include "Application/Host.h"
 #include "Core/MessageEngine.h"
 #include "Core/MyMessage.h"
-#include "GUI/MasterGuiController.h"
+#include "GUI/Shell/MasterGuiController.h"
 
 #include <atomic>
 

@@ -9,7 +9,7 @@
 #include "Common/DeviceEnvironment.h"
 #include "Core/MasterConnectionManager.h"
 #include "DataCenter/DataCenter.h"
-#include "GUI/MainComponent.h"
+#include "GUI/Shell/MainComponent.h"
 #include "support/MidiTestSupport.h"
 #include "support/RecordingClock.h"
 #include "support/SettlingClock.h"

@@ -4,13 +4,13 @@
 // simulated DWQR connected and synchronised, and helpers to reach the
 // screen's widgets and read what the amplifier received.
 #include "DWQ/DWQDataCenter.h"
-#include "GUI/CDWQEditorLibrarianComponent.h"
-#include "GUI/DWQEditParamComponent.h"
-#include "GUI/DWQEditorComponent.h"
-#include "GUI/MainComponent.h"
-#include "GUI/MainWindow.h"
-#include "GUI/MasterGuiController.h"
-#include "GUI/MasterGuiManager.h"
+#include "GUI/DWQ/CDWQEditorLibrarianComponent.h"
+#include "GUI/DWQ/DWQEditParamComponent.h"
+#include "GUI/DWQ/DWQEditorComponent.h"
+#include "GUI/Shell/MainComponent.h"
+#include "GUI/Shell/MainWindow.h"
+#include "GUI/Shell/MasterGuiController.h"
+#include "GUI/Shell/MasterGuiManager.h"
 #include "support/BootedHostFixture.h"
 #include "support/LibrarianTestSupport.h"
 

@@ -2,12 +2,12 @@
 
 // The HMQ editor page booted against a simulated HMQ, and the mouse and key
 // gestures the page tests make on its real widgets.
-#include "GUI/CHMQEditorLibrarianComponent.h"
 #include "GUI/Catalog/HMQCatalogComponent.h"
-#include "GUI/HMQEditParamComponent.h"
-#include "GUI/HMQEditorComponent.h"
-#include "GUI/HMQValueParamBaseComponent.h"
-#include "GUI/RSKnob.h"
+#include "GUI/HMQ/CHMQEditorLibrarianComponent.h"
+#include "GUI/HMQ/HMQEditParamComponent.h"
+#include "GUI/HMQ/HMQEditorComponent.h"
+#include "GUI/HMQ/HMQValueParamBaseComponent.h"
+#include "GUI/Widgets/RSKnob.h"
 #include "HMQ/HMQDataCenter.h"
 #include "support/BootedHostFixture.h"
 

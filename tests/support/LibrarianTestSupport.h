@@ -4,8 +4,8 @@
 // with the preferences in a folder of the test's own and the write question
 // answered by the test.
 #include "DataCenter/OrvaDataCenter.h"
-#include "GUI/MasterGuiController.h"
-#include "GUI/WriteConfirmation.h"
+#include "GUI/Editor/WriteConfirmation.h"
+#include "GUI/Shell/MasterGuiController.h"
 #include "Preferences/PreferencesData.h"
 #include "support/BootedHostFixture.h"
 

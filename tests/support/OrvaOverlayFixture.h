@@ -4,9 +4,9 @@
 // shown and the model made the target, for the overlay pages of the Orva
 // models. The write confirmation of the EQ slots starts unset.
 #include "DWQ/DWQ_PrefsDefine.h"
-#include "GUI/MainWindow.h"
-#include "GUI/MasterGuiController.h"
-#include "GUI/MasterGuiManager.h"
+#include "GUI/Shell/MainWindow.h"
+#include "GUI/Shell/MasterGuiController.h"
+#include "GUI/Shell/MasterGuiManager.h"
 #include "Preferences/PreferencesData.h"
 #include "support/BootedHostFixture.h"
 #include "support/PeerMouse.h"

@@ -3,8 +3,8 @@
 // curve alone, and the whole graph (scale and curve) as one snapshot.
 // Prints the median and the worst of many paints, in milliseconds.
 #include "EQ/CAudioEQManager.h"
-#include "GUI/RSDraggableFRCurveComponent.h"
-#include "GUI/RSFrequencyResponseAxisComponent.h"
+#include "GUI/AudioEQ/RSDraggableFRCurveComponent.h"
+#include "GUI/AudioEQ/RSFrequencyResponseAxisComponent.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 

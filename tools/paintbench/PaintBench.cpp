@@ -8,8 +8,8 @@
 // With RIGSMITH_ALL_FONTS set, the application's window is built without
 // narrowing the framework's font list to the application's family.
 #include "Application/Host.h"
-#include "GUI/MainWindow.h"
-#include "GUI/MasterGuiManager.h"
+#include "GUI/Shell/MainWindow.h"
+#include "GUI/Shell/MasterGuiManager.h"
 #include "Platform/PlatformFonts.h"
 #include "ZEZEResource.h"
 

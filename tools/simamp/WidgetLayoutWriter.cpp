@@ -1,10 +1,10 @@
 #include "WidgetLayoutWriter.h"
 
 #include "GUI/Catalog/CJVCatalogCell.h"
-#include "GUI/EditorComponent.h"
-#include "GUI/RSKnob.h"
-#include "GUI/RSProgSelectButton.h"
-#include "GUI/RSWidgetSupport.h"
+#include "GUI/Editor/EditorComponent.h"
+#include "GUI/Editor/RSProgSelectButton.h"
+#include "GUI/Widgets/RSKnob.h"
+#include "GUI/Widgets/RSWidgetSupport.h"
 #include "UIForm/UIFormIds.h"
 
 namespace

@@ -2,8 +2,8 @@
 
 #include "Core/MyMessage.h"
 #include "GUI/Catalog/CJVCatalogCell.h"
-#include "GUI/DWQViewSupport.h"
-#include "GUI/ParamPageSupport.h"
+#include "GUI/DWQ/DWQViewSupport.h"
+#include "GUI/Editor/ParamPageSupport.h"
 #include "ParamTable/DWQ/CDWQUserEditSectionImpl.h"
 
 namespace

@@ -1,6 +1,6 @@
 #include "GUI/Catalog/CDWQCatalogDelayPane.h"
 
-#include "GUI/DWQViewSupport.h"
+#include "GUI/DWQ/DWQViewSupport.h"
 #include "ParamTable/DWQ/CDWQUserEditSectionImpl.h"
 
 const Catalog::tagCatalogCellAttributes CDWQCatalogDelayPane::sm_amCatalogCellAttrs[numColumns] = {

@@ -1,6 +1,6 @@
 #include "GUI/Catalog/CDWQCatalogModPane.h"
 
-#include "GUI/DWQViewSupport.h"
+#include "GUI/DWQ/DWQViewSupport.h"
 #include "ParamTable/DWQ/CDWQUserEditSectionImpl.h"
 
 const Catalog::tagCatalogCellAttributes CDWQCatalogModPane::sm_amCatalogCellAttrs[numColumns] = {

@@ -3,8 +3,8 @@
 #include "Core/MessageIds.h"
 #include "Core/MyMessage.h"
 #include "GUI/Catalog/RSCatalogCell.h"
-#include "GUI/HMQEditSupport.h"
-#include "GUI/ParamPageSupport.h"
+#include "GUI/Editor/ParamPageSupport.h"
+#include "GUI/HMQ/HMQEditSupport.h"
 #include "ParamTable/HMQ/CHMQUserEditSectionImpl.h"
 #include "ZEZEResource.h"
 

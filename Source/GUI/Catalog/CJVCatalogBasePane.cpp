@@ -2,7 +2,7 @@
 
 #include "GUI/Catalog/CJVTextButton.h"
 #include "GUI/Catalog/RSCatalogCell.h"
-#include "GUI/RSWidgetSupport.h"
+#include "GUI/Widgets/RSWidgetSupport.h"
 #include "ZEZEResource.h"
 
 CJVCatalogBasePane::CJVCatalogBasePane(int kind, int paramId, int paneWidth, int paneHeight)

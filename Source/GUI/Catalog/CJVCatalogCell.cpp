@@ -1,7 +1,7 @@
 #include "GUI/Catalog/CJVCatalogCell.h"
 
 #include "GUI/Catalog/CJVCatalogBasePane.h"
-#include "GUI/FontLibrary.h"
+#include "GUI/Widgets/FontLibrary.h"
 
 CJVCatalogCell::CJVCatalogCell(juce::Component* owner, const juce::String& name, juce::Colour textColour)
     : juce::Component(name), m_Owner(owner), m_TextColour(textColour)

@@ -3,7 +3,7 @@
 #include "Core/MessageIds.h"
 #include "Core/MyMessage.h"
 #include "GUI/Catalog/RSCatalogOrvaPWCell.h"
-#include "GUI/EditTarget.h"
+#include "GUI/Editor/EditTarget.h"
 #include "ParamTable/COrvaUserEditSectionBase.h"
 #include "ZEZEResource.h"
 

@@ -4,9 +4,9 @@
 #include "GUI/Catalog/CDWQCatalogAmpPane.h"
 #include "GUI/Catalog/CDWQCatalogDelayPane.h"
 #include "GUI/Catalog/CDWQCatalogModPane.h"
-#include "GUI/DWQViewSupport.h"
-#include "GUI/RSTouchScrollViewport.h"
-#include "GUI/RSWidgetSupport.h"
+#include "GUI/DWQ/DWQViewSupport.h"
+#include "GUI/Widgets/RSTouchScrollViewport.h"
+#include "GUI/Widgets/RSWidgetSupport.h"
 #include "ParamTable/DWQ/CDWQUserEditSectionImpl.h"
 
 namespace

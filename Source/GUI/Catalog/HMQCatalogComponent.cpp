@@ -6,8 +6,8 @@
 #include "GUI/Catalog/CHMQCatalogDelayPane.h"
 #include "GUI/Catalog/CHMQCatalogPedal1Pane.h"
 #include "GUI/Catalog/CHMQCatalogPedal2Pane.h"
-#include "GUI/HMQEditSupport.h"
-#include "GUI/RSWidgetSupport.h"
+#include "GUI/HMQ/HMQEditSupport.h"
+#include "GUI/Widgets/RSWidgetSupport.h"
 #include "ParamTable/HMQ/CHMQUserEditSectionImpl.h"
 
 namespace

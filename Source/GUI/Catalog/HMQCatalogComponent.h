@@ -1,7 +1,7 @@
 #pragma once
 
 #include "GUI/Catalog/CatalogComponent.h"
-#include "GUI/RSTouchScrollViewport.h"
+#include "GUI/Widgets/RSTouchScrollViewport.h"
 
 // The HMQ catalogue strip: four panes (amp, pedal 1, reverb, pedal 2), each
 // in its own horizontally scrolling viewport; one pane is shown at a time,

@@ -5,8 +5,8 @@
 #include "GUI/Catalog/COPWCatalogAmpPane.h"
 #include "GUI/Catalog/COPWCatalogPedal1Pane.h"
 #include "GUI/Catalog/COPWCatalogPedal2Pane.h"
-#include "GUI/EditTarget.h"
-#include "GUI/RSWidgetSupport.h"
+#include "GUI/Editor/EditTarget.h"
+#include "GUI/Widgets/RSWidgetSupport.h"
 #include "ParamTable/COrvaUserEditSectionBase.h"
 
 namespace

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "GUI/Catalog/CatalogComponent.h"
-#include "GUI/RSTouchScrollViewport.h"
+#include "GUI/Widgets/RSTouchScrollViewport.h"
 
 // The catalogue strip of the Orva PW: the amp, first-pedal and second-pedal
 // panes, each in a sideways-scrolling viewport, one shown at a time. It

@@ -1,7 +1,7 @@
 #include "GUI/Catalog/RSCatalogCell.h"
 
 #include "GUI/Catalog/CJVCatalogBasePane.h"
-#include "GUI/RSWidgetSupport.h"
+#include "GUI/Widgets/RSWidgetSupport.h"
 
 #include <cmath>
 

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "GUI/DWQ/RSDWQEffectImageButton.h"
+
+// Type picker of the DWQR delay/reverb, without dragging: 5 types.
+class RSDWQRevFXImageButtonSmall : public RSDWQEffectImageButton<RSImageButton>
+{
+public:
+    RSDWQRevFXImageButtonSmall(juce::Component* owner, bool selectEnabled, const juce::String& name)
+        : RSDWQEffectImageButton(DWQEffectPickers::delayReverb, owner, selectEnabled, name)
+    {}
+
+private:
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(RSDWQRevFXImageButtonSmall)
+};

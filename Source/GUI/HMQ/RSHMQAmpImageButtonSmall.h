@@ -1,0 +1,18 @@
+#pragma once
+
+#include "GUI/HMQ/RSHMQAmpImageButton.h"
+
+// The small picture of RSHMQAmpImageButton: its own pictures and name positions, the same
+// icons. The form factory makes it trigger on release.
+class RSHMQAmpImageButtonSmall : public RSHMQAmpImageButton
+{
+public:
+    RSHMQAmpImageButtonSmall(juce::Component* owner, bool selectEnabled, const juce::String& name);
+
+    juce::String getPngName(int type) override;
+    int getTypeNameX(int type) override;
+    int getTypeNameY(int type) override;
+
+private:
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(RSHMQAmpImageButtonSmall)
+};

@@ -1,7 +1,0 @@
-#include "GUI/RSLibROMSubTabBase.h"
-
-RSLibROMSubTabBase::~RSLibROMSubTabBase()
-{
-    delete m_ContentComponent;
-    m_ContentComponent = nullptr;
-}

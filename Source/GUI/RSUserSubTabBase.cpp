@@ -1,7 +1,0 @@
-#include "GUI/RSUserSubTabBase.h"
-
-RSUserSubTabBase::~RSUserSubTabBase()
-{
-    delete m_ContentComponent;
-    m_ContentComponent = nullptr;
-}

@@ -1,8 +1,0 @@
-#include "GUI/UserButtonContainerComponent.h"
-
-UserButtonContainerComponent::UserButtonContainerComponent(int width, int height, int extra)
-    : m_Width(width), m_Height(height), m_Extra(extra)
-{
-    setWantsKeyboardFocus(true);
-    setMouseClickGrabsKeyboardFocus(true);
-}
