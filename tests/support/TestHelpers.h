@@ -19,11 +19,12 @@ inline bool pumpUntil(const std::function<bool()>& condition, int timeoutMs = 20
     return true;
 }
 
-// Records the log lines while it lives (from any thread).
+// Records the log lines while it lives (from any thread), then gives the
+// log back to the logger it took it from.
 struct LogCapture : juce::Logger
 {
-    LogCapture() { juce::Logger::setCurrentLogger(this); }
-    ~LogCapture() override { juce::Logger::setCurrentLogger(nullptr); }
+    LogCapture() : previous(juce::Logger::getCurrentLogger()) { juce::Logger::setCurrentLogger(this); }
+    ~LogCapture() override { juce::Logger::setCurrentLogger(previous); }
     void logMessage(const juce::String& m) override
     {
         const juce::ScopedLock sl(lock);
@@ -43,6 +44,7 @@ struct LogCapture : juce::Logger
                 return true;
         return false;
     }
+    juce::Logger* const previous;
     juce::CriticalSection lock;
     juce::StringArray lines;
 };
