@@ -126,7 +126,8 @@ TEST(RealWindowSupport, AGestureTheDisplaySwallowedIsMadeAgainAndOnlyThen)
             took = 1;
         return true;
     };
-    EXPECT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes(gesture, [&] { return took > 0; }, 3, 200));
+    EXPECT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes(
+        gesture, [&] { return took > 0; }, 3, 200));
     EXPECT_EQ(made, 2);
 
     // A slow one is waited for, not made twice.

@@ -5,6 +5,11 @@
 
 namespace testing_support
 {
+// How long a test waits for what must come (a boot, a scan, a
+// synchronisation): long enough for a machine busy with other work. The wait
+// ends as soon as the thing is there, so it costs nothing when all goes well.
+constexpr int patienceMs = 30000;
+
 // Runs the message loop in small steps until the condition holds or the time
 // runs out; returns whether the condition held.
 inline bool pumpUntil(const std::function<bool()>& condition, int timeoutMs = 2000)
