@@ -51,10 +51,11 @@ public:
 class CapturingLogger : public juce::Logger
 {
 public:
-    CapturingLogger() { juce::Logger::setCurrentLogger(this); }
-    ~CapturingLogger() override { juce::Logger::setCurrentLogger(nullptr); }
+    CapturingLogger() : previous(juce::Logger::getCurrentLogger()) { juce::Logger::setCurrentLogger(this); }
+    ~CapturingLogger() override { juce::Logger::setCurrentLogger(previous); }
     void logMessage(const juce::String& message) override { lines.add(message); }
     bool has(const juce::String& line) const { return lines.contains(line); }
+    juce::Logger* const previous;
     juce::StringArray lines;
 };
 } // namespace

@@ -116,9 +116,10 @@ TEST(SecondLaunch, TheListenerReceivesTheCommandLineOnTheMessageThread)
 
     // Two launches in a row: the pipe is reopened after each sender leaves.
     ASSERT_TRUE(SecondLaunchHandover::sendCommandLine(name, "\"/tmp/a b.okxprog\""));
-    ASSERT_TRUE(testing_support::pumpUntil([&] { return received.size() == 1; }, 3000));
-    ASSERT_TRUE(testing_support::pumpUntil([&] { return SecondLaunchHandover::sendCommandLine(name, "second", 200); }, 3000));
-    ASSERT_TRUE(testing_support::pumpUntil([&] { return received.size() == 2; }, 3000));
+    ASSERT_TRUE(testing_support::pumpUntil([&] { return received.size() == 1; }, testing_support::patienceMs));
+    ASSERT_TRUE(testing_support::pumpUntil([&] { return SecondLaunchHandover::sendCommandLine(name, "second", 200); },
+                                           testing_support::patienceMs));
+    ASSERT_TRUE(testing_support::pumpUntil([&] { return received.size() == 2; }, testing_support::patienceMs));
     EXPECT_EQ(received, juce::StringArray({ "\"/tmp/a b.okxprog\"", "second" }));
 }
 

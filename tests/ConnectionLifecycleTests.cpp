@@ -48,7 +48,7 @@ struct ConnectionFixture : testing_support::BootedHostFixture
         host->setBootFlag(true);
         connection->scanDevices(true);
         EXPECT_FALSE(isFreeForOtherThreads(connection->getConnectionLock()));
-        EXPECT_TRUE(pumpUntil([this] { return ! host->isBooting(); }, 5000));
+        EXPECT_TRUE(pumpUntil([this] { return ! host->isBooting(); }, testing_support::patienceMs));
         EXPECT_TRUE(isFreeForOtherThreads(connection->getConnectionLock()));
         pumpFor(30); // message 37 and what follows
     }
@@ -67,7 +67,7 @@ struct ConnectionFixture : testing_support::BootedHostFixture
 
     bool waitScanEnded()
     {
-        return pumpUntil([this] { return ! connection->isScanning(); }, 5000);
+        return pumpUntil([this] { return ! connection->isScanning(); }, testing_support::patienceMs);
     }
 
     void expectFlagsClear() const
@@ -153,7 +153,7 @@ TEST_F(ConnectionFixture, CablePulledMidSynchronisationThenTheAmplifierComesBack
     amp.plugIn();
     amp.clearRecords();
     app.midiDevAdded();
-    ASSERT_TRUE(pumpUntil([&] { return connection->isConnected(); }, 5000));
+    ASSERT_TRUE(pumpUntil([&] { return connection->isConnected(); }, testing_support::patienceMs));
     ASSERT_TRUE(waitSynchronised());
     EXPECT_TRUE(dataCenter()->isConnected());
     EXPECT_EQ(midi->getNumListeners(), 1); // registered once
@@ -203,7 +203,7 @@ TEST_F(ConnectionFixture, SilentAmplifierIsTreatedAsUnpluggedAndFoundWhenItAnswe
     // Connected, an added device starts no scan; disconnected, it does.
     amp.setSilent(false);
     app.midiDevAdded();
-    ASSERT_TRUE(pumpUntil([&] { return connection->isConnected(); }, 5000));
+    ASSERT_TRUE(pumpUntil([&] { return connection->isConnected(); }, testing_support::patienceMs));
     ASSERT_TRUE(waitSynchronised());
     ASSERT_TRUE(waitScanEnded());
     app.midiDevAdded();
@@ -235,7 +235,8 @@ TEST_F(ConnectionFixture, AnAmplifierThatIgnoresOnlyTheModeRequestIsFoundAgainAf
     EXPECT_FALSE(connection->isConnected());
 
     // Found again and asked for its mode once more.
-    ASSERT_TRUE(pumpUntil([&] { return connection->isConnected() && modeRequestsReceived(amp) == 2; }, 5000));
+    ASSERT_TRUE(
+        pumpUntil([&] { return connection->isConnected() && modeRequestsReceived(amp) == 2; }, testing_support::patienceMs));
     actions->stopTimer(ActionManager::eREQID_MODEREQUEST_TIMEOUT);
     amp.setIgnoredRequests(nullptr);
     ASSERT_TRUE(waitScanEnded());
@@ -266,7 +267,7 @@ TEST_F(ConnectionFixture, WakeResynchronisesOnlyWithADeviceEnvironment)
     EXPECT_EQ(midi->getMIDIInPortIndex(), input);
     EXPECT_EQ(midi->getNumListeners(), 1);
     amp.clearRecords();
-    ASSERT_TRUE(pumpUntil([&] { return modeRequestsReceived(amp) == 1; }, 3000));
+    ASSERT_TRUE(pumpUntil([&] { return modeRequestsReceived(amp) == 1; }, testing_support::patienceMs));
     ASSERT_TRUE(waitSynchronised());
 
     // Woken after the cable went while asleep: the device is found again.

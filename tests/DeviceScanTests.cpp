@@ -113,6 +113,48 @@ TEST_F(ScanFixture, IdentifiesEachModelWithPortsAndVersions)
     }
 }
 
+TEST(SettlingClock, APauseWaitsForAnAmplifierLateToAnswerAndItsReply)
+{
+    // The amplifier's answering thread is late, as on a busy machine: the
+    // pause that waits for the reply still sees it delivered.
+    testing_support::ScopedVirtualPorts virtualPorts;
+    auto& ports = virtualPorts.ports;
+    SettlingClock clock { ports };
+    SimulatedAmplifier amp(ports, 3);
+    amp.setIgnoredRequests([](const SimulatedAmplifier::Bytes&) {
+        juce::Thread::sleep(150);
+        return false;
+    });
+    struct Replies : MidiInputPortCallback
+    {
+        void handleIncomingMidiMessage(MidiInputPort*, const juce::MidiMessage&) override { ++count; }
+        std::atomic<int> count { 0 };
+    } replies;
+    auto input = ports.openInput(ports.getInputNames().indexOf(amp.getPortName()), &replies);
+    auto output = ports.openOutput(ports.getOutputNames().indexOf(amp.getPortName()));
+    ASSERT_TRUE(input != nullptr && output != nullptr);
+    input->start();
+
+    // The mode request, twice: each answered with the mode.
+    const juce::uint8 modeRequest[] = { 0x42, 0x30, 0x00, 0x01, (juce::uint8) amp.getModelByte(), 0x12 };
+    for (int i = 1; i <= 2; ++i)
+    {
+        output->sendMessageNow(juce::MidiMessage::createSysExMessage(modeRequest, (int) sizeof(modeRequest)));
+        clock.sleep(5);
+        EXPECT_EQ(replies.count.load(), i);
+        EXPECT_EQ(SimulatedAmplifier::getNumUnanswered(), 0);
+    }
+    EXPECT_EQ(clock.getPauses(), (std::vector<int> { 5, 5 }));
+
+    // A reply the delay switch holds back is meant to come late: not waited for.
+    amp.setIgnoredRequests({});
+    amp.setReplyDelayMs(300);
+    output->sendMessageNow(juce::MidiMessage::createSysExMessage(modeRequest, (int) sizeof(modeRequest)));
+    clock.sleep(5);
+    EXPECT_EQ(replies.count.load(), 2);
+    input->stop();
+}
+
 TEST_F(ScanFixture, ProbesOnlyOutputsWithAKeyStringAndKeepsThePauses)
 {
     SimulatedAmplifier unnamed(ports, 1, "Some Synth");
@@ -232,7 +274,7 @@ TEST_F(ScanFixture, OneAmplifierOnSeveralInputsIsListedOnce)
     EXPECT_EQ(midi.getNumListeners(), 4);
 
     scanner->execute(1500, DeviceScanner::kScanModeBoot);
-    ASSERT_TRUE(testing_support::pumpUntil([&] { return ! bus->ids.empty(); }, 5000));
+    ASSERT_TRUE(testing_support::pumpUntil([&] { return ! bus->ids.empty(); }, testing_support::patienceMs));
     scanner->waitForThreadToExit(2000);
     const std::vector<juce::uint8> body { 0x7E, 0x00, 0x06, 0x02, 0x42, 0x41, 0x02, 8, 0, 0, 0, 0, 0 };
     ports.sendFromDevice(twin, reply(body));
@@ -282,7 +324,7 @@ TEST_F(ScanFixture, PortsClosedDuringAScanAreNotTouched)
     portManager->openAllPorts(scanner.get());
     portManager->closeAllPorts();
     scanner->execute(1500, DeviceScanner::kScanModeReconnect);
-    ASSERT_TRUE(testing_support::pumpUntil([&] { return ! bus->ids.empty(); }, 5000));
+    ASSERT_TRUE(testing_support::pumpUntil([&] { return ! bus->ids.empty(); }, testing_support::patienceMs));
     EXPECT_EQ(identityRequestsReceived(amp), 0);
     EXPECT_EQ(bus->ids, std::vector<int> { MessageId::ReconnectScanFinished });
 }

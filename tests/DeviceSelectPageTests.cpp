@@ -197,7 +197,7 @@ TEST_F(DevicePage, HostTakesTheChoiceAndHidesThePage)
     ASSERT_NE(page, nullptr);
     page->getListBox().selectRow(4); // the offline Orva KX Lyn
     page->listBoxItemDoubleClicked(4, clickOn(*page));
-    EXPECT_TRUE(pumpUntil([&] { return host->getCurrentModelId() == 4; }, 3000));
+    EXPECT_TRUE(pumpUntil([&] { return host->getCurrentModelId() == 4; }, testing_support::patienceMs));
     EXPECT_TRUE(pumpUntil([&] { return ! manager->isDeviceSelectShowing(); }));
 
     // Choosing it again only hides the page.

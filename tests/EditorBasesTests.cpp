@@ -27,6 +27,7 @@
 #include "GUI/Widgets/ImageResourceManager.h"
 #include "GUI/Widgets/MIDIIndicator.h"
 #include "GUI/Widgets/RSTouchScrollViewport.h"
+#include "support/PeerMouse.h"
 #include "support/TestHelpers.h"
 
 #include <gtest/gtest.h>
@@ -253,20 +254,32 @@ struct DragHost : juce::Component,
 
 TEST(ParamAreaBase, AProgramDragStartsFivePixelsFromTheEntryPointOnce)
 {
+    // In a window, under the mouse as the windowing system moves it: a drag
+    // starts only from within a mouse drag.
     DragHost top;
     top.setSize(800, 400);
     Area area;
     top.addAndMakeVisible(area);
     area.setBounds(0, 0, 768, 348);
+    top.addToDesktop(0);
+    top.setVisible(true);
 
-    const juce::Point<float> entry(100.0f, 100.0f);
-    area.mouseEnter(mouseAt(area, entry, entry));
-    area.mouseDrag(mouseAt(area, { 102.0f, 102.0f }, entry)); // 4 pixels
+    testing_support::PeerMouse mouse;
+    const juce::Point<int> entry(100, 100);
+    mouse.move(area, entry);
+    mouse.press(area, entry);
+    mouse.drag(area, { 102, 102 }); // 4 pixels
     EXPECT_FALSE(area.isDragStarted());
-    area.mouseDrag(mouseAt(area, { 103.0f, 102.0f }, entry)); // 5 pixels
+    mouse.drag(area, { 103, 102 }); // 5 pixels
     EXPECT_TRUE(area.isDragStarted());
-    area.mouseUp(mouseAt(area, { 103.0f, 102.0f }, entry));
+    EXPECT_TRUE(top.isDragAndDropActive());
+    EXPECT_EQ(top.getCurrentDragDescription()[0].toString(), CurrentProgramDataDragID);
+    mouse.drag(area, { 140, 120 }); // once
+    EXPECT_TRUE(area.isDragStarted());
+    mouse.release(area, { 140, 120 });
     EXPECT_FALSE(area.isDragStarted());
+    // Dropped on nothing, the drag image goes back to its place first.
+    EXPECT_TRUE(testing_support::pumpUntil([&] { return ! top.isDragAndDropActive(); }));
     // The description of the drag of the program being edited.
     const auto description = makeDragDescription(CurrentProgramDataDragID, -1);
     EXPECT_EQ(description[0].toString(), CurrentProgramDataDragID);

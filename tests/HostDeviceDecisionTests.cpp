@@ -38,7 +38,7 @@ struct HostFixture : ::testing::Test
         // The scan of run(), without the main window.
         host->setBootFlag(true);
         host->getMasterConnectionManager()->scanDevices(true);
-        EXPECT_TRUE(testing_support::pumpUntil([this] { return ! host->isBooting(); }, 5000));
+        EXPECT_TRUE(testing_support::pumpUntil([this] { return ! host->isBooting(); }, testing_support::patienceMs));
         testing_support::pumpFor(50); // message 37 and what follows
         return host;
     }

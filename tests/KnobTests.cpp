@@ -32,9 +32,16 @@ struct Panel : juce::Component,
     juce::Array<juce::Component*> pressed;
 };
 
+// The knobs sit in a window on the screen, as in the application: a press
+// gives a knob the keyboard focus, which only a showing component can take.
 struct Knob : ::testing::Test
 {
-    Knob() { panel.setSize(300, 200); }
+    Knob()
+    {
+        panel.setSize(300, 200);
+        panel.addToDesktop(0);
+        panel.setVisible(true);
+    }
 
     RSKnob& addKnob(Curve curve = RSKnob::CurveLinear, const juce::String& strip = "Knob_OrvaPW_7070")
     {
@@ -297,7 +304,16 @@ struct KnobSwitch : ::testing::Test
                            : std::make_unique<RSKnobSwitch>("Knob_HMQ_5454", RSKnob::CurveLinear, "Switch_OFFON", stepOnClick,
                                                             dragAlways, juce::Colours::red);
         s->setBounds(0, 0, 60, 60);
+        window.addAndMakeVisible(*s);
         return s;
+    }
+
+    // A window on the screen, as in the application.
+    KnobSwitch()
+    {
+        window.setSize(200, 100);
+        window.addToDesktop(0);
+        window.setVisible(true);
     }
 
     static void setRange(RSKnobSwitch& s, int lo, int hi)
@@ -306,6 +322,8 @@ struct KnobSwitch : ::testing::Test
         s.setRSKnobMax(hi);
         s.renewRange();
     }
+
+    juce::Component window;
 };
 } // namespace
 

@@ -75,12 +75,13 @@ struct OrvaPWPage : BootedHostFixture
         host->getMasterGuiController()->showMainWindow();
         host->setBootFlag(true);
         host->getMasterConnectionManager()->scanDevices(true);
-        ASSERT_TRUE(pumpUntil([this] { return ! host->isBooting(); }, 5000));
-        ASSERT_TRUE(pumpUntil([this] { return currentDataCenter() != nullptr && currentDataCenter()->isConnected(); }, 5000));
+        ASSERT_TRUE(pumpUntil([this] { return ! host->isBooting(); }, testing_support::patienceMs));
+        ASSERT_TRUE(pumpUntil([this] { return currentDataCenter() != nullptr && currentDataCenter()->isConnected(); },
+                              testing_support::patienceMs));
         pumpFor(50);
         host->getActionManager()->stopTimer(ActionManager::eREQID_DELAYED_SYNCRONIZE);
         auto* midi = host->getMidiManager();
-        ASSERT_TRUE(pumpUntil([midi] { return ! midi->isSyncRunning(); }, 5000));
+        ASSERT_TRUE(pumpUntil([midi] { return ! midi->isSyncRunning(); }, testing_support::patienceMs));
         ASSERT_TRUE(synchronise(*amp, [this] { return log.contains("ActionManager::handleMessage(17)"); }));
         pumpFor(50);
         main = host->getMasterGuiManager()->getMainWindow()->getMainComponent();

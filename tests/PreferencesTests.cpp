@@ -116,9 +116,10 @@ TEST_F(Preferences, AMalformedFileStartsWithDefaultsAndIsLogged)
     file().replaceWithText("<PreferencesData><MainWindowPositionX Value=\"12\"");
 
     CapturingLogger logger;
+    auto* const previous = juce::Logger::getCurrentLogger();
     juce::Logger::setCurrentLogger(&logger);
     auto* prefs = PreferencesData::getInstance();
-    juce::Logger::setCurrentLogger(nullptr);
+    juce::Logger::setCurrentLogger(previous);
 
     EXPECT_EQ(prefs->getIntValue("MainWindowPositionX", -1), -1);
     EXPECT_EQ(prefs->getDocument().getTagName(), "PreferencesData");

@@ -22,7 +22,7 @@ using testing_support::SimulatedAmplifierApp;
 
 namespace
 {
-constexpr int waitMs = 20000;
+constexpr int waitMs = SimulatedAmplifierApp::patienceMs;
 
 struct RealWindowGestures : ::testing::Test
 {
@@ -33,9 +33,11 @@ struct RealWindowGestures : ::testing::Test
         if (! SimulatedAmplifierApp::haveXdotool())
             GTEST_SKIP() << "needs xdotool";
         // The real pointer moves: on a display of its own.
+        if (! juce::File("/usr/bin/Xvfb").existsAsFile())
+            GTEST_SKIP() << "needs Xvfb";
         display = std::make_unique<PrivateDisplay>();
-        if (! display->isReady())
-            GTEST_SKIP() << "needs Xvfb and xdpyinfo";
+        ASSERT_TRUE(display->gotTheDisplayLock()) << "another real-window test kept its display";
+        ASSERT_TRUE(display->isReady()) << "the private display or its window manager did not come up";
         home = juce::File::createTempFile("rigsmith-gestures");
         home.createDirectory();
     }
@@ -105,7 +107,11 @@ struct RealWindowGestures : ::testing::Test
         const int down = before * 2 > knob->minimum.getIntValue() + knob->maximum.getIntValue() ? 1 : -1;
         const int from = app->getReceived().size();
         const auto centre = knob->bounds.getCentre();
-        ASSERT_TRUE(app->dragOnScreen(centre, centre.translated(0, 18 * down), 6));
+        ASSERT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes(
+            [&] { return app->dragOnScreen(centre, centre.translated(0, 18 * down), 6); },
+            [&] { return ! paramChangesSince(from).empty(); }))
+            << "the knob sent nothing\n"
+            << receivedText();
 
         // Polls until the knob's value is the last one the amplifier got.
         int shown = before;
@@ -144,17 +150,20 @@ struct RealWindowGestures : ::testing::Test
         const auto b4 = app->waitForWidget("name", "B4", waitMs);
         ASSERT_TRUE(from && b4);
         const int before = app->getReceived().size();
-        ASSERT_TRUE(app->dragOnScreen(from->bounds.getCentre(), b4->bounds.getCentre(), 12, 300));
-
-        const auto ok = app->waitForWidget("name", "OK", waitMs);
-        ASSERT_TRUE(ok) << home.getChildFile("screen-layout.txt").loadFileAsString();
+        std::optional<SimulatedAmplifierApp::Widget> ok;
+        ASSERT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes(
+            [&] { return app->dragOnScreen(from->bounds.getCentre(), b4->bounds.getCentre(), 12, 300); },
+            [&] { return (ok = app->waitForWidget("name", "OK", 0)).has_value(); }))
+            << home.getChildFile("screen-layout.txt").loadFileAsString();
         ASSERT_TRUE(app->waitForWidget("name", "Always pop-up and confirm when writing program", waitMs,
                                        [](auto& w) { return w.value == "1"; }));
         SimulatedAmplifierApp::screenshot(screenshotName + "-question");
         const auto dumps = app->editorFrame(0x4C);
         EXPECT_EQ(app->countReceived(dumps), 0);
 
-        ASSERT_TRUE(app->clickOnScreen(ok->bounds.getCentre()));
+        // Answered once: the question goes as the dump is sent.
+        ASSERT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes([&] { return app->clickOnScreen(ok->bounds.getCentre()); },
+                                                              [&] { return app->findWidgets("name", "OK").empty(); }));
         const int dump = app->waitForReceived(app->editorFrame(0x4C, { 0x00, 0x07 }), waitMs, before);
         ASSERT_GE(dump, 0) << receivedText();
         EXPECT_GT(app->waitForReceived(app->editorFrame(0x4E, { 0x00, 0x07 }) + " F7", waitMs, dump), dump) << receivedText();

@@ -32,19 +32,19 @@ TEST_P(AppWithAmplifier, StartsFindsTheAmplifierAndSynchronises)
 {
     SimulatedAmplifierApp app(home, GetParam());
     ASSERT_TRUE(app.start());
-    ASSERT_NE(app.waitForMainWindow(20000), 0) << app.getProcess().getOutput();
+    constexpr int waitMs = SimulatedAmplifierApp::patienceMs;
+    ASSERT_NE(app.waitForMainWindow(waitMs), 0) << app.getProcess().getOutput();
 
     // The scan's identity request, then the synchronisation's mode request.
-    const int identity = app.waitForReceived("F0 7E 7F 06 01 F7", 15000);
+    const int identity = app.waitForReceived("F0 7E 7F 06 01 F7", waitMs);
     ASSERT_GE(identity, 0) << app.getReceived().joinIntoString("\n");
-    const int mode = app.waitForReceived(app.editorFrame(0x12) + " F7", 15000, identity + 1);
+    const int mode = app.waitForReceived(app.editorFrame(0x12) + " F7", waitMs, identity + 1);
     ASSERT_GT(mode, identity) << app.getReceived().joinIntoString("\n");
     // The current program is read once the user programs are in.
-    EXPECT_GT(app.waitForReceived(app.editorFrame(0x10) + " F7", 15000, mode + 1), mode)
+    EXPECT_GT(app.waitForReceived(app.editorFrame(0x10) + " F7", waitMs, mode + 1), mode)
         << app.getReceived().joinIntoString("\n");
 
-    for (int i = 0; i < 50 && ! app.getWindowTitle().startsWith("Rig Smith [connected]"); ++i)
-        juce::Thread::sleep(100);
+    SimulatedAmplifierApp::waitUntil([&] { return app.getWindowTitle().startsWith("Rig Smith [connected]"); }, waitMs, 100);
     EXPECT_TRUE(app.getWindowTitle().startsWith("Rig Smith [connected]")) << app.getWindowTitle();
     EXPECT_EQ(app.getWindowBounds().getWidth(), 1024);
 
@@ -55,7 +55,7 @@ TEST_P(AppWithAmplifier, StartsFindsTheAmplifierAndSynchronises)
             EXPECT_TRUE(line.endsWith("F7")) << line;
         }
 
-    EXPECT_EQ(app.closeAndWaitForExit(20000), 0) << app.getProcess().getOutput();
+    EXPECT_EQ(app.closeAndWaitForExit(waitMs), 0) << app.getProcess().getOutput();
     EXPECT_FALSE(app.getProcess().getOutput().contains("Leaked objects detected")) << app.getProcess().getOutput();
 }
 

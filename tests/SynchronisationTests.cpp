@@ -283,7 +283,7 @@ TEST_P(TransmitAll, IsPacedByTheAcknowledgements)
     midi->setSequenceCounter(c.firstNumber);
     midi->setBulkTransmit(true);
     midi->sendProgDumpOut(c.firstNumber);
-    ASSERT_TRUE(pumpUntil([midi] { return ! midi->isBulkTransmit(); }, 3000));
+    ASSERT_TRUE(pumpUntil([midi] { return ! midi->isBulkTransmit(); }, testing_support::patienceMs));
     pumpFor(30);
 
     ASSERT_EQ(amp.getNumReceived(), 8);

@@ -1,11 +1,17 @@
 // Test entry point: one JUCE GUI initialiser for the whole run, so that the
-// message manager, timers and components work in every test.
+// message manager, timers and components work in every test; the run's trace
+// in a log file of its own, and every framework assertion a failure.
 #include <gtest/gtest.h>
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include "Application/ApplicationLog.h"
+#include "Platform/AlsaErrorLog.h"
 #include "Preferences/PreferencesData.h"
 #include "support/AppProcess.h"
+#include "support/FrameworkAssertionWatch.h"
 #include "support/FreshStartListener.h"
+
+#include <iostream>
 
 namespace
 {
@@ -47,7 +53,27 @@ private:
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
+    testing_support::FrameworkAssertionWatch assertions(std::cerr);
+
+    // What the code under test logs goes to the one logger, as in the
+    // application: to a file, the console quiet unless RIGSMITH_LOG_ECHO=1.
+    // The file stays when a test failed.
+    const auto traceFile = juce::File::createTempFile("rigsmith-tests.log");
+    auto trace = std::make_unique<ApplicationLog>(
+        traceFile, juce::SystemStats::getEnvironmentVariable("RIGSMITH_LOG_ECHO", "0").getIntValue() != 0);
+    juce::Logger::setCurrentLogger(trace.get());
+    AlsaErrorLog::install();
+
     ::testing::AddGlobalTestEnvironment(new JuceEnvironment());
     ::testing::UnitTest::GetInstance()->listeners().Append(new testing_support::FreshStartListener());
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+
+    AlsaErrorLog::uninstall();
+    juce::Logger::setCurrentLogger(nullptr);
+    trace.reset();
+    if (result == 0)
+        traceFile.deleteFile();
+    else
+        std::printf("The trace of this run: %s\n", traceFile.getFullPathName().toRawUTF8());
+    return result;
 }

@@ -56,7 +56,8 @@ struct TransferFixture : testing_support::BootedHostFixture
     {
         host = Host::createInstance();
         host->run();
-        EXPECT_TRUE(pumpUntil([this] { return currentDataCenter() != nullptr && currentDataCenter()->isConnected(); }, 5000));
+        EXPECT_TRUE(pumpUntil([this] { return currentDataCenter() != nullptr && currentDataCenter()->isConnected(); },
+                              testing_support::patienceMs));
         auto* midi = host->getMidiManager();
         pumpFor(50);
         EXPECT_TRUE(pumpUntil(
@@ -128,7 +129,7 @@ TEST_F(TransferFixture, TransmitAllOnTheHMQWithProgressAndADeferredQuit)
     EXPECT_FALSE(actions->executeQuit(1));
     EXPECT_TRUE(actions->isQuitRequested());
 
-    ASSERT_TRUE(pumpUntil([midi] { return ! midi->isBulkTransmit(); }, 3000));
+    ASSERT_TRUE(pumpUntil([midi] { return ! midi->isBulkTransmit(); }, testing_support::patienceMs));
     EXPECT_FALSE(main->isProgressBarDialogShowing());
     ASSERT_TRUE(pumpUntil([&app] { return app.quitRequests == 1; }, 2000)); // timer 1
     EXPECT_TRUE(actions->executeQuit(1));
@@ -223,7 +224,7 @@ TEST_F(TransferFixture, ReceiveAllOnTheDWQ)
     // Nothing quits the application during a receive.
     EXPECT_TRUE(actions->executeQuit(0));
 
-    ASSERT_TRUE(pumpUntil([&] { return midi->isSynchronised() && ! midi->isBulkReceive(); }, 3000));
+    ASSERT_TRUE(pumpUntil([&] { return midi->isSynchronised() && ! midi->isBulkReceive(); }, testing_support::patienceMs));
     pumpFor(50);
     EXPECT_FALSE(main->isProgressBarDialogShowing());
     for (int i = 0; i < 8; ++i)

@@ -155,16 +155,32 @@ TEST_F(Widgets, TextFieldFormatsItsKnobAndGivesTheFocusBack)
     EXPECT_EQ(field.findColour(juce::TextEditor::backgroundColourId), juce::Colours::darkgrey);
     EXPECT_EQ(field.findColour(juce::TextEditor::textColourId), juce::Colours::white);
 
-    // Return hands the focus to the parent.
+    // Return and Escape hand the focus to the parent (in a window on the
+    // screen, as in the application).
     struct Parent : juce::Component
     {
         void focusGained(FocusChangeType) override { ++gained; }
         int gained = 0;
     } parent;
     parent.setWantsKeyboardFocus(true);
+    parent.setSize(200, 40);
     parent.addAndMakeVisible(field);
+    field.setBounds(10, 10, 80, 20);
+    parent.addToDesktop(0);
+    parent.setVisible(true);
+    // The window manager hands the new window the focus in its own time.
+    ASSERT_TRUE(testing_support::pumpUntil([&] {
+        field.grabKeyboardFocus();
+        return field.hasKeyboardFocus(true);
+    }));
+    parent.gained = 0;
     field.textEditorReturnKeyPressed(field);
+    EXPECT_TRUE(parent.hasKeyboardFocus(false));
+    EXPECT_EQ(parent.gained, 1);
+    field.grabKeyboardFocus();
     field.textEditorEscapeKeyPressed(field);
+    EXPECT_TRUE(parent.hasKeyboardFocus(false));
+    EXPECT_EQ(parent.gained, 2);
     RSTextEditor orphan("orphan");
     EXPECT_NO_THROW(orphan.textEditorReturnKeyPressed(orphan));
 }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 
 namespace testing_support
 {
@@ -51,12 +52,14 @@ bool AppProcess::ensureWindowManager()
     juce::ChildProcess wm;
     wm.start(juce::StringArray { "openbox", "--sm-disable" }, 0);
 
-    for (int i = 0; i < 100; ++i)
+    // It can take a while to come up on a busy machine.
+    const auto end = juce::Time::getMillisecondCounter() + 30000;
+    do
     {
         juce::Thread::sleep(50);
         if (probe())
             return true;
-    }
+    } while (juce::Time::getMillisecondCounter() < end);
     return false;
 }
 
@@ -95,6 +98,11 @@ AppProcess::~AppProcess()
 {
     if (started && process.isRunning())
         process.kill();
+    // The application's framework assertions go to the test's own standard
+    // error, where they fail the test as the test process's own do.
+    for (auto& line : juce::StringArray::fromLines(getOutput()))
+        if (line.contains("JUCE Assertion failure"))
+            std::cerr << "the application: " << line << std::endl;
 }
 
 void AppProcess::setEnvironment(const juce::String& name, const juce::String& value)

@@ -8,7 +8,9 @@ namespace testing_support
 // such as the one with a simulated amplifier) inside the test's X display
 // (with a window manager, which real top-level windows need), with HOME and
 // XDG_CONFIG_HOME pointed at a folder of the test's own, and drives its
-// windows the way a user would.
+// windows the way a user would. A framework assertion the application wrote
+// fails the test (its line is copied to the test's standard error when the
+// AppProcess goes).
 class AppProcess
 {
 public:

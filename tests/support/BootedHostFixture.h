@@ -67,12 +67,13 @@ struct BootedHostFixture : ::testing::Test
         host = Host::createInstance();
         host->setBootFlag(true);
         host->getMasterConnectionManager()->scanDevices(true);
-        EXPECT_TRUE(pumpUntil([this] { return ! host->isBooting(); }, 5000));
-        EXPECT_TRUE(pumpUntil([this] { return currentDataCenter() != nullptr && currentDataCenter()->isConnected(); }, 5000));
+        EXPECT_TRUE(pumpUntil([this] { return ! host->isBooting(); }, testing_support::patienceMs));
+        EXPECT_TRUE(pumpUntil([this] { return currentDataCenter() != nullptr && currentDataCenter()->isConnected(); },
+                              testing_support::patienceMs));
         pumpFor(50);
         host->getActionManager()->stopTimer(ActionManager::eREQID_DELAYED_SYNCRONIZE);
         auto* midi = host->getMidiManager();
-        EXPECT_TRUE(pumpUntil([midi] { return ! midi->isSyncRunning(); }, 5000));
+        EXPECT_TRUE(pumpUntil([midi] { return ! midi->isSyncRunning(); }, testing_support::patienceMs));
         return dynamic_cast<DC*>(currentDataCenter());
     }
 
@@ -87,8 +88,8 @@ struct BootedHostFixture : ::testing::Test
         host->getActionManager()->setTimerEventReq(ActionManager::eREQID_DELAYED_SYNCRONIZE, 1, 0);
         // Started once its mode request reached the amplifier (a fast chain
         // may end before the running flag is ever seen here).
-        EXPECT_TRUE(pumpUntil([&amp] { return amp.getNumReceived() > 0; }, 2000));
-        return pumpUntil([&] { return ! midi->isSyncRunning() && done(); }, 5000);
+        EXPECT_TRUE(pumpUntil([&amp] { return amp.getNumReceived() > 0; }, testing_support::patienceMs));
+        return pumpUntil([&] { return ! midi->isSyncRunning() && done(); }, testing_support::patienceMs);
     }
 
     LogCapture log;

@@ -84,12 +84,13 @@ struct DWQScreenFixture : LibrarianFixture
         host->setBootFlag(true);
         host->getMasterGuiController()->showMainWindow();
         host->getMasterConnectionManager()->scanDevices(true);
-        ASSERT_TRUE(pumpUntil([this] { return ! host->isBooting(); }, 5000));
-        ASSERT_TRUE(pumpUntil([this] { return currentDataCenter() != nullptr && currentDataCenter()->isConnected(); }, 5000));
+        ASSERT_TRUE(pumpUntil([this] { return ! host->isBooting(); }, testing_support::patienceMs));
+        ASSERT_TRUE(pumpUntil([this] { return currentDataCenter() != nullptr && currentDataCenter()->isConnected(); },
+                              testing_support::patienceMs));
         pumpFor(50);
         host->getActionManager()->stopTimer(ActionManager::eREQID_DELAYED_SYNCRONIZE);
         auto* midi = host->getMidiManager();
-        ASSERT_TRUE(pumpUntil([midi] { return ! midi->isSyncRunning(); }, 5000));
+        ASSERT_TRUE(pumpUntil([midi] { return ! midi->isSyncRunning(); }, testing_support::patienceMs));
         dc = dynamic_cast<DWQDataCenter*>(currentDataCenter());
         ASSERT_NE(dc, nullptr);
         ASSERT_TRUE(synchronise(*amp, [this] { return dc->isSynchronised(); }));

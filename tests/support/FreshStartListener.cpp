@@ -2,6 +2,7 @@
 
 #include "DWQ/DWQDataCenter.h"
 #include "DWQ/DWQPresetROMProg.h"
+#include "GUI/Shell/MainComponent.h"
 #include "HMQ/HMQDataCenter.h"
 #include "HMQ/HMQPresetROMProgData.h"
 #include "OrvaKX/OKXDataCenter.h"
@@ -9,10 +10,12 @@
 
 namespace testing_support
 {
-FreshStartListener::FreshStartListener() : workingDirectory(juce::File::getCurrentWorkingDirectory())
+FreshStartListener::FreshStartListener()
+    : workingDirectory(juce::File::getCurrentWorkingDirectory()), logger(juce::Logger::getCurrentLogger())
 {
     keep(DataCenter::iCurProgNo);
     keep(DataCenter::iUserDestProg);
+    keep(MainComponent::m_TargetModelId);
 
     keep(DWQDataCenter::m_sEditBuf);
     keep(DWQDataCenter::m_sBkEditBuf);
@@ -51,6 +54,7 @@ FreshStartListener::FreshStartListener() : workingDirectory(juce::File::getCurre
 void FreshStartListener::OnTestStart(const ::testing::TestInfo&)
 {
     workingDirectory.setAsCurrentWorkingDirectory();
+    juce::Logger::setCurrentLogger(logger);
     for (auto& restore : restorers)
         restore();
 }

@@ -11,11 +11,13 @@ namespace testing_support
 {
 // Puts back, before every test, what one test may leave to the next in the
 // same process, so that the tests pass in any order:
-// - the data centres' class statics, which outlive every data centre (taken
-//   once, before the first test: the records a fresh application starts with);
+// - the data centres' class statics, which outlive every data centre, and the
+//   model the main component shows (taken once, before the first test: what
+//   a fresh application starts with);
 // - the working directory (the file commands move it to the chosen file's
 //   folder, and the framework resolves a relatively started executable, and
-//   so the resource folder, against it).
+//   so the resource folder, against it);
+// - the current logger (the test run's log, taken when the listener is made).
 class FreshStartListener : public ::testing::EmptyTestEventListener
 {
 public:
@@ -40,5 +42,6 @@ private:
 
     std::vector<std::function<void()>> restorers;
     juce::File workingDirectory;
+    juce::Logger* const logger;
 };
 } // namespace testing_support

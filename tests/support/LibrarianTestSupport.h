@@ -64,12 +64,13 @@ struct LibrarianFixture : BootedHostFixture
         host->getMasterGuiController()->showMainWindow();
         host->setBootFlag(true);
         host->getMasterConnectionManager()->scanDevices(true);
-        EXPECT_TRUE(pumpUntil([this] { return ! host->isBooting(); }, 5000));
-        EXPECT_TRUE(pumpUntil([this] { return currentDataCenter() != nullptr && currentDataCenter()->isConnected(); }, 5000));
+        EXPECT_TRUE(pumpUntil([this] { return ! host->isBooting(); }, testing_support::patienceMs));
+        EXPECT_TRUE(pumpUntil([this] { return currentDataCenter() != nullptr && currentDataCenter()->isConnected(); },
+                              testing_support::patienceMs));
         pumpFor(50);
         host->getActionManager()->stopTimer(ActionManager::eREQID_DELAYED_SYNCRONIZE);
         auto* midi = host->getMidiManager();
-        EXPECT_TRUE(pumpUntil([midi] { return ! midi->isSyncRunning(); }, 5000));
+        EXPECT_TRUE(pumpUntil([midi] { return ! midi->isSyncRunning(); }, testing_support::patienceMs));
         auto* dc = dynamic_cast<OrvaDataCenter*>(currentDataCenter());
         if (dc == nullptr)
             return nullptr;

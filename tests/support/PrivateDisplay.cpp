@@ -5,6 +5,9 @@
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <cstdlib>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace testing_support
 {
@@ -16,14 +19,43 @@ bool displayAnswers(const juce::String& display)
     if (! probe.start(juce::StringArray { "xdpyinfo", "-display", display }, juce::ChildProcess::wantStdOut))
         return false;
     probe.readAllProcessOutput();
-    return probe.waitForProcessToFinish(5000) && probe.getExitCode() == 0;
+    return probe.waitForProcessToFinish(20000) && probe.getExitCode() == 0;
+}
+
+// An exclusive lock on the file, waited for; the open descriptor, or -1.
+// The lock goes with the descriptor, and with the process if it dies.
+int lockExclusively(const juce::File& file, int timeoutMs)
+{
+    const int fd = ::open(file.getFullPathName().toRawUTF8(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return -1;
+    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMs;
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0)
+    {
+        if (juce::Time::getMillisecondCounter() >= end)
+        {
+            ::close(fd);
+            return -1;
+        }
+        juce::Thread::sleep(50);
+    }
+    return fd;
 }
 } // namespace
 
-PrivateDisplay::PrivateDisplay()
+juce::File PrivateDisplay::getLockFile()
+{
+    // One per build: the test runs of other builds on the machine go their own way.
+    return juce::File::getSpecialLocation(juce::File::currentExecutableFile).getSiblingFile(".private-display.lock");
+}
+
+PrivateDisplay::PrivateDisplay(int lockTimeoutMs)
 {
     previousDisplay = juce::SystemStats::getEnvironmentVariable("DISPLAY", {});
     if (previousDisplay.isEmpty())
+        return;
+    lockFile = lockExclusively(getLockFile(), lockTimeoutMs);
+    if (lockFile < 0)
         return;
     // This process keeps its connection to the shared display.
     juce::Desktop::getInstance().getDisplays();
@@ -61,5 +93,7 @@ PrivateDisplay::~PrivateDisplay()
         juce::File("/tmp/.X" + number + "-lock").deleteFile();
         juce::File("/tmp/.X11-unix/X" + number).deleteFile();
     }
+    if (lockFile >= 0)
+        ::close(lockFile);
 }
 } // namespace testing_support

@@ -9,17 +9,30 @@ namespace testing_support
 // Tests that move the real mouse pointer use one, so that they neither
 // disturb nor are disturbed by tests running side by side on the shared
 // display. The test process's own windows stay on the display it opened.
+//
+// Only one private display lives at a time in a build's test run: the
+// constructor waits for the one before it to go (tests started side by side
+// by ctest, or threads of one process), so that a real-window test never
+// shares the machine with another one. ctest also runs the tests whose suite
+// name starts with "RealWindow" one at a time (tests/RealWindowTests.cmake),
+// so that they do not hold a parallel slot while they wait here.
 class PrivateDisplay
 {
 public:
-    PrivateDisplay();
+    explicit PrivateDisplay(int lockTimeoutMs = 240000);
     ~PrivateDisplay();
 
     // True when the display is up and the window manager runs on it.
     bool isReady() const noexcept { return ready; }
+    // False when another private display was still up after the time-out.
+    bool gotTheDisplayLock() const noexcept { return lockFile >= 0; }
     const juce::String& getName() const noexcept { return name; }
 
+    // The file whose lock a living private display holds.
+    static juce::File getLockFile();
+
 private:
+    int lockFile = -1;
     juce::ChildProcess server;
     juce::String name;
     juce::String previousDisplay;

@@ -1,6 +1,8 @@
 #include "support/SimulatedAmplifier.h"
 
+#include <atomic>
 #include <chrono>
+#include <utility>
 
 #include "Action/midiutils.h"
 #include "Application/StateHolder.h"
@@ -141,12 +143,24 @@ void SimulatedAmplifier::fill(Contents contents)
     loadProgramIntoEdit();
 }
 
+namespace
+{
+std::atomic<int> unansweredMessages { 0 };
+}
+
+int SimulatedAmplifier::getNumUnanswered()
+{
+    return unansweredMessages.load();
+}
+
 SimulatedAmplifier::~SimulatedAmplifier()
 {
     unplug();
     signalThreadShouldExit();
     wakeUp.signal();
     stopThread(2000);
+    const juce::ScopedLock sl(queueLock);
+    unansweredMessages -= (int) queue.size();
 }
 
 juce::String SimulatedAmplifier::defaultPortName(int modelId)
@@ -421,6 +435,7 @@ void SimulatedAmplifier::receive(const juce::MidiMessage& message)
     {
         const juce::ScopedLock sl(queueLock);
         queue.push_back(message);
+        ++unansweredMessages;
     }
     wakeUp.signal();
 }
@@ -451,16 +466,25 @@ void SimulatedAmplifier::run()
             process(message, replies);
             if (isIgnored(message))
                 replies.clear();
+            // The replies are on their way (queued on the ports) before the
+            // message counts as answered.
+            bool answered = false;
             for (auto& r : replies)
             {
                 if (silent)
                     continue;
                 if (replyDelayMs > 0)
+                {
+                    if (! std::exchange(answered, true))
+                        --unansweredMessages;
                     juce::Thread::sleep(replyDelayMs);
+                }
                 emit(applyFaults(r));
                 if (repliesBeforeUnplug > 0 && --repliesBeforeUnplug == 0)
                     unplug();
             }
+            if (! answered)
+                --unansweredMessages;
         }
     }
 }

@@ -100,6 +100,11 @@ public:
     double getLastReceiveTime() const;                                             // hi-res milliseconds
     std::int64_t getLastReceiveNanos() const noexcept { return lastReceiveNanos; } // steady clock
 
+    // The messages every amplifier of the process has received and not yet
+    // answered (a reply the delay switch holds back counts as answered: it is
+    // meant to come late). Zero when the amplifiers have nothing left to say.
+    static int getNumUnanswered();
+
     // Called with every message as it arrives, in order, on the sender's thread.
     void setReceiveObserver(std::function<void(const juce::MidiMessage&)> observer);
 

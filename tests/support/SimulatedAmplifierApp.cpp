@@ -20,6 +20,32 @@ bool SimulatedAmplifierApp::haveXdotool()
     return runAndRead({ "xdotool", "version" }).isNotEmpty();
 }
 
+bool SimulatedAmplifierApp::waitUntil(const std::function<bool()>& condition, int timeoutMs, int pollMs)
+{
+    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMs;
+    while (! condition())
+    {
+        if (juce::Time::getMillisecondCounter() >= end)
+            return false;
+        juce::Thread::sleep(pollMs);
+    }
+    return true;
+}
+
+bool SimulatedAmplifierApp::repeatUntilItTakes(const std::function<bool()>& gesture, const std::function<bool()>& tookEffect,
+                                               int attempts, int effectTimeoutMs)
+{
+    for (int i = 0; i < attempts; ++i)
+    {
+        // A gesture xdotool could not make (it timed out) may still have
+        // reached the display: its effect is looked for all the same.
+        gesture();
+        if (waitUntil(tookEffect, effectTimeoutMs))
+            return true;
+    }
+    return false;
+}
+
 bool SimulatedAmplifierApp::start()
 {
     ampLog.deleteFile();
@@ -38,7 +64,8 @@ bool SimulatedAmplifierApp::xdotool(const juce::StringArray& args) const
     juce::ChildProcess child;
     if (! child.start(command, 0))
         return false;
-    return child.waitForProcessToFinish(5000) && child.getExitCode() == 0;
+    // A busy machine can take a while to start even a small program.
+    return child.waitForProcessToFinish(20000) && child.getExitCode() == 0;
 }
 
 juce::int64 SimulatedAmplifierApp::waitForMainWindow(int timeoutMs)

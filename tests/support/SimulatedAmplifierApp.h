@@ -23,6 +23,23 @@ public:
     // The amplifier holds pattern contents instead of its factory programs
     // (set before start).
     void usePatternContents() noexcept { pattern = true; }
+    // How long a real-window test waits for what it needs to see: long
+    // enough for a machine busy with other work. Every wait polls and ends as
+    // soon as the thing shows, so a generous time costs nothing when all goes
+    // well.
+    static constexpr int patienceMs = 60000;
+
+    // Polls the condition until it holds or the time runs out.
+    static bool waitUntil(const std::function<bool()>& condition, int timeoutMs, int pollMs = 50);
+
+    // Makes the gesture, then waits for its effect. A gesture the display
+    // swallowed (a busy machine can lose a press, or the moves that carry a
+    // drag past its threshold) is made again, up to `attempts` times in all.
+    // True once the effect shows. Give the effect the whole of the gesture's
+    // first sign (a question shown, a message sent), so that a slow gesture is
+    // not taken for a lost one and made twice.
+    static bool repeatUntilItTakes(const std::function<bool()>& gesture, const std::function<bool()>& tookEffect,
+                                   int attempts = 3, int effectTimeoutMs = 15000);
 
     bool start();
     // Further arguments for the next start ("--edit-byte", "23=83").

@@ -5,6 +5,11 @@
 
 namespace testing_support
 {
+// How long a test waits for what must come (a boot, a scan, a
+// synchronisation): long enough for a machine busy with other work. The wait
+// ends as soon as the thing is there, so it costs nothing when all goes well.
+constexpr int patienceMs = 30000;
+
 // Runs the message loop in small steps until the condition holds or the time
 // runs out; returns whether the condition held.
 inline bool pumpUntil(const std::function<bool()>& condition, int timeoutMs = 2000)
@@ -19,11 +24,12 @@ inline bool pumpUntil(const std::function<bool()>& condition, int timeoutMs = 20
     return true;
 }
 
-// Records the log lines while it lives (from any thread).
+// Records the log lines while it lives (from any thread), then gives the
+// log back to the logger it took it from.
 struct LogCapture : juce::Logger
 {
-    LogCapture() { juce::Logger::setCurrentLogger(this); }
-    ~LogCapture() override { juce::Logger::setCurrentLogger(nullptr); }
+    LogCapture() : previous(juce::Logger::getCurrentLogger()) { juce::Logger::setCurrentLogger(this); }
+    ~LogCapture() override { juce::Logger::setCurrentLogger(previous); }
     void logMessage(const juce::String& m) override
     {
         const juce::ScopedLock sl(lock);
@@ -43,6 +49,7 @@ struct LogCapture : juce::Logger
                 return true;
         return false;
     }
+    juce::Logger* const previous;
     juce::CriticalSection lock;
     juce::StringArray lines;
 };

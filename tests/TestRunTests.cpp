@@ -1,0 +1,150 @@
+// What the test run itself holds to: a framework assertion fails the test
+// that made it, from any thread; the trace of the code under test goes to the
+// one logger and not to the console; the tests that work a real window take
+// their display one at a time, and make a gesture the display swallowed again.
+#include "Application/ApplicationLog.h"
+#include "support/PrivateDisplay.h"
+#include "support/SimulatedAmplifierApp.h"
+#include "support/TestHelpers.h"
+
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fcntl.h>
+#include <thread>
+#include <unistd.h>
+
+using testing_support::PrivateDisplay;
+using testing_support::SimulatedAmplifierApp;
+
+namespace
+{
+// The process's standard error goes to a file while it lives.
+struct StandardErrorCapture
+{
+    StandardErrorCapture()
+    {
+        std::fflush(stderr);
+        saved = ::dup(2);
+        const int fd = ::open(file.getFile().getFullPathName().toRawUTF8(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        ::dup2(fd, 2);
+        ::close(fd);
+    }
+    ~StandardErrorCapture() { restore(); }
+
+    juce::String text()
+    {
+        restore();
+        return file.getFile().loadFileAsString();
+    }
+
+private:
+    void restore()
+    {
+        if (saved < 0)
+            return;
+        std::fflush(stderr);
+        ::dup2(saved, 2);
+        ::close(saved);
+        saved = -1;
+    }
+
+    juce::TemporaryFile file;
+    int saved = -1;
+};
+} // namespace
+
+TEST(TestRun, AFrameworkAssertionFailsTheTestThatMadeItFromAnyThread)
+{
+    // Kept off the console: the run's own check would take it for a real one.
+    EXPECT_NONFATAL_FAILURE(
+        {
+            StandardErrorCapture quiet;
+            jassertfalse;
+        },
+        "JUCE Assertion failure in TestRunTests.cpp");
+    EXPECT_NONFATAL_FAILURE_ON_ALL_THREADS(
+        {
+            StandardErrorCapture quiet;
+            std::thread([] { jassert(1 + 1 == 3); }).join();
+        },
+        "JUCE Assertion failure");
+
+    // Other lines on the same stream pass as they are.
+    StandardErrorCapture console;
+    std::cerr << "not an assertion" << std::endl;
+    EXPECT_EQ(console.text(), "not an assertion\n");
+}
+
+TEST(TestRun, TraceGoesToTheOneLoggerAndNotToTheConsole)
+{
+    auto* log = dynamic_cast<ApplicationLog*>(juce::Logger::getCurrentLogger());
+    ASSERT_NE(log, nullptr);
+    {
+        StandardErrorCapture console;
+        juce::Logger::writeToLog("a line of trace from the code under test");
+        EXPECT_EQ(console.text(), "");
+    }
+    EXPECT_TRUE(log->getFile().loadFileAsString().contains("a line of trace from the code under test"));
+
+    // A test that takes the log for a while gives it back.
+    {
+        testing_support::LogCapture capture;
+        juce::Logger::writeToLog("captured");
+        EXPECT_TRUE(capture.contains("captured"));
+    }
+    EXPECT_EQ(juce::Logger::getCurrentLogger(), log);
+}
+
+TEST(RealWindowSupport, OnePrivateDisplayAtATime)
+{
+    if (juce::SystemStats::getEnvironmentVariable("DISPLAY", {}).isEmpty())
+        GTEST_SKIP() << "needs an X display";
+    auto first = std::make_unique<PrivateDisplay>();
+    ASSERT_TRUE(first->gotTheDisplayLock());
+
+    // A second one, here or in another test process, waits for the first.
+    PrivateDisplay tooEarly(300);
+    EXPECT_FALSE(tooEarly.gotTheDisplayLock());
+    EXPECT_FALSE(tooEarly.isReady());
+
+    std::unique_ptr<PrivateDisplay> second;
+    std::thread waiting([&second] { second = std::make_unique<PrivateDisplay>(20000); });
+    juce::Thread::sleep(300);
+    first.reset();
+    waiting.join();
+    ASSERT_TRUE(second->gotTheDisplayLock());
+}
+
+TEST(RealWindowSupport, AGestureTheDisplaySwallowedIsMadeAgainAndOnlyThen)
+{
+    // The first gesture is lost, the second takes.
+    int made = 0, took = 0;
+    const auto gesture = [&] {
+        if (++made == 2)
+            took = 1;
+        return true;
+    };
+    EXPECT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes(
+        gesture, [&] { return took > 0; }, 3, 200));
+    EXPECT_EQ(made, 2);
+
+    // A slow one is waited for, not made twice.
+    made = 0;
+    const auto start = juce::Time::getMillisecondCounter();
+    std::atomic<bool> shown { false };
+    std::thread slow([&shown] {
+        juce::Thread::sleep(400);
+        shown = true;
+    });
+    EXPECT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes([&] { return ++made > 0; }, [&] { return shown.load(); }, 3, 2000));
+    slow.join();
+    EXPECT_EQ(made, 1);
+    EXPECT_GE(juce::Time::getMillisecondCounter() - start, 400u);
+
+    // One that never takes is given up after the attempts.
+    made = 0;
+    EXPECT_FALSE(SimulatedAmplifierApp::repeatUntilItTakes([&] { return ++made > 0; }, [] { return false; }, 3, 50));
+    EXPECT_EQ(made, 3);
+}
