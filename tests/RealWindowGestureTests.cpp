@@ -5,8 +5,7 @@
 // Widgets are found by parameter id or name in the layout the application
 // writes; the result is read from what the amplifier received, from the
 // processes and from the screen.
-#include "support/PrivateDisplay.h"
-#include "support/SimulatedAmplifierApp.h"
+#include "support/RealWindowFixture.h"
 
 #include "Action/ActionManager.h"
 
@@ -16,85 +15,12 @@
 #include <filesystem>
 #include <fstream>
 
-using testing_support::AppProcess;
-using testing_support::PrivateDisplay;
 using testing_support::SimulatedAmplifierApp;
 
 namespace
 {
-constexpr int waitMs = SimulatedAmplifierApp::patienceMs;
-
-struct RealWindowGestures : ::testing::Test
+struct RealWindowGestures : testing_support::RealWindowFixture
 {
-    void SetUp() override
-    {
-        if (! AppProcess::ensureWindowManager())
-            GTEST_SKIP() << "needs an X display with wmctrl and openbox";
-        if (! SimulatedAmplifierApp::haveXdotool())
-            GTEST_SKIP() << "needs xdotool";
-        // The real pointer moves: on a display of its own.
-        if (! juce::File("/usr/bin/Xvfb").existsAsFile())
-            GTEST_SKIP() << "needs Xvfb";
-        display = std::make_unique<PrivateDisplay>();
-        ASSERT_TRUE(display->gotTheDisplayLock()) << "another real-window test kept its display";
-        ASSERT_TRUE(display->isReady()) << "the private display or its window manager did not come up";
-        home = juce::File::createTempFile("rigsmith-gestures");
-        home.createDirectory();
-    }
-
-    void TearDown() override
-    {
-        if (app != nullptr)
-        {
-            EXPECT_EQ(app->closeAndWaitForExit(waitMs), 0) << app->getProcess().getOutput();
-            EXPECT_FALSE(app->getProcess().getOutput().contains("Leaked objects detected"));
-            app.reset();
-        }
-        display.reset();
-        home.deleteRecursively();
-    }
-
-    // Starts the application with the amplifier and waits until it has read
-    // the current program (the end of the synchronisation).
-    void startConnected(int model, std::function<void(SimulatedAmplifierApp&)> prepare = {})
-    {
-        app = std::make_unique<SimulatedAmplifierApp>(home, model);
-        if (prepare)
-            prepare(*app);
-        ASSERT_TRUE(app->start());
-        ASSERT_NE(app->waitForMainWindow(waitMs), 0) << app->getProcess().getOutput();
-        ASSERT_GE(app->waitForReceived(app->editorFrame(0x10) + " F7", waitMs), 0) << receivedText();
-        ASSERT_TRUE(app->waitForWidget("window", "Rig Smith [connected]", waitMs)) << receivedText();
-        // The rest of the synchronisation (the audio-EQ settings of the Orva
-        // models, the HMQ's custom effects) and the pages refreshed from it.
-        ASSERT_TRUE(app->waitUntilQuiet(500, waitMs)) << receivedText();
-    }
-
-    juce::String receivedText() const { return app->getReceived().joinIntoString("\n"); }
-
-    // The {parameter id, value} of a parameter change line, or {-1, -1}.
-    std::pair<int, int> paramChangeOf(const juce::String& line) const
-    {
-        if (! line.startsWith(app->editorFrame(0x41) + " "))
-            return { -1, -1 };
-        const auto bytes = juce::StringArray::fromTokens(line, " ", {});
-        if (bytes.size() != 12)
-            return { -1, -1 };
-        const auto at = [&](int i) { return bytes[i].getHexValue32(); };
-        return { (at(7) << 8) | at(8), at(9) | (at(10) << 7) };
-    }
-
-    // The parameter changes received from line `from` on.
-    std::vector<std::pair<int, int>> paramChangesSince(int from) const
-    {
-        std::vector<std::pair<int, int>> changes;
-        const auto lines = app->getReceived();
-        for (int i = from; i < lines.size(); ++i)
-            if (lines[i].startsWith(app->editorFrame(0x41) + " "))
-                changes.push_back(paramChangeOf(lines[i]));
-        return changes;
-    }
-
     // Drags the parameter's knob up or down (towards the far end of its
     // range) and checks what reached the amplifier: one change for each
     // value the knob passed, each once and in order, ending at the value the
@@ -109,7 +35,7 @@ struct RealWindowGestures : ::testing::Test
         const auto centre = knob->bounds.getCentre();
         ASSERT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes(
             [&] { return app->dragOnScreen(centre, centre.translated(0, 18 * down), 6); },
-            [&] { return ! paramChangesSince(from).empty(); }))
+            [&] { return ! changesSince(from).empty(); }))
             << "the knob sent nothing\n"
             << receivedText();
 
@@ -122,7 +48,7 @@ struct RealWindowGestures : ::testing::Test
             juce::Thread::sleep(100);
             if (const auto now = app->waitForParam(paramId, 1000))
                 shown = now->value.getIntValue();
-            changes = paramChangesSince(from);
+            changes = changesSince(from);
             settled = shown != before && ! changes.empty() && changes.back() == std::make_pair(paramId, shown) ? settled + 1 : 0;
         }
         SimulatedAmplifierApp::screenshot(screenshotName);
@@ -173,10 +99,6 @@ struct RealWindowGestures : ::testing::Test
         EXPECT_TRUE(app->waitUntilGone("name", "OK", waitMs));
         SimulatedAmplifierApp::screenshot(screenshotName + "-written");
     }
-
-    juce::File home;
-    std::unique_ptr<PrivateDisplay> display;
-    std::unique_ptr<SimulatedAmplifierApp> app;
 };
 } // namespace
 
@@ -203,7 +125,7 @@ TEST_F(RealWindowGestures, OrvaKXAudioEQKnobDragSendsItsChanges)
     ASSERT_TRUE(app->clickOnScreen(button->bounds.getCentre()));
     // Opening the page sends no parameter change.
     ASSERT_TRUE(app->waitForParam(0x6201, waitMs, [](auto& w) { return w.maximum != "-"; }));
-    EXPECT_TRUE(paramChangesSince(from).empty()) << receivedText();
+    EXPECT_TRUE(changesSince(from).empty()) << receivedText();
     dragKnob(0x6201, "smoke-orvakx-audio-eq-knob-drag"); // the low band's gain
 }
 
@@ -403,7 +325,7 @@ TEST_F(RealWindowGestures, FocusedKnobKeepsItsPictureAtFullStrength)
         }
     EXPECT_LE(worst, 12);
     // A click without a drag changes nothing.
-    EXPECT_TRUE(paramChangesSince(from).empty()) << receivedText();
+    EXPECT_TRUE(changesSince(from).empty()) << receivedText();
 }
 
 // A knob's tip shows when the pointer rests on it, and goes when the pointer

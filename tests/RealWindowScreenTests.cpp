@@ -3,61 +3,18 @@
 // program was dropped and written, what a drop leaves on the screen, and
 // tooltips. Widgets, popup menus and tooltips are found in the layout the
 // application writes; what reached the amplifier is read from its log.
-#include "support/PrivateDisplay.h"
-#include "support/SimulatedAmplifierApp.h"
+#include "support/RealWindowFixture.h"
 
 #include <gtest/gtest.h>
 
-using testing_support::AppProcess;
-using testing_support::PrivateDisplay;
 using testing_support::SimulatedAmplifierApp;
 
 namespace
 {
-constexpr int waitMs = 20000;
-
 // The suite's name starts like the other real-window tests', so that the
 // one-process pass leaves it out with them.
-struct RealWindowGesturesOnScreen : ::testing::Test
+struct RealWindowGesturesOnScreen : testing_support::RealWindowFixture
 {
-    void SetUp() override
-    {
-        if (! AppProcess::ensureWindowManager())
-            GTEST_SKIP() << "needs an X display with wmctrl and openbox";
-        if (! SimulatedAmplifierApp::haveXdotool())
-            GTEST_SKIP() << "needs xdotool";
-        display = std::make_unique<PrivateDisplay>();
-        if (! display->isReady())
-            GTEST_SKIP() << "needs Xvfb and xdpyinfo";
-        home = juce::File::createTempFile("rigsmith-screens");
-        home.createDirectory();
-    }
-
-    void TearDown() override
-    {
-        if (app != nullptr)
-        {
-            EXPECT_EQ(app->closeAndWaitForExit(waitMs), 0) << app->getProcess().getOutput();
-            EXPECT_FALSE(app->getProcess().getOutput().contains("Leaked objects detected"));
-            app.reset();
-        }
-        display.reset();
-        home.deleteRecursively();
-    }
-
-    void startConnected(int model)
-    {
-        app = std::make_unique<SimulatedAmplifierApp>(home, model);
-        ASSERT_TRUE(app->start());
-        ASSERT_NE(app->waitForMainWindow(waitMs), 0) << app->getProcess().getOutput();
-        ASSERT_GE(app->waitForReceived(app->editorFrame(0x10) + " F7", waitMs), 0) << receivedText();
-        ASSERT_TRUE(app->waitForWidget("window", "Rig Smith [connected]", waitMs)) << receivedText();
-        ASSERT_TRUE(app->waitUntilQuiet(500, waitMs)) << receivedText();
-    }
-
-    juce::String receivedText() const { return app->getReceived().joinIntoString("\n"); }
-    juce::String layoutText() const { return home.getChildFile("screen-layout.txt").loadFileAsString(); }
-
     // The text of the program-name field.
     juce::String programName() const
     {
@@ -110,10 +67,6 @@ struct RealWindowGesturesOnScreen : ::testing::Test
             return {};
         return { *ok, *cancel };
     }
-
-    juce::File home;
-    std::unique_ptr<PrivateDisplay> display;
-    std::unique_ptr<SimulatedAmplifierApp> app;
 };
 } // namespace
 

@@ -7,84 +7,16 @@
 #include "GUI/HMQ/HMQFileProgButton.h"
 #include "ParamTable/DWQ/sEditBuf.h"
 #include "ParamTable/HMQ/HMQParamEditTable.h"
-#include "support/PrivateDisplay.h"
-#include "support/SimulatedAmplifierApp.h"
+#include "support/RealWindowFixture.h"
 
 #include <gtest/gtest.h>
 
-using testing_support::AppProcess;
-using testing_support::PrivateDisplay;
 using testing_support::SimulatedAmplifierApp;
 
 namespace
 {
-constexpr int waitMs = 20000;
-
-using Change = std::pair<int, int>;
-using Changes = std::vector<Change>;
-
-struct RealWindowGesturesOfWidgets : ::testing::Test
+struct RealWindowGesturesOfWidgets : testing_support::RealWindowFixture
 {
-    void SetUp() override
-    {
-        if (! AppProcess::ensureWindowManager())
-            GTEST_SKIP() << "needs an X display with wmctrl and openbox";
-        if (! SimulatedAmplifierApp::haveXdotool())
-            GTEST_SKIP() << "needs xdotool";
-        display = std::make_unique<PrivateDisplay>();
-        if (! display->isReady())
-            GTEST_SKIP() << "needs Xvfb and xdpyinfo";
-        home = juce::File::createTempFile("rigsmith-widgets");
-        home.createDirectory();
-    }
-
-    void TearDown() override
-    {
-        if (app != nullptr)
-        {
-            EXPECT_EQ(app->closeAndWaitForExit(waitMs), 0) << app->getProcess().getOutput();
-            app.reset();
-        }
-        display.reset();
-        home.deleteRecursively();
-    }
-
-    // Starts the application with the amplifier (its current program's
-    // bytes changed as given, "offset=value") and waits for the end of the
-    // synchronisation.
-    void startConnected(int model, const juce::StringArray& editBytes = {})
-    {
-        app = std::make_unique<SimulatedAmplifierApp>(home, model);
-        juce::StringArray args;
-        for (auto& byte : editBytes)
-            args.addArray({ "--edit-byte", byte });
-        app->setExtraArguments(args);
-        ASSERT_TRUE(app->start());
-        ASSERT_NE(app->waitForMainWindow(waitMs), 0) << app->getProcess().getOutput();
-        ASSERT_GE(app->waitForReceived(app->editorFrame(0x10) + " F7", waitMs), 0) << receivedText();
-        ASSERT_TRUE(app->waitForWidget("window", "Rig Smith [connected]", waitMs)) << receivedText();
-        ASSERT_TRUE(app->waitUntilQuiet(1000, waitMs)) << receivedText();
-        ASSERT_TRUE(app->raise());
-    }
-
-    juce::String receivedText() const { return app->getReceived().joinIntoString("\n"); }
-
-    // The parameter changes received from line `from` on.
-    Changes changesSince(int from) const
-    {
-        Changes changes;
-        const auto lines = app->getReceived();
-        for (int i = from; i < lines.size(); ++i)
-        {
-            const auto bytes = juce::StringArray::fromTokens(lines[i], " ", {});
-            if (! lines[i].startsWith(app->editorFrame(0x41) + " ") || bytes.size() != 12)
-                continue;
-            const auto at = [&](int k) { return bytes[k].getHexValue32(); };
-            changes.push_back({ (at(7) << 8) | at(8), at(9) | (at(10) << 7) });
-        }
-        return changes;
-    }
-
     // Waits until at least n changes came from line `from` on, then a little
     // longer, so that one too many would show.
     Changes waitForChanges(int from, size_t n) const
@@ -106,10 +38,6 @@ struct RealWindowGesturesOfWidgets : ::testing::Test
     {
         testing_support::runAndRead({ "xdotool", "mousemove", juce::String(at.x), juce::String(at.y), "click", "4" });
     }
-
-    juce::File home;
-    std::unique_ptr<PrivateDisplay> display;
-    std::unique_ptr<SimulatedAmplifierApp> app;
 };
 } // namespace
 

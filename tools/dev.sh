@@ -41,8 +41,12 @@ install_missing() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# The test builds keep line tables only: enough for assertions' and the
+# sanitisers' reports, and a good deal less to compile and link.
+test_flags=(-DCMAKE_CXX_FLAGS_DEBUG=-g1 -DCMAKE_C_FLAGS_DEBUG=-g1)
+
 configure_and_build() {
-  cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRIGSMITH_WERROR=ON
+  cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRIGSMITH_WERROR=ON "${test_flags[@]}"
   cmake --build "$build" -j "$(nproc)"
 }
 
@@ -80,7 +84,7 @@ case "${1:-}" in
     # The same tests once more in a build with AddressSanitizer and
     # UndefinedBehaviorSanitizer (JUCE's own leak detector covers leaks).
     asan="${build}-asan"
-    cmake -S "$here" -B "$asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRIGSMITH_SANITIZE=ON -DRIGSMITH_WERROR=ON
+    cmake -S "$here" -B "$asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRIGSMITH_SANITIZE=ON -DRIGSMITH_WERROR=ON "${test_flags[@]}"
     cmake --build "$asan" -j "$(nproc)"
     (cd "$asan" && ASAN_OPTIONS=detect_leaks=0 \
       xvfb-run -a -s "-screen 0 1280x800x24" ctest --output-on-failure -j "$jobs")

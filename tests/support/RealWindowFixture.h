@@ -1,0 +1,114 @@
+#pragma once
+
+// What every test of the real window shares: a private X display with its
+// window manager (the real pointer moves there, so no test touches another's
+// window), a home folder of its own, the application with a simulated
+// amplifier started and synchronised, and its clean exit at the end.
+#include "support/AppProcess.h"
+#include "support/PrivateDisplay.h"
+#include "support/SimulatedAmplifierApp.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace testing_support
+{
+class RealWindowFixture : public ::testing::Test
+{
+protected:
+    static constexpr int waitMs = SimulatedAmplifierApp::patienceMs;
+
+    using Change = std::pair<int, int>;
+    using Changes = std::vector<Change>;
+
+    void SetUp() override
+    {
+        if (! AppProcess::ensureWindowManager())
+            GTEST_SKIP() << "needs an X display with wmctrl and openbox";
+        if (! SimulatedAmplifierApp::haveXdotool())
+            GTEST_SKIP() << "needs xdotool";
+        if (! juce::File("/usr/bin/Xvfb").existsAsFile())
+            GTEST_SKIP() << "needs Xvfb";
+        display = std::make_unique<PrivateDisplay>();
+        ASSERT_TRUE(display->gotTheDisplayLock()) << "another real-window test kept its display";
+        ASSERT_TRUE(display->isReady()) << "the private display or its window manager did not come up";
+        home = juce::File::createTempFile("rigsmith-real-window");
+        home.createDirectory();
+    }
+
+    void TearDown() override
+    {
+        if (app != nullptr)
+        {
+            EXPECT_EQ(app->closeAndWaitForExit(waitMs), 0) << app->getProcess().getOutput();
+            EXPECT_FALSE(app->getProcess().getOutput().contains("Leaked objects detected"));
+            app.reset();
+        }
+        display.reset();
+        home.deleteRecursively();
+    }
+
+    // Starts the application with the amplifier (its current program's bytes
+    // changed as given, "offset=value") and waits for the end of the
+    // synchronisation: the current program read, the window connected, the
+    // rest (the Orva audio-EQ settings, the HMQ's custom effects) received and
+    // the pages refreshed from it.
+    void startConnected(int model, const juce::StringArray& editBytes = {})
+    {
+        startConnected(model, [&editBytes](SimulatedAmplifierApp& a) {
+            juce::StringArray args;
+            for (auto& byte : editBytes)
+                args.addArray({ "--edit-byte", byte });
+            a.setExtraArguments(args);
+        });
+    }
+
+    // The same, with the application prepared by `prepare` before it starts.
+    void startConnected(int model, const std::function<void(SimulatedAmplifierApp&)>& prepare)
+    {
+        app = std::make_unique<SimulatedAmplifierApp>(home, model);
+        if (prepare)
+            prepare(*app);
+        ASSERT_TRUE(app->start());
+        ASSERT_NE(app->waitForMainWindow(waitMs), 0) << app->getProcess().getOutput();
+        ASSERT_GE(app->waitForReceived(app->editorFrame(0x10) + " F7", waitMs), 0) << receivedText();
+        ASSERT_TRUE(app->waitForWidget("window", "Rig Smith [connected]", waitMs)) << receivedText();
+        ASSERT_TRUE(app->waitUntilQuiet(1000, waitMs)) << receivedText();
+        ASSERT_TRUE(app->raise());
+    }
+
+    juce::String receivedText() const { return app->getReceived().joinIntoString("\n"); }
+    juce::String layoutText() const { return home.getChildFile("screen-layout.txt").loadFileAsString(); }
+
+    // The {parameter id, value} of a parameter change line, or {-1, -1}.
+    Change paramChangeOf(const juce::String& line) const
+    {
+        if (! line.startsWith(app->editorFrame(0x41) + " "))
+            return { -1, -1 };
+        const auto bytes = juce::StringArray::fromTokens(line, " ", {});
+        if (bytes.size() != 12)
+            return { -1, -1 };
+        const auto at = [&](int i) { return bytes[i].getHexValue32(); };
+        return { (at(7) << 8) | at(8), at(9) | (at(10) << 7) };
+    }
+
+    // The parameter changes received from line `from` on.
+    Changes changesSince(int from) const
+    {
+        Changes changes;
+        const auto lines = app->getReceived();
+        for (int i = from; i < lines.size(); ++i)
+            if (lines[i].startsWith(app->editorFrame(0x41) + " "))
+                changes.push_back(paramChangeOf(lines[i]));
+        return changes;
+    }
+
+    juce::File home;
+    std::unique_ptr<PrivateDisplay> display;
+    std::unique_ptr<SimulatedAmplifierApp> app;
+};
+} // namespace testing_support
