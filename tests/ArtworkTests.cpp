@@ -126,10 +126,11 @@ TEST_F(BuiltArtwork, ImagesAreDrawnNotLeftEmpty)
     }
 }
 
-TEST_F(BuiltArtwork, EveryTypePictureAndIconIsInTheManifest)
+namespace
 {
-    const auto listed = [this](const juce::String& name) { return manifest.count(name) == 1; };
-
+// Every type picker of every model, at both sizes.
+std::vector<std::unique_ptr<RSImageButton>> allPickers()
+{
     std::vector<std::unique_ptr<RSImageButton>> pickers;
     pickers.emplace_back(new RSDWQAmpImageButton(nullptr, false, {}));
     pickers.emplace_back(new RSDWQAmpImageButtonSmall(nullptr, false, {}));
@@ -147,6 +148,17 @@ TEST_F(BuiltArtwork, EveryTypePictureAndIconIsInTheManifest)
     pickers.emplace_back(new RSOrvaPWAmpImageButton(nullptr, false, {}));
     pickers.emplace_back(new RSOrvaPWAmpImageButtonSmall(nullptr, false, {}));
     pickers.emplace_back(new RSOrvaPWPedal1FXImageButton(nullptr, false, {}));
+    pickers.emplace_back(new RSDWQPedalFXImageButton(nullptr, false, {}));
+    pickers.emplace_back(new RSDWQRevFXImageButton(nullptr, false, {}));
+    return pickers;
+}
+} // namespace
+
+TEST_F(BuiltArtwork, EveryTypePictureAndIconIsInTheManifest)
+{
+    const auto listed = [this](const juce::String& name) { return manifest.count(name) == 1; };
+
+    const auto pickers = allPickers();
     for (auto& p : pickers)
         for (int type = 0; type < 24; ++type)
         {
@@ -214,23 +226,7 @@ TEST_F(BuiltArtwork, TypeNamesFallOnAPlainPlateOfTheirPicture)
 {
     // Every picker of every model, at both sizes; the name is drawn at its
     // position in the form tables' largest face (16 px).
-    std::vector<std::unique_ptr<RSImageButton>> pickers;
-    pickers.emplace_back(new RSDWQAmpImageButton(nullptr, false, {}));
-    pickers.emplace_back(new RSDWQAmpImageButtonSmall(nullptr, false, {}));
-    pickers.emplace_back(new RSDWQPedalFXImageButton(nullptr, false, {}));
-    pickers.emplace_back(new RSDWQRevFXImageButton(nullptr, false, {}));
-    pickers.emplace_back(new RSHMQAmpImageButton(nullptr, false, {}));
-    pickers.emplace_back(new RSHMQAmpImageButtonSmall(nullptr, false, {}));
-    pickers.emplace_back(new RSHMQPedal1FXImageButton(nullptr, false, {}));
-    pickers.emplace_back(new RSHMQPedal2FXImageButton(nullptr, false, {}));
-    pickers.emplace_back(new RSHMQRevFXImageButton(nullptr, false, {}));
-    pickers.emplace_back(new RSOrvaKXAmpImageButton(nullptr, false, {}));
-    pickers.emplace_back(new RSOrvaKXAmpImageButtonSmall(nullptr, false, {}));
-    pickers.emplace_back(new RSOrvaKXPedal1FXImageButton(nullptr, false, {}));
-    pickers.emplace_back(new RSOrvaPWAmpImageButton(nullptr, false, {}));
-    pickers.emplace_back(new RSOrvaPWAmpImageButtonSmall(nullptr, false, {}));
-    pickers.emplace_back(new RSOrvaPWPedal1FXImageButton(nullptr, false, {}));
-    pickers.emplace_back(new RSOrvaPWPedal2FXImageButton(nullptr, false, {}));
+    const auto pickers = allPickers();
     const juce::Font face(PlatformFonts::mapTypefaceName("Arial"), 16.0f, juce::Font::plain);
     int checked = 0;
     for (auto& p : pickers)

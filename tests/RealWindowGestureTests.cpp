@@ -340,21 +340,13 @@ TEST_F(RealWindowGestures, HMQKnobTipShowsWhereThePointerRestsAndGoesWhenItLeave
     const auto window = app->waitForWidget("window", "Rig Smith [connected]", waitMs);
     ASSERT_TRUE(window);
     ASSERT_TRUE(app->clickOnScreen({ window->bounds.getCentreX(), window->bounds.getY() - 8 }));
-    // The tip is a window of its own, listed as a window or as a widget.
-    const auto tipShown = [&]() -> std::optional<SimulatedAmplifierApp::Widget> {
-        for (const auto* kind : { "window", "name" })
-            for (auto& w : app->findWidgets(kind, "tooltip"))
-                if (! w.bounds.isEmpty())
-                    return w;
-        return std::nullopt;
-    };
     std::optional<SimulatedAmplifierApp::Widget> tip;
     const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) waitMs;
     for (int step = 0; ! tip && juce::Time::getMillisecondCounter() < end; ++step)
     {
         ASSERT_TRUE(app->moveOnScreen(knob->bounds.getCentre().translated(step % 2 == 0 ? -3 : 0, 0)));
         juce::Thread::sleep(300);
-        tip = tipShown();
+        tip = shownTooltip();
     }
     SimulatedAmplifierApp::screenshot("hmq-knob-tooltip");
     ASSERT_TRUE(tip) << "no tip over the knob";
@@ -363,7 +355,7 @@ TEST_F(RealWindowGestures, HMQKnobTipShowsWhereThePointerRestsAndGoesWhenItLeave
     // Off the window (the screen's corner): the tip goes.
     ASSERT_TRUE(app->moveOnScreen({ window->bounds.getRight() + 5 < 1270 ? window->bounds.getRight() + 5 : 2, 2 }));
     const auto goneBy = juce::Time::getMillisecondCounter() + (juce::uint32) waitMs;
-    while (tipShown() && juce::Time::getMillisecondCounter() < goneBy)
+    while (shownTooltip() && juce::Time::getMillisecondCounter() < goneBy)
         juce::Thread::sleep(100);
-    EXPECT_FALSE(tipShown());
+    EXPECT_FALSE(shownTooltip());
 }

@@ -175,13 +175,6 @@ TEST_F(RealWindowGesturesOnScreen, TooltipStandsByThePointerAndGoesWithIt)
     ASSERT_TRUE(app->clickOnScreen(titleBar));
     const auto pointer = cell->bounds.getCentre().translated(-30, -20);
     juce::ChildProcess move;
-    const auto tipShown = [&]() -> std::optional<SimulatedAmplifierApp::Widget> {
-        for (const auto* kind : { "window", "name" })
-            for (auto& w : app->findWidgets(kind, "tooltip"))
-                if (! w.bounds.isEmpty())
-                    return w;
-        return std::nullopt;
-    };
     std::optional<SimulatedAmplifierApp::Widget> tip;
     const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) waitMs;
     for (int step = 0; ! tip && juce::Time::getMillisecondCounter() < end; ++step)
@@ -190,7 +183,7 @@ TEST_F(RealWindowGesturesOnScreen, TooltipStandsByThePointerAndGoesWithIt)
         move.start(juce::StringArray { "xdotool", "mousemove", juce::String(pointer.x + step % 2), juce::String(pointer.y) });
         move.waitForProcessToFinish(5000);
         juce::Thread::sleep(300);
-        tip = tipShown();
+        tip = shownTooltip();
     }
     ASSERT_TRUE(tip) << layoutText();
     SimulatedAmplifierApp::screenshot("screens-tooltip");
@@ -201,9 +194,9 @@ TEST_F(RealWindowGesturesOnScreen, TooltipStandsByThePointerAndGoesWithIt)
     move.start(juce::StringArray { "xdotool", "mousemove", juce::String(titleBar.x), juce::String(titleBar.y) });
     move.waitForProcessToFinish(5000);
     const auto goneBy = juce::Time::getMillisecondCounter() + 5000u;
-    while (tipShown() && juce::Time::getMillisecondCounter() < goneBy)
+    while (shownTooltip() && juce::Time::getMillisecondCounter() < goneBy)
         juce::Thread::sleep(100);
-    EXPECT_FALSE(tipShown()) << layoutText();
+    EXPECT_FALSE(shownTooltip()) << layoutText();
     // Nothing of it stays on the screen: no pixel of the tip's orange text
     // where it stood.
     int orange = -1;

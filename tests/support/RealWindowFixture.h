@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -105,6 +106,17 @@ protected:
             if (lines[i].startsWith(app->editorFrame(0x41) + " "))
                 changes.push_back(paramChangeOf(lines[i]));
         return changes;
+    }
+
+    // The tooltip on show, a window of its own (or a widget where the
+    // window system keeps it inside the main window); none when no tip shows.
+    std::optional<SimulatedAmplifierApp::Widget> shownTooltip() const
+    {
+        for (const auto* kind : { "window", "name" })
+            for (auto& w : app->findWidgets(kind, "tooltip"))
+                if (! w.bounds.isEmpty())
+                    return w;
+        return std::nullopt;
     }
 
     juce::File home;
