@@ -59,7 +59,9 @@ struct RealWindowGesturesOnScreen : testing_support::RealWindowFixture
         EXPECT_TRUE(from && b4);
         if (! from || ! b4)
             return {};
-        EXPECT_TRUE(app->dragOnScreen(from->bounds.getCentre(), b4->bounds.getCentre(), 12, 300));
+        EXPECT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes(
+            [&] { return app->dragOnScreen(from->bounds.getCentre(), b4->bounds.getCentre(), 12, 300); },
+            [&] { return ! app->findWidgets("name", "OK").empty(); }));
         const auto ok = app->waitForWidget("name", "OK", waitMs);
         const auto cancel = app->waitForWidget("name", "Cancel", waitMs);
         EXPECT_TRUE(ok && cancel) << layoutText();
@@ -88,7 +90,7 @@ TEST_F(RealWindowGesturesOnScreen, MenuButtonOpensTheCommandMenuAndAboutShowsIts
         ASSERT_TRUE(app->clickOnScreen(menuButton->bounds.getCentre()));
         testing_support::runAndRead({ "xdotool", "windowraise", windowId });
 
-        const auto popup = app->waitForWidget("window", "menu", 5000);
+        const auto popup = app->waitForWidget("window", "menu", waitMs);
         ASSERT_TRUE(popup) << "no popup after a click on the menu button\n" << layoutText();
         EXPECT_GE(popup->bounds.getY(), menuButton->bounds.getBottom() - 2);
         const auto about = app->waitForWidget("name", "About", waitMs);
@@ -134,8 +136,8 @@ TEST_F(RealWindowGesturesOnScreen, DroppedProgramLeavesNothingOnScreenAndTypedKe
     ASSERT_FALSE(ok.bounds.isEmpty());
     EXPECT_LE(colouredPixels("screens-drop-question", b4->bounds), colouredBefore + 20)
         << "the drag image stays on the slot behind the question";
-    ASSERT_TRUE(app->clickOnScreen(cancel.bounds.getCentre()));
-    ASSERT_TRUE(app->waitUntilGone("name", "Cancel", waitMs));
+    ASSERT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes([&] { return app->clickOnScreen(cancel.bounds.getCentre()); },
+                                                          [&] { return app->findWidgets("name", "Cancel").empty(); }));
     ASSERT_TRUE(app->waitUntilQuiet(300, waitMs));
     EXPECT_LE(colouredPixels("screens-drop-cancelled", b4->bounds), colouredBefore + 20)
         << "the drag image stays on the slot after Cancel";
@@ -144,7 +146,8 @@ TEST_F(RealWindowGesturesOnScreen, DroppedProgramLeavesNothingOnScreenAndTypedKe
     const int before = app->getReceived().size();
     std::tie(ok, cancel) = dropOntoB4("Crow Jane");
     ASSERT_FALSE(ok.bounds.isEmpty());
-    ASSERT_TRUE(app->clickOnScreen(ok.bounds.getCentre()));
+    ASSERT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes([&] { return app->clickOnScreen(ok.bounds.getCentre()); },
+                                                          [&] { return app->findWidgets("name", "OK").empty(); }));
     ASSERT_GE(app->waitForReceived(app->editorFrame(0x4C, { 0x00, 0x07 }), waitMs, before), 0) << receivedText();
     ASSERT_TRUE(app->waitUntilGone("name", "OK", waitMs));
     ASSERT_TRUE(app->waitUntilQuiet(500, waitMs));

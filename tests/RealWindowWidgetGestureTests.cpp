@@ -17,6 +17,14 @@ namespace
 {
 struct RealWindowGesturesOfWidgets : testing_support::RealWindowFixture
 {
+    // Clicks, again if the display swallowed the click, until n parameter
+    // changes came from line `from` on.
+    bool clickUntilSent(juce::Point<int> where, int from, size_t n)
+    {
+        return SimulatedAmplifierApp::repeatUntilItTakes([&] { return app->clickOnScreen(where); },
+                                                         [&] { return changesSince(from).size() >= n; });
+    }
+
     // Waits until at least n changes came from line `from` on, then a little
     // longer, so that one too many would show.
     Changes waitForChanges(int from, size_t n) const
@@ -56,10 +64,10 @@ TEST_F(RealWindowGesturesOfWidgets, OrvaKXSlideSwitchesStepOnAClick)
         const auto centre = slide.back().bounds.getCentre();
         const int was = slide.back().value.getIntValue();
         const int from = app->getReceived().size();
-        ASSERT_TRUE(app->clickOnScreen(centre));
+        ASSERT_TRUE(clickUntilSent(centre, from, 1));
         EXPECT_EQ(waitForChanges(from, 1), (Changes { { id, 1 - was } })) << receivedText();
         EXPECT_TRUE(param(id, [&](auto& w) { return w.value.getIntValue() == 1 - was; }));
-        ASSERT_TRUE(app->clickOnScreen(centre));
+        ASSERT_TRUE(clickUntilSent(centre, from, 2));
         EXPECT_EQ(waitForChanges(from, 2), (Changes { { id, 1 - was }, { id, was } })) << receivedText();
         EXPECT_TRUE(param(id, [&](auto& w) { return w.value.getIntValue() == was; }));
     }
@@ -76,11 +84,12 @@ TEST_F(RealWindowGesturesOfWidgets, OrvaPWKnobFollowsItsValueAfterATypeChange)
     startConnected(3, { "31=0", "37=57" });
     const auto pedal = param(0x301);
     ASSERT_TRUE(pedal);
-    ASSERT_TRUE(app->clickOnScreen(pedal->bounds.getCentre()));
+    ASSERT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes([&] { return app->clickOnScreen(pedal->bounds.getCentre()); },
+                                                          [&] { return ! app->findWidgets("name", "T.WAH").empty(); }));
     const auto cell = app->waitForWidget("name", "T.WAH", waitMs);
     ASSERT_TRUE(cell) << receivedText();
     const int from = app->getReceived().size();
-    ASSERT_TRUE(app->clickOnScreen(cell->bounds.getCentre()));
+    ASSERT_TRUE(clickUntilSent(cell->bounds.getCentre(), from, 1));
     EXPECT_EQ(waitForChanges(from, 1), (Changes { { 0x301, 1 } })) << receivedText();
 
     const auto level = param(0x505, [](auto& w) { return w.maximum == "100"; });
@@ -105,11 +114,12 @@ TEST_F(RealWindowGesturesOfWidgets, HMQKnobsFollowTheirValuesAfterATypeChange)
     startConnected(1, { "31=0", "36=57", "37=44", "38=33" });
     const auto pedal = param(0x301);
     ASSERT_TRUE(pedal);
-    ASSERT_TRUE(app->clickOnScreen(pedal->bounds.getCentre()));
+    ASSERT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes([&] { return app->clickOnScreen(pedal->bounds.getCentre()); },
+                                                          [&] { return ! app->findWidgets("name", "TUBE OD").empty(); }));
     const auto cell = app->waitForWidget("name", "TUBE OD", waitMs);
     ASSERT_TRUE(cell) << receivedText();
     const int from = app->getReceived().size();
-    ASSERT_TRUE(app->clickOnScreen(cell->bounds.getCentre()));
+    ASSERT_TRUE(clickUntilSent(cell->bounds.getCentre(), from, 1));
     EXPECT_EQ(waitForChanges(from, 1), (Changes { { 0x301, 2 } })) << receivedText();
     for (const auto& [id, value] : Changes { { 0x503, 57 }, { 0x504, 44 }, { 0x505, 33 } })
     {
@@ -142,12 +152,12 @@ TEST_F(RealWindowGesturesOfWidgets, DWQROutOfRangeTypeShowsOneTypeAndPicksAreSen
 
     // The marked cell: the program holds 83, so TWIN TREM is written.
     int from = app->getReceived().size();
-    ASSERT_TRUE(app->clickOnScreen(app->findWidgets("name", "TWIN TREM").back().bounds.getCentre()));
+    ASSERT_TRUE(clickUntilSent(app->findWidgets("name", "TWIN TREM").back().bounds.getCentre(), from, 1));
     EXPECT_EQ(waitForChanges(from, 1), (Changes { { 0x400, 4 } })) << receivedText();
     // Now it holds TWIN TREM: a second click writes nothing; CHORUS is sent.
     from = app->getReceived().size();
     ASSERT_TRUE(app->clickOnScreen(app->findWidgets("name", "TWIN TREM").back().bounds.getCentre()));
-    ASSERT_TRUE(app->clickOnScreen(app->findWidgets("name", "CHORUS").back().bounds.getCentre()));
+    ASSERT_TRUE(clickUntilSent(app->findWidgets("name", "CHORUS").back().bounds.getCentre(), from, 1));
     EXPECT_EQ(waitForChanges(from, 1), (Changes { { 0x400, 1 } })) << receivedText();
     EXPECT_TRUE(marked("CHORUS"));
     EXPECT_TRUE(param(0x401, [](auto& w) { return w.minimum == "300" && w.maximum == "7000"; }));
@@ -190,7 +200,9 @@ TEST_F(RealWindowGesturesOfWidgets, EffectPictureDraggedUpAShortWaySwitchesOff)
         ASSERT_TRUE(picture);
         const auto centre = picture->bounds.getCentre();
         const int from = app->getReceived().size();
-        ASSERT_TRUE(app->dragOnScreen(centre, centre.translated(0, -c.pixels), 12, 200));
+        ASSERT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes(
+            [&] { return app->dragOnScreen(centre, centre.translated(0, -c.pixels), 12, 200); },
+            [&] { return ! changesSince(from).empty(); }));
         EXPECT_EQ(waitForChanges(from, 1), (Changes { c.sent })) << receivedText();
         SimulatedAmplifierApp::screenshot("widgets-picture-dragged-off-" + juce::String(c.model));
         EXPECT_EQ(app->closeAndWaitForExit(waitMs), 0);
@@ -223,7 +235,11 @@ TEST_F(RealWindowGesturesOfWidgets, NewFileSlotsShowTheirRecordsAmp)
         // The new-file button sits just right of the last tab.
         const auto tab = app->waitForWidget("name", c.tab, waitMs);
         ASSERT_TRUE(tab);
-        ASSERT_TRUE(app->clickOnScreen({ tab->bounds.getRight() + 15, tab->bounds.getBottom() - 10 }));
+        ASSERT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes(
+            [&] {
+                return app->clickOnScreen({ tab->bounds.getRight() + 15, tab->bounds.getBottom() - 10 });
+            },
+            [&] { return ! app->findWidgets("name", "NEW FILE").empty(); }));
         ASSERT_TRUE(app->waitForWidget("name", "NEW FILE", waitMs)) << home.getChildFile("screen-layout.txt").loadFileAsString();
         ASSERT_TRUE(app->waitUntilQuiet(300, waitMs));
         SimulatedAmplifierApp::screenshot("widgets-new-file-slots-" + juce::String(c.model));
