@@ -66,6 +66,14 @@ case "${1:-}" in
     "$here/tools/format.sh" check
     configure_and_build
     (cd "$build" && xvfb-run -a -s "-screen 0 1280x800x24" ctest --output-on-failure -j "$jobs")
+    # The build with AddressSanitizer and UndefinedBehaviorSanitizer compiles
+    # while the one-process pass below runs: that pass mostly waits.
+    asan="${build}-asan"
+    asan_log="$build/asan-build.log"
+    cmake -S "$here" -B "$asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRIGSMITH_SANITIZE=ON -DRIGSMITH_WERROR=ON "${test_flags[@]}" >"$asan_log"
+    cmake --build "$asan" -j "$(nproc)" >>"$asan_log" 2>&1 &
+    asan_build=$!
+    trap 'kill "$asan_build" 2>/dev/null || true' EXIT
     # Once more in one process, in a random order: no test may depend on
     # what another left behind (ctest runs each test in a process of its own).
     # The tests that start the application as a process of its own are left
@@ -81,11 +89,14 @@ case "${1:-}" in
       grep "JUCE Assertion failure" "$console" >&2
       exit 1
     fi
-    # The same tests once more in a build with AddressSanitizer and
-    # UndefinedBehaviorSanitizer (JUCE's own leak detector covers leaks).
-    asan="${build}-asan"
-    cmake -S "$here" -B "$asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRIGSMITH_SANITIZE=ON -DRIGSMITH_WERROR=ON "${test_flags[@]}"
-    cmake --build "$asan" -j "$(nproc)"
+    if ! wait "$asan_build"; then
+      tail -n 60 "$asan_log" >&2
+      echo "The sanitised build failed (whole output: $asan_log)" >&2
+      exit 1
+    fi
+    trap - EXIT
+    # The same tests once more in the sanitised build (JUCE's own leak
+    # detector covers leaks).
     (cd "$asan" && ASAN_OPTIONS=detect_leaks=0 \
       xvfb-run -a -s "-screen 0 1280x800x24" ctest --output-on-failure -j "$jobs")
     ;;
