@@ -134,7 +134,8 @@ TEST_F(RealWindowGestures, OrvaKXCurveDroppedOnAnEQSlotIsWrittenAfterTheQuestion
     startConnected(2);
     const auto button = app->waitForWidget("name", "AUDIO EQ", waitMs);
     ASSERT_TRUE(button);
-    ASSERT_TRUE(app->clickOnScreen(button->bounds.getCentre()));
+    ASSERT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes([&] { return app->clickOnScreen(button->bounds.getCentre()); },
+                                                          [&] { return ! app->findWidgets("name", "EQ 2").empty(); }));
     const auto eq1 = app->waitForWidget("name", "EQ 1", waitMs);
     const auto eq2 = app->waitForWidget("name", "EQ 2", waitMs);
     ASSERT_TRUE(eq1 && eq2);
@@ -142,11 +143,13 @@ TEST_F(RealWindowGestures, OrvaKXCurveDroppedOnAnEQSlotIsWrittenAfterTheQuestion
     const juce::Point<int> onCurve(eq1->bounds.getRight(), eq1->bounds.getY() + 140);
     const int before = app->getReceived().size();
     const auto slotDump = app->editorFrame(0x4D, { 0x00, 0x02 });
-    ASSERT_TRUE(app->dragOnScreen(onCurve, eq2->bounds.getCentre(), 12, 300));
+    const juce::String toggleText = "Always pop-up and confirm when writing EQ";
+    ASSERT_TRUE(
+        SimulatedAmplifierApp::repeatUntilItTakes([&] { return app->dragOnScreen(onCurve, eq2->bounds.getCentre(), 12, 300); },
+                                                  [&] { return ! app->findWidgets("name", toggleText).empty(); }));
 
     // The question is a window of its own, with the ticked toggle listed
     // once and nothing written before the answer.
-    const juce::String toggleText = "Always pop-up and confirm when writing EQ";
     const auto toggle = app->waitForWidget("name", toggleText, waitMs, [](auto& w) { return w.value == "1"; });
     ASSERT_TRUE(toggle) << home.getChildFile("screen-layout.txt").loadFileAsString();
     EXPECT_EQ(app->findWidgets("name", toggleText).size(), 1u);
@@ -157,7 +160,8 @@ TEST_F(RealWindowGestures, OrvaKXCurveDroppedOnAnEQSlotIsWrittenAfterTheQuestion
 
     const auto ok = app->waitForWidget("name", "OK", waitMs);
     ASSERT_TRUE(ok);
-    ASSERT_TRUE(app->clickOnScreen(ok->bounds.getCentre()));
+    ASSERT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes([&] { return app->clickOnScreen(ok->bounds.getCentre()); },
+                                                          [&] { return app->findWidgets("name", toggleText).empty(); }));
     EXPECT_GE(app->waitForReceived(slotDump, waitMs, before), 0) << receivedText();
     EXPECT_TRUE(app->waitUntilGone("name", toggleText, waitMs));
 }
