@@ -23,6 +23,7 @@
 #include "GUI/Shell/MasterGuiController.h"
 #include "GUI/Shell/TypeSelectOverlayComponentHolder.h"
 #include "GUI/Shell/USBRoutingSelectComponent.h"
+#include "GUI/Widgets/FocusHandOver.h"
 #include "GUI/Widgets/RSWidgetSupport.h"
 #include "Platform/BluetoothMidiPairing.h"
 
@@ -281,8 +282,16 @@ void MainComponent::closePage(std::unique_ptr<Page>& page)
     if (page == nullptr)
         return;
     if (overlayHolder != nullptr && overlayHolder->getContent() == page.get())
-        overlayHolder.reset();
+        closeHolder();
     page.reset();
+}
+
+void MainComponent::closeHolder()
+{
+    // The page took the focus or was given it; the window keeps it when the
+    // page goes.
+    overlayHolder.reset();
+    FocusHandOver::give(this);
 }
 
 void MainComponent::showAboutPage()
@@ -291,8 +300,7 @@ void MainComponent::showAboutPage()
         return;
     aboutPage = std::make_unique<CAboutDialogComponent>();
     showInHolder(aboutPage.get(), false);
-    if (aboutPage->isShowing())
-        aboutPage->grabKeyboardFocus();
+    FocusHandOver::give(aboutPage.get());
     broadcastMessageId(MessageId::AboutPageShown);
 }
 
@@ -314,7 +322,7 @@ void MainComponent::hideDeviceSelect()
     // Only the device page's own holder goes; the page itself lives on.
     auto* devicePage = Singleton<DeviceSelectComponent>::getInstanceWithoutCreating();
     if (overlayHolder != nullptr && devicePage != nullptr && overlayHolder->getContent() == devicePage)
-        overlayHolder.reset();
+        closeHolder();
 }
 
 bool MainComponent::isDeviceSelectShowing() const noexcept
@@ -407,8 +415,7 @@ void MainComponent::showCatalogSelMini()
     catalog->reinitialized();
     catalogSelMini->setWantsKeyboardFocus(true);
     showInHolder(catalogSelMini.get(), true);
-    if (catalogSelMini->isShowing())
-        catalogSelMini->grabKeyboardFocus();
+    FocusHandOver::give(catalogSelMini.get());
 }
 
 void MainComponent::hideCatalogSelMini()

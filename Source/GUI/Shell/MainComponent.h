@@ -116,6 +116,8 @@ private:
     void requestBlankProgramCheck(int delayMs);
     bool canShowOverlay() const noexcept { return overlayHolder == nullptr; }
     void showInHolder(juce::Component* page, bool typeSelect);
+    // Deletes the overlay holder and hands the focus to this component.
+    void closeHolder();
     template <typename Page>
     void closePage(std::unique_ptr<Page>& page);
     void listenToMidiChanges(juce::ChangeListener* page, bool listen);
