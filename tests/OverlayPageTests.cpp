@@ -282,9 +282,9 @@ TEST_F(OverlayPages, TheTargetModelGoesThroughTheManager)
 // Wherever the focus is handed on, the window keeps it there when it is
 // activated again, though it was deactivated while the header's menu button
 // held the focus (a menu opened from it): the About page and the small
-// catalogue take it when they open; every page, dialog and question hands it
-// to the main component when it closes, and the write dialog's OK to the
-// user-button container.
+// catalogue take it when they open; every page and dialog hands it to the
+// main component when it closes, and the write dialog's OK to the user-button
+// container.
 TEST_F(OverlayPages, TheFocusStaysWhereItIsHandedOnWhenTheWindowIsActivatedAgain)
 {
     host->changeDeviceEnvironment(DeviceInfo((eProductModelId) 3, false, 0, {}, 0, {}, 0, 0, 0, (eMediaType) -1));
