@@ -396,18 +396,6 @@ TEST(FrequencyResponseAxis, EachGridByItsFlagOverTheAxisLines)
     EXPECT_EQ(frequencyImage.getPixelAt(0, 150), axisColour);
     EXPECT_EQ(frequencyImage.getPixelAt(300, 100), axisColour);
     EXPECT_EQ(frequencyImage.getPixelAt(x2k, 100), gridColour);
-
-    // The axis is drawn by drawAxis, after the fill: a pane that draws no
-    // axis shows its background only.
-    struct BarePane : RSFrequencyResponseAxisComponent
-    {
-        using RSFrequencyResponseAxisComponent::RSFrequencyResponseAxisComponent;
-        void drawAxis(juce::Graphics&) override {}
-    } bare(44100.0, -24.0, 24.0, true, true, true, true, background, axisColour, gridColour);
-    bare.setSize(620, 200);
-    juce::Image bareImage;
-    EXPECT_TRUE(testing_support::recordPainting(bare, bareImage)->glyphs.empty());
-    EXPECT_EQ(bareImage.getPixelAt(300, 100), background);
 }
 
 TEST(FrequencyResponseCurve, SineAndCosineTablesAreTheRoundedValuesOfTheirFrequencies)
