@@ -103,6 +103,28 @@ struct HMQScreen : testing_support::LibrarianFixture
         return dc;
     }
 
+    // A program file whose programs are named AAAA.., BBBB.. and so on.
+    juce::File makeFile(const juce::String& name) const
+    {
+        const auto& format = *ProgramFile::forModel(1);
+        juce::MemoryBlock data((size_t) (ProgramFile::headerSize + 11 * format.recordSize), true);
+        auto* b = static_cast<unsigned char*>(data.getData());
+        std::memcpy(b, format.tag, ProgramFile::tagSize);
+        for (int i = 0; i < 11; ++i)
+            std::memset(b + ProgramFile::headerSize + i * format.recordSize, 'A' + i, 16);
+        auto file = folder.getChildFile(name);
+        file.replaceWithData(data.getData(), data.getSize());
+        return file;
+    }
+
+    void closeTab(int index) const
+    {
+        auto* close =
+            dynamic_cast<RSCloseButton*>(view()->getTabPanel()->getTabbedButtonBar().getTabButton(index)->getExtraComponent());
+        ASSERT_NE(close, nullptr);
+        view()->buttonClicked(close);
+    }
+
     // A new, blank program file in the next tab.
     void newFile()
     {
@@ -853,17 +875,6 @@ TEST_F(HMQScreen, NameStripForgetsTheFileOfTheCurrentProgramWhenItCloses)
     auto* label = v->getEditorPage()->getNameEdit()->getProgramLabel();
     auto* nameBox = v->getEditorPage()->getNameEdit()->getNameBox();
 
-    auto makeFile = [this](const juce::String& name) {
-        const auto& format = *ProgramFile::forModel(1);
-        juce::MemoryBlock data((size_t) (ProgramFile::headerSize + 11 * format.recordSize), true);
-        auto* b = static_cast<unsigned char*>(data.getData());
-        std::memcpy(b, format.tag, ProgramFile::tagSize);
-        for (int i = 0; i < 11; ++i)
-            std::memset(b + ProgramFile::headerSize + i * format.recordSize, 'A' + i, 16);
-        auto file = folder.getChildFile(name);
-        file.replaceWithData(data.getData(), data.getSize());
-        return file;
-    };
     v->filesDropped({ makeFile("rock.hmqprog").getFullPathName() }, 10, 10);
     v->filesDropped({ makeFile("jazz.hmqprog").getFullPathName() }, 10, 10);
     ASSERT_EQ(v->getNumTabs(), 3);
@@ -876,12 +887,6 @@ TEST_F(HMQScreen, NameStripForgetsTheFileOfTheCurrentProgramWhenItCloses)
     ASSERT_TRUE(pumpUntil([label] { return label->getText() == "jazz:3"; }, 2000)) << label->getText();
 
     // "rock" closed: "jazz" is file 0 now, and so is its program.
-    auto closeTab = [v](int index) {
-        auto* close =
-            dynamic_cast<RSCloseButton*>(v->getTabPanel()->getTabbedButtonBar().getTabButton(index)->getExtraComponent());
-        ASSERT_NE(close, nullptr);
-        v->buttonClicked(close);
-    };
     closeTab(1);
     ASSERT_EQ(v->getNumTabs(), 2);
     EXPECT_EQ(state->currentProgram, 70);
@@ -947,4 +952,41 @@ TEST_F(HMQScreen, FileSlotNamesStandWholeBesideTheirPicture)
         EXPECT_EQ(whiteOnPicture, 0) << k << " " << amp;
     }
     saveScreenshot(*page, "hmq_file_slot_names");
+}
+
+// A program of a closed file lights no slot of the files behind it, which
+// move up into its numbers; a slot chosen afterwards lights as before.
+TEST_F(HMQScreen, ClosingTheFileOfTheCurrentProgramLightsNoSlotOfTheNextFile)
+{
+    SimulatedAmplifier amp(ports, 1);
+    ASSERT_NE(bootHMQScreen(amp), nullptr);
+    auto* v = view();
+    auto* label = v->getEditorPage()->getNameEdit()->getProgramLabel();
+    for (const auto* name : { "rock.hmqprog", "jazz.hmqprog", "blues.hmqprog" })
+        v->filesDropped({ makeFile(name).getFullPathName() }, 10, 10);
+    ASSERT_EQ(v->getNumTabs(), 4);
+
+    click(*filePage(2)->getFileButtonComponent(2));
+    ASSERT_TRUE(pumpUntil([label] { return label->getText() == "jazz:3"; }, 2000)) << label->getText();
+
+    closeTab(2);
+    ASSERT_EQ(v->getNumTabs(), 3);
+    auto* blues = filePage(2);
+    ASSERT_EQ(blues->getFileIndex(), 1);
+    ASSERT_TRUE(pumpUntil([label] { return label->getText().isEmpty(); }, 2000)) << label->getText();
+    const auto litButtons = [this, blues] {
+        int lit = 0;
+        for (auto* page : { filePage(1), blues })
+            for (int k = 0; k < HMQLibFileComponent::numButtons; ++k)
+                lit += page->getFileButtonComponent(k)->getToggleState() ? 1 : 0;
+        for (int k = 0; k < 8; ++k)
+            lit += user(k)->getToggleState() ? 1 : 0;
+        return lit;
+    };
+    EXPECT_FALSE(pumpUntil([&] { return litButtons() != 0; }, 500));
+
+    click(*blues->getFileButtonComponent(4));
+    EXPECT_TRUE(pumpUntil([label] { return label->getText() == "blues:5"; }, 2000)) << label->getText();
+    EXPECT_TRUE(blues->getFileButtonComponent(4)->getToggleState());
+    EXPECT_EQ(litButtons(), 1);
 }

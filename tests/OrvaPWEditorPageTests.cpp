@@ -282,18 +282,21 @@ TEST_F(OrvaPWPage, EveryGestureGivesItsBytesAtTheAmplifierOnce)
     }
     takeReceived();
 
-    // The name: Return stores and sends the edit buffer once; a focus loss
-    // discards what was typed.
+    // The name: Return stores and sends the edit buffer once, each byte of a
+    // letter beyond ASCII as a blank; a focus loss discards what was typed.
     auto* box = page->getNameEdit()->getNameBox();
-    box->setText(juce::String(juce::CharPointer_UTF8("Caf\xc3\xa9 Bass")), true);
+    box->setText(juce::String(juce::CharPointer_UTF8("B\xc3\xa4sse ~1")), true);
     page->getNameEdit()->textEditorReturnKeyPressed(*box);
     sent = takeReceived();
     ASSERT_EQ(sent.size(), 1u);
     EXPECT_EQ(sent[0][0], 0x40);
-    EXPECT_EQ(EditTarget::dataCenter()->getCurProgName().trimEnd(), "Caf  Bass");
+    const auto received = amp->getEditBuffer();
+    ASSERT_GE(received.size(), 16u);
+    EXPECT_EQ(std::string(received.begin(), received.begin() + 16), "B  sse ~1       ");
+    EXPECT_EQ(EditTarget::dataCenter()->getCurProgName(), "B  sse ~1");
     box->setText("Typed only", true);
     page->getNameEdit()->textEditorFocusLost(*box);
-    EXPECT_EQ(box->getText().trimEnd(), "Caf  Bass");
+    EXPECT_EQ(box->getText(), "B  sse ~1");
     EXPECT_TRUE(takeReceived().empty());
 }
 

@@ -218,6 +218,21 @@ TEST(ProgramNameTextTest, NameBytesBecomeAtMostSixteenPrintableCharacters)
     EXPECT_EQ(ProgramNameText::fromRecord(nullptr), "");
     EXPECT_EQ(ProgramNameText::fromFileRecord(nullptr), "");
 
+    // The edges of printable ASCII: 0x1F and DEL are drawn as blanks, the
+    // blank and '~' as they are, by every button that reads a record.
+    std::memcpy(record,
+                "~A\x1f"
+                "B\x7f"
+                "C D~~~~~~~~",
+                16);
+    const juce::String edges("~A B C D~~~~~~~~");
+    EXPECT_EQ(ProgramNameText::fromRecord(record), edges);
+    EXPECT_EQ(ProgramNameText::fromFileRecord(record), edges);
+    EXPECT_EQ(ProgramNameText::printable("~A\x1f"
+                                         "B\x7f"
+                                         "C D~"),
+              "~A B C D~");
+
     // The Orva KX amp name stored with a tab is drawn with a blank.
     juce::Component owner;
     OKXProgSelectButton okx(&owner, 4098, 0, 0, "okx");
