@@ -44,7 +44,7 @@ struct DWQEditorPage : DWQScreenFixture
 
     bool waitForPictureY(juce::Component* picture, int y)
     {
-        return pumpUntil([picture, y] { return picture->getY() == y; }, 2000);
+        return pumpUntil([picture, y] { return picture->getY() == y; });
     }
 };
 } // namespace

@@ -466,7 +466,7 @@ TEST_F(HMQScreen, TabPanelSlidesOnlyWhereTheDisplayIsNarrow)
     EXPECT_FALSE(v->isSlidOut());
     v->ROMSUbTabMove(false);
     EXPECT_TRUE(v->isSlidOut());
-    ASSERT_TRUE(pumpUntil([panel] { return panel->getX() == -124; }, 2000));
+    ASSERT_TRUE(pumpUntil([panel] { return panel->getX() == -124; }));
     v->ROMSUbTabMove(false); // already out
     EXPECT_TRUE(v->isSlidOut());
 
@@ -474,7 +474,7 @@ TEST_F(HMQScreen, TabPanelSlidesOnlyWhereTheDisplayIsNarrow)
     panel->setCurrentTabIndex(0);
     panel->itemDragEnter(drag(ProgramDataDragID, 5));
     EXPECT_EQ(panel->getCurrentTabIndex(), 1);
-    ASSERT_TRUE(pumpUntil([panel] { return panel->getX() == 0; }, 2000));
+    ASSERT_TRUE(pumpUntil([panel] { return panel->getX() == 0; }));
     EXPECT_FALSE(v->isSlidOut());
 
     // A click that switches tabs at home stays; a second click on it slides.
@@ -487,14 +487,14 @@ TEST_F(HMQScreen, TabPanelSlidesOnlyWhereTheDisplayIsNarrow)
     EXPECT_TRUE(v->isSlidOut());
     click(*tab0);
     EXPECT_FALSE(v->isSlidOut());
-    ASSERT_TRUE(pumpUntil([panel] { return panel->getX() == 0; }, 2000));
+    ASSERT_TRUE(pumpUntil([panel] { return panel->getX() == 0; }));
 
     // Only "PRESET" open: a drag over the panel changes nothing.
     ASSERT_TRUE(host->getActionManager()->executeFileClose(1, 0));
     host->getActionManager()->afterFileCloseUI(1, 1);
     ASSERT_EQ(panel->getNumTabs(), 1);
     v->ROMSUbTabMove(false);
-    ASSERT_TRUE(pumpUntil([panel] { return panel->getX() == -124; }, 2000));
+    ASSERT_TRUE(pumpUntil([panel] { return panel->getX() == -124; }));
     panel->itemDragEnter(drag(ProgramDataDragID, 5));
     pumpFor(600);
     EXPECT_EQ(panel->getX(), -124);
@@ -884,7 +884,7 @@ TEST_F(HMQScreen, NameStripForgetsTheFileOfTheCurrentProgramWhenItCloses)
     ASSERT_NE(jazz3, nullptr);
     click(*jazz3);
     EXPECT_EQ(state->currentProgram, 81);
-    ASSERT_TRUE(pumpUntil([label] { return label->getText() == "jazz:3"; }, 2000)) << label->getText();
+    ASSERT_TRUE(pumpUntil([label] { return label->getText() == "jazz:3"; })) << label->getText();
 
     // "rock" closed: "jazz" is file 0 now, and so is its program.
     closeTab(1);
@@ -893,12 +893,12 @@ TEST_F(HMQScreen, NameStripForgetsTheFileOfTheCurrentProgramWhenItCloses)
     EXPECT_EQ(DataCenter::iCurProgNo, 70);
     pumpFor(100);
     EXPECT_EQ(label->getText(), "jazz:3");
-    EXPECT_TRUE(pumpUntil([this] { return filePage(1)->getFileButtonComponent(2)->getToggleState(); }, 2000));
+    EXPECT_TRUE(pumpUntil([this] { return filePage(1)->getFileButtonComponent(2)->getToggleState(); }));
 
     // "jazz" closed too: its program stays in the editor, named, with no slot.
     closeTab(1);
     ASSERT_EQ(v->getNumTabs(), 1);
-    EXPECT_TRUE(pumpUntil([label] { return label->getText().isEmpty(); }, 2000)) << label->getText();
+    EXPECT_TRUE(pumpUntil([label] { return label->getText().isEmpty(); })) << label->getText();
     EXPECT_EQ(nameBox->getText().trim(), "CCCCCCCCCCCCCCCC");
     saveScreenshot(*host->getMasterGuiController()->getMainWindow(), "hmq-name-strip-after-file-close");
 }
@@ -967,13 +967,13 @@ TEST_F(HMQScreen, ClosingTheFileOfTheCurrentProgramLightsNoSlotOfTheNextFile)
     ASSERT_EQ(v->getNumTabs(), 4);
 
     click(*filePage(2)->getFileButtonComponent(2));
-    ASSERT_TRUE(pumpUntil([label] { return label->getText() == "jazz:3"; }, 2000)) << label->getText();
+    ASSERT_TRUE(pumpUntil([label] { return label->getText() == "jazz:3"; })) << label->getText();
 
     closeTab(2);
     ASSERT_EQ(v->getNumTabs(), 3);
     auto* blues = filePage(2);
     ASSERT_EQ(blues->getFileIndex(), 1);
-    ASSERT_TRUE(pumpUntil([label] { return label->getText().isEmpty(); }, 2000)) << label->getText();
+    ASSERT_TRUE(pumpUntil([label] { return label->getText().isEmpty(); })) << label->getText();
     const auto litButtons = [this, blues] {
         int lit = 0;
         for (auto* page : { filePage(1), blues })
@@ -986,7 +986,7 @@ TEST_F(HMQScreen, ClosingTheFileOfTheCurrentProgramLightsNoSlotOfTheNextFile)
     EXPECT_FALSE(pumpUntil([&] { return litButtons() != 0; }, 500));
 
     click(*blues->getFileButtonComponent(4));
-    EXPECT_TRUE(pumpUntil([label] { return label->getText() == "blues:5"; }, 2000)) << label->getText();
+    EXPECT_TRUE(pumpUntil([label] { return label->getText() == "blues:5"; })) << label->getText();
     EXPECT_TRUE(blues->getFileButtonComponent(4)->getToggleState());
     EXPECT_EQ(litButtons(), 1);
 }

@@ -131,7 +131,7 @@ TEST_F(TransferFixture, TransmitAllOnTheHMQWithProgressAndADeferredQuit)
 
     ASSERT_TRUE(pumpUntil([midi] { return ! midi->isBulkTransmit(); }, testing_support::patienceMs));
     EXPECT_FALSE(main->isProgressBarDialogShowing());
-    ASSERT_TRUE(pumpUntil([&app] { return app.quitRequests == 1; }, 2000)); // timer 1
+    ASSERT_TRUE(pumpUntil([&app] { return app.quitRequests == 1; })); // timer 1
     EXPECT_TRUE(actions->executeQuit(1));
 
     ASSERT_EQ(amp.getNumReceived(), 8); // program dumps only: no receive request
@@ -284,7 +284,7 @@ TEST_F(TransferFixture, ReceiveAllEndsOnItsStartingProgramAfterACutOffSynchronis
             };
             auto receiveAll = [&] {
                 perform(ActionManager::cmdRxAllProg);
-                const bool ended = pumpUntil([&] { return midi->isSynchronised() && chainsEnded(); }, 3000);
+                const bool ended = pumpUntil([&] { return midi->isSynchronised() && chainsEnded(); });
                 pumpFor(100);
                 return ended;
             };
@@ -294,7 +294,7 @@ TEST_F(TransferFixture, ReceiveAllEndsOnItsStartingProgramAfterACutOffSynchronis
             // still arrive.
             amp.setReplyDelayMs(60);
             actions->setTimerEventReq(ActionManager::eREQID_DELAYED_SYNCRONIZE, 1, 0);
-            ASSERT_TRUE(pumpUntil([&] { return midi->isBulkReceive() && midi->getSequenceCounter() >= firstUser + 2; }, 3000));
+            ASSERT_TRUE(pumpUntil([&] { return midi->isBulkReceive() && midi->getSequenceCounter() >= firstUser + 2; }));
             main->getProgressBarDialog()->getCancelButton().triggerClick();
             ASSERT_TRUE(pumpUntil(chainsEnded));
             pumpFor(200);
@@ -375,8 +375,7 @@ TEST_F(TransferFixture, PresetNamesReceivedReachThePresetPagesAtTheEndOfAReceive
             EXPECT_EQ(presetButtonText(), before);
 
             perform(ActionManager::cmdRxAllProg);
-            ASSERT_TRUE(
-                pumpUntil([&] { return midi->isSynchronised() && ! midi->isBulkReceive() && ! midi->isSyncRunning(); }, 3000));
+            ASSERT_TRUE(pumpUntil([&] { return midi->isSynchronised() && ! midi->isBulkReceive() && ! midi->isSyncRunning(); }));
             ASSERT_TRUE(pumpUntil([&] { return presetButtonText().startsWith("FRESH NAME"); }, 1000)) << presetButtonText();
             EXPECT_EQ(presetButtonText().trimEnd(), juce::String(name).trimEnd());
 
@@ -402,7 +401,7 @@ TEST_F(TransferFixture, TheProgressDialogOfASynchronisationClosesAnOpenWriteDial
     // The synchronisation a reconnect starts (timer 8) shows its progress.
     amp.setReplyDelayMs(50);
     actions->setTimerEventReq(ActionManager::eREQID_DELAYED_SYNCRONIZE, 1, 0);
-    ASSERT_TRUE(pumpUntil([&] { return main->isProgressBarDialogShowing(); }, 3000));
+    ASSERT_TRUE(pumpUntil([&] { return main->isProgressBarDialogShowing(); }));
     EXPECT_FALSE(writeDialog->isVisible());
     EXPECT_FALSE(writeDialog->isCurrentlyModal(false));
     EXPECT_TRUE(main->getProgressBarDialog()->isCurrentlyModal(false));
