@@ -6,6 +6,9 @@
 // real tabs; the slide of the tab panel; screenshots of the whole screen.
 #include "Action/FileCommandPrompts.h"
 #include "Application/StateHolder.h"
+#include "GUI/Catalog/CJVCatalogBasePane.h"
+#include "GUI/Catalog/CJVCatalogCell.h"
+#include "GUI/Catalog/CatalogComponent.h"
 #include "GUI/Editor/DragAndDropDefinitions.h"
 #include "GUI/Editor/PGNameBoxComponent.h"
 #include "GUI/Editor/PGNameEditComponent.h"
@@ -38,6 +41,7 @@
 #include "GUI/Shell/MainWindow.h"
 #include "GUI/Widgets/FontLibrary.h"
 #include "GUI/Widgets/RSCloseButton.h"
+#include "GUI/Widgets/RSWidgetSupport.h"
 #include "HMQ/HMQDataCenter.h"
 #include "ParamTable/CSectionEventPoster.h"
 #include "support/FileTabTestSupport.h"
@@ -989,4 +993,69 @@ TEST_F(HMQScreen, ClosingTheFileOfTheCurrentProgramLightsNoSlotOfTheNextFile)
     EXPECT_TRUE(pumpUntil([label] { return label->getText() == "blues:5"; })) << label->getText();
     EXPECT_TRUE(blues->getFileButtonComponent(4)->getToggleState());
     EXPECT_EQ(litButtons(), 1);
+}
+
+// An amp byte that is none of the twenty types (154, whose bits 0-6 give 26)
+// reads as type 0 in every view of the screen while the bytes stay as they
+// came: the editor's catalogue mark and the user and file slots that take
+// such a program over one with another amp show type 0's picture and name.
+// The marked catalogue cell then sends type 0 once; a second click nothing.
+TEST_F(HMQScreen, AnAmpByteOutsideTheListShowsTypeZeroEverywhereAndTheMarkedCellSendsItOnce)
+{
+    SimulatedAmplifier amp(ports, 1);
+    auto odd = amp.getUserProgram(0);
+    odd[18] = 154;
+    amp.setUserProgram(0, odd);
+    auto other = amp.getUserProgram(1);
+    other[18] = 5;
+    amp.setUserProgram(1, other);
+    amp.setEditBuffer(odd);
+    auto* dc = bootHMQScreen(amp);
+    ASSERT_NE(dc, nullptr);
+    EXPECT_EQ(dc->getEditBuf()[18], 154);
+    EXPECT_EQ(dc->getUserEditSection().GetParamI(0x300), 0);
+
+    // The type a slot shows once painted: its amp type, and the picture of
+    // that type; the amp name is drawn from the same type.
+    auto shownType = [](HMQProgSelectButton& button) {
+        button.createComponentSnapshot(button.getLocalBounds());
+        const bool picture = button.getNormalImage() == RSWidgetSupport::getImage(button.getPNGName(button.getAmpType()));
+        return picture ? button.getAmpType() : -1;
+    };
+    EXPECT_EQ(shownType(*user(0)), 0);
+    EXPECT_EQ(shownType(*user(1)), 5);
+
+    // A file slot with amp 5 takes the program of A1.
+    newFile();
+    auto* slot = dynamic_cast<HMQFileProgButton*>(filePage(1)->getFileButtonComponent(0));
+    ASSERT_NE(slot, nullptr);
+    slot->itemDropped(drag(ProgramDataDragID, 61));
+    EXPECT_EQ(shownType(*slot), 5);
+    slot->itemDropped(drag(ProgramDataDragID, 60));
+    EXPECT_EQ(dc->getFileProgPtr(0, 0)[18], 154);
+    EXPECT_EQ(shownType(*slot), 0);
+
+    // A2 takes it too, and the amplifier gets the byte as it came.
+    answers.push_back({ true, true });
+    user(1)->itemDropped(drag(ProgramDataDragID, 60, user(0)));
+    receivedAfter(amp, 4);
+    EXPECT_EQ(dc->getRAMProgPtr(1)[18], 154);
+    EXPECT_EQ(amp.getUserProgram(1)[18], 154);
+    EXPECT_EQ(shownType(*user(1)), 0);
+
+    // The editor's program (A2 now) marks type 0 in the amp pane.
+    auto* ampPane = view()->getEditorPage()->getCatalog()->getPane(0);
+    auto* marked = ampPane->getCell(0, 0);
+    ASSERT_TRUE(pumpUntil([marked] { return marked->isSelected(); }));
+    EXPECT_EQ(dc->getEditBuf()[18], 154);
+    EXPECT_FALSE(ampPane->getCell(0, 19)->isSelected());
+    saveScreenshot(*view(), "hmq_amp_byte_outside_the_list");
+    amp.clearRecords();
+    click(*marked);
+    EXPECT_EQ(framesOf(receivedAfter(amp, 1)), (std::vector<std::vector<int>> { frame(0x41, { 0x03, 0x00, 0x00, 0x00 }) }));
+    amp.clearRecords();
+    click(*marked);
+    EXPECT_TRUE(receivedAfter(amp, 0).empty());
+    // The type's bits hold 0; the byte's top bit, no part of the type, stays.
+    EXPECT_EQ(dc->getEditBuf()[18], 0x80);
 }
