@@ -398,14 +398,11 @@ TEST_F(BuiltArtwork, EveryTypeNameStandsWholeInsideItsPicture)
     // give them: each name is laid out whole, and every pixel it changes lies
     // inside the picture's frame, clear of the rim.
     int checked = 0;
-    std::vector<juce::Image> longest; // the longest name of each picker, for the screenshot
     for (const int height : { 13, 16 })
     {
         const auto pickers = allPickers();
         for (auto& p : pickers)
         {
-            juce::String longestName;
-            juce::Image longestShot;
             p->getProperties().set(UIFormProperty::FontFace, "Arial");
             p->getProperties().set(UIFormProperty::FontHeight, height);
             p->registFont();
@@ -449,45 +446,13 @@ TEST_F(BuiltArtwork, EveryTypeNameStandsWholeInsideItsPicture)
                             outside = outside.isEmpty() ? juce::Rectangle<int>(x, y, 1, 1) : outside.getUnion({ x, y, 1, 1 });
                     }
                 EXPECT_GT(written, 20) << name << " over " << picture;
-                if (name.length() > longestName.length())
-                {
-                    longestName = name;
-                    longestShot = shot;
-                }
                 EXPECT_TRUE(outside.isEmpty()) << name << " over " << picture << " at " << height << " px leaves "
                                                << inside.toString() << " at " << outside.toString();
                 ++checked;
             }
-            if (height == 16)
-                longest.push_back(longestShot);
         }
     }
     EXPECT_GT(checked, 300);
-
-    struct Sheet : juce::Component
-    {
-        std::vector<juce::Image> shots;
-        void paint(juce::Graphics& g) override
-        {
-            g.fillAll(juce::Colour(0xFF2A2A2C));
-            int x = 0, y = 0, rowHeight = 0;
-            for (const auto& shot : shots)
-            {
-                if (x + shot.getWidth() * 2 > getWidth())
-                {
-                    x = 0;
-                    y += rowHeight + 8;
-                    rowHeight = 0;
-                }
-                g.drawImage(shot, { (float) x, (float) y, shot.getWidth() * 2.0f, shot.getHeight() * 2.0f });
-                x += shot.getWidth() * 2 + 8;
-                rowHeight = juce::jmax(rowHeight, shot.getHeight() * 2);
-            }
-        }
-    } sheet;
-    sheet.shots = longest;
-    sheet.setSize(1240, 1900);
-    testing_support::saveScreenshot(sheet, "picker_names_16px");
 }
 
 TEST_F(BuiltArtwork, OneAmpOrEffectLooksAlikeUnderEveryPictureName)

@@ -85,7 +85,8 @@ juce::GlyphArrangement RSImageButton::layOutTypeName()
     if (name.isEmpty())
         return glyphs;
     auto box = juce::Rectangle<int>(getTypeNameX(m_Type), getTypeNameY(m_Type), 200, 20);
-    // A name placed before the frame's left edge starts at it.
+    // The box is cut to the frame: a name placed left of it or above it
+    // starts at its edge, and a box running past it ends there.
     if (! m_NameArea.isEmpty())
         box = box.getIntersection(m_NameArea);
     if (box.isEmpty())
