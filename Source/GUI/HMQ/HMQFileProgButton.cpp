@@ -100,7 +100,7 @@ void HMQFileProgButton::paintButton(juce::Graphics& g, bool, bool isButtonDown)
     // Both lines end before the picture and stay whole, narrowing if need be.
     if (name.isNotEmpty())
     {
-        g.setColour(modified ? juce::Colours::red : juce::Colours::white);
+        g.setColour(modified ? modifiedNameColour() : juce::Colours::white);
         g.setFont(HMQGuiSupport::getFont("ProgramNameButton"));
         drawWholeText(g, name, textBoxBesidePicture(5, pictureArea));
     }
