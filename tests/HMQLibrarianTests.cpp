@@ -877,8 +877,9 @@ TEST_F(HMQScreen, NameStripForgetsTheFileOfTheCurrentProgramWhenItCloses)
 
     // "rock" closed: "jazz" is file 0 now, and so is its program.
     auto closeTab = [v](int index) {
-        auto* close =
-            dynamic_cast<RSCloseButton*>(v->getTabPanel()->getTabbedButtonBar().getTabButton(index)->getExtraComponent());
+        auto* tab = v->getTabPanel()->getTabbedButtonBar().getTabButton(index);
+        ASSERT_NE(tab, nullptr) << index;
+        auto* close = dynamic_cast<RSCloseButton*>(tab->getExtraComponent());
         ASSERT_NE(close, nullptr);
         v->buttonClicked(close);
     };
