@@ -123,8 +123,9 @@ struct HMQScreen : testing_support::LibrarianFixture
 
     void closeTab(int index) const
     {
-        auto* close =
-            dynamic_cast<RSCloseButton*>(view()->getTabPanel()->getTabbedButtonBar().getTabButton(index)->getExtraComponent());
+        auto* tab = view()->getTabPanel()->getTabbedButtonBar().getTabButton(index);
+        ASSERT_NE(tab, nullptr) << index;
+        auto* close = dynamic_cast<RSCloseButton*>(tab->getExtraComponent());
         ASSERT_NE(close, nullptr);
         view()->buttonClicked(close);
     }

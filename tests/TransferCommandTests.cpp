@@ -202,6 +202,43 @@ TEST_F(TransferFixture, AWaitingQuitIsShownAndGivenUpByCancelByTheAmplifierAndBy
     statusRefreshQuitsNothing();
 }
 
+TEST_F(TransferFixture, AWaitingQuitOutlastsASlowAmplifierAndEndsWhenItStopsAnswering)
+{
+    SimulatedAmplifier amp(ports, 1);
+    ASSERT_NE(boot(), nullptr);
+    auto* midi = host->getMidiManager();
+    QuitRecorder app;
+    constexpr auto silence = (juce::uint32) ActionManager::quitWaitSilenceMs;
+
+    // Answers that come slowly, the whole transmission longer than the
+    // silence a quit waits out: the quit waits for its end.
+    amp.setReplyDelayMs((int) silence / 5);
+    const auto started = juce::Time::getMillisecondCounter();
+    perform(ActionManager::cmdTxAllProg);
+    ASSERT_TRUE(midi->isBulkTransmit());
+    EXPECT_FALSE(actions->executeQuit(1));
+    ASSERT_TRUE(pumpUntil([&] { return ! midi->isBulkTransmit() || app.quitRequests > 0; }, testing_support::patienceMs));
+    EXPECT_FALSE(midi->isBulkTransmit());
+    EXPECT_EQ(app.quitRequests, 0);
+    EXPECT_GT(juce::Time::getMillisecondCounter() - started, silence);
+    ASSERT_TRUE(pumpUntil([&] { return app.quitRequests == 1; }, 2000));
+    EXPECT_TRUE(actions->executeQuit(1));
+
+    // An amplifier that stops answering in the middle: the quit goes ahead
+    // once it has been silent for that long.
+    amp.setReplyDelayMs(300);
+    perform(ActionManager::cmdTxAllProg);
+    ASSERT_TRUE(pumpUntil([&] { return midi->getSequenceCounter() >= 62; }));
+    amp.setSilent(true);
+    EXPECT_FALSE(actions->executeQuit(1));
+    const auto asked = juce::Time::getMillisecondCounter();
+    ASSERT_TRUE(pumpUntil([&] { return app.quitRequests == 2; }, (int) silence + 5000));
+    EXPECT_GE(juce::Time::getMillisecondCounter() - asked, silence - 100);
+    EXPECT_TRUE(midi->isBulkTransmit());
+    EXPECT_TRUE(actions->executeQuit(1));
+    EXPECT_FALSE(actions->isQuitRequested());
+}
+
 TEST_F(TransferFixture, ReceiveAllOnTheDWQ)
 {
     SimulatedAmplifier amp(ports, 0);
