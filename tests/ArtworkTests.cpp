@@ -3,10 +3,17 @@
 #include "Common/ModelInformation.h"
 #include "Core/SupportedModels.h"
 #include "GUI/Catalog/CDWQCatalogAmpPane.h"
+#include "GUI/Catalog/CDWQCatalogDelayPane.h"
 #include "GUI/Catalog/CDWQCatalogModPane.h"
 #include "GUI/Catalog/CHMQCatalogAmpPane.h"
+#include "GUI/Catalog/CHMQCatalogDelayPane.h"
 #include "GUI/Catalog/CHMQCatalogPedal1Pane.h"
 #include "GUI/Catalog/CHMQCatalogPedal2Pane.h"
+#include "GUI/Catalog/COKXCatalogAmpPane.h"
+#include "GUI/Catalog/COKXCatalogPedal1Pane.h"
+#include "GUI/Catalog/COPWCatalogAmpPane.h"
+#include "GUI/Catalog/COPWCatalogPedal1Pane.h"
+#include "GUI/Catalog/COPWCatalogPedal2Pane.h"
 #include "GUI/DWQ/RSDWQAmpComboBox.h"
 #include "GUI/DWQ/RSDWQAmpImageButtonSmall.h"
 #include "GUI/DWQ/RSDWQPedalComboBox.h"
@@ -15,6 +22,8 @@
 #include "GUI/DWQ/RSDWQRevFXComboBox.h"
 #include "GUI/DWQ/RSDWQRevFXImageButton.h"
 #include "GUI/DWQ/RSDWQRevFXImageButtonSmall.h"
+#include "GUI/Editor/RSProgSelectButton.h"
+#include "GUI/HMQ/HMQProgSelectButton.h"
 #include "GUI/HMQ/RSHMQAmpImage.h"
 #include "GUI/HMQ/RSHMQAmpImageButtonSmall.h"
 #include "GUI/HMQ/RSHMQPedal1FXImageButton.h"
@@ -23,6 +32,8 @@
 #include "GUI/HMQ/RSHMQPedal2Image.h"
 #include "GUI/HMQ/RSHMQRevFXImageButton.h"
 #include "GUI/HMQ/RSHMQRevImage.h"
+#include "GUI/Orva/OKXProgSelectButton.h"
+#include "GUI/Orva/OPWProgSelectButton.h"
 #include "GUI/Orva/RSOrvaKXAmpImageButtonSmall.h"
 #include "GUI/Orva/RSOrvaKXPedal1FXImageButton.h"
 #include "GUI/Orva/RSOrvaPWAmpImageButtonSmall.h"
@@ -34,7 +45,10 @@
 #include "GUI/Widgets/MIDIIndicator.h"
 #include "GUI/Widgets/RSGainImage.h"
 #include "GUI/Widgets/RSNRFXImage.h"
+#include "OrvaKX/OrvaKXTypeNames.h"
+#include "OrvaPW/OrvaPWTypeNames.h"
 #include "Platform/PlatformFonts.h"
+#include "UIForm/UIFormIds.h"
 #include "ZEZEResource.h"
 #include "support/TestHelpers.h"
 
@@ -291,6 +305,229 @@ TEST(CataloguePictures, ATypeNamedAlikeShowsTheSamePictureOnEveryModel)
                   + sameAs(CDWQCatalogModPane::sm_amCatalogCellAttrs, CDWQCatalogModPane::numColumns,
                            CHMQCatalogPedal2Pane::sm_amCatalogCellAttrs, CHMQCatalogPedal2Pane::numCells),
               2);
+}
+
+namespace
+{
+// The part of a picture that is at least half opaque: the amp's or the pedal's body.
+juce::Rectangle<int> frameOf(const juce::Image& image)
+{
+    const juce::Image::BitmapData pixels(image, juce::Image::BitmapData::readOnly);
+    juce::Rectangle<int> frame;
+    for (int y = 0; y < image.getHeight(); ++y)
+        for (int x = 0; x < image.getWidth(); ++x)
+            if (pixels.getPixelColour(x, y).getAlpha() >= 128)
+                frame = frame.isEmpty() ? juce::Rectangle<int>(x, y, 1, 1) : frame.getUnion({ x, y, 1, 1 });
+    return frame;
+}
+
+// What tells one model from another in our pictures, whatever their size:
+// the colour of the plate, the plain upper part of the frame (its mean from a
+// tenth to four tenths of the frame's height, over the middle three fifths of
+// its width; the body darkens from top to bottom in the same proportions at
+// every size).
+juce::Colour plateColourOf(const juce::Image& image)
+{
+    const juce::Image::BitmapData pixels(image, juce::Image::BitmapData::readOnly);
+    const auto frame = frameOf(image);
+    double r = 0, g = 0, b = 0, n = 0;
+    for (int y = frame.getY() + frame.getHeight() / 10; y < frame.getY() + frame.getHeight() * 4 / 10; ++y)
+        for (int x = frame.getX() + frame.getWidth() / 5; x < frame.getRight() - frame.getWidth() / 5; ++x)
+        {
+            const auto c = pixels.getPixelColour(x, y);
+            if (c.getAlpha() < 250)
+                continue;
+            r += c.getRed();
+            g += c.getGreen();
+            b += c.getBlue();
+            ++n;
+        }
+    return n > 0 ? juce::Colour((juce::uint8)(r / n), (juce::uint8)(g / n), (juce::uint8)(b / n))
+                 : juce::Colours::transparentBlack;
+}
+
+int difference(juce::Colour a, juce::Colour b)
+{
+    return juce::jmax(std::abs(a.getRed() - b.getRed()), std::abs(a.getGreen() - b.getGreen()),
+                      std::abs(a.getBlue() - b.getBlue()), std::abs(a.getAlpha() - b.getAlpha()));
+}
+
+template <typename Cells>
+juce::String cellPicture(const Cells& cells, int model)
+{
+    for (const auto& cell : cells)
+        if (cell.model == model)
+            return cell.imageName;
+    return "alpha10";
+}
+} // namespace
+
+TEST_F(BuiltArtwork, EveryTypeNameStandsWholeInsideItsPicture)
+{
+    // Every picker of every model at both sizes, in the two faces the forms
+    // give them: each name is laid out whole, and every pixel it changes lies
+    // inside the picture's frame, clear of the rim.
+    int checked = 0;
+    for (const int height : { 13, 16 })
+    {
+        const auto pickers = allPickers();
+        for (auto& p : pickers)
+        {
+            p->getProperties().set(UIFormProperty::FontFace, "Arial");
+            p->getProperties().set(UIFormProperty::FontHeight, height);
+            p->registFont();
+            for (int type = 0; type < 24; ++type)
+            {
+                const auto picture = p->getPngName(type);
+                const auto name = p->getTypeName(type);
+                if (picture == "alpha10" || name.isEmpty())
+                    continue;
+                p->setType(type);
+                {
+                    // The first paint loads the picture and takes its size.
+                    juce::Image scratch(juce::Image::ARGB, 1, 1, true);
+                    juce::Graphics g(scratch);
+                    p->paintButton(g, false, false);
+                }
+                const auto image = images->getImage(picture);
+                ASSERT_EQ(p->getLocalBounds(), image.getBounds()) << picture;
+
+                juce::String laidOut;
+                for (const auto& glyph : p->layOutTypeName())
+                    laidOut += juce::String::charToString(glyph.getCharacter());
+                EXPECT_EQ(laidOut, name) << picture << " at " << height;
+
+                const auto shot = p->createComponentSnapshot(p->getLocalBounds());
+                const juce::Image::BitmapData before(image, juce::Image::BitmapData::readOnly);
+                const juce::Image::BitmapData after(shot, juce::Image::BitmapData::readOnly);
+                const auto inside = frameOf(image).reduced(5);
+                int written = 0;
+                juce::Rectangle<int> outside;
+                for (int y = 0; y < image.getHeight(); ++y)
+                    for (int x = 0; x < image.getWidth(); ++x)
+                    {
+                        const auto a = before.getPixelColour(x, y), b = after.getPixelColour(x, y);
+                        if (juce::jmax(std::abs(a.getRed() - b.getRed()), std::abs(a.getGreen() - b.getGreen()),
+                                       std::abs(a.getBlue() - b.getBlue()), std::abs(a.getAlpha() - b.getAlpha()))
+                            <= 16)
+                            continue;
+                        ++written;
+                        if (! inside.contains(x, y))
+                            outside = outside.isEmpty() ? juce::Rectangle<int>(x, y, 1, 1) : outside.getUnion({ x, y, 1, 1 });
+                    }
+                EXPECT_GT(written, 20) << name << " over " << picture;
+                EXPECT_TRUE(outside.isEmpty()) << name << " over " << picture << " at " << height << " px leaves "
+                                               << inside.toString() << " at " << outside.toString();
+                ++checked;
+            }
+        }
+    }
+    EXPECT_GT(checked, 300);
+}
+
+TEST_F(BuiltArtwork, OneAmpOrEffectLooksAlikeUnderEveryPictureName)
+{
+    // Every view that shows a type: the pickers at both sizes and their menu
+    // icons, the DWQR's type boxes, the catalogue cells, the HMQ's custom
+    // pages and the program buttons.
+    std::map<juce::String, juce::Colour> plates;
+    const auto plateOf = [&](const juce::String& name) {
+        if (plates.count(name) == 0)
+        {
+            const auto image = images->getImage(name);
+            EXPECT_TRUE(image.isValid()) << name;
+            plates[name] = image.isValid() ? plateColourOf(image) : juce::Colour();
+        }
+        return plates[name];
+    };
+    // The pictures a view shows for one type all look like the first of them.
+    int compared = 0;
+    const auto alike = [&](const std::vector<juce::String>& names) {
+        for (const auto& name : names)
+            if (name != "alpha10")
+            {
+                EXPECT_LE(difference(plateOf(name), plateOf(names.front())), 8)
+                    << name << " and " << names.front() << " stand for one model";
+                ++compared;
+            }
+    };
+    RSDWQAmpImageButton dwqAmp(nullptr, false, {});
+    RSDWQAmpImageButtonSmall dwqAmpSmall(nullptr, false, {});
+    RSDWQAmpComboBox dwqAmpBox({});
+    RSProgSelectButton dwqProgram(nullptr, 0, 0, 0, {});
+    for (int t = 0; t < 11; ++t)
+        alike({ dwqAmp.getPngName(t), dwqAmpSmall.getPngName(t), dwqAmp.getIconPngName(t), dwqAmpBox.getPngName(t),
+                dwqAmpBox.getIconPngName(t), cellPicture(CDWQCatalogAmpPane::m_cellAttributes, t), dwqProgram.getPNGName(t) });
+    RSDWQPedalFXImageButton dwqPedal(nullptr, false, {});
+    RSDWQRevFXImageButton dwqRev(nullptr, false, {});
+    RSDWQPedalComboBox dwqPedalBox({});
+    RSDWQRevFXComboBox dwqRevBox({});
+    for (int t = 1; t < 5; ++t)
+    {
+        alike({ dwqPedal.getPngName(t), dwqPedal.getIconPngName(t), dwqPedalBox.getPngName(t), dwqPedalBox.getIconPngName(t),
+                cellPicture(CDWQCatalogModPane::sm_amCatalogCellAttrs, t) });
+        alike({ dwqRev.getPngName(t), dwqRev.getIconPngName(t), dwqRevBox.getPngName(t), dwqRevBox.getIconPngName(t),
+                cellPicture(CDWQCatalogDelayPane::sm_amCatalogCellAttrs, t) });
+    }
+
+    RSHMQAmpImageButton hmqAmp(nullptr, false, {});
+    RSHMQAmpImageButtonSmall hmqAmpSmall(nullptr, false, {});
+    RSHMQAmpImage hmqCustomAmp;
+    HMQProgSelectButton hmqProgram(nullptr, 0, 0, 0, {});
+    for (int t = 0; t < 20; ++t)
+        alike({ hmqAmp.getPngName(t), hmqAmpSmall.getPngName(t), hmqAmp.getIconPngName(t), hmqCustomAmp.getPngName(t),
+                cellPicture(CHMQCatalogAmpPane::m_cellAttributes, t), hmqProgram.getPNGName(t) });
+    RSHMQPedal1FXImageButton hmqPedal1(nullptr, false, {});
+    RSHMQPedal2FXImageButton hmqPedal2(nullptr, false, {});
+    RSHMQRevFXImageButton hmqRev(nullptr, false, {});
+    RSHMQPedal1Image hmqCustomPedal1;
+    RSHMQPedal2Image hmqCustomPedal2;
+    RSHMQRevImage hmqCustomRev;
+    for (int t = 0; t < 10; ++t)
+    {
+        alike({ hmqPedal1.getPngName(t), hmqPedal1.getIconPngName(t), hmqCustomPedal1.getPngName(t),
+                cellPicture(CHMQCatalogPedal1Pane::sm_amCatalogCellAttrs, t) });
+        if (t < 7)
+            alike({ hmqPedal2.getPngName(t), hmqPedal2.getIconPngName(t), hmqCustomPedal2.getPngName(t),
+                    cellPicture(CHMQCatalogPedal2Pane::sm_amCatalogCellAttrs, t) });
+        if (t < 4)
+            alike({ hmqRev.getPngName(t), hmqRev.getIconPngName(t), hmqCustomRev.getPngName(t),
+                    cellPicture(CHMQCatalogDelayPane::sm_amCatalogCellAttrs, t) });
+    }
+
+    RSOrvaKXAmpImageButton okxAmp(nullptr, false, {});
+    RSOrvaKXAmpImageButtonSmall okxAmpSmall(nullptr, false, {});
+    OKXProgSelectButton okxProgram(nullptr, 0, 0, 0, {});
+    RSOrvaPWAmpImageButton opwAmp(nullptr, false, {});
+    RSOrvaPWAmpImageButtonSmall opwAmpSmall(nullptr, false, {});
+    OPWProgSelectButton opwProgram(nullptr, 0, 0, 0, {});
+    for (int t = 0; t < 23; ++t)
+        alike({ okxAmp.getPngName(t), okxAmpSmall.getPngName(t), cellPicture(COKXCatalogAmpPane::sm_amCatalogCellAttrs, t),
+                okxProgram.getPNGName(t) });
+    for (int t = 0; t < 17; ++t)
+        alike({ opwAmp.getPngName(t), opwAmpSmall.getPngName(t), cellPicture(COPWCatalogAmpPane::m_cellAttributes, t),
+                opwProgram.getPNGName(t) });
+    // The Orva amp icons are looked up by the raw parameter value.
+    for (int raw = 0; raw < 256; ++raw)
+    {
+        alike({ okxAmp.getPngName(orvaKX::getAmpType((unsigned char) raw)), okxAmp.getIconPngName(raw) });
+        alike({ opwAmp.getPngName(orvaPW::getAmpType((unsigned char) raw)), opwAmp.getIconPngName(raw) });
+    }
+    RSOrvaKXPedal1FXImageButton okxPedal1(nullptr, false, {});
+    RSOrvaPWPedal1FXImageButton opwPedal1(nullptr, false, {});
+    RSOrvaPWPedal2FXImageButton orvaPedal2(nullptr, false, {});
+    for (int t = 0; t < 11; ++t)
+    {
+        alike({ okxPedal1.getPngName(t), okxPedal1.getIconPngName(t),
+                cellPicture(COKXCatalogPedal1Pane::sm_amCatalogCellAttrs, t) });
+        alike({ opwPedal1.getPngName(t), opwPedal1.getIconPngName(t),
+                cellPicture(COPWCatalogPedal1Pane::sm_amCatalogCellAttrs, t) });
+        if (t < 8)
+            alike({ orvaPedal2.getPngName(t), orvaPedal2.getIconPngName(t),
+                    cellPicture(COPWCatalogPedal2Pane::sm_amCatalogCellAttrs, t) });
+    }
+
+    EXPECT_GT(compared, 150);
 }
 
 TEST_F(BuiltArtwork, KnobStripsHoldEveryFrameOneUnderAnother)

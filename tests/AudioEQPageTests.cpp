@@ -355,6 +355,49 @@ TEST(FrequencyResponseCurve, BrokenCoefficientsAndScalesDrawNothingAndNeverOverf
     noRange.paint(g);
 }
 
+// Each grid has its own flag, the labels are always drawn, and the grids are
+// drawn over the axis lines where they cross them; the left edge line is the
+// pane's first column.
+TEST(FrequencyResponseAxis, EachGridByItsFlagOverTheAxisLines)
+{
+    const auto background = juce::Colours::black, axisColour = juce::Colours::red, gridColour = juce::Colours::lime;
+    RSFrequencyResponseAxisComponent gainOnly(44100.0, -24.0, 24.0, true, true, true, false, background, axisColour, gridColour);
+    RSFrequencyResponseAxisComponent frequencyOnly(44100.0, -24.0, 24.0, true, true, false, true, background, axisColour,
+                                                   gridColour);
+    for (auto* pane : { &gainOnly, &frequencyOnly })
+        pane->setSize(620, 200);
+    // The 0 dB row 100, the +12 and -12 dB rows 50 and 150; 2 kHz has a grid
+    // line and no label, and no grid line stands at x 300.
+    const int x2k = gainOnly.xOfFrequency(2000.0), quiet = 25;
+    ASSERT_EQ(gainOnly.getZeroDbRow(), 100);
+    ASSERT_EQ(gainOnly.yOfGain(-12.0), 150);
+
+    juce::Image gainImage, frequencyImage;
+    const auto gainDrawn = testing_support::recordPainting(gainOnly, gainImage);
+    const auto frequencyDrawn = testing_support::recordPainting(frequencyOnly, frequencyImage);
+    // "100", "1K", "10K", "+24", "+12", "-12", "-24" on both panes.
+    EXPECT_EQ(gainDrawn->glyphs.size(), 20u);
+    EXPECT_EQ(frequencyDrawn->glyphs.size(), 20u);
+
+    // Only the gain grid: rows 50 and 150, no vertical lines.
+    EXPECT_EQ(gainImage.getPixelAt(300, 50), gridColour);
+    EXPECT_EQ(gainImage.getPixelAt(300, 150), gridColour);
+    EXPECT_EQ(gainImage.getPixelAt(x2k, quiet), background);
+    // The left edge line is column 0 only; the -12 dB line crosses it.
+    EXPECT_EQ(gainImage.getPixelAt(0, quiet), axisColour);
+    EXPECT_EQ(gainImage.getPixelAt(1, quiet), background);
+    EXPECT_EQ(gainImage.getPixelAt(0, 150), gridColour);
+    EXPECT_EQ(gainImage.getPixelAt(300, 100), axisColour);
+
+    // Only the frequency grid: vertical lines, no gain rows; the 2 kHz line
+    // crosses the 0 dB line.
+    EXPECT_EQ(frequencyImage.getPixelAt(x2k, quiet), gridColour);
+    EXPECT_EQ(frequencyImage.getPixelAt(300, 50), background);
+    EXPECT_EQ(frequencyImage.getPixelAt(0, 150), axisColour);
+    EXPECT_EQ(frequencyImage.getPixelAt(300, 100), axisColour);
+    EXPECT_EQ(frequencyImage.getPixelAt(x2k, 100), gridColour);
+}
+
 TEST(FrequencyResponseCurve, SineAndCosineTablesAreTheRoundedValuesOfTheirFrequencies)
 {
     // The frequencies rise, start at 10 Hz and end at 20 kHz, and the tables

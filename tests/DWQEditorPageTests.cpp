@@ -44,7 +44,7 @@ struct DWQEditorPage : DWQScreenFixture
 
     bool waitForPictureY(juce::Component* picture, int y)
     {
-        return pumpUntil([picture, y] { return picture->getY() == y; }, 2000);
+        return pumpUntil([picture, y] { return picture->getY() == y; });
     }
 };
 } // namespace
@@ -365,4 +365,52 @@ TEST_F(DWQEditorPage, TheSmallCatalogueFollowsTheProgramAsTheStripDoes)
     EXPECT_EQ(received()[0], paramChange(idAmpType, 6));
     saveScreenshot(*main, "dwq_small_catalogue");
     main->hideCatalogSelMini();
+}
+
+// A click on the marked cell writes only when the program holds a byte that
+// is none of the pane's types. With the modulation off (the list's OFF) and
+// CHORUS marked, nothing is written. A program received with bytes outside
+// the lists (amp 75, modulation 83) keeps its bytes and reads as the first
+// entry everywhere: DELUXE CL, the modulation OFF with its zone off. The
+// marked cells then send their type once, and a second click nothing.
+TEST_F(DWQEditorPage, AClickOnTheMarkedCellWritesOnlyWhenTheProgramHoldsNoneOfTheTypes)
+{
+    auto* cat = catalog();
+    auto* ampPane = cat->getPane(0);
+    auto* modPane = cat->getPane(1);
+    ASSERT_EQ(dc->getEditBuf()[23], 0);
+    const int modColumn = modPane->getCurrentColumn();
+    auto* modCell = modPane->getCell(0, modColumn);
+    ASSERT_TRUE(modCell->isSelected());
+    clickOn(*modCell);
+    modPane->mouseDoubleClickedByOtherComponent(modCell, 0, modColumn);
+    EXPECT_TRUE(settleAt(0)) << testing::PrintToString(received());
+    EXPECT_EQ(section().GetParamI(Section::idModOn), 0);
+
+    auto record = startProgram();
+    record[18] = 75;
+    record[23] = 83;
+    amp->send(SimulatedAmplifier::makeFrame(amp->getModelByte(), 0x40, {}, record));
+    ASSERT_TRUE(pumpUntil([this] { return dc->getEditBuf()[23] == 83; }));
+    ASSERT_TRUE(pumpUntil([ampPane] { return ampPane->getCell(0, 0)->isSelected(); }));
+    pumpFor(300);
+    EXPECT_EQ(dc->getEditBuf()[18], 75);
+    EXPECT_EQ(section().GetParamI(idAmpType), 0);
+    EXPECT_EQ(section().GetParamI(idModType), 0);
+    EXPECT_EQ(section().GetParamI(Section::idModOn), 0);
+    EXPECT_FALSE(widget<juce::Button>(Section::idModOn)->getToggleState());
+    EXPECT_EQ(area()->getAmpPicture()->getType(), 0);
+    EXPECT_EQ(ampPane->getCurrentColumn(), 0);
+    EXPECT_TRUE(modPane->getCell(0, modColumn)->isSelected());
+    saveScreenshot(*mainComponent(), "dwq_type_bytes_outside_the_lists");
+
+    clickOn(*ampPane->getCell(0, 0));
+    ASSERT_TRUE(settleAt(1));
+    EXPECT_EQ(received()[0], paramChange(idAmpType, 0));
+    clickOn(*modCell);
+    ASSERT_TRUE(settleAt(2));
+    EXPECT_EQ(received()[1], paramChange(idModType, modColumn + 1));
+    clickOn(*ampPane->getCell(0, 0));
+    clickOn(*modCell);
+    EXPECT_TRUE(settleAt(2));
 }

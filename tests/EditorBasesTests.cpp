@@ -94,21 +94,25 @@ struct EditorBases : ::testing::Test
 };
 } // namespace
 
-TEST(ProgramNameText, EachCharacterBecomesAtMostOneByte)
+TEST(ProgramNameText, EveryByteOutsidePrintableAsciiBecomesOneBlank)
 {
-    // Printable ASCII passes unchanged; a tab, DEL or accented letter becomes
-    // one blank each, so the name never needs more than 16 bytes.
+    // Printable ASCII passes unchanged, its edges included: the blank and '~'.
     EXPECT_EQ(PGNameEditComponent::cleanProgramName("Fat Bass 1"), "Fat Bass 1");
-    EXPECT_EQ(PGNameEditComponent::cleanProgramName("a\tb"), "a b");
-    const auto accented = juce::String(juce::CharPointer_UTF8("Caf\xc3\xa9 \xe2\x82\xac Tone\x7f"));
-    const auto cleaned = PGNameEditComponent::cleanProgramName(accented);
-    EXPECT_EQ(cleaned, "Caf    Tone ");
+    EXPECT_EQ(PGNameEditComponent::cleanProgramName(" ~ ~"), " ~ ~");
+    // Control bytes (0x1F the last of them) and DEL become blanks.
+    EXPECT_EQ(PGNameEditComponent::cleanProgramName("a\tb\x1f"
+                                                    "c\x7f"
+                                                    "d"),
+              "a b c d");
+    // A letter beyond ASCII gives one blank per byte of its UTF-8 form.
+    EXPECT_EQ(PGNameEditComponent::cleanProgramName(juce::String(juce::CharPointer_UTF8("B\xc3\xa4sse"))), "B  sse");
+    EXPECT_EQ(PGNameEditComponent::cleanProgramName(juce::String(juce::CharPointer_UTF8("\xe2\x82\xac~"))), "   ~");
+    // The cut counts characters, before the bytes are replaced.
     const auto longAccented =
         juce::String(juce::CharPointer_UTF8("\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9"
                                             "\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9"));
-    const auto cut = PGNameEditComponent::cleanProgramName(longAccented);
-    EXPECT_EQ(cut.getNumBytesAsUTF8(), 16u);
-    EXPECT_EQ(cut, juce::String::repeatedString(" ", 16));
+    EXPECT_EQ(PGNameEditComponent::cleanProgramName(longAccented), juce::String::repeatedString(" ", 32));
+    EXPECT_EQ(PGNameEditComponent::cleanProgramName("ABCDEFGHIJKLMNOPQR"), "ABCDEFGHIJKLMNOP");
 }
 
 TEST_F(EditorBases, TheNameStripCaptionsFollowTheProgramNumber)

@@ -91,10 +91,11 @@ struct HMQCustomPageFixture : testing_support::BootedHostFixture
 
     void TearDown() override { WriteConfirmation::setPrompt({}); }
 
-    // The messages the amplifier received, waited for a little.
+    // The messages the amplifier received, once `expected` of them arrived
+    // (a busy machine can take a while to carry them across).
     std::vector<juce::MidiMessage> received(int expected)
     {
-        amp->waitForReceived(expected, 500);
+        amp->waitForReceived(expected, testing_support::patienceMs);
         pumpFor(30);
         return amp->getReceived();
     }
@@ -152,7 +153,7 @@ TEST_F(HMQCustomPageFixture, AmpSlotsWriteConfirmedDropsAndCopyBackOnPress)
     userB.itemDropped(moduleDrag(0));
     EXPECT_EQ(questions, juce::StringArray { "Write to HM's Custom AMP Setting ?" });
     EXPECT_EQ(customOf(*dc, 1), before);
-    EXPECT_TRUE(received(1).empty());
+    EXPECT_TRUE(received(0).empty());
 
     // OK: bytes 16, 18, 24-30 from the program, 19-23 cleared, bit 0x01 in
     // byte 17; one custom dump of slot 1, which the amplifier now holds.
@@ -346,7 +347,7 @@ TEST_F(HMQCustomPageFixture, EffectSlotsTakeOnlyTheMatchingVariationAndCopyBack)
     answers = { false };
     pedal2.getSlot(1)->itemDropped(moduleDrag(3));
     EXPECT_EQ(customOf(*dc, 1)[17] & 0x04, 0);
-    EXPECT_TRUE(received(1).empty());
+    EXPECT_TRUE(received(0).empty());
 
     // The TREMOLO toggle copies custom slot 2's pedal-2 part (39-46) into the
     // program: one current-program dump.

@@ -94,7 +94,7 @@ struct HMQEditorPage : BootedHostFixture
     // that a second, unwanted message would be seen too.
     Changes changesAfter(size_t expected)
     {
-        pumpUntil([&] { return paramChangesOf(*amp).size() >= expected; }, 2000);
+        pumpUntil([&] { return paramChangesOf(*amp).size() >= expected; });
         pumpFor(60);
         return paramChangesOf(*amp);
     }
@@ -144,7 +144,7 @@ TEST_F(HMQEditorPage, EachWidgetKindSendsItsBytesOnce)
     auto* pedal1Picture = area()->getModulePicture(1);
     ASSERT_NE(pedal1Picture, nullptr);
     const auto expectedPlace = pedal1On == 0 ? pedal1Picture->m_OnBounds : pedal1Picture->m_OffBounds;
-    EXPECT_TRUE(pumpUntil([&] { return pedal1Picture->getY() == expectedPlace.getY(); }, 2000));
+    EXPECT_TRUE(pumpUntil([&] { return pedal1Picture->getY() == expectedPlace.getY(); }));
     EXPECT_EQ(area()->getSelectedModule(), 1);
     EXPECT_TRUE(area()->getValuePage(1)->isVisible());
     EXPECT_EQ(catalog()->getCurrentKind(), 1);
@@ -340,16 +340,16 @@ TEST_F(HMQEditorPage, ModulePicturesSwitchTheirModulesByDragAndDrop)
     mouse.dragFromTo(*reverb, { 40, 60 }, *area(), { x, 50 }, 6);
     pumpFor(50);
     EXPECT_EQ(changesAfter(1), (Changes { { 516, 0 } }));
-    ASSERT_TRUE(pumpUntil(
-        [&] { return reverb->getY() == reverb->m_OffBounds.getY() && ! area()->getAnimator().isAnimating(reverb); }, 2000));
+    ASSERT_TRUE(
+        pumpUntil([&] { return reverb->getY() == reverb->m_OffBounds.getY() && ! area()->getAnimator().isAnimating(reverb); }));
 
     // Dropped below its raised place: on again.
     const int below = reverb->getBottom() + 5;
     area()->itemDragEnter(moduleDrag(2, { x, below }));
     area()->itemDropped(moduleDrag(2, { x, below }));
     EXPECT_EQ(changesAfter(2), (Changes { { 516, 0 }, { 516, 1 } }));
-    ASSERT_TRUE(pumpUntil(
-        [&] { return reverb->getY() == reverb->m_OnBounds.getY() && ! area()->getAnimator().isAnimating(reverb); }, 2000));
+    ASSERT_TRUE(
+        pumpUntil([&] { return reverb->getY() == reverb->m_OnBounds.getY() && ! area()->getAnimator().isAnimating(reverb); }));
 
     // Pedal 2 dragged below its bottom asks for its custom tab on every
     // move (kind 2, open) and a drop there closes the ask (open false);

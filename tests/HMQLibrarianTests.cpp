@@ -6,6 +6,9 @@
 // real tabs; the slide of the tab panel; screenshots of the whole screen.
 #include "Action/FileCommandPrompts.h"
 #include "Application/StateHolder.h"
+#include "GUI/Catalog/CJVCatalogBasePane.h"
+#include "GUI/Catalog/CJVCatalogCell.h"
+#include "GUI/Catalog/CatalogComponent.h"
 #include "GUI/Editor/DragAndDropDefinitions.h"
 #include "GUI/Editor/PGNameBoxComponent.h"
 #include "GUI/Editor/PGNameEditComponent.h"
@@ -38,6 +41,7 @@
 #include "GUI/Shell/MainWindow.h"
 #include "GUI/Widgets/FontLibrary.h"
 #include "GUI/Widgets/RSCloseButton.h"
+#include "GUI/Widgets/RSWidgetSupport.h"
 #include "HMQ/HMQDataCenter.h"
 #include "ParamTable/CSectionEventPoster.h"
 #include "support/FileTabTestSupport.h"
@@ -103,6 +107,29 @@ struct HMQScreen : testing_support::LibrarianFixture
         return dc;
     }
 
+    // A program file whose programs are named AAAA.., BBBB.. and so on.
+    juce::File makeFile(const juce::String& name) const
+    {
+        const auto& format = *ProgramFile::forModel(1);
+        juce::MemoryBlock data((size_t) (ProgramFile::headerSize + 11 * format.recordSize), true);
+        auto* b = static_cast<unsigned char*>(data.getData());
+        std::memcpy(b, format.tag, ProgramFile::tagSize);
+        for (int i = 0; i < 11; ++i)
+            std::memset(b + ProgramFile::headerSize + i * format.recordSize, 'A' + i, 16);
+        auto file = folder.getChildFile(name);
+        file.replaceWithData(data.getData(), data.getSize());
+        return file;
+    }
+
+    void closeTab(int index) const
+    {
+        auto* tab = view()->getTabPanel()->getTabbedButtonBar().getTabButton(index);
+        ASSERT_NE(tab, nullptr) << index;
+        auto* close = dynamic_cast<RSCloseButton*>(tab->getExtraComponent());
+        ASSERT_NE(close, nullptr);
+        view()->buttonClicked(close);
+    }
+
     // A new, blank program file in the next tab.
     void newFile()
     {
@@ -129,10 +156,10 @@ struct HMQScreen : testing_support::LibrarianFixture
         return tab != nullptr ? tab->getFilePage() : nullptr;
     }
 
-    // What the amplifier received, after a short wait for `n` messages.
+    // What the amplifier received, once `n` messages arrived.
     std::vector<juce::MidiMessage> receivedAfter(SimulatedAmplifier& amp, int n)
     {
-        amp.waitForReceived(n, 1000);
+        amp.waitForReceived(n, testing_support::patienceMs);
         pumpFor(40);
         return amp.getReceived();
     }
@@ -254,7 +281,7 @@ TEST_F(HMQScreen, DropsOnUserSlotsAskWriteSendAndSelect)
     user(0)->itemDropped(drag(ProgramDataDragID, 7, bank(0)->getButton(7)));
     EXPECT_EQ(questions, juce::StringArray("Write to HM's User Program ?|Always pop-up and confirm when writing program|on"));
     EXPECT_EQ(bytes(dc->getRAMProgPtr(0), 62), before);
-    EXPECT_TRUE(receivedAfter(amp, 1).empty());
+    EXPECT_TRUE(receivedAfter(amp, 0).empty());
 
     // Preset 7 onto A1: the record, one program dump of user 0, then A1 selected.
     const auto preset7 = bytes(dc->getROMProgPtr(7), 62);
@@ -444,7 +471,7 @@ TEST_F(HMQScreen, TabPanelSlidesOnlyWhereTheDisplayIsNarrow)
     EXPECT_FALSE(v->isSlidOut());
     v->ROMSUbTabMove(false);
     EXPECT_TRUE(v->isSlidOut());
-    ASSERT_TRUE(pumpUntil([panel] { return panel->getX() == -124; }, 2000));
+    ASSERT_TRUE(pumpUntil([panel] { return panel->getX() == -124; }));
     v->ROMSUbTabMove(false); // already out
     EXPECT_TRUE(v->isSlidOut());
 
@@ -452,7 +479,7 @@ TEST_F(HMQScreen, TabPanelSlidesOnlyWhereTheDisplayIsNarrow)
     panel->setCurrentTabIndex(0);
     panel->itemDragEnter(drag(ProgramDataDragID, 5));
     EXPECT_EQ(panel->getCurrentTabIndex(), 1);
-    ASSERT_TRUE(pumpUntil([panel] { return panel->getX() == 0; }, 2000));
+    ASSERT_TRUE(pumpUntil([panel] { return panel->getX() == 0; }));
     EXPECT_FALSE(v->isSlidOut());
 
     // A click that switches tabs at home stays; a second click on it slides.
@@ -465,14 +492,14 @@ TEST_F(HMQScreen, TabPanelSlidesOnlyWhereTheDisplayIsNarrow)
     EXPECT_TRUE(v->isSlidOut());
     click(*tab0);
     EXPECT_FALSE(v->isSlidOut());
-    ASSERT_TRUE(pumpUntil([panel] { return panel->getX() == 0; }, 2000));
+    ASSERT_TRUE(pumpUntil([panel] { return panel->getX() == 0; }));
 
     // Only "PRESET" open: a drag over the panel changes nothing.
     ASSERT_TRUE(host->getActionManager()->executeFileClose(1, 0));
     host->getActionManager()->afterFileCloseUI(1, 1);
     ASSERT_EQ(panel->getNumTabs(), 1);
     v->ROMSUbTabMove(false);
-    ASSERT_TRUE(pumpUntil([panel] { return panel->getX() == -124; }, 2000));
+    ASSERT_TRUE(pumpUntil([panel] { return panel->getX() == -124; }));
     panel->itemDragEnter(drag(ProgramDataDragID, 5));
     pumpFor(600);
     EXPECT_EQ(panel->getX(), -124);
@@ -853,17 +880,6 @@ TEST_F(HMQScreen, NameStripForgetsTheFileOfTheCurrentProgramWhenItCloses)
     auto* label = v->getEditorPage()->getNameEdit()->getProgramLabel();
     auto* nameBox = v->getEditorPage()->getNameEdit()->getNameBox();
 
-    auto makeFile = [this](const juce::String& name) {
-        const auto& format = *ProgramFile::forModel(1);
-        juce::MemoryBlock data((size_t) (ProgramFile::headerSize + 11 * format.recordSize), true);
-        auto* b = static_cast<unsigned char*>(data.getData());
-        std::memcpy(b, format.tag, ProgramFile::tagSize);
-        for (int i = 0; i < 11; ++i)
-            std::memset(b + ProgramFile::headerSize + i * format.recordSize, 'A' + i, 16);
-        auto file = folder.getChildFile(name);
-        file.replaceWithData(data.getData(), data.getSize());
-        return file;
-    };
     v->filesDropped({ makeFile("rock.hmqprog").getFullPathName() }, 10, 10);
     v->filesDropped({ makeFile("jazz.hmqprog").getFullPathName() }, 10, 10);
     ASSERT_EQ(v->getNumTabs(), 3);
@@ -873,27 +889,21 @@ TEST_F(HMQScreen, NameStripForgetsTheFileOfTheCurrentProgramWhenItCloses)
     ASSERT_NE(jazz3, nullptr);
     click(*jazz3);
     EXPECT_EQ(state->currentProgram, 81);
-    ASSERT_TRUE(pumpUntil([label] { return label->getText() == "jazz:3"; }, 2000)) << label->getText();
+    ASSERT_TRUE(pumpUntil([label] { return label->getText() == "jazz:3"; })) << label->getText();
 
     // "rock" closed: "jazz" is file 0 now, and so is its program.
-    auto closeTab = [v](int index) {
-        auto* close =
-            dynamic_cast<RSCloseButton*>(v->getTabPanel()->getTabbedButtonBar().getTabButton(index)->getExtraComponent());
-        ASSERT_NE(close, nullptr);
-        v->buttonClicked(close);
-    };
     closeTab(1);
     ASSERT_EQ(v->getNumTabs(), 2);
     EXPECT_EQ(state->currentProgram, 70);
     EXPECT_EQ(DataCenter::iCurProgNo, 70);
     pumpFor(100);
     EXPECT_EQ(label->getText(), "jazz:3");
-    EXPECT_TRUE(pumpUntil([this] { return filePage(1)->getFileButtonComponent(2)->getToggleState(); }, 2000));
+    EXPECT_TRUE(pumpUntil([this] { return filePage(1)->getFileButtonComponent(2)->getToggleState(); }));
 
     // "jazz" closed too: its program stays in the editor, named, with no slot.
     closeTab(1);
     ASSERT_EQ(v->getNumTabs(), 1);
-    EXPECT_TRUE(pumpUntil([label] { return label->getText().isEmpty(); }, 2000)) << label->getText();
+    EXPECT_TRUE(pumpUntil([label] { return label->getText().isEmpty(); })) << label->getText();
     EXPECT_EQ(nameBox->getText().trim(), "CCCCCCCCCCCCCCCC");
     saveScreenshot(*host->getMasterGuiController()->getMainWindow(), "hmq-name-strip-after-file-close");
 }
@@ -947,4 +957,106 @@ TEST_F(HMQScreen, FileSlotNamesStandWholeBesideTheirPicture)
         EXPECT_EQ(whiteOnPicture, 0) << k << " " << amp;
     }
     saveScreenshot(*page, "hmq_file_slot_names");
+}
+
+// A program of a closed file lights no slot of the files behind it, which
+// move up into its numbers; a slot chosen afterwards lights as before.
+TEST_F(HMQScreen, ClosingTheFileOfTheCurrentProgramLightsNoSlotOfTheNextFile)
+{
+    SimulatedAmplifier amp(ports, 1);
+    ASSERT_NE(bootHMQScreen(amp), nullptr);
+    auto* v = view();
+    auto* label = v->getEditorPage()->getNameEdit()->getProgramLabel();
+    for (const auto* name : { "rock.hmqprog", "jazz.hmqprog", "blues.hmqprog" })
+        v->filesDropped({ makeFile(name).getFullPathName() }, 10, 10);
+    ASSERT_EQ(v->getNumTabs(), 4);
+
+    click(*filePage(2)->getFileButtonComponent(2));
+    ASSERT_TRUE(pumpUntil([label] { return label->getText() == "jazz:3"; })) << label->getText();
+
+    closeTab(2);
+    ASSERT_EQ(v->getNumTabs(), 3);
+    auto* blues = filePage(2);
+    ASSERT_EQ(blues->getFileIndex(), 1);
+    ASSERT_TRUE(pumpUntil([label] { return label->getText().isEmpty(); })) << label->getText();
+    const auto litButtons = [this, blues] {
+        int lit = 0;
+        for (auto* page : { filePage(1), blues })
+            for (int k = 0; k < HMQLibFileComponent::numButtons; ++k)
+                lit += page->getFileButtonComponent(k)->getToggleState() ? 1 : 0;
+        for (int k = 0; k < 8; ++k)
+            lit += user(k)->getToggleState() ? 1 : 0;
+        return lit;
+    };
+    EXPECT_FALSE(pumpUntil([&] { return litButtons() != 0; }, 500));
+
+    click(*blues->getFileButtonComponent(4));
+    EXPECT_TRUE(pumpUntil([label] { return label->getText() == "blues:5"; })) << label->getText();
+    EXPECT_TRUE(blues->getFileButtonComponent(4)->getToggleState());
+    EXPECT_EQ(litButtons(), 1);
+}
+
+// An amp byte that is none of the twenty types (154, whose bits 0-6 give 26)
+// reads as type 0 in every view of the screen while the bytes stay as they
+// came: the editor's catalogue mark and the user and file slots that take
+// such a program over one with another amp show type 0's picture and name.
+// The marked catalogue cell then sends type 0 once; a second click nothing.
+TEST_F(HMQScreen, AnAmpByteOutsideTheListShowsTypeZeroEverywhereAndTheMarkedCellSendsItOnce)
+{
+    SimulatedAmplifier amp(ports, 1);
+    auto odd = amp.getUserProgram(0);
+    odd[18] = 154;
+    amp.setUserProgram(0, odd);
+    auto other = amp.getUserProgram(1);
+    other[18] = 5;
+    amp.setUserProgram(1, other);
+    amp.setEditBuffer(odd);
+    auto* dc = bootHMQScreen(amp);
+    ASSERT_NE(dc, nullptr);
+    EXPECT_EQ(dc->getEditBuf()[18], 154);
+    EXPECT_EQ(dc->getUserEditSection().GetParamI(0x300), 0);
+
+    // The type a slot shows once painted: its amp type, and the picture of
+    // that type; the amp name is drawn from the same type.
+    auto shownType = [](HMQProgSelectButton& button) {
+        button.createComponentSnapshot(button.getLocalBounds());
+        const bool picture = button.getNormalImage() == RSWidgetSupport::getImage(button.getPNGName(button.getAmpType()));
+        return picture ? button.getAmpType() : -1;
+    };
+    EXPECT_EQ(shownType(*user(0)), 0);
+    EXPECT_EQ(shownType(*user(1)), 5);
+
+    // A file slot with amp 5 takes the program of A1.
+    newFile();
+    auto* slot = dynamic_cast<HMQFileProgButton*>(filePage(1)->getFileButtonComponent(0));
+    ASSERT_NE(slot, nullptr);
+    slot->itemDropped(drag(ProgramDataDragID, 61));
+    EXPECT_EQ(shownType(*slot), 5);
+    slot->itemDropped(drag(ProgramDataDragID, 60));
+    EXPECT_EQ(dc->getFileProgPtr(0, 0)[18], 154);
+    EXPECT_EQ(shownType(*slot), 0);
+
+    // A2 takes it too, and the amplifier gets the byte as it came.
+    answers.push_back({ true, true });
+    user(1)->itemDropped(drag(ProgramDataDragID, 60, user(0)));
+    receivedAfter(amp, 4);
+    EXPECT_EQ(dc->getRAMProgPtr(1)[18], 154);
+    EXPECT_EQ(amp.getUserProgram(1)[18], 154);
+    EXPECT_EQ(shownType(*user(1)), 0);
+
+    // The editor's program (A2 now) marks type 0 in the amp pane.
+    auto* ampPane = view()->getEditorPage()->getCatalog()->getPane(0);
+    auto* marked = ampPane->getCell(0, 0);
+    ASSERT_TRUE(pumpUntil([marked] { return marked->isSelected(); }));
+    EXPECT_EQ(dc->getEditBuf()[18], 154);
+    EXPECT_FALSE(ampPane->getCell(0, 19)->isSelected());
+    saveScreenshot(*view(), "hmq_amp_byte_outside_the_list");
+    amp.clearRecords();
+    click(*marked);
+    EXPECT_EQ(framesOf(receivedAfter(amp, 1)), (std::vector<std::vector<int>> { frame(0x41, { 0x03, 0x00, 0x00, 0x00 }) }));
+    amp.clearRecords();
+    click(*marked);
+    EXPECT_TRUE(receivedAfter(amp, 0).empty());
+    // The type's bits hold 0; the byte's top bit, no part of the type, stays.
+    EXPECT_EQ(dc->getEditBuf()[18], 0x80);
 }

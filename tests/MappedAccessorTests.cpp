@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 TEST(MappedAccessor, PositionsAndRawValues)
 {
     CAccessorMapped<CAccessorUBF8> acc(0, 0, 7, { 0, 2, 5 });
@@ -22,6 +24,18 @@ TEST(MappedAccessor, PositionsAndRawValues)
     EXPECT_EQ(b, 0);
     EXPECT_EQ(acc.Get(nullptr, 0), 0);
     EXPECT_EQ(acc.Put(nullptr, 0, 2), 0);
+
+    // Only HoldsListValue tells a raw value outside the list from the first
+    // entry; a list of the positions themselves reads the same way.
+    CAccessorMapped<CAccessorUBF8> positions(0, 0, 6, { 0, 1, 2, 3 });
+    for (const auto& [raw, position, held] :
+         { std::tuple { 0, 0, true }, { 3, 3, true }, { 4, 0, false }, { 83, 0, false }, { 0x83, 3, true }, { 0xC4, 0, false } })
+    {
+        b = (unsigned char) raw;
+        EXPECT_EQ(positions.Get(&b, 0), position) << raw;
+        EXPECT_EQ(positions.HoldsListValue(&b, 0), held) << raw;
+    }
+    EXPECT_FALSE(positions.HoldsListValue(nullptr, 0));
 }
 
 TEST(MappedAccessor, ListValuesAfterTheKindsTranslation)

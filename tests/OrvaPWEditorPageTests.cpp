@@ -237,7 +237,7 @@ TEST_F(OrvaPWPage, EveryGestureGivesItsBytesAtTheAmplifierOnce)
     auto sent = takeReceived();
     EXPECT_EQ(sent, (std::vector<std::vector<int>> { paramChange(0x201, wasOn ? 0 : 1) }));
     EXPECT_EQ(pedalSwitch->getToggleState(), wasOn == 0);
-    EXPECT_TRUE(pumpUntil([&] { return ! area->getAnimator().isAnimating(); }, 2000));
+    EXPECT_TRUE(pumpUntil([&] { return ! area->getAnimator().isAnimating(); }));
     auto* pedal1 = area->getPedal1Picture();
     EXPECT_EQ(pedal1->getY(), wasOn ? pedal1->m_OffBounds.getY() : pedal1->m_OnBounds.getY());
     EXPECT_EQ(area->getSelectedModule(), 1);
@@ -282,18 +282,21 @@ TEST_F(OrvaPWPage, EveryGestureGivesItsBytesAtTheAmplifierOnce)
     }
     takeReceived();
 
-    // The name: Return stores and sends the edit buffer once; a focus loss
-    // discards what was typed.
+    // The name: Return stores and sends the edit buffer once, each byte of a
+    // letter beyond ASCII as a blank; a focus loss discards what was typed.
     auto* box = page->getNameEdit()->getNameBox();
-    box->setText(juce::String(juce::CharPointer_UTF8("Caf\xc3\xa9 Bass")), true);
+    box->setText(juce::String(juce::CharPointer_UTF8("B\xc3\xa4sse ~1")), true);
     page->getNameEdit()->textEditorReturnKeyPressed(*box);
     sent = takeReceived();
     ASSERT_EQ(sent.size(), 1u);
     EXPECT_EQ(sent[0][0], 0x40);
-    EXPECT_EQ(EditTarget::dataCenter()->getCurProgName().trimEnd(), "Caf  Bass");
+    const auto received = amp->getEditBuffer();
+    ASSERT_GE(received.size(), 16u);
+    EXPECT_EQ(std::string(received.begin(), received.begin() + 16), "B  sse ~1       ");
+    EXPECT_EQ(EditTarget::dataCenter()->getCurProgName(), "B  sse ~1");
     box->setText("Typed only", true);
     page->getNameEdit()->textEditorFocusLost(*box);
-    EXPECT_EQ(box->getText().trimEnd(), "Caf  Bass");
+    EXPECT_EQ(box->getText(), "B  sse ~1");
     EXPECT_TRUE(takeReceived().empty());
 }
 
@@ -312,7 +315,7 @@ TEST_F(OrvaPWPage, AChangeFromTheAmplifierMovesExactlyItsWidget)
     pumpFor(30);
     const int value = middle->getCurrentValue() == 77 ? 78 : 77;
     amp->sendParamChange(0x04, 0x02, value);
-    ASSERT_TRUE(pumpUntil([&] { return middle->getCurrentValue() == value; }, 2000));
+    ASSERT_TRUE(pumpUntil([&] { return middle->getCurrentValue() == value; }));
     pumpFor(30);
     EXPECT_EQ(bass->getCurrentValue(), bassBefore);
     EXPECT_TRUE(area->getValuePage(0)->isVisible());
@@ -323,11 +326,11 @@ TEST_F(OrvaPWPage, AChangeFromTheAmplifierMovesExactlyItsWidget)
     // The pedal-2 switch follows the amplifier, and its picture slides.
     const int on = section->GetParamI(0x202);
     amp->sendParamChange(0x02, 0x02, on ? 0 : 1);
-    ASSERT_TRUE(pumpUntil([&] { return section->GetParamI(0x202) == (on ? 0 : 1); }, 2000));
+    ASSERT_TRUE(pumpUntil([&] { return section->GetParamI(0x202) == (on ? 0 : 1); }));
     auto* pedalSwitch = widget<juce::Button>(0x202, UIFormControlKind::OnOffSwitch);
-    ASSERT_TRUE(pumpUntil([&] { return pedalSwitch->getToggleState() == (on == 0); }, 2000));
+    ASSERT_TRUE(pumpUntil([&] { return pedalSwitch->getToggleState() == (on == 0); }));
     auto* pedal2 = area->getPedal2Picture();
-    ASSERT_TRUE(pumpUntil([&] { return ! area->getAnimator().isAnimating(pedal2); }, 2000));
+    ASSERT_TRUE(pumpUntil([&] { return ! area->getAnimator().isAnimating(pedal2); }));
     EXPECT_EQ(pedal2->getY(), on ? pedal2->m_OffBounds.getY() : pedal2->m_OnBounds.getY());
     EXPECT_TRUE(takeReceived().empty());
 }

@@ -40,7 +40,7 @@ struct OrvaDrops : testing_support::LibrarianFixture
     // Waits until the amplifier's user program holds the record.
     bool ampHolds(SimulatedAmplifier& amp, int slot, const Bytes& record)
     {
-        return pumpUntil([&] { return amp.getUserProgram(slot) == record; }, 2000);
+        return pumpUntil([&] { return amp.getUserProgram(slot) == record; });
     }
 };
 } // namespace

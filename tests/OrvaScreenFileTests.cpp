@@ -209,7 +209,7 @@ TEST_P(OrvaScreenFiles, TheTabColumnFoldsAsideWhereTheDisplayIsNarrow)
     // 900 pixels: 132 of the column stay in view when folded.
     host->getMasterGuiController()->displayUserArea = { 0, 0, 900, 700 };
     EXPECT_EQ(screen()->getFoldedRectangle(), juce::Rectangle<int>(-124, 36, 256, 537));
-    auto settled = [panel](int x) { return pumpUntil([panel, x] { return panel->getX() == x; }, 1500); };
+    auto settled = [panel](int x) { return pumpUntil([panel, x] { return panel->getX() == x; }); };
 
     // The section's slide requests, through the router.
     orva->getUserEditSection().FireOnROMSubTabMove(false);

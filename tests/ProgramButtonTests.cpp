@@ -1,13 +1,15 @@
 // The program buttons' tables, drag filters, drag start and name text: the
 // amp tables against a second transcription, the drags each button accepts,
-// the 50-pixel start of a program drag, and the text shown for name bytes
-// that are not plain ASCII.
+// the 50-pixel start of a program drag, the text shown for name bytes
+// that are not plain ASCII, and the name of a changed file program on the page.
+#include "Action/ActionManager.h"
 #include "Application/Host.h"
 #include "Core/DeviceInfo.h"
 #include "GUI/Editor/DragAndDropDefinitions.h"
 #include "GUI/Editor/ProgramDataDragItem.h"
 #include "GUI/Editor/ProgramNameText.h"
 #include "GUI/Editor/RSFileProgButton.h"
+#include "GUI/Editor/RSLibFileComponentBase.h"
 #include "GUI/Editor/RSPresetProgButton.h"
 #include "GUI/Editor/RSUserProgButton.h"
 #include "GUI/Orva/OKXFileProgButton.h"
@@ -15,9 +17,17 @@
 #include "GUI/Orva/OPWFileProgButton.h"
 #include "GUI/Orva/OPWProgSelectButton.h"
 #include "GUI/Orva/OPWUserProgButton.h"
+#include "GUI/Shell/MainComponent.h"
+#include "GUI/Shell/MainWindow.h"
+#include "GUI/Shell/MasterGuiController.h"
+#include "GUI/Shell/MasterGuiManager.h"
+#include "support/FileTabTestSupport.h"
 #include "support/TestHelpers.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
 
 namespace
 {
@@ -218,8 +228,118 @@ TEST(ProgramNameTextTest, NameBytesBecomeAtMostSixteenPrintableCharacters)
     EXPECT_EQ(ProgramNameText::fromRecord(nullptr), "");
     EXPECT_EQ(ProgramNameText::fromFileRecord(nullptr), "");
 
+    // The edges of printable ASCII: 0x1F and DEL are drawn as blanks, the
+    // blank and '~' as they are, by every button that reads a record.
+    std::memcpy(record,
+                "~A\x1f"
+                "B\x7f"
+                "C D~~~~~~~~",
+                16);
+    const juce::String edges("~A B C D~~~~~~~~");
+    EXPECT_EQ(ProgramNameText::fromRecord(record), edges);
+    EXPECT_EQ(ProgramNameText::fromFileRecord(record), edges);
+    EXPECT_EQ(ProgramNameText::printable("~A\x1f"
+                                         "B\x7f"
+                                         "C D~"),
+              "~A B C D~");
+
     // The Orva KX amp name stored with a tab is drawn with a blank.
     juce::Component owner;
     OKXProgSelectButton okx(&owner, 4098, 0, 0, "okx");
     EXPECT_EQ(ProgramNameText::printable(okx.getAmpName(15)), "ERUPT III CH2");
 }
+
+namespace
+{
+// The contrast ratio of two opaque colours, from their relative luminance.
+double contrastRatio(juce::Colour a, juce::Colour b)
+{
+    const auto luminance = [](juce::Colour c) {
+        const auto linear = [](juce::uint8 v) {
+            const double s = v / 255.0;
+            return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.getRed()) + 0.7152 * linear(c.getGreen()) + 0.0722 * linear(c.getBlue());
+    };
+    const auto la = luminance(a), lb = luminance(b);
+    return (juce::jmax(la, lb) + 0.05) / (juce::jmin(la, lb) + 0.05);
+}
+
+RSLibFileComponentBase* findShowingFilePage(juce::Component& root)
+{
+    if (auto* page = dynamic_cast<RSLibFileComponentBase*>(&root); page != nullptr && page->isShowing())
+        return page;
+    for (auto* child : root.getChildren())
+        if (auto* page = findShowingFilePage(*child))
+            return page;
+    return nullptr;
+}
+
+// Every model's screen with one new file whose first program was changed.
+struct ModifiedFileSlot : testing_support::FileTabFixture,
+                          ::testing::WithParamInterface<int>
+{
+    void SetUp() override
+    {
+        model = GetParam();
+        host = Host::createInstance();
+        host->getMasterGuiController()->showMainWindow();
+        const DeviceInfo device((eProductModelId) model, false, 1, "in", 2, "out", 0, 0, 0, kMediaTypeUSB);
+        host->changeDeviceEnvironment(device);
+        auto p = std::make_unique<testing_support::ScriptedPrompts>();
+        prompts = p.get();
+        actions().setFileCommandPrompts(std::move(p));
+        host->afterChangingDeviceEnvironment(device);
+        actions().stopTimer(ActionManager::eREQID_BLANKPROG_CHECK);
+        testing_support::pumpFor(50);
+        actions().invokeDirectly(ActionManager::cmdFileNew, false);
+        testing_support::pumpFor(50);
+    }
+
+    MainComponent* main() const { return host->getMasterGuiManager()->getMainWindow()->getMainComponent(); }
+};
+} // namespace
+
+TEST_P(ModifiedFileSlot, TheRedNameReadsWellOnTheLitAndTheIdleFill)
+{
+    ASSERT_EQ(dc()->getFileCount(), 1);
+    auto* record = dc()->getFileProgPtr(0, 0);
+    ASSERT_NE(record, nullptr);
+    std::memcpy(record, "HILL MILL IIIIII", 16);
+    dc()->setModifiedMask(0, 1);
+    auto* page = findShowingFilePage(*main());
+    ASSERT_NE(page, nullptr);
+    auto* button = page->getFileButtonComponent(0);
+    ASSERT_NE(button, nullptr);
+
+    for (const bool lit : { false, true })
+    {
+        button->setToggleState(lit, juce::dontSendNotification);
+        // The page as it shows the slot, four times enlarged so that the
+        // letters' strokes hold pixels of their full colour.
+        constexpr int scale = 4;
+        const auto area = main()->getLocalArea(button, button->getLocalBounds());
+        const auto shot = main()->createComponentSnapshot(area, true, (float) scale);
+        // The name's line, left of the picture (the DWQR and HMQ buttons
+        // write it at y 5, the Orva ones at y 20).
+        const int top = model <= 1 ? 5 : 20;
+        const juce::Rectangle<int> line(4 * scale, top * scale, (button->getWidth() / 3 - 8) * scale, 20 * scale);
+        std::map<juce::uint32, int> counts;
+        for (int y = line.getY(); y < line.getBottom(); ++y)
+            for (int x = line.getX(); x < line.getRight(); ++x)
+                ++counts[shot.getPixelAt(x, y).getARGB()];
+        const auto fill = juce::Colour(
+            std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) { return a.second < b.second; })->first);
+        juce::Colour text = fill;
+        for (const auto& [argb, count] : counts)
+            if (contrastRatio(juce::Colour(argb), fill) > contrastRatio(text, fill))
+                text = juce::Colour(argb);
+        EXPECT_GT(text.getRed() - juce::jmax(text.getGreen(), text.getBlue()), 60)
+            << "model " << model << (lit ? " lit " : " idle ") << text.toDisplayString(false);
+        EXPECT_GE(contrastRatio(text, fill), 4.5) << "model " << model << (lit ? " lit: " : " idle: ")
+                                                  << text.toDisplayString(false) << " on " << fill.toDisplayString(false);
+    }
+    testing_support::saveScreenshot(*main(), "modified_file_slot_model" + juce::String(model));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryModel, ModifiedFileSlot, ::testing::Values(0, 1, 2, 3));

@@ -29,6 +29,13 @@ struct RealWindowGesturesOnScreen : testing_support::RealWindowFixture
     {
         if (! SimulatedAmplifierApp::screenshot(screenshotName))
             return -1;
+        return countPixelsIn(screenshotName, area, test);
+    }
+
+    // The same in a screenshot taken before; -1 without it.
+    static int countPixelsIn(const juce::String& screenshotName, juce::Rectangle<int> area,
+                             const std::function<bool(juce::Colour)>& test)
+    {
         const auto image =
             juce::ImageFileFormat::loadFrom(juce::File(RIGSMITH_SCREENSHOT_DIR).getChildFile(screenshotName + ".png"));
         if (! image.isValid())
@@ -225,9 +232,11 @@ TEST_F(RealWindowGesturesOnScreen, AfterAboutAndAWrittenDropTheUserSlotsKeepTheF
     EXPECT_TRUE(app->waitForWidget("focus", "OPWUserButtonContainerComponent", 0, hasFocus)) << layoutText();
 }
 
-// A tooltip shows beside the pointer over the item it describes and goes
-// away when the pointer moves on.
-TEST_F(RealWindowGesturesOnScreen, TooltipStandsByThePointerAndGoesWithIt)
+// A tooltip shows when the pointer rests on the item it describes, in the
+// lower right corner of the main window, 10 pixels from its right and bottom
+// edges, wherever the pointer is; when the pointer moves on it goes, and
+// nothing of it stays on the screen.
+TEST_F(RealWindowGesturesOnScreen, TooltipStandsInTheWindowsLowerRightCornerAndGoesWithoutATrace)
 {
     startConnected(1);
     const auto cell = app->waitForWidget("name", "DELUXE CL VIBRATO", waitMs);
@@ -237,37 +246,38 @@ TEST_F(RealWindowGesturesOnScreen, TooltipStandsByThePointerAndGoesWithIt)
     ASSERT_TRUE(window);
     const juce::Point<int> titleBar(window->bounds.getCentreX(), window->bounds.getY() - 8);
     ASSERT_TRUE(app->clickOnScreen(titleBar));
+    // The tip's orange text, and the screen as it was before any tip showed.
+    const auto isTipText = [](juce::Colour c) {
+        return std::abs(c.getRed() - 0xFF) + std::abs(c.getGreen() - 0xAC) + std::abs(c.getBlue()) < 30;
+    };
+    ASSERT_TRUE(SimulatedAmplifierApp::screenshot("screens-tooltip-before"));
+
     const auto pointer = cell->bounds.getCentre().translated(-30, -20);
-    juce::ChildProcess move;
     std::optional<SimulatedAmplifierApp::Widget> tip;
     const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) waitMs;
     for (int step = 0; ! tip && juce::Time::getMillisecondCounter() < end; ++step)
     {
         // Small moves over the cell, as a resting hand makes them.
-        move.start(juce::StringArray { "xdotool", "mousemove", juce::String(pointer.x + step % 2), juce::String(pointer.y) });
-        move.waitForProcessToFinish(5000);
+        ASSERT_TRUE(app->moveOnScreen(pointer.translated(step % 2, 0)));
         juce::Thread::sleep(300);
         tip = shownTooltip();
     }
     ASSERT_TRUE(tip) << layoutText();
     SimulatedAmplifierApp::screenshot("screens-tooltip");
-    const auto near = juce::Rectangle<int>(pointer, pointer).expanded(60, 50);
-    EXPECT_TRUE(near.intersects(tip->bounds)) << "tip at " << tip->bounds.toString() << ", pointer at " << pointer.toString();
+    EXPECT_EQ(tip->bounds.getRight(), window->bounds.getRight() - 10) << "tip at " << tip->bounds.toString();
+    EXPECT_EQ(tip->bounds.getBottom(), window->bounds.getBottom() - 10) << "tip at " << tip->bounds.toString();
+    EXPECT_FALSE(tip->bounds.expanded(20).contains(pointer));
+    const int tipTextBefore = countPixelsIn("screens-tooltip-before", tip->bounds, isTipText);
+    ASSERT_GE(tipTextBefore, 0);
+    EXPECT_GT(countPixelsIn("screens-tooltip", tip->bounds, isTipText), tipTextBefore + 20) << "the tip is not on the screen";
 
-    // Off the cell, onto the window's title bar.
-    move.start(juce::StringArray { "xdotool", "mousemove", juce::String(titleBar.x), juce::String(titleBar.y) });
-    move.waitForProcessToFinish(5000);
-    const auto goneBy = juce::Time::getMillisecondCounter() + 5000u;
-    while (shownTooltip() && juce::Time::getMillisecondCounter() < goneBy)
-        juce::Thread::sleep(100);
-    EXPECT_FALSE(shownTooltip()) << layoutText();
-    // Nothing of it stays on the screen: no pixel of the tip's orange text
-    // where it stood.
-    int orange = -1;
-    for (const auto paintedBy = juce::Time::getMillisecondCounter() + 3000u;
-         orange != 0 && juce::Time::getMillisecondCounter() < paintedBy;)
-        orange = countPixels("screens-tooltip-gone", tip->bounds, [](juce::Colour c) {
-            return std::abs(c.getRed() - 0xFF) + std::abs(c.getGreen() - 0xAC) + std::abs(c.getBlue()) < 30;
-        });
-    EXPECT_EQ(orange, 0) << "the tip's text stays on the screen";
+    // Off the cell, onto the window's title bar: the tip goes, and the
+    // window paints again where it stood.
+    ASSERT_TRUE(app->moveOnScreen(titleBar));
+    EXPECT_TRUE(SimulatedAmplifierApp::waitUntil(
+        [&] { return ! shownTooltip() && countPixels("screens-tooltip-gone", tip->bounds, isTipText) == tipTextBefore; }, waitMs,
+        200))
+        << "tip " << (shownTooltip() ? "still listed" : "gone from the layout") << "; its text's pixels there "
+        << countPixelsIn("screens-tooltip-gone", tip->bounds, isTipText) << ", before " << tipTextBefore << "\n"
+        << layoutText();
 }

@@ -130,48 +130,52 @@ TEST_F(RealWindowGesturesOfWidgets, HMQKnobsFollowTheirValuesAfterATypeChange)
     SimulatedAmplifierApp::screenshot("widgets-hmq-knobs-after-type-change");
 }
 
-// A DWQR program whose modulation type byte is out of range (83) shows one
-// type everywhere: the section reads the last type, TWIN TREM, so its picture,
-// its catalogue cell and its SPEED knob agree; a pick in the catalogue is
-// sent, even of the marked cell, which the program does not hold as it is.
-TEST_F(RealWindowGesturesOfWidgets, DWQROutOfRangeTypeShowsOneTypeAndPicksAreSent)
+// A DWQR program whose modulation type byte is none of the types (83) reads
+// as the list's first entry, OFF, and the pane keeps its mark on CHORUS. A click on the marked cell sends CHORUS once, as the byte
+// is none of the types; then the program holds CHORUS and a second click on
+// it writes nothing, while FLANGER is sent.
+TEST_F(RealWindowGesturesOfWidgets, DWQRTypeByteOutsideTheListReadsAsOffAndTheMarkedCellSendsOnce)
 {
     startConnected(0, { "23=83" });
     const auto picture = param(0x400);
     ASSERT_TRUE(picture);
-    // The SPEED knob of TWIN TREM (2.5 to 10 Hz).
-    EXPECT_TRUE(param(0x401, [](auto& w) { return w.minimum == "2500" && w.maximum == "10000"; }))
-        << home.getChildFile("screen-layout.txt").loadFileAsString();
     ASSERT_TRUE(app->clickOnScreen(picture->bounds.getCentre()));
     const auto marked = [&](const juce::String& cell) {
         return app->waitForWidget("name", cell, waitMs, [](auto& w) { return w.value == "1"; }).has_value();
     };
-    EXPECT_TRUE(marked("TWIN TREM"));
-    EXPECT_EQ(app->findWidgets("name", "CHORUS").back().value, "0");
-    SimulatedAmplifierApp::screenshot("widgets-dwqr-out-of-range-type");
+    EXPECT_TRUE(marked("CHORUS"));
+    EXPECT_EQ(app->findWidgets("name", "TWIN TREM").back().value, "0");
+    SimulatedAmplifierApp::screenshot("widgets-dwqr-type-byte-outside-the-list");
 
-    // The marked cell: the program holds 83, so TWIN TREM is written.
     int from = app->getReceived().size();
-    ASSERT_TRUE(clickUntilSent(app->findWidgets("name", "TWIN TREM").back().bounds.getCentre(), from, 1));
-    EXPECT_EQ(waitForChanges(from, 1), (Changes { { 0x400, 4 } })) << receivedText();
-    // Now it holds TWIN TREM: a second click writes nothing; CHORUS is sent.
-    from = app->getReceived().size();
-    ASSERT_TRUE(app->clickOnScreen(app->findWidgets("name", "TWIN TREM").back().bounds.getCentre()));
     ASSERT_TRUE(clickUntilSent(app->findWidgets("name", "CHORUS").back().bounds.getCentre(), from, 1));
     EXPECT_EQ(waitForChanges(from, 1), (Changes { { 0x400, 1 } })) << receivedText();
-    EXPECT_TRUE(marked("CHORUS"));
     EXPECT_TRUE(param(0x401, [](auto& w) { return w.minimum == "300" && w.maximum == "7000"; }));
+    from = app->getReceived().size();
+    ASSERT_TRUE(app->clickOnScreen(app->findWidgets("name", "CHORUS").back().bounds.getCentre()));
+    ASSERT_TRUE(clickUntilSent(app->findWidgets("name", "FLANGER").back().bounds.getCentre(), from, 1));
+    EXPECT_EQ(waitForChanges(from, 1), (Changes { { 0x400, 2 } })) << receivedText();
+    EXPECT_TRUE(marked("FLANGER"));
 }
 
-// The HMQ's amp type 154 (bits 26, past the last type): the editor shows the
-// amp the custom amp page shows for the same byte, ORIGINAL CL.
-TEST_F(RealWindowGesturesOfWidgets, HMQOutOfRangeAmpTypeShowsTheLastAmp)
+// The HMQ's amp type byte 154 (bits 0-6 give 26, none of the twenty types)
+// reads as the first amp, DELUXE CL VIBRATO, which the amp pane marks; a
+// click on it sends type 0 once, a second click nothing.
+TEST_F(RealWindowGesturesOfWidgets, HMQAmpByteOutsideTheListReadsAsTheFirstAmp)
 {
     startConnected(1, { "18=154" });
-    ASSERT_TRUE(app->waitForWidget("name", "ORIGINAL CL", waitMs, [](auto& w) { return w.value == "1"; }))
+    ASSERT_TRUE(app->waitForWidget("name", "DELUXE CL VIBRATO", waitMs, [](auto& w) { return w.value == "1"; }))
         << home.getChildFile("screen-layout.txt").loadFileAsString();
-    EXPECT_EQ(app->findWidgets("name", "DELUXE CL VIBRATO").back().value, "0");
-    SimulatedAmplifierApp::screenshot("widgets-hmq-out-of-range-amp");
+    EXPECT_EQ(app->findWidgets("name", "ORIGINAL CL").back().value, "0");
+    SimulatedAmplifierApp::screenshot("widgets-hmq-amp-byte-outside-the-list");
+
+    int from = app->getReceived().size();
+    ASSERT_TRUE(clickUntilSent(app->findWidgets("name", "DELUXE CL VIBRATO").back().bounds.getCentre(), from, 1));
+    EXPECT_EQ(waitForChanges(from, 1), (Changes { { 0x300, 0 } })) << receivedText();
+    from = app->getReceived().size();
+    ASSERT_TRUE(app->clickOnScreen(app->findWidgets("name", "DELUXE CL VIBRATO").back().bounds.getCentre()));
+    ASSERT_TRUE(clickUntilSent(app->findWidgets("name", "DELUXE CL NORMAL").back().bounds.getCentre(), from, 1));
+    EXPECT_EQ(waitForChanges(from, 1), (Changes { { 0x300, 1 } })) << receivedText();
 }
 
 // An effect picture on the chain line dragged straight up from its centre,

@@ -59,6 +59,25 @@ TEST_P(AppWithAmplifier, StartsFindsTheAmplifierAndSynchronises)
     EXPECT_FALSE(app.getProcess().getOutput().contains("Leaked objects detected")) << app.getProcess().getOutput();
 }
 
+// Closed while the synchronisation runs and the amplifier keeps sending a
+// knob's changes: what arrives during the shutdown wants the message thread,
+// whose loop has already stopped, and must not keep the application alive.
+TEST_F(AppWithAmplifier, QuitsWhileTheSynchronisationRunsAndTheAmplifierTalks)
+{
+    SimulatedAmplifierApp app(home, 3);
+    app.setExtraArguments({ "--chatter", "503" });
+    ASSERT_TRUE(app.start());
+    constexpr int waitMs = SimulatedAmplifierApp::patienceMs;
+    ASSERT_NE(app.waitForMainWindow(waitMs), 0) << app.getProcess().getOutput();
+    // The first of the user programs asked for: the synchronisation is under way.
+    ASSERT_GE(app.waitForReceived(app.editorFrame(0x1C), waitMs), 0) << app.getReceived().joinIntoString("\n");
+
+    // Ends with the window; a close the busy display was slow to deliver is
+    // asked again, and the whole of it stays far below the patience.
+    EXPECT_EQ(app.closeAndWaitForExit(20000), 0) << app.getProcess().getApplicationLog();
+    EXPECT_FALSE(app.getProcess().isRunning());
+}
+
 // One wired Orva PW, one wireless Orva PW and the HMQ.
 INSTANTIATE_TEST_SUITE_P(Models, AppWithAmplifier, ::testing::Values(3, 5, 1), [](const ::testing::TestParamInfo<int>& info) {
     return juce::String(info.param == 1 ? "HMQ" : info.param == 3 ? "OrvaPW" : "OrvaPWWireless").toStdString();

@@ -1,6 +1,7 @@
 // Test entry point: one JUCE GUI initialiser for the whole run, so that the
 // message manager, timers and components work in every test; the run's trace
-// in a log file of its own, and every framework assertion a failure.
+// in a log file of its own, every framework assertion a failure, and a failed
+// ASSERT the end of its test wherever it stands.
 #include <gtest/gtest.h>
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -8,6 +9,7 @@
 #include "Platform/AlsaErrorLog.h"
 #include "Preferences/PreferencesData.h"
 #include "support/AppProcess.h"
+#include "support/FatalFailureListener.h"
 #include "support/FrameworkAssertionWatch.h"
 #include "support/FreshStartListener.h"
 
@@ -66,6 +68,8 @@ int main(int argc, char** argv)
 
     ::testing::AddGlobalTestEnvironment(new JuceEnvironment());
     ::testing::UnitTest::GetInstance()->listeners().Append(new testing_support::FreshStartListener());
+    // Last: a fatal failure is printed before it ends its test.
+    ::testing::UnitTest::GetInstance()->listeners().Append(new testing_support::FatalFailureListener());
     const int result = RUN_ALL_TESTS();
 
     AlsaErrorLog::uninstall();

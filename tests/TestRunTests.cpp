@@ -1,8 +1,10 @@
 // What the test run itself holds to: a framework assertion fails the test
 // that made it, from any thread; the trace of the code under test goes to the
 // one logger and not to the console; the tests that work a real window take
-// their display one at a time, and make a gesture the display swallowed again.
+// their display one at a time, and make a gesture the display swallowed again;
+// a failed check in a fixture's helper ends its test and not the run.
 #include "Application/ApplicationLog.h"
+#include "support/FileTabTestSupport.h"
 #include "support/PrivateDisplay.h"
 #include "support/SimulatedAmplifierApp.h"
 #include "support/TestHelpers.h"
@@ -11,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <thread>
 #include <unistd.h>
@@ -53,6 +56,33 @@ private:
     juce::TemporaryFile file;
     int saved = -1;
 };
+
+// Two tests that exist only in a run started with RIGSMITH_FAILURE_PROBE=1:
+// the first one's set-up helper finds no data centre (there is none for an
+// unknown model) and the test goes on to use it; the second one passes.
+struct HelperFindsNoDataCentre : testing_support::FileTabFixture
+{
+    void TestBody() override
+    {
+        start(9);
+        EXPECT_EQ(dc()->getFileCount(), 0);
+    }
+};
+
+struct RunsAfterIt : ::testing::Test
+{
+    void TestBody() override { SUCCEED(); }
+};
+
+[[maybe_unused]] const bool failureProbesRegistered = [] {
+    if (std::getenv("RIGSMITH_FAILURE_PROBE") == nullptr)
+        return false;
+    ::testing::RegisterTest("FailureProbe", "HelperFindsNoDataCentre", nullptr, nullptr, __FILE__, __LINE__,
+                            []() -> testing_support::FileTabFixture* { return new HelperFindsNoDataCentre(); });
+    ::testing::RegisterTest("FailureProbeNext", "RunsAfterIt", nullptr, nullptr, __FILE__, __LINE__,
+                            []() -> ::testing::Test* { return new RunsAfterIt(); });
+    return true;
+}();
 } // namespace
 
 TEST(TestRun, AFrameworkAssertionFailsTheTestThatMadeItFromAnyThread)
@@ -95,6 +125,29 @@ TEST(TestRun, TraceGoesToTheOneLoggerAndNotToTheConsole)
         EXPECT_TRUE(capture.contains("captured"));
     }
     EXPECT_EQ(juce::Logger::getCurrentLogger(), log);
+}
+
+TEST(TestRun, AFailedCheckInAHelperEndsItsTestAndNotTheRun)
+{
+    const auto self = juce::File::getSpecialLocation(juce::File::currentExecutableFile).getFullPathName();
+    juce::ChildProcess run;
+    ASSERT_TRUE(run.start(juce::StringArray { "env", "RIGSMITH_FAILURE_PROBE=1", self, "--gtest_filter=FailureProbe*" },
+                          juce::ChildProcess::wantStdOut | juce::ChildProcess::wantStdErr));
+    const auto output = run.readAllProcessOutput();
+    ASSERT_TRUE(run.waitForProcessToFinish(60000)) << output;
+
+    EXPECT_TRUE(output.contains("[  FAILED  ] FailureProbe.HelperFindsNoDataCentre")) << output;
+    EXPECT_TRUE(output.contains("[       OK ] FailureProbeNext.RunsAfterIt")) << output;
+    EXPECT_TRUE(output.contains("1 FAILED TEST")) << output;
+    // The check itself is what is reported, once.
+    EXPECT_EQ(output.indexOf("Expected: (dc()) != (nullptr)"), output.lastIndexOf("Expected: (dc()) != (nullptr)")) << output;
+    EXPECT_FALSE(output.contains("unknown file")) << output;
+
+    // The failed run keeps its trace; this one is not wanted.
+    const auto trace =
+        output.fromFirstOccurrenceOf("The trace of this run: ", false, false).upToFirstOccurrenceOf("\n", false, false);
+    if (trace.isNotEmpty())
+        juce::File(trace.trim()).deleteFile();
 }
 
 TEST(RealWindowSupport, OnePrivateDisplayAtATime)

@@ -131,7 +131,7 @@ TEST_F(TransferFixture, TransmitAllOnTheHMQWithProgressAndADeferredQuit)
 
     ASSERT_TRUE(pumpUntil([midi] { return ! midi->isBulkTransmit(); }, testing_support::patienceMs));
     EXPECT_FALSE(main->isProgressBarDialogShowing());
-    ASSERT_TRUE(pumpUntil([&app] { return app.quitRequests == 1; }, 2000)); // timer 1
+    ASSERT_TRUE(pumpUntil([&app] { return app.quitRequests == 1; })); // timer 1
     EXPECT_TRUE(actions->executeQuit(1));
 
     ASSERT_EQ(amp.getNumReceived(), 8); // program dumps only: no receive request
@@ -200,6 +200,43 @@ TEST_F(TransferFixture, AWaitingQuitIsShownAndGivenUpByCancelByTheAmplifierAndBy
     EXPECT_FALSE(main->isProgressBarDialogShowing());
     EXPECT_FALSE(dialog->isQuitWaiting());
     statusRefreshQuitsNothing();
+}
+
+TEST_F(TransferFixture, AWaitingQuitOutlastsASlowAmplifierAndEndsWhenItStopsAnswering)
+{
+    SimulatedAmplifier amp(ports, 1);
+    ASSERT_NE(boot(), nullptr);
+    auto* midi = host->getMidiManager();
+    QuitRecorder app;
+    constexpr auto silence = (juce::uint32) ActionManager::quitWaitSilenceMs;
+
+    // Answers that come slowly, the whole transmission longer than the
+    // silence a quit waits out: the quit waits for its end.
+    amp.setReplyDelayMs((int) silence / 5);
+    const auto started = juce::Time::getMillisecondCounter();
+    perform(ActionManager::cmdTxAllProg);
+    ASSERT_TRUE(midi->isBulkTransmit());
+    EXPECT_FALSE(actions->executeQuit(1));
+    ASSERT_TRUE(pumpUntil([&] { return ! midi->isBulkTransmit() || app.quitRequests > 0; }, testing_support::patienceMs));
+    EXPECT_FALSE(midi->isBulkTransmit());
+    EXPECT_EQ(app.quitRequests, 0);
+    EXPECT_GT(juce::Time::getMillisecondCounter() - started, silence);
+    ASSERT_TRUE(pumpUntil([&] { return app.quitRequests == 1; }, 2000));
+    EXPECT_TRUE(actions->executeQuit(1));
+
+    // An amplifier that stops answering in the middle: the quit goes ahead
+    // once it has been silent for that long.
+    amp.setReplyDelayMs(300);
+    perform(ActionManager::cmdTxAllProg);
+    ASSERT_TRUE(pumpUntil([&] { return midi->getSequenceCounter() >= 62; }));
+    amp.setSilent(true);
+    EXPECT_FALSE(actions->executeQuit(1));
+    const auto asked = juce::Time::getMillisecondCounter();
+    ASSERT_TRUE(pumpUntil([&] { return app.quitRequests == 2; }, (int) silence + 5000));
+    EXPECT_GE(juce::Time::getMillisecondCounter() - asked, silence - 100);
+    EXPECT_TRUE(midi->isBulkTransmit());
+    EXPECT_TRUE(actions->executeQuit(1));
+    EXPECT_FALSE(actions->isQuitRequested());
 }
 
 TEST_F(TransferFixture, ReceiveAllOnTheDWQ)
@@ -284,7 +321,7 @@ TEST_F(TransferFixture, ReceiveAllEndsOnItsStartingProgramAfterACutOffSynchronis
             };
             auto receiveAll = [&] {
                 perform(ActionManager::cmdRxAllProg);
-                const bool ended = pumpUntil([&] { return midi->isSynchronised() && chainsEnded(); }, 3000);
+                const bool ended = pumpUntil([&] { return midi->isSynchronised() && chainsEnded(); });
                 pumpFor(100);
                 return ended;
             };
@@ -294,7 +331,7 @@ TEST_F(TransferFixture, ReceiveAllEndsOnItsStartingProgramAfterACutOffSynchronis
             // still arrive.
             amp.setReplyDelayMs(60);
             actions->setTimerEventReq(ActionManager::eREQID_DELAYED_SYNCRONIZE, 1, 0);
-            ASSERT_TRUE(pumpUntil([&] { return midi->isBulkReceive() && midi->getSequenceCounter() >= firstUser + 2; }, 3000));
+            ASSERT_TRUE(pumpUntil([&] { return midi->isBulkReceive() && midi->getSequenceCounter() >= firstUser + 2; }));
             main->getProgressBarDialog()->getCancelButton().triggerClick();
             ASSERT_TRUE(pumpUntil(chainsEnded));
             pumpFor(200);
@@ -375,8 +412,7 @@ TEST_F(TransferFixture, PresetNamesReceivedReachThePresetPagesAtTheEndOfAReceive
             EXPECT_EQ(presetButtonText(), before);
 
             perform(ActionManager::cmdRxAllProg);
-            ASSERT_TRUE(
-                pumpUntil([&] { return midi->isSynchronised() && ! midi->isBulkReceive() && ! midi->isSyncRunning(); }, 3000));
+            ASSERT_TRUE(pumpUntil([&] { return midi->isSynchronised() && ! midi->isBulkReceive() && ! midi->isSyncRunning(); }));
             ASSERT_TRUE(pumpUntil([&] { return presetButtonText().startsWith("FRESH NAME"); }, 1000)) << presetButtonText();
             EXPECT_EQ(presetButtonText().trimEnd(), juce::String(name).trimEnd());
 
@@ -402,7 +438,7 @@ TEST_F(TransferFixture, TheProgressDialogOfASynchronisationClosesAnOpenWriteDial
     // The synchronisation a reconnect starts (timer 8) shows its progress.
     amp.setReplyDelayMs(50);
     actions->setTimerEventReq(ActionManager::eREQID_DELAYED_SYNCRONIZE, 1, 0);
-    ASSERT_TRUE(pumpUntil([&] { return main->isProgressBarDialogShowing(); }, 3000));
+    ASSERT_TRUE(pumpUntil([&] { return main->isProgressBarDialogShowing(); }));
     EXPECT_FALSE(writeDialog->isVisible());
     EXPECT_FALSE(writeDialog->isCurrentlyModal(false));
     EXPECT_TRUE(main->getProgressBarDialog()->isCurrentlyModal(false));

@@ -262,7 +262,7 @@ TEST_F(Widgets, PowerSwitchArtworkFollowsTheModel)
 }
 
 // --------------------------------------------------------------------------
-TEST(Looks, MainLookColoursFontsAndTooltipPlace)
+TEST(Looks, MainLookColoursAndFonts)
 {
     CustomLookAndFeel look;
     EXPECT_EQ(look.findColour(juce::PopupMenu::backgroundColourId), juce::Colour(0xFF4F4F4F));
@@ -272,19 +272,31 @@ TEST(Looks, MainLookColoursFontsAndTooltipPlace)
     EXPECT_EQ(look.getPopupMenuFont(), FontLibrary::getInstance()->getFont("PopupMenuxLookAndFeel"));
     juce::ComboBox box;
     EXPECT_EQ(look.getComboBoxFont(box), FontLibrary::getInstance()->getFont("ComboBoxLookAndFeel"));
+}
 
-    // The tip stands beside the pointer, towards the middle of the area.
-    const juce::Rectangle<int> screen(0, 0, 1024, 768);
-    EXPECT_EQ(CustomLookAndFeel::placeTooltip(100, 20, { 100, 50 }, screen), juce::Rectangle<int>(124, 56, 114, 26));
-    EXPECT_EQ(CustomLookAndFeel::placeTooltip(100, 20, { 900, 700 }, screen), juce::Rectangle<int>(774, 668, 114, 26));
-    // Near an edge it stays inside the area; wider than the area, it is cut to it.
-    EXPECT_EQ(CustomLookAndFeel::placeTooltip(100, 20, { 500, 2 }, screen), juce::Rectangle<int>(524, 8, 114, 26));
-    EXPECT_EQ(CustomLookAndFeel::placeTooltip(1100, 20, { 100, 50 }, screen), juce::Rectangle<int>(0, 56, 1024, 26));
-    // A second screen right of the first keeps the tip on itself.
-    EXPECT_EQ(CustomLookAndFeel::placeTooltip(100, 20, { 1030, 50 }, screen.withX(1024)),
-              juce::Rectangle<int>(1054, 56, 114, 26));
-    const auto real = look.getTooltipBounds("Tip", { 3, 3 }, screen);
-    EXPECT_EQ(real.getPosition(), juce::Point<int>(27, 9));
+TEST(Looks, TooltipStandsTenPixelsFromTheAreasLowerRightWhereverThePointerIs)
+{
+    CustomLookAndFeel look;
+    // The tip stands 10 pixels from the area's right and bottom edges: text
+    // laid out 100 x 20 on a 1024 x 768 area at the origin.
+    const juce::Rectangle<int> area(0, 0, 1024, 768);
+    EXPECT_EQ(CustomLookAndFeel::placeTooltip(100, 20, area), juce::Rectangle<int>(900, 732, 114, 26));
+    // Wider than the area: the area's width, from its left edge.
+    EXPECT_EQ(CustomLookAndFeel::placeTooltip(1100, 20, area), juce::Rectangle<int>(0, 732, 1024, 26));
+    // Higher than the area: the area's height, from its top edge.
+    EXPECT_EQ(CustomLookAndFeel::placeTooltip(100, 800, area), juce::Rectangle<int>(900, 0, 114, 768));
+
+    // The pointer's position plays no part: wherever it is, the real text's
+    // tip stands in the lower right corner.
+    const auto tipSize = CustomLookAndFeel::layoutTooltipText("Tip", juce::Colours::black);
+    const juce::Point<int> corner(1024 - (int) (tipSize.getWidth() + 14.0f) - 10, 768 - (int) (tipSize.getHeight() + 6.0f) - 10);
+    for (const auto pointer : { juce::Point<int>(3, 3), juce::Point<int>(512, 384), juce::Point<int>(1000, 760) })
+    {
+        const auto tip = look.getTooltipBounds("Tip", pointer, area);
+        EXPECT_EQ(tip.getPosition(), corner) << pointer.toString();
+        EXPECT_EQ(tip.getRight(), 1014);
+        EXPECT_EQ(tip.getBottom(), 758);
+    }
 }
 
 TEST(Looks, BackTabsAreDarkGreyAndCloseButtonsSquare)

@@ -148,7 +148,10 @@ public:
     // preferences are saved at shutdown. Agrees, except while a transmit-all
     // writes the amplifier's programs: the quit is then remembered and the
     // status refresh that ends the transmission (timer 1) carries it out.
+    // The wait ends too when the amplifier has answered nothing for
+    // quitWaitSilenceMs: a transmission it no longer answers never ends.
     bool executeQuit(int model);
+    static constexpr int quitWaitSilenceMs = 3000;
 
     // Set when a quit waits for a running transmission; timer 1 then quits.
     void setQuitRequested(bool b) noexcept { quitRequested = b; }
@@ -203,6 +206,12 @@ private:
     // an early firing is re-armed for the rest of the delay.
     std::map<int, juce::uint32> dueTimes;
     bool quitRequested = false;
+    // Whether a quit still waits for the transmission: while one runs and
+    // the amplifier's last answer (the transfer counter's last step) is
+    // recent.
+    bool quitMustWait();
+    int quitWaitProgress = -1;
+    juce::uint32 quitWaitProgressAt = 0;
 
     // ------------------------------------------------------------------
     // Program files and file tabs. Every operation works on the data centre

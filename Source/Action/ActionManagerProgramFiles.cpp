@@ -376,8 +376,9 @@ bool ActionManager::executeFileClose(int model, int tab)
 
 // The current program follows the tabs: a program of a later tab moves down
 // with its tab; one of the closed tab keeps its place in the editor but has
-// no slot any more (-1), so the name strip names no file for it. The pages
-// are refreshed afterwards.
+// no slot any more (-1), so the name strip names no file for it and no page
+// lights the slot that the next file now holds under its old number. The
+// pages are refreshed afterwards.
 void ActionManager::followClosedTab(int model, DataCenter& dataCenter, int tab)
 {
     const auto& numbering = DataCenter::numberingForModel(model);
@@ -391,8 +392,14 @@ void ActionManager::followClosedTab(int model, DataCenter& dataCenter, int tab)
         else if (holder > tab)
             state->currentProgram -= numbering.programsPerTab;
     }
-    if (numbering.isFile(DataCenter::iCurProgNo) && numbering.tabOf(DataCenter::iCurProgNo) > tab)
-        dataCenter.setCurProgNo(DataCenter::iCurProgNo - numbering.programsPerTab);
+    if (numbering.isFile(DataCenter::iCurProgNo))
+    {
+        const int holder = numbering.tabOf(DataCenter::iCurProgNo);
+        if (holder == tab)
+            DataCenter::iCurProgNo = -1;
+        else if (holder > tab)
+            dataCenter.setCurProgNo(DataCenter::iCurProgNo - numbering.programsPerTab);
+    }
 
     if (auto* midi = host != nullptr ? host->getMidiManager() : nullptr)
         midi->sendChangeMessage();

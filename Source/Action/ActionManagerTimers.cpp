@@ -108,21 +108,47 @@ void ActionManager::handleMessage(const juce::Message& message)
     }
 }
 
+namespace
+{
+// How often a waiting quit looks whether the amplifier still answers.
+constexpr int quitWaitCheckMs = 500;
+} // namespace
+
+bool ActionManager::quitMustWait()
+{
+    auto* midi = midiManager();
+    if (midi == nullptr || ! midi->isBulkTransmit())
+        return false;
+    const auto now = juce::Time::getMillisecondCounter();
+    const int progress = midi->getSequenceCounter();
+    if (! quitRequested || progress != quitWaitProgress)
+    {
+        quitWaitProgress = progress;
+        quitWaitProgressAt = now;
+    }
+    return now - quitWaitProgressAt < (juce::uint32) quitWaitSilenceMs;
+}
+
 bool ActionManager::executeQuit(int model)
 {
     juce::ignoreUnused(model);
     // Quitting in the middle of a transmit-all would leave the amplifier's
     // user programs half written: the quit waits for the end of the
-    // transmission, whose status refresh (timer 1) asks to quit again.
-    auto* midi = midiManager();
-    if (midi != nullptr && midi->isBulkTransmit())
+    // transmission, whose status refresh (timer 1) asks to quit again, or
+    // until the amplifier stops answering.
+    if (quitMustWait())
     {
-        juce::Logger::writeToLog("ActionManager::executeQuit() deferred until the transmission ends");
+        if (! quitRequested)
+            juce::Logger::writeToLog("ActionManager::executeQuit() deferred until the transmission ends");
         quitRequested = true;
         if (progressView != nullptr)
             progressView->showQuitWaiting(true);
+        setTimerEventReq(timerStatusRefresh, quitWaitCheckMs, 0);
         return false;
     }
+    if (quitRequested)
+        if (auto* midi = midiManager(); midi != nullptr && midi->isBulkTransmit())
+            juce::Logger::writeToLog("ActionManager::executeQuit() the amplifier stopped answering: the quit waits no longer");
     quitRequested = false;
     return true;
 }
@@ -147,10 +173,15 @@ void ActionManager::runStatusRefresh()
     refreshMainComponent();
 
     // A quit asked for while a transfer ran is carried out here once the
-    // command table keeps its quit-request flag.
+    // transfer has ended or the amplifier has stopped answering it; until
+    // then it is looked at again.
     if (quitRequested)
-        if (auto* app = juce::JUCEApplicationBase::getInstance())
+    {
+        if (quitMustWait())
+            setTimerEventReq(timerStatusRefresh, quitWaitCheckMs, 0);
+        else if (auto* app = juce::JUCEApplicationBase::getInstance())
             app->systemRequestedQuit();
+    }
 
     if (auto* broadcaster = host->getChangeBroadcaster())
         broadcaster->sendChangeMessage();

@@ -191,9 +191,7 @@ void MidiManager::ClearListeners()
     // Only the list is swapped under the listener lock; a dispatch never
     // waits for the message thread while holding it, so taking both here
     // cannot deadlock.
-    std::unique_ptr<juce::MessageManagerLock> messageThreadLock;
-    if (juce::MessageManager::getInstanceWithoutCreating() != nullptr)
-        messageThreadLock = std::make_unique<juce::MessageManagerLock>();
+    const MessageThreadLock messageThreadLock;
 
     const juce::ScopedLock sl(listenerLock);
     listeners = std::make_shared<const ListenerList>();

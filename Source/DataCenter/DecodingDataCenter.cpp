@@ -6,6 +6,7 @@
 #include "Application/Host.h"
 #include "Application/StateHolder.h"
 #include "DataCenter/EditorSysExFrame.h"
+#include "Platform/MessageThreadWait.h"
 #include "Platform/RSClock.h"
 
 #include <utility>
@@ -37,7 +38,11 @@ void DecodingDataCenter::OnRSMidiListenerRcvSysExMessage(MidiManager* midi, Midi
         return;
 
     const auto arrivedAt = juce::Time::getMillisecondCounterHiRes();
-    const juce::MessageManagerLock lock;
+    // Refused only when the application quits: what arrives then is left
+    // undecoded, as the transfers it belongs to end with the application.
+    const MessageThreadLock lock;
+    if (! lock.lockWasGained())
+        return;
     arrival = arrivedAt;
     beforeDecoding();
 

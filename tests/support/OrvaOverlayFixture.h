@@ -42,7 +42,7 @@ struct OrvaOverlayFixture : BootedHostFixture
     // argument bytes; waits until at least `count` messages arrived.
     std::vector<std::vector<int>> receivedAfter(int count)
     {
-        amp->waitForReceived(count, 1000);
+        amp->waitForReceived(count, testing_support::patienceMs);
         pumpFor(20);
         return requestsOf(*amp);
     }

@@ -108,8 +108,8 @@ protected:
         return changes;
     }
 
-    // The tooltip on show, a window of its own (or a widget where the
-    // window system keeps it inside the main window); none when no tip shows.
+    // The tooltip on show, a child of the main window (or a window of its
+    // own, should it ever stand outside); none when no tip shows.
     std::optional<SimulatedAmplifierApp::Widget> shownTooltip() const
     {
         for (const auto* kind : { "window", "name" })

@@ -12,7 +12,7 @@ constexpr int patienceMs = 30000;
 
 // Runs the message loop in small steps until the condition holds or the time
 // runs out; returns whether the condition held.
-inline bool pumpUntil(const std::function<bool()>& condition, int timeoutMs = 2000)
+inline bool pumpUntil(const std::function<bool()>& condition, int timeoutMs = patienceMs)
 {
     const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMs;
     while (! condition())

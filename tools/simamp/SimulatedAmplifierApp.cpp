@@ -2,7 +2,7 @@
 // in the same process, for tests that drive the real window as a user would:
 //
 //   rigsmith_simamp --model N --log FILE [--layout FILE] [--pattern] [--edit-byte OFFSET=VALUE]...
-//                   [application arguments]
+//                   [--chatter PARAM] [application arguments]
 //
 // N is the model id (0 to 5). The amplifier holds its model's factory
 // programs and settings; with --pattern it holds pattern contents instead
@@ -12,16 +12,21 @@
 // appended to FILE as one line of space-separated hex bytes (a SysEx message
 // whole, "F0 ... F7"), written as it arrives. With --layout, the screen
 // bounds of the showing windows and widgets are kept in that file (see
-// WidgetLayoutWriter).
+// WidgetLayoutWriter). With --chatter the amplifier keeps sending changes of
+// that parameter (hex id), one every few milliseconds from the start to the
+// end of the application, as one whose knob is turned all the time would.
 #include "Application/ApplicationMain.h"
 #include "Platform/MidiPortSystem.h"
 #include "Platform/VirtualMidiPortSystem.h"
 #include "WidgetLayoutWriter.h"
 #include "support/SimulatedAmplifier.h"
 
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <iostream>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 namespace
@@ -34,7 +39,7 @@ juce::String hexLine(const juce::MidiMessage& message)
 int usage()
 {
     std::cerr << "usage: rigsmith_simamp --model N --log FILE [--layout FILE] [--pattern] [--edit-byte OFFSET=VALUE]... "
-                 "[application arguments]   (N: 0 to 5)"
+                 "[--chatter PARAM] [application arguments]   (N: 0 to 5)"
               << std::endl;
     return 2;
 }
@@ -46,6 +51,7 @@ int main(int argc, char* argv[])
     juce::String logPath;
     juce::String layoutPath;
     bool pattern = false;
+    int chatterParam = -1;
     std::vector<std::pair<int, int>> editBytes;
     std::vector<char*> appArgs { argv[0] };
     for (int i = 1; i < argc; ++i)
@@ -59,6 +65,8 @@ int main(int argc, char* argv[])
             layoutPath = argv[++i];
         else if (arg == "--pattern")
             pattern = true;
+        else if (arg == "--chatter" && i + 1 < argc)
+            chatterParam = juce::String(argv[++i]).getHexValue32();
         else if (arg == "--edit-byte" && i + 1 < argc)
         {
             const juce::String byte(argv[++i]);
@@ -102,6 +110,15 @@ int main(int argc, char* argv[])
                 std::fflush(log);
             });
 
+            std::atomic<bool> appRunning { true };
+            std::thread chatter([&amp, &appRunning, chatterParam] {
+                for (int n = 0; chatterParam >= 0 && appRunning; ++n)
+                {
+                    amp.sendParamChange((chatterParam >> 8) & 0x7F, chatterParam & 0xFF, 40 + (n & 1) * 20);
+                    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+                }
+            });
+
             appArgs.push_back(nullptr);
             if (layoutPath.isNotEmpty())
             {
@@ -117,6 +134,8 @@ int main(int argc, char* argv[])
             {
                 result = ApplicationMain::run((int) appArgs.size() - 1, appArgs.data());
             }
+            appRunning = false;
+            chatter.join();
             amp.setReceiveObserver(nullptr);
         }
         MidiPortSystem::setCurrent(nullptr);

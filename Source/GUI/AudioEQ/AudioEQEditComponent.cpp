@@ -95,6 +95,7 @@ void AudioEQEditComponent::initialize()
     scanLinkedComponent();
     renewKnobMinMax();
 
+    // Zero line, left edge, gain grid and frequency grid.
     axisPane = std::make_unique<RSFrequencyResponseAxisComponent>(sampleRate, lowestDb, highestDb, true, true, true, true,
                                                                   juce::Colours::black, juce::Colours::lightgrey,
                                                                   juce::Colours::darkgrey);

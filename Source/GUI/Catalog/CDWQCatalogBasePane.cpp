@@ -70,10 +70,10 @@ void CDWQCatalogBasePane::handleMessage(const juce::Message& message)
     selectCellOfModel(value);
 }
 
-bool CDWQCatalogBasePane::holdsPick(int row, int col) const
+bool CDWQCatalogBasePane::storedOutsideList() const
 {
     auto* section = DWQViewSupport::getSection();
-    return section == nullptr || ParamPageSupport::holdsValue(*section, m_ParamId, getModelByMatrix(row, col));
+    return section != nullptr && ParamPageSupport::storedOutsideList(*section, m_ParamId);
 }
 
 void CDWQCatalogBasePane::writePick(int model)
@@ -90,8 +90,8 @@ void CDWQCatalogBasePane::mouseUpByOtherComponent(juce::Component* component, in
     if (cell == nullptr)
         return;
     // A second click on the marked cell writes nothing, unless the program
-    // holds another value (a byte received out of range).
-    if (row == m_CurrentRow && col == m_CurrentColumn && cell->isSelected() && holdsPick(row, col))
+    // holds a byte that is none of the types: then the pick is sent once.
+    if (row == m_CurrentRow && col == m_CurrentColumn && cell->isSelected() && ! storedOutsideList())
         return;
 
     const bool fromGrid = cell == component;
@@ -114,7 +114,9 @@ void CDWQCatalogBasePane::mouseUpByOtherComponent(juce::Component* component, in
 
 void CDWQCatalogBasePane::mouseDoubleClickedByOtherComponent(juce::Component* component, int row, int col)
 {
-    if (component == this || (row == m_CurrentRow && col == m_CurrentColumn && holdsPick(row, col)))
+    // The release before it has written the pick: a double click on the
+    // current cell writes nothing more, marked or not.
+    if (component == this || (row == m_CurrentRow && col == m_CurrentColumn))
         return;
     auto* cell = getCell(row, col);
     if (cell == nullptr || cell != component)

@@ -37,6 +37,6 @@ protected:
     void deselectCurrent();
     // Writes a type as a catalogue pick.
     void writePick(int model);
-    // Whether the program holds the model of that cell as it is.
-    bool holdsPick(int row, int col) const;
+    // Whether the program holds a byte that is none of the pane's types.
+    bool storedOutsideList() const;
 };

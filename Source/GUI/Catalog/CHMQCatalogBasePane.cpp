@@ -62,10 +62,10 @@ void CHMQCatalogBasePane::createCells()
     }
 }
 
-bool CHMQCatalogBasePane::holdsPick(int row, int column) const
+bool CHMQCatalogBasePane::storedOutsideList() const
 {
     auto* section = HMQEditSupport::getUserEditSection();
-    return section == nullptr || ParamPageSupport::holdsValue(*section, m_ParamId, getModelByMatrix(row, column));
+    return section != nullptr && ParamPageSupport::storedOutsideList(*section, m_ParamId);
 }
 
 bool CHMQCatalogBasePane::writeModel(int model, int source)
@@ -98,8 +98,8 @@ void CHMQCatalogBasePane::mouseUpByOtherComponent(juce::Component* reporter, int
     if (cell == nullptr)
         return;
     // A second click on the marked cell writes nothing, unless the program
-    // holds another value (a byte received out of range).
-    if (row == m_CurrentRow && column == m_CurrentColumn && cell->isSelected() && holdsPick(row, column))
+    // holds a byte that is none of the types: then the pick is sent once.
+    if (row == m_CurrentRow && column == m_CurrentColumn && cell->isSelected() && ! storedOutsideList())
         return;
 
     for (auto& cells : m_Cells)
@@ -127,7 +127,7 @@ void CHMQCatalogBasePane::mouseDoubleClickedByOtherComponent(juce::Component* re
     auto* cell = getCell(row, column);
     if (cell == nullptr || cell != reporter)
         return;
-    if (row == m_CurrentRow && column == m_CurrentColumn && cell->isSelected() && holdsPick(row, column))
+    if (row == m_CurrentRow && column == m_CurrentColumn && cell->isSelected())
         return;
     writeModel(getModelByMatrix(row, column), CHGSRC_CATALOG);
     exit();

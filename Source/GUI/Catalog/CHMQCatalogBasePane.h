@@ -34,8 +34,8 @@ public:
 protected:
     // Writes the model with the edit's flags; false without a section.
     bool writeModel(int model, int source);
-    // Whether the program holds the model of that cell as it is.
-    bool holdsPick(int row, int column) const;
+    // Whether the program holds a byte that is none of the pane's types.
+    bool storedOutsideList() const;
     // Deselects every selected cell but the current one.
     void deselectOthers();
     // Deselects every cell.

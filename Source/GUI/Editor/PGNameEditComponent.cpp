@@ -67,14 +67,11 @@ void PGNameEditComponent::resized()
 
 juce::String PGNameEditComponent::cleanProgramName(const juce::String& text)
 {
-    const auto cut = text.substring(0, maxNameLength);
-    juce::String cleaned;
-    for (auto p = cut.getCharPointer(); ! p.isEmpty(); ++p)
-    {
-        const auto c = *p;
-        cleaned += (c < 0x20 || c >= 0x7F) ? (juce::juce_wchar) ' ' : c;
-    }
-    return cleaned;
+    auto bytes = text.substring(0, maxNameLength).toStdString();
+    for (auto& c : bytes)
+        if ((unsigned char) c < 0x20 || (unsigned char) c >= 0x7F)
+            c = ' ';
+    return juce::String(bytes);
 }
 
 bool PGNameEditComponent::captionForProgram(int n, juce::String& text, juce::Justification& justification)

@@ -30,9 +30,10 @@ public:
     PGNameBoxComponent* getNameBox() const noexcept { return m_NameBox; }
     juce::Label* getProgramLabel() const noexcept { return m_Label; }
 
-    // The name as stored and sent: the first 16 characters, each control
-    // character, DEL or character beyond ASCII replaced by one blank, so it
-    // never needs more than 16 bytes.
+    // The name as stored and sent: the first 16 characters, and in their
+    // UTF-8 form every control byte, DEL and byte beyond ASCII replaced by a
+    // blank. A letter of two bytes thus becomes two blanks; what lies beyond
+    // 16 bytes is cut when the name is stored.
     static juce::String cleanProgramName(const juce::String& text);
 
 protected:

@@ -7,6 +7,7 @@
 #include "GUI/Widgets/RSReadOnlyTextEditor.h"
 #include "GUI/Widgets/RSTextEditor.h"
 #include "GUI/Widgets/RSWidgetSupport.h"
+#include "ParamTable/CAccessorMapped.h"
 #include "ParamTable/IAccessorI.h"
 #include "ParamTable/ISection.h"
 #include "ParamTable/IStringConverter.h"
@@ -105,12 +106,23 @@ void ParamPageSupport::fillCombo(RSComboBox& combo, const SParamDesc* desc, bool
     }
 }
 
-bool ParamPageSupport::holdsValue(ISection& section, int paramId, int value)
+bool ParamPageSupport::storedOutsideList(const ISection& section, int paramId)
 {
     SParamDesc desc {};
-    if (! section.GetParamDesc(paramId, &desc) || desc.accessor == nullptr || desc.ptype == PTYPE_NONE || desc.ptype == PTYPE_STR)
-        return section.GetParamI(paramId) == value;
-    return static_cast<IAccessorI*>(desc.accessor)->Get(desc.data, desc.offset) == value;
+    if (! section.GetParamDesc(paramId, &desc))
+        return false;
+    const auto* list = dynamic_cast<const IAccessorList*>(desc.accessor);
+    return list != nullptr && desc.data != nullptr && ! list->HoldsListValue(desc.data, desc.offset);
+}
+
+int ParamPageSupport::readFromRecord(const ISection& section, int paramId, const void* record)
+{
+    SParamDesc desc {};
+    if (record == nullptr || ! section.GetParamDesc(paramId, &desc) || desc.accessor == nullptr || desc.ptype == PTYPE_NONE
+        || desc.ptype == PTYPE_STR)
+        return -1;
+    const int value = static_cast<const IAccessorI*>(desc.accessor)->Get(record, desc.offset);
+    return juce::jlimit(desc.minValue, desc.maxValue, value);
 }
 
 juce::String ParamPageSupport::formatValue(ISection& section, int paramId, int value)

@@ -28,10 +28,13 @@ public:
     // The row's text for a value of the parameter, empty without a row.
     static juce::String formatValue(ISection& section, int paramId, int value);
 
-    // Whether the buffer holds exactly this value of the parameter: its
-    // stored value, not clamped to the row's range (a byte received out of
-    // range holds none of the values a page can pick).
-    static bool holdsValue(ISection& section, int paramId, int value);
+    // Whether the parameter is a list whose stored raw value is none of the
+    // list's (a byte received out of range, which reads as position 0).
+    static bool storedOutsideList(const ISection& section, int paramId);
+
+    // The parameter as the section reads it, taken from another record of the
+    // same layout (a program slot's); -1 without the row or the record.
+    static int readFromRecord(const ISection& section, int paramId, const void* record);
 
     static int paramIdOf(const juce::Component& c);
     static int kindOf(const juce::Component& c);

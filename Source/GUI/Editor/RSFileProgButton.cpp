@@ -68,7 +68,7 @@ void RSFileProgButton::paintButton(juce::Graphics& g, bool, bool isButtonDown)
 
     if (name.isNotEmpty())
     {
-        g.setColour(modified ? juce::Colours::red : juce::Colours::white);
+        g.setColour(modified ? modifiedNameColour() : juce::Colours::white);
         g.setFont(FontLibrary::named("ProgramNameButton"));
         drawWholeText(g, name, textBoxBesidePicture(5, pictureArea));
     }

@@ -45,6 +45,10 @@ public:
     bool isDragStarted() const noexcept { return m_DragStarted; }
     bool isMouseOverButton() const noexcept { return m_MouseOver; }
 
+    // The name of a file program changed since its file was opened or saved:
+    // a light red that reads on the lit fill as well as on the idle one.
+    static juce::Colour modifiedNameColour() noexcept { return juce::Colour(0xFFFFA0A0); }
+
     // The selection frame or the red drop frame, as the buttons draw them.
     static void drawFrame(juce::Graphics& g, juce::Rectangle<float> r, juce::Colour colour, float thickness);
 

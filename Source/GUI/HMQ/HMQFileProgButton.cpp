@@ -49,9 +49,8 @@ void HMQFileProgButton::RenewButtonSetting()
     if (auto* dataCenter = LibrarianAccess::getDataCenter())
     {
         const juce::ScopedReadLock lock(dataCenter->getFileTabLock());
-        if (const auto* record = slotRecord())
-            if (record[18] < kNumAmpTypes)
-                setAmpType(record[18]);
+        if (const int type = ampTypeOf(slotRecord()); type >= 0)
+            setAmpType(type);
     }
     setAmpImages(RSWidgetSupport::getImage(getPNGName(m_AmpType)), 1.0f);
 }
@@ -77,11 +76,9 @@ void HMQFileProgButton::paintButton(juce::Graphics& g, bool, bool isButtonDown)
         const juce::ScopedReadLock lock(dataCenter->getFileTabLock());
         if (const auto* record = slotRecord())
         {
-            if (record[18] < kNumAmpTypes)
-            {
-                type = record[18];
+            type = ampTypeOf(record);
+            if (type >= 0)
                 setAmpType(type);
-            }
             name = ProgramNameText::fromFileRecord(record);
         }
         modified = m_Slot >= 0 && (dataCenter->getModifiedMask(m_FileNumber) & (1 << m_Slot)) != 0;
@@ -103,7 +100,7 @@ void HMQFileProgButton::paintButton(juce::Graphics& g, bool, bool isButtonDown)
     // Both lines end before the picture and stay whole, narrowing if need be.
     if (name.isNotEmpty())
     {
-        g.setColour(modified ? juce::Colours::red : juce::Colours::white);
+        g.setColour(modified ? modifiedNameColour() : juce::Colours::white);
         g.setFont(HMQGuiSupport::getFont("ProgramNameButton"));
         drawWholeText(g, name, textBoxBesidePicture(5, pictureArea));
     }

@@ -1,6 +1,9 @@
 #include "GUI/HMQ/HMQProgSelectButton.h"
 
 #include "GUI/Editor/DragAndDropDefinitions.h"
+#include "GUI/Editor/LibrarianAccess.h"
+#include "GUI/Editor/ParamPageSupport.h"
+#include "HMQ/HMQDataCenter.h"
 
 namespace
 {
@@ -10,6 +13,8 @@ struct AmpRow
     const char* image;
     juce::uint32 colour;
 };
+
+constexpr int idAmpType = 0x300;
 
 constexpr juce::uint32 green = 0xFF80FA80, yellow = 0xFFFAFA80, red = 0xFFFA8080;
 
@@ -63,4 +68,12 @@ juce::String HMQProgSelectButton::getAmpName(int ampType)
 juce::Colour HMQProgSelectButton::getAmpColor(int ampType)
 {
     return juce::Colour(ampRow(ampType).colour);
+}
+
+int HMQProgSelectButton::ampTypeOf(const unsigned char* record)
+{
+    auto* dataCenter = dynamic_cast<HMQDataCenter*>(LibrarianAccess::getDataCenter());
+    if (record == nullptr || dataCenter == nullptr)
+        return -1;
+    return ParamPageSupport::readFromRecord(dataCenter->getUserEditSection(), idAmpType, record);
 }

@@ -18,6 +18,11 @@ public:
     juce::String getAmpName(int ampType) override;
     juce::Colour getAmpColor(int ampType) override;
 
+    // The amp type of a program record as the edit section reads the same
+    // byte: a byte that is none of the types reads as type 0. -1 without a
+    // record or an HMQ data centre.
+    static int ampTypeOf(const unsigned char* record);
+
 private:
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(HMQProgSelectButton)
 };

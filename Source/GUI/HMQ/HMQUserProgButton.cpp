@@ -54,7 +54,7 @@ void HMQUserProgButton::paintButton(juce::Graphics& g, bool isMouseOver, bool is
     const unsigned char* record = nullptr;
     if (auto* dataCenter = LibrarianAccess::getDataCenter())
         record = dataCenter->getRAMProgPtr(m_UserIndex);
-    const int type = record != nullptr ? record[18] : -1;
+    const int type = ampTypeOf(record);
     const bool knownAmp = type >= 0 && type < kNumAmpTypes;
     if (knownAmp)
     {

@@ -186,7 +186,7 @@ void OrvaProgButtonSupport::paintFileButton(RSProgSelectButton& button, juce::Gr
     const int w = button.getWidth(), h = button.getHeight();
     button.drawNormalImage(g, { w / 3, 0, 2 * w / 3, h });
 
-    g.setColour(modified ? juce::Colours::red : juce::Colours::white);
+    g.setColour(modified ? RSProgSelectButton::modifiedNameColour() : juce::Colours::white);
     g.setFont(FontLibrary::named("ProgramNameButton"));
     drawText(g, name, 4, 20, 200, 20);
 }

@@ -47,7 +47,8 @@ MainWindow::MainWindow() : juce::DocumentWindow("MainWindow", juce::Colours::bla
                 if (area->isShowing())
                     area->grabKeyboardFocus();
 
-    // Tips stand beside the pointer in a window of their own.
+    // The window's tooltip window, 400 ms before a tip shows; tips stand in
+    // the lower right corner of the window.
     tooltips = std::make_unique<WindowTooltips>(*this, 400);
 }
 

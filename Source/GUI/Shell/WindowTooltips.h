@@ -8,7 +8,9 @@
 // mouse on a timer for as long as it exists, and makes the desktop ask the
 // display for the pointer's position ten times a second. This keeps one only
 // while the mouse moves over the window or a tip is showing, so that a window
-// the mouse rests on, or has left, is not woken.
+// the mouse rests on, or has left, is not woken. The tooltip window is a
+// child of the window: a tip stands inside the window's area, and when it
+// goes the window repaints where it stood.
 class WindowTooltips : private juce::MouseListener,
                        private juce::Timer
 {
@@ -16,7 +18,8 @@ public:
     WindowTooltips(juce::Component& window, int millisecondsBeforeTipAppears);
     ~WindowTooltips() override;
 
-    // The tooltip window while the mouse is busy over the window; else null.
+    // The tooltip window (a child of the window) while the mouse is busy
+    // over the window; else null.
     juce::TooltipWindow* getTooltipWindow() const noexcept { return tooltipWindow.get(); }
 
     // How long the mouse rests, with no tip showing, before the tooltip

@@ -91,23 +91,27 @@ juce::TextLayout CustomLookAndFeel::layoutTooltipText(const juce::String& text, 
     return layout;
 }
 
-juce::Rectangle<int> CustomLookAndFeel::placeTooltip(float layoutWidth, float layoutHeight, juce::Point<int> pointer,
-                                                     juce::Rectangle<int> area)
+juce::Rectangle<int> CustomLookAndFeel::placeTooltip(float layoutWidth, float layoutHeight, juce::Rectangle<int> area)
 {
-    const int w = juce::jmin((int) (layoutWidth + 14.0f), area.getWidth());
-    const int h = juce::jmin((int) (layoutHeight + 6.0f), area.getHeight());
-    // Beside the pointer, on the side of it that faces the middle of the
-    // area, and kept inside the area.
-    const int x = pointer.x > area.getCentreX() ? pointer.x - (w + 12) : pointer.x + 24;
-    const int y = pointer.y > area.getCentreY() ? pointer.y - (h + 6) : pointer.y + 6;
-    return juce::Rectangle<int>(x, y, w, h).constrainedWithin(area);
+    const int tipWidth = (int) (layoutWidth + 14.0f);
+    const int tipHeight = (int) (layoutHeight + 6.0f);
+    const int w = juce::jmin(tipWidth, area.getWidth());
+    const int h = juce::jmin(tipHeight, area.getHeight());
+    // Ten pixels in from the right and bottom edges, measured from the
+    // area's size alone (the area is the main window's own, at the origin).
+    const int x0 = area.getWidth() - tipWidth - 10;
+    const int y0 = area.getHeight() - tipHeight - 10;
+    const int x = x0 < area.getX() ? area.getX() : juce::jmin(x0, area.getX() + area.getWidth() - w);
+    const int y = y0 < area.getY() ? area.getY() : juce::jmin(y0, area.getY() + area.getHeight() - h);
+    return { x, y, w, h };
 }
 
-juce::Rectangle<int> CustomLookAndFeel::getTooltipBounds(const juce::String& tipText, juce::Point<int> screenPos,
+juce::Rectangle<int> CustomLookAndFeel::getTooltipBounds(const juce::String& tipText, juce::Point<int>,
                                                          juce::Rectangle<int> parentArea)
 {
+    // The pointer's position plays no part.
     const auto layout = layoutTooltipText(tipText, juce::Colours::black);
-    return placeTooltip(layout.getWidth(), layout.getHeight(), screenPos, parentArea);
+    return placeTooltip(layout.getWidth(), layout.getHeight(), parentArea);
 }
 
 void CustomLookAndFeel::drawTooltip(juce::Graphics& g, const juce::String& text, int width, int height)

@@ -4,9 +4,9 @@
 
 // The application-wide look: dark popup menus and tooltips in the accent
 // colour, fonts from the font library, tooltips in the lower right corner of
-// the screen, trapezoid tabs with dark grey back tabs on a transparent bar,
-// alert boxes with their icon inside, and a file browser with its name row
-// between the path row and the list.
+// the area they show in (the main window's), trapezoid tabs with dark grey
+// back tabs on a transparent bar, alert boxes with their icon inside, and a
+// file browser with its name row between the path row and the list.
 class CustomLookAndFeel : public juce::LookAndFeel_V3
 {
 public:
@@ -52,11 +52,10 @@ public:
     // the tab's background.
     static juce::Colour getTabTextColour(const juce::TabBarButton& button);
 
-    // Where a tip of the laid-out text size goes for the pointer at that
-    // point: beside the pointer, towards the middle of the area, inside the
-    // area (a tip wider or higher than the area is cut to it).
-    static juce::Rectangle<int> placeTooltip(float layoutWidth, float layoutHeight, juce::Point<int> pointer,
-                                             juce::Rectangle<int> area);
+    // Where a tip of the laid-out text size goes in the area: 10 pixels from
+    // its right and bottom edges, wherever the pointer is; a tip wider or
+    // higher than the area is cut to it and starts at its left or top edge.
+    static juce::Rectangle<int> placeTooltip(float layoutWidth, float layoutHeight, juce::Rectangle<int> area);
 
     // The tooltip text laid out in the tooltip font, at most 400 pixels wide.
     static juce::TextLayout layoutTooltipText(const juce::String& text, juce::Colour colour);

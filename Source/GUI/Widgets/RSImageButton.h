@@ -29,6 +29,12 @@ public:
     virtual int getTypeNameY(int type) = 0;
     virtual void registFont();
 
+    // The type name as paint draws it: in the box (x, y, 200, 20) at the
+    // type's name position, kept inside the frame of the picture with a margin
+    // to its rim, on one line and whole: where the box is too small the
+    // letters are narrowed, then made smaller.
+    juce::GlyphArrangement layOutTypeName();
+
     int getType() const noexcept { return m_Type; }
     int getModuleIndex() const noexcept { return m_ModuleIndex; }
     juce::Colour getHighlightColour() const noexcept { return m_HighlightColour; }
@@ -66,6 +72,9 @@ private:
     bool m_SelectEnabled;
     bool m_WholeAreaHit = false;
     juce::Font m_Font;
+    // Where a name may stand on the loaded picture: its opaque part less the
+    // rim; empty while no picture (or a wholly clear one) is loaded.
+    juce::Rectangle<int> m_NameArea;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(RSImageButton)
 };
