@@ -2,7 +2,10 @@
 // command-line files and dropped files.
 #include "support/FileTabTestSupport.h"
 
+#include "Core/MessageIds.h"
+#include "Core/MyMessage.h"
 #include "GUI/Shell/MainComponent.h"
+#include "GUI/Shell/MasterGuiController.h"
 
 using testing_support::FileTabFixture;
 
@@ -80,6 +83,42 @@ TEST_F(FileTabPersistence, WithoutAViewOrDeviceNothingIsBackedUp)
     EXPECT_FALSE(actions().executeTabFileBackup());
     EXPECT_FALSE(actions().fileShouldOpen_restore(nullptr));
     EXPECT_FALSE(backupFolder().getChildFile("TABFile1.opwprog").exists());
+}
+
+// The router's message 16 reopens the saved tabs, then the command-line
+// files, as a model change does but without its pause; the blank-program
+// check follows after 300 ms only when no tab is open.
+TEST_F(FileTabPersistence, ReloadingTheSavedInstanceReopensTabsAndCommandLineFiles)
+{
+    const auto reload = [this] {
+        host->getMasterGuiController()->showMainWindow();
+        auto* message = MyMessage::create(MessageId::ReloadSavedInstance);
+        host->getMasterGuiController()->handleMessage(*message);
+        delete message;
+    };
+
+    start(2);
+    makeFile("Preferences/Rig Smith/TABFile1.okxprog", 8);
+    prefs().setValue("OKX_TAB1FileName", "kept.okxprog");
+    host->commandLineFile(0) = makeFile("given.okxprog", 8);
+    {
+        testing_support::LogCapture log;
+        reload();
+        EXPECT_TRUE(log.contains("MainComponent::handleMessage(MSG_RELOAD_SAVEDINSTANCE)"));
+        EXPECT_FALSE(log.mentions("sleep("));
+    }
+    EXPECT_EQ(view.titles, (juce::StringArray { "kept", "given" }));
+    EXPECT_FALSE(host->hasCommandLineFile());
+    EXPECT_FALSE(actions().isTimerRunning(ActionManager::eREQID_BLANKPROG_CHECK));
+
+    Host::destroyInstance();
+    start(2);
+    prefs().setValue("OKX_TAB1FileName", "");
+    reload();
+    EXPECT_EQ(dc()->getFileCount(), 0);
+    EXPECT_TRUE(actions().isTimerRunning(ActionManager::eREQID_BLANKPROG_CHECK));
+    EXPECT_EQ(actions().getTimerInterval(ActionManager::eREQID_BLANKPROG_CHECK), 300);
+    actions().stopAllTimers();
 }
 
 TEST_F(FileTabPersistence, CommandLineFilesOpenAsTabsUpToThree)

@@ -1,8 +1,15 @@
 // The overlay page manager and the main component's one-overlay rule.
+#include "Action/ActionManager.h"
 #include "Application/Host.h"
 #include "Core/DeviceInfo.h"
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
+#include "GUI/Editor/CEditorLibrarianComponent.h"
+#include "GUI/Editor/EditorComponent.h"
+#include "GUI/Editor/UserButtonContainerComponent.h"
+#include "GUI/Editor/WriteProgDialogComponent.h"
+#include "GUI/Shell/CAboutDialogComponent.h"
+#include "GUI/Shell/CProgressBarDialogComponent.h"
 #include "GUI/Shell/MainComponent.h"
 #include "GUI/Shell/MainWindow.h"
 #include "GUI/Shell/MasterGuiController.h"
@@ -270,4 +277,75 @@ TEST_F(OverlayPages, TheTargetModelGoesThroughTheManager)
     EXPECT_EQ(manager->getCurrentTargetModel(), -1);
     manager->changeTargetModel(3);
     EXPECT_EQ(manager->getCurrentTargetModel(), 3);
+}
+
+// Wherever the focus is handed on, the window keeps it there when it is
+// activated again, though it was deactivated while the header's menu button
+// held the focus (a menu opened from it): the About page and the small
+// catalogue take it when they open; every page and dialog hands it to the
+// main component when it closes, and the write dialog's OK to the user-button
+// container.
+TEST_F(OverlayPages, TheFocusStaysWhereItIsHandedOnWhenTheWindowIsActivatedAgain)
+{
+    host->changeDeviceEnvironment(DeviceInfo((eProductModelId) 3, false, 0, {}, 0, {}, 0, 0, 0, (eMediaType) -1));
+    manager->changeTargetModel(3);
+    ASSERT_NE(main->getView(), nullptr);
+    auto* menuButton = main->getView()->getEditorComponent()->getMenuButton();
+    auto* peer = main->getPeer();
+    ASSERT_TRUE(menuButton != nullptr && peer != nullptr);
+    menuButton->grabKeyboardFocus();
+    if (! menuButton->hasKeyboardFocus(false))
+        GTEST_SKIP() << "the window cannot take the keyboard focus on this display";
+
+    // The menu takes the window's focus while its button holds it; the
+    // window is activated again once `handOn` has run.
+    const auto focusAfter = [&](const std::function<void()>& handOn) {
+        menuButton->grabKeyboardFocus();
+        peer->handleFocusLoss();
+        handOn();
+        pumpFor(30);
+        peer->handleFocusGain();
+        return juce::Component::getCurrentlyFocusedComponent();
+    };
+    const auto closedBy = [&](int id) { return [&, id] { send(id); }; };
+
+    auto* focused = focusAfter([&] { manager->showAboutPage(); });
+    EXPECT_EQ(focused, main->getAboutPage());
+    EXPECT_EQ(focusAfter(closedBy(MessageId::AboutPageClosed)), main);
+    EXPECT_FALSE(main->isAboutPageShowing());
+
+    focused = focusAfter([&] { manager->showCatalogSelMini(); });
+    EXPECT_EQ(focused, manager->getCatalogSelMini());
+    EXPECT_EQ(focusAfter(closedBy(MessageId::CatalogSelMiniClosed)), main);
+
+    manager->showUSBRoutingSelect();
+    EXPECT_EQ(focusAfter(closedBy(MessageId::USBRoutingSelectClosed)), main);
+    manager->showAudioEQEdit();
+    EXPECT_EQ(focusAfter(closedBy(MessageId::AudioEQEditClosed)), main);
+    manager->showDeviceSelect();
+    EXPECT_EQ(focusAfter([&] { manager->hideDeviceSelect(); }), main);
+    EXPECT_EQ(main->getOverlayHolder(), nullptr);
+
+    // The progress dialog, cancelled or closed at the end of a transfer.
+    auto* progress = main->getProgressBarDialog();
+    main->openProgressBarDialog("RECEIVED...", 1);
+    EXPECT_EQ(focusAfter([&] { progress->buttonClicked(&progress->getCancelButton()); }), main);
+    EXPECT_FALSE(main->isProgressBarDialogShowing());
+    main->openProgressBarDialog("RECEIVED...", 2);
+    EXPECT_EQ(focusAfter([&] {
+                  progress->getCancelButton().grabKeyboardFocus();
+                  main->closeProgressBarDialog();
+              }),
+              main);
+
+    // The write dialog: its OK button first; Cancel hands the focus to the
+    // main component, OK (after the write) to the user-button container.
+    auto* writeDialog = main->getWriteProgDialog();
+    EXPECT_EQ(focusAfter([&] { host->getActionManager()->OpenWriteProgDialog(3); }), writeDialog->getOkButton());
+    EXPECT_EQ(focusAfter([&] { writeDialog->cancelButtonPressed(); }), main);
+    host->getActionManager()->OpenWriteProgDialog(3);
+    auto* container = main->getView()->getUserButtonContainer();
+    ASSERT_NE(container, nullptr);
+    EXPECT_EQ(focusAfter([&] { writeDialog->okButtonPressed(); }), container);
+    EXPECT_FALSE(writeDialog->isVisible());
 }

@@ -57,6 +57,27 @@ struct RealWindowGesturesOnScreen : testing_support::RealWindowFixture
         });
     }
 
+    // Opens the About page from the header's menu with the mouse, in the
+    // window made active at the start.
+    void openAboutFromMenu()
+    {
+        const auto menuButton = app->waitForWidget("name", "Menu", waitMs);
+        ASSERT_TRUE(menuButton) << layoutText();
+        // Open once the window has settled after the press.
+        const auto menuOpen = [&] {
+            return ! app->findWidgets("window", "menu").empty() && app->waitUntilQuiet(500, waitMs)
+                   && ! app->findWidgets("window", "menu").empty();
+        };
+        ASSERT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes([&] { return app->clickOnScreen(menuButton->bounds.getCentre()); },
+                                                              menuOpen))
+            << layoutText();
+        const auto about = app->waitForWidget("name", "About", waitMs);
+        ASSERT_TRUE(about) << layoutText();
+        ASSERT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes([&] { return app->clickOnScreen(about->bounds.getCentre()); },
+                                                              [&] { return ! app->findWidgets("name", "labelVersion").empty(); }))
+            << layoutText();
+    }
+
     // Drags the named program button onto user slot B4 and waits for the
     // write question; the question's OK and Cancel buttons.
     std::pair<SimulatedAmplifierApp::Widget, SimulatedAmplifierApp::Widget> dropOntoB4(const juce::String& source)
@@ -120,6 +141,14 @@ TEST_F(RealWindowGesturesOnScreen, MenuButtonOpensTheCommandMenuAndAboutShowsIts
         ASSERT_TRUE(app->waitForWidget("name", "labelVersion", waitMs)) << layoutText();
         SimulatedAmplifierApp::screenshot("screens-menu-about-" + juce::String(model));
 
+        // The page took the focus when it opened: Escape closes it without a
+        // click inside it first.
+        EXPECT_TRUE(app->waitForWidget("focus", "CAboutDialogComponent", waitMs)) << layoutText();
+        EXPECT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes([&] { return app->key("Escape"); },
+                                                              [&] { return app->findWidgets("name", "labelVersion").empty(); }))
+            << layoutText();
+        EXPECT_TRUE(app->waitUntilGone("name", "labelVersion", waitMs));
+
         EXPECT_EQ(app->closeAndWaitForExit(waitMs), 0) << app->getProcess().getOutput();
         app.reset();
     }
@@ -169,6 +198,38 @@ TEST_F(RealWindowGesturesOnScreen, DroppedProgramLeavesNothingOnScreenAndTypedKe
     SimulatedAmplifierApp::screenshot("screens-drop-typed");
     EXPECT_EQ(programName(), name);
     EXPECT_LT(app->waitForReceived(app->editorFrame(0x40), 300, typedFrom), 0) << receivedText();
+}
+
+// The About page opened from the header's menu and closed with its OK, then
+// a user program dragged onto another slot and written: the focus is on the
+// user-button container, so Return opens no menu and sends nothing.
+TEST_F(RealWindowGesturesOnScreen, AfterAboutAndAWrittenDropTheUserSlotsKeepTheFocus)
+{
+    startConnected(3);
+    openAboutFromMenu();
+    const auto aboutOk = app->waitForWidget("name", "OK", waitMs);
+    ASSERT_TRUE(aboutOk) << layoutText();
+    ASSERT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes([&] { return app->clickOnScreen(aboutOk->bounds.getCentre()); },
+                                                          [&] { return app->findWidgets("name", "labelVersion").empty(); }));
+
+    const int before = app->getReceived().size();
+    const auto [ok, cancel] = dropOntoB4("A1");
+    ASSERT_FALSE(ok.bounds.isEmpty());
+    ASSERT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes([&] { return app->clickOnScreen(ok.bounds.getCentre()); },
+                                                          [&] { return app->findWidgets("name", "OK").empty(); }));
+    ASSERT_GE(app->waitForReceived(app->editorFrame(0x4C, { 0x00, 0x07 }), waitMs, before), 0) << receivedText();
+    ASSERT_TRUE(app->waitUntilGone("name", "OK", waitMs));
+    const auto hasFocus = [](auto& w) { return w.minimum == "1"; }; // and its window the system's
+    EXPECT_TRUE(app->waitForWidget("focus", "OPWUserButtonContainerComponent", waitMs, hasFocus)) << layoutText();
+    ASSERT_TRUE(app->waitUntilQuiet(500, waitMs));
+
+    const int typedFrom = app->getReceived().size();
+    ASSERT_TRUE(app->key("Return"));
+    ASSERT_TRUE(app->waitUntilQuiet(700, waitMs));
+    SimulatedAmplifierApp::screenshot("screens-return-after-write");
+    EXPECT_TRUE(app->findWidgets("window", "menu").empty()) << layoutText();
+    EXPECT_EQ(app->getReceived().size(), typedFrom) << receivedText();
+    EXPECT_TRUE(app->waitForWidget("focus", "OPWUserButtonContainerComponent", 0, hasFocus)) << layoutText();
 }
 
 // A tooltip shows when the pointer rests on the item it describes, in the

@@ -7,6 +7,11 @@
 #include "GUI/Widgets/RSWidgetSupport.h"
 #include "UIForm/UIFormIds.h"
 
+#include <cstdlib>
+#include <cxxabi.h>
+#include <memory>
+#include <typeinfo>
+
 namespace
 {
 juce::String boundsText(const juce::Component& c)
@@ -89,6 +94,27 @@ void describeChildren(const juce::Component& parent, juce::String& out)
         describeChildren(*child, out);
     }
 }
+// The class of a component, as its source names it.
+juce::String className(const juce::Component& c)
+{
+    const char* mangled = typeid(c).name();
+    int status = -1;
+    std::unique_ptr<char, void (*)(void*)> demangled(abi::__cxa_demangle(mangled, nullptr, nullptr, &status), std::free);
+    return status == 0 && demangled != nullptr ? juce::String(demangled.get()) : juce::String(mangled);
+}
+
+// The line of the component that has the keyboard focus, when one has it.
+juce::String focusText()
+{
+    auto* focused = juce::Component::getCurrentlyFocusedComponent();
+    if (focused == nullptr || ! focused->isShowing())
+        return {};
+    const auto name = shownName(*focused).replaceCharacters("\t\n", "  ");
+    auto* peer = focused->getPeer();
+    const bool windowFocused = peer != nullptr && peer->isFocused();
+    return "focus\t" + className(*focused) + "\t" + boundsText(*focused) + "\t" + (name.isEmpty() ? "-" : name) + "\t"
+           + (windowFocused ? "1" : "0") + "\t-\n";
+}
 } // namespace
 
 WidgetLayoutWriter::WidgetLayoutWriter(juce::File layoutFile) : file(std::move(layoutFile))
@@ -114,7 +140,7 @@ juce::String WidgetLayoutWriter::describeDesktop()
         out << "window\t" << window->getName().replaceCharacters("\t\n", "  ") << "\t" << boundsText(*window) << "\t-\t-\t-\n";
         describeChildren(*window, out);
     }
-    return out;
+    return out + focusText();
 }
 
 void WidgetLayoutWriter::timerCallback()

@@ -11,6 +11,7 @@
 //   param   <id, hex>      x y w h  <value> <minimum> <maximum>
 //   name    <name>         x y w h  <value>
 //   picture <name>         x y w h  <image name>
+//   focus   <class>        x y w h  <name> <window focused>
 //
 // A widget without a component name is listed by a button's text, as "Menu"
 // for the editor page's menu button, or by a popup menu item's text (an item
@@ -19,9 +20,12 @@
 // amp type whose picture it is ("-" when it is none of them). Value fields: a
 // knob's value and range, a slider's, a button's toggle state or whether a
 // catalogue cell is marked (0 or 1), a text field's text; "-" where a widget
-// has none. Windows come in desktop order, each
-// followed by its widgets in child order. The file is replaced whole (written
-// beside it, then renamed) whenever the layout changed.
+// has none. Windows come in desktop order, each followed by its widgets in
+// child order. The focus line comes last: the class of the component that has
+// the keyboard focus, its name ("-" when it has none) and whether its window
+// has the system's focus (1 or 0); there is none while no component has the
+// focus. The file is replaced whole (written beside it, then renamed)
+// whenever the layout changed.
 class WidgetLayoutWriter : private juce::Timer
 {
 public:

@@ -12,6 +12,7 @@
 #include "GUI/DWQ/DWQUserButtonContainerComponent.h"
 #include "GUI/DWQ/DWQViewSupport.h"
 #include "GUI/Shell/MasterGuiController.h"
+#include "GUI/Widgets/FocusHandOver.h"
 #include "GUI/Widgets/RSCloseButton.h"
 #include "GUI/Widgets/RSWidgetSupport.h"
 
@@ -423,9 +424,7 @@ void CDWQEditorLibrarianComponent::removeFileTab(int tabIndex)
 
 void CDWQEditorLibrarianComponent::focusUserProgramButtons()
 {
-    if (auto* users = getUserPanel())
-        if (users->isShowing())
-            users->grabKeyboardFocus();
+    FocusHandOver::give(getUserPanel());
 }
 
 void CDWQEditorLibrarianComponent::repaintUserProgramButtons()

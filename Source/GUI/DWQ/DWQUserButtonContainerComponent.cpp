@@ -7,6 +7,7 @@
 #include "DWQ/DWQDataCenter.h"
 #include "GUI/DWQ/DWQViewSupport.h"
 #include "GUI/Editor/RSUserProgButton.h"
+#include "GUI/Widgets/FocusHandOver.h"
 #include "GUI/Widgets/RSWidgetSupport.h"
 #include "ParamTable/DWQ/CDWQUserEditSectionImpl.h"
 
@@ -114,9 +115,7 @@ void DWQUserButtonContainerComponent::buttonClicked(juce::Button* button)
         if (dataCenter == nullptr)
             return;
 
-        if (isShowing())
-            if (isShowing())
-                grabKeyboardFocus();
+        FocusHandOver::give(this);
         dataCenter->PutMode(1);
         if (midi != nullptr)
             midi->sendModeChange(1, program - DWQViewSupport::firstUser, 0);

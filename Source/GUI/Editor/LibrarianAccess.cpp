@@ -9,6 +9,7 @@
 #include "GUI/Shell/MainComponent.h"
 #include "GUI/Shell/MainWindow.h"
 #include "GUI/Shell/MasterGuiController.h"
+#include "GUI/Widgets/FocusHandOver.h"
 
 DataCenter* LibrarianAccess::getDataCenter()
 {
@@ -55,9 +56,7 @@ void LibrarianAccess::settleProgramDrop()
     auto* view = getCurrentView();
     if (view == nullptr)
         return;
-    if (auto* container = view->getUserButtonContainer())
-        if (container->isShowing())
-            container->grabKeyboardFocus();
+    FocusHandOver::give(view->getUserButtonContainer());
     juce::Desktop::getInstance().getAnimator().cancelAllAnimations(true);
     if (auto* window = view->getTopLevelComponent())
     {

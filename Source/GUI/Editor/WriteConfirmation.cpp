@@ -1,5 +1,6 @@
 #include "GUI/Editor/WriteConfirmation.h"
 
+#include "GUI/Widgets/FocusHandOver.h"
 #include "Preferences/PreferencesData.h"
 
 namespace
@@ -40,6 +41,8 @@ bool WriteConfirmation::ask(const juce::String& message)
 
 bool WriteConfirmation::showAlert(const juce::String& message, const juce::String& toggleText, bool& toggle)
 {
+    // The focus goes back where it was once the question is answered.
+    const juce::Component::SafePointer<juce::Component> focused(juce::Component::getCurrentlyFocusedComponent());
     juce::AlertWindow window({}, message, juce::MessageBoxIconType::NoIcon);
     window.setColour(juce::AlertWindow::backgroundColourId, juce::Colour(0xFF4F4F4F));
     window.setColour(juce::AlertWindow::textColourId, juce::Colour(0xFFD4D4D4));
@@ -66,5 +69,7 @@ bool WriteConfirmation::showAlert(const juce::String& message, const juce::Strin
     if (toggleText.isNotEmpty())
         window.removeCustomComponent(0);
     toggle = always.getToggleState();
+    window.setVisible(false);
+    FocusHandOver::give(focused.getComponent());
     return result == 1;
 }

@@ -9,6 +9,7 @@
 #include "GUI/Editor/LibrarianAccess.h"
 #include "GUI/Editor/ProgramRecordCopy.h"
 #include "GUI/Shell/MasterGuiController.h"
+#include "GUI/Widgets/FocusHandOver.h"
 
 namespace
 {
@@ -77,8 +78,7 @@ void WriteProgDialogComponent::open(int model, int itemId)
     setVisible(true);
     toFront(false);
     enterModalState(false);
-    if (m_OkButton->isShowing())
-        m_OkButton->grabKeyboardFocus();
+    FocusHandOver::give(m_OkButton);
 }
 
 void WriteProgDialogComponent::resized()
@@ -108,9 +108,7 @@ void WriteProgDialogComponent::buttonClicked(juce::Button* button)
 
 void WriteProgDialogComponent::close()
 {
-    if (auto* parent = getParentComponent())
-        if (parent->isShowing())
-            parent->grabKeyboardFocus();
+    FocusHandOver::give(getParentComponent());
     setVisible(false);
     repaint();
     exitModalState(0);

@@ -17,6 +17,7 @@
 #include "GUI/HMQ/HMQUserButtonContainerComponent.h"
 #include "GUI/HMQ/HMQUserSubTab.h"
 #include "GUI/Shell/MasterGuiController.h"
+#include "GUI/Widgets/FocusHandOver.h"
 #include "GUI/Widgets/RSCloseButton.h"
 #include "GUI/Widgets/RSWidgetSupport.h"
 
@@ -466,9 +467,7 @@ void CHMQEditorLibrarianComponent::removeFileTab(int tabIndex)
 
 void CHMQEditorLibrarianComponent::focusUserProgramButtons()
 {
-    if (auto* container = getUserButtonContainer())
-        if (container->isShowing())
-            container->grabKeyboardFocus();
+    FocusHandOver::give(getUserButtonContainer());
 }
 
 void CHMQEditorLibrarianComponent::repaintUserProgramButtons()

@@ -7,6 +7,7 @@
 #include "Core/MyMessage.h"
 #include "GUI/HMQ/HMQGuiSupport.h"
 #include "GUI/HMQ/HMQUserProgButton.h"
+#include "GUI/Widgets/FocusHandOver.h"
 #include "GUI/Widgets/RSWidgetSupport.h"
 #include "HMQ/HMQDataCenter.h"
 
@@ -114,8 +115,7 @@ void HMQUserButtonContainerComponent::selectUserProgram(HMQUserProgButton& butto
         return;
     const int n = p - firstUser;
 
-    if (isShowing())
-        grabKeyboardFocus();
+    FocusHandOver::give(this);
     dataCenter->PutMode(1);
     if (auto* midi = HMQGuiSupport::getMidiManager())
         midi->sendModeChange(1, n, 0);

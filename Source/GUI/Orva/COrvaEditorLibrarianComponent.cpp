@@ -11,6 +11,7 @@
 #include "GUI/Orva/OrvaTabbedComponent.h"
 #include "GUI/Shell/MainWindow.h"
 #include "GUI/Shell/MasterGuiController.h"
+#include "GUI/Widgets/FocusHandOver.h"
 #include "GUI/Widgets/RSCloseButton.h"
 #include "GUI/Widgets/RSWidgetSupport.h"
 
@@ -382,8 +383,7 @@ void COrvaEditorLibrarianComponent::removeFileTab(int tabIndex)
 
 void COrvaEditorLibrarianComponent::focusUserProgramButtons()
 {
-    if (m_UserButtonContainer != nullptr && m_UserButtonContainer->isShowing())
-        m_UserButtonContainer->grabKeyboardFocus();
+    FocusHandOver::give(m_UserButtonContainer);
 }
 
 void COrvaEditorLibrarianComponent::repaintUserProgramButtons()

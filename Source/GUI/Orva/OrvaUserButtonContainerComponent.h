@@ -10,6 +10,7 @@
 #include "GUI/Editor/AnotherComponentListner.h"
 #include "GUI/Editor/LibrarianAccess.h"
 #include "GUI/Editor/UserButtonContainerComponent.h"
+#include "GUI/Widgets/FocusHandOver.h"
 #include "GUI/Widgets/FontLibrary.h"
 #include "GUI/Widgets/RSWidgetSupport.h"
 #include "ParamTable/COrvaUserEditSectionBase.h"
@@ -90,8 +91,7 @@ public:
         if (p < 0 || p >= numButtons || dataCenter == nullptr || dataCenter->getRAMProgPtr(p) == nullptr)
             return;
 
-        if (isShowing())
-            grabKeyboardFocus();
+        FocusHandOver::give(this);
         dataCenter->PutMode(1);
         if (auto* midi = LibrarianAccess::getMidiManager())
             midi->sendModeChange(1, p, 0);

@@ -3,6 +3,7 @@
 #include "Action/ActionManager.h"
 #include "Action/MidiManager.h"
 #include "Application/Host.h"
+#include "GUI/Widgets/FocusHandOver.h"
 #include "Platform/BluetoothMidiPairing.h"
 
 const char* const CProgressBarDialogComponent::quitWaitingText = "Quit waits for the end of the transfer.";
@@ -70,6 +71,9 @@ void CProgressBarDialogComponent::close()
 {
     if (isCurrentlyModal(false))
         exitModalState(0);
+    // The Cancel button may hold the focus: the window keeps it.
+    if (hasKeyboardFocus(true))
+        FocusHandOver::give(getParentComponent());
     setVisible(false);
     quitNote->setVisible(false);
     setBounds(parkingBounds());
@@ -154,9 +158,7 @@ void CProgressBarDialogComponent::buttonClicked(juce::Button* button)
     if (auto* actions = host != nullptr ? host->getActionManager() : nullptr)
         actions->setQuitRequested(false);
 
-    if (auto* parent = getParentComponent())
-        if (parent->isShowing())
-            parent->grabKeyboardFocus();
+    FocusHandOver::give(getParentComponent());
     close();
     repaint();
 

@@ -23,19 +23,12 @@
 #include "GUI/Shell/MasterGuiController.h"
 #include "GUI/Shell/TypeSelectOverlayComponentHolder.h"
 #include "GUI/Shell/USBRoutingSelectComponent.h"
+#include "GUI/Widgets/FocusHandOver.h"
 #include "GUI/Widgets/RSWidgetSupport.h"
 #include "Platform/BluetoothMidiPairing.h"
 
 namespace
 {
-// Holds a page's place until the page itself is built.
-std::unique_ptr<juce::Component> makeStandInPage(const juce::String& name, int width, int height)
-{
-    auto page = std::make_unique<juce::Component>(name);
-    page->setSize(width, height);
-    return page;
-}
-
 const juce::Colour overlayBackdrop(0x9B000000);
 const juce::Colour typeSelectBackdrop(0x7B000000);
 } // namespace
@@ -180,16 +173,38 @@ void MainComponent::changeTargetModel(int model)
     // The view of the model is in place: reopen the tabs of the last run,
     // then open the command-line files into the tabs left free.
     auto* actions = host != nullptr ? host->getActionManager() : nullptr;
-    auto* environment = host != nullptr ? host->getDeviceEnvironment() : nullptr;
-    if (actions == nullptr || environment == nullptr)
+    if (actions == nullptr || host->getDeviceEnvironment() == nullptr)
         return;
     actions->fileShouldOpen_restore(this);
     juce::Logger::writeToLog("@@@MainComponent::changeTargetModel(" + juce::String(model) + ") .. sleep(" + "200" + ")");
     juce::Thread::sleep(200);
     actions->fileShouldOpen_commandline(this, false);
-    if (auto* dataCenter = environment->getDataCenter())
-        if (dataCenter->getFileCount() == 0)
-            actions->setTimerEventReq(ActionManager::eREQID_BLANKPROG_CHECK, 1, 0);
+    requestBlankProgramCheck(1);
+}
+
+void MainComponent::reloadSavedInstance()
+{
+    // The tabs of the last run and the command-line files, as after a model
+    // change but without its pause.
+    juce::Logger::writeToLog("MainComponent::handleMessage(MSG_RELOAD_SAVEDINSTANCE)");
+    auto* host = Host::getInstance();
+    auto* actions = host != nullptr ? host->getActionManager() : nullptr;
+    if (actions == nullptr)
+        return;
+    actions->fileShouldOpen_restore(this);
+    actions->fileShouldOpen_commandline(this, false);
+    requestBlankProgramCheck(300);
+}
+
+void MainComponent::requestBlankProgramCheck(int delayMs)
+{
+    // Only a data centre without an open file tab gets its blank program.
+    auto* host = Host::getInstance();
+    auto* actions = host != nullptr ? host->getActionManager() : nullptr;
+    auto* environment = host != nullptr ? host->getDeviceEnvironment() : nullptr;
+    auto* dataCenter = environment != nullptr ? environment->getDataCenter() : nullptr;
+    if (actions != nullptr && dataCenter != nullptr && dataCenter->getFileCount() == 0)
+        actions->setTimerEventReq(ActionManager::eREQID_BLANKPROG_CHECK, delayMs, 0);
 }
 
 juce::ApplicationCommandTarget* MainComponent::getNextCommandTarget()
@@ -202,7 +217,14 @@ juce::ApplicationCommandTarget* MainComponent::getNextCommandTarget()
 void MainComponent::handleMessage(const juce::Message& message)
 {
     auto* myMessage = dynamic_cast<const MyMessage*>(&message);
-    if (myMessage == nullptr || myMessage->getId() != MessageId::ConnectionStatus)
+    if (myMessage == nullptr)
+        return;
+    if (myMessage->getId() == MessageId::ReloadSavedInstance)
+    {
+        reloadSavedInstance();
+        return;
+    }
+    if (myMessage->getId() != MessageId::ConnectionStatus)
         return;
 
     if (m_View != nullptr)
@@ -260,8 +282,16 @@ void MainComponent::closePage(std::unique_ptr<Page>& page)
     if (page == nullptr)
         return;
     if (overlayHolder != nullptr && overlayHolder->getContent() == page.get())
-        overlayHolder.reset();
+        closeHolder();
     page.reset();
+}
+
+void MainComponent::closeHolder()
+{
+    // The page took the focus or was given it; the window keeps it when the
+    // page goes.
+    overlayHolder.reset();
+    FocusHandOver::give(this);
 }
 
 void MainComponent::showAboutPage()
@@ -270,8 +300,7 @@ void MainComponent::showAboutPage()
         return;
     aboutPage = std::make_unique<CAboutDialogComponent>();
     showInHolder(aboutPage.get(), false);
-    if (aboutPage->isShowing())
-        aboutPage->grabKeyboardFocus();
+    FocusHandOver::give(aboutPage.get());
     broadcastMessageId(MessageId::AboutPageShown);
 }
 
@@ -293,7 +322,7 @@ void MainComponent::hideDeviceSelect()
     // Only the device page's own holder goes; the page itself lives on.
     auto* devicePage = Singleton<DeviceSelectComponent>::getInstanceWithoutCreating();
     if (overlayHolder != nullptr && devicePage != nullptr && overlayHolder->getContent() == devicePage)
-        overlayHolder.reset();
+        closeHolder();
 }
 
 bool MainComponent::isDeviceSelectShowing() const noexcept
@@ -378,18 +407,15 @@ void MainComponent::showCatalogSelMini()
         return;
     auto* page = m_View != nullptr ? m_View->getEditorComponent() : nullptr;
     const int width = page != nullptr ? page->getWidth() : getWidth();
-    if (auto* catalog = EditorLibrarianViewFactory::createCatalog(m_TargetModelId, width, getHeight() / 2, true))
-    {
-        catalogSelMini.reset(catalog);
-        catalog->initialise();
-        catalog->reinitialized();
-    }
-    else
-        catalogSelMini = makeStandInPage("CatalogSelMini", width, getHeight() / 2);
+    auto* catalog = EditorLibrarianViewFactory::createCatalog(m_TargetModelId, width, getHeight() / 2, true);
+    if (catalog == nullptr)
+        return;
+    catalogSelMini.reset(catalog);
+    catalog->initialise();
+    catalog->reinitialized();
     catalogSelMini->setWantsKeyboardFocus(true);
     showInHolder(catalogSelMini.get(), true);
-    if (catalogSelMini->isShowing())
-        catalogSelMini->grabKeyboardFocus();
+    FocusHandOver::give(catalogSelMini.get());
 }
 
 void MainComponent::hideCatalogSelMini()

@@ -34,8 +34,7 @@ public:
 
     // Overlay pages: at most one is shown at a time; a show request while
     // another page is shown is ignored. Hides do nothing when their page is
-    // not shown. Pages not built yet are plain components of a fixed size.
-    // The audio-EQ and USB-routing pages follow the MIDI manager's change
+    // not shown. The audio-EQ and USB-routing pages follow the MIDI manager's change
     // messages while they are shown.
     // The device page is the one DeviceSelectComponent, made on first show
     // and deleted with this component.
@@ -110,8 +109,15 @@ public:
 
 private:
     void destroyView();
+    // Message 16: the saved tabs and the command-line files open again.
+    void reloadSavedInstance();
+    // Asks for the blank-program check after delayMs when the current data
+    // centre has no open file tab.
+    void requestBlankProgramCheck(int delayMs);
     bool canShowOverlay() const noexcept { return overlayHolder == nullptr; }
     void showInHolder(juce::Component* page, bool typeSelect);
+    // Deletes the overlay holder and hands the focus to this component.
+    void closeHolder();
     template <typename Page>
     void closePage(std::unique_ptr<Page>& page);
     void listenToMidiChanges(juce::ChangeListener* page, bool listen);

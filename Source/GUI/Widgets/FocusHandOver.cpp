@@ -1,0 +1,16 @@
+#include "GUI/Widgets/FocusHandOver.h"
+
+void FocusHandOver::give(juce::Component* target)
+{
+    if (target == nullptr || ! target->isShowing())
+        return;
+    target->grabKeyboardFocus();
+    auto* peer = target->getPeer();
+    if (peer == nullptr || ! target->hasKeyboardFocus(true))
+        return;
+    // The window learns which component to give the focus back to only when
+    // it is deactivated: a deactivation and activation at once record the
+    // new holder and leave it with the focus.
+    peer->handleFocusLoss();
+    peer->handleFocusGain();
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+// Hands the keyboard focus on so that it stays where it was given.
+//
+// A window gives the focus back, each time it is activated, to the component
+// that held it when the window was last deactivated. A popup menu or a
+// question window can deactivate the main window before the focus moves on
+// inside it (the window then remembers a component that held the focus long
+// before, such as the menu button), and the window system's activation can
+// arrive after the focus was given to a page that just opened. Either way the
+// window would take the focus away from where it was given. A hand-over
+// makes the window remember the new holder.
+class FocusHandOver
+{
+public:
+    // Gives the focus to the component (to its default child when it takes
+    // none itself). Nothing happens while it is not showing.
+    static void give(juce::Component* target);
+};
