@@ -1,5 +1,5 @@
 // The working screens in the real window, driven with the real mouse and
-// keyboard (xdotool): the header's menu, where the keyboard focus is after a
+// keyboard through the fixture's checked gestures: the header's menu, where the keyboard focus is after a
 // program was dropped and written, what a drop leaves on the screen, and
 // tooltips. Widgets, popup menus and tooltips are found in the layout the
 // application writes; what reached the amplifier is read from its log.
@@ -59,9 +59,7 @@ struct RealWindowGesturesOnScreen : testing_support::RealWindowFixture
         EXPECT_TRUE(from && b4);
         if (! from || ! b4)
             return {};
-        EXPECT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes(
-            [&] { return app->dragOnScreen(from->bounds.getCentre(), b4->bounds.getCentre(), 12, 300); },
-            [&] { return ! app->findWidgets("name", "OK").empty(); }));
+        EXPECT_TRUE(dragUntil(from->bounds.getCentre(), b4->bounds.getCentre(), shows("name", "OK"), { 12, 300 }));
         const auto ok = app->waitForWidget("name", "OK", waitMs);
         const auto cancel = app->waitForWidget("name", "Cancel", waitMs);
         EXPECT_TRUE(ok && cancel) << layoutText();
@@ -84,11 +82,10 @@ TEST_F(RealWindowGesturesOnScreen, MenuButtonOpensTheCommandMenuAndAboutShowsIts
         startConnected(model);
         const auto menuButton = app->waitForWidget("name", "Menu", waitMs);
         ASSERT_TRUE(menuButton) << layoutText();
-        // The press also activates the window: the window manager raises it
-        // just after the press, while the menu opens.
-        const auto windowId = juce::String(app->waitForMainWindow(waitMs));
-        ASSERT_TRUE(app->clickOnScreen(menuButton->bounds.getCentre()));
-        testing_support::runAndRead({ "xdotool", "windowraise", windowId });
+        // The window manager may raise the window just after the press,
+        // while the menu opens.
+        ASSERT_TRUE(clickUntil(*menuButton, shows("window", "menu"))) << layoutText();
+        ASSERT_TRUE(app->raiseOnly());
 
         const auto popup = app->waitForWidget("window", "menu", waitMs);
         ASSERT_TRUE(popup) << "no popup after a click on the menu button\n" << layoutText();
@@ -104,12 +101,10 @@ TEST_F(RealWindowGesturesOnScreen, MenuButtonOpensTheCommandMenuAndAboutShowsIts
         EXPECT_TRUE(app->findWidgets("name", "Close File").empty());
         EXPECT_EQ(app->findWidgets("name", "Save File As...").empty(), model == 1);
         // The menu stays open after the button goes up.
-        juce::Thread::sleep(700);
-        ASSERT_FALSE(app->findWidgets("window", "menu").empty());
+        ASSERT_TRUE(waitForSettled(shows("window", "menu"), 700));
         SimulatedAmplifierApp::screenshot("screens-menu-open-" + juce::String(model));
 
-        EXPECT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes([&] { return app->clickOnScreen(about->bounds.getCentre()); },
-                                                              [&] { return app->findWidgets("window", "menu").empty(); }));
+        EXPECT_TRUE(clickUntil(*about, gone("window", "menu")));
         ASSERT_TRUE(app->waitForWidget("name", "labelVersion", waitMs)) << layoutText();
         SimulatedAmplifierApp::screenshot("screens-menu-about-" + juce::String(model));
 
@@ -124,9 +119,6 @@ TEST_F(RealWindowGesturesOnScreen, MenuButtonOpensTheCommandMenuAndAboutShowsIts
 TEST_F(RealWindowGesturesOnScreen, DroppedProgramLeavesNothingOnScreenAndTypedKeysRenameNothing)
 {
     startConnected(0);
-    const auto window = app->waitForWidget("window", "Rig Smith [connected]", waitMs);
-    ASSERT_TRUE(window);
-    ASSERT_TRUE(app->clickOnScreen({ window->bounds.getCentreX(), window->bounds.getY() - 8 })); // the title bar
     const auto b4 = app->waitForWidget("name", "B4", waitMs);
     ASSERT_TRUE(b4);
     const int colouredBefore = colouredPixels("screens-drop-before", b4->bounds);
@@ -136,9 +128,8 @@ TEST_F(RealWindowGesturesOnScreen, DroppedProgramLeavesNothingOnScreenAndTypedKe
     ASSERT_FALSE(ok.bounds.isEmpty());
     EXPECT_LE(colouredPixels("screens-drop-question", b4->bounds), colouredBefore + 20)
         << "the drag image stays on the slot behind the question";
-    ASSERT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes([&] { return app->clickOnScreen(cancel.bounds.getCentre()); },
-                                                          [&] { return app->findWidgets("name", "Cancel").empty(); }));
-    ASSERT_TRUE(app->waitUntilQuiet(300, waitMs));
+    ASSERT_TRUE(clickUntil(cancel, gone("name", "Cancel")));
+    ASSERT_TRUE(waitForSettled(gone("name", "Cancel"), 300));
     EXPECT_LE(colouredPixels("screens-drop-cancelled", b4->bounds), colouredBefore + 20)
         << "the drag image stays on the slot after Cancel";
     EXPECT_EQ(app->countReceived(app->editorFrame(0x4C)), 0) << receivedText();
@@ -146,22 +137,24 @@ TEST_F(RealWindowGesturesOnScreen, DroppedProgramLeavesNothingOnScreenAndTypedKe
     const int before = app->getReceived().size();
     std::tie(ok, cancel) = dropOntoB4("Crow Jane");
     ASSERT_FALSE(ok.bounds.isEmpty());
-    ASSERT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes([&] { return app->clickOnScreen(ok.bounds.getCentre()); },
-                                                          [&] { return app->findWidgets("name", "OK").empty(); }));
+    ASSERT_TRUE(clickUntil(ok, gone("name", "OK")));
     ASSERT_GE(app->waitForReceived(app->editorFrame(0x4C, { 0x00, 0x07 }), waitMs, before), 0) << receivedText();
-    ASSERT_TRUE(app->waitUntilGone("name", "OK", waitMs));
-    ASSERT_TRUE(app->waitUntilQuiet(500, waitMs));
+    ASSERT_TRUE(waitForSettled(gone("name", "OK")));
     const auto name = programName();
     EXPECT_TRUE(name.startsWith("Crow Jane")) << name;
 
+    // Each key reaches the window itself, no widget having taken it.
     const int typedFrom = app->getReceived().size();
-    ASSERT_TRUE(app->key("z"));
-    ASSERT_TRUE(app->key("q"));
-    ASSERT_TRUE(app->key("Return"));
-    ASSERT_TRUE(app->waitUntilQuiet(700, waitMs));
+    int keys = app->keysReachingMainWindow();
+    for (const auto* key : { "z", "q", "Return" })
+    {
+        EXPECT_TRUE(keyUntil(key, [&] { return app->keysReachingMainWindow() > keys; })) << key;
+        keys = app->keysReachingMainWindow();
+    }
+    EXPECT_TRUE(waitForSettled([&] { return app->waitForReceived(app->editorFrame(0x40), 0, typedFrom) < 0; }, 700))
+        << receivedText();
     SimulatedAmplifierApp::screenshot("screens-drop-typed");
     EXPECT_EQ(programName(), name);
-    EXPECT_LT(app->waitForReceived(app->editorFrame(0x40), 300, typedFrom), 0) << receivedText();
 }
 
 // A tooltip shows beside the pointer over the item it describes and goes
@@ -175,38 +168,25 @@ TEST_F(RealWindowGesturesOnScreen, TooltipStandsByThePointerAndGoesWithIt)
     const auto window = app->waitForWidget("window", "Rig Smith [connected]", waitMs);
     ASSERT_TRUE(window);
     const juce::Point<int> titleBar(window->bounds.getCentreX(), window->bounds.getY() - 8);
-    ASSERT_TRUE(app->clickOnScreen(titleBar));
     const auto pointer = cell->bounds.getCentre().translated(-30, -20);
-    juce::ChildProcess move;
     std::optional<SimulatedAmplifierApp::Widget> tip;
-    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) waitMs;
-    for (int step = 0; ! tip && juce::Time::getMillisecondCounter() < end; ++step)
-    {
-        // Small moves over the cell, as a resting hand makes them.
-        move.start(juce::StringArray { "xdotool", "mousemove", juce::String(pointer.x + step % 2), juce::String(pointer.y) });
-        move.waitForProcessToFinish(5000);
-        juce::Thread::sleep(300);
-        tip = shownTooltip();
-    }
-    ASSERT_TRUE(tip) << layoutText();
+    ASSERT_TRUE(hoverUntil(pointer, [&] { return (tip = shownTooltip()).has_value(); })) << layoutText();
     SimulatedAmplifierApp::screenshot("screens-tooltip");
     const auto near = juce::Rectangle<int>(pointer, pointer).expanded(60, 50);
     EXPECT_TRUE(near.intersects(tip->bounds)) << "tip at " << tip->bounds.toString() << ", pointer at " << pointer.toString();
 
     // Off the cell, onto the window's title bar.
-    move.start(juce::StringArray { "xdotool", "mousemove", juce::String(titleBar.x), juce::String(titleBar.y) });
-    move.waitForProcessToFinish(5000);
-    const auto goneBy = juce::Time::getMillisecondCounter() + 5000u;
-    while (shownTooltip() && juce::Time::getMillisecondCounter() < goneBy)
-        juce::Thread::sleep(100);
-    EXPECT_FALSE(shownTooltip()) << layoutText();
+    const auto noTip = [&] { return ! shownTooltip(); };
+    EXPECT_TRUE(hoverUntil(titleBar, noTip)) << layoutText();
+    EXPECT_TRUE(waitForSettled(noTip)) << layoutText();
     // Nothing of it stays on the screen: no pixel of the tip's orange text
     // where it stood.
     int orange = -1;
-    for (const auto paintedBy = juce::Time::getMillisecondCounter() + 3000u;
-         orange != 0 && juce::Time::getMillisecondCounter() < paintedBy;)
+    waitFor([&] {
         orange = countPixels("screens-tooltip-gone", tip->bounds, [](juce::Colour c) {
             return std::abs(c.getRed() - 0xFF) + std::abs(c.getGreen() - 0xAC) + std::abs(c.getBlue()) < 30;
         });
+        return orange == 0;
+    });
     EXPECT_EQ(orange, 0) << "the tip's text stays on the screen";
 }
