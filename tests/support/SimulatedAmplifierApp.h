@@ -80,10 +80,10 @@ public:
     // placed it, one of its windows holding the keyboard focus), the pointer
     // is moved on its own and the application has seen it over the target
     // (in the frontmost of its windows there), then the button goes down
-    // and the application has seen the press, then it goes up. A move or a
-    // press the application did not see in time makes the gesture again from
-    // the start, until the one limit (patienceMs); a gesture whose press the
-    // application saw is never made twice. Then the call waits, with the
+    // and the application has seen the press, then it goes up. A move the
+    // application did not see in time is made again, until the one limit
+    // (patienceMs); a press is made once and waited for (the display loses
+    // none, and a second would be a click of its own). Then the call waits, with the
     // same limit, until `seen` holds: the effect the gesture is for (a page,
     // a knob, a question or a popup showing, a message the amplifier
     // received). Without `seen`, the release seen is the effect. True once the effect shows. Points are in
@@ -178,8 +178,8 @@ private:
     // reaches the application even where the pointer already was) and waits
     // until the application has seen it there.
     bool moveAndSee(juce::Point<int> at, int timeoutMs);
-    // The press and the move of a gesture, made until the application has
-    // seen the press at `at`; false at the deadline.
+    // The move and the press of a gesture: true once the application has
+    // seen the pointer at `at` and then the press; false at the deadline.
     bool pressAt(juce::Point<int> at, juce::uint32 deadline);
     // Waits for the effect of a gesture made whole (see above).
     bool waitForEffect(const juce::String& gesture, const Condition& seen, juce::uint32 deadline);

@@ -7,6 +7,8 @@
 #include "GUI/Widgets/RSWidgetSupport.h"
 #include "UIForm/UIFormIds.h"
 
+#include <algorithm>
+
 namespace
 {
 juce::String boundsText(const juce::Component& c)
