@@ -1,9 +1,11 @@
 // The real application binary, started and closed as a user would.
 #include "support/AppProcess.h"
+#include "support/SimulatedAmplifierApp.h"
 
 #include <gtest/gtest.h>
 
 using testing_support::AppProcess;
+using testing_support::SimulatedAmplifierApp;
 
 namespace
 {
@@ -17,7 +19,11 @@ struct AppBinary : ::testing::Test
         home.createDirectory();
     }
 
-    void TearDown() override { home.deleteRecursively(); }
+    void TearDown() override
+    {
+        AppProcess::keepEvidenceOfFailure(home);
+        home.deleteRecursively();
+    }
 
     juce::File home;
 };
@@ -32,11 +38,10 @@ TEST_F(AppBinary, OpensItsWindowAndExitsCleanlyWhenTheWindowIsClosed)
     ASSERT_TRUE(app.waitForWindow("Rig Smith [not connected]", 20000, &window))
         << app.getOutput() << AppProcess::listWindows().joinIntoString("\n");
     // The window manager may report the size a moment after the window appears.
-    for (int i = 0; i < 50 && window.bounds.getWidth() != 1024; ++i)
-    {
-        juce::Thread::sleep(100);
+    SimulatedAmplifierApp::waitFor([&] {
         app.waitForWindow("Rig Smith [not connected]", 1000, &window);
-    }
+        return window.bounds.getWidth() == 1024;
+    });
     EXPECT_EQ(window.bounds.getWidth(), 1024);
     EXPECT_EQ(window.bounds.getHeight(), 768);
 
@@ -90,11 +95,10 @@ TEST_F(AppBinary, TheWindowComesBackWherePutLastTime)
     // Move it as a user would, and wait until the window manager reports it.
     testing_support::runAndRead({ "wmctrl", "-i", "-r", window.id, "-e", "0,140,20,-1,-1" });
     const auto start = window.bounds.getPosition();
-    for (int i = 0; i < 100 && window.bounds.getPosition() == start; ++i)
-    {
-        juce::Thread::sleep(100);
+    SimulatedAmplifierApp::waitFor([&] {
         first.waitForWindow(title, 1000, &window);
-    }
+        return window.bounds.getPosition() != start;
+    });
     ASSERT_NE(window.bounds.getPosition(), start);
     const auto moved = window.bounds;
 
@@ -108,11 +112,10 @@ TEST_F(AppBinary, TheWindowComesBackWherePutLastTime)
     ASSERT_TRUE(second.start());
     AppProcess::WindowInfo again;
     ASSERT_TRUE(second.waitForWindow(title, 20000, &again)) << second.getOutput();
-    for (int i = 0; i < 50 && again.bounds != moved; ++i)
-    {
-        juce::Thread::sleep(100);
+    SimulatedAmplifierApp::waitFor([&] {
         second.waitForWindow(title, 1000, &again);
-    }
+        return again.bounds == moved;
+    });
     EXPECT_EQ(again.bounds, moved) << xml->toString();
     EXPECT_EQ(second.closeAndWaitForExit(again, 20000), 0) << second.getOutput();
 }
@@ -144,12 +147,9 @@ TEST_F(AppBinary, WithNoAmplifierItShowsTheDevicePageWithOneOfflineRowPerModel)
     ASSERT_TRUE(app.waitForWindow("Rig Smith [not connected]", 20000, &window)) << app.getOutput();
 
     // The boot scan finds nothing; the page is shown and fills its rows.
-    const auto deadline = juce::Time::getMillisecondCounter() + 20000;
-    while (! app.getOutput().contains("DeviceSelectComponent::updateDeviceIdList() rows 6, connected 0")
-           && juce::Time::getMillisecondCounter() < deadline)
-        juce::Thread::sleep(100);
-    ASSERT_TRUE(app.getOutput().contains("DeviceSelectComponent::updateDeviceIdList() rows 6, connected 0")) << app.getOutput();
-    juce::Thread::sleep(500); // the next paint
+    ASSERT_TRUE(SimulatedAmplifierApp::waitFor([&] {
+        return app.getOutput().contains("DeviceSelectComponent::updateDeviceIdList() rows 6, connected 0");
+    })) << app.getOutput();
     app.waitForWindow("Rig Smith [not connected]", 1000, &window);
     testing_support::runAndRead({ "wmctrl", "-i", "-a", window.id }); // to the front for the picture
 
@@ -206,8 +206,17 @@ TEST_F(AppBinary, ANormalRunKeepsTheConsoleQuietAndItsTraceInTheLogFile)
     ASSERT_TRUE(app.waitForWindow("Rig Smith [not connected]", 20000, &window)) << app.getOutput();
 
     // The MIDI set-up is polled once a second (and fails each time where no
-    // sequencer exists): a run of a few polls.
-    juce::Thread::sleep(2500);
+    // sequencer exists): the log settles for the time of a few polls.
+    auto log = app.getApplicationLog();
+    auto since = juce::Time::getMillisecondCounter();
+    SimulatedAmplifierApp::waitFor([&] {
+        if (auto now = app.getApplicationLog(); now != log)
+        {
+            log = std::move(now);
+            since = juce::Time::getMillisecondCounter();
+        }
+        return juce::Time::getMillisecondCounter() - since >= 2500;
+    });
     auto countLines = [&app](const juce::String& start) {
         int n = 0;
         for (auto& line : juce::StringArray::fromLines(app.getApplicationLog()))

@@ -66,10 +66,7 @@ struct RealWindowFileChoosers : testing_support::RealWindowFixture
     // Opens the chooser with the click and returns its window.
     std::optional<SimulatedAmplifierApp::Widget> openChooser(juce::Point<int> at, const juce::String& title)
     {
-        EXPECT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes([&] { return app->clickOnScreen(at); },
-                                                              [&] { return ! app->findWidgets("window", title).empty(); }))
-            << "no chooser \"" << title << "\"\n"
-            << layoutText();
+        EXPECT_TRUE(clickUntil(at, shows("window", title))) << "no chooser \"" << title << "\"\n" << layoutText();
         return app->waitForWidget("window", title, waitMs);
     }
 
@@ -79,8 +76,7 @@ struct RealWindowFileChoosers : testing_support::RealWindowFixture
         EXPECT_TRUE(menuButton) << layoutText();
         if (! menuButton)
             return std::nullopt;
-        EXPECT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes([&] { return app->clickOnScreen(menuButton->bounds.getCentre()); },
-                                                              [&] { return ! app->findWidgets("name", item).empty(); }));
+        EXPECT_TRUE(clickUntil(*menuButton, shows("name", item))) << layoutText();
         const auto entry = app->waitForWidget("name", item, waitMs);
         if (! entry)
             return std::nullopt;
@@ -97,14 +93,15 @@ struct RealWindowFileChoosers : testing_support::RealWindowFixture
         if (! path)
             return false;
         const juce::Point<int> field { path->bounds.getCentreX(), path->bounds.getBottom() + 15 };
-        return SimulatedAmplifierApp::repeatUntilItTakes(
-            [&] {
-                bool typed = (! clickField || app->clickOnScreen(field)) && app->key("ctrl+a");
-                for (auto c : name)
-                    typed = app->key(c == '.' ? juce::String("period") : juce::String::charToString(c)) && typed;
-                return app->key("Return") && typed;
-            },
-            [&] { return app->findWidgets("window", title).empty() && effect(); });
+        if (clickField && ! clickUntil(field))
+            return false;
+        // Each key goes once to the window with the focus; the Return's
+        // effect shows whether they all arrived where they should.
+        const auto sent = [] { return true; };
+        bool typed = keyUntil("ctrl+a", sent);
+        for (auto c : name)
+            typed = keyUntil(c == '.' ? juce::String("period") : juce::String::charToString(c), sent) && typed;
+        return keyUntil("Return", [&] { return app->findWidgets("window", title).empty() && effect(); }) && typed;
     }
 
     // Waits until the area where the chooser stood shows the main window
@@ -114,10 +111,11 @@ struct RealWindowFileChoosers : testing_support::RealWindowFixture
         ASSERT_TRUE(before.isValid());
         const int allowed = lightPixels(before, area) + area.getWidth() * area.getHeight() / 50;
         int light = -1;
-        for (const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) waitMs;
-             (light < 0 || light > allowed) && juce::Time::getMillisecondCounter() < end;)
+        waitFor([&] {
             if (const auto now = screenshot(screenshotName); now.isValid())
                 light = lightPixels(now, area);
+            return light >= 0 && light <= allowed;
+        });
         EXPECT_LE(light, allowed) << "the chooser's picture stays on the main window (" << screenshotName << ")";
     }
 

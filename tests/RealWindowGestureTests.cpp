@@ -1,5 +1,5 @@
 // The application with a simulated amplifier, driven through its real window
-// with the real mouse (xdotool): knob drags, a program dragged onto another
+// with the real mouse through the fixture's checked gestures: knob drags, a program dragged onto another
 // user slot with the write question answered, the audio-EQ page opened from
 // its button, Help and its opener, a knob given the focus by a click.
 // Widgets are found by parameter id or name in the layout the application
@@ -33,24 +33,19 @@ struct RealWindowGestures : testing_support::RealWindowFixture
         const int down = before * 2 > knob->minimum.getIntValue() + knob->maximum.getIntValue() ? 1 : -1;
         const int from = app->getReceived().size();
         const auto centre = knob->bounds.getCentre();
-        ASSERT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes(
-            [&] { return app->dragOnScreen(centre, centre.translated(0, 18 * down), 6); },
-            [&] { return ! changesSince(from).empty(); }))
+        ASSERT_TRUE(dragUntil(centre, centre.translated(0, 18 * down), [&] { return ! changesSince(from).empty(); }, { 6 }))
             << "the knob sent nothing\n"
             << receivedText();
 
-        // Polls until the knob's value is the last one the amplifier got.
+        // Waits until the knob's value is the last one the amplifier got.
         int shown = before;
-        const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) waitMs;
         std::vector<std::pair<int, int>> changes;
-        for (int settled = 0; settled < 3 && juce::Time::getMillisecondCounter() < end;)
-        {
-            juce::Thread::sleep(100);
-            if (const auto now = app->waitForParam(paramId, 1000))
+        waitForSettled([&] {
+            if (const auto now = app->waitForParam(paramId, 0))
                 shown = now->value.getIntValue();
             changes = changesSince(from);
-            settled = shown != before && ! changes.empty() && changes.back() == std::make_pair(paramId, shown) ? settled + 1 : 0;
-        }
+            return shown != before && ! changes.empty() && changes.back() == std::make_pair(paramId, shown);
+        });
         SimulatedAmplifierApp::screenshot(screenshotName);
         ASSERT_NE(shown, before) << "the knob did not move";
         ASSERT_FALSE(changes.empty()) << receivedText();
@@ -76,11 +71,10 @@ struct RealWindowGestures : testing_support::RealWindowFixture
         const auto b4 = app->waitForWidget("name", "B4", waitMs);
         ASSERT_TRUE(from && b4);
         const int before = app->getReceived().size();
-        std::optional<SimulatedAmplifierApp::Widget> ok;
-        ASSERT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes(
-            [&] { return app->dragOnScreen(from->bounds.getCentre(), b4->bounds.getCentre(), 12, 300); },
-            [&] { return (ok = app->waitForWidget("name", "OK", 0)).has_value(); }))
-            << home.getChildFile("screen-layout.txt").loadFileAsString();
+        ASSERT_TRUE(dragUntil(from->bounds.getCentre(), b4->bounds.getCentre(), shows("name", "OK"), { 12, 300 }))
+            << layoutText();
+        const auto ok = app->waitForWidget("name", "OK", waitMs);
+        ASSERT_TRUE(ok);
         ASSERT_TRUE(app->waitForWidget("name", "Always pop-up and confirm when writing program", waitMs,
                                        [](auto& w) { return w.value == "1"; }));
         SimulatedAmplifierApp::screenshot(screenshotName + "-question");
@@ -88,15 +82,14 @@ struct RealWindowGestures : testing_support::RealWindowFixture
         EXPECT_EQ(app->countReceived(dumps), 0);
 
         // Answered once: the question goes as the dump is sent.
-        ASSERT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes([&] { return app->clickOnScreen(ok->bounds.getCentre()); },
-                                                              [&] { return app->findWidgets("name", "OK").empty(); }));
+        ASSERT_TRUE(clickUntil(*ok, gone("name", "OK")));
         const int dump = app->waitForReceived(app->editorFrame(0x4C, { 0x00, 0x07 }), waitMs, before);
         ASSERT_GE(dump, 0) << receivedText();
         EXPECT_GT(app->waitForReceived(app->editorFrame(0x4E, { 0x00, 0x07 }) + " F7", waitMs, dump), dump) << receivedText();
         EXPECT_EQ(app->countReceived(dumps), 1) << receivedText();
         EXPECT_TRUE(app->getReceived()[dump].endsWith(" F7"));
         EXPECT_TRUE(app->getReceived()[dump].contains(dumpHolds)) << app->getReceived()[dump];
-        EXPECT_TRUE(app->waitUntilGone("name", "OK", waitMs));
+        EXPECT_TRUE(waitForSettled(gone("name", "OK")));
         SimulatedAmplifierApp::screenshot(screenshotName + "-written");
     }
 };
@@ -122,9 +115,9 @@ TEST_F(RealWindowGestures, OrvaKXAudioEQKnobDragSendsItsChanges)
     const auto button = app->waitForWidget("name", "AUDIO EQ", waitMs);
     ASSERT_TRUE(button);
     const int from = app->getReceived().size();
-    ASSERT_TRUE(app->clickOnScreen(button->bounds.getCentre()));
+    ASSERT_TRUE(
+        clickUntil(*button, [&] { return app->waitForParam(0x6201, 0, [](auto& w) { return w.maximum != "-"; }).has_value(); }));
     // Opening the page sends no parameter change.
-    ASSERT_TRUE(app->waitForParam(0x6201, waitMs, [](auto& w) { return w.maximum != "-"; }));
     EXPECT_TRUE(changesSince(from).empty()) << receivedText();
     dragKnob(0x6201, "smoke-orvakx-audio-eq-knob-drag"); // the low band's gain
 }
@@ -134,8 +127,7 @@ TEST_F(RealWindowGestures, OrvaKXCurveDroppedOnAnEQSlotIsWrittenAfterTheQuestion
     startConnected(2);
     const auto button = app->waitForWidget("name", "AUDIO EQ", waitMs);
     ASSERT_TRUE(button);
-    ASSERT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes([&] { return app->clickOnScreen(button->bounds.getCentre()); },
-                                                          [&] { return ! app->findWidgets("name", "EQ 2").empty(); }));
+    ASSERT_TRUE(clickUntil(*button, shows("name", "EQ 2")));
     const auto eq1 = app->waitForWidget("name", "EQ 1", waitMs);
     const auto eq2 = app->waitForWidget("name", "EQ 2", waitMs);
     ASSERT_TRUE(eq1 && eq2);
@@ -144,9 +136,7 @@ TEST_F(RealWindowGestures, OrvaKXCurveDroppedOnAnEQSlotIsWrittenAfterTheQuestion
     const int before = app->getReceived().size();
     const auto slotDump = app->editorFrame(0x4D, { 0x00, 0x02 });
     const juce::String toggleText = "Always pop-up and confirm when writing EQ";
-    ASSERT_TRUE(
-        SimulatedAmplifierApp::repeatUntilItTakes([&] { return app->dragOnScreen(onCurve, eq2->bounds.getCentre(), 12, 300); },
-                                                  [&] { return ! app->findWidgets("name", toggleText).empty(); }));
+    ASSERT_TRUE(dragUntil(onCurve, eq2->bounds.getCentre(), shows("name", toggleText), { 12, 300 })) << layoutText();
 
     // The question is a window of its own, with the ticked toggle listed
     // once and nothing written before the answer.
@@ -160,10 +150,9 @@ TEST_F(RealWindowGestures, OrvaKXCurveDroppedOnAnEQSlotIsWrittenAfterTheQuestion
 
     const auto ok = app->waitForWidget("name", "OK", waitMs);
     ASSERT_TRUE(ok);
-    ASSERT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes([&] { return app->clickOnScreen(ok->bounds.getCentre()); },
-                                                          [&] { return app->findWidgets("name", toggleText).empty(); }));
+    ASSERT_TRUE(clickUntil(*ok, gone("name", toggleText)));
     EXPECT_GE(app->waitForReceived(slotDump, waitMs, before), 0) << receivedText();
-    EXPECT_TRUE(app->waitUntilGone("name", toggleText, waitMs));
+    EXPECT_TRUE(waitForSettled(gone("name", toggleText)));
 }
 
 TEST_F(RealWindowGestures, HMQKnobDragSendsItsChanges)
@@ -255,22 +244,19 @@ TEST_F(RealWindowGestures, HelpStartsTheDesktopsOpenerAndLeavesNoDefunctChild)
     ASSERT_TRUE(help) << home.getChildFile("screen-layout.txt").loadFileAsString();
 
     // No manual yet: one log line, nothing opened, no question on screen.
-    ASSERT_TRUE(app->clickOnScreen(help->bounds.getCentre()));
-    ASSERT_TRUE(app->getProcess().waitForLog("no document at " + manual.getFullPathName(), waitMs))
-        << app->getProcess().getApplicationLog();
-    juce::Thread::sleep(300);
-    EXPECT_FALSE(opened.exists());
+    ASSERT_TRUE(clickUntil(*help, [&] {
+        return app->getProcess().getApplicationLog().contains("no document at " + manual.getFullPathName());
+    })) << app->getProcess().getApplicationLog();
+    EXPECT_TRUE(waitForSettled([&] { return ! opened.exists() && app->findWidgets("name", "OK").empty(); }));
     EXPECT_EQ(app->getProcess().getApplicationLog().indexOf("no document at"),
               app->getProcess().getApplicationLog().lastIndexOf("no document at"));
-    EXPECT_FALSE(app->waitForWidget("name", "OK", 200));
 
     // With the manual: three clicks, three openings of its absolute path.
     ASSERT_TRUE(manual.replaceWithText("%PDF-1.4\n"));
-    for (int i = 0; i < 3; ++i)
-        ASSERT_TRUE(app->clickOnScreen(help->bounds.getCentre()));
-    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) waitMs;
-    while (juce::StringArray::fromLines(opened.loadFileAsString().trim()).size() < 3 && juce::Time::getMillisecondCounter() < end)
-        juce::Thread::sleep(50);
+    const auto openings = [&] { return juce::StringArray::fromLines(opened.loadFileAsString().trim()).size(); };
+    for (int i = 1; i <= 3; ++i)
+        ASSERT_TRUE(clickUntil(*help, [&] { return openings() >= i; })) << opened.loadFileAsString();
+    EXPECT_TRUE(waitForSettled([&] { return openings() == 3; }));
     const auto lines = juce::StringArray::fromLines(opened.loadFileAsString().trim());
     ASSERT_EQ(lines.size(), 3) << opened.loadFileAsString() << app->getProcess().getApplicationLog();
     for (auto& line : lines)
@@ -279,13 +265,7 @@ TEST_F(RealWindowGestures, HelpStartsTheDesktopsOpenerAndLeavesNoDefunctChild)
     // Every opener has ended; none waits as a defunct child.
     const int pid = app->getProcess().findPid();
     ASSERT_GT(pid, 0);
-    int defunct = -1;
-    for (int i = 0; i < 40 && defunct != 0; ++i)
-    {
-        juce::Thread::sleep(50);
-        defunct = defunctChildrenOf(pid);
-    }
-    EXPECT_EQ(defunct, 0);
+    EXPECT_TRUE(waitFor([&] { return defunctChildrenOf(pid) == 0; })) << defunctChildrenOf(pid);
 }
 
 // A knob with the keyboard focus keeps its picture at full strength: the
@@ -312,7 +292,7 @@ TEST_F(RealWindowGestures, FocusedKnobKeepsItsPictureAtFullStrength)
         after = screenshotImage("smoke-hmq-knob-focused");
         return after.isValid() && after.getPixelAt(corner.x, corner.y) != before.getPixelAt(corner.x, corner.y);
     };
-    SimulatedAmplifierApp::repeatUntilItTakes([&] { return app->clickOnScreen(knob->bounds.getCentre()); }, focusShows);
+    clickUntil(*knob, focusShows);
     ASSERT_NE(after.getPixelAt(corner.x, corner.y), before.getPixelAt(corner.x, corner.y)) << "no focus square";
 
     // The face's middle is unchanged.
@@ -340,23 +320,18 @@ TEST_F(RealWindowGestures, HMQKnobTipShowsWhileThePointerRestsOnItAndGoesWhenItL
     ASSERT_TRUE(app->raise());
     const auto knob = app->waitForParam(0x402, waitMs, [](auto& w) { return w.maximum != "-"; });
     ASSERT_TRUE(knob);
-    // Tips show where the application is the active one.
+    // Tips show where the application is the active one (as the gestures
+    // see to).
     const auto window = app->waitForWidget("window", "Rig Smith [connected]", waitMs);
     ASSERT_TRUE(window);
-    ASSERT_TRUE(app->clickOnScreen({ window->bounds.getCentreX(), window->bounds.getY() - 8 }));
     std::optional<SimulatedAmplifierApp::Widget> tip;
-    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) waitMs;
-    for (int step = 0; ! tip && juce::Time::getMillisecondCounter() < end; ++step)
-    {
-        ASSERT_TRUE(app->moveOnScreen(knob->bounds.getCentre().translated(step % 2 == 0 ? -3 : 0, 0)));
-        juce::Thread::sleep(300);
-        tip = shownTooltip();
-    }
+    hoverUntil(knob->bounds.getCentre(), [&] { return (tip = shownTooltip()).has_value(); });
     SimulatedAmplifierApp::screenshot("hmq-knob-tooltip");
     ASSERT_TRUE(tip) << "no tip over the knob";
     EXPECT_EQ(tip->bounds.getBottomRight(), window->bounds.getBottomRight().translated(-10, -10)) << tip->bounds.toString();
 
     // Off the window (the screen's corner): the tip goes.
-    ASSERT_TRUE(app->moveOnScreen({ window->bounds.getRight() + 5 < 1270 ? window->bounds.getRight() + 5 : 2, 2 }));
-    EXPECT_TRUE(SimulatedAmplifierApp::waitUntil([&] { return ! shownTooltip(); }, waitMs, 100)) << layoutText();
+    const auto noTip = [&] { return ! shownTooltip(); };
+    EXPECT_TRUE(hoverUntil({ window->bounds.getRight() + 5 < 1270 ? window->bounds.getRight() + 5 : 2, 2 }, noTip));
+    EXPECT_TRUE(waitForSettled(noTip)) << layoutText();
 }

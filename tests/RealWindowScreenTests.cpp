@@ -1,5 +1,5 @@
 // The working screens in the real window, driven with the real mouse and
-// keyboard (xdotool): the header's menu, where the keyboard focus is after a
+// keyboard through the fixture's checked gestures: the header's menu, where the keyboard focus is after a
 // program was dropped and written, what a drop leaves on the screen, and
 // tooltips. Widgets, popup menus and tooltips are found in the layout the
 // application writes; what reached the amplifier is read from its log.
@@ -63,19 +63,12 @@ struct RealWindowGesturesOnScreen : testing_support::RealWindowFixture
     {
         const auto menuButton = app->waitForWidget("name", "Menu", waitMs);
         ASSERT_TRUE(menuButton) << layoutText();
+        ASSERT_TRUE(clickUntil(*menuButton, shows("window", "menu"))) << layoutText();
         // Open once the window has settled after the press.
-        const auto menuOpen = [&] {
-            return ! app->findWidgets("window", "menu").empty() && app->waitUntilQuiet(500, waitMs)
-                   && ! app->findWidgets("window", "menu").empty();
-        };
-        ASSERT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes([&] { return app->clickOnScreen(menuButton->bounds.getCentre()); },
-                                                              menuOpen))
-            << layoutText();
+        ASSERT_TRUE(waitForSettled(shows("window", "menu"), 500)) << layoutText();
         const auto about = app->waitForWidget("name", "About", waitMs);
         ASSERT_TRUE(about) << layoutText();
-        ASSERT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes([&] { return app->clickOnScreen(about->bounds.getCentre()); },
-                                                              [&] { return ! app->findWidgets("name", "labelVersion").empty(); }))
-            << layoutText();
+        ASSERT_TRUE(clickUntil(*about, shows("name", "labelVersion"))) << layoutText();
     }
 
     // Drags the named program button onto user slot B4 and waits for the
@@ -87,9 +80,7 @@ struct RealWindowGesturesOnScreen : testing_support::RealWindowFixture
         EXPECT_TRUE(from && b4);
         if (! from || ! b4)
             return {};
-        EXPECT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes(
-            [&] { return app->dragOnScreen(from->bounds.getCentre(), b4->bounds.getCentre(), 12, 300); },
-            [&] { return ! app->findWidgets("name", "OK").empty(); }));
+        EXPECT_TRUE(dragUntil(from->bounds.getCentre(), b4->bounds.getCentre(), shows("name", "OK"), { 12, 300 }));
         const auto ok = app->waitForWidget("name", "OK", waitMs);
         const auto cancel = app->waitForWidget("name", "Cancel", waitMs);
         EXPECT_TRUE(ok && cancel) << layoutText();
@@ -112,11 +103,10 @@ TEST_F(RealWindowGesturesOnScreen, MenuButtonOpensTheCommandMenuAndAboutShowsIts
         startConnected(model);
         const auto menuButton = app->waitForWidget("name", "Menu", waitMs);
         ASSERT_TRUE(menuButton) << layoutText();
-        // The press also activates the window: the window manager raises it
-        // just after the press, while the menu opens.
-        const auto windowId = juce::String(app->waitForMainWindow(waitMs));
-        ASSERT_TRUE(app->clickOnScreen(menuButton->bounds.getCentre()));
-        testing_support::runAndRead({ "xdotool", "windowraise", windowId });
+        // The window manager may raise the window just after the press,
+        // while the menu opens.
+        ASSERT_TRUE(clickUntil(*menuButton, shows("window", "menu"))) << layoutText();
+        ASSERT_TRUE(app->raiseOnly());
 
         const auto popup = app->waitForWidget("window", "menu", waitMs);
         ASSERT_TRUE(popup) << "no popup after a click on the menu button\n" << layoutText();
@@ -132,22 +122,18 @@ TEST_F(RealWindowGesturesOnScreen, MenuButtonOpensTheCommandMenuAndAboutShowsIts
         EXPECT_TRUE(app->findWidgets("name", "Close File").empty());
         EXPECT_EQ(app->findWidgets("name", "Save File As...").empty(), model == 1);
         // The menu stays open after the button goes up.
-        juce::Thread::sleep(700);
-        ASSERT_FALSE(app->findWidgets("window", "menu").empty());
+        ASSERT_TRUE(waitForSettled(shows("window", "menu"), 700));
         SimulatedAmplifierApp::screenshot("screens-menu-open-" + juce::String(model));
 
-        EXPECT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes([&] { return app->clickOnScreen(about->bounds.getCentre()); },
-                                                              [&] { return app->findWidgets("window", "menu").empty(); }));
+        EXPECT_TRUE(clickUntil(*about, gone("window", "menu")));
         ASSERT_TRUE(app->waitForWidget("name", "labelVersion", waitMs)) << layoutText();
         SimulatedAmplifierApp::screenshot("screens-menu-about-" + juce::String(model));
 
         // The page took the focus when it opened: Escape closes it without a
         // click inside it first.
         EXPECT_TRUE(app->waitForWidget("focus", "CAboutDialogComponent", waitMs)) << layoutText();
-        EXPECT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes([&] { return app->key("Escape"); },
-                                                              [&] { return app->findWidgets("name", "labelVersion").empty(); }))
-            << layoutText();
-        EXPECT_TRUE(app->waitUntilGone("name", "labelVersion", waitMs));
+        EXPECT_TRUE(keyUntil("Escape", gone("name", "labelVersion"))) << layoutText();
+        EXPECT_TRUE(waitForSettled(gone("name", "labelVersion")));
 
         EXPECT_EQ(app->closeAndWaitForExit(waitMs), 0) << app->getProcess().getOutput();
         app.reset();
@@ -160,9 +146,6 @@ TEST_F(RealWindowGesturesOnScreen, MenuButtonOpensTheCommandMenuAndAboutShowsIts
 TEST_F(RealWindowGesturesOnScreen, DroppedProgramLeavesNothingOnScreenAndTypedKeysRenameNothing)
 {
     startConnected(0);
-    const auto window = app->waitForWidget("window", "Rig Smith [connected]", waitMs);
-    ASSERT_TRUE(window);
-    ASSERT_TRUE(app->clickOnScreen({ window->bounds.getCentreX(), window->bounds.getY() - 8 })); // the title bar
     const auto b4 = app->waitForWidget("name", "B4", waitMs);
     ASSERT_TRUE(b4);
     const int colouredBefore = colouredPixels("screens-drop-before", b4->bounds);
@@ -172,9 +155,8 @@ TEST_F(RealWindowGesturesOnScreen, DroppedProgramLeavesNothingOnScreenAndTypedKe
     ASSERT_FALSE(ok.bounds.isEmpty());
     EXPECT_LE(colouredPixels("screens-drop-question", b4->bounds), colouredBefore + 20)
         << "the drag image stays on the slot behind the question";
-    ASSERT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes([&] { return app->clickOnScreen(cancel.bounds.getCentre()); },
-                                                          [&] { return app->findWidgets("name", "Cancel").empty(); }));
-    ASSERT_TRUE(app->waitUntilQuiet(300, waitMs));
+    ASSERT_TRUE(clickUntil(cancel, gone("name", "Cancel")));
+    ASSERT_TRUE(waitForSettled(gone("name", "Cancel"), 300));
     EXPECT_LE(colouredPixels("screens-drop-cancelled", b4->bounds), colouredBefore + 20)
         << "the drag image stays on the slot after Cancel";
     EXPECT_EQ(app->countReceived(app->editorFrame(0x4C)), 0) << receivedText();
@@ -182,22 +164,24 @@ TEST_F(RealWindowGesturesOnScreen, DroppedProgramLeavesNothingOnScreenAndTypedKe
     const int before = app->getReceived().size();
     std::tie(ok, cancel) = dropOntoB4("Crow Jane");
     ASSERT_FALSE(ok.bounds.isEmpty());
-    ASSERT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes([&] { return app->clickOnScreen(ok.bounds.getCentre()); },
-                                                          [&] { return app->findWidgets("name", "OK").empty(); }));
+    ASSERT_TRUE(clickUntil(ok, gone("name", "OK")));
     ASSERT_GE(app->waitForReceived(app->editorFrame(0x4C, { 0x00, 0x07 }), waitMs, before), 0) << receivedText();
-    ASSERT_TRUE(app->waitUntilGone("name", "OK", waitMs));
-    ASSERT_TRUE(app->waitUntilQuiet(500, waitMs));
+    ASSERT_TRUE(waitForSettled(gone("name", "OK")));
     const auto name = programName();
     EXPECT_TRUE(name.startsWith("Crow Jane")) << name;
 
+    // Each key reaches the window itself, no widget having taken it.
     const int typedFrom = app->getReceived().size();
-    ASSERT_TRUE(app->key("z"));
-    ASSERT_TRUE(app->key("q"));
-    ASSERT_TRUE(app->key("Return"));
-    ASSERT_TRUE(app->waitUntilQuiet(700, waitMs));
+    int keys = app->keysReachingMainWindow();
+    for (const auto* key : { "z", "q", "Return" })
+    {
+        EXPECT_TRUE(keyUntil(key, [&] { return app->keysReachingMainWindow() > keys; })) << key;
+        keys = app->keysReachingMainWindow();
+    }
+    EXPECT_TRUE(waitForSettled([&] { return app->waitForReceived(app->editorFrame(0x40), 0, typedFrom) < 0; }, 700))
+        << receivedText();
     SimulatedAmplifierApp::screenshot("screens-drop-typed");
     EXPECT_EQ(programName(), name);
-    EXPECT_LT(app->waitForReceived(app->editorFrame(0x40), 300, typedFrom), 0) << receivedText();
 }
 
 // The About page opened from the header's menu and closed with its OK, then
@@ -209,25 +193,25 @@ TEST_F(RealWindowGesturesOnScreen, AfterAboutAndAWrittenDropTheUserSlotsKeepTheF
     openAboutFromMenu();
     const auto aboutOk = app->waitForWidget("name", "OK", waitMs);
     ASSERT_TRUE(aboutOk) << layoutText();
-    ASSERT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes([&] { return app->clickOnScreen(aboutOk->bounds.getCentre()); },
-                                                          [&] { return app->findWidgets("name", "labelVersion").empty(); }));
+    ASSERT_TRUE(clickUntil(*aboutOk, gone("name", "labelVersion")));
 
     const int before = app->getReceived().size();
     const auto [ok, cancel] = dropOntoB4("A1");
     ASSERT_FALSE(ok.bounds.isEmpty());
-    ASSERT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes([&] { return app->clickOnScreen(ok.bounds.getCentre()); },
-                                                          [&] { return app->findWidgets("name", "OK").empty(); }));
+    ASSERT_TRUE(clickUntil(ok, gone("name", "OK")));
     ASSERT_GE(app->waitForReceived(app->editorFrame(0x4C, { 0x00, 0x07 }), waitMs, before), 0) << receivedText();
-    ASSERT_TRUE(app->waitUntilGone("name", "OK", waitMs));
+    ASSERT_TRUE(waitForSettled(gone("name", "OK")));
     const auto hasFocus = [](auto& w) { return w.minimum == "1"; }; // and its window the system's
     EXPECT_TRUE(app->waitForWidget("focus", "OPWUserButtonContainerComponent", waitMs, hasFocus)) << layoutText();
-    ASSERT_TRUE(app->waitUntilQuiet(500, waitMs));
 
+    // Return reaches the window unused, or opens the menu where the focus
+    // went astray; either way it has been handled once the window settles.
     const int typedFrom = app->getReceived().size();
-    ASSERT_TRUE(app->key("Return"));
-    ASSERT_TRUE(app->waitUntilQuiet(700, waitMs));
+    const int keys = app->keysReachingMainWindow();
+    const auto menuShows = shows("window", "menu");
+    EXPECT_TRUE(keyUntil("Return", [&] { return app->keysReachingMainWindow() > keys || menuShows(); })) << layoutText();
+    EXPECT_TRUE(waitForSettled(gone("window", "menu"), 700)) << layoutText();
     SimulatedAmplifierApp::screenshot("screens-return-after-write");
-    EXPECT_TRUE(app->findWidgets("window", "menu").empty()) << layoutText();
     EXPECT_EQ(app->getReceived().size(), typedFrom) << receivedText();
     EXPECT_TRUE(app->waitForWidget("focus", "OPWUserButtonContainerComponent", 0, hasFocus)) << layoutText();
 }
@@ -245,7 +229,6 @@ TEST_F(RealWindowGesturesOnScreen, TooltipStandsInTheWindowsLowerRightCornerAndG
     const auto window = app->waitForWidget("window", "Rig Smith [connected]", waitMs);
     ASSERT_TRUE(window);
     const juce::Point<int> titleBar(window->bounds.getCentreX(), window->bounds.getY() - 8);
-    ASSERT_TRUE(app->clickOnScreen(titleBar));
     // The tip's orange text, and the screen as it was before any tip showed.
     const auto isTipText = [](juce::Colour c) {
         return std::abs(c.getRed() - 0xFF) + std::abs(c.getGreen() - 0xAC) + std::abs(c.getBlue()) < 30;
@@ -254,15 +237,7 @@ TEST_F(RealWindowGesturesOnScreen, TooltipStandsInTheWindowsLowerRightCornerAndG
 
     const auto pointer = cell->bounds.getCentre().translated(-30, -20);
     std::optional<SimulatedAmplifierApp::Widget> tip;
-    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) waitMs;
-    for (int step = 0; ! tip && juce::Time::getMillisecondCounter() < end; ++step)
-    {
-        // Small moves over the cell, as a resting hand makes them.
-        ASSERT_TRUE(app->moveOnScreen(pointer.translated(step % 2, 0)));
-        juce::Thread::sleep(300);
-        tip = shownTooltip();
-    }
-    ASSERT_TRUE(tip) << layoutText();
+    ASSERT_TRUE(hoverUntil(pointer, [&] { return (tip = shownTooltip()).has_value(); })) << layoutText();
     SimulatedAmplifierApp::screenshot("screens-tooltip");
     EXPECT_EQ(tip->bounds.getRight(), window->bounds.getRight() - 10) << "tip at " << tip->bounds.toString();
     EXPECT_EQ(tip->bounds.getBottom(), window->bounds.getBottom() - 10) << "tip at " << tip->bounds.toString();
@@ -273,11 +248,10 @@ TEST_F(RealWindowGesturesOnScreen, TooltipStandsInTheWindowsLowerRightCornerAndG
 
     // Off the cell, onto the window's title bar: the tip goes, and the
     // window paints again where it stood.
-    ASSERT_TRUE(app->moveOnScreen(titleBar));
-    EXPECT_TRUE(SimulatedAmplifierApp::waitUntil(
-        [&] { return ! shownTooltip() && countPixels("screens-tooltip-gone", tip->bounds, isTipText) == tipTextBefore; }, waitMs,
-        200))
-        << "tip " << (shownTooltip() ? "still listed" : "gone from the layout") << "; its text's pixels there "
-        << countPixelsIn("screens-tooltip-gone", tip->bounds, isTipText) << ", before " << tipTextBefore << "\n"
-        << layoutText();
+    const auto noTip = [&] { return ! shownTooltip(); };
+    EXPECT_TRUE(hoverUntil(titleBar, noTip)) << layoutText();
+    EXPECT_TRUE(waitForSettled(noTip)) << layoutText();
+    EXPECT_TRUE(waitFor([&] { return countPixels("screens-tooltip-gone", tip->bounds, isTipText) == tipTextBefore; }))
+        << "its text's pixels there " << countPixelsIn("screens-tooltip-gone", tip->bounds, isTipText) << ", before "
+        << tipTextBefore;
 }

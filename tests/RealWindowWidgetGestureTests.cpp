@@ -1,5 +1,5 @@
 // The working screens' widgets driven through the real window with the real
-// mouse (xdotool), against the simulated amplifier: slide switches, knobs
+// mouse through the fixture's checked gestures, against the simulated amplifier: slide switches, knobs
 // after a type change, catalogue cells, effect pictures dragged off, and the
 // slots of a new program file. Widgets are found in the layout the
 // application writes; results are read from what the amplifier received.
@@ -17,22 +17,17 @@ namespace
 {
 struct RealWindowGesturesOfWidgets : testing_support::RealWindowFixture
 {
-    // Clicks, again if the display swallowed the click, until n parameter
-    // changes came from line `from` on.
+    // Clicks until n parameter changes came from line `from` on.
     bool clickUntilSent(juce::Point<int> where, int from, size_t n)
     {
-        return SimulatedAmplifierApp::repeatUntilItTakes([&] { return app->clickOnScreen(where); },
-                                                         [&] { return changesSince(from).size() >= n; });
+        return clickUntil(where, [&] { return changesSince(from).size() >= n; });
     }
 
-    // Waits until at least n changes came from line `from` on, then a little
-    // longer, so that one too many would show.
+    // Waits until exactly n changes came from line `from` on and nothing more
+    // came for a while, so that one too many would show.
     Changes waitForChanges(int from, size_t n) const
     {
-        const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) waitMs;
-        while (changesSince(from).size() < n && juce::Time::getMillisecondCounter() < end)
-            juce::Thread::sleep(50);
-        juce::Thread::sleep(400);
+        waitForSettled([&] { return changesSince(from).size() == n; }, 400);
         return changesSince(from);
     }
 
@@ -40,11 +35,6 @@ struct RealWindowGesturesOfWidgets : testing_support::RealWindowFixture
                                                        std::function<bool(const SimulatedAmplifierApp::Widget&)> test = {})
     {
         return app->waitForParam(id, waitMs, std::move(test));
-    }
-
-    void wheelUp(juce::Point<int> at) const
-    {
-        testing_support::runAndRead({ "xdotool", "mousemove", juce::String(at.x), juce::String(at.y), "click", "4" });
     }
 };
 } // namespace
@@ -84,8 +74,7 @@ TEST_F(RealWindowGesturesOfWidgets, OrvaPWKnobFollowsItsValueAfterATypeChange)
     startConnected(3, { "31=0", "37=57" });
     const auto pedal = param(0x301);
     ASSERT_TRUE(pedal);
-    ASSERT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes([&] { return app->clickOnScreen(pedal->bounds.getCentre()); },
-                                                          [&] { return ! app->findWidgets("name", "T.WAH").empty(); }));
+    ASSERT_TRUE(clickUntil(*pedal, shows("name", "T.WAH")));
     const auto cell = app->waitForWidget("name", "T.WAH", waitMs);
     ASSERT_TRUE(cell) << receivedText();
     const int from = app->getReceived().size();
@@ -97,7 +86,7 @@ TEST_F(RealWindowGesturesOfWidgets, OrvaPWKnobFollowsItsValueAfterATypeChange)
     SimulatedAmplifierApp::screenshot("widgets-orvapw-knob-after-type-change");
     EXPECT_EQ(level->value, "57");
     const int wheelFrom = app->getReceived().size();
-    wheelUp(level->bounds.getCentre());
+    EXPECT_TRUE(wheelUntil(level->bounds.getCentre(), [&] { return ! changesSince(wheelFrom).empty(); }));
     const auto changes = waitForChanges(wheelFrom, 1);
     ASSERT_EQ(changes.size(), 1u) << receivedText();
     EXPECT_EQ(changes[0].first, 0x505);
@@ -114,8 +103,7 @@ TEST_F(RealWindowGesturesOfWidgets, HMQKnobsFollowTheirValuesAfterATypeChange)
     startConnected(1, { "31=0", "36=57", "37=44", "38=33" });
     const auto pedal = param(0x301);
     ASSERT_TRUE(pedal);
-    ASSERT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes([&] { return app->clickOnScreen(pedal->bounds.getCentre()); },
-                                                          [&] { return ! app->findWidgets("name", "TUBE OD").empty(); }));
+    ASSERT_TRUE(clickUntil(*pedal, shows("name", "TUBE OD")));
     const auto cell = app->waitForWidget("name", "TUBE OD", waitMs);
     ASSERT_TRUE(cell) << receivedText();
     const int from = app->getReceived().size();
@@ -139,7 +127,7 @@ TEST_F(RealWindowGesturesOfWidgets, DWQRTypeByteOutsideTheListReadsAsOffAndTheMa
     startConnected(0, { "23=83" });
     const auto picture = param(0x400);
     ASSERT_TRUE(picture);
-    ASSERT_TRUE(app->clickOnScreen(picture->bounds.getCentre()));
+    ASSERT_TRUE(clickUntil(*picture, shows("name", "CHORUS")));
     const auto marked = [&](const juce::String& cell) {
         return app->waitForWidget("name", cell, waitMs, [](auto& w) { return w.value == "1"; }).has_value();
     };
@@ -152,7 +140,7 @@ TEST_F(RealWindowGesturesOfWidgets, DWQRTypeByteOutsideTheListReadsAsOffAndTheMa
     EXPECT_EQ(waitForChanges(from, 1), (Changes { { 0x400, 1 } })) << receivedText();
     EXPECT_TRUE(param(0x401, [](auto& w) { return w.minimum == "300" && w.maximum == "7000"; }));
     from = app->getReceived().size();
-    ASSERT_TRUE(app->clickOnScreen(app->findWidgets("name", "CHORUS").back().bounds.getCentre()));
+    ASSERT_TRUE(clickUntil(app->findWidgets("name", "CHORUS").back()));
     ASSERT_TRUE(clickUntilSent(app->findWidgets("name", "FLANGER").back().bounds.getCentre(), from, 1));
     EXPECT_EQ(waitForChanges(from, 1), (Changes { { 0x400, 2 } })) << receivedText();
     EXPECT_TRUE(marked("FLANGER"));
@@ -173,7 +161,7 @@ TEST_F(RealWindowGesturesOfWidgets, HMQAmpByteOutsideTheListReadsAsTheFirstAmp)
     ASSERT_TRUE(clickUntilSent(app->findWidgets("name", "DELUXE CL VIBRATO").back().bounds.getCentre(), from, 1));
     EXPECT_EQ(waitForChanges(from, 1), (Changes { { 0x300, 0 } })) << receivedText();
     from = app->getReceived().size();
-    ASSERT_TRUE(app->clickOnScreen(app->findWidgets("name", "DELUXE CL VIBRATO").back().bounds.getCentre()));
+    ASSERT_TRUE(clickUntil(app->findWidgets("name", "DELUXE CL VIBRATO").back()));
     ASSERT_TRUE(clickUntilSent(app->findWidgets("name", "DELUXE CL NORMAL").back().bounds.getCentre(), from, 1));
     EXPECT_EQ(waitForChanges(from, 1), (Changes { { 0x300, 1 } })) << receivedText();
 }
@@ -204,9 +192,8 @@ TEST_F(RealWindowGesturesOfWidgets, EffectPictureDraggedUpAShortWaySwitchesOff)
         ASSERT_TRUE(picture);
         const auto centre = picture->bounds.getCentre();
         const int from = app->getReceived().size();
-        ASSERT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes(
-            [&] { return app->dragOnScreen(centre, centre.translated(0, -c.pixels), 12, 200); },
-            [&] { return ! changesSince(from).empty(); }));
+        ASSERT_TRUE(
+            dragUntil(centre, centre.translated(0, -c.pixels), [&] { return ! changesSince(from).empty(); }, { 12, 200 }));
         EXPECT_EQ(waitForChanges(from, 1), (Changes { c.sent })) << receivedText();
         SimulatedAmplifierApp::screenshot("widgets-picture-dragged-off-" + juce::String(c.model));
         EXPECT_EQ(app->closeAndWaitForExit(waitMs), 0);
@@ -239,11 +226,7 @@ TEST_F(RealWindowGesturesOfWidgets, NewFileSlotsShowTheirRecordsAmp)
         // The new-file button sits just right of the last tab.
         const auto tab = app->waitForWidget("name", c.tab, waitMs);
         ASSERT_TRUE(tab);
-        ASSERT_TRUE(SimulatedAmplifierApp::repeatUntilItTakes(
-            [&] {
-                return app->clickOnScreen({ tab->bounds.getRight() + 15, tab->bounds.getBottom() - 10 });
-            },
-            [&] { return ! app->findWidgets("name", "NEW FILE").empty(); }));
+        ASSERT_TRUE(clickUntil({ tab->bounds.getRight() + 15, tab->bounds.getBottom() - 10 }, shows("name", "NEW FILE")));
         ASSERT_TRUE(app->waitForWidget("name", "NEW FILE", waitMs)) << home.getChildFile("screen-layout.txt").loadFileAsString();
         ASSERT_TRUE(app->waitUntilQuiet(300, waitMs));
         SimulatedAmplifierApp::screenshot("widgets-new-file-slots-" + juce::String(c.model));

@@ -22,7 +22,11 @@ struct AppWithAmplifier : ::testing::TestWithParam<int>
         home.createDirectory();
     }
 
-    void TearDown() override { home.deleteRecursively(); }
+    void TearDown() override
+    {
+        AppProcess::keepEvidenceOfFailure(home);
+        home.deleteRecursively();
+    }
 
     juce::File home;
 };

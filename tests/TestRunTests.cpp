@@ -201,3 +201,54 @@ TEST(RealWindowSupport, AGestureTheDisplaySwallowedIsMadeAgainAndOnlyThen)
     EXPECT_FALSE(SimulatedAmplifierApp::repeatUntilItTakes([&] { return ++made > 0; }, [] { return false; }, 3, 50));
     EXPECT_EQ(made, 3);
 }
+
+// The test command's check against raw gestures: in a file whose tests start
+// the application, an input-faking program, a raw step of the fixture or a
+// fixed sleep is named with its line; comments, the support folder and files
+// that start no application are left alone. The project's own tests pass it.
+TEST(RealWindowSupport, TheRawGestureCheckNamesEveryRawGestureAndPassesTheTests)
+{
+    const auto script = juce::File(RIGSMITH_SOURCE_DIR).getChildFile("tools/check-raw-gestures.sh");
+    const auto run = [&script](const juce::File& folder, juce::String& output) {
+        juce::ChildProcess child;
+        if (! child.start(juce::StringArray { "bash", script.getFullPathName(), folder.getFullPathName() },
+                          juce::ChildProcess::wantStdOut | juce::ChildProcess::wantStdErr))
+            return -1;
+        output = child.readAllProcessOutput();
+        return child.waitForProcessToFinish(30000) ? (int) child.getExitCode() : -1;
+    };
+
+    const auto tests = juce::File::createTempFile("raw-gesture-check");
+    ASSERT_TRUE(tests.createDirectory());
+    const juce::ScopeGuard removeFolder { [tests] { tests.deleteRecursively(); } };
+    ASSERT_TRUE(tests.getChildFile("RealWindowRawTests.cpp")
+                    .replaceWithText("// A comment may name xdotool and app->click(.\n"
+                                     "TEST_F(F, T)\n{\n"
+                                     // (split, so that this file passes the check)
+                                     "    startConn"
+                                     "ected(1);\n"
+                                     "    app->clickOn"
+                                     "Screen({ 1, 2 });\n"
+                                     "    runAndRead({ \"xdotool\", \"key\", \"z\" });\n"
+                                     "    juce::Thread::sleep(300);\n"
+                                     "    app->dr"
+                                     "ag({ 1, 2 }, { 3, 4 });\n"
+                                     "    clickUntil(ok, gone(\"name\", \"OK\"));\n"
+                                     "}\n"));
+    ASSERT_TRUE(tests.getChildFile("QuietTests.cpp").replaceWithText("TEST(Q, T) { juce::Thread::sleep(10); }\n"));
+    ASSERT_TRUE(tests.getChildFile("support").createDirectory());
+    ASSERT_TRUE(tests.getChildFile("support/Gestures.cpp")
+                    .replaceWithText("void f() { xdotool({ \"mousedown\", \"1\" }); runAndRead({ \"xdotool\" }); }\n"));
+
+    juce::String output;
+    EXPECT_EQ(run(tests, output), 1) << output;
+    juce::StringArray named;
+    for (auto& line : juce::StringArray::fromLines(output))
+        if (line.contains(": raw gesture or fixed sleep:"))
+            named.add(line.upToFirstOccurrenceOf(": raw", false, false).fromLastOccurrenceOf("/", false, false));
+    EXPECT_EQ(named.joinIntoString(" "),
+              "RealWindowRawTests.cpp:5 RealWindowRawTests.cpp:6 RealWindowRawTests.cpp:7 RealWindowRawTests.cpp:8")
+        << output;
+
+    EXPECT_EQ(run(juce::File(RIGSMITH_SOURCE_DIR).getChildFile("tests"), output), 0) << output;
+}

@@ -2,8 +2,9 @@
 # Set-up, build, run and test on a Debian 12 machine.
 #   tools/dev.sh run    install what is missing, build the application alone (Release, in
 #                       build-release) and start it
-#   tools/dev.sh test   install what is missing, configure, build, run every test under Xvfb
-#                       (warnings are errors), then once more with the sanitisers
+#   tools/dev.sh test   install what is missing, check the format and that no test makes a raw
+#                       gesture, configure, build, run every test under Xvfb (warnings are
+#                       errors), then once more with the sanitisers
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -64,6 +65,9 @@ case "${1:-}" in
     jobs=$(($(nproc) * 2))
     install_missing
     "$here/tools/format.sh" check
+    # No test drives the real window with a raw gesture or proves with a
+    # fixed sleep.
+    "$here/tools/check-raw-gestures.sh"
     configure_and_build
     (cd "$build" && xvfb-run -a -s "-screen 0 1280x800x24" ctest --output-on-failure -j "$jobs")
     # The build with AddressSanitizer and UndefinedBehaviorSanitizer compiles

@@ -1,5 +1,7 @@
 #include "support/AppProcess.h"
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -22,6 +24,27 @@ juce::String runAndRead(const juce::StringArray& command, int timeoutMs)
     auto out = child.readAllProcessOutput();
     child.waitForProcessToFinish(timeoutMs);
     return out;
+}
+
+void AppProcess::keepEvidenceOfFailure(const juce::File& homeFolder)
+{
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    if (test == nullptr || ! test->result()->Failed())
+        return;
+    const auto name = (juce::String(test->test_suite_name()) + "." + test->name()).replaceCharacter('/', '_');
+    const auto folder = juce::File(RIGSMITH_EVIDENCE_DIR).getChildFile(name);
+    folder.deleteRecursively();
+    folder.createDirectory();
+    juce::StringArray kept;
+    for (const auto* path :
+         { ".config/Rig Smith/Rig Smith.log", "app-output.log", "amplifier-received.log", "screen-layout.txt", "gestures.log" })
+    {
+        const auto from = homeFolder.getChildFile(path);
+        const auto to = folder.getChildFile(from.getFileName());
+        if (from.existsAsFile() && from.copyFileTo(to))
+            kept.add(to.getFullPathName());
+    }
+    std::cout << "Kept the evidence of the failure:\n  " << kept.joinIntoString("\n  ") << std::endl;
 }
 
 bool AppProcess::haveDisplay()

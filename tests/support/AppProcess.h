@@ -61,6 +61,13 @@ public:
     static bool ensureWindowManager();
     static bool haveDisplay();
 
+    // When the running test has failed: copies what the application left in
+    // the home folder (its log, its console output, the amplifier's message
+    // log, the screen layout, the fixture's gesture log) to
+    // build/real-window-evidence/<suite.test>/ and prints their paths, so
+    // that they outlive the home folder. Call it before the folder goes.
+    static void keepEvidenceOfFailure(const juce::File& homeFolder);
+
 private:
     juce::File home;
     juce::String executable;

@@ -3,7 +3,26 @@
 // What every test of the real window shares: a private X display with its
 // window manager (the real pointer moves there, so no test touches another's
 // window), a home folder of its own, the application with a simulated
-// amplifier started and synchronised, and its clean exit at the end.
+// amplifier started and synchronised, and its clean exit at the end (the
+// application's logs kept when the test failed).
+//
+// A test drives the window only through the checked gestures, each made
+// until its effect is seen, with one generous limit (patienceMs), and waits
+// only on conditions:
+//
+//   clickUntil(widget or point, seen)      a page, a knob, a question shows
+//   dragUntil(from, to, seen, {steps, restMs})   a message arrives
+//   hoverUntil(point, seen)                a tip shows, or is gone
+//   wheelUntil(point, seen), keyUntil("Return", seen)
+//   waitFor(condition)                     something shows
+//   waitForSettled(condition)              something is gone, and stays so
+//                                          while the application writes
+//                                          nothing new
+//
+// with conditions such as shows("name", "OK"), gone("window", "menu"),
+// received(prefix, fromLine). `seen` left out: the application having seen
+// the gesture whole. How a gesture is checked: SimulatedAmplifierApp.h. No
+// test calls xdotool or a raw event itself (tools/check-raw-gestures.sh).
 #include "support/AppProcess.h"
 #include "support/PrivateDisplay.h"
 #include "support/SimulatedAmplifierApp.h"
@@ -50,6 +69,7 @@ protected:
             app.reset();
         }
         display.reset();
+        AppProcess::keepEvidenceOfFailure(home);
         home.deleteRecursively();
     }
 
@@ -80,6 +100,37 @@ protected:
         ASSERT_TRUE(app->waitForWidget("window", "Rig Smith [connected]", waitMs)) << receivedText();
         ASSERT_TRUE(app->waitUntilQuiet(1000, waitMs)) << receivedText();
         ASSERT_TRUE(app->raise());
+    }
+
+    using Condition = SimulatedAmplifierApp::Condition;
+    using Widget = SimulatedAmplifierApp::Widget;
+
+    bool clickUntil(juce::Point<int> at, const Condition& seen = {}) { return app->clickUntil(at, seen); }
+    bool clickUntil(const Widget& target, const Condition& seen = {}) { return clickUntil(target.bounds.getCentre(), seen); }
+    bool dragUntil(juce::Point<int> from, juce::Point<int> to, const Condition& seen = {},
+                   SimulatedAmplifierApp::DragStyle style = {})
+    {
+        return app->dragUntil(from, to, seen, style);
+    }
+    bool hoverUntil(juce::Point<int> at, const Condition& seen = {}) { return app->hoverUntil(at, seen); }
+    bool wheelUntil(juce::Point<int> at, const Condition& seen) { return app->wheelUntil(at, seen); }
+    bool keyUntil(const juce::String& keys, const Condition& seen) { return app->keyUntil(keys, seen); }
+    static bool waitFor(const Condition& condition) { return SimulatedAmplifierApp::waitFor(condition); }
+    bool waitForSettled(const Condition& state, int settleMs = 500) const { return app->waitForSettled(state, settleMs); }
+
+    // Conditions: a window or widget of that kind and key shows, or none
+    // does; a received line starts with the prefix from line `from` on.
+    Condition shows(const juce::String& kind, const juce::String& key) const
+    {
+        return [this, kind, key] { return app->waitForWidget(kind, key, 0).has_value(); };
+    }
+    Condition gone(const juce::String& kind, const juce::String& key) const
+    {
+        return [this, kind, key] { return app->findWidgets(kind, key).empty(); };
+    }
+    Condition received(const juce::String& prefix, int from = 0) const
+    {
+        return [this, prefix, from] { return app->waitForReceived(prefix, 0, from) >= 0; };
     }
 
     juce::String receivedText() const { return app->getReceived().joinIntoString("\n"); }

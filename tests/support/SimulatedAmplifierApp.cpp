@@ -8,6 +8,7 @@ SimulatedAmplifierApp::SimulatedAmplifierApp(const juce::File& homeFolder, int m
     : modelId(model),
       ampLog(homeFolder.getChildFile("amplifier-received.log")),
       layoutFile(homeFolder.getChildFile("screen-layout.txt")),
+      gestureLog(homeFolder.getChildFile("gestures.log")),
       process(homeFolder, RIGSMITH_SIMAMP_BINARY)
 {
     process.setEnvironment("RIGSMITH_LOG_ECHO", "0");
@@ -100,13 +101,16 @@ juce::Rectangle<int> SimulatedAmplifierApp::getWindowBounds() const
 {
     if (window == 0)
         return {};
-    // X=.. Y=.. WIDTH=.. HEIGHT=.. lines
-    juce::StringPairArray values;
-    for (auto& line :
-         juce::StringArray::fromLines(runAndRead({ "xdotool", "getwindowgeometry", "--shell", juce::String(window) })))
-        values.set(line.upToFirstOccurrenceOf("=", false, false), line.fromFirstOccurrenceOf("=", false, false));
-    return { values["X"].getIntValue(), values["Y"].getIntValue(), values["WIDTH"].getIntValue(),
-             values["HEIGHT"].getIntValue() };
+    // "  Absolute upper-left X:  129" lines (xdotool's geometry counts the
+    // window manager's frame in twice).
+    const auto info = runAndRead({ "xwininfo", "-id", juce::String(window) });
+    const auto field = [&info](const juce::String& name) {
+        return info.fromFirstOccurrenceOf(name + ":", false, false)
+            .upToFirstOccurrenceOf("\n", false, false)
+            .trim()
+            .getIntValue();
+    };
+    return { field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"), field("Height") };
 }
 
 juce::StringArray SimulatedAmplifierApp::getReceived() const
@@ -172,35 +176,15 @@ juce::String SimulatedAmplifierApp::editorFrame(int function, std::initializer_l
     return text.toUpperCase();
 }
 
-bool SimulatedAmplifierApp::click(juce::Point<int> at)
-{
-    return window != 0
-           && xdotool({ "mousemove", "--window", juce::String(window), juce::String(at.x), juce::String(at.y), "click", "1" });
-}
-
 bool SimulatedAmplifierApp::raise()
 {
     return window != 0 && xdotool({ "windowactivate", "--sync", juce::String(window) })
            && xdotool({ "windowraise", juce::String(window) });
 }
 
-bool SimulatedAmplifierApp::drag(juce::Point<int> from, juce::Point<int> to, int steps)
+bool SimulatedAmplifierApp::raiseOnly()
 {
-    if (window == 0)
-        return false;
-    const auto id = juce::String(window);
-    if (! xdotool({ "mousemove", "--window", id, juce::String(from.x), juce::String(from.y), "mousedown", "1" }))
-        return false;
-    for (int i = 1; i <= steps; ++i)
-    {
-        const auto p = from + (to - from) * i / steps;
-        juce::Thread::sleep(15);
-        xdotool({ "mousemove", "--window", id, juce::String(p.x), juce::String(p.y) });
-    }
-    // The application sees the last move before the release: a drop lands
-    // where the pointer came to rest, not where the previous move left it.
-    juce::Thread::sleep(150);
-    return xdotool({ "mouseup", "1" });
+    return window != 0 && xdotool({ "windowraise", juce::String(window) });
 }
 
 std::vector<SimulatedAmplifierApp::Widget> SimulatedAmplifierApp::findWidgets(const juce::String& kind,
@@ -248,30 +232,6 @@ bool SimulatedAmplifierApp::waitUntilGone(const juce::String& kind, const juce::
     return true;
 }
 
-bool SimulatedAmplifierApp::clickOnScreen(juce::Point<int> at)
-{
-    return xdotool({ "mousemove", juce::String(at.x), juce::String(at.y), "click", "1" });
-}
-
-bool SimulatedAmplifierApp::moveOnScreen(juce::Point<int> at)
-{
-    return xdotool({ "mousemove", juce::String(at.x), juce::String(at.y) });
-}
-
-bool SimulatedAmplifierApp::dragOnScreen(juce::Point<int> from, juce::Point<int> to, int steps, int restMs)
-{
-    if (! xdotool({ "mousemove", juce::String(from.x), juce::String(from.y), "mousedown", "1" }))
-        return false;
-    for (int i = 1; i <= steps; ++i)
-    {
-        const auto p = from + (to - from) * i / steps;
-        juce::Thread::sleep(20);
-        xdotool({ "mousemove", juce::String(p.x), juce::String(p.y) });
-    }
-    juce::Thread::sleep(restMs);
-    return xdotool({ "mouseup", "1" });
-}
-
 bool SimulatedAmplifierApp::screenshot(const juce::String& name)
 {
     const juce::File folder(RIGSMITH_SCREENSHOT_DIR);
@@ -282,11 +242,6 @@ bool SimulatedAmplifierApp::screenshot(const juce::String& name)
     return file.existsAsFile();
 }
 
-bool SimulatedAmplifierApp::key(const juce::String& keys)
-{
-    return xdotool({ "key", keys });
-}
-
 int SimulatedAmplifierApp::closeAndWaitForExit(int timeoutMs)
 {
     if (window == 0)
@@ -294,5 +249,297 @@ int SimulatedAmplifierApp::closeAndWaitForExit(int timeoutMs)
     AppProcess::WindowInfo info;
     info.id = "0x" + juce::String::toHexString(window);
     return process.closeAndWaitForExit(info, timeoutMs);
+}
+namespace
+{
+// How long one step of a gesture (the application seeing the pointer move,
+// the button go down or up) may take before the gesture is made again.
+constexpr int stepMs = 15000;
+
+juce::uint32 now()
+{
+    return juce::Time::getMillisecondCounter();
+}
+
+int remainingUntil(juce::uint32 deadline)
+{
+    return deadline > now() ? (int) (deadline - now()) : 0;
+}
+
+bool near(juce::Point<int> a, juce::Point<int> b)
+{
+    return std::abs(a.x - b.x) <= 1 && std::abs(a.y - b.y) <= 1;
+}
+
+juce::String text(juce::Point<int> p)
+{
+    return juce::String(p.x) + "," + juce::String(p.y);
+}
+} // namespace
+
+void SimulatedAmplifierApp::note(const juce::String& line) const
+{
+    gestureLog.appendText(juce::Time::getCurrentTime().formatted("%H:%M:%S.") + juce::String(now() % 1000).paddedLeft('0', 3)
+                          + " " + line + "\n");
+}
+
+bool SimulatedAmplifierApp::moveOnScreen(juce::Point<int> at)
+{
+    return xdotool({ "mousemove", "--sync", juce::String(at.x), juce::String(at.y) });
+}
+
+bool SimulatedAmplifierApp::buttonDown(int button)
+{
+    return xdotool({ "mousedown", juce::String(button) });
+}
+
+bool SimulatedAmplifierApp::buttonUp(int button)
+{
+    return xdotool({ "mouseup", juce::String(button) });
+}
+
+std::optional<SimulatedAmplifierApp::Pointer> SimulatedAmplifierApp::pointer() const
+{
+    for (auto& line : juce::StringArray::fromLines(layoutFile.loadFileAsString()))
+    {
+        const auto fields = juce::StringArray::fromTokens(line, "\t", {});
+        if (fields.size() < 9 || fields[0] != "pointer")
+            continue;
+        Pointer p;
+        p.name = fields[1];
+        p.over = { fields[2].getIntValue(), fields[3].getIntValue(), fields[4].getIntValue(), fields[5].getIntValue() };
+        p.at = { fields[6].upToFirstOccurrenceOf(",", false, false).getIntValue(),
+                 fields[6].fromFirstOccurrenceOf(",", false, false).getIntValue() };
+        p.presses = fields[7].getIntValue();
+        p.held = fields[8] == "1";
+        return p;
+    }
+    return std::nullopt;
+}
+
+std::optional<SimulatedAmplifierApp::Widget> SimulatedAmplifierApp::mainWindow() const
+{
+    for (auto& line : juce::StringArray::fromLines(layoutFile.loadFileAsString()))
+    {
+        const auto f = juce::StringArray::fromTokens(line, "\t", {});
+        if (f.size() >= 9 && f[0] == "window" && f[1].startsWith("Rig Smith"))
+            return Widget {
+                { f[2].getIntValue(), f[3].getIntValue(), f[4].getIntValue(), f[5].getIntValue() }, f[6], f[7], f[8]
+            };
+    }
+    return std::nullopt;
+}
+
+int SimulatedAmplifierApp::keysReachingMainWindow() const
+{
+    const auto main = mainWindow();
+    return main ? main->minimum.getIntValue() : 0;
+}
+
+bool SimulatedAmplifierApp::waitUntilReady(int timeoutMs)
+{
+    if (window == 0 && waitForMainWindow(timeoutMs) == 0)
+        return false;
+    // The window is where the window manager put it (the application has
+    // taken in the last move, so the layout's places are the screen's), and
+    // one of the application's windows holds the keyboard focus: a press on
+    // a window without it is the window manager's focus click.
+    auto lastActivation = now();
+    bool placed = false, focused = false;
+    const bool ready = waitUntil(
+        [&] {
+            const auto main = mainWindow();
+            placed = main && main->bounds == getWindowBounds();
+            focused = false;
+            for (auto& line : juce::StringArray::fromLines(layoutFile.loadFileAsString()))
+            {
+                const auto f = juce::StringArray::fromTokens(line, "\t", {});
+                focused = focused || (f.size() >= 9 && f[0] == "window" && f[6] == "1");
+            }
+            if (! focused && now() - lastActivation > 2000)
+            {
+                note("ready: no window of the application holds the focus; activating the main window");
+                xdotool({ "windowactivate", "--sync", juce::String(window) });
+                lastActivation = now();
+            }
+            return placed && focused;
+        },
+        timeoutMs, 100);
+    if (! ready)
+        note(juce::String("ready: not in time (placed ") + (placed ? "yes" : "no") + ", focused " + (focused ? "yes" : "no")
+             + ")");
+    return ready;
+}
+
+bool SimulatedAmplifierApp::moveAndSee(juce::Point<int> at, int timeoutMs)
+{
+    // Over one of the application's windows the application must see the
+    // pointer there, over a widget, in the frontmost window there (another
+    // of its windows in front, such as a tip, takes the press from the
+    // widget); elsewhere it must see the pointer over none of its widgets.
+    const auto frontmostAt = [this, at]() -> std::optional<juce::Rectangle<int>> {
+        std::optional<juce::Rectangle<int>> front;
+        for (auto& line : juce::StringArray::fromLines(layoutFile.loadFileAsString()))
+        {
+            const auto f = juce::StringArray::fromTokens(line, "\t", {});
+            const juce::Rectangle<int> r { f[2].getIntValue(), f[3].getIntValue(), f[4].getIntValue(), f[5].getIntValue() };
+            if (f[0] == "window" && r.contains(at))
+                front = r;
+        }
+        return front;
+    };
+    // By way of a point beside it, so that a motion reaches the application
+    // even where the pointer already was; to a point off its windows by way
+    // of one inside the main window, so that the application sees the
+    // pointer leave (a leave it did not take in is not sent again).
+    const auto main = mainWindow();
+    moveOnScreen(frontmostAt() || ! main ? at.translated(at.x > 2 ? -2 : 2, 0) : main->bounds.getTopLeft().translated(3, 3));
+    moveOnScreen(at);
+    juce::String seenLast = "nothing";
+    const bool seen = waitUntil(
+        [&] {
+            const auto p = pointer();
+            if (! p)
+                return false;
+            seenLast = "the pointer at " + text(p->at) + " over " + p->name + " " + p->over.toString();
+            const auto front = frontmostAt();
+            if (! front)
+                return p->over.isEmpty();
+            return near(p->at, at) && p->over.contains(at) && front->contains(p->over);
+        },
+        timeoutMs);
+    if (! seen)
+        note("move to " + text(at) + ": the application saw " + seenLast);
+    return seen;
+}
+
+bool SimulatedAmplifierApp::pressAt(juce::Point<int> at, juce::uint32 deadline)
+{
+    for (int attempt = 1; remainingUntil(deadline) > 0; ++attempt)
+    {
+        if (! waitUntilReady(remainingUntil(deadline)))
+            return false;
+        if (! moveAndSee(at, juce::jmin(stepMs, remainingUntil(deadline))))
+            continue;
+        // The display loses no press: one the application has not seen yet
+        // is still on its way (a busy application can take many seconds), and
+        // a second one would make a click of its own. So the press is made
+        // once and waited for.
+        const auto before = pointer();
+        buttonDown();
+        if (waitUntil([&] { return pointer()->presses > before->presses; }, remainingUntil(deadline)))
+        {
+            if (attempt > 1)
+                note("press at " + text(at) + ": seen, the pointer seen there at attempt " + juce::String(attempt));
+            return true;
+        }
+        buttonUp();
+        note("press at " + text(at) + ": not seen in time");
+        return false;
+    }
+    return false;
+}
+
+bool SimulatedAmplifierApp::waitForEffect(const juce::String& gesture, const Condition& seen, juce::uint32 deadline)
+{
+    // Without an effect of its own, the gesture's is the release seen. A
+    // press that closed the window it landed on (a catalogue, a menu) can
+    // leave the release unseen: the next motion tells the framework that no
+    // button is held, and the next gesture starts with one.
+    if (seen == nullptr)
+    {
+        if (! waitUntil([&] { return ! pointer()->held; }, juce::jmin(stepMs, remainingUntil(deadline))))
+            note(gesture + ": the release was not seen");
+        return true;
+    }
+    if (waitUntil(seen, remainingUntil(deadline)))
+        return true;
+    note(gesture + ": made whole, and its effect did not show");
+    return false;
+}
+
+bool SimulatedAmplifierApp::clickUntil(juce::Point<int> at, const Condition& seen)
+{
+    const auto deadline = now() + (juce::uint32) patienceMs;
+    note("click at " + text(at));
+    if (! pressAt(at, deadline))
+        return false;
+    buttonUp();
+    return waitForEffect("click at " + text(at), seen, deadline);
+}
+
+bool SimulatedAmplifierApp::dragUntil(juce::Point<int> from, juce::Point<int> to, const Condition& seen, DragStyle style)
+{
+    const auto deadline = now() + (juce::uint32) patienceMs;
+    note("drag from " + text(from) + " to " + text(to));
+    if (! pressAt(from, deadline))
+        return false;
+    for (int i = 1; i <= style.steps; ++i)
+    {
+        juce::Thread::sleep(15); // a hand's pace
+        moveOnScreen(from + (to - from) * i / style.steps);
+    }
+    // The drop lands where the application last saw the pointer.
+    if (! waitUntil([&] { return near(pointer()->at, to); }, juce::jmin(stepMs, remainingUntil(deadline))))
+        note("drag to " + text(to) + ": the application saw the pointer last at " + text(pointer()->at));
+    juce::Thread::sleep(style.restMs);
+    buttonUp();
+    return waitForEffect("drag to " + text(to), seen, deadline);
+}
+
+bool SimulatedAmplifierApp::hoverUntil(juce::Point<int> at, const Condition& seen)
+{
+    const auto deadline = now() + (juce::uint32) patienceMs;
+    note("hover at " + text(at));
+    while (remainingUntil(deadline) > 0)
+    {
+        if (! waitUntilReady(remainingUntil(deadline)))
+            return false;
+        if (! moveAndSee(at, juce::jmin(stepMs, remainingUntil(deadline))))
+            continue;
+        if (seen == nullptr || waitUntil(seen, juce::jmin(stepMs, remainingUntil(deadline))))
+            return true;
+        note("hover at " + text(at) + ": the pointer rested and nothing showed; moved there again");
+    }
+    return false;
+}
+
+bool SimulatedAmplifierApp::wheelUntil(juce::Point<int> at, const Condition& seen)
+{
+    const auto deadline = now() + (juce::uint32) patienceMs;
+    note("wheel at " + text(at));
+    if (! waitUntilReady(remainingUntil(deadline)) || ! moveAndSee(at, remainingUntil(deadline)))
+        return false;
+    xdotool({ "click", "4" });
+    return waitUntil(seen, remainingUntil(deadline));
+}
+
+bool SimulatedAmplifierApp::keyUntil(const juce::String& keys, const Condition& seen)
+{
+    const auto deadline = now() + (juce::uint32) patienceMs;
+    note("keys " + keys);
+    if (! waitUntilReady(remainingUntil(deadline)))
+        return false;
+    xdotool({ "key", keys });
+    return waitUntil(seen, remainingUntil(deadline));
+}
+
+bool SimulatedAmplifierApp::waitForSettled(const Condition& state, int settleMs, int timeoutMs) const
+{
+    const auto written = [this] { return layoutFile.loadFileAsString() + ampLog.loadFileAsString(); };
+    auto layout = written();
+    auto since = now();
+    return waitUntil(
+        [&] {
+            auto current = written();
+            if (current != layout || ! state())
+            {
+                layout = std::move(current);
+                since = now();
+                return false;
+            }
+            return now() - since >= (juce::uint32) settleMs;
+        },
+        timeoutMs);
 }
 } // namespace testing_support

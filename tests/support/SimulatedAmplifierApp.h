@@ -67,16 +67,70 @@ public:
     // <function>" (then any argument bytes given).
     juce::String editorFrame(int function, std::initializer_list<int> args = {}) const;
 
-    // Mouse gestures on the main window, in window coordinates, as a user's
-    // hand makes them: a click, and a drag in small steps with the button held.
-    bool click(juce::Point<int> at);
     // Brings the main window to the front (other tests' windows may share
-    // the display).
+    // the display) and gives it the focus.
     bool raise();
-    bool drag(juce::Point<int> from, juce::Point<int> to, int steps = 10);
-    // Keys typed into the window that has the focus (xdotool key names,
-    // "Return", "Escape").
-    bool key(const juce::String& keys);
+    // Only raises it, as a window manager does after a press.
+    bool raiseOnly();
+
+    // ---- Gestures -------------------------------------------------------
+    // Every gesture is made as a hand makes it and checked step by step
+    // against what the application reports (see WidgetLayoutWriter): the
+    // application's window is ready (its bounds as the window manager has
+    // placed it, one of its windows holding the keyboard focus), the pointer
+    // is moved on its own and the application has seen it over the target
+    // (in the frontmost of its windows there), then the button goes down
+    // and the application has seen the press, then it goes up. A move the
+    // application did not see in time is made again, until the one limit
+    // (patienceMs); a press is made once and waited for (the display loses
+    // none, and a second would be a click of its own). Then the call waits, with the
+    // same limit, until `seen` holds: the effect the gesture is for (a page,
+    // a knob, a question or a popup showing, a message the amplifier
+    // received). Without `seen`, the release seen is the effect. True once the effect shows. Points are in
+    // screen coordinates; each gesture writes its steps to gestures.log in
+    // the home folder (kept when the test fails).
+    using Condition = std::function<bool()>;
+    bool clickUntil(juce::Point<int> at, const Condition& seen = {});
+    // A drag in `steps` moves with the button held; it may rest at its end
+    // before the button goes up (a drop target lights up first).
+    struct DragStyle
+    {
+        DragStyle(int stepCount = 10, int restAtEndMs = 0) : steps(stepCount), restMs(restAtEndMs) {}
+        int steps, restMs;
+    };
+    bool dragUntil(juce::Point<int> from, juce::Point<int> to, const Condition& seen = {}, DragStyle style = {});
+    // The pointer rests there, no button held (a tip shows); moved there again
+    // now and then while `seen` does not hold. A point outside the
+    // application's windows rests once the application reports no widget
+    // under the pointer.
+    bool hoverUntil(juce::Point<int> at, const Condition& seen = {});
+    // One step of the mouse wheel, up, over that point.
+    bool wheelUntil(juce::Point<int> at, const Condition& seen);
+    // Keys typed (xdotool key names, "Return", "Escape") once one of the
+    // application's windows holds the keyboard focus; sent once.
+    bool keyUntil(const juce::String& keys, const Condition& seen);
+
+    // ---- Waits ----------------------------------------------------------
+    // Waits until the condition holds (polled), with the one limit.
+    static bool waitFor(const Condition& condition, int timeoutMs = patienceMs) { return waitUntil(condition, timeoutMs); }
+    // Waits until the state the application reports holds and has held
+    // while neither the screen layout nor the amplifier's log changed for
+    // settleMs: what a check that something is gone (a tip, a popup, a
+    // question) or that nothing more comes waits for.
+    bool waitForSettled(const Condition& state, int settleMs = 500, int timeoutMs = patienceMs) const;
+
+    // The mouse as the application has seen it (the layout's pointer line).
+    struct Pointer
+    {
+        juce::String name;         // of the widget under the pointer, "-" for none
+        juce::Rectangle<int> over; // its bounds, empty for none
+        juce::Point<int> at;       // the last mouse event's position
+        int presses = 0;           // button presses handled so far
+        bool held = false;         // a button is down as the application has seen it
+    };
+    std::optional<Pointer> pointer() const;
+    // Key presses that reached the main window unused by its widgets.
+    int keysReachingMainWindow() const;
 
     // A showing window or widget as the application describes its screen
     // layout: "window" by title, "param" by parameter id (hex, lower case),
@@ -100,13 +154,6 @@ public:
         return waitForWidget("param", juce::String::toHexString(paramId), timeoutMs, std::move(test));
     }
 
-    // The same gestures in screen coordinates; a drag may rest at its end
-    // before the button goes up (a drop target lights up first).
-    bool clickOnScreen(juce::Point<int> at);
-    // Moves the pointer there with no button held.
-    bool moveOnScreen(juce::Point<int> at);
-    bool dragOnScreen(juce::Point<int> from, juce::Point<int> to, int steps = 10, int restMs = 0);
-
     // The whole screen to a PNG of that name in the screenshot folder.
     static bool screenshot(const juce::String& name);
 
@@ -120,9 +167,29 @@ public:
 private:
     bool xdotool(const juce::StringArray& args) const;
 
+    // The raw steps the gestures are made of: no check of what the
+    // application saw. Screen coordinates.
+    bool moveOnScreen(juce::Point<int> at);
+    bool buttonDown(int button = 1);
+    bool buttonUp(int button = 1);
+    // The application's window is ready for a gesture (see above).
+    bool waitUntilReady(int timeoutMs);
+    // Moves the pointer there (by way of a point beside it, so that a motion
+    // reaches the application even where the pointer already was) and waits
+    // until the application has seen it there.
+    bool moveAndSee(juce::Point<int> at, int timeoutMs);
+    // The move and the press of a gesture: true once the application has
+    // seen the pointer at `at` and then the press; false at the deadline.
+    bool pressAt(juce::Point<int> at, juce::uint32 deadline);
+    // Waits for the effect of a gesture made whole (see above).
+    bool waitForEffect(const juce::String& gesture, const Condition& seen, juce::uint32 deadline);
+    std::optional<Widget> mainWindow() const;
+    void note(const juce::String& line) const;
+
     const int modelId;
     juce::File ampLog;
     juce::File layoutFile;
+    juce::File gestureLog;
     AppProcess process;
     juce::StringArray extraArguments;
     juce::int64 window = 0;

@@ -126,7 +126,7 @@ int main(int argc, char* argv[])
                 // application starts it and after it has ended.
                 const juce::ScopedJuceInitialiser_GUI library;
                 {
-                    const WidgetLayoutWriter layout(juce::File::getCurrentWorkingDirectory().getChildFile(layoutPath));
+                    WidgetLayoutWriter layout(juce::File::getCurrentWorkingDirectory().getChildFile(layoutPath));
                     result = ApplicationMain::run((int) appArgs.size() - 1, appArgs.data());
                 }
             }

@@ -7,6 +7,7 @@
 #include "GUI/Widgets/RSWidgetSupport.h"
 #include "UIForm/UIFormIds.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cxxabi.h>
 #include <memory>
@@ -120,12 +121,52 @@ juce::String focusText()
 WidgetLayoutWriter::WidgetLayoutWriter(juce::File layoutFile) : file(std::move(layoutFile))
 {
     file.deleteFile();
+    juce::Desktop::getInstance().addGlobalMouseListener(this);
     startTimer(100);
 }
 
 WidgetLayoutWriter::~WidgetLayoutWriter()
 {
     stopTimer();
+    juce::Desktop::getInstance().removeGlobalMouseListener(this);
+    for (auto& l : listened)
+        if (l.window != nullptr)
+            l.window->removeKeyListener(this);
+}
+
+void WidgetLayoutWriter::sawPointerAt(const juce::MouseEvent& e)
+{
+    lastPointer = e.getScreenPosition();
+}
+
+WidgetLayoutWriter::ListenedWindow* WidgetLayoutWriter::findListened(juce::Component* window)
+{
+    for (auto& l : listened)
+        if (l.window == window)
+            return &l;
+    return nullptr;
+}
+
+bool WidgetLayoutWriter::keyPressed(const juce::KeyPress&, juce::Component* window)
+{
+    if (auto* l = findListened(window))
+        ++l->keys;
+    return false;
+}
+
+void WidgetLayoutWriter::listenToWindows()
+{
+    // Gone windows first: a new window may have the address of a gone one.
+    listened.erase(std::remove_if(listened.begin(), listened.end(), [](auto& l) { return l.window == nullptr; }), listened.end());
+    auto& desktop = juce::Desktop::getInstance();
+    for (int i = 0; i < desktop.getNumComponents(); ++i)
+    {
+        auto* window = desktop.getComponent(i);
+        if (window == nullptr || findListened(window) != nullptr)
+            continue;
+        window->addKeyListener(this);
+        listened.push_back({ window, 0 });
+    }
 }
 
 juce::String WidgetLayoutWriter::describeDesktop()
@@ -137,14 +178,24 @@ juce::String WidgetLayoutWriter::describeDesktop()
         auto* window = desktop.getComponent(i);
         if (window == nullptr || ! window->isShowing())
             continue;
-        out << "window\t" << window->getName().replaceCharacters("\t\n", "  ") << "\t" << boundsText(*window) << "\t-\t-\t-\n";
+        const auto* peer = window->getPeer();
+        out << "window\t" << window->getName().replaceCharacters("\t\n", "  ") << "\t" << boundsText(*window) << "\t"
+            << (peer != nullptr && peer->isFocused() ? "1" : "0") << "\t"
+            << (findListened(window) != nullptr ? findListened(window)->keys : 0) << "\t-\n";
         describeChildren(*window, out);
     }
+    const auto mouse = desktop.getMainMouseSource();
+    auto* under = mouse.getComponentUnderMouse();
+    const auto name = under != nullptr ? shownName(*under).replaceCharacters("\t\n", "  ") : juce::String();
+    out << "pointer\t" << (name.isNotEmpty() ? name : juce::String("-")) << "\t"
+        << (under != nullptr ? boundsText(*under) : juce::String("0\t0\t0\t0")) << "\t" << lastPointer.x << "," << lastPointer.y
+        << "\t" << desktop.getMouseButtonClickCounter() << "\t" << (mouse.isDragging() ? "1" : "0") << "\n";
     return out + focusText();
 }
 
 void WidgetLayoutWriter::timerCallback()
 {
+    listenToWindows();
     const auto text = describeDesktop();
     if (text == written)
         return;
