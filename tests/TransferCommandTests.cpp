@@ -195,7 +195,7 @@ TEST_F(TransferFixture, AWaitingQuitIsShownAndGivenUpByCancelByTheAmplifierAndBy
     pumpFor(300);
     perform(ActionManager::cmdTxAllProg);
     ASSERT_TRUE(midi->isBulkTransmit());
-    ASSERT_TRUE(pumpUntil([&] { return ! midi->isBulkTransmit(); }, 5000));
+    ASSERT_TRUE(pumpUntil([&] { return ! midi->isBulkTransmit(); }));
     pumpFor(400); // past the status refresh of its end
     EXPECT_EQ(app.quitRequests, 0);
 
@@ -426,7 +426,7 @@ TEST_F(TransferFixture, PresetNamesReceivedReachThePresetPagesAtTheEndOfAReceive
 
             perform(ActionManager::cmdRxAllProg);
             ASSERT_TRUE(pumpUntil([&] { return midi->isSynchronised() && ! midi->isBulkReceive() && ! midi->isSyncRunning(); }));
-            ASSERT_TRUE(pumpUntil([&] { return presetButtonText().startsWith("FRESH NAME"); }, 1000)) << presetButtonText();
+            ASSERT_TRUE(pumpUntil([&] { return presetButtonText().startsWith("FRESH NAME"); })) << presetButtonText();
             EXPECT_EQ(presetButtonText().trimEnd(), juce::String(name).trimEnd());
 
             Host::destroyInstance();
@@ -457,7 +457,7 @@ TEST_F(TransferFixture, TheProgressDialogOfASynchronisationClosesAnOpenWriteDial
     EXPECT_TRUE(main->getProgressBarDialog()->isCurrentlyModal(false));
     testing_support::saveScreenshot(*main, "progress-dialog-over-closed-write-dialog");
 
-    ASSERT_TRUE(pumpUntil([&] { return ! midi->isSyncRunning() && ! main->isProgressBarDialogShowing(); }, 5000));
+    ASSERT_TRUE(pumpUntil([&] { return ! midi->isSyncRunning() && ! main->isProgressBarDialogShowing(); }));
     EXPECT_FALSE(writeDialog->isVisible());
     EXPECT_FALSE(juce::Component::getCurrentlyModalComponent() == writeDialog);
     EXPECT_EQ(juce::ModalComponentManager::getInstance()->getNumModalComponents(), 0);
