@@ -326,6 +326,7 @@ TEST_F(HMQCustomPageFixture, EffectSlotsTakeOnlyTheMatchingVariationAndCopyBack)
     EXPECT_TRUE(pedal1.getSlot(3)->isInterestedInDragSource(moduleDrag(1)));
     EXPECT_FALSE(pedal1.getSlot(2)->isInterestedInDragSource(moduleDrag(1)));
     pumpFor(20);
+    ASSERT_TRUE(settle());
     amp->clearRecords();
 
     // A confirmed drop on HALL: bytes 55-61 and bit 0x10 of custom slot 2,

@@ -52,6 +52,7 @@ struct HMQEditorPage : BootedHostFixture
         section().FireOnCatalogSelect(0);
         ASSERT_TRUE(pumpUntil([this] { return knob(0x400)->getCurrentValue() == 40 && area()->getCurrentValuePage() == 0; }));
         pumpFor(20);
+        ASSERT_TRUE(settle());
         amp->clearRecords();
     }
 

@@ -104,6 +104,7 @@ struct HMQScreen : testing_support::LibrarianFixture
             return nullptr;
         EXPECT_TRUE(synchronise(amp, [this] { return log.contains("ActionManager::handleMessage(11)"); }));
         pumpFor(100);
+        EXPECT_TRUE(settle());
         amp.clearRecords();
         return dc;
     }

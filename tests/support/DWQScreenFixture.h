@@ -98,6 +98,7 @@ struct DWQScreenFixture : LibrarianFixture
         // The refresh that follows the synchronisation, and the pictures'
         // slides into their zones.
         pumpFor(800);
+        ASSERT_TRUE(settle());
         amp->clearRecords();
     }
 

@@ -77,6 +77,7 @@ struct LibrarianFixture : BootedHostFixture
         EXPECT_TRUE(synchronise(amp, [this] { return log.contains("ActionManager::handleMessage(17)"); }));
         EXPECT_TRUE(pumpUntil([dc] { return dc->getFileCount() == 1; }));
         pumpFor(50);
+        EXPECT_TRUE(settle());
         amp.clearRecords();
         return dc;
     }
