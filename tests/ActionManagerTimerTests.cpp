@@ -68,7 +68,7 @@ TEST(ActionManagerTimers, ARequestFiresOnceAfterItsDelay)
     EXPECT_TRUE(actions.isTimerRunning(ActionManager::timerReceiveChainEnd));
     EXPECT_EQ(actions.getTimerInterval(ActionManager::timerReceiveChainEnd), 80);
 
-    ASSERT_TRUE(pumpUntil([&] { return ! actions.fired.empty(); }, 2000));
+    ASSERT_TRUE(pumpUntil([&] { return ! actions.fired.empty(); }));
     EXPECT_GE(actions.fired[0].at - start, 70u);
     EXPECT_FALSE(actions.isTimerRunning(ActionManager::timerReceiveChainEnd));
 
@@ -86,7 +86,7 @@ TEST(ActionManagerTimers, ASecondRequestRestartsARunningTimer)
     const auto second = juce::Time::getMillisecondCounter();
     actions.setTimerEventReq(ActionManager::timerPresetRefresh, 150, 0);
 
-    ASSERT_TRUE(pumpUntil([&] { return ! actions.fired.empty(); }, 2000));
+    ASSERT_TRUE(pumpUntil([&] { return ! actions.fired.empty(); }));
     EXPECT_GE(actions.fired[0].at - second, 140u);
     EXPECT_GE(actions.fired[0].at - start, 240u);
     pumpFor(250);
@@ -96,7 +96,7 @@ TEST(ActionManagerTimers, ASecondRequestRestartsARunningTimer)
     actions.fired.clear();
     actions.setTimerEventReq(ActionManager::timerPresetRefresh, 10, 0);
     actions.setTimerEventReq(ActionManager::timerReceiveChainEnd, 20, 0);
-    ASSERT_TRUE(pumpUntil([&] { return actions.fired.size() == 2; }, 2000));
+    ASSERT_TRUE(pumpUntil([&] { return actions.fired.size() == 2; }));
 }
 
 TEST(ActionManagerTimers, StoppedTimersNeverFire)

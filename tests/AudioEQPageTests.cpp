@@ -148,6 +148,8 @@ struct AudioEQPage : testing_support::OrvaOverlayFixture
         amp->waitForReceived(2);
         manager->showAudioEQEdit();
         pumpFor(30);
+        if (! settle())
+            return nullptr;
         amp->clearRecords();
         page = dynamic_cast<AudioEQEditComponent*>(manager->getAudioEQEdit());
         return page;
@@ -209,6 +211,7 @@ TEST_F(AudioEQPage, KnobsAndSwitchSendTheirParameterOnceAndAmplifierChangesMoveO
     EXPECT_EQ(dynamic_cast<RSLabel*>(knob(0x6000).getNameLabel())->getText(), "TRIM");
     // Opening the page sent nothing.
     pumpFor(50);
+    ASSERT_TRUE(settle());
     EXPECT_EQ(amp->getNumReceived(), 0);
 
     // A drag on each knob writes exactly its parameter, once, with the value
@@ -231,8 +234,9 @@ TEST_F(AudioEQPage, KnobsAndSwitchSendTheirParameterOnceAndAmplifierChangesMoveO
     amp->clearRecords();
     dc->getAudioEQSection().PutParamI(0x6201, 30);
     EXPECT_EQ(receivedAfter(1), (std::vector<std::vector<int>> { paramChange(0x6201, 30) }));
+    EXPECT_TRUE(pumpUntil([&] { return knob(0x6201).getCurrentValue() == 30; }));
     pumpFor(50);
-    EXPECT_EQ(knob(0x6201).getCurrentValue(), 30);
+    ASSERT_TRUE(settle());
     EXPECT_EQ(amp->getNumReceived(), 1);
 
     // The EQ switch.
@@ -252,6 +256,7 @@ TEST_F(AudioEQPage, KnobsAndSwitchSendTheirParameterOnceAndAmplifierChangesMoveO
     amp->sendParamChange(0x61, 0x00, 1);
     ASSERT_TRUE(pumpUntil([&] { return eqSwitch->getToggleState(); }));
     pumpFor(50);
+    ASSERT_TRUE(settle());
     EXPECT_EQ(amp->getNumReceived(), 0);
 }
 

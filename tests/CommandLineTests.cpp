@@ -141,7 +141,7 @@ TEST(SecondLaunch, TheListenerSleepsUntilALaunchWritesAndTakesWholeCommandLines)
     const auto longLine = juce::String::repeatedString(juce::String(juce::CharPointer_UTF8("f\xc3\xbcnf ")), 3000);
     ASSERT_TRUE(SecondLaunchHandover::sendCommandLine(name, longLine));
     ASSERT_TRUE(SecondLaunchHandover::sendCommandLine(name, ""));
-    ASSERT_TRUE(testing_support::pumpUntil([&] { return received.size() == 2; }, 3000));
+    ASSERT_TRUE(testing_support::pumpUntil([&] { return received.size() == 2; }));
     ASSERT_EQ(received.size(), 2);
     EXPECT_EQ(received[0], longLine);
     EXPECT_EQ(received[1], juce::String());

@@ -291,7 +291,7 @@ TEST_F(ConnectionFixture, OfflineModelStillRunsThePostConnectSetUp)
     EXPECT_FALSE(dataCenter()->isConnected());
     EXPECT_EQ(midi->getSendModel(), 2);
 
-    ASSERT_TRUE(pumpUntil([&] { return host->isResyncPending(); }, 2000));
+    ASSERT_TRUE(pumpUntil([&] { return host->isResyncPending(); }));
     EXPECT_FALSE(host->isBooting());
     EXPECT_EQ(std::memcmp(dataCenter()->getEditBuf(), "Last Session    ", 16), 0);
     EXPECT_EQ(DataCenter::iUserDestProg, 3);
@@ -324,7 +324,7 @@ TEST_F(ConnectionFixture, UserModeModelsSetUpTheirUserProgramAndReplayTheLastEdi
         actions->stopTimer(ActionManager::eREQID_DELAYED_SYNCRONIZE);
         auto* dwq = dynamic_cast<DWQDataCenter*>(host->getDeviceEnvironment()->getDataCenter());
         ASSERT_NE(dwq, nullptr);
-        ASSERT_TRUE(pumpUntil([&] { return host->isResyncPending(); }, 2000));
+        ASSERT_TRUE(pumpUntil([&] { return host->isResyncPending(); }));
         EXPECT_EQ(dwq->GetMode(), 1);
         EXPECT_EQ(DataCenter::iUserDestProg, 11);
         EXPECT_EQ(host->getStateHolder()->currentProgram, 11);
@@ -351,7 +351,7 @@ TEST_F(ConnectionFixture, UserModeModelsSetUpTheirUserProgramAndReplayTheLastEdi
         actions->stopTimer(ActionManager::eREQID_DELAYED_SYNCRONIZE);
         auto* hmq = dynamic_cast<HMQDataCenter*>(host->getDeviceEnvironment()->getDataCenter());
         ASSERT_NE(hmq, nullptr);
-        ASSERT_TRUE(pumpUntil([&] { return host->isResyncPending(); }, 2000));
+        ASSERT_TRUE(pumpUntil([&] { return host->isResyncPending(); }));
         EXPECT_EQ(hmq->GetMode(), 1);
         EXPECT_EQ(DataCenter::iUserDestProg, 63);
         EXPECT_EQ(std::memcmp(hmq->getEditBuf(), "Last HMQ Session", 16), 0);

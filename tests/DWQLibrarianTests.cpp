@@ -44,6 +44,7 @@ struct DWQLibrarian : DWQScreenFixture
         }
         view()->getTabPanel()->setCurrentTabIndex(0);
         pumpFor(50);
+        ASSERT_TRUE(settle());
         amp->clearRecords();
     }
 

@@ -86,17 +86,20 @@ struct HMQCustomPageFixture : testing_support::BootedHostFixture
         edit[55] = 2; // reverb type: HALL
         dc->UpdateEditBuf(edit);
         pumpFor(20);
+        ASSERT_TRUE(settle());
         amp->clearRecords();
     }
 
     void TearDown() override { WriteConfirmation::setPrompt({}); }
 
     // The messages the amplifier received, once `expected` of them arrived
-    // (a busy machine can take a while to carry them across).
+    // (a busy machine can take a while to carry them across) and nothing
+    // more is on its way.
     std::vector<juce::MidiMessage> received(int expected)
     {
         amp->waitForReceived(expected, testing_support::patienceMs);
         pumpFor(30);
+        EXPECT_TRUE(settle());
         return amp->getReceived();
     }
 
@@ -323,6 +326,7 @@ TEST_F(HMQCustomPageFixture, EffectSlotsTakeOnlyTheMatchingVariationAndCopyBack)
     EXPECT_TRUE(pedal1.getSlot(3)->isInterestedInDragSource(moduleDrag(1)));
     EXPECT_FALSE(pedal1.getSlot(2)->isInterestedInDragSource(moduleDrag(1)));
     pumpFor(20);
+    ASSERT_TRUE(settle());
     amp->clearRecords();
 
     // A confirmed drop on HALL: bytes 55-61 and bit 0x10 of custom slot 2,

@@ -52,6 +52,7 @@ struct HMQEditorPage : BootedHostFixture
         section().FireOnCatalogSelect(0);
         ASSERT_TRUE(pumpUntil([this] { return knob(0x400)->getCurrentValue() == 40 && area()->getCurrentValuePage() == 0; }));
         pumpFor(20);
+        ASSERT_TRUE(settle());
         amp->clearRecords();
     }
 
@@ -90,12 +91,14 @@ struct HMQEditorPage : BootedHostFixture
         return display != nullptr ? display->getText() : juce::String("(none)");
     }
 
-    // Waits until the amplifier has the changes and a little longer, so
-    // that a second, unwanted message would be seen too.
+    // Waits until the amplifier has the changes, a little longer and until
+    // nothing is on its way, so that a second, unwanted message would be
+    // seen too.
     Changes changesAfter(size_t expected)
     {
         pumpUntil([&] { return paramChangesOf(*amp).size() >= expected; });
         pumpFor(60);
+        EXPECT_TRUE(settle());
         return paramChangesOf(*amp);
     }
 
@@ -327,6 +330,7 @@ TEST_F(HMQEditorPage, ModulePicturesSwitchTheirModulesByDragAndDrop)
         return p->getY() == p->m_OnBounds.getY() && ! area()->getAnimator().isAnimating(p);
     };
     ASSERT_TRUE(pumpUntil([&] { return standsOn(reverb) && standsOn(pedal2); }));
+    ASSERT_TRUE(settle());
     amp->clearRecords();
 
     const auto moduleDrag = [&](int module, juce::Point<int> at) {
@@ -354,6 +358,8 @@ TEST_F(HMQEditorPage, ModulePicturesSwitchTheirModulesByDragAndDrop)
     // Pedal 2 dragged below its bottom asks for its custom tab on every
     // move (kind 2, open) and a drop there closes the ask (open false);
     // nothing goes to the amplifier.
+    ASSERT_TRUE(settle());
+    ASSERT_TRUE(standsOn(pedal2));
     amp->clearRecords();
     tap.events.clear();
     const juce::Point<int> under(pedal2->getX() + 30, pedal2->m_OnBounds.getBottom() + 20);
@@ -361,12 +367,16 @@ TEST_F(HMQEditorPage, ModulePicturesSwitchTheirModulesByDragAndDrop)
     area()->itemDragMove(moduleDrag(3, under));
     area()->itemDragMove(moduleDrag(3, under.translated(2, 0)));
     area()->itemDropped(moduleDrag(3, under));
-    pumpFor(50);
-    std::vector<std::pair<int, int>> asks;
-    for (const auto& e : tap.events)
-        if (e.id == MessageId::CustomTabOpen)
-            asks.push_back({ e.a, e.b });
-    EXPECT_EQ(asks, (std::vector<std::pair<int, int>> { { 2, 1 }, { 2, 1 }, { 2, 0 } }));
+    const auto asks = [&] {
+        std::vector<std::pair<int, int>> out;
+        for (const auto& e : tap.events)
+            if (e.id == MessageId::CustomTabOpen)
+                out.push_back({ e.a, e.b });
+        return out;
+    };
+    pumpUntil([&] { return asks().size() >= 3; });
+    ASSERT_TRUE(settle());
+    EXPECT_EQ(asks(), (std::vector<std::pair<int, int>> { { 2, 1 }, { 2, 1 }, { 2, 0 } }));
     EXPECT_EQ(paramChangesOf(*amp), Changes {});
 }
 

@@ -55,6 +55,7 @@ using Bytes = SimulatedAmplifier::Bytes;
 using testing_support::bytes;
 using testing_support::pumpFor;
 using testing_support::pumpUntil;
+using testing_support::pumpUntilPostedHandled;
 using testing_support::saveScreenshot;
 
 namespace
@@ -103,6 +104,7 @@ struct HMQScreen : testing_support::LibrarianFixture
             return nullptr;
         EXPECT_TRUE(synchronise(amp, [this] { return log.contains("ActionManager::handleMessage(11)"); }));
         pumpFor(100);
+        EXPECT_TRUE(settle());
         amp.clearRecords();
         return dc;
     }
@@ -405,44 +407,38 @@ TEST_F(HMQScreen, LowerPanelAndCustomPagesFollowTheSectionEvents)
 
     // A custom tab opened: the panel turns to "CUSTOM AMP/FX"; closed: back.
     dc->getCustomSection().FireOnCustomTabOpen(2, true);
-    pumpFor(50);
-    EXPECT_EQ(tabs->getCurrentTabIndex(), 1);
+    EXPECT_TRUE(pumpUntil([tabs] { return tabs->getCurrentTabIndex() == 1; }));
     dc->getCustomSection().FireOnCustomTabOpen(2, false);
-    pumpFor(50);
-    EXPECT_EQ(tabs->getCurrentTabIndex(), 0);
+    EXPECT_TRUE(pumpUntil([tabs] { return tabs->getCurrentTabIndex() == 0; }));
 
     // Chosen by hand, it stays on close; a reinitialisation forgets the choice.
     click(*tabs->getTabbedButtonBar().getTabButton(1));
     EXPECT_TRUE(panel->isCustomTabChosen());
     dc->getCustomSection().FireOnCustomTabOpen(0, false);
-    pumpFor(50);
+    ASSERT_TRUE(pumpUntilPostedHandled());
     EXPECT_EQ(tabs->getCurrentTabIndex(), 1);
     dc->getUserEditSection().FireOnSectionReinitialized();
-    pumpFor(50);
-    EXPECT_FALSE(panel->isCustomTabChosen());
+    EXPECT_TRUE(pumpUntil([panel] { return ! panel->isCustomTabChosen(); }));
 
     // Module selection picks the page: 2 is the reverb, 3 pedal 2.
     dc->getUserEditSection().FireOnCatalogSelect(2);
-    pumpFor(50);
-    EXPECT_TRUE(custom->getReverbContainer()->isVisible());
+    EXPECT_TRUE(pumpUntil([custom] { return custom->getReverbContainer()->isVisible(); }));
     EXPECT_FALSE(custom->getPedal2Container()->isVisible());
     EXPECT_FALSE(custom->getAmpContainer()->isVisible());
     dc->getUserEditSection().FireOnCatalogSelect(3);
-    pumpFor(50);
-    EXPECT_TRUE(custom->getPedal2Container()->isVisible());
+    EXPECT_TRUE(pumpUntil([custom] { return custom->getPedal2Container()->isVisible(); }));
     // A type change from the amplifier shows its page and highlights its slot.
     amp.sendParamChange(0x03, 0x00, 13); // amp type
-    pumpFor(100);
-    EXPECT_TRUE(custom->getAmpContainer()->isVisible());
+    EXPECT_TRUE(pumpUntil([custom] { return custom->getAmpContainer()->isVisible(); }));
     EXPECT_FALSE(custom->getPedal2Container()->isVisible());
     amp.sendParamChange(0x03, 0x04, 1); // reverb type SPRING
-    pumpFor(100);
-    EXPECT_TRUE(custom->getReverbContainer()->isVisible());
+    EXPECT_TRUE(pumpUntil([custom] { return custom->getReverbContainer()->isVisible(); }));
+    ASSERT_TRUE(settle());
     EXPECT_EQ(custom->getReverbContainer()->m_Value, 1);
     EXPECT_TRUE(custom->getReverbContainer()->m_Flag);
     // Other parameters leave the page.
     amp.sendParamChange(0x04, 0x00, 3);
-    pumpFor(100);
+    ASSERT_TRUE(settle());
     EXPECT_TRUE(custom->getReverbContainer()->isVisible());
 
     // A program drag entering the panel turns it back to "PROGRAM".

@@ -49,6 +49,7 @@ struct OrvaKXEditor : testing_support::OrvaOverlayFixture
         section().PutParamIEx(0x202, 1, 0x1, CHGSRC_CONTROL);
         host->getMidiManager()->sendChangeMessage();
         pumpFor(100);
+        ASSERT_TRUE(settle());
         amp->clearRecords();
     }
 
@@ -68,6 +69,7 @@ struct OrvaKXEditor : testing_support::OrvaOverlayFixture
         mouse.move(*area, { 5, 5 });
         mouse.click(picture, { 20, 20 });
         pumpFor(50);
+        EXPECT_TRUE(settle());
         amp->clearRecords();
     }
 

@@ -41,7 +41,7 @@ struct AmpRig
     }
 
     // Sends a request and returns the one reply (an empty message when none).
-    juce::MidiMessage ask(const std::function<void()>& request, int timeoutMs = 1000)
+    juce::MidiMessage ask(const std::function<void()>& request, int timeoutMs = testing_support::patienceMs)
     {
         const auto before = listener.count();
         request();
@@ -170,12 +170,19 @@ TEST_F(AmpFixture, AppliesWhatIsSentToItAndAcknowledgesDumps)
     AmpRig rig(virtualPorts.ports, 1);
     auto& midi = rig.midi;
 
+    // A message is applied before it shows in the records: whoever sees
+    // the record reads the state it brought.
+    std::vector<int> seenParam, seenProgram;
+    rig.amp.setReceiveObserver([&](const juce::MidiMessage&) {
+        seenParam.push_back(rig.amp.getParam(0x0402));
+        seenProgram.push_back(rig.amp.getProgram());
+    });
     midi.sendParamChange16(0x04, 0x02, 300, 0);
     midi.sendModeChange(0, 12, 0); // preset 12
     ASSERT_TRUE(rig.amp.waitForReceived(2));
-    // Applied on the amplifier's own thread, a moment after the bytes arrived.
-    for (int i = 0; i < 200 && rig.amp.getProgram() != 12; ++i)
-        juce::Thread::sleep(10);
+    rig.amp.setReceiveObserver(nullptr);
+    EXPECT_EQ(seenParam, (std::vector<int> { 300, 300 }));
+    EXPECT_EQ(seenProgram.back(), 12);
     EXPECT_EQ(rig.amp.getParam(0x0402), 300);
     EXPECT_EQ(rig.amp.getMode(), SimulatedAmplifier::modePreset);
     EXPECT_EQ(rig.amp.getProgram(), 12);

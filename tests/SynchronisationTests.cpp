@@ -308,7 +308,7 @@ TEST_P(TransmitAll, IsPacedByTheAcknowledgements)
     midi->setSyncRunning(true);
     midi->setBulkReceive(true);
     amp.sendTransferStopped();
-    ASSERT_TRUE(pumpUntil([midi] { return ! midi->isBulkReceive(); }, 2000));
+    ASSERT_TRUE(pumpUntil([midi] { return ! midi->isBulkReceive(); }));
     EXPECT_FALSE(midi->isSyncRunning());
     EXPECT_EQ(midi->getSequenceCounter(), 0);
 }

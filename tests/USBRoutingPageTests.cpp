@@ -27,6 +27,8 @@ struct USBRoutingPage : testing_support::OrvaOverlayFixture
             return nullptr;
         manager->showUSBRoutingSelect();
         pumpFor(30);
+        if (! settle())
+            return nullptr;
         amp->clearRecords();
         page = dynamic_cast<USBRoutingSelectComponent*>(manager->getUSBRoutingSelect());
         return page;

@@ -92,6 +92,23 @@ struct BootedHostFixture : ::testing::Test
         return pumpUntil([&] { return ! midi->isSyncRunning() && done(); }, testing_support::patienceMs);
     }
 
+    // Waits until nothing is on its way: the amplifiers have answered what
+    // they received, the ports have delivered it and the message loop has
+    // handled what was posted, a few rounds deep. A negative check made
+    // after it sees a message the editor still had in flight.
+    bool settle()
+    {
+        for (int round = 0; round < 3; ++round)
+        {
+            if (! pumpUntil([] { return SimulatedAmplifier::getNumUnanswered() == 0; }))
+                return false;
+            ports.waitUntilDelivered(testing_support::patienceMs);
+            if (! pumpUntilPostedHandled())
+                return false;
+        }
+        return SimulatedAmplifier::getNumUnanswered() == 0;
+    }
+
     LogCapture log;
     ScopedVirtualPorts virtualPorts;
     VirtualMidiPortSystem& ports = virtualPorts.ports;

@@ -98,6 +98,7 @@ struct DWQScreenFixture : LibrarianFixture
         // The refresh that follows the synchronisation, and the pictures'
         // slides into their zones.
         pumpFor(800);
+        ASSERT_TRUE(settle());
         amp->clearRecords();
     }
 
@@ -132,12 +133,14 @@ struct DWQScreenFixture : LibrarianFixture
         return { 0x41, (id >> 8) & 0x7F, id & 0xFF, value & 0x7F, (value >> 7) & 0x7F };
     }
     // Waits until the amplifier has received n messages, then a little
-    // longer so that a second message would show.
-    bool settleAt(int n) const
+    // longer and until nothing is on its way, so that a second message
+    // would show.
+    bool settleAt(int n)
     {
-        const bool reached = pumpUntil([this, n] { return amp->getNumReceived() >= n; }, 2000);
+        const bool reached = pumpUntil([this, n] { return amp->getNumReceived() >= n; });
         pumpFor(150);
-        return reached && amp->getNumReceived() == n;
+        const bool settled = settle();
+        return reached && settled && amp->getNumReceived() == n;
     }
 
     std::unique_ptr<SimulatedAmplifier> amp;

@@ -75,8 +75,9 @@ struct LibrarianFixture : BootedHostFixture
         if (dc == nullptr)
             return nullptr;
         EXPECT_TRUE(synchronise(amp, [this] { return log.contains("ActionManager::handleMessage(17)"); }));
-        EXPECT_TRUE(pumpUntil([dc] { return dc->getFileCount() == 1; }, 2000));
+        EXPECT_TRUE(pumpUntil([dc] { return dc->getFileCount() == 1; }));
         pumpFor(50);
+        EXPECT_TRUE(settle());
         amp.clearRecords();
         return dc;
     }

@@ -39,11 +39,13 @@ struct OrvaOverlayFixture : BootedHostFixture
     }
 
     // What the amplifier received since the last clear, as function and
-    // argument bytes; waits until at least `count` messages arrived.
+    // argument bytes; waits until at least `count` messages arrived and
+    // nothing more is on its way.
     std::vector<std::vector<int>> receivedAfter(int count)
     {
         amp->waitForReceived(count, testing_support::patienceMs);
         pumpFor(20);
+        EXPECT_TRUE(settle());
         return requestsOf(*amp);
     }
 

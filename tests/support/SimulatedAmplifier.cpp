@@ -423,6 +423,14 @@ juce::MidiMessage SimulatedAmplifier::reply(int function, const Bytes& args, con
 
 void SimulatedAmplifier::receive(const juce::MidiMessage& message)
 {
+    // The message changes the state before it shows in the records, so a
+    // test that waits for the record reads the state it brought. Its
+    // replies are worked out now too, from that state, and sent later from
+    // the answering thread.
+    Pending pending { message, {} };
+    process(message, pending.replies);
+    if (isIgnored(message))
+        pending.replies.clear();
     {
         const juce::ScopedLock sl(recordLock);
         lastReceiveTime = juce::Time::getMillisecondCounterHiRes();
@@ -434,7 +442,7 @@ void SimulatedAmplifier::receive(const juce::MidiMessage& message)
     }
     {
         const juce::ScopedLock sl(queueLock);
-        queue.push_back(message);
+        queue.push_back(std::move(pending));
         ++unansweredMessages;
     }
     wakeUp.signal();
@@ -453,19 +461,16 @@ void SimulatedAmplifier::run()
         wakeUp.wait(50);
         for (;;)
         {
-            juce::MidiMessage message;
+            Pending pending;
             {
                 const juce::ScopedLock sl(queueLock);
                 if (queue.empty() || threadShouldExit())
                     break;
-                message = queue.front();
+                pending = std::move(queue.front());
                 queue.pop_front();
             }
 
-            std::vector<juce::MidiMessage> replies;
-            process(message, replies);
-            if (isIgnored(message))
-                replies.clear();
+            auto& replies = pending.replies;
             // The replies are on their way (queued on the ports) before the
             // message counts as answered.
             bool answered = false;

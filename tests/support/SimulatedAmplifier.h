@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Platform/VirtualMidiPortSystem.h"
+#include "support/Patience.h"
 
 #include <juce_audio_basics/juce_audio_basics.h>
 
@@ -29,8 +30,9 @@
 // pattern contents: recognisable names and bytes that use all eight bits,
 // many of them out of range.
 //
-// It records everything it receives (on the sender's thread, as the bytes
-// arrive) and answers on a thread of its own. Fault switches: silence,
+// It applies and records everything it receives on the sender's thread, as
+// the bytes arrive (a recorded message has already changed its state), and
+// answers on a thread of its own. Fault switches: silence,
 // delay, truncated replies, and unplugging (its ports vanish) after a number
 // of replies.
 class SimulatedAmplifier : private juce::Thread
@@ -93,9 +95,9 @@ public:
     // What it received and sent ---------------------------------------------
     std::vector<juce::MidiMessage> getReceived() const;
     int getNumReceived() const;
-    bool waitForReceived(int count, int timeoutMs = 2000) const;
+    bool waitForReceived(int count, int timeoutMs = testing_support::patienceMs) const;
     int getNumSent() const;
-    bool waitForSent(int count, int timeoutMs = 2000) const;
+    bool waitForSent(int count, int timeoutMs = testing_support::patienceMs) const;
     void clearRecords();
     double getLastReceiveTime() const;                                             // hi-res milliseconds
     std::int64_t getLastReceiveNanos() const noexcept { return lastReceiveNanos; } // steady clock
@@ -166,8 +168,14 @@ private:
     std::function<void(const juce::MidiMessage&)> receiveObserver;
     std::atomic<std::int64_t> lastReceiveNanos { 0 };
 
+    // A received message with the replies it asked for.
+    struct Pending
+    {
+        juce::MidiMessage message;
+        std::vector<juce::MidiMessage> replies;
+    };
     juce::CriticalSection queueLock;
-    std::deque<juce::MidiMessage> queue;
+    std::deque<Pending> queue;
     juce::WaitableEvent wakeUp;
 
     std::atomic<bool> silent { false };

@@ -1,15 +1,13 @@
 #pragma once
 
+#include "support/Patience.h"
+#include <atomic>
 #include <functional>
 #include <juce_events/juce_events.h>
+#include <memory>
 
 namespace testing_support
 {
-// How long a test waits for what must come (a boot, a scan, a
-// synchronisation): long enough for a machine busy with other work. The wait
-// ends as soon as the thing is there, so it costs nothing when all goes well.
-constexpr int patienceMs = 30000;
-
 // Runs the message loop in small steps until the condition holds or the time
 // runs out; returns whether the condition held.
 inline bool pumpUntil(const std::function<bool()>& condition, int timeoutMs = patienceMs)
@@ -58,6 +56,21 @@ struct LogCapture : juce::Logger
 inline void pumpFor(int ms)
 {
     juce::MessageManager::getInstance()->runDispatchLoopUntil(ms);
+}
+
+// Runs the message loop until what was posted to it so far has been handled,
+// and what that posted in turn, `rounds` deep; false when the patience ran
+// out first.
+inline bool pumpUntilPostedHandled(int rounds = 3)
+{
+    for (int round = 0; round < rounds; ++round)
+    {
+        auto reached = std::make_shared<std::atomic<bool>>(false);
+        juce::MessageManager::callAsync([reached] { *reached = true; });
+        if (! pumpUntil([&reached] { return reached->load(); }))
+            return false;
+    }
+    return true;
 }
 } // namespace testing_support
 
