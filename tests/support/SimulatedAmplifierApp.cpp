@@ -413,7 +413,7 @@ bool SimulatedAmplifierApp::moveAndSee(juce::Point<int> at, int timeoutMs)
     return seen;
 }
 
-bool SimulatedAmplifierApp::pressAt(juce::Point<int> at, juce::uint32 deadline, bool releaseAtOnce)
+bool SimulatedAmplifierApp::pressAt(juce::Point<int> at, juce::uint32 deadline)
 {
     for (int attempt = 1; remainingUntil(deadline) > 0; ++attempt)
     {
@@ -427,19 +427,13 @@ bool SimulatedAmplifierApp::pressAt(juce::Point<int> at, juce::uint32 deadline, 
         // once and waited for.
         const auto before = pointer();
         buttonDown();
-        // A hand's click lets go at once, however busy the application is:
-        // a release it takes in long after the press is a slow click, which
-        // closes a menu that the press opened.
-        if (releaseAtOnce)
-            buttonUp();
         if (waitUntil([&] { return pointer()->presses > before->presses; }, remainingUntil(deadline)))
         {
             if (attempt > 1)
                 note("press at " + text(at) + ": seen, the pointer seen there at attempt " + juce::String(attempt));
             return true;
         }
-        if (! releaseAtOnce)
-            buttonUp();
+        buttonUp();
         note("press at " + text(at) + ": not seen in time");
         return false;
     }
@@ -468,8 +462,9 @@ bool SimulatedAmplifierApp::clickUntil(juce::Point<int> at, const Condition& see
 {
     const auto deadline = now() + (juce::uint32) patienceMs;
     note("click at " + text(at));
-    if (! pressAt(at, deadline, true))
+    if (! pressAt(at, deadline))
         return false;
+    buttonUp();
     return waitForEffect("click at " + text(at), seen, deadline);
 }
 

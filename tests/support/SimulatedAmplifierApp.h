@@ -80,8 +80,7 @@ public:
     // placed it, one of its windows holding the keyboard focus), the pointer
     // is moved on its own and the application has seen it over the target
     // (in the frontmost of its windows there), then the button goes down
-    // and the application has seen the press, then it goes up (a click lets
-    // go straight after the press, as a hand does). A move the
+    // and the application has seen the press, then it goes up. A move the
     // application did not see in time is made again, until the one limit
     // (patienceMs); a press is made once and waited for (the display loses
     // none, and a second would be a click of its own). Then the call waits, with the
@@ -181,8 +180,7 @@ private:
     bool moveAndSee(juce::Point<int> at, int timeoutMs);
     // The move and the press of a gesture: true once the application has
     // seen the pointer at `at` and then the press; false at the deadline.
-    // A click's button goes up straight after the press.
-    bool pressAt(juce::Point<int> at, juce::uint32 deadline, bool releaseAtOnce = false);
+    bool pressAt(juce::Point<int> at, juce::uint32 deadline);
     // Waits for the effect of a gesture made whole (see above).
     bool waitForEffect(const juce::String& gesture, const Condition& seen, juce::uint32 deadline);
     std::optional<Widget> mainWindow() const;
