@@ -27,17 +27,7 @@ struct DWQScreenFiles : testing_support::FileTabFixture
     // A Host with the DWQR's environment (no amplifier) and its screen.
     void startScreen()
     {
-        model = 0;
-        host = Host::createInstance();
-        host->getMasterGuiController()->showMainWindow();
-        const DeviceInfo device((eProductModelId) 0, false, 1, "in", 2, "out", 0, 0, 0, kMediaTypeUSB);
-        host->changeDeviceEnvironment(device);
-        auto p = std::make_unique<testing_support::ScriptedPrompts>();
-        prompts = p.get();
-        actions().setFileCommandPrompts(std::move(p));
-        host->afterChangingDeviceEnvironment(device);
-        actions().stopTimer(ActionManager::eREQID_BLANKPROG_CHECK);
-        pumpFor(50);
+        startScreenOf(0);
     }
 
     MainComponent* main() const { return host->getMasterGuiManager()->getMainWindow()->getMainComponent(); }

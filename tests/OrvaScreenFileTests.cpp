@@ -31,18 +31,7 @@ struct OrvaScreenFiles : testing_support::FileTabFixture,
     // A Host with the model's environment (no amplifier) and its screen.
     void startScreen(bool keepEmpty)
     {
-        model = GetParam();
-        host = Host::createInstance();
-        host->getMasterGuiController()->showMainWindow();
-        const DeviceInfo device((eProductModelId) model, false, 1, "in", 2, "out", 0, 0, 0, kMediaTypeUSB);
-        host->changeDeviceEnvironment(device);
-        auto p = std::make_unique<testing_support::ScriptedPrompts>();
-        prompts = p.get();
-        actions().setFileCommandPrompts(std::move(p));
-        host->afterChangingDeviceEnvironment(device);
-        if (keepEmpty)
-            actions().stopTimer(ActionManager::eREQID_BLANKPROG_CHECK);
-        pumpFor(50);
+        startScreenOf(GetParam(), keepEmpty);
     }
 
     MainComponent* main() const { return host->getMasterGuiManager()->getMainWindow()->getMainComponent(); }

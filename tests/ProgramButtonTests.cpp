@@ -281,17 +281,7 @@ struct ModifiedFileSlot : testing_support::FileTabFixture,
 {
     void SetUp() override
     {
-        model = GetParam();
-        host = Host::createInstance();
-        host->getMasterGuiController()->showMainWindow();
-        const DeviceInfo device((eProductModelId) model, false, 1, "in", 2, "out", 0, 0, 0, kMediaTypeUSB);
-        host->changeDeviceEnvironment(device);
-        auto p = std::make_unique<testing_support::ScriptedPrompts>();
-        prompts = p.get();
-        actions().setFileCommandPrompts(std::move(p));
-        host->afterChangingDeviceEnvironment(device);
-        actions().stopTimer(ActionManager::eREQID_BLANKPROG_CHECK);
-        testing_support::pumpFor(50);
+        startScreenOf(GetParam());
         actions().invokeDirectly(ActionManager::cmdFileNew, false);
         testing_support::pumpFor(50);
     }

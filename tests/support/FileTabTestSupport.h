@@ -11,6 +11,7 @@
 #include "Common/DeviceEnvironment.h"
 #include "Core/DeviceInfo.h"
 #include "DataCenter/DataCenter.h"
+#include "GUI/Shell/MasterGuiController.h"
 #include "Preferences/PreferencesData.h"
 #include "support/TestHelpers.h"
 
@@ -112,6 +113,25 @@ struct FileTabFixture : ::testing::Test
         PreferencesData::deleteInstance();
         PreferencesData::setApplicationDataFolder(previousFolder);
         folder.deleteRecursively();
+    }
+
+    // A Host with model m's environment and its real screen (no amplifier),
+    // the file commands answered by scripted prompts; the check for blank
+    // programs is stopped unless asked to run.
+    void startScreenOf(int m, bool keepEmpty = true)
+    {
+        model = m;
+        host = Host::createInstance();
+        host->getMasterGuiController()->showMainWindow();
+        const DeviceInfo device((eProductModelId) m, false, 1, "in", 2, "out", 0, 0, 0, kMediaTypeUSB);
+        host->changeDeviceEnvironment(device);
+        auto p = std::make_unique<ScriptedPrompts>();
+        prompts = p.get();
+        actions().setFileCommandPrompts(std::move(p));
+        host->afterChangingDeviceEnvironment(device);
+        if (keepEmpty)
+            actions().stopTimer(ActionManager::eREQID_BLANKPROG_CHECK);
+        pumpFor(50);
     }
 
     // A Host with model m's environment; the view has a preset tab when
