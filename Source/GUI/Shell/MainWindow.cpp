@@ -80,10 +80,6 @@ void MainWindow::closeButtonPressed()
     if (! agreed)
         return;
 
-    // A menu still open goes first: it is drawn with the window's look,
-    // which goes with the window.
-    juce::PopupMenu::dismissAllActiveMenus();
-
     if (auto* app = dynamic_cast<RSApplicationBase*>(juce::JUCEApplicationBase::getInstance()))
         app->saveInstanceState();
 
