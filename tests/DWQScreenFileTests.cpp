@@ -25,10 +25,7 @@ namespace
 struct DWQScreenFiles : testing_support::FileTabFixture
 {
     // A Host with the DWQR's environment (no amplifier) and its screen.
-    void startScreen()
-    {
-        startScreenOf(0);
-    }
+    void startScreen() { startScreenOf(0); }
 
     MainComponent* main() const { return host->getMasterGuiManager()->getMainWindow()->getMainComponent(); }
     CDWQEditorLibrarianComponent* screen() const { return dynamic_cast<CDWQEditorLibrarianComponent*>(main()->getView()); }

@@ -29,10 +29,7 @@ struct OrvaScreenFiles : testing_support::FileTabFixture,
                          ::testing::WithParamInterface<int>
 {
     // A Host with the model's environment (no amplifier) and its screen.
-    void startScreen(bool keepEmpty)
-    {
-        startScreenOf(GetParam(), keepEmpty);
-    }
+    void startScreen(bool keepEmpty) { startScreenOf(GetParam(), keepEmpty); }
 
     MainComponent* main() const { return host->getMasterGuiManager()->getMainWindow()->getMainComponent(); }
     COrvaEditorLibrarianComponent* screen() const { return dynamic_cast<COrvaEditorLibrarianComponent*>(main()->getView()); }
