@@ -9,6 +9,11 @@
 
 #include <iostream>
 
+void ApplicationMain::registerApplication()
+{
+    juce::JUCEApplicationBase::createInstance = [] { return static_cast<juce::JUCEApplicationBase*>(new Application()); };
+}
+
 int ApplicationMain::run(int argc, char* argv[])
 {
     juce::StringArray args;
@@ -33,7 +38,7 @@ int ApplicationMain::run(int argc, char* argv[])
     AlsaErrorLog::install();
     PlatformFonts::useTheApplicationFamilyOnly();
 
-    juce::JUCEApplicationBase::createInstance = [] { return static_cast<juce::JUCEApplicationBase*>(new Application()); };
+    registerApplication();
     const int result = juce::JUCEApplicationBase::main(argc, (const char**) argv);
 
     AlsaErrorLog::uninstall();

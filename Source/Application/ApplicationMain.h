@@ -9,4 +9,12 @@ class ApplicationMain
 {
 public:
     static int run(int argc, char* argv[]);
+
+    // Makes the framework take this process for the application. It must be
+    // so before the first window system call: only then does the framework
+    // install its handlers of the window system's errors, without which a
+    // harmless one (a window gone while it is asked about) ends the process.
+    // run() does it; a host that opens the framework's GUI before run() (the
+    // test build with a simulated amplifier) calls it first.
+    static void registerApplication();
 };

@@ -123,7 +123,10 @@ int main(int argc, char* argv[])
             if (layoutPath.isNotEmpty())
             {
                 // The writer's timer needs the message loop before the
-                // application starts it and after it has ended.
+                // application starts it and after it has ended; the
+                // application is known to the framework before the window
+                // system is opened, as it is in the application's own start.
+                ApplicationMain::registerApplication();
                 const juce::ScopedJuceInitialiser_GUI library;
                 {
                     WidgetLayoutWriter layout(juce::File::getCurrentWorkingDirectory().getChildFile(layoutPath));
