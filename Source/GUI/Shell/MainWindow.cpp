@@ -50,10 +50,15 @@ MainWindow::MainWindow() : juce::DocumentWindow("MainWindow", juce::Colours::bla
     // The window's tooltip window, 400 ms before a tip shows; tips stand in
     // the lower right corner of the window.
     tooltips = std::make_unique<WindowTooltips>(*this, 400);
+
+    // No click, key or close request of any of the application's windows
+    // waits unread for the next event.
+    eventDrain = std::make_unique<WindowEventDrain>(*this);
 }
 
 MainWindow::~MainWindow()
 {
+    eventDrain.reset();
     tooltips.reset();
     clearContentComponent();
     if (&juce::LookAndFeel::getDefaultLookAndFeel() == &customLookAndFeel)

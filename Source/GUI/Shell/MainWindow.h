@@ -2,6 +2,7 @@
 
 #include "GUI/Shell/WindowTooltips.h"
 #include "GUI/Widgets/CustomLookAndFeel.h"
+#include "Platform/WindowEventDrain.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -26,6 +27,7 @@ private:
     // The application-wide look; it outlives everything the window shows.
     CustomLookAndFeel customLookAndFeel;
     std::unique_ptr<WindowTooltips> tooltips;
+    std::unique_ptr<WindowEventDrain> eventDrain;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(MainWindow)
 };

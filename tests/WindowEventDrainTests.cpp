@@ -1,0 +1,79 @@
+// Events of the display that the client library queued away from the event
+// loop (a question to the display asked outside the event handler reads them
+// off the connection) are handled at the window's next refresh, not when some
+// later event happens to arrive.
+#include "Platform/WindowEventDrain.h"
+#include "support/TestHelpers.h"
+
+#include <gtest/gtest.h>
+
+#include <X11/Xlib.h>
+
+namespace
+{
+struct CountingWindow : juce::Component
+{
+    CountingWindow()
+    {
+        setSize(200, 100);
+        setOpaque(true);
+        addToDesktop(0);
+        setVisible(true);
+    }
+    ~CountingWindow() override { removeFromDesktop(); }
+    void paint(juce::Graphics& g) override
+    {
+        ++paints;
+        g.fillAll(juce::Colours::black);
+    }
+    int paints = 0;
+};
+
+// Sends an expose of the whole window from a connection of its own and
+// waits until the display has passed it on.
+bool exposeFromOutside(juce::Component& window)
+{
+    Display* other = XOpenDisplay(nullptr);
+    if (other == nullptr)
+        return false;
+    XEvent event {};
+    event.type = Expose;
+    event.xexpose.window = (::Window) (juce::pointer_sized_uint) window.getWindowHandle();
+    event.xexpose.width = window.getWidth();
+    event.xexpose.height = window.getHeight();
+    XSendEvent(other, event.xexpose.window, False, ExposureMask, &event);
+    XSync(other, False);
+    XCloseDisplay(other);
+    return true;
+}
+} // namespace
+
+TEST(WindowEventDrain, AnEventQueuedAwayFromTheEventLoopIsHandledAtTheNextRefresh)
+{
+    if (juce::SystemStats::getEnvironmentVariable("DISPLAY", {}).isEmpty())
+        GTEST_SKIP() << "needs an X display";
+    for (const bool drained : { false, true })
+    {
+        SCOPED_TRACE(drained ? "with the drain" : "without it");
+        CountingWindow window;
+        std::unique_ptr<WindowEventDrain> drain;
+        if (drained)
+            drain = std::make_unique<WindowEventDrain>(window);
+        ASSERT_TRUE(testing_support::pumpUntil([&] { return window.paints > 0; }));
+        testing_support::pumpFor(300);
+        const int before = window.paints;
+
+        ASSERT_TRUE(exposeFromOutside(window));
+        // Whether the window is minimised is a question to the display: its
+        // answer brings the expose along into the library's queue.
+        ASSERT_NE(window.getPeer(), nullptr);
+        window.getPeer()->isMinimised();
+        const bool painted = testing_support::pumpUntil([&] { return window.paints > before; }, 1000);
+        // Without the drain the expose waits for the next event of the
+        // display, which never comes here.
+        if (drained)
+            EXPECT_TRUE(painted);
+        else
+            RecordProperty("paintedWithoutTheDrain", painted ? "yes" : "no");
+    }
+}
