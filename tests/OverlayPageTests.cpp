@@ -16,6 +16,7 @@
 #include "GUI/Shell/MasterGuiManager.h"
 #include "GUI/Shell/OverlayComponentHolder.h"
 #include "GUI/Shell/TypeSelectOverlayComponentHolder.h"
+#include "GUI/Widgets/FocusHandOver.h"
 #include "GUI/Widgets/RSTouchScrollViewport.h"
 #include "Platform/BluetoothMidiPairing.h"
 #include "support/TestHelpers.h"
@@ -313,6 +314,25 @@ TEST_F(OverlayPages, TheFocusStaysWhereItIsHandedOnWhenTheWindowIsActivatedAgain
     EXPECT_EQ(focused, main->getAboutPage());
     EXPECT_EQ(focusAfter(closedBy(MessageId::AboutPageClosed)), main);
     EXPECT_FALSE(main->isAboutPageShowing());
+
+    // The menu's modal loop chose About: the page took the focus inside the
+    // loop, whose end gives it back to the menu button.
+    focused = focusAfter([&] {
+        {
+            const FocusHandOver::AcrossModalLoop loop;
+            manager->showAboutPage();
+            menuButton->grabKeyboardFocus();
+        }
+        EXPECT_EQ(juce::Component::getCurrentlyFocusedComponent(), main->getAboutPage());
+    });
+    EXPECT_EQ(focused, main->getAboutPage());
+    // A loop in which nothing was handed the focus leaves it alone.
+    {
+        const FocusHandOver::AcrossModalLoop loop;
+        menuButton->grabKeyboardFocus();
+    }
+    EXPECT_EQ(juce::Component::getCurrentlyFocusedComponent(), menuButton);
+    EXPECT_EQ(focusAfter(closedBy(MessageId::AboutPageClosed)), main);
 
     focused = focusAfter([&] { manager->showCatalogSelMini(); });
     EXPECT_EQ(focused, manager->getCatalogSelMini());

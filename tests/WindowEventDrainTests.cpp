@@ -3,11 +3,10 @@
 // off the connection) are handled at the window's next refresh, not when some
 // later event happens to arrive.
 #include "Platform/WindowEventDrain.h"
+#include "support/DisplayEvents.h"
 #include "support/TestHelpers.h"
 
 #include <gtest/gtest.h>
-
-#include <X11/Xlib.h>
 
 namespace
 {
@@ -28,24 +27,6 @@ struct CountingWindow : juce::Component
     }
     int paints = 0;
 };
-
-// Sends an expose of the whole window from a connection of its own and
-// waits until the display has passed it on.
-bool exposeFromOutside(juce::Component& window)
-{
-    Display* other = XOpenDisplay(nullptr);
-    if (other == nullptr)
-        return false;
-    XEvent event {};
-    event.type = Expose;
-    event.xexpose.window = (::Window) (juce::pointer_sized_uint) window.getWindowHandle();
-    event.xexpose.width = window.getWidth();
-    event.xexpose.height = window.getHeight();
-    XSendEvent(other, event.xexpose.window, False, ExposureMask, &event);
-    XSync(other, False);
-    XCloseDisplay(other);
-    return true;
-}
 } // namespace
 
 TEST(WindowEventDrain, AnEventQueuedAwayFromTheEventLoopIsHandledAtTheNextRefresh)
@@ -63,7 +44,7 @@ TEST(WindowEventDrain, AnEventQueuedAwayFromTheEventLoopIsHandledAtTheNextRefres
         testing_support::pumpFor(300);
         const int before = window.paints;
 
-        ASSERT_TRUE(exposeFromOutside(window));
+        ASSERT_TRUE(testing_support::exposeFromOutside(window));
         // Whether the window is minimised is a question to the display: its
         // answer brings the expose along into the library's queue.
         ASSERT_NE(window.getPeer(), nullptr);

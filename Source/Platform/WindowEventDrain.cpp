@@ -1,10 +1,10 @@
 #include "Platform/WindowEventDrain.h"
 
 #if JUCE_LINUX
-    #include <juce_events/native/juce_linux_EventLoopInternal.h>
+#include <juce_events/native/juce_linux_EventLoopInternal.h>
 
-    #include <sys/socket.h>
-    #include <sys/un.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #endif
 
 namespace
@@ -24,8 +24,7 @@ bool isDisplayConnection(int fd)
 } // namespace
 
 WindowEventDrain::WindowEventDrain(juce::Component& window) : attachment(&window, [] { drain(); })
-{
-}
+{}
 
 void WindowEventDrain::drain()
 {

@@ -8,6 +8,7 @@
 #include "GUI/Catalog/CatalogComponent.h"
 #include "GUI/Editor/EditParamComponent.h"
 #include "GUI/Editor/PGNameEditComponent.h"
+#include "GUI/Widgets/FocusHandOver.h"
 #include "GUI/Widgets/MIDIIndicator.h"
 
 juce::PopupMenu* EditorComponent::m_menu = nullptr;
@@ -85,6 +86,7 @@ void EditorComponent::showMenuBelowButton(juce::PopupMenu& menu)
     const auto pressTime = mouse.getLastMouseDownTime();
     const auto windowPosition = getTopLevelComponent()->getScreenPosition();
     const auto pressed = juce::Time::getMillisecondCounter();
+    const FocusHandOver::AcrossModalLoop keepHandOvers;
     for (int opening = 0; opening < maxOpenings; ++opening)
     {
         if (menu.showMenu(juce::PopupMenu::Options().withTargetComponent(m_MenuButton)) != 0)

@@ -1,9 +1,14 @@
 #include "GUI/Widgets/FocusHandOver.h"
 
+juce::uint32 FocusHandOver::handOvers = 0;
+juce::WeakReference<juce::Component> FocusHandOver::lastTarget;
+
 void FocusHandOver::give(juce::Component* target)
 {
     if (target == nullptr || ! target->isShowing())
         return;
+    ++handOvers;
+    lastTarget = target;
     target->grabKeyboardFocus();
     auto* peer = target->getPeer();
     if (peer == nullptr || ! target->hasKeyboardFocus(true))
@@ -13,4 +18,13 @@ void FocusHandOver::give(juce::Component* target)
     // new holder and leave it with the focus.
     peer->handleFocusLoss();
     peer->handleFocusGain();
+}
+
+FocusHandOver::AcrossModalLoop::AcrossModalLoop() : handOversBefore(handOvers)
+{}
+
+FocusHandOver::AcrossModalLoop::~AcrossModalLoop()
+{
+    if (handOvers != handOversBefore)
+        give(lastTarget.get());
 }

@@ -18,4 +18,25 @@ public:
     // Gives the focus to the component (to its default child when it takes
     // none itself). Nothing happens while it is not showing.
     static void give(juce::Component* target);
+
+    // Held while a modal loop runs (a menu shown and waited for). The loop
+    // ends by giving the focus back to the component that held it when the
+    // loop began; a chosen item can have opened a page and handed it the
+    // focus before that, inside the loop. When the guard goes, the focus is
+    // handed again to the component last handed it while the guard was held.
+    class AcrossModalLoop
+    {
+    public:
+        AcrossModalLoop();
+        ~AcrossModalLoop();
+
+    private:
+        const juce::uint32 handOversBefore;
+
+        JUCE_DECLARE_NON_COPYABLE(AcrossModalLoop)
+    };
+
+private:
+    static juce::uint32 handOvers;
+    static juce::WeakReference<juce::Component> lastTarget;
 };
