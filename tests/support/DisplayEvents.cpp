@@ -11,7 +11,7 @@ bool exposeFromOutside(juce::Component& window)
         return false;
     XEvent event {};
     event.type = Expose;
-    event.xexpose.window = (::Window) (juce::pointer_sized_uint) window.getWindowHandle();
+    event.xexpose.window = (::Window)(juce::pointer_sized_uint) window.getWindowHandle();
     event.xexpose.width = window.getWidth();
     event.xexpose.height = window.getHeight();
     XSendEvent(other, event.xexpose.window, False, ExposureMask, &event);
