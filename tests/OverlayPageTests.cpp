@@ -19,6 +19,9 @@
 #include "GUI/Widgets/FocusHandOver.h"
 #include "GUI/Widgets/RSTouchScrollViewport.h"
 #include "Platform/BluetoothMidiPairing.h"
+#include "support/AppProcess.h"
+#include "support/PrivateDisplay.h"
+#include "support/SimulatedAmplifierApp.h"
 #include "support/TestHelpers.h"
 
 #include <gtest/gtest.h>
@@ -288,6 +291,8 @@ TEST_F(OverlayPages, TheTargetModelGoesThroughTheManager)
 // container.
 TEST_F(OverlayPages, TheFocusStaysWhereItIsHandedOnWhenTheWindowIsActivatedAgain)
 {
+    if (juce::SystemStats::getEnvironmentVariable("RIGSMITH_OWN_DISPLAY", {}).isEmpty())
+        GTEST_SKIP() << "runs on a display of its own (RealWindowFocus)";
     host->changeDeviceEnvironment(DeviceInfo((eProductModelId) 3, false, 0, {}, 0, {}, 0, 0, 0, (eMediaType) -1));
     manager->changeTargetModel(3);
     ASSERT_NE(main->getView(), nullptr);
@@ -368,4 +373,28 @@ TEST_F(OverlayPages, TheFocusStaysWhereItIsHandedOnWhenTheWindowIsActivatedAgain
     ASSERT_NE(container, nullptr);
     EXPECT_EQ(focusAfter([&] { writeDialog->okButtonPressed(); }), container);
     EXPECT_FALSE(writeDialog->isVisible());
+}
+
+// The keyboard focus belongs to one window of a display at a time: tests
+// running beside this one on a shared display take it in the middle of a
+// hand-over, and a window that lost it cannot take it back with its older
+// time. So the hand-over test runs in a child on a display of its own, with a
+// window manager as on a user's desktop.
+TEST(RealWindowFocus, TheHandOversRunOnADisplayOfTheirOwn)
+{
+    if (! testing_support::AppProcess::ensureWindowManager() || ! juce::File("/usr/bin/Xvfb").existsAsFile())
+        GTEST_SKIP() << "needs Xvfb, wmctrl and openbox";
+    testing_support::PrivateDisplay display;
+    ASSERT_TRUE(display.gotTheDisplayLock()) << "another real-window test kept its display";
+    ASSERT_TRUE(display.isReady());
+    const auto self = juce::File::getSpecialLocation(juce::File::currentExecutableFile).getFullPathName();
+    juce::ChildProcess run;
+    ASSERT_TRUE(
+        run.start(juce::StringArray { "env", "RIGSMITH_OWN_DISPLAY=1", self,
+                                      "--gtest_filter=OverlayPages.TheFocusStaysWhereItIsHandedOnWhenTheWindowIsActivatedAgain" },
+                  juce::ChildProcess::wantStdOut | juce::ChildProcess::wantStdErr));
+    const auto output = run.readAllProcessOutput();
+    ASSERT_TRUE(run.waitForProcessToFinish(testing_support::SimulatedAmplifierApp::patienceMs)) << output;
+    EXPECT_EQ(run.getExitCode(), 0u) << output;
+    EXPECT_TRUE(output.contains("[  PASSED  ] 1 test") && ! output.contains("SKIPPED")) << output;
 }

@@ -27,7 +27,8 @@ juce::Rectangle<int> toLandscape(juce::Rectangle<int> r)
 // The stored position is where the window manager's frame stood. Whether a
 // move asked before the window manager has framed the window places the frame
 // or the content depends on timing, so once the frame is known (checked every
-// 50 ms for a while) the content is put where that frame position puts it.
+// 50 ms for up to 10 s: a busy window manager can take seconds to frame a new
+// window) the content is put where that frame position puts it.
 void placeWhenFramed(MainWindow* window, juce::Point<int> framePosition, int attemptsLeft)
 {
     juce::Component::SafePointer<juce::Component> safe(window);
@@ -100,7 +101,7 @@ void MasterGuiController::showMainWindow()
     if (x >= 0 && y >= 0 && window->getWidth() >= 0 && window->getHeight() >= 0)
     {
         window->setBounds(x, y, window->getWidth(), window->getHeight());
-        placeWhenFramed(window, { x, y }, 40);
+        placeWhenFramed(window, { x, y }, 200);
     }
 
     windowBounds = window->getBounds();
