@@ -252,3 +252,51 @@ TEST(RealWindowSupport, TheRawGestureCheckNamesEveryRawGestureAndPassesTheTests)
 
     EXPECT_EQ(run(juce::File(RIGSMITH_SOURCE_DIR).getChildFile("tests"), output), 0) << output;
 }
+
+// The test command as a newcomer meets it: each pass says what it is and how
+// many tests it runs as it starts, and how it ended; without sudo it names
+// the very command to run again once the packages are in.
+TEST(TestCommand, PassesAnnounceThemselvesAndAStopNamesTheCommandToRunAgain)
+{
+    const auto script = juce::File(RIGSMITH_SOURCE_DIR).getChildFile("tools/dev.sh").getFullPathName();
+    const auto run = [](const juce::StringArray& command, juce::String& output) {
+        juce::ChildProcess child;
+        if (! child.start(command, juce::ChildProcess::wantStdOut | juce::ChildProcess::wantStdErr))
+            return -1;
+        output = child.readAllProcessOutput();
+        return child.waitForProcessToFinish(30000) ? (int) child.getExitCode() : -1;
+    };
+
+    juce::String output;
+    EXPECT_EQ(
+        run({ "bash", "-c", "source \"$1\"; run_pass 'A pass' 12 true; run_pass 'Another' 3 false || echo $?", "_", script },
+            output),
+        0);
+    const auto lines = juce::StringArray::fromLines(output.trim());
+    ASSERT_EQ(lines.size(), 5) << output;
+    EXPECT_EQ(lines[0], "==> A pass: 12 tests");
+    EXPECT_TRUE(lines[1].startsWith("<== A pass: passed in ")) << lines[1];
+    EXPECT_EQ(lines[2], "==> Another: 3 tests");
+    EXPECT_TRUE(lines[3].startsWith("<== Another: failed in ")) << lines[3];
+    EXPECT_EQ(lines[4], "1");
+
+    // A user's machine without sudo and with a package missing: only what
+    // the script needs to get that far is on the path.
+    const auto bin = juce::File::createTempFile("dev-sh-path");
+    ASSERT_TRUE(bin.createDirectory());
+    const juce::ScopeGuard removeBin { [bin] { bin.deleteRecursively(); } };
+    for (const auto* tool : { "dirname", "nproc" })
+        ASSERT_TRUE(juce::File("/usr/bin").getChildFile(tool).createSymbolicLink(bin.getChildFile(tool), true));
+    for (const auto& [name, text] : { std::pair { "id", "echo 1000" }, std::pair { "dpkg", "exit 1" } })
+    {
+        const auto file = bin.getChildFile(name);
+        ASSERT_TRUE(file.replaceWithText(juce::String("#!/bin/bash\n") + text + "\n", false, false, "\n"));
+        ASSERT_TRUE(file.setExecutePermission(true));
+    }
+    for (const juce::String asked : { "test", "run" })
+    {
+        EXPECT_EQ(run({ "/usr/bin/env", "PATH=" + bin.getFullPathName(), "/bin/bash", script, asked }, output), 1);
+        EXPECT_TRUE(output.contains("apt-get update && apt-get install -y --no-install-recommends g++ cmake")) << output;
+        EXPECT_TRUE(output.contains("then run tools/dev.sh " + asked + " again")) << output;
+    }
+}

@@ -8,6 +8,8 @@
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+# What was asked (run or test): named again where the script has to stop.
+asked="${1:-}"
 build="${RIGSMITH_BUILD_DIR:-$here/build}"
 release="${RIGSMITH_RELEASE_DIR:-$here/build-release}"
 
@@ -31,8 +33,9 @@ install_missing() {
   if [ "$(id -u)" -ne 0 ]; then
     if ! command -v sudo >/dev/null 2>&1; then
       echo "Missing packages: ${missing[*]}" >&2
-      echo "sudo is not available: run this as root, then run $0 again:" >&2
+      echo "sudo is not available: run this as root:" >&2
       echo "  apt-get update && apt-get install -y --no-install-recommends ${missing[*]}" >&2
+      echo "then run tools/dev.sh $asked again (in $here)." >&2
       exit 1
     fi
     sudo="sudo"
@@ -46,12 +49,40 @@ install_missing() {
 # sanitisers' reports, and a good deal less to compile and link.
 test_flags=(-DCMAKE_CXX_FLAGS_DEBUG=-g1 -DCMAKE_C_FLAGS_DEBUG=-g1)
 
+# Says which pass starts and how many tests it runs, runs it, and says how it
+# ended: a pass that prints little must not look hung.
+run_pass() {
+  local title="$1" count="$2" start=$SECONDS status=0
+  shift 2
+  echo "==> $title: $count tests"
+  "$@" || status=$?
+  if [ "$status" -eq 0 ]; then
+    echo "<== $title: passed in $((SECONDS - start)) s"
+  else
+    echo "<== $title: failed in $((SECONDS - start)) s"
+  fi
+  return "$status"
+}
+
+ctest_under_xvfb() {
+  (cd "$1" && xvfb-run -a -s "-screen 0 1280x800x24" ctest --output-on-failure -j "$2")
+}
+
+ctest_count() {
+  ctest --test-dir "$1" -N | sed -n 's/^Total Tests: //p'
+}
+
 configure_and_build() {
   cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRIGSMITH_WERROR=ON "${test_flags[@]}"
   cmake --build "$build" -j "$(nproc)"
 }
 
-case "${1:-}" in
+# Sourced (by the test of this script), it only defines the functions above.
+if [ "${BASH_SOURCE[0]}" != "$0" ]; then
+  return 0
+fi
+
+case "$asked" in
   run)
     install_missing
     cmake -S "$here" -B "$release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DRIGSMITH_TESTS=OFF
@@ -69,7 +100,8 @@ case "${1:-}" in
     # fixed sleep.
     "$here/tools/check-raw-gestures.sh"
     configure_and_build
-    (cd "$build" && xvfb-run -a -s "-screen 0 1280x800x24" ctest --output-on-failure -j "$jobs")
+    run_pass "Every test, each in a process of its own" "$(ctest_count "$build")" \
+      ctest_under_xvfb "$build" "$jobs"
     # The build with AddressSanitizer and UndefinedBehaviorSanitizer compiles
     # while the one-process pass below runs: that pass mostly waits.
     asan="${build}-asan"
@@ -85,13 +117,21 @@ case "${1:-}" in
     # A framework assertion fails the pass even where no test was running
     # (ctest fails a test on one by its output).
     console="$build/one-process-pass.log"
-    (cd "$build" && xvfb-run -a -s "-screen 0 1280x800x24" \
-      "$build/tests/rigsmith_tests" --gtest_shuffle --gtest_brief=1 \
-      --gtest_filter='-AppBinary*:*AppWithAmplifier*:RealWindow*' 2>&1 | tee "$console")
+    in_process='-AppBinary*:*AppWithAmplifier*:RealWindow*'
+    one_process_pass() (
+      cd "$build" && xvfb-run -a -s "-screen 0 1280x800x24" "$build/tests/rigsmith_tests" --gtest_shuffle \
+        --gtest_brief=1 --gtest_filter="$in_process" 2>&1 | tee "$console"
+    )
+    run_pass "The same tests in one process, in a random order (not those that start the application)" \
+      "$("$build/tests/rigsmith_tests" --gtest_list_tests --gtest_filter="$in_process" 2>/dev/null | grep -c '^  ')" \
+      one_process_pass
     if grep -q "JUCE Assertion failure" "$console"; then
       echo "Framework assertions in the one-process pass:" >&2
       grep "JUCE Assertion failure" "$console" >&2
       exit 1
+    fi
+    if kill -0 "$asan_build" 2>/dev/null; then
+      echo "Waiting for the sanitised build to end (its output: $asan_log)"
     fi
     if ! wait "$asan_build"; then
       tail -n 60 "$asan_log" >&2
@@ -101,8 +141,8 @@ case "${1:-}" in
     trap - EXIT
     # The same tests once more in the sanitised build (JUCE's own leak
     # detector covers leaks).
-    (cd "$asan" && ASAN_OPTIONS=detect_leaks=0 \
-      xvfb-run -a -s "-screen 0 1280x800x24" ctest --output-on-failure -j "$jobs")
+    ASAN_OPTIONS=detect_leaks=0 run_pass "Every test once more, with the sanitisers" "$(ctest_count "$asan")" \
+      ctest_under_xvfb "$asan" "$jobs"
     ;;
   *)
     echo "usage: $0 run|test" >&2
