@@ -3,7 +3,9 @@
 // off the connection) are handled at the window's next refresh, not when some
 // later event happens to arrive.
 #include "Platform/WindowEventDrain.h"
+#include "support/ChildTestRun.h"
 #include "support/DisplayEvents.h"
+#include "support/PrivateDisplay.h"
 #include "support/TestHelpers.h"
 
 #include <gtest/gtest.h>
@@ -57,4 +59,19 @@ TEST(WindowEventDrain, AnEventQueuedAwayFromTheEventLoopIsHandledAtTheNextRefres
         else
             RecordProperty("paintedWithoutTheDrain", painted ? "yes" : "no");
     }
+}
+
+// A forwarded display is reached over the network: the framework's
+// connection is no local socket, and its queued events are handed on all the
+// same. The framework opens its display once per process, so the test above
+// runs again in a child whose display is one reached over the network.
+TEST(WindowEventDrain, DrainsADisplayReachedOverTheNetwork)
+{
+    testing_support::NetworkDisplay display;
+    if (display.getName().isEmpty())
+        GTEST_SKIP() << "needs Xvfb";
+    const testing_support::ChildTestRun run({ "DISPLAY=" + display.getName() },
+                                            "WindowEventDrain.AnEventQueuedAwayFromTheEventLoopIsHandledAtTheNextRefresh",
+                                            2 * testing_support::patienceMs);
+    EXPECT_TRUE(run.passed(1)) << run.output;
 }
