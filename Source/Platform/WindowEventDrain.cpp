@@ -1,27 +1,12 @@
+// The framework's window system and the display it opened are declared with
+// the X headers, which this file alone needs (it is compiled without the
+// shared precompiled header for that reason).
+#define JUCE_GUI_BASICS_INCLUDE_XHEADERS 1
 #include "Platform/WindowEventDrain.h"
 
 #if JUCE_LINUX
 #include <juce_events/native/juce_linux_EventLoopInternal.h>
-
-#include <sys/socket.h>
-#include <sys/un.h>
 #endif
-
-namespace
-{
-#if JUCE_LINUX
-// The connection to the display is the event loop's one socket with a named
-// peer; the loop's own message pipe is an unnamed pair.
-bool isDisplayConnection(int fd)
-{
-    sockaddr_un peer {};
-    socklen_t length = sizeof(peer);
-    if (::getpeername(fd, reinterpret_cast<sockaddr*>(&peer), &length) != 0)
-        return false;
-    return peer.sun_family == AF_UNIX && length > (socklen_t) sizeof(sa_family_t);
-}
-#endif
-} // namespace
 
 WindowEventDrain::WindowEventDrain(juce::Component& window) : attachment(&window, [] { drain(); })
 {}
@@ -29,8 +14,12 @@ WindowEventDrain::WindowEventDrain(juce::Component& window) : attachment(&window
 void WindowEventDrain::drain()
 {
 #if JUCE_LINUX
-    for (const int fd : juce::LinuxEventLoopInternal::getRegisteredFds())
-        if (isDisplayConnection(fd))
-            juce::LinuxEventLoopInternal::invokeEventLoopCallbackForFd(fd);
+    // The connection the framework reads its events from, whichever way it
+    // reaches the display (a local socket or, forwarded, over the network).
+    auto* windowSystem = juce::XWindowSystem::getInstanceWithoutCreating();
+    auto* display = windowSystem != nullptr ? windowSystem->getDisplay() : nullptr;
+    if (display == nullptr)
+        return;
+    juce::LinuxEventLoopInternal::invokeEventLoopCallbackForFd(juce::X11Symbols::getInstance()->xConnectionNumber(display));
 #endif
 }

@@ -41,6 +41,40 @@ int lockExclusively(const juce::File& file, int timeoutMs)
     }
     return fd;
 }
+
+// Starts an Xvfb of 1280x800 with the given further arguments; the display's
+// name (":N") once it answers, or empty.
+juce::String startServer(juce::ChildProcess& server, const juce::StringArray& arguments)
+{
+    // The server picks a free display number and writes it to its standard
+    // output once it accepts connections.
+    juce::StringArray command { "Xvfb", "-displayfd", "1", "-screen", "0", "1280x800x24" };
+    command.addArray(arguments);
+    if (! server.start(command, juce::ChildProcess::wantStdOut))
+        return {};
+    juce::String number;
+    char c = 0;
+    while (server.readProcessOutput(&c, 1) == 1 && c != '\n')
+        number += juce::String::charToString((juce::juce_wchar)(juce::uint8) c);
+    number = number.trim();
+    if (number.containsOnly("0123456789") && number.isNotEmpty() && displayAnswers(":" + number))
+        return ":" + number;
+    if (server.isRunning())
+        server.kill();
+    return {};
+}
+
+void stopServer(juce::ChildProcess& server, const juce::String& name)
+{
+    if (name.isEmpty() || ! server.isRunning())
+        return;
+    // Killed, the server leaves its lock and socket behind.
+    server.kill();
+    server.waitForProcessToFinish(5000);
+    const auto number = name.fromLastOccurrenceOf(":", false, false);
+    juce::File("/tmp/.X" + number + "-lock").deleteFile();
+    juce::File("/tmp/.X11-unix/X" + number).deleteFile();
+}
 } // namespace
 
 juce::File PrivateDisplay::getLockFile()
@@ -60,19 +94,7 @@ PrivateDisplay::PrivateDisplay(int lockTimeoutMs)
     // This process keeps its connection to the shared display.
     juce::Desktop::getInstance().getDisplays();
 
-    // The server picks a free display number and writes it to its standard
-    // output once it accepts connections.
-    if (! server.start(juce::StringArray { "Xvfb", "-displayfd", "1", "-screen", "0", "1280x800x24", "-nolisten", "tcp" },
-                       juce::ChildProcess::wantStdOut))
-        return;
-    juce::String number;
-    char c = 0;
-    while (server.readProcessOutput(&c, 1) == 1 && c != '\n')
-        number += juce::String::charToString((juce::juce_wchar)(juce::uint8) c);
-    if (number.trim().containsOnly("0123456789") && number.trim().isNotEmpty() && displayAnswers(":" + number.trim()))
-        name = ":" + number.trim();
-    else if (server.isRunning())
-        server.kill();
+    name = startServer(server, { "-nolisten", "tcp" });
     if (name.isEmpty())
         return;
 
@@ -84,16 +106,24 @@ PrivateDisplay::~PrivateDisplay()
 {
     if (previousDisplay.isNotEmpty())
         setenv("DISPLAY", previousDisplay.toRawUTF8(), 1);
-    if (name.isNotEmpty() && server.isRunning())
-    {
-        // Killed, the server leaves its lock and socket behind.
-        server.kill();
-        server.waitForProcessToFinish(5000);
-        const auto number = name.substring(1);
-        juce::File("/tmp/.X" + number + "-lock").deleteFile();
-        juce::File("/tmp/.X11-unix/X" + number).deleteFile();
-    }
+    stopServer(server, name);
     if (lockFile >= 0)
         ::close(lockFile);
+}
+
+NetworkDisplay::NetworkDisplay()
+{
+    if (! juce::File("/usr/bin/Xvfb").existsAsFile())
+        return;
+    const auto local = startServer(server, { "-listen", "tcp" });
+    if (local.isNotEmpty() && displayAnswers("127.0.0.1" + local))
+        name = "127.0.0.1" + local;
+    else
+        stopServer(server, local);
+}
+
+NetworkDisplay::~NetworkDisplay()
+{
+    stopServer(server, name);
 }
 } // namespace testing_support

@@ -40,4 +40,23 @@ private:
 
     JUCE_DECLARE_NON_COPYABLE(PrivateDisplay)
 };
+
+// An X display of its own (Xvfb, no window manager) that clients reach over
+// the network, as a forwarded display is: its name is "127.0.0.1:N", and
+// nothing of it changes this process's DISPLAY.
+class NetworkDisplay
+{
+public:
+    NetworkDisplay();
+    ~NetworkDisplay();
+
+    // Empty when the display could not be started.
+    const juce::String& getName() const noexcept { return name; }
+
+private:
+    juce::ChildProcess server;
+    juce::String name;
+
+    JUCE_DECLARE_NON_COPYABLE(NetworkDisplay)
+};
 } // namespace testing_support
