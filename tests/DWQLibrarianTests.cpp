@@ -8,6 +8,8 @@
 #include "GUI/DWQ/DWQTabbedComponent.h"
 #include "GUI/DWQ/DWQUserButtonContainerComponent.h"
 #include "GUI/Editor/DragAndDropDefinitions.h"
+#include "GUI/Editor/PGNameBoxComponent.h"
+#include "GUI/Editor/PGNameEditComponent.h"
 #include "GUI/Editor/ProgramDataDragItem.h"
 #include "GUI/Editor/RSFileProgButton.h"
 #include "GUI/Editor/RSPresetProgButton.h"
@@ -16,6 +18,7 @@
 #include "GUI/Widgets/MIDIIndicator.h"
 #include "GUI/Widgets/RSKnob.h"
 #include "support/DWQScreenFixture.h"
+#include "support/ShownProgramCheck.h"
 #include "support/TabTextCheck.h"
 
 #include <gtest/gtest.h>
@@ -294,4 +297,63 @@ TEST_F(DWQLibrarian, TheTabColumnComesBackForAProgramDragAndSlidesOutAfterASelec
     ASSERT_TRUE(pumpUntil([this] { return view()->isSlidOut(); }));
     pumpFor(600);
     EXPECT_EQ(tabs->getBounds(), view()->getHomeBounds());
+}
+
+// A name with bytes outside printable ASCII shows in the strip as the user
+// button of its record shows it, each such byte one blank; a focus loss
+// shows it so again, and Return with nothing typed sends the name as shown.
+TEST_F(DWQLibrarian, TheStripShowsAnOddNameAsItsUserButtonDoesAndReturnSendsIt)
+{
+    putName(dc->getRAMProgPtr(1), oddProgramName);
+    EXPECT_TRUE(paintsAsWith(*user(1), dc->getRAMProgPtr(1), 0, oddProgramNameShown, 16));
+    clickOn(*user(1));
+    ASSERT_TRUE(settleAt(1));
+    auto* strip = editor()->getNameEdit();
+    auto* box = strip->getNameBox();
+    ASSERT_TRUE(pumpUntil([box] { return box->getText() == oddProgramNameShown; })) << box->getText();
+    saveScreenshot(*view(), "dwq_odd_program_name");
+    box->setText("Typed only", true);
+    strip->textEditorFocusLost(*box);
+    EXPECT_EQ(box->getText(), oddProgramNameShown);
+
+    amp->clearRecords();
+    strip->textEditorReturnKeyPressed(*box);
+    ASSERT_TRUE(settleAt(1));
+    EXPECT_EQ(received()[0][0], 0x40);
+    const auto sent = amp->getEditBuffer();
+    ASSERT_EQ(sent.size(), 30u);
+    EXPECT_EQ(std::string(sent.begin(), sent.begin() + 16), oddProgramNameShown);
+    EXPECT_EQ(box->getText(), oddProgramNameShown);
+}
+
+// An amp byte that is none of the eleven types (50) reads as type 0 on the
+// user and file slots as in the editor, whatever the slot showed before: the
+// user slot draws DELUXE CL's name, the file slot its picture and name. The
+// byte itself is copied and sent as it came.
+TEST_F(DWQLibrarian, AnAmpByteOutsideTheListShowsTypeZeroOnTheUserAndFileSlots)
+{
+    const juce::uint8 typeZero = 0;
+    dc->getRAMProgPtr(0)[18] = 50;
+    EXPECT_TRUE(paintsAsWith(*user(0), dc->getRAMProgPtr(0), 18, &typeZero, 1));
+
+    // A1 onto B1 (DOUBLE REC).
+    dc->getRAMProgPtr(4)[18] = 10;
+    paintingOf(*user(4));
+    EXPECT_EQ(user(4)->getAmpType(), 10);
+    answers.push_back({ true, true });
+    user(4)->itemDropped(programDrag(11, user(0)));
+    ASSERT_TRUE(settleAt(2));
+    EXPECT_EQ(amp->getUserProgram(4)[18], 50);
+    EXPECT_TRUE(paintsAsWith(*user(4), dc->getRAMProgPtr(4), 18, &typeZero, 1));
+    EXPECT_EQ(user(4)->getAmpType(), 0);
+
+    // B1 onto file slot ":7" (BRIT 1959).
+    ASSERT_TRUE(showsTypeWithPicture(*fileSlot(0, 6), 6));
+    amp->clearRecords();
+    fileSlot(0, 6)->itemDropped(programDrag(15, user(4)));
+    ASSERT_TRUE(settleAt(1));
+    EXPECT_EQ(dc->getFileProgPtr(0, 6)[18], 50);
+    EXPECT_TRUE(showsTypeWithPicture(*fileSlot(0, 6), 0));
+    EXPECT_TRUE(paintsAsWith(*fileSlot(0, 6), dc->getFileProgPtr(0, 6), 18, &typeZero, 1));
+    saveScreenshot(*view(), "dwq_amp_byte_outside_the_list");
 }

@@ -24,8 +24,11 @@
 #include "GUI/Shell/MainComponent.h"
 #include "GUI/Shell/MainWindow.h"
 #include "GUI/Shell/MasterGuiManager.h"
+#include "OrvaKX/OrvaKXTypeNames.h"
+#include "OrvaPW/OrvaPWTypeNames.h"
 #include "support/FileTabTestSupport.h"
 #include "support/LibrarianTestSupport.h"
+#include "support/ShownProgramCheck.h"
 #include "support/TabTextCheck.h"
 
 using Bytes = SimulatedAmplifier::Bytes;
@@ -173,6 +176,88 @@ TEST_P(OrvaScreen, UserSlotsSelectAndTakeDropsFromEverySource)
     ASSERT_TRUE(pumpUntil([&] { return amp.getUserProgram(2) == edited && amp.getProgram() == 2; }));
     pumpFor(30);
     EXPECT_EQ(functionsOf(amp), (std::vector<int> { 0x4C, 0x4E }));
+}
+
+// A name with bytes outside printable ASCII shows in the strip as the user
+// button of its record shows it, each such byte one blank; a focus loss
+// shows it so again, and Return with nothing typed sends the name as shown.
+TEST_P(OrvaScreen, TheStripShowsAnOddNameAsItsUserButtonDoesAndReturnSendsIt)
+{
+    const int model = GetParam();
+    SimulatedAmplifier amp(ports, model);
+    auto a2 = amp.getUserProgram(1);
+    testing_support::putName(a2.data(), testing_support::oddProgramName);
+    amp.setUserProgram(1, a2);
+    auto* dc = bootScreen(amp);
+    ASSERT_NE(dc, nullptr);
+    using testing_support::oddProgramNameShown;
+    EXPECT_TRUE(testing_support::paintsAsWith(*user(1), dc->getRAMProgPtr(1), 0, oddProgramNameShown, 16));
+
+    click(user(1));
+    ASSERT_TRUE(pumpUntil([&] { return amp.getProgram() == 1; }));
+    auto* strip = view()->getEditorComponent()->getNameEdit();
+    auto* box = strip->getNameBox();
+    ASSERT_TRUE(pumpUntil([box] { return box->getText() == oddProgramNameShown; })) << box->getText();
+    testing_support::saveScreenshot(*main(), model == 3 ? "orvapw_odd_program_name" : "orvakx_odd_program_name");
+    box->setText("Typed only", true);
+    strip->textEditorFocusLost(*box);
+    EXPECT_EQ(box->getText(), oddProgramNameShown);
+
+    ASSERT_TRUE(settle());
+    amp.clearRecords();
+    strip->textEditorReturnKeyPressed(*box);
+    ASSERT_TRUE(pumpUntil([&] { return amp.getNumReceived() == 1; }));
+    ASSERT_TRUE(settle());
+    EXPECT_EQ(functionsOf(amp), std::vector<int> { 0x40 });
+    const auto sent = amp.getEditBuffer();
+    ASSERT_EQ(sent.size(), 62u);
+    EXPECT_EQ(std::string(sent.begin(), sent.begin() + 16), oddProgramNameShown);
+    EXPECT_EQ(box->getText(), oddProgramNameShown);
+}
+
+// An amp byte that is none of the model's types (100) reads as type 0 on the
+// user and file slots as in the editor, whatever the slot showed before: the
+// file slot draws type 0's picture. The byte itself is copied and sent as it
+// came.
+TEST_P(OrvaScreen, AnAmpByteOutsideTheListShowsTypeZeroOnTheUserAndFileSlots)
+{
+    const int model = GetParam();
+    const auto typeByte = [model](int type) -> juce::uint8 {
+        return model == 3 ? orvaPW::getAmpTypeValue((orvaPW::eAmpType) type) : orvaKX::getAmpTypeValue((orvaKX::eAmpType) type);
+    };
+    SimulatedAmplifier amp(ports, model);
+    auto a1 = amp.getUserProgram(0);
+    a1[18] = 100;
+    amp.setUserProgram(0, a1);
+    auto a2 = amp.getUserProgram(1);
+    a2[18] = typeByte(5);
+    amp.setUserProgram(1, a2);
+    auto* dc = bootScreen(amp);
+    ASSERT_NE(dc, nullptr);
+    ASSERT_EQ(dc->getRAMProgPtr(0)[18], 100);
+    testing_support::paintingOf(*user(1));
+    EXPECT_EQ(user(1)->getAmpType(), 5);
+
+    // A2 onto file slot ":1", then A1 over it.
+    auto* slot = fileSlot(0, 0);
+    slot->itemDropped(dragOf(user(1), ProgramDataDragID, 1));
+    pumpFor(30);
+    EXPECT_TRUE(testing_support::showsTypeWithPicture(*slot, 5));
+    slot->itemDropped(dragOf(user(0), ProgramDataDragID, 0));
+    pumpFor(30);
+    EXPECT_EQ(dc->getFileProgPtr(0, 0)[18], 100);
+    EXPECT_TRUE(testing_support::showsTypeWithPicture(*slot, 0));
+    const juce::uint8 typeZero = typeByte(0);
+    EXPECT_TRUE(testing_support::paintsAsWith(*slot, dc->getFileProgPtr(0, 0), 18, &typeZero, 1));
+
+    // A1 onto A2.
+    answers.push_back({ true, true });
+    user(1)->itemDropped(dragOf(user(0), ProgramDataDragID, 0));
+    ASSERT_TRUE(pumpUntil([&] { return amp.getUserProgram(1)[18] == 100 && amp.getProgram() == 1; }));
+    testing_support::paintingOf(*user(1));
+    EXPECT_EQ(user(1)->getAmpType(), 0);
+    testing_support::saveScreenshot(*main(),
+                                    model == 3 ? "orvapw_amp_byte_outside_the_list" : "orvakx_amp_byte_outside_the_list");
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, OrvaScreen, ::testing::Values(3, 2));

@@ -6,6 +6,7 @@
 #include "Common/DeviceEnvironment.h"
 #include "DataCenter/DataCenter.h"
 #include "GUI/Editor/PGNameBoxComponent.h"
+#include "GUI/Editor/ProgramNameText.h"
 #include "GUI/Shell/MainWindow.h"
 #include "GUI/Shell/MasterGuiManager.h"
 #include "GUI/Widgets/FontLibrary.h"
@@ -74,6 +75,11 @@ juce::String PGNameEditComponent::cleanProgramName(const juce::String& text)
     return juce::String(bytes);
 }
 
+juce::String PGNameEditComponent::shownProgramName(DataCenter& dataCenter)
+{
+    return ProgramNameText::fromRecord(dataCenter.getEditBuf()).trimEnd();
+}
+
 bool PGNameEditComponent::captionForProgram(int n, juce::String& text, juce::Justification& justification)
 {
     auto* dataCenter = currentDataCenter();
@@ -103,7 +109,7 @@ void PGNameEditComponent::changeListenerCallback(juce::ChangeBroadcaster*)
     if (host == nullptr || dataCenter == nullptr)
         return;
 
-    const auto name = dataCenter->getCurProgName();
+    const auto name = shownProgramName(*dataCenter);
     const int n = host->getStateHolder() != nullptr ? host->getStateHolder()->currentProgram : 0;
 
     m_NameBox->setColour(juce::TextEditor::textColourId, juce::Colours::white);
@@ -159,7 +165,7 @@ void PGNameEditComponent::textEditorEscapeKeyPressed(juce::TextEditor&)
 void PGNameEditComponent::textEditorFocusLost(juce::TextEditor&)
 {
     if (auto* dataCenter = currentDataCenter())
-        m_NameBox->setText(dataCenter->getCurProgName(), true);
+        m_NameBox->setText(shownProgramName(*dataCenter), true);
     m_NameBox->setColour(juce::TextEditor::textColourId, juce::Colours::white);
     m_NameBox->repaint();
 }

@@ -2,6 +2,7 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+class DataCenter;
 class PGNameBoxComponent;
 
 // The name strip of an editor page: where the current program comes from
@@ -35,6 +36,11 @@ public:
     // blank. A letter of two bytes thus becomes two blanks; what lies beyond
     // 16 bytes is cut when the name is stored.
     static juce::String cleanProgramName(const juce::String& text);
+
+    // The name of the program being edited as the program buttons show the
+    // same record: every byte outside 0x20-0x7E one blank, the blanks at its
+    // end left out. Return with nothing typed thus stores what is shown.
+    static juce::String shownProgramName(DataCenter& dataCenter);
 
 protected:
     // The caption of program n; false leaves the label as it is.

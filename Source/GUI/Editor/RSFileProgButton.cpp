@@ -29,9 +29,8 @@ void RSFileProgButton::RenewButtonSetting()
     if (auto* dataCenter = LibrarianAccess::getDataCenter())
     {
         const juce::ScopedReadLock lock(dataCenter->getFileTabLock());
-        if (const auto* record = slotRecord())
-            if (record[18] <= 10)
-                setAmpType(record[18]);
+        if (const int type = ampTypeOf(slotRecord()); type >= 0)
+            setAmpType(type);
     }
     setAmpImages(RSWidgetSupport::getImage(getPNGName(m_AmpType)), 1.0f);
 }
@@ -45,9 +44,10 @@ void RSFileProgButton::paintButton(juce::Graphics& g, bool, bool isButtonDown)
         const juce::ScopedReadLock lock(dataCenter->getFileTabLock());
         if (const auto* record = slotRecord())
         {
-            knownAmp = record[18] <= 10;
+            const int type = ampTypeOf(record);
+            knownAmp = type >= 0;
             if (knownAmp)
-                setAmpType(record[18]);
+                setAmpType(type);
             name = ProgramNameText::fromFileRecord(record);
         }
         modified = m_IndexInTab >= 0 && (dataCenter->getModifiedMask(m_FileTab) & (1 << m_IndexInTab)) != 0;

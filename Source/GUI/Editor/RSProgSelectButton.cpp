@@ -1,6 +1,9 @@
 #include "GUI/Editor/RSProgSelectButton.h"
 
+#include "DWQ/DWQDataCenter.h"
 #include "GUI/Editor/DragAndDropDefinitions.h"
+#include "GUI/Editor/LibrarianAccess.h"
+#include "GUI/Editor/ParamPageSupport.h"
 #include "GUI/Editor/ProgramDataDragItem.h"
 #include "GUI/Widgets/SelectButtonSupport.h"
 
@@ -8,6 +11,8 @@
 
 namespace
 {
+constexpr int idAmpType = 0x300;
+
 struct AmpRow
 {
     const char* name;
@@ -50,6 +55,14 @@ RSProgSelectButton::RSProgSelectButton(juce::Component* owner, int groupId, int 
     m_AmpColor = getAmpColor(ampType);
     setColour(juce::TextButton::buttonColourId, m_AmpColor);
     RenewButtonSetting();
+}
+
+int RSProgSelectButton::ampTypeOf(const unsigned char* record)
+{
+    auto* dataCenter = dynamic_cast<DWQDataCenter*>(LibrarianAccess::getDataCenter());
+    if (record == nullptr || dataCenter == nullptr)
+        return -1;
+    return ParamPageSupport::readFromRecord(dataCenter->getUserEditSection(), idAmpType, record);
 }
 
 void RSProgSelectButton::setAmpType(int ampType)

@@ -32,6 +32,11 @@ public:
     virtual juce::String getAmpName(int ampType);
     virtual juce::Colour getAmpColor(int ampType);
 
+    // The amp type of a DWQ program record as the DWQ edit section reads the
+    // same byte: a byte that is none of the types reads as type 0. -1
+    // without a record or a DWQ data centre.
+    static int ampTypeOf(const unsigned char* record);
+
     void mouseEnter(const juce::MouseEvent& e) override;
     void mouseExit(const juce::MouseEvent& e) override;
     void mouseDown(const juce::MouseEvent& e) override;

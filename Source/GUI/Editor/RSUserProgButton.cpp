@@ -20,9 +20,10 @@ void RSUserProgButton::paintButton(juce::Graphics& g, bool isMouseOver, bool isB
     const unsigned char* record = nullptr;
     if (auto* dataCenter = LibrarianAccess::getDataCenter())
         record = dataCenter->getRAMProgPtr(m_UserIndex);
-    const bool knownAmp = record != nullptr && record[18] <= 10;
+    const int type = ampTypeOf(record);
+    const bool knownAmp = type >= 0;
     if (knownAmp)
-        setAmpType(record[18]);
+        setAmpType(type);
 
     const bool selected = isButtonDown || getToggleState();
     auto r = juce::Rectangle<int>(1, 1, getWidth() - 2, getHeight() - 2).toFloat();

@@ -30,7 +30,7 @@ void OPWPGNameEditComponent::changeListenerCallback(juce::ChangeBroadcaster*)
         return;
 
     m_NameBox->setColour(juce::TextEditor::textColourId, juce::Colours::white);
-    m_NameBox->setText(dataCenter->getCurProgName(), true);
+    m_NameBox->setText(shownProgramName(*dataCenter), true);
 
     const int p = host->getStateHolder() != nullptr ? host->getStateHolder()->currentProgram : 0;
     const bool manual = dataCenter->GetMode() == manualMode;

@@ -1,9 +1,10 @@
 #include "GUI/Orva/OrvaProgButtonSupport.h"
 
 #include "Action/MidiManager.h"
-#include "DataCenter/DataCenter.h"
+#include "DataCenter/OrvaDataCenter.h"
 #include "GUI/Editor/DragAndDropDefinitions.h"
 #include "GUI/Editor/LibrarianAccess.h"
+#include "GUI/Editor/ParamPageSupport.h"
 #include "GUI/Editor/ProgramNameText.h"
 #include "GUI/Editor/ProgramRecordCopy.h"
 #include "GUI/Editor/RSLibFileComponentBase.h"
@@ -11,12 +12,11 @@
 #include "GUI/Editor/WriteConfirmation.h"
 #include "GUI/Widgets/FontLibrary.h"
 #include "GUI/Widgets/RSWidgetSupport.h"
-#include "OrvaKX/OrvaKXTypeNames.h"
-#include "OrvaPW/OrvaPWTypeNames.h"
+#include "ParamTable/COrvaUserEditSectionBase.h"
 
 namespace
 {
-constexpr int ampTypeByte = 18;
+constexpr int idAmpType = 0x300;
 constexpr int manualMode = 2;
 const juce::Colour idleFill = juce::Colour(0xFF4F4F4F).withAlpha(0.5f);
 
@@ -29,8 +29,7 @@ void drawText(juce::Graphics& g, const juce::String& text, int x, int y, int w, 
 
 const OrvaProgButtonSupport::Look& OrvaProgButtonSupport::orvaPWLook()
 {
-    static const Look look { juce::Colour(0x2BC5C5C6), juce::Colour(0xFFC5C5C6), 40,
-                             &orvaPW::getAmpType,      orvaPW::kNumAmpTypes,     "Write to Orva PW's User Program ?" };
+    static const Look look { juce::Colour(0x2BC5C5C6), juce::Colour(0xFFC5C5C6), 40, "Write to Orva PW's User Program ?" };
     return look;
 }
 
@@ -46,17 +45,17 @@ int OrvaProgButtonSupport::userIndexOf(int programNumber)
 
 const OrvaProgButtonSupport::Look& OrvaProgButtonSupport::orvaKXLook()
 {
-    static const Look look { juce::Colour(0x2BCEA939), juce::Colour(0xFFCEA939), 44,
-                             &orvaKX::getAmpType,      orvaKX::kNumAmpTypes,     "Write to Orva KX's User Program ?" };
+    static const Look look { juce::Colour(0x2BCEA939), juce::Colour(0xFFCEA939), 44, "Write to Orva KX's User Program ?" };
     return look;
 }
 
-void OrvaProgButtonSupport::updateAmpType(RSProgSelectButton& button, const unsigned char* record, const Look& look)
+void OrvaProgButtonSupport::updateAmpType(RSProgSelectButton& button, const unsigned char* record)
 {
-    if (record == nullptr)
+    auto* dataCenter = LibrarianAccess::getOrvaDataCenter();
+    if (record == nullptr || dataCenter == nullptr)
         return;
-    const int type = look.toAmpType(record[ampTypeByte]);
-    if (type >= 0 && type < look.numAmpTypes)
+    const int type = ParamPageSupport::readFromRecord(dataCenter->getUserEditSection(), idAmpType, record);
+    if (type >= 0)
         button.setAmpType(type);
 }
 
@@ -70,7 +69,7 @@ void OrvaProgButtonSupport::paintUserButton(RSProgSelectButton& button, juce::Gr
     if (auto* dataCenter = LibrarianAccess::getDataCenter())
     {
         record = dataCenter->getRAMProgPtr(userIndex);
-        updateAmpType(button, record, look);
+        updateAmpType(button, record);
         mode = dataCenter->GetMode();
     }
 
@@ -153,7 +152,7 @@ void OrvaProgButtonSupport::renewFileButton(RSProgSelectButton& button, int file
     if (auto* dataCenter = LibrarianAccess::getDataCenter())
     {
         const juce::ScopedReadLock lock(dataCenter->getFileTabLock());
-        updateAmpType(button, fileRecord(file, index), look);
+        updateAmpType(button, fileRecord(file, index));
     }
     button.setAmpImages(RSWidgetSupport::getImage(button.getPNGName(button.getAmpType())), 1.0f);
 }
@@ -167,7 +166,7 @@ void OrvaProgButtonSupport::paintFileButton(RSProgSelectButton& button, juce::Gr
     {
         const juce::ScopedReadLock lock(dataCenter->getFileTabLock());
         const auto* record = fileRecord(file, index);
-        updateAmpType(button, record, look);
+        updateAmpType(button, record);
         name = ProgramNameText::fromFileRecord(record);
         modified = index >= 0 && index < 31 && (dataCenter->getModifiedMask(file) & (1 << index)) != 0;
     }

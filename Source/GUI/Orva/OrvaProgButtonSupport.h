@@ -6,8 +6,9 @@ class RSProgSelectButton;
 
 // What the Orva PW and Orva KX user-slot and file-slot buttons share: their
 // drawing, the drop on a user slot (with its question) and on a file slot,
-// and the reading of a file slot's amp type. The two models differ only in
-// the values of a Look.
+// and the reading of a slot's amp type (as the edit section reads the same
+// byte: one that is none of the types reads as type 0). The two models
+// differ only in the values of a Look.
 class OrvaProgButtonSupport
 {
 public:
@@ -16,9 +17,7 @@ public:
         juce::Colour selectedFill;  // fill of the button that is down or on
         juce::Colour selectedFrame; // its frame
         int compactBelow;           // user buttons: one-line layout below this height - 2
-        int (*toAmpType)(unsigned char wireValue);
-        int numAmpTypes;
-        const char* writeQuestion; // asked before a drop on a user slot
+        const char* writeQuestion;  // asked before a drop on a user slot
     };
     static const Look& orvaPWLook();
     static const Look& orvaKXLook();
@@ -50,5 +49,5 @@ private:
     // The slot's record when its tab holds a file, read with the caller
     // holding the file-tab lock.
     static const unsigned char* fileRecord(int file, int index);
-    static void updateAmpType(RSProgSelectButton& button, const unsigned char* record, const Look& look);
+    static void updateAmpType(RSProgSelectButton& button, const unsigned char* record);
 };
