@@ -12,6 +12,7 @@
 #include "support/RecordingClock.h"
 #include "support/SectionTestSupport.h"
 #include "support/SimulatedAmplifier.h"
+#include "support/TestHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -19,6 +20,7 @@
 
 using Bytes = SimulatedAmplifier::Bytes;
 using testing_support::foreign;
+using testing_support::LogCapture;
 using testing_support::RecordingHost;
 using testing_support::shortened;
 
@@ -66,6 +68,7 @@ struct DWQDecoderFixture : ::testing::Test
         return s;
     }
 
+    LogCapture log;
     RecordingClock clock;
     RecordingHost rig;
     DWQDataCenter dc;
@@ -154,6 +157,13 @@ TEST_F(DWQDecoderFixture, DumpsOfRecordsTheModelLacksAreNotStored)
 
 TEST_F(DWQDecoderFixture, ParameterChangesOnlyWhileConnectedAndIdle)
 {
+    // One byte short, in the state in which a whole one is taken: refused
+    // and logged, nothing changes.
+    const auto before = snapshot();
+    receive(shortened(frame(0x41, { 0x02, 0x00, 0x21, 0x00 })));
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_TRUE(log.mentions("function 0x41 too short"));
+
     receive(frame(0x41, { 0x02, 0x00, 0x21, 0x00 }));
     EXPECT_EQ(dc.getEditBuf()[17], 0x21);
     midi()->setBulkTransmit(true);

@@ -5,9 +5,11 @@
 // same tabs at the next start; with screenshots with no file and three.
 #include "Action/ActionManager.h"
 #include "GUI/DWQ/CDWQEditorLibrarianComponent.h"
+#include "GUI/DWQ/DWQEditorComponent.h"
 #include "GUI/DWQ/DWQLibFileComponent.h"
 #include "GUI/DWQ/DWQTabbedComponent.h"
 #include "GUI/Editor/DragAndDropDefinitions.h"
+#include "GUI/Editor/PGNameEditComponent.h"
 #include "GUI/Editor/ProgramDataDragItem.h"
 #include "GUI/Editor/RSFileProgButton.h"
 #include "GUI/Shell/MainComponent.h"
@@ -113,12 +115,18 @@ TEST_F(DWQScreenFiles, TheFileCommandsWorkOnTheRealTabs)
     EXPECT_EQ(screen()->getFilePageOfTab(3)->getFileButtonComponent(11), nullptr);
     testing_support::saveScreenshot(*main(), "dwq_screen_three_files");
 
-    // Save As of the current tab ("live"): the tab takes the new name.
+    // Save As of the current tab ("live"), whose fourth program is the
+    // current one: the tab and the name strip take the new name at once.
+    auto* live4 = screen()->getFilePageOfTab(3)->getFileButtonComponent(3);
+    live4->triggerClick();
+    auto* label = screen()->getEditorPage()->getNameEdit()->getProgramLabel();
+    ASSERT_TRUE(pumpUntil([label] { return label->getText() == "live:4"; })) << label->getText();
     const auto saved = folder.getChildFile("kept.dwqprog");
     prompts->files.push_back(saved);
     run(ActionManager::cmdFileSaveFile);
     EXPECT_TRUE(saved.existsAsFile());
     EXPECT_EQ(titles().joinIntoString("|"), "Preset|NEW FILE|gig|kept");
+    EXPECT_TRUE(pumpUntil([label] { return label->getText() == "kept:4"; })) << label->getText();
 
     // A change in "gig" (file 1): Close File asks; Cancel keeps the tab.
     auto* target = dynamic_cast<RSProgSelectButton*>(screen()->getFilePageOfTab(2)->getFileButtonComponent(0));

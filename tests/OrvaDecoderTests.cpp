@@ -21,6 +21,7 @@
 
 using Bytes = SimulatedAmplifier::Bytes;
 using testing_support::foreign;
+using testing_support::LogCapture;
 using testing_support::RecordingHost;
 using testing_support::shortened;
 
@@ -59,6 +60,7 @@ struct DecoderFixture : ::testing::Test
         return s;
     }
 
+    LogCapture log;
     RecordingClock clock;
     RecordingHost rig;
     OKXDataCenter dc;
@@ -154,6 +156,18 @@ TEST_F(DecoderFixture, UnsolicitedChangesRouteByGroup)
     receive(frame(0x41, { 0x04, 0x00, 0x07, 0x00 }));
     EXPECT_NE(dc.getEditBuf()[19], 0x07);
     ASSERT_TRUE(connection->connect(DeviceInfo(kProductModelOKX, true, 0, port, 0, port, 0, 0, 0x141, kMediaTypeUSB)));
+
+    // One byte short, to each group, now that whole ones are taken: refused
+    // and logged, nothing changes.
+    for (const juce::uint8 group : { 0x04, 0x42, 0x60 })
+    {
+        const auto before = snapshot();
+        const int logged = log.lines.size();
+        receive(shortened(frame(0x41, { group, 0x00, 0x21, 0x00 })));
+        EXPECT_EQ(snapshot(), before) << "group 0x" << std::hex << (int) group;
+        EXPECT_EQ(log.lines.size(), logged + 1);
+        EXPECT_TRUE(log.mentions("function 0x41 too short"));
+    }
 
     receive(frame(0x41, { 0x42, 0x00, 0x01, 0x00 }));
     EXPECT_EQ(dc.getGlobalBuf()[2], 1);

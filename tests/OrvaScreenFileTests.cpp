@@ -7,6 +7,8 @@
 #include "Action/ActionManager.h"
 #include "DataCenter/OrvaDataCenter.h"
 #include "GUI/Editor/DragAndDropDefinitions.h"
+#include "GUI/Editor/EditorComponent.h"
+#include "GUI/Editor/PGNameEditComponent.h"
 #include "GUI/Editor/ProgramDataDragItem.h"
 #include "GUI/Editor/RSLibFileComponentBase.h"
 #include "GUI/Editor/RSProgSelectButton.h"
@@ -120,14 +122,19 @@ TEST_P(OrvaScreenFiles, TheFileCommandsWorkOnTheRealTabs)
     prompts->files.clear();
     testing_support::saveScreenshot(*main(), prefix + "_screen_three_files");
 
-    // Save As of the current tab ("live") by the header's save button: the
-    // tab takes the new name.
+    // Save As of the current tab ("live") by the header's save button, with
+    // a program of "live" current: the tab and the name strip take the new
+    // name at once.
+    screen()->getFilePageOfTab(2)->getFileButtonComponent(3)->triggerClick();
+    auto* label = screen()->getEditorComponent()->getNameEdit()->getProgramLabel();
+    ASSERT_TRUE(pumpUntil([label] { return label->getText() == "live"; })) << label->getText();
     const auto saved = folder.getChildFile("kept" + ext());
     prompts->files.push_back(saved);
     screen()->getSaveButton()->triggerClick();
     ASSERT_TRUE(pumpUntil([&] { return saved.existsAsFile(); }));
     pumpFor(20);
     EXPECT_EQ(titles().joinIntoString("|"), "NEW FILE|gig|kept");
+    EXPECT_TRUE(pumpUntil([label] { return label->getText() == "kept"; })) << label->getText();
 
     // A change in "gig" (tab 1): Close File asks; Cancel keeps the tab.
     auto* target = dynamic_cast<RSProgSelectButton*>(screen()->getFilePageOfTab(1)->getFileButtonComponent(0));

@@ -314,6 +314,14 @@ bool ActionManager::saveChosenFile(int model, const juce::String& dialogTitle, c
         // Only a tab that reached the disk counts as saved.
         context.dataCenter->setFileName(tab, chosen.getFileNameWithoutExtension());
         context.dataCenter->setModifiedMask(tab, 0);
+        // The name strip names the file of a current program of this tab:
+        // it takes the new name now, not at the next program change.
+        const auto& numbering = DataCenter::numberingForModel(context.model);
+        auto* host = Host::getInstance();
+        auto* state = host != nullptr ? host->getStateHolder() : nullptr;
+        if (state != nullptr && numbering.isFile(state->currentProgram) && numbering.tabOf(state->currentProgram) == tab)
+            if (auto* midi = host->getMidiManager())
+                midi->sendChangeMessage();
     }
 
     if (fileTabView != nullptr)

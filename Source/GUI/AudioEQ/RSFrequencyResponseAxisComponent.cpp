@@ -54,8 +54,10 @@ void RSFrequencyResponseAxisComponent::drawAxis(juce::Graphics& g)
             g.drawHorizontalLine(yOfGain(dB), 0.0f, width);
 
     // Single-line texts, each given by the start of its baseline: the
-    // frequencies stand on the 0 dB line just right of their grid line, the
-    // gains at the left edge on their lines.
+    // frequencies stand on the 0 dB line, starting 4 pixels left of their grid
+    // line; the gains start at the left edge, their baselines a few pixels
+    // below their lines at the top (+24, +12) and on or just above them at
+    // the bottom (-12, -24).
     g.setColour(axisColour);
     g.setFont(FontLibrary::makeFont("Arial", 10.0f, juce::Font::plain));
     const struct

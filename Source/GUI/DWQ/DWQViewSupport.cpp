@@ -64,16 +64,3 @@ const unsigned char* DWQViewSupport::recordOf(DWQDataCenter& dataCenter, int pro
         return dataCenter.getFileProgPtr((program - firstFile) / programsPerTab, (program - firstFile) % programsPerTab);
     return nullptr;
 }
-
-juce::String DWQViewSupport::nameOf(const unsigned char* record)
-{
-    if (record == nullptr)
-        return {};
-    // At most 16 bytes, up to the first zero; a byte that is no printable
-    // ASCII character shows as a blank.
-    char text[17] = {};
-    int length = 0;
-    for (; length < 16 && record[length] != 0; ++length)
-        text[length] = (record[length] >= 0x20 && record[length] <= 0x7E) ? (char) record[length] : ' ';
-    return juce::String(text, (size_t) length);
-}

@@ -48,8 +48,4 @@ public:
     // user program or file slot), or null. File slots must be read under
     // the data centre's file-tab lock.
     static const unsigned char* recordOf(DWQDataCenter& dataCenter, int program);
-
-    // The name of a record: at most 16 bytes, up to the first zero byte,
-    // with every byte outside 0x20-0x7E shown as a blank. Empty for null.
-    static juce::String nameOf(const unsigned char* record);
 };
