@@ -250,6 +250,15 @@ int SimulatedAmplifierApp::closeAndWaitForExit(int timeoutMs)
     info.id = "0x" + juce::String::toHexString(window);
     return process.closeAndWaitForExit(info, timeoutMs);
 }
+
+bool SimulatedAmplifierApp::closeOnce() const
+{
+    if (window == 0)
+        return false;
+    AppProcess::WindowInfo info;
+    info.id = "0x" + juce::String::toHexString(window);
+    return process.closeWindow(info);
+}
 namespace
 {
 // How long one step of a gesture (the application seeing the pointer move,

@@ -160,6 +160,10 @@ public:
     // Closes the main window as its close button does and waits for the
     // process to end; the exit code, or -1.
     int closeAndWaitForExit(int timeoutMs);
+    // Asks the window manager once to close the main window, as one click on
+    // its close button does, and waits for nothing: a close the application
+    // loses is not made good by a second one.
+    bool closeOnce() const;
 
     AppProcess& getProcess() noexcept { return process; }
     int getModelId() const noexcept { return modelId; }

@@ -89,7 +89,18 @@ void EditorComponent::showMenuBelowButton(juce::PopupMenu& menu)
     const FocusHandOver::AcrossModalLoop keepHandOvers;
     for (int opening = 0; opening < maxOpenings; ++opening)
     {
-        if (menu.showMenu(juce::PopupMenu::Options().withTargetComponent(m_MenuButton)) != 0)
+        const int chosen = menu.showMenu(juce::PopupMenu::Options().withTargetComponent(m_MenuButton));
+        // A quit asked while the menu was open (the window closed, say) ends
+        // the menu's loop but leaves the menu standing, drawn with the
+        // window's look, until after the window and its look are gone; no
+        // message is handled any more to take it down. It goes now, and no
+        // menu opens again.
+        if (juce::MessageManager::getInstance()->hasStopMessageBeenSent())
+        {
+            juce::PopupMenu::dismissAllActiveMenus();
+            return;
+        }
+        if (chosen != 0)
             return;
         const bool closedByUser =
             mouse.getLastMouseDownTime() != pressTime || juce::KeyPress::isKeyCurrentlyDown(juce::KeyPress::escapeKey);
