@@ -384,6 +384,14 @@ TEST_F(OverlayPages, TheFocusStaysWhereItIsHandedOnWhenTheWindowIsActivatedAgain
     EXPECT_EQ(focusAfter([&] { writeDialog->okButtonPressed(); }), container);
     EXPECT_FALSE(writeDialog->isVisible());
 
+    // A new file tab comes to the front and leaves the focus where it was
+    // (the framework would hand it to the file bar's add button).
+    auto* area = main->getView()->getEditorComponent()->getEditParam();
+    area->grabKeyboardFocus();
+    ASSERT_TRUE(host->getActionManager()->executeNewFile(3));
+    host->getActionManager()->afterNewFileUI(3);
+    EXPECT_EQ(juce::Component::getCurrentlyFocusedComponent(), area);
+
     // A view built for another model hands the focus to its parameter area.
     host->changeDeviceEnvironment(DeviceInfo((eProductModelId) 1, false, 0, {}, 0, {}, 0, 0, 0, (eMediaType) -1));
     focused = focusAfter([&] { manager->changeTargetModel(1); });
