@@ -5,6 +5,7 @@
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
 #include "GUI/Editor/CEditorLibrarianComponent.h"
+#include "GUI/Editor/EditParamComponent.h"
 #include "GUI/Editor/EditorComponent.h"
 #include "GUI/Editor/UserButtonContainerComponent.h"
 #include "GUI/Editor/WriteProgDialogComponent.h"
@@ -362,6 +363,15 @@ TEST_F(OverlayPages, TheFocusStaysWhereItIsHandedOnWhenTheWindowIsActivatedAgain
                   main->closeProgressBarDialog();
               }),
               main);
+    // Also when the focus stayed elsewhere while it stood in front (on the
+    // menu button that started the transfer); the end of a chain that never
+    // opened it leaves the focus alone.
+    EXPECT_EQ(focusAfter([&] {
+                  main->openProgressBarDialog("TRANSMIT...", 3);
+                  main->closeProgressBarDialog();
+              }),
+              main);
+    EXPECT_EQ(focusAfter([&] { main->closeProgressBarDialog(); }), menuButton);
 
     // The write dialog: its OK button first; Cancel hands the focus to the
     // main component, OK (after the write) to the user-button container.
@@ -373,6 +383,20 @@ TEST_F(OverlayPages, TheFocusStaysWhereItIsHandedOnWhenTheWindowIsActivatedAgain
     ASSERT_NE(container, nullptr);
     EXPECT_EQ(focusAfter([&] { writeDialog->okButtonPressed(); }), container);
     EXPECT_FALSE(writeDialog->isVisible());
+
+    // A new file tab comes to the front and leaves the focus where it was
+    // (the framework would hand it to the file bar's add button).
+    auto* area = main->getView()->getEditorComponent()->getEditParam();
+    area->grabKeyboardFocus();
+    ASSERT_TRUE(host->getActionManager()->executeNewFile(3));
+    host->getActionManager()->afterNewFileUI(3);
+    EXPECT_EQ(juce::Component::getCurrentlyFocusedComponent(), area);
+
+    // A view built for another model hands the focus to its parameter area.
+    host->changeDeviceEnvironment(DeviceInfo((eProductModelId) 1, false, 0, {}, 0, {}, 0, 0, 0, (eMediaType) -1));
+    focused = focusAfter([&] { manager->changeTargetModel(1); });
+    ASSERT_NE(main->getView(), nullptr);
+    EXPECT_EQ(focused, main->getView()->getEditorComponent()->getEditParam());
 }
 
 // The keyboard focus belongs to one window of a display at a time: tests

@@ -1,5 +1,5 @@
-// The file choosers of the File commands in the real window: the save
-// choosers take a typed name at once, and a chooser that closes on a chosen
+// The file choosers of the File commands in the real window: the choosers
+// take a typed name at once, and a chooser that closes on a chosen
 // file leaves nothing of itself on the main window.
 #include "support/RealWindowFixture.h"
 
@@ -135,11 +135,12 @@ struct RealWindowFileChoosers : testing_support::RealWindowFixture
 };
 } // namespace
 
-// On the Orva KX: Save USER PROGRAMS As from the user panel and Save File As
-// from the menu take a name typed straight away; Load USER PROGRAMS From and
-// Open File read the files back. After each chosen file the main window
+// On the Orva KX: every chooser opens with the focus in its file-name field.
+// Save USER PROGRAMS As from the user panel and Save File As from the menu
+// take a name typed straight away; Load USER PROGRAMS From and Open File
+// read the files back, their names typed straight away too. After each chosen file the main window
 // shows itself again where the chooser stood, with the pointer left alone.
-TEST_F(RealWindowFileChoosers, SaveChoosersTakeTypingAndEveryChosenFileLeavesNoPicture)
+TEST_F(RealWindowFileChoosers, ChoosersTakeTypingAndEveryChosenFileLeavesNoPicture)
 {
     startConnected(2);
     before = screenshot("choosers-before");
@@ -175,20 +176,33 @@ TEST_F(RealWindowFileChoosers, SaveChoosersTakeTypingAndEveryChosenFileLeavesNoP
     EXPECT_EQ(tabNames[0], "NO NAME 1       ");
     EXPECT_EQ(tabNames[7], "NO NAME 8       ");
 
-    // The user programs from the tab's file go to the amplifier.
+    // The user programs from the tab's file go to the amplifier, the name
+    // typed at once as well. The progress dialog of the transfer hands the
+    // focus to the window when it closes.
     const juce::String loadUser = "Load USER PROGRAMS From...";
     chooser = openChooser(userPanelButton(false), loadUser);
     ASSERT_TRUE(chooser);
+    EXPECT_TRUE(app->waitForWidget("focus", "juce::TextEditor", waitMs)) << "the file-name field has no focus\n" << layoutText();
     const int sentFrom = app->getReceived().size();
-    ASSERT_TRUE(typeNameAndReturn(loadUser, "tab.okxprog", true, [&] {
+    ASSERT_TRUE(typeNameAndReturn(loadUser, "tab.okxprog", false, [&] {
         return app->waitForReceived(app->editorFrame(0x4C, { 0x00, 0x07 }), 0, sentFrom) >= 0;
     })) << receivedText();
     expectChooserGone(chooser->bounds, "choosers-load-user-closed");
+    const auto hasFocus = [](auto& w) { return w.minimum == "1"; }; // and its window the system's
+    EXPECT_TRUE(app->waitForWidget("focus", "MainComponent", waitMs, hasFocus)) << layoutText();
 
+    // Escape cancels an open chooser with the focus in its file-name field.
     const juce::String open = "Open okxprog file...";
     chooser = openChooserFromMenu("Open File...", open);
     ASSERT_TRUE(chooser);
-    ASSERT_TRUE(typeNameAndReturn(open, "kept.okxprog", true, [&] { return ! app->findWidgets("name", "kept").empty(); }))
+    EXPECT_TRUE(app->waitForWidget("focus", "juce::TextEditor", waitMs)) << layoutText();
+    EXPECT_TRUE(keyUntil("Escape", gone("window", open))) << layoutText();
+    EXPECT_TRUE(waitForSettled(gone("window", open)));
+    EXPECT_TRUE(app->findWidgets("name", "kept").empty());
+
+    chooser = openChooserFromMenu("Open File...", open);
+    ASSERT_TRUE(chooser);
+    ASSERT_TRUE(typeNameAndReturn(open, "kept.okxprog", false, [&] { return ! app->findWidgets("name", "kept").empty(); }))
         << layoutText();
     expectChooserGone(chooser->bounds, "choosers-open-closed");
 }

@@ -65,6 +65,44 @@ TEST_F(RealWindowGesturesOfWidgets, OrvaKXSlideSwitchesStepOnAClick)
     EXPECT_EQ(tried, 3) << home.getChildFile("screen-layout.txt").loadFileAsString();
 }
 
+// A click on the amp pane's marked cell, after a click on the GAIN knob,
+// writes nothing and gives the pane the keyboard focus: the right arrow key
+// then steps the catalogue to the next amp, and the knob stays as it was.
+TEST_F(RealWindowGesturesOfWidgets, ClickOnTheMarkedCatalogueCellGivesThePaneTheKeys)
+{
+    struct Case
+    {
+        int model;
+        int gainId;
+        const char *markedCell, *pane;
+    };
+    // The amplifiers' current programs' amps.
+    const Case cases[] = { { 1, 0x400, "DELUXE CL VIBRATO", "CHMQCatalogAmpPane" },
+                           { 0, 0x301, "DELUXE CL", "CDWQCatalogAmpPane" },
+                           { 3, 0x400, "CLASSIC BRIGHT", "COPWCatalogAmpPane" } };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.model);
+        startConnected(c.model);
+        const auto gain = param(c.gainId);
+        ASSERT_TRUE(gain);
+        ASSERT_TRUE(clickUntil(*gain, shows("focus", "RSKnob"))) << layoutText();
+        const auto cell = app->waitForWidget("name", c.markedCell, waitMs, [](auto& w) { return w.value == "1"; });
+        ASSERT_TRUE(cell) << layoutText();
+        const int from = app->getReceived().size();
+        EXPECT_TRUE(clickUntil(*cell, shows("focus", c.pane))) << layoutText();
+
+        EXPECT_TRUE(keyUntil("Right", [&] { return ! changesSince(from).empty(); })) << receivedText();
+        const auto changes = waitForChanges(from, 1);
+        ASSERT_EQ(changes.size(), 1u) << receivedText();
+        EXPECT_EQ(changes[0].first, 0x300) << "the key went to the knob";
+        EXPECT_FALSE(app->waitForWidget("name", c.markedCell, 0, [](auto& w) { return w.value == "1"; }));
+        SimulatedAmplifierApp::screenshot("widgets-marked-cell-keys-" + juce::String(c.model));
+        EXPECT_EQ(app->closeAndWaitForExit(waitMs), 0);
+        app.reset();
+    }
+}
+
 // After the Orva PW's pedal 1 changes from COMP to T.WAH, the LEVEL knob
 // stands at the program's LEVEL (57), and the first wheel step moves on from
 // there.

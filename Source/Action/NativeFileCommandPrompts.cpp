@@ -20,10 +20,10 @@ void repaintApplicationWindows()
 }
 
 // The framework's own chooser, for platforms without a file dialog of their
-// own: the dialog juce::FileChooser would show, except that a save chooser
-// opens with the keyboard focus in its file-name field, so that a typed name
-// and Return save at once. (Left to itself the dialog window keeps the focus
-// for itself and typed keys go nowhere.)
+// own: the dialog juce::FileChooser would show, except that it opens with the
+// keyboard focus in its file-name field, so that a typed name and Return save,
+// open or load that file at once. (Left to itself the dialog window keeps the
+// focus for itself and typed keys go nowhere.)
 juce::File chooseWithBuiltInDialog(const juce::String& title, const juce::String& pattern, bool save)
 {
     // The focus goes back where it was once the dialog has gone.
@@ -37,18 +37,17 @@ juce::File chooseWithBuiltInDialog(const juce::String& title, const juce::String
         juce::FileBrowserComponent browser(flags, juce::File(), &filter, nullptr);
         juce::FileChooserDialogBox dialog(title, {}, browser, save, browser.findColour(juce::AlertWindow::backgroundColourId),
                                           nullptr);
-        if (save)
-            for (auto* child : browser.getChildren())
-                if (auto* fileName = dynamic_cast<juce::TextEditor*>(child))
-                {
-                    // The window hands the focus to its first box, the file
-                    // name (whenever it gets the focus: the window manager
-                    // gives it only once the window is mapped).
-                    dialog.setWantsKeyboardFocus(false);
-                    fileName->setExplicitFocusOrder(1);
-                    // Escape still cancels, as it does with the focus elsewhere.
-                    fileName->onEscapeKey = [&dialog] { dialog.exitModalState(0); };
-                }
+        for (auto* child : browser.getChildren())
+            if (auto* fileName = dynamic_cast<juce::TextEditor*>(child))
+            {
+                // The window hands the focus to its first box, the file name
+                // (whenever it gets the focus: the window manager gives it
+                // only once the window is mapped).
+                dialog.setWantsKeyboardFocus(false);
+                fileName->setExplicitFocusOrder(1);
+                // Escape still cancels, as it does with the focus elsewhere.
+                fileName->onEscapeKey = [&dialog] { dialog.exitModalState(0); };
+            }
 
         // Nothing of the menu that led here stays behind the dialog either.
         repaintApplicationWindows();

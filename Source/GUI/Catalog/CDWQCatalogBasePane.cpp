@@ -89,6 +89,9 @@ void CDWQCatalogBasePane::mouseUpByOtherComponent(juce::Component* component, in
     auto* cell = getCell(row, col);
     if (cell == nullptr)
         return;
+    // Every click on a cell gives the pane the keyboard focus.
+    if (cell == component && isShowing())
+        grabKeyboardFocus();
     // A second click on the marked cell writes nothing, unless the program
     // holds a byte that is none of the types: then the pick is sent once.
     if (row == m_CurrentRow && col == m_CurrentColumn && cell->isSelected() && ! storedOutsideList())
@@ -105,8 +108,6 @@ void CDWQCatalogBasePane::mouseUpByOtherComponent(juce::Component* component, in
         m_SelectionShown = true;
         m_CurrentRow = row;
         m_CurrentColumn = col;
-        if (isShowing())
-            grabKeyboardFocus();
         writePick(getModelByMatrix(row, col));
     }
     repaint();

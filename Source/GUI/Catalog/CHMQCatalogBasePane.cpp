@@ -97,6 +97,9 @@ void CHMQCatalogBasePane::mouseUpByOtherComponent(juce::Component* reporter, int
     auto* cell = getCell(row, column);
     if (cell == nullptr)
         return;
+    // Every click on a cell gives the pane the keyboard focus.
+    if (cell == reporter && isShowing())
+        grabKeyboardFocus();
     // A second click on the marked cell writes nothing, unless the program
     // holds a byte that is none of the types: then the pick is sent once.
     if (row == m_CurrentRow && column == m_CurrentColumn && cell->isSelected() && ! storedOutsideList())
@@ -113,8 +116,6 @@ void CHMQCatalogBasePane::mouseUpByOtherComponent(juce::Component* reporter, int
         m_SelectionShown = true;
         m_CurrentRow = row;
         m_CurrentColumn = column;
-        if (isShowing())
-            grabKeyboardFocus();
         writeModel(getModelByMatrix(row, column), CHGSRC_CATALOG);
     }
     repaint();

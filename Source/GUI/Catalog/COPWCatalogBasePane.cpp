@@ -113,6 +113,10 @@ void COPWCatalogBasePane::mouseUpByOtherComponent(juce::Component* reporter, int
     auto* target = getCell(row, column);
     if (target == nullptr)
         return;
+    // Every click on a cell gives the pane the keyboard focus; a click on the
+    // marked cell writes nothing.
+    if (target == reporter && isShowing())
+        grabKeyboardFocus();
     if (row == m_CurrentRow && column == m_CurrentColumn && target->isSelected())
         return;
     // Only the reporting cell stays marked.
@@ -124,8 +128,6 @@ void COPWCatalogBasePane::mouseUpByOtherComponent(juce::Component* reporter, int
     m_SelectionShown = true;
     m_CurrentRow = row;
     m_CurrentColumn = column;
-    if (isShowing())
-        grabKeyboardFocus();
     writeModelAt(row, column);
     repaint();
 }

@@ -368,6 +368,9 @@ void CDWQEditorLibrarianComponent::setTabTitle(int tabIndex, const juce::String&
 
 bool CDWQEditorLibrarianComponent::addFileTab(int fileTab, const juce::String& title)
 {
+    // The new tab's page comes to the front without taking the focus from
+    // where it is (the parameter area, the user slots).
+    const FocusHandOver::KeptInPlace keepFocus;
     auto* tabs = getTabPanel();
     if (tabs == nullptr || fileTab < 0 || fileTab >= numFileTabs)
         return false;

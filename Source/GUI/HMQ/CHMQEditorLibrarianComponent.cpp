@@ -405,6 +405,9 @@ HMQLibFileSubTab* CHMQEditorLibrarianComponent::fileSubTabAt(int tabIndex) const
 
 bool CHMQEditorLibrarianComponent::addFileTab(int fileTab, const juce::String& title)
 {
+    // The new tab's page comes to the front without taking the focus from
+    // where it is (the parameter area, the user slots).
+    const FocusHandOver::KeptInPlace keepFocus;
     auto* panel = getTabPanel();
     if (panel == nullptr || ! juce::isPositiveAndBelow(fileTab, 3))
         return false;

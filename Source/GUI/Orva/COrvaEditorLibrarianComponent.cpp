@@ -328,6 +328,9 @@ RSLibFileComponentBase* COrvaEditorLibrarianComponent::getFilePageOfTab(int tabI
 
 bool COrvaEditorLibrarianComponent::addFileTab(int fileTab, const juce::String& title)
 {
+    // The new tab's page comes to the front without taking the focus from
+    // where it is (the parameter area, the user slots).
+    const FocusHandOver::KeptInPlace keepFocus;
     if (m_TabPanel == nullptr || fileTab != m_TabPanel->getNumTabs())
         return false;
     int index = numFileTabs;

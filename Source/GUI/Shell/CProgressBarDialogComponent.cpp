@@ -69,10 +69,15 @@ void CProgressBarDialogComponent::open(juce::Rectangle<int> bounds, juce::Range<
 
 void CProgressBarDialogComponent::close()
 {
+    // The end of every transfer chain closes the dialog, also of one that
+    // never showed it: only a dialog that was open hands the focus on.
+    const bool wasOpen = isOpen();
     if (isCurrentlyModal(false))
         exitModalState(0);
-    // The Cancel button may hold the focus: the window keeps it.
-    if (hasKeyboardFocus(true))
+    // The focus goes back to the window, wherever it was while the dialog
+    // stood in front (the menu button that started the transfer, the Cancel
+    // button): the window keeps it there.
+    if (wasOpen)
         FocusHandOver::give(getParentComponent());
     setVisible(false);
     quitNote->setVisible(false);

@@ -14,6 +14,7 @@
 #include "GUI/AudioEQ/OPWAudioEQEditComponent.h"
 #include "GUI/Catalog/CatalogComponent.h"
 #include "GUI/Editor/CEditorLibrarianComponent.h"
+#include "GUI/Editor/EditParamComponent.h"
 #include "GUI/Editor/EditorComponent.h"
 #include "GUI/Editor/WriteProgDialogComponent.h"
 #include "GUI/Shell/CAboutDialogComponent.h"
@@ -169,6 +170,10 @@ void MainComponent::changeTargetModel(int model)
     }
     m_TargetModelId = model;
     repaint();
+    // Left alone, the window would give the focus to the first of the new
+    // widgets that takes it (the file bar's add button), or keep it itself
+    // where no shortcut reaches.
+    focusParameterArea();
 
     // The view of the model is in place: reopen the tabs of the last run,
     // then open the command-line files into the tabs left free.
@@ -180,6 +185,14 @@ void MainComponent::changeTargetModel(int model)
     juce::Thread::sleep(200);
     actions->fileShouldOpen_commandline(this, false);
     requestBlankProgramCheck(1);
+}
+
+void MainComponent::focusParameterArea()
+{
+    if (m_View == nullptr || overlayHolder != nullptr)
+        return;
+    if (auto* page = m_View->getEditorComponent())
+        FocusHandOver::give(page->getEditParam());
 }
 
 void MainComponent::reloadSavedInstance()

@@ -31,6 +31,9 @@ public:
 
     // The editor-librarian view of the target model, or null.
     CEditorLibrarianComponent* getView() const noexcept { return m_View; }
+    // Hands the keyboard focus to the parameter area of the view's editor
+    // page, when there is a view and no page is shown over it.
+    void focusParameterArea();
 
     // Overlay pages: at most one is shown at a time; a show request while
     // another page is shown is ignored. Hides do nothing when their page is

@@ -5,9 +5,6 @@
 #include "Application/RSApplicationBase.h"
 #include "Core/MessageIds.h"
 #include "Core/MyMessage.h"
-#include "GUI/Editor/CEditorLibrarianComponent.h"
-#include "GUI/Editor/EditParamComponent.h"
-#include "GUI/Editor/EditorComponent.h"
 #include "GUI/Shell/MainComponent.h"
 #include "GUI/Shell/MasterGuiController.h"
 #include "Platform/PlatformFonts.h"
@@ -41,11 +38,7 @@ MainWindow::MainWindow() : juce::DocumentWindow("MainWindow", juce::Colours::bla
     setVisible(true);
 
     // The parameter area of the view's editor page takes the keyboard focus.
-    if (auto* view = main->getView())
-        if (auto* page = view->getEditorComponent())
-            if (auto* area = page->getEditParam())
-                if (area->isShowing())
-                    area->grabKeyboardFocus();
+    main->focusParameterArea();
 
     // The window's tooltip window, 400 ms before a tip shows; tips stand in
     // the lower right corner of the window.

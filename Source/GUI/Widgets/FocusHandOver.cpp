@@ -28,3 +28,15 @@ FocusHandOver::AcrossModalLoop::~AcrossModalLoop()
     if (handOvers != handOversBefore)
         give(lastTarget.get());
 }
+
+FocusHandOver::KeptInPlace::KeptInPlace() : holder(juce::Component::getCurrentlyFocusedComponent())
+{}
+
+FocusHandOver::KeptInPlace::~KeptInPlace()
+{
+    auto* before = holder.getComponent();
+    if (before == nullptr || before == juce::Component::getCurrentlyFocusedComponent()
+        || before->isCurrentlyBlockedByAnotherModalComponent())
+        return;
+    give(before);
+}

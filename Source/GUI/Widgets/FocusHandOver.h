@@ -36,6 +36,23 @@ public:
         JUCE_DECLARE_NON_COPYABLE(AcrossModalLoop)
     };
 
+    // Held while a page is brought to the front (a tab added and made the
+    // current one): the framework hands the focus to the first widget around
+    // it that takes the focus. When the guard goes, the component that held
+    // the focus before is handed it again, while it shows and no modal
+    // component blocks it.
+    class KeptInPlace
+    {
+    public:
+        KeptInPlace();
+        ~KeptInPlace();
+
+    private:
+        const juce::Component::SafePointer<juce::Component> holder;
+
+        JUCE_DECLARE_NON_COPYABLE(KeptInPlace)
+    };
+
 private:
     static juce::uint32 handOvers;
     static juce::WeakReference<juce::Component> lastTarget;
