@@ -209,6 +209,7 @@ TEST(ActionManagerTimers, TheBlankProgramCheckOpensANewFileOnlyForAnOrvaModelWit
         {
             SCOPED_TRACE("model " + std::to_string(model) + ", files " + std::to_string(openFiles));
             host->changeDeviceEnvironment(DeviceInfo((eProductModelId) model, false, 0, {}, 0, {}, 0, 0, 0, kMediaTypeUnknown));
+            ASSERT_NE(host->getDeviceEnvironment(), nullptr);
             auto* dataCenter = host->getDeviceEnvironment()->getDataCenter();
             ASSERT_NE(dataCenter, nullptr);
             dataCenter->setFileCount(openFiles);

@@ -165,6 +165,7 @@ TEST_F(CommandTable, TransferCommandsNeedAConnectedIdleModel)
     EXPECT_TRUE(active(0x106));
 
     openModel(2);
+    ASSERT_NE(host->getDeviceEnvironment(), nullptr);
     auto* dc = host->getDeviceEnvironment()->getDataCenter();
     actions->setMenuEnable(false);
     EXPECT_TRUE(active(0x107)); // menus not yet enabled: left active

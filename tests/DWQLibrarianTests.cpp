@@ -221,7 +221,7 @@ TEST_F(DWQLibrarian, ADropOnAUserSlotAsksThenWritesAndSelectsIt)
     answers.push_back({ false, true });
     user(0)->itemDropped(programDrag(12, user(1)));
     ASSERT_TRUE(settleAt(0));
-    EXPECT_EQ(questions.size(), 1);
+    ASSERT_EQ(questions.size(), 1);
     EXPECT_TRUE(questions[0].startsWith("Write to DWQ R's User Program ?"));
     EXPECT_EQ(record(dc->getRAMProgPtr(0)), a1);
 

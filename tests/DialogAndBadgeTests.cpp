@@ -52,12 +52,18 @@ struct Dialogs : ::testing::Test
         MainComponent::m_TargetModelId = -1;
     }
 
-    DataCenter* connect(const DeviceInfo& info, bool synchronised)
+    // The model's environment, synchronised or not; without one the test ends.
+    void connect(const DeviceInfo& info, bool synchronised)
     {
         host->changeDeviceEnvironment(info);
-        auto* dataCenter = host->getDeviceEnvironment()->getDataCenter();
-        dataCenter->setSynchronised(synchronised);
-        return dataCenter;
+        ASSERT_NE(host->getDeviceEnvironment(), nullptr);
+        ASSERT_NE(dataCenter(), nullptr);
+        dataCenter()->setSynchronised(synchronised);
+    }
+    DataCenter* dataCenter() const
+    {
+        auto* environment = host->getDeviceEnvironment();
+        return environment != nullptr ? environment->getDataCenter() : nullptr;
     }
 
     // Resources with plain pictures of the given names and sizes.
@@ -116,11 +122,11 @@ TEST_F(Dialogs, TheAboutPageShowsTheConnectionAndClosesOnOkOrEscape)
     EXPECT_EQ(page->getDeviceVersionLabel().getText(), "[Target : version -.--]");
 
     // An environment that is not synchronised yet reads as not connected.
-    auto* dataCenter = connect(device(2, "KX port", 1, 5), false);
+    connect(device(2, "KX port", 1, 5), false);
     page->refreshLabels();
     EXPECT_EQ(page->getConnectionLabel().getText(), "Target : : Not Connected");
 
-    dataCenter->setSynchronised(true);
+    dataCenter()->setSynchronised(true);
     page->refreshLabels();
     const auto name = SupportedModels::instance()->getInformation(2)->getName();
     EXPECT_EQ(page->getConnectionLabel().getText(), "Target : Connected(via KX port)");
@@ -208,16 +214,15 @@ TEST_F(Dialogs, TheBadgeShowsTheModelOnlyWhileSynchronised)
     EXPECT_EQ(badge->getImageString(), "");
     EXPECT_FALSE(drewSomething(*badge));
 
-    auto* dataCenter = connect(device(2, "KX", 1, 0), false);
+    connect(device(2, "KX", 1, 0), false);
     EXPECT_FALSE(drewSomething(*badge));
     EXPECT_EQ(badge->getPictureModel(), 2);
     EXPECT_EQ(badge->getWidth(), 62);
-    dataCenter->setSynchronised(true);
+    dataCenter()->setSynchronised(true);
     EXPECT_TRUE(drewSomething(*badge));
 
     // The wireless variant: a new picture at the next paint.
-    host->changeDeviceEnvironment(device(4, "KX Lyn", 1, 0, kMediaTypeBluetooth));
-    host->getDeviceEnvironment()->getDataCenter()->setSynchronised(true);
+    connect(device(4, "KX Lyn", 1, 0, kMediaTypeBluetooth), true);
     EXPECT_TRUE(drewSomething(*badge));
     EXPECT_EQ(badge->getPictureModel(), 4);
     EXPECT_EQ(badge->getImageString(), "OrvaKXlyn_24x62");

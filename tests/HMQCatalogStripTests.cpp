@@ -48,7 +48,9 @@ struct HMQCatalogStrip : ::testing::Test
     {
         host = Host::createInstance();
         host->changeDeviceEnvironment(DeviceInfo(kProductModelHMQ, false, 0, {}, 0, {}, 0, 0, 0, kMediaTypeUnknown));
+        ASSERT_NE(host->getDeviceEnvironment(), nullptr);
         dc = dynamic_cast<HMQDataCenter*>(host->getDeviceEnvironment()->getDataCenter());
+        ASSERT_NE(dc, nullptr);
         CSectionEventPoster::setTargetOverride(&router);
         strip = std::make_unique<HMQCatalogComponent>(758, 221, false);
         strip->initialise();

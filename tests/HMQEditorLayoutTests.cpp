@@ -56,6 +56,7 @@ struct HMQOffline : ::testing::Test
     {
         host = Host::createInstance();
         host->changeDeviceEnvironment(DeviceInfo(kProductModelHMQ, false, 0, {}, 0, {}, 0, 0, 0, kMediaTypeUnknown));
+        ASSERT_NE(host->getDeviceEnvironment(), nullptr);
         CSectionEventPoster::setTargetOverride(&router);
     }
     void TearDown() override

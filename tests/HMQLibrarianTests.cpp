@@ -420,26 +420,38 @@ TEST_F(HMQScreen, LowerPanelAndCustomPagesFollowTheSectionEvents)
     dc->getUserEditSection().FireOnSectionReinitialized();
     EXPECT_TRUE(pumpUntil([panel] { return ! panel->isCustomTabChosen(); }));
 
-    // Module selection picks the page: 2 is the reverb, 3 pedal 2.
+    // Module selection picks the page: 2 is the reverb, 3 pedal 2. The pages
+    // all start visible until the first event leaves one, so each wait is
+    // for the one page alone.
+    const auto shown = [custom] {
+        juce::StringArray names;
+        const std::pair<juce::Component*, const char*> pages[] = { { custom->getAmpContainer(), "amp" },
+                                                                   { custom->getPedal1Container(), "pedal 1" },
+                                                                   { custom->getPedal2Container(), "pedal 2" },
+                                                                   { custom->getReverbContainer(), "reverb" } };
+        for (const auto& [page, name] : pages)
+            if (page->isVisible())
+                names.add(name);
+        return names.joinIntoString(", ");
+    };
+    const auto comesUp = [&shown](const juce::String& page) { return pumpUntil([&] { return shown() == page; }); };
     dc->getUserEditSection().FireOnCatalogSelect(2);
-    EXPECT_TRUE(pumpUntil([custom] { return custom->getReverbContainer()->isVisible(); }));
-    EXPECT_FALSE(custom->getPedal2Container()->isVisible());
-    EXPECT_FALSE(custom->getAmpContainer()->isVisible());
+    EXPECT_TRUE(comesUp("reverb")) << shown();
     dc->getUserEditSection().FireOnCatalogSelect(3);
-    EXPECT_TRUE(pumpUntil([custom] { return custom->getPedal2Container()->isVisible(); }));
+    EXPECT_TRUE(comesUp("pedal 2")) << shown();
     // A type change from the amplifier shows its page and highlights its slot.
     amp.sendParamChange(0x03, 0x00, 13); // amp type
-    EXPECT_TRUE(pumpUntil([custom] { return custom->getAmpContainer()->isVisible(); }));
-    EXPECT_FALSE(custom->getPedal2Container()->isVisible());
+    EXPECT_TRUE(comesUp("amp")) << shown();
     amp.sendParamChange(0x03, 0x04, 1); // reverb type SPRING
-    EXPECT_TRUE(pumpUntil([custom] { return custom->getReverbContainer()->isVisible(); }));
+    EXPECT_TRUE(comesUp("reverb")) << shown();
     ASSERT_TRUE(settle());
     EXPECT_EQ(custom->getReverbContainer()->m_Value, 1);
     EXPECT_TRUE(custom->getReverbContainer()->m_Flag);
     // Other parameters leave the page.
     amp.sendParamChange(0x04, 0x00, 3);
+    ASSERT_TRUE(pumpUntil([dc] { return dc->getUserEditSection().GetParamI(0x400) == 3; }));
     ASSERT_TRUE(settle());
-    EXPECT_TRUE(custom->getReverbContainer()->isVisible());
+    EXPECT_EQ(shown(), "reverb");
 
     // A program drag entering the panel turns it back to "PROGRAM".
     tabs->setCurrentTabIndex(1);

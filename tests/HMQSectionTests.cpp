@@ -124,6 +124,7 @@ TEST_F(HMQSectionFixture, AmpTypeChangeAnnouncesBrightAndPresence)
     // Twelve ranges, then thirteen tooltips ending with NR SENS.
     EXPECT_EQ(std::count_if(posted.begin(), posted.end(), [](const SectionEvent& e) { return e.kind == 4; }), 12);
     EXPECT_EQ(std::count_if(posted.begin(), posted.end(), [](const SectionEvent& e) { return e.kind == 10; }), 13);
+    ASSERT_GT(posted.size(), 24u);
     EXPECT_EQ(posted[24], (SectionEvent { 10, 1, 0x100, 0, 0, 0 }));
 
     SParamDesc desc {};

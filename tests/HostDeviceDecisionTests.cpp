@@ -180,6 +180,7 @@ TEST_F(HostFixture, DelayedFileOpensOfflineOnlyWhenTheModelIsAbsent)
     host->commandLineFile(0) = juce::File("/tmp/a.dwqprog");
     EXPECT_TRUE(host->onBootWithDelayedFile());
     testing_support::pumpFor(30);
+    ASSERT_NE(host->getDeviceEnvironment(), nullptr);
     EXPECT_EQ(modelOpen(), 0);
     EXPECT_FALSE(host->getDeviceEnvironment()->getDeviceInfo().isConnected());
 

@@ -227,6 +227,7 @@ TEST_F(Widgets, GlobalPageButtonsShowTheCurrentValue)
     wide.setSize(120, 40);
     EXPECT_EQ(wide.getValueArea(), juce::Rectangle<int>(40, 4, 60, 32));
 
+    ASSERT_NE(host->getDeviceEnvironment(), nullptr);
     auto* dc = host->getDeviceEnvironment()->getDataCenter();
     ASSERT_NE(dc, nullptr);
     const auto off = wide.getParamValueImage();

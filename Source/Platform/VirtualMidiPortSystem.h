@@ -43,8 +43,12 @@ public:
     // input device; returns how many ports it was queued for.
     int sendFromDevice(int inputDeviceId, const juce::MidiMessage& message);
 
-    // Blocks until every message queued so far has been delivered.
+    // Blocks until every message queued so far has been delivered. The
+    // message thread must not wait here while an input may be talking to a
+    // data centre (its handler waits for the message thread): it pumps until
+    // isDelivered() instead.
     void waitUntilDelivered(int timeoutMs = 2000);
+    bool isDelivered() const noexcept { return undelivered.load() == 0; }
 
     // True on the thread that delivers to the inputs (a wait for delivery
     // there would wait for itself).

@@ -102,7 +102,9 @@ struct BootedHostFixture : ::testing::Test
         {
             if (! pumpUntil([] { return SimulatedAmplifier::getNumUnanswered() == 0; }))
                 return false;
-            ports.waitUntilDelivered(testing_support::patienceMs);
+            // Pumped: a data centre decodes under the message thread's lock.
+            if (! pumpUntil([this] { return ports.isDelivered(); }))
+                return false;
             if (! pumpUntilPostedHandled())
                 return false;
         }

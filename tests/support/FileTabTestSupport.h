@@ -125,6 +125,7 @@ struct FileTabFixture : ::testing::Test
         host->getMasterGuiController()->showMainWindow();
         const DeviceInfo device((eProductModelId) m, false, 1, "in", 2, "out", 0, 0, 0, kMediaTypeUSB);
         host->changeDeviceEnvironment(device);
+        ASSERT_NE(dc(), nullptr);
         auto p = std::make_unique<ScriptedPrompts>();
         prompts = p.get();
         actions().setFileCommandPrompts(std::move(p));
