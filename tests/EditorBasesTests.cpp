@@ -27,6 +27,7 @@
 #include "GUI/Widgets/ImageResourceManager.h"
 #include "GUI/Widgets/MIDIIndicator.h"
 #include "GUI/Widgets/RSTouchScrollViewport.h"
+#include "GUI/Widgets/VisibleFocusTraverser.h"
 #include "support/PeerMouse.h"
 #include "support/TestHelpers.h"
 
@@ -432,4 +433,41 @@ TEST(CatalogPane, APaneWithoutCellsIsSafe)
     int row = -1, column = -1;
     EXPECT_FALSE(pane.getMatrixByModel(0, row, column));
     EXPECT_EQ(pane.getModelByMatrix(0, 0), -1);
+}
+
+// Tab, and the focus a component passes on, reach only what can be seen: a
+// widget parked outside the area of a component around it is left out, also
+// when the window itself would show it. The main window uses that order.
+TEST_F(EditorBases, TheFocusOrderLeavesOutWidgetsOutOfView)
+{
+    juce::Component window, page, seen, parked, below, inner;
+    for (auto* c : { &seen, &parked, &below, &inner })
+        c->setWantsKeyboardFocus(true);
+    window.setBounds(0, 0, 400, 400);
+    window.addAndMakeVisible(page);
+    page.setBounds(0, 0, 300, 100);
+    page.addAndMakeVisible(seen);
+    seen.setBounds(10, 10, 20, 20);
+    page.addAndMakeVisible(parked); // inside the window, below the page
+    parked.setBounds(10, 150, 20, 20);
+    page.addAndMakeVisible(below); // its top row still shows
+    below.setBounds(40, 99, 20, 20);
+    parked.addAndMakeVisible(inner);
+    inner.setBounds(0, 0, 10, 10);
+
+    VisibleFocusTraverser traverser;
+    EXPECT_EQ(traverser.getAllComponents(&window), (std::vector<juce::Component*> { &seen, &below }));
+    EXPECT_EQ(traverser.getNextComponent(&seen), &below);
+    EXPECT_EQ(traverser.getPreviousComponent(&below), &seen);
+    EXPECT_EQ(traverser.getNextComponent(&below), nullptr);
+    page.setBounds(0, 0, 300, 99);
+    EXPECT_EQ(traverser.getDefaultComponent(&page), &seen);
+    page.removeChildComponent(&seen);
+    EXPECT_EQ(traverser.getDefaultComponent(&page), nullptr);
+
+    host->getMasterGuiController()->showMainWindow();
+    auto* main = host->getMasterGuiManager()->getMainWindow()->getMainComponent();
+    ASSERT_NE(main, nullptr);
+    auto mainOrder = main->createKeyboardFocusTraverser();
+    EXPECT_NE(dynamic_cast<VisibleFocusTraverser*>(mainOrder.get()), nullptr);
 }

@@ -174,6 +174,7 @@ void CDWQEditorLibrarianComponent::initialise()
     for (auto* button : { m_OpenFileButton, m_SaveFileButton, m_TabBarButton })
     {
         button->setTriggeredOnMouseDown(true);
+        RSWidgetSupport::reachByMouseOnly(*button);
         button->addListener(this);
     }
     addAndMakeVisible(m_OpenFileButton);
@@ -385,7 +386,7 @@ bool CDWQEditorLibrarianComponent::addFileTab(int fileTab, const juce::String& t
     tabs->setTabBackgroundColour(position, tabBackground);
     if (auto* button = tabs->getTabbedButtonBar().getTabButton(position))
     {
-        auto* close = new RSCloseButton(button, {});
+        auto* close = new RSCloseButton(button, "close");
         close->addListener(this);
         button->setExtraComponent(close, juce::TabBarButton::afterText);
         button->addListener(this);

@@ -14,6 +14,7 @@ void setHeaderImages(juce::ImageButton& button, const juce::String& normal, cons
     const auto other = RSWidgetSupport::getImage(overAndDown);
     button.setImages(false, true, keepProportions, up, 0.5f, juce::Colours::transparentBlack, other, 1.0f,
                      juce::Colour(0x000000FF), other, 1.0f, juce::Colours::transparentBlack);
+    RSWidgetSupport::reachByMouseOnly(button);
 }
 } // namespace
 

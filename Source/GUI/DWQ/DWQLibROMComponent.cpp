@@ -18,6 +18,8 @@ constexpr int programButtonGroup = 4098;
 
 DWQLibROMComponent::DWQLibROMComponent(int x, int y, int w, int h) : pageX(x), pageY(y), pageWidth(w), pageHeight(h)
 {
+    // Keeps the focus it takes when a preset is chosen (it uses no key).
+    setWantsKeyboardFocus(true);
     setBounds(x, y, w, h);
 }
 

@@ -9,7 +9,10 @@ class RSLibFileComponentBase : public juce::Component,
                                public juce::Button::Listener
 {
 public:
-    RSLibFileComponentBase() = default;
+    // A page takes the keyboard focus when one of its programs is chosen, and
+    // keeps it: it uses no key, so the focus is not passed on to a button
+    // around it that a key would press.
+    RSLibFileComponentBase() { setWantsKeyboardFocus(true); }
     ~RSLibFileComponentBase() override = default;
 
     virtual void initialise() = 0;

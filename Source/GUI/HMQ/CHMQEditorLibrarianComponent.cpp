@@ -152,7 +152,10 @@ void CHMQEditorLibrarianComponent::initialise()
     setButtonImages(*newFile, "tabbuttonextra");
     newFile->setSize(20, 20);
     for (auto* button : { open, save, newFile })
+    {
+        RSWidgetSupport::reachByMouseOnly(*button);
         button->addListener(this);
+    }
     addAndMakeVisible(open);
     addAndMakeVisible(save);
     panel->addAndMakeVisible(newFile);

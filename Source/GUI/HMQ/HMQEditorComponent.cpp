@@ -15,6 +15,7 @@ juce::ImageButton* makeHeaderButton(const juce::String& normal, const juce::Stri
     const auto downImage = down.isNotEmpty() ? RSWidgetSupport::getImage(down) : image;
     button->setImages(false, true, keepProportions, image, 0.5f, juce::Colours::transparentBlack, image, 1.0f,
                       juce::Colours::transparentBlack, downImage, 1.0f, juce::Colours::transparentBlack);
+    RSWidgetSupport::reachByMouseOnly(*button);
     return button;
 }
 } // namespace

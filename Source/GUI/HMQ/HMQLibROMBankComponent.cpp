@@ -19,7 +19,10 @@ constexpr int programGroup = 4098;
 
 HMQLibROMBankComponent::HMQLibROMBankComponent(int firstProgram, int x, int y, int width, int height)
     : m_FirstProgram(firstProgram), m_Bounds(x, y, width, height), m_CellRect(x, y, width, height)
-{}
+{
+    // Keeps the focus it takes when a preset is chosen (it uses no key).
+    setWantsKeyboardFocus(true);
+}
 
 HMQLibROMBankComponent::~HMQLibROMBankComponent()
 {

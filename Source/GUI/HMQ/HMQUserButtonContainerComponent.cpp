@@ -23,6 +23,7 @@ void setFileButtonImages(juce::ImageButton& button, const char* imageName)
     const auto image = RSWidgetSupport::getImage(imageName);
     button.setImages(false, true, false, image, 0.5f, juce::Colours::transparentBlack, image, 1.0f, juce::Colour(0x000000FF),
                      image, 1.0f, juce::Colours::transparentBlack, 0.0f);
+    RSWidgetSupport::reachByMouseOnly(button);
 }
 } // namespace
 

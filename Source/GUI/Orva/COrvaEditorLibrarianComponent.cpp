@@ -148,6 +148,7 @@ juce::ImageButton* COrvaEditorLibrarianComponent::makeHeaderButton(const juce::S
     button->setImages(false, true, false, image, 0.5f, juce::Colours::transparentBlack, image, 1.0f,
                       juce::Colours::transparentBlack, image, 1.0f, juce::Colours::transparentBlack, 0.0f);
     button->setTriggeredOnMouseDown(true);
+    RSWidgetSupport::reachByMouseOnly(*button);
     button->addListener(this);
     return button;
 }

@@ -13,6 +13,7 @@ void setHeaderImages(juce::ImageButton& button, const juce::String& name, bool p
     const auto image = RSWidgetSupport::getImage(name);
     button.setImages(false, true, preserveProportions, image, 0.5f, juce::Colours::transparentBlack, image, 1.0f,
                      juce::Colour(0x000000FF), image, 1.0f, juce::Colours::transparentBlack, 0.0f);
+    RSWidgetSupport::reachByMouseOnly(button);
 }
 } // namespace
 

@@ -207,6 +207,7 @@ protected:
         button->setImages(false, true, false, image, 0.5f, juce::Colours::transparentBlack, image, 1.0f, juce::Colour(0x000000FF),
                           down, 1.0f, juce::Colours::transparentBlack);
         button->setBounds(bounds);
+        RSWidgetSupport::reachByMouseOnly(*button);
         button->addListener(this);
         addAndMakeVisible(button);
         return button;

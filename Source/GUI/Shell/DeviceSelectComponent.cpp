@@ -11,6 +11,7 @@
 #include "Core/Utility.h"
 #include "GUI/Widgets/FontLibrary.h"
 #include "GUI/Widgets/ImageResourceManager.h"
+#include "GUI/Widgets/RSWidgetSupport.h"
 #include "Platform/BluetoothMidiPairing.h"
 #include "Preferences/PreferencesData.h"
 #include "ZEZEResource.h"
@@ -86,6 +87,7 @@ DeviceSelectComponent::DeviceSelectComponent() : chosen(kProductModelNone, false
         if (image.isValid())
             bluetoothButton->setSize(image.getWidth(), image.getHeight());
         bluetoothButton->setTriggeredOnMouseDown(true);
+        RSWidgetSupport::reachByMouseOnly(*bluetoothButton);
         addAndMakeVisible(bluetoothButton.get());
         bluetoothButton->addListener(this);
     }

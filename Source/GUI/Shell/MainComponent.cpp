@@ -26,6 +26,7 @@
 #include "GUI/Shell/USBRoutingSelectComponent.h"
 #include "GUI/Widgets/FocusHandOver.h"
 #include "GUI/Widgets/RSWidgetSupport.h"
+#include "GUI/Widgets/VisibleFocusTraverser.h"
 #include "Platform/BluetoothMidiPairing.h"
 
 namespace
@@ -248,6 +249,11 @@ void MainComponent::handleMessage(const juce::Message& message)
     // nothing to update.
     if (auto* devicePage = Singleton<DeviceSelectComponent>::getInstanceWithoutCreating())
         devicePage->handleMessage(message);
+}
+
+std::unique_ptr<juce::ComponentTraverser> MainComponent::createKeyboardFocusTraverser()
+{
+    return std::make_unique<VisibleFocusTraverser>();
 }
 
 void MainComponent::paint(juce::Graphics& g)

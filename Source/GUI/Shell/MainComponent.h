@@ -103,6 +103,8 @@ public:
 
     void paint(juce::Graphics& g) override;
     void resized() override {}
+    // Tab and a focus passed on reach only the widgets that can be seen.
+    std::unique_ptr<juce::ComponentTraverser> createKeyboardFocusTraverser() override;
     bool keyPressed(const juce::KeyPress&) override { return false; }
 
     // The model whose view is built; -1 until a model is chosen.

@@ -4,6 +4,7 @@
 
 RSCloseButton::RSCloseButton(juce::TabBarButton* tabButton, const juce::String& name) : juce::ImageButton(name), tab(tabButton)
 {
+    RSWidgetSupport::reachByMouseOnly(*this);
     const auto image = RSWidgetSupport::getImage("tabclosebutton");
     if (image.isNull())
         return;

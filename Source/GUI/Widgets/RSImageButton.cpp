@@ -51,6 +51,7 @@ RSImageButton::RSImageButton(juce::Component* owner, bool selectEnabled, const j
     setRadioGroupId(4099, juce::sendNotification);
     setToggleState(true, juce::dontSendNotification);
     setTriggeredOnMouseDown(true);
+    RSWidgetSupport::reachByMouseOnly(*this);
     m_TypeMenu.setLookAndFeel(m_PopupLook.get());
 }
 

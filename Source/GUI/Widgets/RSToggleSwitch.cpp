@@ -5,6 +5,7 @@
 
 RSToggleSwitch::RSToggleSwitch(const juce::String& name) : juce::ImageButton(name)
 {
+    RSWidgetSupport::reachByMouseOnly(*this);
     setColour(juce::TextButton::buttonColourId, juce::Colours::transparentBlack);
     setColour(juce::TextButton::buttonOnColourId, juce::Colours::transparentBlack);
 

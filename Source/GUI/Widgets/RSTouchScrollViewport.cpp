@@ -6,6 +6,9 @@ RSTouchScrollViewport::RSTouchScrollViewport(int numCells, int cellWidth, int ma
     : m_NumCells(numCells), m_CellWidth(cellWidth), m_Margin(margin)
 {
     setScrollOnDragMode(juce::Viewport::ScrollOnDragMode::all);
+    // The catalogue pane inside takes the keys and shows its mark; the
+    // viewport around it draws none.
+    setWantsKeyboardFocus(false);
     theTSViewportList.add(this);
 }
 

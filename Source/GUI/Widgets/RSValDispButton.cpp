@@ -9,6 +9,7 @@ RSValDispButton::RSValDispButton(const juce::String& name, eProductModelId model
 {
     setOpaque(false);
     setTriggeredOnMouseDown(true);
+    RSWidgetSupport::reachByMouseOnly(*this);
     getProperties().set(UIFormProperty::ParamId, paramId);
     setLookAndFeel(look.get());
 }

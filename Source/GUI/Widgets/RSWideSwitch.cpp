@@ -9,6 +9,7 @@ RSWideSwitch::RSWideSwitch(const juce::String& name, eProductModelId model, int 
 {
     setOpaque(false);
     setTriggeredOnMouseDown(true);
+    RSWidgetSupport::reachByMouseOnly(*this);
     getProperties().set(UIFormProperty::ParamId, paramId);
     setLookAndFeel(look.get());
 }

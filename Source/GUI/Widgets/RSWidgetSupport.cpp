@@ -100,6 +100,12 @@ juce::Font RSWidgetSupport::applyFormFontProperties(const juce::Component& compo
     return font;
 }
 
+void RSWidgetSupport::reachByMouseOnly(juce::Component& widget)
+{
+    widget.setWantsKeyboardFocus(false);
+    widget.setMouseClickGrabsKeyboardFocus(false);
+}
+
 void RSWidgetSupport::notifyParentMouseDown(juce::Component& child)
 {
     if (auto* listener = dynamic_cast<AnotherComponentListner*>(child.getParentComponent()))

@@ -30,6 +30,12 @@ public:
     // The font with the component's form font properties applied.
     static juce::Font applyFormFontProperties(const juce::Component& component, juce::Font font);
 
+    // For a widget that draws no focus mark: the mouse reaches it, the
+    // keyboard focus does not (neither Tab nor a click gives it the focus), so
+    // no key can press it while nobody sees it selected. A click leaves the
+    // focus where it was.
+    static void reachByMouseOnly(juce::Component& widget);
+
     // Reports a press to the parent when it listens for its children's presses.
     static void notifyParentMouseDown(juce::Component& child);
 

@@ -1,14 +1,14 @@
 #include "GUI/Widgets/SelectButtonSupport.h"
 
 #include "GUI/Widgets/FontLibrary.h"
+#include "GUI/Widgets/RSWidgetSupport.h"
 
 void SelectButtonSupport::setUp(juce::Button& button, int groupId)
 {
     button.setOpaque(false);
     button.setTriggeredOnMouseDown(true);
     button.setRadioGroupId(groupId, juce::sendNotification);
-    button.setWantsKeyboardFocus(false);
-    button.setMouseClickGrabsKeyboardFocus(false);
+    RSWidgetSupport::reachByMouseOnly(button);
     button.setRepaintsOnMouseActivity(true);
 }
 
