@@ -12,8 +12,11 @@
 #include "GUI/Editor/RSLibFileComponentBase.h"
 #include "GUI/Editor/RSPresetProgButton.h"
 #include "GUI/Editor/RSUserProgButton.h"
+#include "GUI/HMQ/HMQPresetProgButton.h"
+#include "GUI/HMQ/HMQUserProgButton.h"
 #include "GUI/Orva/OKXFileProgButton.h"
 #include "GUI/Orva/OKXProgSelectButton.h"
+#include "GUI/Orva/OKXUserProgButton.h"
 #include "GUI/Orva/OPWFileProgButton.h"
 #include "GUI/Orva/OPWProgSelectButton.h"
 #include "GUI/Orva/OPWUserProgButton.h"
@@ -21,13 +24,17 @@
 #include "GUI/Shell/MainWindow.h"
 #include "GUI/Shell/MasterGuiController.h"
 #include "GUI/Shell/MasterGuiManager.h"
+#include "GUI/Widgets/FontLibrary.h"
 #include "support/FileTabTestSupport.h"
+#include "support/ShownProgramCheck.h"
 #include "support/TestHelpers.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <map>
+#include <vector>
 
 namespace
 {
@@ -275,9 +282,9 @@ RSLibFileComponentBase* findShowingFilePage(juce::Component& root)
     return nullptr;
 }
 
-// Every model's screen with one new file whose first program was changed.
-struct ModifiedFileSlot : testing_support::FileTabFixture,
-                          ::testing::WithParamInterface<int>
+// Every model's screen with one new file.
+struct ScreenWithNewFile : testing_support::FileTabFixture,
+                           ::testing::WithParamInterface<int>
 {
     void SetUp() override
     {
@@ -288,6 +295,10 @@ struct ModifiedFileSlot : testing_support::FileTabFixture,
 
     MainComponent* main() const { return host->getMasterGuiManager()->getMainWindow()->getMainComponent(); }
 };
+
+// The new file's first program changed.
+struct ModifiedFileSlot : ScreenWithNewFile
+{};
 } // namespace
 
 TEST_P(ModifiedFileSlot, TheRedNameReadsWellOnTheLitAndTheIdleFill)
@@ -333,3 +344,119 @@ TEST_P(ModifiedFileSlot, TheRedNameReadsWellOnTheLitAndTheIdleFill)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryModel, ModifiedFileSlot, ::testing::Values(0, 1, 2, 3));
+
+namespace
+{
+// The first button of the class on the screen, the pages of tabs not in
+// front included.
+template <class Button>
+Button* findButton(juce::Component& root)
+{
+    if (auto* button = dynamic_cast<Button*>(&root))
+        return button;
+    for (auto* child : root.getChildren())
+        if (auto* button = findButton<Button>(*child))
+            return button;
+    if (auto* tabs = dynamic_cast<juce::TabbedComponent*>(&root))
+        for (int t = 0; t < tabs->getNumTabs(); ++t)
+            if (auto* page = tabs->getTabContentComponent(t))
+                if (auto* button = findButton<Button>(*page))
+                    return button;
+    return nullptr;
+}
+
+// A program button of the screen and the record whose name it draws.
+struct NamedSlot
+{
+    const char* kind;
+    RSProgSelectButton* button;
+    unsigned char* record;
+    bool fileSlot; // shows no name for a byte of 0x80 or more
+};
+
+struct EveryProgramButton : ScreenWithNewFile
+{
+    std::vector<NamedSlot> slots()
+    {
+        auto* root = main();
+        auto* page = findShowingFilePage(*root);
+        auto* file = page != nullptr ? dynamic_cast<RSProgSelectButton*>(page->getFileButtonComponent(0)) : nullptr;
+        static const char* const fileKinds[] = { "DWQ file", "HMQ file", "Orva KX file", "Orva PW file" };
+        NamedSlot fileSlot { fileKinds[model], file, dc()->getFileProgPtr(0, 0), true };
+        const auto user = [this](const char* kind, RSProgSelectButton* button, int firstUser) {
+            return NamedSlot { kind, button,
+                               button != nullptr ? dc()->getRAMProgPtr(button->getProgramNumber() - firstUser) : nullptr, false };
+        };
+        const auto preset = [this](const char* kind, RSProgSelectButton* button) {
+            return NamedSlot { kind, button, button != nullptr ? dc()->getROMProgPtr(button->getProgramNumber()) : nullptr,
+                               false };
+        };
+        switch (model)
+        {
+            case 0:
+                return { user("DWQ user", findButton<RSUserProgButton>(*root), 11),
+                         preset("DWQ preset", findButton<RSPresetProgButton>(*root)), fileSlot };
+            case 1:
+                return { user("HMQ user", findButton<HMQUserProgButton>(*root), 60),
+                         preset("HMQ preset", findButton<HMQPresetProgButton>(*root)), fileSlot };
+            case 2: return { user("Orva KX user", findButton<OKXUserProgButton>(*root), 0), fileSlot };
+            default: return { user("Orva PW user", findButton<OPWUserProgButton>(*root), 0), fileSlot };
+        }
+    }
+};
+
+// Where the button draws a name: the pixels in which its painting over the
+// record named `name` differs from its painting over a record without one.
+juce::Rectangle<int> nameInk(RSProgSelectButton& button, unsigned char* record, const char* name)
+{
+    char bytes[16] = {};
+    testing_support::putName(record, bytes);
+    const auto without = testing_support::paintingOf(button);
+    std::memcpy(bytes, name, std::strlen(name));
+    testing_support::putName(record, bytes);
+    const auto with = testing_support::paintingOf(button);
+    juce::Rectangle<int> ink;
+    for (int y = 0; y < with.getHeight(); ++y)
+        for (int x = 0; x < with.getWidth(); ++x)
+            if (with.getPixelAt(x, y) != without.getPixelAt(x, y))
+                ink = ink.isEmpty() ? juce::Rectangle<int>(x, y, 1, 1) : ink.getUnion({ x, y, 1, 1 });
+    return ink;
+}
+} // namespace
+
+// Every program button draws the record's name left-justified with its
+// leading blanks, and odd name bytes as blanks; a file slot shows no name
+// for a byte of 0x80 or more.
+TEST_P(EveryProgramButton, DrawsTheNameWithItsLeadingBlanksAndOddBytesAsBlanks)
+{
+    const float fourBlanks = FontLibrary::named("ProgramNameButton").getStringWidthFloat("    ");
+    ASSERT_GT(fourBlanks, 4.0f);
+    for (const auto& slot : slots())
+    {
+        SCOPED_TRACE(slot.kind);
+        ASSERT_NE(slot.button, nullptr);
+        ASSERT_NE(slot.record, nullptr);
+        juce::MemoryBlock kept(slot.record, 16);
+
+        const auto flush = nameInk(*slot.button, slot.record, "Start");
+        const auto indented = nameInk(*slot.button, slot.record, "    Start");
+        testing_support::saveScreenshot(*slot.button,
+                                        juce::String("leading_blanks_") + juce::String(slot.kind).replace(" ", "_"));
+        ASSERT_FALSE(flush.isEmpty());
+        // The same letters, four blanks further right.
+        EXPECT_NEAR((float) (indented.getX() - flush.getX()), fourBlanks, 1.0f)
+            << flush.toString() << " / " << indented.toString();
+        EXPECT_NEAR(indented.getWidth(), flush.getWidth(), 1);
+        EXPECT_EQ(indented.getY(), flush.getY());
+        EXPECT_EQ(indented.getHeight(), flush.getHeight());
+
+        const char none[16] = {};
+        testing_support::putName(slot.record, testing_support::oddProgramName);
+        EXPECT_TRUE(testing_support::paintsAsWith(*slot.button, slot.record, 0,
+                                                  slot.fileSlot ? none : testing_support::oddProgramNameShown, 16));
+        std::memcpy(slot.record, kept.getData(), 16);
+        testing_support::paintingOf(*slot.button);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryModel, EveryProgramButton, ::testing::Values(0, 1, 2, 3));

@@ -100,9 +100,20 @@ juce::Rectangle<int> RSProgSelectButton::getNormalImageBounds(juce::Rectangle<in
 juce::GlyphArrangement RSProgSelectButton::layOutWholeText(const juce::Font& font, const juce::String& text,
                                                            juce::Rectangle<int> box)
 {
+    constexpr float narrowest = 0.5f;
     juce::GlyphArrangement glyphs;
-    glyphs.addFittedText(font, text, (float) box.getX(), (float) box.getY(), (float) box.getWidth(), (float) box.getHeight(),
-                         juce::Justification::centredLeft, 1, 0.5f);
+    // The fitted layout drops a line's leading blanks, which belong to a
+    // program name: they become an indent, narrowed as the whole line is.
+    const auto line = text.trimEnd();
+    const auto words = line.trimStart();
+    if (words.isEmpty())
+        return glyphs;
+    const float lineWidth = font.getStringWidthFloat(line);
+    const float lead = lineWidth - font.getStringWidthFloat(words);
+    const float scale = juce::jlimit(narrowest, 1.0f, (float) box.getWidth() / lineWidth);
+    const float indent = juce::jmin(lead * scale, (float) box.getWidth());
+    glyphs.addFittedText(font, words, (float) box.getX() + indent, (float) box.getY(), (float) box.getWidth() - indent,
+                         (float) box.getHeight(), juce::Justification::centredLeft, 1, narrowest);
     return glyphs;
 }
 

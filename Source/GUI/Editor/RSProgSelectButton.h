@@ -59,8 +59,10 @@ public:
 
     // Where drawNormalImage puts the normal image within an area (empty without an image).
     juce::Rectangle<int> getNormalImageBounds(juce::Rectangle<int> area);
-    // One line of text in a box, as wholeTextBeside draws it: a text longer
-    // than the box narrows its letters, down to half, rather than losing its end.
+    // One line of text in a box, left-justified, as drawWholeText draws it:
+    // leading blanks stay (a program name may open with some), and a text
+    // longer than the box narrows its letters, down to half, rather than
+    // losing its end.
     static juce::GlyphArrangement layOutWholeText(const juce::Font& font, const juce::String& text, juce::Rectangle<int> box);
     // The box of a text of the DWQ buttons at (4, y, 200, 20), ended 4 pixels
     // before the picture drawn within `pictureArea`, so the two never meet.
