@@ -2,15 +2,11 @@
 // button follows: 5 pixels right of the last tab button, on the tab-bar line,
 // whether the saved tab grew, shrank or stands before another one.
 #include "Action/ActionManager.h"
-#include "GUI/DWQ/CDWQEditorLibrarianComponent.h"
-#include "GUI/HMQ/CHMQEditorLibrarianComponent.h"
-#include "GUI/Orva/COrvaEditorLibrarianComponent.h"
+#include "GUI/Editor/CEditorLibrarianComponent.h"
 #include "GUI/Shell/MainComponent.h"
 #include "GUI/Shell/MainWindow.h"
 #include "GUI/Shell/MasterGuiManager.h"
 #include "support/FileTabTestSupport.h"
-
-using testing_support::pumpFor;
 
 namespace
 {
@@ -18,48 +14,32 @@ struct SaveAsRetitle : testing_support::FileTabFixture,
                        ::testing::WithParamInterface<int>
 {
     MainComponent* main() const { return host->getMasterGuiManager()->getMainWindow()->getMainComponent(); }
-    CEditorLibrarianComponent* screen() const { return main()->getView(); }
-    FileTabView* tabs() const { return dynamic_cast<FileTabView*>(screen()); }
-    juce::TabbedButtonBar& bar() const
+    FileTabView* tabs() const { return dynamic_cast<FileTabView*>(main()->getView()); }
+    juce::TabbedComponent* panel() const { return dynamic_cast<juce::TabbedComponent*>(main()->getView()->getTabbedComponent()); }
+    // The add-file button: the one image button the tab panel holds.
+    juce::Button* plus() const
     {
-        return dynamic_cast<juce::TabbedComponent*>(screen()->getTabbedComponent())->getTabbedButtonBar();
-    }
-    juce::Button* addFileButton() const
-    {
-        if (auto* dwq = dynamic_cast<CDWQEditorLibrarianComponent*>(screen()))
-            return dwq->getNewFileButton();
-        if (auto* hmq = dynamic_cast<CHMQEditorLibrarianComponent*>(screen()))
-            return hmq->getNewFileButton();
-        if (auto* orva = dynamic_cast<COrvaEditorLibrarianComponent*>(screen()))
-            return orva->getNewFileButton();
+        for (auto* child : panel()->getChildren())
+            if (auto* button = dynamic_cast<juce::ImageButton*>(child))
+                return button;
         return nullptr;
     }
-    juce::String ext() const { return format().getExtension(); }
-    void run(int command)
+    void runWithFile(int command, const juce::String& name)
     {
+        prompts->files.push_back(folder.getChildFile(name + format().getExtension()));
         actions().invokeDirectly(command, false);
-        pumpFor(20);
+        testing_support::pumpFor(20);
     }
-    void saveCurrentAs(const juce::String& name)
+    // The button stands 5 pixels right of the last tab button, its top 20
+    // pixels above the tab bar's lower edge, inside the panel (the names
+    // here fit the bar).
+    void expectPlaced() const
     {
-        prompts->files.push_back(folder.getChildFile(name + ext()));
-        run(ActionManager::cmdFileSaveFile);
-    }
-
-    // Where the add-file button belongs now, in the tabbed component.
-    juce::Rectangle<int> expectedPlace() const
-    {
-        auto* last = bar().getTabButton(bar().getNumTabs() - 1);
-        return { bar().getX() + last->getRight() + 5, bar().getBottom() - 20, 20, 20 };
-    }
-    // The button stands where it belongs, at the height it had at the
-    // first open, inside the panel (the names here fit the tab bar).
-    void expectPlaced(const juce::Button& plus, juce::Rectangle<int> atOpen) const
-    {
-        EXPECT_EQ(plus.getBounds(), expectedPlace())
-            << "model " << model << ": " << plus.getBounds().toString() << " for " << expectedPlace().toString();
-        EXPECT_EQ(plus.getY(), atOpen.getY());
-        EXPECT_LE(expectedPlace().getRight(), screen()->getTabbedComponent()->getWidth());
+        auto& bar = panel()->getTabbedButtonBar();
+        const juce::Rectangle<int> place(bar.getX() + bar.getTabButton(bar.getNumTabs() - 1)->getRight() + 5,
+                                         bar.getBottom() - 20, 20, 20);
+        EXPECT_EQ(plus()->getBounds(), place) << "model " << model << ": " << plus()->getBounds().toString();
+        EXPECT_LE(place.getRight(), panel()->getWidth());
     }
 };
 } // namespace
@@ -68,39 +48,34 @@ TEST_P(SaveAsRetitle, TheTabTakesTheNewNameAndTheAddFileButtonFollowsTheLastTab)
 {
     startScreenOf(GetParam());
     ASSERT_NE(tabs(), nullptr);
-    auto* plus = addFileButton();
-    ASSERT_NE(plus, nullptr);
-    ASSERT_EQ(plus->getParentComponent(), screen()->getTabbedComponent());
+    ASSERT_NE(plus(), nullptr);
     const int lead = tabs()->hasLeadingTab() ? 1 : 0;
-
     for (const auto* name : { "ab", "cd" })
     {
-        prompts->files.push_back(makeFile(juce::String(name) + ext(), 8));
-        run(ActionManager::cmdFileOpen);
+        makeFile(juce::String(name) + format().getExtension(), 8);
+        runWithFile(ActionManager::cmdFileOpen, name);
     }
     ASSERT_EQ(tabs()->getNumTabs(), lead + 2);
-    const auto atOpen = plus->getBounds();
-    EXPECT_EQ(atOpen, expectedPlace());
+    expectPlaced();
+    const int atOpen = plus()->getX();
 
     // The first file, before the other tab, grows: the last tab moves right.
     tabs()->setCurrentTabIndex(lead);
-    const int lastRight = bar().getTabButton(lead + 1)->getRight();
-    saveCurrentAs("ab new");
+    runWithFile(ActionManager::cmdFileSaveFile, "ab new");
     EXPECT_EQ(tabs()->getTabTitle(lead), "ab new");
-    EXPECT_GT(bar().getTabButton(lead + 1)->getRight(), lastRight);
-    expectPlaced(*plus, atOpen);
+    expectPlaced();
+    EXPECT_GT(plus()->getX(), atOpen);
 
-    // The last file grows, then shrinks back below its first width.
+    // The last file grows, then shrinks below its first width.
     tabs()->setCurrentTabIndex(lead + 1);
-    saveCurrentAs("cd newer");
+    runWithFile(ActionManager::cmdFileSaveFile, "cd newer");
     EXPECT_EQ(tabs()->getTabTitle(lead + 1), "cd newer");
-    expectPlaced(*plus, atOpen);
-    EXPECT_GT(plus->getX(), atOpen.getX());
+    expectPlaced();
     testing_support::saveScreenshot(*main(), "save_as_retitle_model_" + juce::String(model));
-    saveCurrentAs("c");
+    runWithFile(ActionManager::cmdFileSaveFile, "c");
     EXPECT_EQ(tabs()->getTabTitle(lead + 1), "c");
-    expectPlaced(*plus, atOpen);
     EXPECT_EQ(dc()->getFileName(1), "c");
+    expectPlaced();
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryFamily, SaveAsRetitle, ::testing::Values(0, 1, 2, 3));
