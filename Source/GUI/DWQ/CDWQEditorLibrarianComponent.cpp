@@ -190,19 +190,6 @@ void CDWQEditorLibrarianComponent::initialise()
     changeListenerCallback(DWQViewSupport::getMidiManager());
 }
 
-void CDWQEditorLibrarianComponent::placeNewFileButton()
-{
-    auto* tabs = getTabPanel();
-    if (tabs == nullptr || m_TabBarButton == nullptr)
-        return;
-    auto& bar = tabs->getTabbedButtonBar();
-    int right = 0;
-    if (auto* last = bar.getTabButton(bar.getNumTabs() - 1))
-        right = last->getBoundsInParent().getRight() + bar.getX();
-    m_TabBarButton->setTopLeftPosition(right + 5, tabDepth - 20);
-    m_TabBarButton->toFront(false);
-}
-
 void CDWQEditorLibrarianComponent::renewPresetButtons()
 {
     if (auto* presetTab = getPresetTab())
@@ -358,13 +345,6 @@ juce::String CDWQEditorLibrarianComponent::getTabTitle(int tabIndex) const
 {
     auto* tabs = getTabPanel();
     return tabs != nullptr && tabIndex >= 0 && tabIndex < tabs->getNumTabs() ? tabs->getTabNames()[tabIndex] : juce::String();
-}
-
-void CDWQEditorLibrarianComponent::setTabTitle(int tabIndex, const juce::String& title)
-{
-    if (auto* tabs = getTabPanel())
-        if (tabIndex >= 0 && tabIndex < tabs->getNumTabs())
-            tabs->setTabName(tabIndex, title);
 }
 
 bool CDWQEditorLibrarianComponent::addFileTab(int fileTab, const juce::String& title)

@@ -43,7 +43,7 @@ public:
     int getCurrentTabIndex() const override;
     void setCurrentTabIndex(int tabIndex) override;
     juce::String getTabTitle(int tabIndex) const override;
-    void setTabTitle(int tabIndex, const juce::String& title) override;
+    void setTabTitle(int tabIndex, const juce::String& title) override { retitleTab(tabIndex, title); }
     bool addFileTab(int fileTab, const juce::String& title) override;
     void removeFileTab(int tabIndex) override;
     void focusUserProgramButtons() override;
@@ -66,7 +66,6 @@ private:
     // How far the tab panel moves left when it slides out.
     int slideDistance() const;
     void animateTabPanel(juce::Rectangle<int> target);
-    void placeNewFileButton();
 
     std::array<DWQLibFileSubTab*, numFileTabs> fileTabs {};
     juce::Rectangle<int> homeBounds;

@@ -93,3 +93,27 @@ bool CEditorLibrarianComponent::invokeFileButton(juce::Button* button, ActionMan
         return false;
     return true;
 }
+
+void CEditorLibrarianComponent::placeNewFileButton()
+{
+    auto* tabs = dynamic_cast<juce::TabbedComponent*>(m_TabbedComponent);
+    if (tabs == nullptr || m_TabBarButton == nullptr)
+        return;
+    auto& bar = tabs->getTabbedButtonBar();
+    // A tab button's width follows its title and its close button.
+    bar.resized();
+    int right = 0;
+    if (auto* last = bar.getTabButton(bar.getNumTabs() - 1))
+        right = bar.getX() + last->getRight();
+    m_TabBarButton->setBounds(right + 5, tabs->getTabBarDepth() - 20, 20, 20);
+    m_TabBarButton->toFront(false);
+}
+
+void CEditorLibrarianComponent::retitleTab(int tabIndex, const juce::String& title)
+{
+    auto* tabs = dynamic_cast<juce::TabbedComponent*>(m_TabbedComponent);
+    if (tabs == nullptr || ! juce::isPositiveAndBelow(tabIndex, tabs->getNumTabs()))
+        return;
+    tabs->setTabName(tabIndex, title);
+    placeNewFileButton();
+}

@@ -68,6 +68,14 @@ protected:
     // other button.
     bool invokeFileButton(juce::Button* button, ActionManager& actions);
 
+    // Places the add-file button 5 pixels right of the last tab button (at
+    // x 5 when there is none), its top 20 pixels above the tab-bar line.
+    // Every change to the tabs' number or titles ends with it.
+    void placeNewFileButton();
+    // Gives the tab at tabIndex its title (nothing for another index) and
+    // places the add-file button after the tabs as they now stand.
+    void retitleTab(int tabIndex, const juce::String& title);
+
     // Owned; filled by the subclass's initialise, deleted here in this order.
     EditorComponent* m_EditorComponent = nullptr;
     juce::Component* m_TabbedComponent = nullptr;

@@ -170,20 +170,6 @@ HMQEditorComponent* CHMQEditorLibrarianComponent::getEditorPage() const
     return dynamic_cast<HMQEditorComponent*>(m_EditorComponent);
 }
 
-void CHMQEditorLibrarianComponent::placeNewFileButton()
-{
-    auto* panel = getTabPanel();
-    if (panel == nullptr || m_TabBarButton == nullptr)
-        return;
-    auto& bar = panel->getTabbedButtonBar();
-    bar.resized();
-    int right = 0;
-    if (auto* last = bar.getTabButton(bar.getNumTabs() - 1))
-        right = bar.getX() + last->getRight();
-    m_TabBarButton->setTopLeftPosition(right + 5, m_Depth - 20);
-    m_TabBarButton->toFront(false);
-}
-
 void CHMQEditorLibrarianComponent::renewPresetButtons()
 {
     if (auto* presets = getPresetTab())
@@ -388,16 +374,6 @@ juce::String CHMQEditorLibrarianComponent::getTabTitle(int tabIndex) const
     auto* panel = getTabPanel();
     return panel != nullptr && juce::isPositiveAndBelow(tabIndex, panel->getNumTabs()) ? panel->getTabNames()[tabIndex]
                                                                                        : juce::String();
-}
-
-void CHMQEditorLibrarianComponent::setTabTitle(int tabIndex, const juce::String& title)
-{
-    if (auto* panel = getTabPanel())
-        if (juce::isPositiveAndBelow(tabIndex, panel->getNumTabs()))
-        {
-            panel->setTabName(tabIndex, title);
-            placeNewFileButton();
-        }
 }
 
 HMQLibFileSubTab* CHMQEditorLibrarianComponent::fileSubTabAt(int tabIndex) const

@@ -46,7 +46,7 @@ public:
     int getCurrentTabIndex() const override;
     void setCurrentTabIndex(int tabIndex) override;
     juce::String getTabTitle(int tabIndex) const override;
-    void setTabTitle(int tabIndex, const juce::String& title) override;
+    void setTabTitle(int tabIndex, const juce::String& title) override { retitleTab(tabIndex, title); }
     bool addFileTab(int fileTab, const juce::String& title) override;
     void removeFileTab(int tabIndex) override;
     void focusUserProgramButtons() override;
@@ -69,7 +69,6 @@ public:
     static bool ReEntrantLocked;
 
 private:
-    void placeNewFileButton();
     void moveTabPanel(bool home);
     HMQLibFileSubTab* fileSubTabAt(int tabIndex) const;
 

@@ -153,19 +153,6 @@ juce::ImageButton* COrvaEditorLibrarianComponent::makeHeaderButton(const juce::S
     return button;
 }
 
-void COrvaEditorLibrarianComponent::placeNewFileButton()
-{
-    if (m_TabPanel == nullptr || m_TabBarButton == nullptr)
-        return;
-    auto& bar = m_TabPanel->getTabbedButtonBar();
-    int x = 5;
-    if (bar.getNumTabs() > 0)
-        if (auto* last = bar.getTabButton(bar.getNumTabs() - 1))
-            x = last->getRight() + 5;
-    m_TabBarButton->setBounds(x, m_TabDepth - 20, 20, 20);
-    m_TabBarButton->toFront(false);
-}
-
 void COrvaEditorLibrarianComponent::changeListenerCallback(juce::ChangeBroadcaster* source)
 {
     if (m_EditorComponent != nullptr)
@@ -303,15 +290,6 @@ void COrvaEditorLibrarianComponent::setCurrentTabIndex(int tabIndex)
 juce::String COrvaEditorLibrarianComponent::getTabTitle(int tabIndex) const
 {
     return m_TabPanel != nullptr ? m_TabPanel->getTabNames()[tabIndex] : juce::String();
-}
-
-void COrvaEditorLibrarianComponent::setTabTitle(int tabIndex, const juce::String& title)
-{
-    if (m_TabPanel != nullptr && tabIndex >= 0 && tabIndex < m_TabPanel->getNumTabs())
-    {
-        m_TabPanel->setTabName(tabIndex, title);
-        placeNewFileButton();
-    }
 }
 
 RSLibFileSubTabBase* COrvaEditorLibrarianComponent::subTabOfTab(int tabIndex) const

@@ -45,7 +45,7 @@ public:
     int getCurrentTabIndex() const override;
     void setCurrentTabIndex(int tabIndex) override;
     juce::String getTabTitle(int tabIndex) const override;
-    void setTabTitle(int tabIndex, const juce::String& title) override;
+    void setTabTitle(int tabIndex, const juce::String& title) override { retitleTab(tabIndex, title); }
     bool addFileTab(int fileTab, const juce::String& title) override;
     void removeFileTab(int tabIndex) override;
     void focusUserProgramButtons() override;
@@ -77,7 +77,6 @@ protected:
 
 private:
     juce::ImageButton* makeHeaderButton(const juce::String& imageName);
-    void placeNewFileButton();
     void slideTo(juce::Rectangle<int> target);
     RSLibFileSubTabBase* subTabOfTab(int tabIndex) const;
 
