@@ -4,6 +4,7 @@
 // their display one at a time, and make a gesture the display swallowed again;
 // a failed check in a fixture's helper ends its test and not the run.
 #include "Application/ApplicationLog.h"
+#include "WidgetLayoutWriter.h"
 #include "support/FileTabTestSupport.h"
 #include "support/PrivateDisplay.h"
 #include "support/SimulatedAmplifierApp.h"
@@ -200,6 +201,46 @@ TEST(RealWindowSupport, AGestureTheDisplaySwallowedIsMadeAgainAndOnlyThen)
     made = 0;
     EXPECT_FALSE(SimulatedAmplifierApp::repeatUntilItTakes([&] { return ++made > 0; }, [] { return false; }, 3, 50));
     EXPECT_EQ(made, 3);
+}
+
+// The application's layout is replaced whole while the fixture reads it:
+// every read finds one whole layout, the old or the new, and never no file
+// (a pointer line missing for a moment would leave a press uncounted).
+TEST(RealWindowSupport, TheLayoutIsReplacedWholeAndNeverMissingWhileItIsRead)
+{
+    const auto folder = juce::File::createTempFile("layout-replace");
+    ASSERT_TRUE(folder.createDirectory());
+    const juce::ScopeGuard removeFolder { [folder] { folder.deleteRecursively(); } };
+    const auto layout = folder.getChildFile("screen-layout.txt");
+    const auto text = [](int presses) {
+        return "window\tRig Smith\t0\t0\t1024\t700\t1\t0\t-\npointer\tMenu\t1110\t40\t24\t24\t1121,52\t" + juce::String(presses)
+               + "\t0\n";
+    };
+    ASSERT_TRUE(WidgetLayoutWriter::replaceWhole(layout, text(0)));
+
+    std::atomic<bool> writing { true };
+    int reads = 0, missing = 0, partial = 0;
+    std::thread reader([&] {
+        while (writing)
+        {
+            ++reads;
+            const auto read = layout.loadFileAsString().replace("\r\n", "\n");
+            if (read.isEmpty())
+                ++missing;
+            else if (read != text(read.fromLastOccurrenceOf("1121,52\t", false, false).getIntValue()))
+                ++partial;
+        }
+    });
+    for (int i = 1; i <= 3000; ++i)
+        if (! WidgetLayoutWriter::replaceWhole(layout, text(i)))
+            ADD_FAILURE() << "not replaced at " << i;
+    writing = false;
+    reader.join();
+    EXPECT_GT(reads, 1000);
+    EXPECT_EQ(missing, 0) << "of " << reads << " reads";
+    EXPECT_EQ(partial, 0) << "of " << reads << " reads";
+    EXPECT_EQ(layout.loadFileAsString().replace("\r\n", "\n"), text(3000));
+    EXPECT_FALSE(layout.getSiblingFile("screen-layout.txt.new").exists());
 }
 
 // The test command's check against raw gestures: in a file whose tests start
