@@ -1,6 +1,7 @@
 // The application started as a user starts it, with a simulated amplifier
 // attached: the main window comes up, the amplifier is found and the
 // connection's requests reach it.
+#include "support/RealWindowFixture.h"
 #include "support/SimulatedAmplifierApp.h"
 
 #include <gtest/gtest.h>
@@ -86,3 +87,47 @@ TEST_F(AppWithAmplifier, QuitsWhileTheSynchronisationRunsAndTheAmplifierTalks)
 INSTANTIATE_TEST_SUITE_P(Models, AppWithAmplifier, ::testing::Values(3, 5, 1), [](const ::testing::TestParamInfo<int>& info) {
     return juce::String(info.param == 1 ? "HMQ" : info.param == 3 ? "OrvaPW" : "OrvaPWWireless").toStdString();
 });
+
+namespace
+{
+// The suite's name starts like the other real-window tests', so that they
+// take the display one at a time.
+struct RealWindowRestarts : testing_support::RealWindowFixture
+{};
+} // namespace
+
+// The application started again in the same home folder, as the tests that
+// go through several models or rounds do: until the new process writes its
+// own, nothing the first one left there (its layout with the pointer over the
+// menu button and one press, its amplifier log, its application log) passes
+// for the new one's, and the same click at the same point is counted anew.
+TEST_F(RealWindowRestarts, ANewStartInTheSameFolderTakesNothingOfTheOneBefore)
+{
+    const auto presses = [this] {
+        const auto pointer = app->pointer();
+        return pointer ? pointer->presses : -1;
+    };
+    startConnected(1);
+    const auto menuButton = app->waitForWidget("name", "Menu", waitMs);
+    ASSERT_TRUE(menuButton) << layoutText();
+    ASSERT_TRUE(clickUntil(*menuButton, shows("window", "menu"))) << layoutText();
+    ASSERT_EQ(presses(), 1) << layoutText();
+    EXPECT_EQ(app->closeAndWaitForExit(waitMs), 0) << app->getProcess().getOutput();
+    const auto firstLog = app->getProcess().getApplicationLog();
+    ASSERT_TRUE(firstLog.isNotEmpty());
+    ASSERT_TRUE(home.getChildFile("screen-layout.txt").existsAsFile());
+
+    app = std::make_unique<SimulatedAmplifierApp>(home, 1);
+    ASSERT_TRUE(app->start());
+    EXPECT_LE(presses(), 0) << layoutText();
+    EXPECT_TRUE(app->findWidgets("window", "menu").empty()) << layoutText();
+    EXPECT_TRUE(app->getReceived().isEmpty()) << receivedText();
+    EXPECT_FALSE(app->getProcess().getApplicationLog().contains(firstLog));
+
+    ASSERT_NE(app->waitForMainWindow(waitMs), 0) << app->getProcess().getOutput();
+    ASSERT_TRUE(app->waitForWidget("window", "Rig Smith [connected]", waitMs)) << receivedText();
+    ASSERT_TRUE(app->waitUntilQuiet(1000, waitMs)) << receivedText();
+    ASSERT_TRUE(app->raise());
+    ASSERT_TRUE(clickUntil(*menuButton, shows("window", "menu"))) << layoutText();
+    EXPECT_EQ(presses(), 1) << layoutText();
+}

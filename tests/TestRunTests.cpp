@@ -4,6 +4,7 @@
 // their display one at a time, and make a gesture the display swallowed again;
 // a failed check in a fixture's helper ends its test and not the run.
 #include "Application/ApplicationLog.h"
+#include "WidgetLayoutWriter.h"
 #include "support/FileTabTestSupport.h"
 #include "support/PrivateDisplay.h"
 #include "support/SimulatedAmplifierApp.h"
@@ -202,6 +203,46 @@ TEST(RealWindowSupport, AGestureTheDisplaySwallowedIsMadeAgainAndOnlyThen)
     EXPECT_EQ(made, 3);
 }
 
+// The application's layout is replaced whole while the fixture reads it:
+// every read finds one whole layout, the old or the new, and never no file
+// (a pointer line missing for a moment would leave a press uncounted).
+TEST(RealWindowSupport, TheLayoutIsReplacedWholeAndNeverMissingWhileItIsRead)
+{
+    const auto folder = juce::File::createTempFile("layout-replace");
+    ASSERT_TRUE(folder.createDirectory());
+    const juce::ScopeGuard removeFolder { [folder] { folder.deleteRecursively(); } };
+    const auto layout = folder.getChildFile("screen-layout.txt");
+    const auto text = [](int presses) {
+        return "window\tRig Smith\t0\t0\t1024\t700\t1\t0\t-\npointer\tMenu\t1110\t40\t24\t24\t1121,52\t" + juce::String(presses)
+               + "\t0\n";
+    };
+    ASSERT_TRUE(WidgetLayoutWriter::replaceWhole(layout, text(0)));
+
+    std::atomic<bool> writing { true };
+    int reads = 0, missing = 0, partial = 0;
+    std::thread reader([&] {
+        while (writing)
+        {
+            ++reads;
+            const auto read = layout.loadFileAsString().replace("\r\n", "\n");
+            if (read.isEmpty())
+                ++missing;
+            else if (read != text(read.fromLastOccurrenceOf("1121,52\t", false, false).getIntValue()))
+                ++partial;
+        }
+    });
+    for (int i = 1; i <= 3000; ++i)
+        if (! WidgetLayoutWriter::replaceWhole(layout, text(i)))
+            ADD_FAILURE() << "not replaced at " << i;
+    writing = false;
+    reader.join();
+    EXPECT_GT(reads, 1000);
+    EXPECT_EQ(missing, 0) << "of " << reads << " reads";
+    EXPECT_EQ(partial, 0) << "of " << reads << " reads";
+    EXPECT_EQ(layout.loadFileAsString().replace("\r\n", "\n"), text(3000));
+    EXPECT_FALSE(layout.getSiblingFile("screen-layout.txt.new").exists());
+}
+
 // The test command's check against raw gestures: in a file whose tests start
 // the application, an input-faking program, a raw step of the fixture or a
 // fixed sleep is named with its line; comments, the support folder and files
@@ -254,8 +295,10 @@ TEST(RealWindowSupport, TheRawGestureCheckNamesEveryRawGestureAndPassesTheTests)
 }
 
 // The test command as a newcomer meets it: each pass says what it is and how
-// many tests it runs as it starts, and how it ended; without sudo it names
-// the very command to run again once the packages are in.
+// many tests it runs as it starts (disabled tests are not counted), and how
+// it ended; a run starts without the evidence an earlier failed run kept;
+// without sudo it names the very command to run again once the packages are
+// in.
 TEST(TestCommand, PassesAnnounceThemselvesAndAStopNamesTheCommandToRunAgain)
 {
     const auto script = juce::File(RIGSMITH_SOURCE_DIR).getChildFile("tools/dev.sh").getFullPathName();
@@ -280,12 +323,32 @@ TEST(TestCommand, PassesAnnounceThemselvesAndAStopNamesTheCommandToRunAgain)
     EXPECT_TRUE(lines[3].startsWith("<== Another: failed in ")) << lines[3];
     EXPECT_EQ(lines[4], "1");
 
+    // The counts, from ctest's listing and from the test binary's, of three
+    // tests each with one disabled test (and a disabled suite) beside them.
+    const auto fakes = juce::File::createTempFile("dev-sh-fakes");
+    ASSERT_TRUE(fakes.createDirectory());
+    const juce::ScopeGuard removeFakes { [fakes] { fakes.deleteRecursively(); } };
+    const auto fake = [&fakes](const char* name, const juce::String& listing) {
+        const auto file = fakes.getChildFile(name);
+        return file.replaceWithText("#!/bin/bash\ncat <<'END'\n" + listing + "END\n", false, false, "\n")
+               && file.setExecutePermission(true);
+    };
+    ASSERT_TRUE(fake("ctest", "Test project /b\n  Test #1: A.One\n  Test #2: A.Two (Disabled)\n"
+                              "  Test #3: Models/B.Three/0  # GetParam() = 3\n  Test #4: C.Four\n\nTotal Tests: 4\n"));
+    ASSERT_TRUE(fake("tests", "A.\n  One\n  DISABLED_Two\nDISABLED_C.\n  Four\nModels/B.\n  Three/0  # GetParam() = 3\n"
+                              "Models/DISABLED_D.\n  Five/0  # GetParam() = 5\nE.\n  Six\n"));
+    EXPECT_EQ(run({ "bash", "-c", "PATH=\"$2:$PATH\"; source \"$1\"; ctest_count /b; gtest_count \"$2/tests\" '*'", "_", script,
+                    fakes.getFullPathName() },
+                  output),
+              0);
+    EXPECT_EQ(output, "3\n3\n");
+
     // A user's machine without sudo and with a package missing: only what
     // the script needs to get that far is on the path.
     const auto bin = juce::File::createTempFile("dev-sh-path");
     ASSERT_TRUE(bin.createDirectory());
     const juce::ScopeGuard removeBin { [bin] { bin.deleteRecursively(); } };
-    for (const auto* tool : { "dirname", "nproc" })
+    for (const auto* tool : { "dirname", "nproc", "rm" })
         ASSERT_TRUE(juce::File("/usr/bin").getChildFile(tool).createSymbolicLink(bin.getChildFile(tool), true));
     for (const auto& [name, text] : { std::pair { "id", "echo 1000" }, std::pair { "dpkg", "exit 1" } })
     {
@@ -293,10 +356,22 @@ TEST(TestCommand, PassesAnnounceThemselvesAndAStopNamesTheCommandToRunAgain)
         ASSERT_TRUE(file.replaceWithText(juce::String("#!/bin/bash\n") + text + "\n", false, false, "\n"));
         ASSERT_TRUE(file.setExecutePermission(true));
     }
+    // What a failed real-window test kept in an earlier run, in both build
+    // folders; the rest of the folders stays.
+    const auto build = fakes.getChildFile("build");
+    for (const auto& folder : { build, fakes.getChildFile("build-asan") })
+        ASSERT_TRUE(folder.getChildFile("real-window-evidence/Old.Failure/gestures.log").create());
+    ASSERT_TRUE(build.getChildFile("CMakeCache.txt").create());
     for (const juce::String asked : { "test", "run" })
     {
-        EXPECT_EQ(run({ "/usr/bin/env", "PATH=" + bin.getFullPathName(), "/bin/bash", script, asked }, output), 1);
+        EXPECT_EQ(run({ "/usr/bin/env", "PATH=" + bin.getFullPathName(), "RIGSMITH_BUILD_DIR=" + build.getFullPathName(),
+                        "/bin/bash", script, asked },
+                      output),
+                  1);
         EXPECT_TRUE(output.contains("apt-get update && apt-get install -y --no-install-recommends g++ cmake")) << output;
         EXPECT_TRUE(output.contains("then run tools/dev.sh " + asked + " again")) << output;
     }
+    EXPECT_FALSE(build.getChildFile("real-window-evidence").exists());
+    EXPECT_FALSE(fakes.getChildFile("build-asan/real-window-evidence").exists());
+    EXPECT_TRUE(build.getChildFile("CMakeCache.txt").existsAsFile());
 }

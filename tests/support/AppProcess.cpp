@@ -155,8 +155,20 @@ bool AppProcess::waitForLog(const juce::String& text, int timeoutMs) const
     return true;
 }
 
+juce::String AppProcess::sinceStart(const juce::File& file, juce::int64 from)
+{
+    juce::FileInputStream in(file);
+    if (! in.openedOk())
+        return {};
+    if (in.getTotalLength() >= from)
+        in.setPosition(from);
+    return in.readEntireStreamAsString();
+}
+
 bool AppProcess::start(const juce::StringArray& args)
 {
+    outputFrom = logFile.getSize();
+    applicationLogFrom = getApplicationLogFile().getSize();
     juce::String command = "exec env";
     for (auto& setting : environment)
         if (setting.startsWith("-u "))

@@ -46,12 +46,15 @@ public:
     int waitForExit(int timeoutMs);
 
     // Everything the process wrote to stdout and stderr so far.
-    juce::String getOutput() const { return logFile.loadFileAsString(); }
+    juce::String getOutput() const { return sinceStart(logFile, outputFrom); }
 
     // The application's own log file (in its application-data folder) and
-    // what it holds so far; waitForLog waits until the log contains the text.
+    // what the process wrote to it so far; waitForLog waits until that
+    // contains the text. Both files are the home folder's and kept from one
+    // start to the next: what an earlier process in the folder wrote is not
+    // this one's.
     juce::File getApplicationLogFile() const;
-    juce::String getApplicationLog() const { return getApplicationLogFile().loadFileAsString(); }
+    juce::String getApplicationLog() const { return sinceStart(getApplicationLogFile(), applicationLogFrom); }
     bool waitForLog(const juce::String& text, int timeoutMs) const;
 
     static juce::StringArray listWindows(); // "id|title|x y w h|pid" lines
@@ -69,12 +72,17 @@ public:
     static void keepEvidenceOfFailure(const juce::File& homeFolder);
 
 private:
+    // The file's text from the byte it ended at when the process started (the
+    // whole of it when it has been trimmed since).
+    static juce::String sinceStart(const juce::File& file, juce::int64 from);
+
     juce::File home;
     juce::String executable;
     juce::StringArray environment; // "NAME=value", or "-u NAME"
     juce::File logFile;
     juce::ChildProcess process;
     bool started = false;
+    juce::int64 outputFrom = 0, applicationLogFrom = 0;
 };
 
 // Runs a command (no shell) and returns its standard output.

@@ -49,7 +49,12 @@ bool SimulatedAmplifierApp::repeatUntilItTakes(const std::function<bool()>& gest
 
 bool SimulatedAmplifierApp::start()
 {
+    // What an earlier process in this home folder wrote must not pass for
+    // this one's: until the new process writes its own, its layout (the
+    // pointer's place and press count) and its amplifier log are none.
     ampLog.deleteFile();
+    layoutFile.deleteFile();
+    layoutFile.getSiblingFile(layoutFile.getFileName() + ".new").deleteFile();
     juce::StringArray args { "--model",  juce::String(modelId),       "--log", ampLog.getFullPathName(),
                              "--layout", layoutFile.getFullPathName() };
     if (pattern)
@@ -380,7 +385,7 @@ bool SimulatedAmplifierApp::waitUntilReady(int timeoutMs)
     return ready;
 }
 
-bool SimulatedAmplifierApp::moveAndSee(juce::Point<int> at, int timeoutMs)
+std::optional<SimulatedAmplifierApp::Pointer> SimulatedAmplifierApp::moveAndSee(juce::Point<int> at, int timeoutMs)
 {
     // Over one of the application's windows the application must see the
     // pointer there, over a widget, in the frontmost window there (another
@@ -405,9 +410,10 @@ bool SimulatedAmplifierApp::moveAndSee(juce::Point<int> at, int timeoutMs)
     moveOnScreen(frontmostAt() || ! main ? at.translated(at.x > 2 ? -2 : 2, 0) : main->bounds.getTopLeft().translated(3, 3));
     moveOnScreen(at);
     juce::String seenLast = "nothing";
+    std::optional<Pointer> p;
     const bool seen = waitUntil(
         [&] {
-            const auto p = pointer();
+            p = pointer();
             if (! p)
                 return false;
             seenLast = "the pointer at " + text(p->at) + " over " + p->name + " " + p->over.toString();
@@ -418,8 +424,11 @@ bool SimulatedAmplifierApp::moveAndSee(juce::Point<int> at, int timeoutMs)
         },
         timeoutMs);
     if (! seen)
+    {
         note("move to " + text(at) + ": the application saw " + seenLast);
-    return seen;
+        return std::nullopt;
+    }
+    return p;
 }
 
 bool SimulatedAmplifierApp::pressAt(juce::Point<int> at, juce::uint32 deadline)
@@ -428,15 +437,21 @@ bool SimulatedAmplifierApp::pressAt(juce::Point<int> at, juce::uint32 deadline)
     {
         if (! waitUntilReady(remainingUntil(deadline)))
             return false;
-        if (! moveAndSee(at, juce::jmin(stepMs, remainingUntil(deadline))))
+        // The presses counted are those of the sighting that saw the pointer
+        // there: no press is made in between.
+        const auto before = moveAndSee(at, juce::jmin(stepMs, remainingUntil(deadline)));
+        if (! before)
             continue;
         // The display loses no press: one the application has not seen yet
         // is still on its way (a busy application can take many seconds), and
         // a second one would make a click of its own. So the press is made
         // once and waited for.
-        const auto before = pointer();
         buttonDown();
-        if (waitUntil([&] { return pointer()->presses > before->presses; }, remainingUntil(deadline)))
+        const auto pressed = [&] {
+            const auto p = pointer();
+            return p && p->presses > before->presses;
+        };
+        if (waitUntil(pressed, remainingUntil(deadline)))
         {
             if (attempt > 1)
                 note("press at " + text(at) + ": seen, the pointer seen there at attempt " + juce::String(attempt));
@@ -457,7 +472,11 @@ bool SimulatedAmplifierApp::waitForEffect(const juce::String& gesture, const Con
     // button is held, and the next gesture starts with one.
     if (seen == nullptr)
     {
-        if (! waitUntil([&] { return ! pointer()->held; }, juce::jmin(stepMs, remainingUntil(deadline))))
+        const auto released = [this] {
+            const auto p = pointer();
+            return p && ! p->held;
+        };
+        if (! waitUntil(released, juce::jmin(stepMs, remainingUntil(deadline))))
             note(gesture + ": the release was not seen");
         return true;
     }
@@ -489,8 +508,14 @@ bool SimulatedAmplifierApp::dragUntil(juce::Point<int> from, juce::Point<int> to
         moveOnScreen(from + (to - from) * i / style.steps);
     }
     // The drop lands where the application last saw the pointer.
-    if (! waitUntil([&] { return near(pointer()->at, to); }, juce::jmin(stepMs, remainingUntil(deadline))))
-        note("drag to " + text(to) + ": the application saw the pointer last at " + text(pointer()->at));
+    std::optional<Pointer> last;
+    const auto arrived = [&] {
+        last = pointer();
+        return last && near(last->at, to);
+    };
+    if (! waitUntil(arrived, juce::jmin(stepMs, remainingUntil(deadline))))
+        note("drag to " + text(to) + ": the application saw the pointer last at "
+             + (last ? text(last->at) : juce::String("none")));
     juce::Thread::sleep(style.restMs);
     buttonUp();
     return waitForEffect("drag to " + text(to), seen, deadline);

@@ -180,8 +180,9 @@ private:
     bool waitUntilReady(int timeoutMs);
     // Moves the pointer there (by way of a point beside it, so that a motion
     // reaches the application even where the pointer already was) and waits
-    // until the application has seen it there.
-    bool moveAndSee(juce::Point<int> at, int timeoutMs);
+    // until the application has seen it there: the pointer as it saw it
+    // then, none at the time-out.
+    std::optional<Pointer> moveAndSee(juce::Point<int> at, int timeoutMs);
     // The move and the press of a gesture: true once the application has
     // seen the pointer at `at` and then the press; false at the deadline.
     bool pressAt(juce::Point<int> at, juce::uint32 deadline);

@@ -8,6 +8,7 @@
 #include "UIForm/UIFormIds.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cxxabi.h>
 #include <memory>
@@ -199,7 +200,15 @@ void WidgetLayoutWriter::timerCallback()
     const auto text = describeDesktop();
     if (text == written)
         return;
-    const auto temporary = file.getSiblingFile(file.getFileName() + ".new");
-    if (temporary.replaceWithText(text) && temporary.moveFileTo(file))
+    if (replaceWhole(file, text))
         written = text;
+}
+
+bool WidgetLayoutWriter::replaceWhole(const juce::File& target, const juce::String& text)
+{
+    // Not File::moveFileTo: it removes the target before the rename, and a
+    // reader in between would find no layout at all.
+    const auto temporary = target.getSiblingFile(target.getFileName() + ".new");
+    return temporary.replaceWithText(text)
+           && std::rename(temporary.getFullPathName().toRawUTF8(), target.getFullPathName().toRawUTF8()) == 0;
 }

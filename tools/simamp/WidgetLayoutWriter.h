@@ -52,6 +52,11 @@ public:
     // The layout text of the showing windows now.
     juce::String describeDesktop();
 
+    // Writes the text beside the file, then renames it over the file in one
+    // step: a reader finds the old text or the new one, never a part of
+    // either and never no file at all.
+    static bool replaceWhole(const juce::File& target, const juce::String& text);
+
 private:
     void timerCallback() override;
 
