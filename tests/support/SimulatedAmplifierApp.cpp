@@ -68,10 +68,19 @@ bool SimulatedAmplifierApp::xdotool(const juce::StringArray& args) const
     juce::StringArray command { "xdotool" };
     command.addArray(args);
     juce::ChildProcess child;
-    if (! child.start(command, 0))
+    if (! child.start(command, juce::ChildProcess::wantStdOut | juce::ChildProcess::wantStdErr))
+    {
+        note(command.joinIntoString(" ") + ": not started");
         return false;
+    }
     // A busy machine can take a while to start even a small program.
-    return child.waitForProcessToFinish(20000) && child.getExitCode() == 0;
+    const bool ended = child.waitForProcessToFinish(20000);
+    if (ended && child.getExitCode() == 0)
+        return true;
+    // What went wrong stays in the gesture log, kept when the test fails.
+    note(command.joinIntoString(" ") + (ended ? ": exit code " + juce::String(child.getExitCode()) : juce::String(": not ended"))
+         + ": " + child.readAllProcessOutput().trim().replace("\n", " | "));
+    return false;
 }
 
 juce::int64 SimulatedAmplifierApp::waitForMainWindow(int timeoutMs)
