@@ -90,9 +90,10 @@ struct RealWindowKeyboardFocus : testing_support::RealWindowFixture
 
 // Every kind of click a librarian session is made of, on each model, each
 // followed by Return twice: a new file tab, a file slot, the first tab, a
-// preset, a user slot, the HMQ's bank and custom tabs and a custom slot, a
-// tab's close button and a program dropped onto a file slot. No Return opens
-// or closes a tab, opens a question or stores or sends anything.
+// preset, a user slot, the HMQ's bank and custom tabs, a custom slot, a
+// module picture and a power switch, a tab's close button and a program
+// dropped onto a file slot. No Return opens or closes a tab, opens a question
+// or stores or sends anything.
 TEST_F(RealWindowKeyboardFocus, ReturnAfterAnyClickOpensClosesAndStoresNothing)
 {
     for (const int model : { 0, 1, 2, 3, 4, 5 })
@@ -136,6 +137,17 @@ TEST_F(RealWindowKeyboardFocus, ReturnAfterAnyClickOpensClosesAndStoresNothing)
             const int sent = app->getReceived().size();
             clickThenReturnTwice("USER B", [&] { return app->getReceived().size() > sent; });
             clickThenReturnTwice("PROGRAM", shows("name", "A1"));
+            // The first pedal's picture brings up its page; its power switch
+            // sends once.
+            const auto pedal = app->waitForParam(0x301, waitMs);
+            ASSERT_TRUE(pedal) << layoutText();
+            ASSERT_TRUE(clickUntil(*pedal, [&] { return ! app->findWidgets("param", "201").empty(); })) << layoutText();
+            returnTwiceDoesNothing("a module picture");
+            const auto power = app->waitForParam(0x201, waitMs);
+            ASSERT_TRUE(power) << layoutText();
+            const int before = app->getReceived().size();
+            ASSERT_TRUE(clickUntil(*power, [&] { return app->getReceived().size() > before; })) << layoutText();
+            returnTwiceDoesNothing("a power switch");
         }
         // The second file tab's close button, then the first tab's page.
         const auto closes = app->findWidgets("name", "close");

@@ -11,7 +11,6 @@
 #include "Core/Utility.h"
 #include "GUI/Widgets/FontLibrary.h"
 #include "GUI/Widgets/ImageResourceManager.h"
-#include "GUI/Widgets/RSWidgetSupport.h"
 #include "Platform/BluetoothMidiPairing.h"
 #include "Preferences/PreferencesData.h"
 #include "ZEZEResource.h"
@@ -87,7 +86,6 @@ DeviceSelectComponent::DeviceSelectComponent() : chosen(kProductModelNone, false
         if (image.isValid())
             bluetoothButton->setSize(image.getWidth(), image.getHeight());
         bluetoothButton->setTriggeredOnMouseDown(true);
-        RSWidgetSupport::reachByMouseOnly(*bluetoothButton);
         addAndMakeVisible(bluetoothButton.get());
         bluetoothButton->addListener(this);
     }
