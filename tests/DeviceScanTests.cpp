@@ -285,6 +285,81 @@ TEST_F(ScanFixture, OneAmplifierOnSeveralInputsIsListedOnce)
     portManager->closeAllPorts();
 }
 
+// The closing pause and the scan that follows one: a reply that comes while
+// the ports close (a slow amplifier, a busy machine) is still paired with the
+// output it answers on, and a scan asked for by the end message starts though
+// the ended run still holds its thread.
+TEST_F(ScanFixture, TheEndOfAScanLosesNeitherALateReplyNorTheNextScan)
+{
+    ports.addOutputDevice("Orva PW", [](const juce::MidiMessage&) {});
+    const int input = ports.addInputDevice("Orva PW");
+
+    struct SlowToLeave : DeviceScanner
+    {
+        using DeviceScanner::DeviceScanner;
+        ~SlowToLeave() override { stopThread(10000); }
+        void run() override
+        {
+            DeviceScanner::run();
+            // Still on its thread when the end message is handled.
+            const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) testing_support::patienceMs;
+            while (! asked && juce::Time::getMillisecondCounter() < end)
+                juce::Thread::sleep(1);
+            juce::Thread::sleep(50);
+        }
+        std::atomic<bool> asked { false };
+    };
+    scanner.reset();
+    auto* slow = new SlowToLeave(portManager.get());
+    scanner.reset(slow);
+
+    struct RescanOnEnd : juce::MessageListener
+    {
+        explicit RescanOnEnd(SlowToLeave& s) : scanner(s) { MessageEngine::instance()->addListener(this); }
+        ~RescanOnEnd() override { MessageEngine::instance()->removeListener(this); }
+        void handleMessage(const juce::Message& m) override
+        {
+            auto* my = dynamic_cast<const MyMessage*>(&m);
+            if (my == nullptr || my->getId() != MessageId::ScanFinished)
+                return;
+            scanner.asked = true;
+            scanner.execute(1500, DeviceScanner::kScanModeReconnect);
+        }
+        SlowToLeave& scanner;
+    } rescan(*slow);
+
+    portManager->openAllPorts(scanner.get());
+    scanner->execute(1500, DeviceScanner::kScanModeBoot);
+    ASSERT_TRUE(testing_support::pumpUntil([&] { return bus->ids.size() == 2; }, testing_support::patienceMs))
+        << "the second scan never ran";
+    EXPECT_EQ(bus->ids, (std::vector<int> { MessageId::ScanFinished, MessageId::ReconnectScanFinished }));
+    ASSERT_TRUE(scanner->waitForThreadToExit(testing_support::patienceMs));
+    EXPECT_EQ(list().getNumDevices(), 0u);
+
+    // The reply arrives, twice, in the pause of the close.
+    struct LateReply : RecordingClock
+    {
+        std::function<void()> onPause;
+        void sleep(int ms) override
+        {
+            RecordingClock::sleep(ms);
+            onPause();
+        }
+    } late;
+    const std::vector<juce::uint8> body { 0x7E, 0x00, 0x06, 0x02, 0x42, 0x41, 0x01, 8, 0, 0, 0, 0, 0 };
+    late.onPause = [&] {
+        ports.sendFromDevice(input, reply(body));
+        ports.sendFromDevice(input, reply(body));
+        ports.waitUntilDelivered();
+    };
+    portManager->closeAllPorts();
+    ASSERT_EQ(list().getNumDevices(), 1u);
+    EXPECT_EQ(list().getDeviceInfo(0).midiOutName, "Orva PW");
+    EXPECT_EQ(list().getDeviceInfo(0).midiOutIndex, 0);
+    EXPECT_EQ(portManager->getNumOpenedOutputs(), 0);
+    EXPECT_TRUE(portManager->getMidiOutDeviceName(0).isEmpty());
+}
+
 TEST_F(ScanFixture, ClosingReleasesInputsEvenWithoutOutputs)
 {
     // Inputs only: nothing is opened, since a scan needs both kinds.

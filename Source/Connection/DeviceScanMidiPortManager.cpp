@@ -65,13 +65,11 @@ void DeviceScanMidiPortManager::closeAllPorts()
         if (numInputs < 1 && numOutputs < 1)
             return;
         // Taken out under the lock, deleted outside it: deleting an input
-        // waits for its callback, which may be waiting for this lock.
+        // waits for its callback, which may be waiting for this lock. The
+        // names stay until the inputs are stopped: a late reply handled in
+        // the pause below still knows the output it answers on.
         closingInputs.swap(inputs);
         closingOutputs.swap(outputs);
-        inputNames.clear();
-        outputNames.clear();
-        numInputs = 0;
-        numOutputs = 0;
     }
 
     RSClock::current().sleep(150);
@@ -89,6 +87,12 @@ void DeviceScanMidiPortManager::closeAllPorts()
     }
     for (auto it = closingOutputs.rbegin(); it != closingOutputs.rend(); ++it)
         it->reset();
+
+    const juce::ScopedLock sl(lock);
+    inputNames.clear();
+    outputNames.clear();
+    numInputs = 0;
+    numOutputs = 0;
 }
 
 MidiOutputPort* DeviceScanMidiPortManager::getMidiOut(int index) const

@@ -16,6 +16,8 @@ namespace
 constexpr int openPauseMs = 200;
 constexpr int replyWaitMs = 500;
 constexpr int afterRequestPauseMs = 150;
+// A run past its end message only returns; this is a generous bound.
+constexpr int endingThreadWaitMs = 10000;
 
 int combine7(const juce::uint8* d, int lowIndex)
 {
@@ -38,14 +40,38 @@ void DeviceScanner::execute(int waitMs, eScanMode scanMode)
 {
     waitTime = waitMs;
     mode = scanMode;
-    startThread();
+
+    const juce::ScopedLock sl(startLock);
+    if (isThreadRunning())
+    {
+        // A scan under way takes the new values with it.
+        if (! runEnded)
+            return;
+        // A run that has announced its end still holds its thread for a
+        // moment, and the framework refuses a start until it lets it go: the
+        // end message itself may ask for the next scan before that.
+        if (! waitForThreadToExit(endingThreadWaitMs))
+        {
+            juce::Logger::writeToLog("DeviceScanner::execute() the previous scan's thread did not end; no scan started");
+            return;
+        }
+    }
+    runEnded = false;
+    if (! startThread())
+    {
+        runEnded = true;
+        juce::Logger::writeToLog("DeviceScanner::execute() the scan thread could not be started");
+    }
 }
 
 void DeviceScanner::run()
 {
     auto* list = ConnectedDeviceInfoList::instance();
     if (list == nullptr)
+    {
+        runEnded = true;
         return;
+    }
 
     list->clear();
     inputCount = portManager != nullptr ? portManager->getNumOpenedInputs() : 0;
@@ -92,6 +118,8 @@ void DeviceScanner::run()
         list->sort();
     }
 
+    // Before the end message: whoever handles it may start the next scan.
+    runEnded = true;
     if (MessageEngine::instance() != nullptr)
         broadcastMessageId(mode == kScanModeReconnect ? MessageId::ReconnectScanFinished : MessageId::ScanFinished);
 }

@@ -31,7 +31,9 @@ public:
     ~DeviceScanner() override;
 
     // Stores the final wait and the mode and starts the scan; while a scan
-    // runs only the stored values change.
+    // runs only the stored values change. A run that has sent its end
+    // message is waited for, so that a scan asked for from that message is
+    // never lost.
     void execute(int waitMs, eScanMode mode);
 
     void run() override;
@@ -54,6 +56,9 @@ private:
     std::atomic<int> waitTime { 1500 };
     std::atomic<int> mode { kScanModeBoot };
     std::atomic<int> probedOutput { -1 };
+    // Set by a run before its end message (and before it leaves early).
+    std::atomic<bool> runEnded { true };
+    juce::CriticalSection startLock;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR(DeviceScanner)
 };
