@@ -153,14 +153,22 @@ TEST_P(OrvaScreenFiles, TheFileCommandsWorkOnTheRealTabs)
     EXPECT_EQ(tabProgramName(1, 0).substring(0, 1), "A");
     EXPECT_EQ(dc()->getModifiedMask(1), 0);
 
-    // A tab's close button closes its file; the last one cannot be closed so.
+    // A tab's close button closes its file; the last one cannot be closed so
+    // and is drawn disabled, the first one of several works.
+    const auto firstCloseEnabled = [this] {
+        auto* tab = screen()->getTabPanel()->getTabbedButtonBar().getTabButton(0);
+        auto* close = tab != nullptr ? dynamic_cast<RSCloseButton*>(tab->getExtraComponent()) : nullptr;
+        return close != nullptr && close->isEnabled();
+    };
     auto& bar = screen()->getTabPanel()->getTabbedButtonBar();
     auto* close = dynamic_cast<RSCloseButton*>(bar.getTabButton(0)->getExtraComponent());
     ASSERT_NE(close, nullptr);
+    EXPECT_TRUE(firstCloseEnabled());
     close->triggerClick();
     ASSERT_TRUE(pumpUntil([this] { return screen()->getNumTabs() == 1; }));
     EXPECT_EQ(titles().joinIntoString("|"), "kept");
     EXPECT_EQ(numbersOfTab(0), juce::Array<int>({ 8, 9, 10, 11, 12, 13, 14, 15 }));
+    EXPECT_FALSE(firstCloseEnabled());
     dynamic_cast<RSCloseButton*>(bar.getTabButton(0)->getExtraComponent())->triggerClick();
     pumpFor(50);
     EXPECT_EQ(screen()->getNumTabs(), 1);
@@ -169,6 +177,7 @@ TEST_P(OrvaScreenFiles, TheFileCommandsWorkOnTheRealTabs)
     host->commandLineFile(0) = makeFile("cli" + ext(), 8);
     EXPECT_TRUE(actions().fileShouldOpen_commandline(main(), false));
     EXPECT_EQ(titles().joinIntoString("|"), "kept|cli");
+    EXPECT_TRUE(firstCloseEnabled());
 
     // The backup at quit lands the same files in the same tabs next time.
     dc()->setModifiedMask(1, 0x24);
@@ -179,6 +188,7 @@ TEST_P(OrvaScreenFiles, TheFileCommandsWorkOnTheRealTabs)
     host = nullptr;
     startScreen(true);
     EXPECT_EQ(titles().joinIntoString("|"), "kept|cli");
+    EXPECT_TRUE(firstCloseEnabled());
     EXPECT_EQ(dc()->getFileCount(), 2);
     EXPECT_EQ(dc()->getModifiedMask(1), 0x24);
     EXPECT_EQ(screen()->getCurrentTabIndex(), 0);

@@ -335,6 +335,7 @@ bool COrvaEditorLibrarianComponent::addFileTab(int fileTab, const juce::String& 
         // Its radio group left the last slot on: show the current program.
         page->changeListenerCallback(nullptr);
     }
+    enableFirstCloseButton();
     placeNewFileButton();
     return true;
 }
@@ -360,7 +361,17 @@ void COrvaEditorLibrarianComponent::removeFileTab(int tabIndex)
     if (m_TabPanel->getNumTabs() > 0)
         setCurrentTabIndex(juce::jmax(0, tabIndex - 1));
     m_TabPanel->m_TabChanged = false;
+    enableFirstCloseButton();
     placeNewFileButton();
+}
+
+void COrvaEditorLibrarianComponent::enableFirstCloseButton()
+{
+    // The last open file stays open: its close button is drawn disabled.
+    auto& bar = m_TabPanel->getTabbedButtonBar();
+    if (auto* tabButton = bar.getTabButton(0))
+        if (auto* close = dynamic_cast<RSCloseButton*>(tabButton->getExtraComponent()))
+            close->setEnabled(bar.getNumTabs() > 1);
 }
 
 void COrvaEditorLibrarianComponent::focusUserProgramButtons()

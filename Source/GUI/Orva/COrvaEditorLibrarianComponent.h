@@ -78,6 +78,8 @@ protected:
 private:
     juce::ImageButton* makeHeaderButton(const juce::String& imageName);
     void slideTo(juce::Rectangle<int> target);
+    // The first file tab's close button works only while another file is open.
+    void enableFirstCloseButton();
     RSLibFileSubTabBase* subTabOfTab(int tabIndex) const;
 
     OrvaTabbedComponent* m_TabPanel = nullptr;          // = m_TabbedComponent
