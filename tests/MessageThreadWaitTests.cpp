@@ -64,12 +64,14 @@ bool messagePosted(int queue, int timeoutMs)
 // own; without the give-up the child never ends and is ended after the time.
 TEST(MessageThreadWait, AHandlerWaitingWhenTheLoopStopsGivesUpAndTheQuitEnds)
 {
-    const testing_support::ChildTestRun run({ "RIGSMITH_LOOP_STOPS=1" }, "MessageThreadWaitWhenTheLoopStops.*",
+    const testing_support::ChildTestRun run({ "RIGSMITH_LOOP_STOPS=1" }, "ChildOnlyMessageThreadWaitWhenTheLoopStops.*",
                                             testing_support::patienceMs);
     EXPECT_TRUE(run.passed(1)) << run.output;
 }
 
-TEST(MessageThreadWaitWhenTheLoopStops, TheWaitForTheHandlerEndsAndTheHandlerGainsNoLock)
+// Runs only in that child (a suite whose name starts with ChildOnly is not a
+// test of its own for ctest, nor for the one-process pass).
+TEST(ChildOnlyMessageThreadWaitWhenTheLoopStops, TheWaitForTheHandlerEndsAndTheHandlerGainsNoLock)
 {
     if (juce::SystemStats::getEnvironmentVariable("RIGSMITH_LOOP_STOPS", {}).isEmpty())
         GTEST_SKIP() << "stops the message loop: runs in a child (MessageThreadWait)";

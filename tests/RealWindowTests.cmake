@@ -1,4 +1,4 @@
-# Read by ctest after the discovered tests (TEST_INCLUDE_FILES): properties
+# Read by ctest after the listed tests (ListTests.cmake, TEST_INCLUDE_FILES): properties
 # that depend on a test's name.
 
 # A framework assertion or a leak fails the test that printed it.

@@ -1,10 +1,13 @@
 // The application started as a user starts it, with a simulated amplifier
 // attached: the main window comes up, the amplifier is found and the
 // connection's requests reach it.
+#include "support/PrivateDisplay.h"
 #include "support/RealWindowFixture.h"
 #include "support/SimulatedAmplifierApp.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using testing_support::AppProcess;
 using testing_support::SimulatedAmplifierApp;
@@ -130,4 +133,43 @@ TEST_F(RealWindowRestarts, ANewStartInTheSameFolderTakesNothingOfTheOneBefore)
     ASSERT_TRUE(app->raise());
     ASSERT_TRUE(clickUntil(*menuButton, shows("window", "menu"))) << layoutText();
     EXPECT_EQ(presses(), 1) << layoutText();
+}
+
+// A real-window start that does not reach its window state within the limit
+// keeps every thread's stack of the application with the evidence (here the
+// limit is too short for the start to settle): each thread of the
+// application under a name of its own, whole.
+TEST(RealWindowSupport, AStartThatStallsKeepsEveryThreadsStackWithTheEvidence)
+{
+    if (! AppProcess::ensureWindowManager() || ! SimulatedAmplifierApp::haveXdotool()
+        || ! juce::File("/usr/bin/Xvfb").existsAsFile())
+        GTEST_SKIP() << "needs an X display with wmctrl and openbox, xdotool and Xvfb";
+    testing_support::PrivateDisplay display;
+    ASSERT_TRUE(display.gotTheDisplayLock()) << "another real-window test kept its display";
+    ASSERT_TRUE(display.isReady());
+    const auto home = juce::File::createTempFile("stalled-start");
+    ASSERT_TRUE(home.createDirectory());
+    const juce::ScopeGuard removeHome { [home] { home.deleteRecursively(); } };
+
+    SimulatedAmplifierApp app(home, 3);
+    ASSERT_TRUE(app.start());
+    ASSERT_NE(app.waitForMainWindow(SimulatedAmplifierApp::patienceMs), 0) << app.getProcess().getOutput();
+    const auto missed = app.waitForStart(1);
+    EXPECT_TRUE(missed.startsWith("the start did not reach its window state: ")) << missed;
+
+    const auto evidence = AppProcess::keepEvidence(home, "RealWindowSupport.StalledStartProbe");
+    const juce::ScopeGuard removeEvidence { [evidence] { evidence.deleteRecursively(); } };
+    const auto stacks = evidence.getChildFile("thread-stacks.txt").loadFileAsString();
+    juce::StringArray names;
+    for (auto& line : juce::StringArray::fromLines(stacks))
+        if (line.startsWith("Thread ") && line.contains("(LWP "))
+            names.add(line.fromFirstOccurrenceOf("\"", false, false).upToLastOccurrenceOf("\"", false, false));
+    // The message thread carries the program's name; every other thread a
+    // name of its own (a name too long for the platform is not set at all,
+    // and the thread shows the program's).
+    ASSERT_GE(names.size(), 3) << stacks;
+    EXPECT_EQ(std::count(names.begin(), names.end(), juce::String("rigsmith_simamp")), 1) << stacks;
+    for (const auto* expected : { "SimAmplifier", "VirtualMidiIn", "SecondLaunch" })
+        EXPECT_TRUE(names.contains(expected)) << expected << " in\n" << stacks;
+    EXPECT_EQ(app.closeAndWaitForExit(SimulatedAmplifierApp::patienceMs), 0);
 }

@@ -58,9 +58,12 @@ private:
     int saved = -1;
 };
 
-// Two tests that exist only in a run started with RIGSMITH_FAILURE_PROBE=1:
-// the first one's set-up helper finds no data centre (there is none for an
-// unknown model) and the test goes on to use it; the second one passes.
+// Tests that exist only in a run started with RIGSMITH_FAILURE_PROBE=1. The
+// first one's set-up helper finds no data centre (there is none for an
+// unknown model) and the test goes on to use it; the second one passes. The
+// SkipProbe ones print another test's skip line (as a test that prints a
+// child's output does) and fail or pass, or skip themselves; the ChildOnly
+// one is not a test of its own for ctest.
 struct HelperFindsNoDataCentre : testing_support::FileTabFixture
 {
     void TestBody() override
@@ -75,12 +78,37 @@ struct RunsAfterIt : ::testing::Test
     void TestBody() override { SUCCEED(); }
 };
 
+struct PrintsAnotherTestsSkip : ::testing::Test
+{
+    explicit PrintsAnotherTestsSkip(bool failing) : fails(failing) {}
+    void TestBody() override
+    {
+        std::cout << "[  SKIPPED ] ChildOnlyElsewhere.Something (3 ms)" << std::endl;
+        if (fails)
+            ADD_FAILURE() << "failed after a child's skip";
+    }
+    const bool fails;
+};
+
+struct SkipsItself : ::testing::Test
+{
+    void TestBody() override { GTEST_SKIP() << "skips itself"; }
+};
+
 [[maybe_unused]] const bool failureProbesRegistered = [] {
     if (std::getenv("RIGSMITH_FAILURE_PROBE") == nullptr)
         return false;
     ::testing::RegisterTest("FailureProbe", "HelperFindsNoDataCentre", nullptr, nullptr, __FILE__, __LINE__,
                             []() -> testing_support::FileTabFixture* { return new HelperFindsNoDataCentre(); });
     ::testing::RegisterTest("FailureProbeNext", "RunsAfterIt", nullptr, nullptr, __FILE__, __LINE__,
+                            []() -> ::testing::Test* { return new RunsAfterIt(); });
+    ::testing::RegisterTest("SkipProbe", "FailsPrintingAnotherTestsSkip", nullptr, nullptr, __FILE__, __LINE__,
+                            []() -> ::testing::Test* { return new PrintsAnotherTestsSkip(true); });
+    ::testing::RegisterTest("SkipProbe", "PassesPrintingAnotherTestsSkip", nullptr, nullptr, __FILE__, __LINE__,
+                            []() -> ::testing::Test* { return new PrintsAnotherTestsSkip(false); });
+    ::testing::RegisterTest("SkipProbe", "SkipsItself", nullptr, nullptr, __FILE__, __LINE__,
+                            []() -> ::testing::Test* { return new SkipsItself(); });
+    ::testing::RegisterTest("ChildOnlySkipProbe", "RunsOnlyInAChild", nullptr, nullptr, __FILE__, __LINE__,
                             []() -> ::testing::Test* { return new RunsAfterIt(); });
     return true;
 }();
@@ -310,18 +338,23 @@ TEST(TestCommand, PassesAnnounceThemselvesAndAStopNamesTheCommandToRunAgain)
         return child.waitForProcessToFinish(30000) ? (int) child.getExitCode() : -1;
     };
 
+    // A failed pass names the passes after it, which did not run.
     juce::String output;
-    EXPECT_EQ(
-        run({ "bash", "-c", "source \"$1\"; run_pass 'A pass' 12 true; run_pass 'Another' 3 false || echo $?", "_", script },
-            output),
-        0);
+    EXPECT_EQ(run({ "bash", "-c",
+                    "source \"$1\"; passes=('A pass' 'Another' 'A third' 'A fourth'); run_pass 'A pass' 12 true;"
+                    " run_pass 'Another' 3 false 2>&1 || echo $?",
+                    "_", script },
+                  output),
+              0);
     const auto lines = juce::StringArray::fromLines(output.trim());
-    ASSERT_EQ(lines.size(), 5) << output;
+    ASSERT_EQ(lines.size(), 7) << output;
     EXPECT_EQ(lines[0], "==> A pass: 12 tests");
     EXPECT_TRUE(lines[1].startsWith("<== A pass: passed in ")) << lines[1];
     EXPECT_EQ(lines[2], "==> Another: 3 tests");
     EXPECT_TRUE(lines[3].startsWith("<== Another: failed in ")) << lines[3];
-    EXPECT_EQ(lines[4], "1");
+    EXPECT_EQ(lines[4], "Not run, after this failure: A third");
+    EXPECT_EQ(lines[5], "Not run, after this failure: A fourth");
+    EXPECT_EQ(lines[6], "1");
 
     // The counts, from ctest's listing and from the test binary's, of three
     // tests each with one disabled test (and a disabled suite) beside them.
@@ -374,4 +407,65 @@ TEST(TestCommand, PassesAnnounceThemselvesAndAStopNamesTheCommandToRunAgain)
     EXPECT_FALSE(build.getChildFile("real-window-evidence").exists());
     EXPECT_FALSE(fakes.getChildFile("build-asan/real-window-evidence").exists());
     EXPECT_TRUE(build.getChildFile("CMakeCache.txt").existsAsFile());
+}
+
+// How ctest counts a test: skipped only by its own skip, never by another
+// test's skip line in its output (a failed test that prints the output of a
+// child that skipped has failed); a test that runs only in a child is not a
+// test of its own, for ctest nor for the one-process pass. The tests are
+// listed for ctest as the build lists them, with the same properties.
+TEST(TestCommand, ATestIsSkippedOnlyByItsOwnSkipAndATestRunOnlyInAChildIsNoneOfItsOwn)
+{
+    const juce::File source(RIGSMITH_SOURCE_DIR);
+    const auto self = juce::File::getSpecialLocation(juce::File::currentExecutableFile).getFullPathName();
+    const auto folder = juce::File::createTempFile("skip-rule");
+    ASSERT_TRUE(folder.createDirectory());
+    const juce::ScopeGuard removeFolder { [folder] { folder.deleteRecursively(); } };
+
+    const auto listed = testing_support::runBounded({ "env", "RIGSMITH_FAILURE_PROBE=1", "cmake", "-D", "TEST_EXECUTABLE=" + self,
+                                                      "-D", "TEST_WORKING_DIR=" + folder.getFullPathName(), "-D",
+                                                      "CTEST_FILE=" + folder.getChildFile("list.cmake").getFullPathName(), "-D",
+                                                      "TEST_FILTER=*SkipProbe*", "-P",
+                                                      source.getChildFile("tests/ListTests.cmake").getFullPathName() },
+                                                    60000, true);
+    ASSERT_TRUE(listed.ended && listed.exitCode == 0) << listed.output;
+    ASSERT_TRUE(folder.getChildFile("CTestTestfile.cmake")
+                    .replaceWithText("include(list.cmake)\ninclude([==["
+                                     + source.getChildFile("tests/RealWindowTests.cmake").getFullPathName() + "]==])\n"));
+    const auto ctest = testing_support::runBounded(
+        { "env", "RIGSMITH_FAILURE_PROBE=1", "ctest", "--test-dir", folder.getFullPathName(), "--output-on-failure" }, 120000,
+        true);
+    ASSERT_TRUE(ctest.ended) << ctest.output;
+    const auto counted = [&ctest](const juce::String& test) -> juce::String {
+        for (auto& line : juce::StringArray::fromLines(ctest.output))
+            if (line.contains(" Test #") && line.contains(" " + test + " "))
+                for (const auto* status : { "Failed", "Passed", "Skipped" })
+                    if (line.contains(juce::String(" ") + status + " ") || line.contains(juce::String("***") + status + " "))
+                        return status;
+        return "not listed";
+    };
+    EXPECT_EQ(counted("SkipProbe.FailsPrintingAnotherTestsSkip"), "Failed") << ctest.output;
+    EXPECT_EQ(counted("SkipProbe.PassesPrintingAnotherTestsSkip"), "Passed") << ctest.output;
+    EXPECT_EQ(counted("SkipProbe.SkipsItself"), "Skipped") << ctest.output;
+    EXPECT_EQ(counted("ChildOnlySkipProbe.RunsOnlyInAChild"), "not listed") << ctest.output;
+    EXPECT_TRUE(ctest.output.contains("out of 3")) << ctest.output;
+    // The failed probe's run kept its trace; this one is not wanted.
+    const auto trace =
+        ctest.output.fromFirstOccurrenceOf("The trace of this run: ", false, false).upToFirstOccurrenceOf("\n", false, false);
+    if (trace.isNotEmpty())
+        juce::File(trace.trim()).deleteFile();
+
+    // The test command's counts: ctest's list as above, and the one-process
+    // pass, which leaves out the tests that run only in a child.
+    const auto script = source.getChildFile("tools/dev.sh").getFullPathName();
+    const auto counts = testing_support::runBounded(
+        { "env", "RIGSMITH_FAILURE_PROBE=1", "bash", "-c",
+          "source \"$1\"; ctest_count \"$2\"; \"$3\" --gtest_list_tests --gtest_filter=\"$one_process_filter\"", "_", script,
+          folder.getFullPathName(), self },
+        60000);
+    ASSERT_TRUE(counts.ended) << counts.output;
+    EXPECT_TRUE(counts.output.startsWith("3\n")) << counts.output;
+    EXPECT_TRUE(counts.output.contains("\nSkipProbe.\n")) << counts.output;
+    EXPECT_FALSE(counts.output.contains("\nChildOnly")) << counts.output;
+    EXPECT_TRUE(testing_support::runAndRead({ self, "--gtest_list_tests" }).contains("\nChildOnlyOverlayPages.\n"));
 }

@@ -20,6 +20,7 @@ packages=(
   libgtest-dev
   fonts-liberation2
   xvfb xauth openbox wmctrl x11-utils xdotool imagemagick
+  gdb
   clang-format
 )
 
@@ -49,8 +50,34 @@ install_missing() {
 # sanitisers' reports, and a good deal less to compile and link.
 test_flags=(-DCMAKE_CXX_FLAGS_DEBUG=-g1 -DCMAKE_C_FLAGS_DEBUG=-g1)
 
+# The passes of the test command, in their order.
+passes=(
+  "Every test, each in a process of its own"
+  "The same tests in one process, in a random order (not those that start the application)"
+  "Every test once more, with the sanitisers"
+)
+
+# The tests of the one-process pass: not those that start the application as
+# a process of their own (they share nothing with the test process), nor
+# those that run only in a child that another test starts.
+one_process_filter='-AppBinary*:*AppWithAmplifier*:RealWindow*:ChildOnly*'
+
+# Says which passes come after the named one and so did not run.
+later_passes_did_not_run() {
+  local i later=()
+  for i in "${!passes[@]}"; do
+    if [ "${passes[$i]}" = "$1" ]; then
+      later=("${passes[@]:$((i + 1))}")
+    fi
+  done
+  for i in "${later[@]}"; do
+    echo "Not run, after this failure: $i" >&2
+  done
+}
+
 # Says which pass starts and how many tests it runs, runs it, and says how it
-# ended: a pass that prints little must not look hung.
+# ended: a pass that prints little must not look hung. After a failure it
+# says which later passes did not run.
 run_pass() {
   local title="$1" count="$2" start=$SECONDS status=0
   shift 2
@@ -60,12 +87,18 @@ run_pass() {
     echo "<== $title: passed in $((SECONDS - start)) s"
   else
     echo "<== $title: failed in $((SECONDS - start)) s"
+    later_passes_did_not_run "$title"
   fi
   return "$status"
 }
 
+# The display the tests share. It never resets: by default the server resets
+# when its last client leaves, and a client that connects in that moment is
+# never answered.
+xvfb_server_args="-screen 0 1280x800x24 -noreset"
+
 ctest_under_xvfb() {
-  (cd "$1" && xvfb-run -a -s "-screen 0 1280x800x24" ctest --output-on-failure -j "$2")
+  (cd "$1" && xvfb-run -a -s "$xvfb_server_args" ctest --output-on-failure -j "$2")
 }
 
 # How many tests a pass runs: disabled tests are listed but not run.
@@ -120,8 +153,7 @@ case "$asked" in
     # fixed sleep.
     "$here/tools/check-raw-gestures.sh"
     configure_and_build
-    run_pass "Every test, each in a process of its own" "$(ctest_count "$build")" \
-      ctest_under_xvfb "$build" "$jobs"
+    run_pass "${passes[0]}" "$(ctest_count "$build")" ctest_under_xvfb "$build" "$jobs"
     # The build with AddressSanitizer and UndefinedBehaviorSanitizer compiles
     # while the one-process pass below runs: that pass mostly waits.
     asan="${build}-asan"
@@ -132,22 +164,18 @@ case "$asked" in
     trap 'kill "$asan_build" 2>/dev/null || true' EXIT
     # Once more in one process, in a random order: no test may depend on
     # what another left behind (ctest runs each test in a process of its own).
-    # The tests that start the application as a process of its own are left
-    # out: they share nothing with the test process.
     # A framework assertion fails the pass even where no test was running
     # (ctest fails a test on one by its output).
     console="$build/one-process-pass.log"
-    in_process='-AppBinary*:*AppWithAmplifier*:RealWindow*'
     one_process_pass() (
-      cd "$build" && xvfb-run -a -s "-screen 0 1280x800x24" "$build/tests/rigsmith_tests" --gtest_shuffle \
-        --gtest_brief=1 --gtest_filter="$in_process" 2>&1 | tee "$console"
+      cd "$build" && xvfb-run -a -s "$xvfb_server_args" "$build/tests/rigsmith_tests" --gtest_shuffle \
+        --gtest_brief=1 --gtest_filter="$one_process_filter" 2>&1 | tee "$console"
     )
-    run_pass "The same tests in one process, in a random order (not those that start the application)" \
-      "$(gtest_count "$build/tests/rigsmith_tests" "$in_process")" \
-      one_process_pass
+    run_pass "${passes[1]}" "$(gtest_count "$build/tests/rigsmith_tests" "$one_process_filter")" one_process_pass
     if grep -q "JUCE Assertion failure" "$console"; then
       echo "Framework assertions in the one-process pass:" >&2
       grep "JUCE Assertion failure" "$console" >&2
+      later_passes_did_not_run "${passes[1]}"
       exit 1
     fi
     if kill -0 "$asan_build" 2>/dev/null; then
@@ -156,13 +184,13 @@ case "$asked" in
     if ! wait "$asan_build"; then
       tail -n 60 "$asan_log" >&2
       echo "The sanitised build failed (whole output: $asan_log)" >&2
+      later_passes_did_not_run "${passes[1]}"
       exit 1
     fi
     trap - EXIT
     # The same tests once more in the sanitised build (JUCE's own leak
     # detector covers leaks).
-    ASAN_OPTIONS=detect_leaks=0 run_pass "Every test once more, with the sanitisers" "$(ctest_count "$asan")" \
-      ctest_under_xvfb "$asan" "$jobs"
+    ASAN_OPTIONS=detect_leaks=0 run_pass "${passes[2]}" "$(ctest_count "$asan")" ctest_under_xvfb "$asan" "$jobs"
     ;;
   *)
     echo "usage: $0 run|test" >&2

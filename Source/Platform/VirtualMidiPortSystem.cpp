@@ -6,7 +6,9 @@
 
 #include <algorithm>
 
-VirtualMidiPortSystem::VirtualMidiPortSystem() : juce::Thread("VirtualMidiInput")
+// A thread's name holds at most 15 characters on Linux (a longer one is not
+// set at all): this one shows whole in a stack dump.
+VirtualMidiPortSystem::VirtualMidiPortSystem() : juce::Thread("VirtualMidiIn")
 {
     startThread();
 }

@@ -16,14 +16,33 @@ juce::String shellQuote(const juce::String& s)
 }
 } // namespace
 
+BoundedRun runBounded(const juce::StringArray& command, int timeoutMs, bool withErrors)
+{
+    BoundedRun run;
+    const juce::TemporaryFile log;
+    // The shell hands its process over to the command, so that a kill
+    // reaches the command itself.
+    juce::StringArray shell { "sh", "-c", withErrors ? "exec \"$@\" >\"$0\" 2>&1" : "exec \"$@\" >\"$0\" 2>/dev/null",
+                              log.getFile().getFullPathName() };
+    shell.addArray(command);
+    juce::ChildProcess child;
+    if (! child.start(shell, 0))
+        return run;
+    run.ended = child.waitForProcessToFinish(timeoutMs);
+    if (run.ended)
+        run.exitCode = (int) child.getExitCode();
+    else
+    {
+        child.kill();
+        child.waitForProcessToFinish(5000);
+    }
+    run.output = log.getFile().loadFileAsString();
+    return run;
+}
+
 juce::String runAndRead(const juce::StringArray& command, int timeoutMs)
 {
-    juce::ChildProcess child;
-    if (! child.start(command, juce::ChildProcess::wantStdOut))
-        return {};
-    auto out = child.readAllProcessOutput();
-    child.waitForProcessToFinish(timeoutMs);
-    return out;
+    return runBounded(command, timeoutMs).output;
 }
 
 void AppProcess::keepEvidenceOfFailure(const juce::File& homeFolder)
@@ -31,13 +50,17 @@ void AppProcess::keepEvidenceOfFailure(const juce::File& homeFolder)
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     if (test == nullptr || ! test->result()->Failed())
         return;
-    const auto name = (juce::String(test->test_suite_name()) + "." + test->name()).replaceCharacter('/', '_');
-    const auto folder = juce::File(RIGSMITH_EVIDENCE_DIR).getChildFile(name);
+    keepEvidence(homeFolder, juce::String(test->test_suite_name()) + "." + test->name());
+}
+
+juce::File AppProcess::keepEvidence(const juce::File& homeFolder, const juce::String& testName)
+{
+    const auto folder = juce::File(RIGSMITH_EVIDENCE_DIR).getChildFile(testName.replaceCharacter('/', '_'));
     folder.deleteRecursively();
     folder.createDirectory();
     juce::StringArray kept;
-    for (const auto* path :
-         { ".config/Rig Smith/Rig Smith.log", "app-output.log", "amplifier-received.log", "screen-layout.txt", "gestures.log" })
+    for (const auto* path : { ".config/Rig Smith/Rig Smith.log", "app-output.log", "amplifier-received.log", "screen-layout.txt",
+                              "gestures.log", "thread-stacks.txt" })
     {
         const auto from = homeFolder.getChildFile(path);
         const auto to = folder.getChildFile(from.getFileName());
@@ -45,6 +68,7 @@ void AppProcess::keepEvidenceOfFailure(const juce::File& homeFolder)
             kept.add(to.getFullPathName());
     }
     std::cout << "Kept the evidence of the failure:\n  " << kept.joinIntoString("\n  ") << std::endl;
+    return folder;
 }
 
 bool AppProcess::haveDisplay()
@@ -59,12 +83,8 @@ bool AppProcess::ensureWindowManager()
 
     // wmctrl answers only when a window manager runs on the display.
     auto probe = [] {
-        juce::ChildProcess child;
-        if (! child.start(juce::StringArray { "wmctrl", "-m" }, juce::ChildProcess::wantStdOut))
-            return false;
-        child.readAllProcessOutput();
-        child.waitForProcessToFinish(3000);
-        return child.getExitCode() == 0;
+        const auto run = runBounded({ "wmctrl", "-m" }, 10000);
+        return run.ended && run.exitCode == 0;
     };
 
     if (probe())
@@ -243,11 +263,8 @@ bool AppProcess::waitForWindow(const juce::String& title, int timeoutMs, WindowI
 
 bool AppProcess::closeWindow(const WindowInfo& window) const
 {
-    juce::ChildProcess child;
-    if (! child.start(juce::StringArray { "wmctrl", "-i", "-c", window.id }, 0))
-        return false;
-    child.waitForProcessToFinish(3000);
-    return child.getExitCode() == 0;
+    const auto run = runBounded({ "wmctrl", "-i", "-c", window.id }, 3000);
+    return run.ended && run.exitCode == 0;
 }
 
 int AppProcess::closeAndWaitForExit(const WindowInfo& window, int timeoutMs)

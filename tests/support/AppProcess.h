@@ -66,10 +66,14 @@ public:
 
     // When the running test has failed: copies what the application left in
     // the home folder (its log, its console output, the amplifier's message
-    // log, the screen layout, the fixture's gesture log) to
+    // log, the screen layout, the fixture's gesture log, the stacks of a
+    // start that stalled) to
     // build/real-window-evidence/<suite.test>/ and prints their paths, so
     // that they outlive the home folder. Call it before the folder goes.
     static void keepEvidenceOfFailure(const juce::File& homeFolder);
+    // The same for any test, failed or not, into a folder of that name; the
+    // folder.
+    static juce::File keepEvidence(const juce::File& homeFolder, const juce::String& testName);
 
 private:
     // The file's text from the byte it ended at when the process started (the
@@ -85,6 +89,20 @@ private:
     juce::int64 outputFrom = 0, applicationLogFrom = 0;
 };
 
-// Runs a command (no shell) and returns its standard output.
-juce::String runAndRead(const juce::StringArray& command, int timeoutMs = 5000);
+// What a command run with a time limit did.
+struct BoundedRun
+{
+    bool ended = false; // within the time (it was killed otherwise)
+    int exitCode = -1;  // when it ended
+    juce::String output;
+};
+
+// Runs a command (no shell) for at most timeoutMs and then kills it: its
+// standard output (and its standard error too, when asked for). The output
+// goes to a file, not a pipe, so that nothing waits on a command that hangs
+// (a display client can wait for its display's answer for ever).
+BoundedRun runBounded(const juce::StringArray& command, int timeoutMs, bool withErrors = false);
+
+// Runs a command (no shell) with a time limit and returns its standard output.
+juce::String runAndRead(const juce::StringArray& command, int timeoutMs = 20000);
 } // namespace testing_support

@@ -1,12 +1,15 @@
 #include "support/PrivateDisplay.h"
 
 #include "support/AppProcess.h"
+#include "support/SimulatedAmplifierApp.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <thread>
 #include <unistd.h>
 
 namespace testing_support
@@ -15,11 +18,8 @@ namespace
 {
 bool displayAnswers(const juce::String& display)
 {
-    juce::ChildProcess probe;
-    if (! probe.start(juce::StringArray { "xdpyinfo", "-display", display }, juce::ChildProcess::wantStdOut))
-        return false;
-    probe.readAllProcessOutput();
-    return probe.waitForProcessToFinish(20000) && probe.getExitCode() == 0;
+    const auto probe = runBounded({ "xdpyinfo", "-display", display }, 20000);
+    return probe.ended && probe.exitCode == 0;
 }
 
 // An exclusive lock on the file, waited for; the open descriptor, or -1.
@@ -43,19 +43,30 @@ int lockExclusively(const juce::File& file, int timeoutMs)
 }
 
 // Starts an Xvfb of 1280x800 with the given further arguments; the display's
-// name (":N") once it answers, or empty.
+// name (":N") once it answers, or empty. The server never resets: by default
+// it resets when its last client leaves, and a client that connects in that
+// moment is never answered (it waits in XOpenDisplay for good).
 juce::String startServer(juce::ChildProcess& server, const juce::StringArray& arguments)
 {
     // The server picks a free display number and writes it to its standard
     // output once it accepts connections.
-    juce::StringArray command { "Xvfb", "-displayfd", "1", "-screen", "0", "1280x800x24" };
+    juce::StringArray command { "Xvfb", "-displayfd", "1", "-noreset", "-screen", "0", "1280x800x24" };
     command.addArray(arguments);
     if (! server.start(command, juce::ChildProcess::wantStdOut))
         return {};
+    // A server that never writes its number is ended after the time, which
+    // ends the read.
+    std::atomic<bool> read { false };
+    std::thread limit([&server, &read] {
+        if (! SimulatedAmplifierApp::waitUntil([&read] { return read.load(); }, 30000) && server.isRunning())
+            server.kill();
+    });
     juce::String number;
     char c = 0;
     while (server.readProcessOutput(&c, 1) == 1 && c != '\n')
         number += juce::String::charToString((juce::juce_wchar)(juce::uint8) c);
+    read = true;
+    limit.join();
     number = number.trim();
     if (number.containsOnly("0123456789") && number.isNotEmpty() && displayAnswers(":" + number))
         return ":" + number;

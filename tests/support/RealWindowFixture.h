@@ -77,7 +77,8 @@ protected:
     // changed as given, "offset=value") and waits for the end of the
     // synchronisation: the current program read, the window connected, the
     // rest (the Orva audio-EQ settings, the HMQ's custom effects) received and
-    // the pages refreshed from it.
+    // the pages refreshed from it. A start that does not get there keeps
+    // every thread's stack of the application with the evidence.
     void startConnected(int model, const juce::StringArray& editBytes = {})
     {
         startConnected(model, [&editBytes](SimulatedAmplifierApp& a) {
@@ -95,10 +96,11 @@ protected:
         if (prepare)
             prepare(*app);
         ASSERT_TRUE(app->start());
-        ASSERT_NE(app->waitForMainWindow(waitMs), 0) << app->getProcess().getOutput();
-        ASSERT_GE(app->waitForReceived(app->editorFrame(0x10) + " F7", waitMs), 0) << receivedText();
-        ASSERT_TRUE(app->waitForWidget("window", "Rig Smith [connected]", waitMs)) << receivedText();
-        ASSERT_TRUE(app->waitUntilQuiet(1000, waitMs)) << receivedText();
+        // A start that stalls keeps every thread's stack of the application.
+        const auto missed = app->waitForStart(waitMs);
+        ASSERT_TRUE(missed.isEmpty()) << missed << "\nReceived:\n"
+                                      << receivedText() << "\nOutput:\n"
+                                      << app->getProcess().getOutput();
         ASSERT_TRUE(app->raise());
     }
 

@@ -72,7 +72,7 @@ SimulatedAmplifier::Bytes orvaUserProgram(int modelId, int index)
 } // namespace
 
 SimulatedAmplifier::SimulatedAmplifier(VirtualMidiPortSystem& p, int id, const juce::String& name)
-    : juce::Thread("SimulatedAmplifier"), ports(p), modelId(id), portName(name.isNotEmpty() ? name : defaultPortName(id))
+    : juce::Thread("SimAmplifier"), ports(p), modelId(id), portName(name.isNotEmpty() ? name : defaultPortName(id))
 {
     StateHolder::codesForModel(modelId, family, member);
     fill(Contents::factory);

@@ -67,19 +67,14 @@ bool SimulatedAmplifierApp::xdotool(const juce::StringArray& args) const
 {
     juce::StringArray command { "xdotool" };
     command.addArray(args);
-    juce::ChildProcess child;
-    if (! child.start(command, juce::ChildProcess::wantStdOut | juce::ChildProcess::wantStdErr))
-    {
-        note(command.joinIntoString(" ") + ": not started");
-        return false;
-    }
     // A busy machine can take a while to start even a small program.
-    const bool ended = child.waitForProcessToFinish(20000);
-    if (ended && child.getExitCode() == 0)
+    const auto run = runBounded(command, 20000, true);
+    if (run.ended && run.exitCode == 0)
         return true;
     // What went wrong stays in the gesture log, kept when the test fails.
-    note(command.joinIntoString(" ") + (ended ? ": exit code " + juce::String(child.getExitCode()) : juce::String(": not ended"))
-         + ": " + child.readAllProcessOutput().trim().replace("\n", " | "));
+    note(command.joinIntoString(" ")
+         + (run.ended ? ": exit code " + juce::String(run.exitCode) : juce::String(": not ended, killed")) + ": "
+         + run.output.trim().replace("\n", " | "));
     return false;
 }
 
@@ -103,6 +98,41 @@ juce::int64 SimulatedAmplifierApp::waitForMainWindow(int timeoutMs)
         juce::Thread::sleep(100);
     } while (juce::Time::getMillisecondCounter() < end);
     return 0;
+}
+
+juce::String SimulatedAmplifierApp::waitForStart(int timeoutMs)
+{
+    juce::String missed;
+    if (waitForMainWindow(timeoutMs) == 0)
+        missed = "no main window";
+    else if (waitForReceived(editorFrame(0x10) + " F7", timeoutMs) < 0)
+        missed = "the current program was not read";
+    else if (! waitForWidget("window", "Rig Smith [connected]", timeoutMs))
+        missed = "the window does not say [connected]";
+    else if (! waitUntilQuiet(1000, timeoutMs))
+        missed = "the application did not settle";
+    if (missed.isEmpty())
+        return {};
+    note("start: " + missed + " within " + juce::String(timeoutMs) + " ms");
+    keepThreadStacks();
+    return "the start did not reach its window state: " + missed + " within " + juce::String(timeoutMs) + " ms";
+}
+
+bool SimulatedAmplifierApp::keepThreadStacks() const
+{
+    const auto file = gestureLog.getSiblingFile("thread-stacks.txt");
+    const int pid = process.findPid();
+    if (pid <= 0)
+    {
+        file.replaceWithText("no process of the application to take the stacks of\n");
+        return false;
+    }
+    const auto gdb =
+        runBounded({ "gdb", "-p", juce::String(pid), "-batch", "-nx", "-ex", "set pagination off", "-ex", "thread apply all bt" },
+                   60000, true);
+    file.replaceWithText("gdb -p " + juce::String(pid) + " -batch -ex \"thread apply all bt\""
+                         + (gdb.ended ? juce::String() : juce::String(" (killed after 60 s)")) + "\n\n" + gdb.output);
+    return gdb.ended && gdb.output.contains("Thread 1 ");
 }
 
 juce::String SimulatedAmplifierApp::getWindowTitle() const

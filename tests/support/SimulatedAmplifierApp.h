@@ -48,6 +48,16 @@ public:
     // Waits for the main window of the process (found with xdotool search)
     // and returns its X window id, or 0.
     juce::int64 waitForMainWindow(int timeoutMs);
+    // Waits, with the limit for each step, until the started application is
+    // in its window state: its main window shows, it has read the current
+    // program, its title says "[connected]" and it has settled. Empty once
+    // it is; otherwise the step it did not reach, and every thread's stack
+    // of the application is kept (keepThreadStacks).
+    juce::String waitForStart(int timeoutMs);
+    // Every thread's stack of the running application, as gdb shows it (for
+    // at most a minute), in thread-stacks.txt in the home folder, which is
+    // kept with the evidence of a failure. False when none could be taken.
+    bool keepThreadStacks() const;
     // The main window's title and its bounds on the screen.
     juce::String getWindowTitle() const;
     juce::Rectangle<int> getWindowBounds() const;

@@ -112,6 +112,8 @@ int main(int argc, char* argv[])
 
             std::atomic<bool> appRunning { true };
             std::thread chatter([&amp, &appRunning, chatterParam] {
+                // A name of its own in a stack dump (at most 15 characters).
+                juce::Thread::setCurrentThreadName("SimAmpChatter");
                 for (int n = 0; chatterParam >= 0 && appRunning; ++n)
                 {
                     amp.sendParamChange((chatterParam >> 8) & 0x7F, chatterParam & 0xFF, 40 + (n & 1) * 20);
