@@ -21,6 +21,7 @@
 #include "ParamTable/COrvaAudioEQSectionBase.h"
 #include "ParamTable/COrvaGlobalSectionBase.h"
 #include "ParamTable/IStringConverter.h"
+#include "support/DisplayEvents.h"
 #include "support/OrvaOverlayFixture.h"
 #include "support/PaintRecorder.h"
 
@@ -128,6 +129,20 @@ void expectIconInsideTheBox(juce::AlertWindow& box, const juce::String& screensh
         if (glyph.colour == box.findColour(juce::AlertWindow::textColourId))
             EXPECT_FALSE(glyph.ink.intersects(icon->bounds)) << glyph.ink.toString();
     testing_support::saveScreenshot(box, screenshot);
+}
+
+// Each box answered came on the screen whole: its native window never stood at
+// a size other than the one it has with its buttons.
+void expectEachBoxMadeWhole(testing_support::NativeWindowSizes& windows, const AlertAnswerer& answer)
+{
+    ASSERT_TRUE(windows.isWatching());
+    for (const auto& [window, bounds] : answer.answeredWindows)
+    {
+        const auto sizes = windows.of(window);
+        ASSERT_FALSE(sizes.empty());
+        for (const auto& r : sizes)
+            EXPECT_EQ(r.withZeroOrigin(), bounds.withZeroOrigin()) << r.toString();
+    }
 }
 
 struct AudioEQPage : testing_support::OrvaOverlayFixture
@@ -440,11 +455,13 @@ TEST_F(AudioEQPage, SlotChoiceLoadsTheSlotAndLeavingWarnsOnlyAboutUnstoredEdits)
     turn(knob(0x6201), 20);
     EXPECT_FALSE(page->verify_curAudioEQBuf());
     {
+        testing_support::NativeWindowSizes windows;
         AlertAnswerer answer("  No  ", [](juce::AlertWindow& box) { expectIconInsideTheBox(box, "eq_modified_warning"); });
         mouse.click(*page->getOkButton(), { 10, 10 });
         pumpFor(50);
         EXPECT_EQ(answer.seen, 1);
         EXPECT_EQ(answer.titles[0], "EQ is Modified.");
+        expectEachBoxMadeWhole(windows, answer);
     }
     EXPECT_TRUE(manager->isAudioEQEditShowing());
 
@@ -529,6 +546,7 @@ TEST_F(AudioEQPage, DraggedCurveAndSlotsAreStoredAfterTheQuestion)
     const auto edited = this->current();
     amp->clearRecords();
     {
+        testing_support::NativeWindowSizes windows;
         AlertAnswerer answer("Cancel", [](juce::AlertWindow& box) {
             auto* toggle = AlertAnswerer::findToggle(box);
             ASSERT_NE(toggle, nullptr);
@@ -548,6 +566,7 @@ TEST_F(AudioEQPage, DraggedCurveAndSlotsAreStoredAfterTheQuestion)
         mouse.dragFromTo(curve, { 200, 120 }, eq1, { 50, 18 });
         EXPECT_TRUE(pumpUntil([&] { return ! page->isDragAndDropActive(); }));
         EXPECT_EQ(answer.seen, 1);
+        expectEachBoxMadeWhole(windows, answer);
     }
     EXPECT_EQ(amp->getNumReceived(), 0);
     EXPECT_EQ(bytes(dc->getAudioEQBuf(0), 18), slotA);

@@ -19,4 +19,37 @@ bool exposeFromOutside(juce::Component& window)
     XCloseDisplay(other);
     return true;
 }
+
+NativeWindowSizes::NativeWindowSizes()
+{
+    auto* d = XOpenDisplay(nullptr);
+    if (d == nullptr)
+        return;
+    XSelectInput(d, DefaultRootWindow(d), SubstructureNotifyMask);
+    XSync(d, False);
+    display = d;
+}
+
+NativeWindowSizes::~NativeWindowSizes()
+{
+    if (display != nullptr)
+        XCloseDisplay(static_cast<Display*>(display));
+}
+
+std::vector<juce::Rectangle<int>> NativeWindowSizes::of(juce::pointer_sized_uint window)
+{
+    if (auto* d = static_cast<Display*>(display))
+    {
+        XSync(d, False);
+        while (XPending(d) > 0)
+        {
+            XEvent e;
+            XNextEvent(d, &e);
+            if (e.type == ConfigureNotify)
+                sizes[(juce::pointer_sized_uint) e.xconfigure.window].push_back(
+                    { e.xconfigure.x, e.xconfigure.y, e.xconfigure.width, e.xconfigure.height });
+        }
+    }
+    return sizes[window];
+}
 } // namespace testing_support

@@ -72,6 +72,7 @@ struct AlertAnswerer : juce::Timer
         if (box == nullptr || box == answering)
             return;
         answering = box;
+        answeredWindows.push_back({ (juce::pointer_sized_uint) box->getWindowHandle(), box->getBounds() });
         ++seen;
         titles.add(box->getName());
         if (prepare)
@@ -99,5 +100,7 @@ struct AlertAnswerer : juce::Timer
     juce::Component::SafePointer<juce::AlertWindow> answering;
     int seen = 0;
     juce::StringArray titles;
+    // Each box's native window and the bounds it was answered at.
+    std::vector<std::pair<juce::pointer_sized_uint, juce::Rectangle<int>>> answeredWindows;
 };
 } // namespace testing_support

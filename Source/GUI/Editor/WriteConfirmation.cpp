@@ -1,6 +1,7 @@
 #include "GUI/Editor/WriteConfirmation.h"
 
 #include "GUI/Widgets/FocusHandOver.h"
+#include "GUI/Widgets/RSWidgetSupport.h"
 #include "Preferences/PreferencesData.h"
 
 namespace
@@ -60,6 +61,7 @@ bool WriteConfirmation::showAlert(const juce::String& message, const juce::Strin
 
     window.addButton("OK", 1, juce::KeyPress(juce::KeyPress::returnKey));
     window.addButton("Cancel", 0, juce::KeyPress(juce::KeyPress::escapeKey));
+    RSWidgetSupport::remakeNativeWindow(window);
 
 #if JUCE_MODAL_LOOPS_PERMITTED
     const int result = window.runModalLoop();

@@ -1,5 +1,7 @@
 #include "GUI/Widgets/CustomLookAndFeel.h"
 
+#include "GUI/Widgets/RSWidgetSupport.h"
+
 #include "GUI/Widgets/FontLibrary.h"
 
 CustomLookAndFeel::CustomLookAndFeel()
@@ -235,6 +237,18 @@ juce::Rectangle<int> CustomLookAndFeel::getAlertIconArea(juce::Rectangle<int> al
     constexpr int edge = 10, column = 80, gap = 8;
     const int size = juce::jmax(0, juce::jmin(column - gap, alertBounds.getHeight() - 2 * edge));
     return { edge, edge, size, size };
+}
+
+juce::AlertWindow* CustomLookAndFeel::createAlertWindow(const juce::String& title, const juce::String& message,
+                                                        const juce::String& button1, const juce::String& button2,
+                                                        const juce::String& button3, juce::MessageBoxIconType iconType,
+                                                        int numButtons, juce::Component* associatedComponent)
+{
+    auto* alert = juce::LookAndFeel_V3::createAlertWindow(title, message, button1, button2, button3, iconType, numButtons,
+                                                          associatedComponent);
+    if (alert != nullptr)
+        RSWidgetSupport::remakeNativeWindow(*alert);
+    return alert;
 }
 
 void CustomLookAndFeel::drawAlertBox(juce::Graphics& g, juce::AlertWindow& alert, const juce::Rectangle<int>& textArea,

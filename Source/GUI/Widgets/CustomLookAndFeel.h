@@ -37,6 +37,11 @@ public:
     // tab and back tabs apart); the text sized to keep a margin inside its tab
     // and clear of the tab's extra component.
     void drawTabButtonText(juce::TabBarButton& button, juce::Graphics& g, bool isMouseOver, bool isMouseDown) override;
+    // The framework's alert with its buttons, its native window made whole.
+    juce::AlertWindow* createAlertWindow(const juce::String& title, const juce::String& message, const juce::String& button1,
+                                         const juce::String& button2, const juce::String& button3,
+                                         juce::MessageBoxIconType iconType, int numButtons,
+                                         juce::Component* associatedComponent) override;
     // The alert icon stands whole inside the box, in the column left of the text.
     void drawAlertBox(juce::Graphics& g, juce::AlertWindow& alert, const juce::Rectangle<int>& textArea,
                       juce::TextLayout& textLayout) override;

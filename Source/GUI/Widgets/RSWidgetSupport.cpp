@@ -106,6 +106,14 @@ void RSWidgetSupport::reachByMouseOnly(juce::Component& widget)
     widget.setMouseClickGrabsKeyboardFocus(false);
 }
 
+void RSWidgetSupport::remakeNativeWindow(juce::TopLevelWindow& window)
+{
+    if (! window.isOnDesktop())
+        return;
+    window.removeFromDesktop();
+    window.addToDesktop();
+}
+
 void RSWidgetSupport::notifyParentMouseDown(juce::Component& child)
 {
     if (auto* listener = dynamic_cast<AnotherComponentListner*>(child.getParentComponent()))

@@ -36,6 +36,12 @@ public:
     // focus where it was.
     static void reachByMouseOnly(juce::Component& widget);
 
+    // For an alert built after the framework put it on the desktop: its native
+    // window is made again at the size it has now, with all its buttons. A
+    // window made small and grown afterwards can be left at its first size by
+    // a window manager that handles the two sizes late.
+    static void remakeNativeWindow(juce::TopLevelWindow& window);
+
     // Reports a press to the parent when it listens for its children's presses.
     static void notifyParentMouseDown(juce::Component& child);
 
