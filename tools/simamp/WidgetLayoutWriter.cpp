@@ -3,6 +3,7 @@
 #include "GUI/Catalog/CJVCatalogCell.h"
 #include "GUI/Editor/EditorComponent.h"
 #include "GUI/Editor/RSProgSelectButton.h"
+#include "GUI/Widgets/MIDIIndicator.h"
 #include "GUI/Widgets/RSKnob.h"
 #include "GUI/Widgets/RSWidgetSupport.h"
 #include "UIForm/UIFormIds.h"
@@ -59,15 +60,20 @@ juce::String pictureText(const juce::Component& c)
 }
 
 // What a widget without a component name is listed by: a button by its text,
-// the editor page's menu button as "Menu", a popup menu's item that can be
-// chosen by its text (greyed items are not listed).
+// the editor page's menu button as "Menu" and its connection badge as
+// "Badge", a popup menu's item that can be chosen by its text (greyed items
+// are not listed).
 juce::String shownName(juce::Component& c)
 {
     if (c.getName().isNotEmpty())
         return c.getName();
     if (auto* page = dynamic_cast<EditorComponent*>(c.getParentComponent()))
+    {
         if (page->getMenuButton() == &c)
             return "Menu";
+        if (page->getMIDIIndicator() == &c)
+            return "Badge";
+    }
     if (auto* button = dynamic_cast<juce::Button*>(&c))
         return button->getButtonText();
     if (auto* handler = c.getAccessibilityHandler())

@@ -29,7 +29,8 @@
 // down as it has seen it (1 from the press until the release is handled).
 //
 // A widget without a component name is listed by a button's text, as "Menu"
-// for the editor page's menu button, or by a popup menu item's text (an item
+// for the editor page's menu button ("Badge" for its connection badge), or by
+// a popup menu item's text (an item
 // that can be chosen; greyed items are not listed). A picture line follows the
 // name line of a program button that holds a picture: the image name of the
 // amp type whose picture it is ("-" when it is none of them). Value fields: a

@@ -88,6 +88,8 @@ void AudioEQEditComponent::initialize()
 
     okButton = std::make_unique<juce::TextButton>("OkButton");
     okButton->setButtonText("CLOSE");
+    // It draws no focus: a key would close the page unseen.
+    RSWidgetSupport::reachByMouseOnly(*okButton);
     addAndMakeVisible(okButton.get());
     okButton->addListener(this);
 

@@ -76,6 +76,8 @@ void DWQEditorComponent::initialize()
     m_MIDIIndicator = new MIDIIndicator(m_HelpButton, false, {}, false);
     const int indicatorWidth = m_MIDIIndicator->getPicture().getWidth();
     m_MIDIIndicator->setBounds(width - 66 - indicatorWidth, 7, indicatorWidth, 25);
-    m_MIDIIndicator->setWantsKeyboardFocus(false);
+    // A click on the badge leaves the focus where it was (the framework would
+    // hand it to the first widget of the page, the amp catalogue).
+    RSWidgetSupport::reachByMouseOnly(*m_MIDIIndicator);
     addAndMakeVisible(m_MIDIIndicator);
 }

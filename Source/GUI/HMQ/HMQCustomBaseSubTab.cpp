@@ -8,7 +8,11 @@
 
 HMQCustomBaseSubTab::HMQCustomBaseSubTab(int x, int y, int width, int height)
     : m_Bounds(x, y, width, height), m_PageRect(0, 0, width, height)
-{}
+{
+    // Takes the focus when its tab is chosen and keeps it: it uses no key, so
+    // the focus is not passed on to a widget elsewhere that a key would move.
+    setWantsKeyboardFocus(true);
+}
 
 HMQCustomBaseSubTab::~HMQCustomBaseSubTab()
 {

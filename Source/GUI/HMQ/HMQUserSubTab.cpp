@@ -7,6 +7,7 @@
 #include "GUI/HMQ/HMQCustomFXComponent.h"
 #include "GUI/HMQ/HMQUserButtonContainerComponent.h"
 #include "GUI/HMQ/HMQUserButtonSubTab.h"
+#include "GUI/Widgets/FocusHandOver.h"
 
 namespace
 {
@@ -85,8 +86,12 @@ void HMQUserSubTab::handleMessageSub(const juce::Message& message)
     switch (record->id)
     {
         case 12:
+        {
             if ((unsigned int) record->a > 3u)
                 break;
+            // A page brought to the front by itself leaves the focus where
+            // the player put it, unless it was on the page that hides.
+            const FocusHandOver::KeptInPlace keepFocus;
             if (record->b != 0)
             {
                 if (m_Tabs->getCurrentTabIndex() != 1)
@@ -97,6 +102,7 @@ void HMQUserSubTab::handleMessageSub(const juce::Message& message)
                 m_Tabs->setCurrentTabIndex(0, true);
             }
             break;
+        }
         case 7:
             if (m_CustomPage != nullptr)
                 m_CustomPage->handleMessageSub(message);
@@ -124,5 +130,8 @@ void HMQUserSubTab::itemDragEnter(const SourceDetails& details)
 {
     const auto id = DragAndDropDefinitions::getDragId(details.description);
     if ((id == ProgramDataDragID || id == CurrentProgramDataDragID) && m_Tabs != nullptr && m_Tabs->getCurrentTabIndex() != 0)
+    {
+        const FocusHandOver::KeptInPlace keepFocus;
         m_Tabs->setCurrentTabIndex(0, true);
+    }
 }

@@ -253,7 +253,8 @@ void MainComponent::handleMessage(const juce::Message& message)
 
 std::unique_ptr<juce::ComponentTraverser> MainComponent::createKeyboardFocusTraverser()
 {
-    return std::make_unique<VisibleFocusTraverser>();
+    // While an overlay page stands, the keys stay inside its holder.
+    return std::make_unique<VisibleFocusTraverser>(overlayHolder.get());
 }
 
 void MainComponent::paint(juce::Graphics& g)
@@ -293,6 +294,9 @@ void MainComponent::showInHolder(juce::Component* page, bool typeSelect)
     else
         overlayHolder = std::make_unique<OverlayComponentHolder>(this, page, overlayBackdrop);
     addAndMakeVisible(overlayHolder.get());
+    // The page takes the focus (its holder, where the page takes none): no
+    // key reaches the widget behind the backdrop that held it last.
+    FocusHandOver::give(page != nullptr && page->getWantsKeyboardFocus() ? page : overlayHolder.get());
 }
 
 template <typename Page>
@@ -319,7 +323,6 @@ void MainComponent::showAboutPage()
         return;
     aboutPage = std::make_unique<CAboutDialogComponent>();
     showInHolder(aboutPage.get(), false);
-    FocusHandOver::give(aboutPage.get());
     broadcastMessageId(MessageId::AboutPageShown);
 }
 
@@ -434,7 +437,6 @@ void MainComponent::showCatalogSelMini()
     catalog->reinitialized();
     catalogSelMini->setWantsKeyboardFocus(true);
     showInHolder(catalogSelMini.get(), true);
-    FocusHandOver::give(catalogSelMini.get());
 }
 
 void MainComponent::hideCatalogSelMini()

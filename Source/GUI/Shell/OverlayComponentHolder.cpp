@@ -4,6 +4,9 @@ OverlayComponentHolder::OverlayComponentHolder(juce::Component* parentComponent,
                                                const juce::Colour& backdropColour)
     : parent(parentComponent), content(contentComponent), backdrop(backdropColour)
 {
+    // Holds the focus for a page that takes none, so that no key reaches the
+    // view behind the backdrop.
+    setWantsKeyboardFocus(true);
     const int width = parent != nullptr ? parent->getWidth() : 0;
     const int height = parent != nullptr ? parent->getHeight() : 0;
     setBounds(0, 0, width, height);

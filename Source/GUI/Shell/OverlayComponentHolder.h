@@ -3,7 +3,8 @@
 #include <juce_gui_basics/juce_gui_basics.h>
 
 // A backdrop that covers its parent and holds one overlay page centred over
-// it. Clicks on the backdrop stop here. The page is not owned: the holder
+// it. Clicks on the backdrop stop here, and so do keys: the holder keeps the
+// keyboard focus while the page takes none. The page is not owned: the holder
 // only takes it out of itself when it goes.
 class OverlayComponentHolder : public juce::Component
 {

@@ -19,6 +19,13 @@ public:
     void mouseUp(const juce::MouseEvent& e) override;
     void mouseWheelMove(const juce::MouseEvent& e, const juce::MouseWheelDetails& wheel) override;
     void paint(juce::Graphics& g) override;
+    // Tab goes on in the window's order, as from any other widget (a label's
+    // own order is for its text editor, which this one never opens): only
+    // what can be seen, and only inside an overlay page while one stands.
+    std::unique_ptr<juce::ComponentTraverser> createKeyboardFocusTraverser() override
+    {
+        return juce::Component::createKeyboardFocusTraverser();
+    }
 
 private:
     RSKnob* linkedKnob = nullptr; // not owned
