@@ -103,8 +103,7 @@ struct HMQScreen : testing_support::LibrarianFixture
         if (dc == nullptr)
             return nullptr;
         EXPECT_TRUE(synchronise(amp, [this] { return log.contains("ActionManager::handleMessage(11)"); }));
-        pumpFor(100);
-        EXPECT_TRUE(settle());
+        EXPECT_TRUE(settleRefreshes());
         amp.clearRecords();
         return dc;
     }

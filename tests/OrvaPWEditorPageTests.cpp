@@ -83,7 +83,7 @@ struct OrvaPWPage : BootedHostFixture
         auto* midi = host->getMidiManager();
         ASSERT_TRUE(pumpUntil([midi] { return ! midi->isSyncRunning(); }, testing_support::patienceMs));
         ASSERT_TRUE(synchronise(*amp, [this] { return log.contains("ActionManager::handleMessage(17)"); }));
-        pumpFor(50);
+        ASSERT_TRUE(settleRefreshes());
         main = host->getMasterGuiManager()->getMainWindow()->getMainComponent();
         ASSERT_NE(main->getView(), nullptr);
         page = dynamic_cast<OPWEditorComponent*>(main->getView()->getEditorComponent());

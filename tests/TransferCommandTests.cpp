@@ -69,13 +69,14 @@ struct TransferFixture : testing_support::BootedHostFixture
         EXPECT_TRUE(pumpUntil([this] { return currentDataCenter() != nullptr && currentDataCenter()->isConnected(); },
                               testing_support::patienceMs));
         auto* midi = host->getMidiManager();
-        // Until the synchronisation the connection asked for has run: a
-        // chain that ends later refreshes the pages under the test's feet.
+        // Until the synchronisation the connection asked for has run, and
+        // the refreshes its end started: a chain or a refresh that ends later
+        // changes the pages under the test's feet.
         EXPECT_TRUE(pumpUntil([midi, this] {
             return midi->isSynchronised() && ! midi->isSyncRunning()
                    && ! host->getActionManager()->isTimerRunning(ActionManager::eREQID_DELAYED_SYNCRONIZE);
         }));
-        pumpFor(50);
+        EXPECT_TRUE(settleRefreshes());
         actions = host->getActionManager();
         actions->setConfirmation(
             [this](const juce::String& t, const juce::String& x, const juce::String& o, const juce::String& c) {
@@ -394,8 +395,21 @@ TEST_F(TransferFixture, PresetNamesReceivedReachThePresetPagesAtTheEndOfAReceive
         SCOPED_TRACE(model);
         {
             SimulatedAmplifier amp(ports, model);
+            // As on a busy machine: the preset refresh that the end of the
+            // boot's synchronisation starts (its last request is for the
+            // current program) runs well after the chain's flags are down.
+            bool late = false;
+            amp.setReceiveObserver([&](const juce::MidiMessage& m) {
+                if (! late && m.isSysEx() && m.getRawData()[6] == 0x10 && host->getMidiManager()->isSynchronised())
+                {
+                    late = true;
+                    juce::MessageManager::callAsync(
+                        [this] { host->getActionManager()->setTimerEventReq(ActionManager::timerPresetRefresh, 300, 0); });
+                }
+            });
             auto* dc = boot();
             ASSERT_NE(dc, nullptr);
+            ASSERT_TRUE(late);
             auto* midi = host->getMidiManager();
             auto presetButtonText = [&, model = model, preset = preset]() -> juce::String {
                 if (model == 0)
@@ -412,6 +426,7 @@ TEST_F(TransferFixture, PresetNamesReceivedReachThePresetPagesAtTheEndOfAReceive
                 return page != nullptr ? page->getButton(preset % 20)->getButtonText() : "no page";
             };
             const auto before = presetButtonText();
+            ASSERT_NE(before, "no page");
             ASSERT_FALSE(before.startsWith("FRESH NAME"));
 
             // The amplifier sends a preset of its own; the page shows it once
@@ -421,7 +436,8 @@ TEST_F(TransferFixture, PresetNamesReceivedReachThePresetPagesAtTheEndOfAReceive
             std::copy(name.begin(), name.begin() + 16, record.begin());
             amp.send(SimulatedAmplifier::makeFrame(amp.getModelByte(), 0x4C, { 1, (juce::uint8) preset }, record));
             ASSERT_TRUE(pumpUntil([&] { return bytes(dc->getROMProgPtr(preset), amp.getProgramSize()) == record; }));
-            pumpFor(50);
+            // Until every refresh still to come has run.
+            ASSERT_TRUE(settleRefreshes());
             EXPECT_EQ(presetButtonText(), before);
 
             perform(ActionManager::cmdRxAllProg);

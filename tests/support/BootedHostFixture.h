@@ -111,6 +111,31 @@ struct BootedHostFixture : ::testing::Test
         return SimulatedAmplifier::getNumUnanswered() == 0;
     }
 
+    // Waits until what the end of a chain started has been done: the
+    // refreshes it asked for on timers (status, main window, preset pages,
+    // the chain's end) have run and nothing they set going is on its way
+    // (settle()). A page read after it shows what the chain left there; no
+    // refresh still to come changes it under the test's feet, however late a
+    // busy machine runs it.
+    bool settleRefreshes()
+    {
+        auto* actions = host != nullptr ? host->getActionManager() : nullptr;
+        const auto refreshing = [actions] {
+            for (int id : { ActionManager::timerStatusRefresh, ActionManager::timerMainRefresh, ActionManager::timerPresetRefresh,
+                            ActionManager::timerReceiveChainEnd })
+                if (actions != nullptr && actions->isTimerRunning(id))
+                    return true;
+            return false;
+        };
+        const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) patienceMs;
+        do
+        {
+            if (! pumpUntil([&] { return ! refreshing(); }) || ! settle())
+                return false;
+        } while (refreshing() && juce::Time::getMillisecondCounter() < end);
+        return ! refreshing();
+    }
+
     LogCapture log;
     ScopedVirtualPorts virtualPorts;
     VirtualMidiPortSystem& ports = virtualPorts.ports;

@@ -95,9 +95,10 @@ struct DWQScreenFixture : LibrarianFixture
         ASSERT_NE(dc, nullptr);
         ASSERT_TRUE(synchronise(*amp, [this] { return dc->isSynchronised(); }));
         ASSERT_NE(view(), nullptr);
-        // The refresh that follows the synchronisation, and the pictures'
+        // The refreshes that follow the synchronisation, and the pictures'
         // slides into their zones.
-        pumpFor(800);
+        ASSERT_TRUE(settleRefreshes());
+        ASSERT_TRUE(pumpUntil([this] { return area() != nullptr && ! area()->getAnimator().isAnimating(); }));
         ASSERT_TRUE(settle());
         amp->clearRecords();
     }

@@ -76,8 +76,7 @@ struct LibrarianFixture : BootedHostFixture
             return nullptr;
         EXPECT_TRUE(synchronise(amp, [this] { return log.contains("ActionManager::handleMessage(17)"); }));
         EXPECT_TRUE(pumpUntil([dc] { return dc->getFileCount() == 1; }));
-        pumpFor(50);
-        EXPECT_TRUE(settle());
+        EXPECT_TRUE(settleRefreshes());
         amp.clearRecords();
         return dc;
     }
