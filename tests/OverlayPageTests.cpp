@@ -1,6 +1,7 @@
 // The overlay page manager and the main component's one-overlay rule.
 #include "Action/ActionManager.h"
 #include "Application/Host.h"
+#include "Common/DeviceEnvironment.h"
 #include "Core/DeviceInfo.h"
 #include "Core/MessageEngine.h"
 #include "Core/MessageIds.h"
@@ -9,6 +10,8 @@
 #include "GUI/Editor/EditorComponent.h"
 #include "GUI/Editor/UserButtonContainerComponent.h"
 #include "GUI/Editor/WriteProgDialogComponent.h"
+#include "GUI/HMQ/CHMQEditorLibrarianComponent.h"
+#include "GUI/HMQ/HMQUserSubTab.h"
 #include "GUI/Shell/CAboutDialogComponent.h"
 #include "GUI/Shell/CProgressBarDialogComponent.h"
 #include "GUI/Shell/MainComponent.h"
@@ -19,6 +22,7 @@
 #include "GUI/Shell/TypeSelectOverlayComponentHolder.h"
 #include "GUI/Widgets/FocusHandOver.h"
 #include "GUI/Widgets/RSTouchScrollViewport.h"
+#include "HMQ/HMQDataCenter.h"
 #include "Platform/BluetoothMidiPairing.h"
 #include "support/AppProcess.h"
 #include "support/ChildTestRun.h"
@@ -407,6 +411,18 @@ TEST_F(ChildOnlyOverlayPages, TheFocusStaysWhereItIsHandedOnWhenTheWindowIsActiv
     focused = focusAfter([&] { manager->changeTargetModel(1); });
     ASSERT_NE(main->getView(), nullptr);
     EXPECT_EQ(focused, main->getView()->getEditorComponent()->getEditParam());
+
+    // The amplifier opens a custom page there: the lower panel turns to it
+    // and the focus stays where the player left it.
+    auto* hmqView = dynamic_cast<CHMQEditorLibrarianComponent*>(main->getView());
+    auto* hmq = dynamic_cast<HMQDataCenter*>(host->getDeviceEnvironment()->getDataCenter());
+    ASSERT_TRUE(hmqView != nullptr && hmq != nullptr);
+    auto* hmqArea = hmqView->getEditorComponent()->getEditParam();
+    hmqArea->grabKeyboardFocus();
+    hmq->getCustomSection().FireOnCustomTabOpen(0, true);
+    ASSERT_TRUE(pumpUntil([&] { return hmqView->getLowerPanel()->getTabs()->getCurrentTabIndex() == 1; }));
+    ASSERT_TRUE(testing_support::pumpUntilPostedHandled());
+    EXPECT_EQ(juce::Component::getCurrentlyFocusedComponent(), hmqArea);
 }
 
 // The keyboard focus belongs to one window of a display at a time: tests
