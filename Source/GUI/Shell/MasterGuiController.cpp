@@ -28,8 +28,12 @@ juce::Rectangle<int> toLandscape(juce::Rectangle<int> r)
 // move asked before the window manager has framed the window places the frame
 // or the content depends on timing, so once the frame is known (checked every
 // 50 ms for up to 10 s: a busy window manager can take seconds to frame a new
-// window) the content is put where that frame position puts it.
-void placeWhenFramed(MainWindow* window, juce::Point<int> framePosition, int attemptsLeft)
+// window) the content is put where that frame position puts it. A window
+// manager still placing the new window may move it after that, so the place is
+// checked until the window has stood there for two seconds.
+constexpr int placeChecksToHold = 40;
+
+void placeWhenFramed(MainWindow* window, juce::Point<int> framePosition, int attemptsLeft, int heldChecks)
 {
     juce::Component::SafePointer<juce::Component> safe(window);
     auto* peer = window->getPeer();
@@ -40,14 +44,26 @@ void placeWhenFramed(MainWindow* window, juce::Point<int> framePosition, int att
         const auto wanted = framePosition + juce::Point<int>(frame.getLeft(), frame.getTop());
         // Once framed, a move places the content: put it inside the frame.
         if (window->getPosition() != wanted)
+        {
+            if (heldChecks > 0)
+                juce::Logger::writeToLog("MasterGuiController::placeWhenFramed() the window was moved to "
+                                         + window->getPosition().toString() + "; put back at " + wanted.toString());
             window->setTopLeftPosition(wanted);
-        return;
+            heldChecks = 0;
+        }
+        else if (++heldChecks >= placeChecksToHold)
+            return;
     }
     if (attemptsLeft <= 0)
+    {
+        if (! frameSize)
+            juce::Logger::writeToLog("MasterGuiController::placeWhenFramed() no window frame within 10 s; the window stays "
+                                     "where it was asked to stand");
         return;
-    juce::Timer::callAfterDelay(50, [safe, framePosition, attemptsLeft] {
+    }
+    juce::Timer::callAfterDelay(50, [safe, framePosition, attemptsLeft, heldChecks] {
         if (auto* w = dynamic_cast<MainWindow*>(safe.getComponent()))
-            placeWhenFramed(w, framePosition, attemptsLeft - 1);
+            placeWhenFramed(w, framePosition, attemptsLeft - 1, heldChecks);
     });
 }
 } // namespace
@@ -101,7 +117,7 @@ void MasterGuiController::showMainWindow()
     if (x >= 0 && y >= 0 && window->getWidth() >= 0 && window->getHeight() >= 0)
     {
         window->setBounds(x, y, window->getWidth(), window->getHeight());
-        placeWhenFramed(window, { x, y }, 200);
+        placeWhenFramed(window, { x, y }, 200, 0);
     }
 
     windowBounds = window->getBounds();
