@@ -173,3 +173,129 @@ TEST(RealWindowSupport, AStartThatStallsKeepsEveryThreadsStackWithTheEvidence)
         EXPECT_TRUE(names.contains(expected)) << expected << " in\n" << stacks;
     EXPECT_EQ(app.closeAndWaitForExit(SimulatedAmplifierApp::patienceMs), 0);
 }
+
+namespace
+{
+struct RealWindowGestureRules : testing_support::RealWindowFixture
+{
+    // The time in ms between two of the fixture's millisecond counts.
+    static int between(juce::uint32 earlier, juce::uint32 later) { return (int) (later - earlier); }
+};
+} // namespace
+
+// What the framework drops or takes for another gesture by time is waited
+// out, and each press is made once: the entry of a menu clicked as soon as
+// the menu lists it is chosen at the first press, made no sooner than
+// 300 ms after the menu was listed (a release within 250 ms of the menu's
+// making is dropped); a second click at the same point comes no sooner than
+// the double-click time after the first was seen; a drag from where the one
+// before started, no sooner than its drag image has gone.
+TEST_F(RealWindowGestureRules, EachPressIsMadeOnceWhenTheFrameworkTakesItForWhatItIs)
+{
+    startConnected(1);
+    const auto menuButton = app->waitForWidget("name", "Menu", waitMs);
+    ASSERT_TRUE(menuButton) << layoutText();
+    ASSERT_TRUE(clickUntil(*menuButton, shows("name", "Open File..."))) << layoutText();
+    const auto entry = app->waitForWidget("name", "Open File...", 0);
+    ASSERT_TRUE(entry) << layoutText();
+    const int presses = app->pointer()->presses;
+    const juce::String chooser = "Open hmqprog file...";
+    ASSERT_TRUE(clickUntil(*entry, shows("window", chooser))) << layoutText();
+    auto press = *app->lastPress();
+    EXPECT_EQ(press.window.title, "menu");
+    EXPECT_GE(between(press.window.listedAt, press.madeAt), SimulatedAmplifierApp::popupSettleMs);
+    EXPECT_EQ(app->pointer()->presses, presses + 1) << layoutText();
+    // A key typed while the main window holds the focus (as a window
+    // manager may leave it, here given it back) waits for the chooser to
+    // hold the focus: it lands in the file-name field, and none reaches the
+    // chooser's window unused.
+    ASSERT_TRUE(app->raise());
+    ASSERT_TRUE(waitFor([&] {
+        const auto window = app->waitForWidget("window", chooser, 0);
+        return window && window->value == "0";
+    })) << layoutText();
+    ASSERT_TRUE(keyUntil("x", [] { return true; }));
+    const auto typed = [&] {
+        const auto window = app->waitForWidget("window", chooser, 0);
+        return window && window->minimum == "0" && app->waitForWidget("focus", "juce::TextEditor", 0).has_value();
+    };
+    EXPECT_TRUE(waitForSettled(typed)) << layoutText();
+    ASSERT_TRUE(keyUntil("Escape", gone("window", chooser))) << layoutText();
+
+    // The menu opened and closed by two clicks on its button.
+    ASSERT_TRUE(clickUntil(*menuButton, shows("window", "menu"))) << layoutText();
+    const auto first = *app->lastPress();
+    ASSERT_TRUE(clickUntil(*menuButton, gone("window", "menu"))) << layoutText();
+    press = *app->lastPress();
+    EXPECT_GE(between(first.seenAt, press.madeAt), juce::MouseEvent::getDoubleClickTimeout());
+
+    // A knob turned twice from its centre, towards the far end of its range.
+    const auto knob = app->waitForParam(0x402, waitMs, [](auto& w) { return w.maximum != "-"; });
+    ASSERT_TRUE(knob) << layoutText();
+    const int down = knob->value.getIntValue() * 2 > knob->minimum.getIntValue() + knob->maximum.getIntValue() ? 1 : -1;
+    const auto centre = knob->bounds.getCentre();
+    for (int round = 0; round < 2; ++round)
+    {
+        const int from = app->getReceived().size();
+        ASSERT_TRUE(dragUntil(centre, centre.translated(0, 8 * down), [&] { return ! changesSince(from).empty(); }, { 4 }))
+            << receivedText();
+        if (round == 1)
+            EXPECT_GE(between(press.releasedAt, app->lastPress()->madeAt), SimulatedAmplifierApp::dragImageClearMs);
+        press = *app->lastPress();
+    }
+    // The pointer rests where the last press was: the knob's tip shows.
+    EXPECT_TRUE(hoverUntil(centre, [&] { return shownTooltip().has_value(); })) << layoutText();
+}
+
+// The rules of the gestures against made-up layouts: where the application
+// is seen to have the pointer, when keys would land, how long a press waits.
+TEST(GestureRules, TheGesturesWaitForWhatTheFrameworkTakes)
+{
+    using App = SimulatedAmplifierApp;
+    const auto window = [](const char* title, juce::Rectangle<int> r, bool focused, int id, int listedAt, bool modal) {
+        return juce::String("window\t") + title + "\t" + juce::String(r.getX()) + "\t" + juce::String(r.getY()) + "\t"
+               + juce::String(r.getWidth()) + "\t" + juce::String(r.getHeight()) + "\t" + (focused ? "1" : "0") + "\t0\t-\t"
+               + juce::String(id) + "\t" + juce::String(listedAt) + "\t" + (modal ? "1" : "0") + "\n";
+    };
+    const auto main = window("Rig Smith [connected]", { 0, 0, 1024, 700 }, true, 1, 1000, false);
+    const auto menu = main + window("menu", { 100, 50, 200, 300 }, false, 2, 5000, true);
+
+    // A press into a popup waits until the popup has stood 300 ms; one
+    // that is listed without its time has only just been made.
+    EXPECT_EQ(App::popupWaitMs(menu, { 150, 70 }, 5000), 300);
+    EXPECT_EQ(App::popupWaitMs(menu, { 150, 70 }, 5120), 180);
+    EXPECT_EQ(App::popupWaitMs(menu, { 150, 70 }, 5300), 0);
+    EXPECT_EQ(App::popupWaitMs(menu, { 500, 500 }, 5000), 0);
+    EXPECT_EQ(App::popupWaitMs(main + window("menu", { 100, 50, 200, 300 }, false, 0, 0, true), { 150, 70 }, 5000), 300);
+
+    // The pointer counts as seen over the popup only over a widget of the
+    // popup: over the main window's knob there, the popup is not yet on
+    // the screen.
+    juce::String seen;
+    EXPECT_FALSE(App::pointerSeenAt(menu + "pointer\tKnob\t120\t60\t40\t40\t150,70\t1\t0\t1\n", { 150, 70 }, seen)) << seen;
+    EXPECT_TRUE(App::pointerSeenAt(menu + "pointer\tOpen File...\t100\t60\t200\t20\t150,70\t1\t0\t2\n", { 150, 70 }, seen))
+        << seen;
+    EXPECT_TRUE(App::pointerSeenAt(menu + "pointer\t-\t0\t0\t0\t0\t1100,750\t1\t0\t0\n", { 1100, 750 }, seen)) << seen;
+
+    // Keys go out once a modal window other than a menu holds the focus.
+    const auto question = [&](bool focused) {
+        return window("Rig Smith [connected]", { 0, 0, 1024, 700 }, ! focused, 1, 1000, false)
+               + window("Write", { 300, 200, 300, 120 }, focused, 3, 6000, true);
+    };
+    EXPECT_FALSE(App::keysWouldLand(question(false)));
+    EXPECT_TRUE(App::keysWouldLand(question(true)));
+    EXPECT_TRUE(App::keysWouldLand(menu));
+    EXPECT_FALSE(App::keysWouldLand(window("Rig Smith [connected]", { 0, 0, 1024, 700 }, false, 1, 1000, false)));
+
+    // A second press within 8 pixels waits until the first was seen 500 ms
+    // ago; elsewhere it does not.
+    EXPECT_EQ(App::doubleClickWaitMs({ 100, 100 }, 1000, { 103, 97 }, 1100), 400);
+    EXPECT_EQ(App::doubleClickWaitMs({ 100, 100 }, 1000, { 100, 100 }, 1500), 0);
+    EXPECT_EQ(App::doubleClickWaitMs({ 100, 100 }, 1000, { 108, 100 }, 1100), 0);
+    EXPECT_EQ(App::doubleClickWaitMs({ 100, 100 }, 0, { 100, 100 }, 1100), 0);
+
+    // A hover rests beside the last press, else where asked.
+    EXPECT_EQ(App::restingPointFor({ 10, 10 }, juce::Point<int>(10, 10)), juce::Point<int>(11, 10));
+    EXPECT_EQ(App::restingPointFor({ 10, 10 }, juce::Point<int>(12, 10)), juce::Point<int>(10, 10));
+    EXPECT_EQ(App::restingPointFor({ 10, 10 }, std::nullopt), juce::Point<int>(10, 10));
+}

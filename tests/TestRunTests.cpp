@@ -112,6 +112,15 @@ struct SkipsItself : ::testing::Test
                             []() -> ::testing::Test* { return new RunsAfterIt(); });
     return true;
 }();
+
+// Runs a helper script or program for at most 30 s (killed then): its exit
+// code, or -1 when it did not end; its output and errors into `output`.
+int boundedExitCode(const juce::StringArray& command, juce::String& output, int timeoutMs = 30000)
+{
+    const auto run = testing_support::runBounded(command, timeoutMs, true);
+    output = run.output;
+    return run.ended ? run.exitCode : -1;
+}
 } // namespace
 
 TEST(TestRun, AFrameworkAssertionFailsTheTestThatMadeItFromAnyThread)
@@ -159,11 +168,10 @@ TEST(TestRun, TraceGoesToTheOneLoggerAndNotToTheConsole)
 TEST(TestRun, AFailedCheckInAHelperEndsItsTestAndNotTheRun)
 {
     const auto self = juce::File::getSpecialLocation(juce::File::currentExecutableFile).getFullPathName();
-    juce::ChildProcess run;
-    ASSERT_TRUE(run.start(juce::StringArray { "env", "RIGSMITH_FAILURE_PROBE=1", self, "--gtest_filter=FailureProbe*" },
-                          juce::ChildProcess::wantStdOut | juce::ChildProcess::wantStdErr));
-    const auto output = run.readAllProcessOutput();
-    ASSERT_TRUE(run.waitForProcessToFinish(60000)) << output;
+    const auto run =
+        testing_support::runBounded({ "env", "RIGSMITH_FAILURE_PROBE=1", self, "--gtest_filter=FailureProbe*" }, 60000, true);
+    const auto& output = run.output;
+    ASSERT_TRUE(run.ended) << output;
 
     EXPECT_TRUE(output.contains("[  FAILED  ] FailureProbe.HelperFindsNoDataCentre")) << output;
     EXPECT_TRUE(output.contains("[       OK ] FailureProbeNext.RunsAfterIt")) << output;
@@ -279,12 +287,7 @@ TEST(RealWindowSupport, TheRawGestureCheckNamesEveryRawGestureAndPassesTheTests)
 {
     const auto script = juce::File(RIGSMITH_SOURCE_DIR).getChildFile("tools/check-raw-gestures.sh");
     const auto run = [&script](const juce::File& folder, juce::String& output) {
-        juce::ChildProcess child;
-        if (! child.start(juce::StringArray { "bash", script.getFullPathName(), folder.getFullPathName() },
-                          juce::ChildProcess::wantStdOut | juce::ChildProcess::wantStdErr))
-            return -1;
-        output = child.readAllProcessOutput();
-        return child.waitForProcessToFinish(30000) ? (int) child.getExitCode() : -1;
+        return boundedExitCode({ "bash", script.getFullPathName(), folder.getFullPathName() }, output);
     };
 
     const auto tests = juce::File::createTempFile("raw-gesture-check");
@@ -330,16 +333,15 @@ TEST(RealWindowSupport, TheRawGestureCheckNamesEveryRawGestureAndPassesTheTests)
 TEST(TestCommand, PassesAnnounceThemselvesAndAStopNamesTheCommandToRunAgain)
 {
     const auto script = juce::File(RIGSMITH_SOURCE_DIR).getChildFile("tools/dev.sh").getFullPathName();
-    const auto run = [](const juce::StringArray& command, juce::String& output) {
-        juce::ChildProcess child;
-        if (! child.start(command, juce::ChildProcess::wantStdOut | juce::ChildProcess::wantStdErr))
-            return -1;
-        output = child.readAllProcessOutput();
-        return child.waitForProcessToFinish(30000) ? (int) child.getExitCode() : -1;
-    };
+    const auto run = [](const juce::StringArray& command, juce::String& output) { return boundedExitCode(command, output); };
+
+    // A helper that hangs is ended at its limit.
+    juce::String output;
+    const auto started = juce::Time::getMillisecondCounter();
+    EXPECT_EQ(boundedExitCode({ "sleep", "60" }, output, 300), -1);
+    EXPECT_LT(juce::Time::getMillisecondCounter() - started, 10000u);
 
     // A failed pass names the passes after it, which did not run.
-    juce::String output;
     EXPECT_EQ(run({ "bash", "-c",
                     "source \"$1\"; passes=('A pass' 'Another' 'A third' 'A fourth'); run_pass 'A pass' 12 true;"
                     " run_pass 'Another' 3 false 2>&1 || echo $?",

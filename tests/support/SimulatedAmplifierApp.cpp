@@ -226,6 +226,23 @@ bool SimulatedAmplifierApp::raise()
            && xdotool({ "windowraise", juce::String(window) });
 }
 
+void SimulatedAmplifierApp::activateWindow(const juce::String& title)
+{
+    const int pid = process.findPid();
+    if (pid <= 0)
+        return;
+    juce::String pattern;
+    for (auto c : title)
+        pattern << (juce::String("\\^$.|?*+()[]{}").containsChar(c) ? "\\" : "") << juce::String::charToString(c);
+    const auto found = runAndRead(
+        { "xdotool", "search", "--all", "--onlyvisible", "--pid", juce::String(pid), "--name", "^" + pattern.trimEnd() + " *$" });
+    const auto id = juce::StringArray::fromLines(found.trim())[0].trim();
+    note("the window \"" + title + "\" does not hold the focus; activating it"
+         + (id.isEmpty() ? juce::String(": not found") : ""));
+    if (id.isNotEmpty())
+        xdotool({ "windowactivate", "--sync", id });
+}
+
 bool SimulatedAmplifierApp::raiseOnly()
 {
     return window != 0 && xdotool({ "windowraise", juce::String(window) });
@@ -332,8 +349,11 @@ juce::String text(juce::Point<int> p)
 
 void SimulatedAmplifierApp::note(const juce::String& line) const
 {
-    gestureLog.appendText(juce::Time::getCurrentTime().formatted("%H:%M:%S.") + juce::String(now() % 1000).paddedLeft('0', 3)
-                          + " " + line + "\n");
+    // The time of day, and the millisecond counter that the layout's times
+    // are counted in.
+    const auto time = juce::Time::getCurrentTime();
+    gestureLog.appendText(time.formatted("%H:%M:%S.") + juce::String(time.getMilliseconds()).paddedLeft('0', 3) + " ["
+                          + juce::String(now()) + "] " + line + "\n");
 }
 
 bool SimulatedAmplifierApp::moveOnScreen(juce::Point<int> at)
@@ -351,9 +371,21 @@ bool SimulatedAmplifierApp::buttonUp(int button)
     return xdotool({ "mouseup", juce::String(button) });
 }
 
+void SimulatedAmplifierApp::release()
+{
+    if (pressMade)
+        pressMade->releasedAt = now();
+    buttonUp();
+}
+
 std::optional<SimulatedAmplifierApp::Pointer> SimulatedAmplifierApp::pointer() const
 {
-    for (auto& line : juce::StringArray::fromLines(layoutFile.loadFileAsString()))
+    return pointerIn(layoutFile.loadFileAsString());
+}
+
+std::optional<SimulatedAmplifierApp::Pointer> SimulatedAmplifierApp::pointerIn(const juce::String& layout)
+{
+    for (auto& line : juce::StringArray::fromLines(layout))
     {
         const auto fields = juce::StringArray::fromTokens(line, "\t", {});
         if (fields.size() < 9 || fields[0] != "pointer")
@@ -365,9 +397,102 @@ std::optional<SimulatedAmplifierApp::Pointer> SimulatedAmplifierApp::pointer() c
                  fields[6].fromFirstOccurrenceOf(",", false, false).getIntValue() };
         p.presses = fields[7].getIntValue();
         p.held = fields[8] == "1";
+        p.window = fields[9].getIntValue();
         return p;
     }
     return std::nullopt;
+}
+
+std::vector<SimulatedAmplifierApp::ShownWindow> SimulatedAmplifierApp::windowsIn(const juce::String& layout)
+{
+    std::vector<ShownWindow> windows;
+    for (auto& line : juce::StringArray::fromLines(layout))
+    {
+        const auto f = juce::StringArray::fromTokens(line, "\t", {});
+        if (f.size() < 9 || f[0] != "window")
+            continue;
+        ShownWindow w;
+        w.title = f[1];
+        w.bounds = { f[2].getIntValue(), f[3].getIntValue(), f[4].getIntValue(), f[5].getIntValue() };
+        w.focused = f[6] == "1";
+        w.id = f[9].getIntValue();
+        w.listedAt = (juce::uint32) f[10].getLargeIntValue();
+        w.modal = f[11] == "1";
+        windows.push_back(w);
+    }
+    return windows;
+}
+
+namespace
+{
+// The frontmost of the windows listed that holds the point.
+std::optional<SimulatedAmplifierApp::ShownWindow> frontmostAt(const std::vector<SimulatedAmplifierApp::ShownWindow>& windows,
+                                                              juce::Point<int> at)
+{
+    std::optional<SimulatedAmplifierApp::ShownWindow> front;
+    for (auto& w : windows)
+        if (w.bounds.contains(at))
+            front = w;
+    return front;
+}
+} // namespace
+
+int SimulatedAmplifierApp::popupWaitMs(const juce::String& layout, juce::Point<int> at, juce::uint32 now)
+{
+    const auto front = frontmostAt(windowsIn(layout), at);
+    if (! front || front->title != "menu")
+        return 0;
+    // Not yet listed with its time: it has only just been made.
+    if (front->listedAt == 0)
+        return popupSettleMs;
+    const auto stood = (int) (now - front->listedAt);
+    return juce::jlimit(0, popupSettleMs, popupSettleMs - stood);
+}
+
+bool SimulatedAmplifierApp::pointerSeenAt(const juce::String& layout, juce::Point<int> at, juce::String& seen)
+{
+    const auto p = pointerIn(layout);
+    if (! p)
+    {
+        seen = "nothing";
+        return false;
+    }
+    seen =
+        "the pointer at " + text(p->at) + " over " + p->name + " " + p->over.toString() + " of window " + juce::String(p->window);
+    // Over one of the application's windows: over a widget there, in the
+    // frontmost window there (another of its windows in front, such as a
+    // tip, takes the press from the widget; a window listed but not yet on
+    // the screen leaves the pointer over the window behind it).
+    const auto front = frontmostAt(windowsIn(layout), at);
+    if (! front)
+        return p->over.isEmpty();
+    return near(p->at, at) && p->over.contains(at) && front->bounds.contains(p->over) && p->window == front->id;
+}
+
+bool SimulatedAmplifierApp::keysWouldLand(const juce::String& layout)
+{
+    bool anyFocused = false;
+    for (auto& w : windowsIn(layout))
+    {
+        anyFocused = anyFocused || w.focused;
+        if (w.modal && w.title != "menu" && ! w.focused)
+            return false;
+    }
+    return anyFocused;
+}
+
+int SimulatedAmplifierApp::doubleClickWaitMs(juce::Point<int> last, juce::uint32 lastSeenAt, juce::Point<int> at,
+                                             juce::uint32 now)
+{
+    // The framework's tolerance is under 8 pixels each way.
+    if (lastSeenAt == 0 || std::abs(last.x - at.x) >= 8 || std::abs(last.y - at.y) >= 8)
+        return 0;
+    return juce::jlimit(0, doubleClickClearMs, doubleClickClearMs - (int) (now - lastSeenAt));
+}
+
+juce::Point<int> SimulatedAmplifierApp::restingPointFor(juce::Point<int> at, std::optional<juce::Point<int>> lastPress)
+{
+    return lastPress && *lastPress == at ? at.translated(1, 0) : at;
 }
 
 std::optional<SimulatedAmplifierApp::Widget> SimulatedAmplifierApp::mainWindow() const
@@ -426,40 +551,22 @@ bool SimulatedAmplifierApp::waitUntilReady(int timeoutMs)
 
 std::optional<SimulatedAmplifierApp::Pointer> SimulatedAmplifierApp::moveAndSee(juce::Point<int> at, int timeoutMs)
 {
-    // Over one of the application's windows the application must see the
-    // pointer there, over a widget, in the frontmost window there (another
-    // of its windows in front, such as a tip, takes the press from the
-    // widget); elsewhere it must see the pointer over none of its widgets.
-    const auto frontmostAt = [this, at]() -> std::optional<juce::Rectangle<int>> {
-        std::optional<juce::Rectangle<int>> front;
-        for (auto& line : juce::StringArray::fromLines(layoutFile.loadFileAsString()))
-        {
-            const auto f = juce::StringArray::fromTokens(line, "\t", {});
-            const juce::Rectangle<int> r { f[2].getIntValue(), f[3].getIntValue(), f[4].getIntValue(), f[5].getIntValue() };
-            if (f[0] == "window" && r.contains(at))
-                front = r;
-        }
-        return front;
-    };
     // By way of a point beside it, so that a motion reaches the application
     // even where the pointer already was; to a point off its windows by way
     // of one inside the main window, so that the application sees the
     // pointer leave (a leave it did not take in is not sent again).
+    const auto layout = layoutFile.loadFileAsString();
     const auto main = mainWindow();
-    moveOnScreen(frontmostAt() || ! main ? at.translated(at.x > 2 ? -2 : 2, 0) : main->bounds.getTopLeft().translated(3, 3));
+    const bool onAWindow = frontmostAt(windowsIn(layout), at).has_value();
+    moveOnScreen(onAWindow || ! main ? at.translated(at.x > 2 ? -2 : 2, 0) : main->bounds.getTopLeft().translated(3, 3));
     moveOnScreen(at);
     juce::String seenLast = "nothing";
     std::optional<Pointer> p;
     const bool seen = waitUntil(
         [&] {
-            p = pointer();
-            if (! p)
-                return false;
-            seenLast = "the pointer at " + text(p->at) + " over " + p->name + " " + p->over.toString();
-            const auto front = frontmostAt();
-            if (! front)
-                return p->over.isEmpty();
-            return near(p->at, at) && p->over.contains(at) && front->contains(p->over);
+            const auto now = layoutFile.loadFileAsString();
+            p = pointerIn(now);
+            return pointerSeenAt(now, at, seenLast);
         },
         timeoutMs);
     if (! seen)
@@ -470,7 +577,78 @@ std::optional<SimulatedAmplifierApp::Pointer> SimulatedAmplifierApp::moveAndSee(
     return p;
 }
 
-bool SimulatedAmplifierApp::pressAt(juce::Point<int> at, juce::uint32 deadline)
+int SimulatedAmplifierApp::waitBeforePress(juce::Point<int> at, bool drag)
+{
+    const auto layout = layoutFile.loadFileAsString();
+    const auto t = now();
+    int wait = 0;
+    if (const int popup = popupWaitMs(layout, at, t); popup > 0)
+    {
+        note("press at " + text(at) + ": the popup there has stood " + juce::String(popupSettleMs - popup) + " ms of the "
+             + juce::String(popupSettleMs) + " it needs (the framework takes no click in its first 250 ms): waiting");
+        wait = popup;
+    }
+    if (pressMade)
+        if (const int twice = doubleClickWaitMs(pressMade->at, pressMade->seenAt, at, t); twice > 0)
+        {
+            note("press at " + text(at) + ": the press at " + text(pressMade->at) + " was seen "
+                 + juce::String(doubleClickClearMs - twice)
+                 + " ms ago (within 400 ms the framework makes a double click of the two): waiting");
+            wait = juce::jmax(wait, twice);
+        }
+    if (drag && dragReleased)
+    {
+        // The pointer seen here again: the application has taken the drop.
+        if (dragReleaseSeenAt == 0)
+            dragReleaseSeenAt = t;
+        const int image = juce::jlimit(0, dragImageClearMs, dragImageClearMs - (int) (t - dragReleaseSeenAt));
+        if (image > 0)
+        {
+            note("drag from " + text(at) + ": the drop before was taken " + juce::String(dragImageClearMs - image)
+                 + " ms ago (the framework starts no drag while the image of the one before stands, up to 200 ms): waiting");
+            wait = juce::jmax(wait, image);
+        }
+    }
+    return wait;
+}
+
+void SimulatedAmplifierApp::recordPress(juce::Point<int> at, bool drag)
+{
+    const auto windows = windowsIn(layoutFile.loadFileAsString());
+    Press press { at, frontmostAt(windows, at).value_or(ShownWindow {}), {} };
+    for (auto& w : windows)
+        if (w.modal && w.id != press.window.id)
+            press.blockedBy = w.title;
+    press.madeAt = now();
+    pressMade = press;
+    if (drag)
+    {
+        dragReleased = false;
+        dragReleaseSeenAt = 0;
+    }
+}
+
+// What the framework may have dropped, for the note of a gesture whose effect
+// did not show.
+juce::String SimulatedAmplifierApp::guardsMet(const juce::String& gesture) const
+{
+    if (gesture.startsWith("keys"))
+        return "a key goes to the modal component, where there is one, and to no widget it blocks";
+    if (! pressMade)
+        return {};
+    juce::String guards;
+    if (pressMade->blockedBy.isNotEmpty())
+        guards << "the press was on a window that the modal \"" << pressMade->blockedBy
+               << "\" blocks, and the framework drops it; ";
+    if (pressMade->window.title == "menu")
+        guards << "the press came " << (int) (pressMade->madeAt - pressMade->window.listedAt)
+               << " ms after the popup was listed (a release within 250 ms of its making is dropped); ";
+    if (gesture.startsWith("drag"))
+        guards << "a drag whose source still has a drag image standing starts none; ";
+    return guards.upToLastOccurrenceOf(";", false, false);
+}
+
+bool SimulatedAmplifierApp::pressAt(juce::Point<int> at, juce::uint32 deadline, bool drag)
 {
     for (int attempt = 1; remainingUntil(deadline) > 0; ++attempt)
     {
@@ -481,10 +659,18 @@ bool SimulatedAmplifierApp::pressAt(juce::Point<int> at, juce::uint32 deadline)
         const auto before = moveAndSee(at, juce::jmin(stepMs, remainingUntil(deadline)));
         if (! before)
             continue;
+        // What the framework would drop or take for another gesture is
+        // waited out, and the pointer seen there again.
+        if (const int wait = waitBeforePress(at, drag); wait > 0)
+        {
+            juce::Thread::sleep(juce::jmin(wait, remainingUntil(deadline)));
+            continue;
+        }
         // The display loses no press: one the application has not seen yet
         // is still on its way (a busy application can take many seconds), and
         // a second one would make a click of its own. So the press is made
         // once and waited for.
+        recordPress(at, drag);
         buttonDown();
         const auto pressed = [&] {
             const auto p = pointer();
@@ -492,6 +678,7 @@ bool SimulatedAmplifierApp::pressAt(juce::Point<int> at, juce::uint32 deadline)
         };
         if (waitUntil(pressed, remainingUntil(deadline)))
         {
+            pressMade->seenAt = now();
             if (attempt > 1)
                 note("press at " + text(at) + ": seen, the pointer seen there at attempt " + juce::String(attempt));
             return true;
@@ -521,7 +708,9 @@ bool SimulatedAmplifierApp::waitForEffect(const juce::String& gesture, const Con
     }
     if (waitUntil(seen, remainingUntil(deadline)))
         return true;
-    note(gesture + ": made whole, and its effect did not show");
+    const auto guards = guardsMet(gesture);
+    note(gesture + ": made whole, and its effect did not show"
+         + (guards.isNotEmpty() ? " (the framework may have dropped it: " + guards + ")" : juce::String()));
     return false;
 }
 
@@ -531,7 +720,7 @@ bool SimulatedAmplifierApp::clickUntil(juce::Point<int> at, const Condition& see
     note("click at " + text(at));
     if (! pressAt(at, deadline))
         return false;
-    buttonUp();
+    release();
     return waitForEffect("click at " + text(at), seen, deadline);
 }
 
@@ -539,7 +728,7 @@ bool SimulatedAmplifierApp::dragUntil(juce::Point<int> from, juce::Point<int> to
 {
     const auto deadline = now() + (juce::uint32) patienceMs;
     note("drag from " + text(from) + " to " + text(to));
-    if (! pressAt(from, deadline))
+    if (! pressAt(from, deadline, true))
         return false;
     for (int i = 1; i <= style.steps; ++i)
     {
@@ -556,7 +745,8 @@ bool SimulatedAmplifierApp::dragUntil(juce::Point<int> from, juce::Point<int> to
         note("drag to " + text(to) + ": the application saw the pointer last at "
              + (last ? text(last->at) : juce::String("none")));
     juce::Thread::sleep(style.restMs);
-    buttonUp();
+    release();
+    dragReleased = true;
     return waitForEffect("drag to " + text(to), seen, deadline);
 }
 
@@ -564,11 +754,15 @@ bool SimulatedAmplifierApp::hoverUntil(juce::Point<int> at, const Condition& see
 {
     const auto deadline = now() + (juce::uint32) patienceMs;
     note("hover at " + text(at));
+    const auto rest = restingPointFor(at, pressMade ? std::optional<juce::Point<int>>(pressMade->at) : std::nullopt);
+    if (rest != at)
+        note("hover at " + text(at) + ": resting at " + text(rest)
+             + " instead (the framework shows no tip while the pointer rests where the last press was)");
     while (remainingUntil(deadline) > 0)
     {
         if (! waitUntilReady(remainingUntil(deadline)))
             return false;
-        if (! moveAndSee(at, juce::jmin(stepMs, remainingUntil(deadline))))
+        if (! moveAndSee(rest, juce::jmin(stepMs, remainingUntil(deadline))))
             continue;
         if (seen == nullptr || waitUntil(seen, juce::jmin(stepMs, remainingUntil(deadline))))
             return true;
@@ -593,8 +787,37 @@ bool SimulatedAmplifierApp::keyUntil(const juce::String& keys, const Condition& 
     note("keys " + keys);
     if (! waitUntilReady(remainingUntil(deadline)))
         return false;
+    // A modal window that has not got the focus would take the keys itself
+    // and use none of them. One the window manager leaves without it is
+    // given it, as a click on it would.
+    auto lastActivation = now();
+    const auto land = [&] {
+        const auto layout = layoutFile.loadFileAsString();
+        if (keysWouldLand(layout))
+            return true;
+        if (now() - lastActivation > 2000)
+        {
+            for (auto& w : windowsIn(layout))
+                if (w.modal && ! w.focused && w.title != "menu")
+                    activateWindow(w.title);
+            lastActivation = now();
+        }
+        return false;
+    };
+    if (! land())
+    {
+        note("keys " + keys + ": a modal window does not hold the focus: waiting");
+        if (! waitUntil(land, remainingUntil(deadline)))
+        {
+            note("keys " + keys + ": the modal window did not get the focus in time");
+            return false;
+        }
+    }
     xdotool({ "key", keys });
-    return waitUntil(seen, remainingUntil(deadline));
+    if (waitUntil(seen, remainingUntil(deadline)))
+        return true;
+    note("keys " + keys + ": sent, and their effect did not show (" + guardsMet("keys") + ")");
+    return false;
 }
 
 bool SimulatedAmplifierApp::waitForSettled(const Condition& state, int settleMs, int timeoutMs) const

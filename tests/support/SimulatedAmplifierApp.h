@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace testing_support
 {
@@ -89,7 +90,10 @@ public:
     // application's window is ready (its bounds as the window manager has
     // placed it, one of its windows holding the keyboard focus), the pointer
     // is moved on its own and the application has seen it over the target
-    // (in the frontmost of its windows there), then the button goes down
+    // (over a widget of the frontmost of its windows there), what the
+    // framework would drop or take for another gesture is waited out (see
+    // below: a popup's first moments, a double click, a drag image still
+    // standing), then the button goes down
     // and the application has seen the press, then it goes up. A move the
     // application did not see in time is made again, until the one limit
     // (patienceMs); a press is made once and waited for (the display loses
@@ -109,15 +113,18 @@ public:
         int steps, restMs;
     };
     bool dragUntil(juce::Point<int> from, juce::Point<int> to, const Condition& seen = {}, DragStyle style = {});
-    // The pointer rests there, no button held (a tip shows); moved there again
-    // now and then while `seen` does not hold. A point outside the
+    // The pointer rests there, no button held (a tip shows), or a pixel to the
+    // right where the last press was; moved there again now and then while
+    // `seen` does not hold. A point outside the
     // application's windows rests once the application reports no widget
     // under the pointer.
     bool hoverUntil(juce::Point<int> at, const Condition& seen = {});
     // One step of the mouse wheel, up, over that point.
     bool wheelUntil(juce::Point<int> at, const Condition& seen);
     // Keys typed (xdotool key names, "Return", "Escape") once one of the
-    // application's windows holds the keyboard focus; sent once.
+    // application's windows holds the keyboard focus, and a modal window
+    // other than a menu does (given it when the window manager does not);
+    // sent once.
     bool keyUntil(const juce::String& keys, const Condition& seen);
 
     // ---- Waits ----------------------------------------------------------
@@ -137,8 +144,72 @@ public:
         juce::Point<int> at;       // the last mouse event's position
         int presses = 0;           // button presses handled so far
         bool held = false;         // a button is down as the application has seen it
+        int window = 0;            // the id of the window the widget belongs to, 0 for none
     };
     std::optional<Pointer> pointer() const;
+    static std::optional<Pointer> pointerIn(const juce::String& layout);
+
+    // A window the application shows, as its layout lists it (in desktop
+    // order, the frontmost last).
+    struct ShownWindow
+    {
+        juce::String title;
+        juce::Rectangle<int> bounds;
+        bool focused = false;      // it holds the display's keyboard focus
+        int id = 0;                // its own for as long as it lives
+        juce::uint32 listedAt = 0; // the millisecond counter when first listed, 0 for not yet
+        bool modal = false;        // it holds the component currently modal
+    };
+    static std::vector<ShownWindow> windowsIn(const juce::String& layout);
+
+    // ---- What the framework takes, and when --------------------------------
+    // The framework drops some gestures without a word: a click in a popup
+    // window (a menu, a combo box's list) whose release comes within 250 ms
+    // of the popup's making, keys typed while a new modal window has not yet
+    // got the display's focus (they go to the modal window itself, which uses
+    // none), a press on a window not yet on the screen (it lands on the
+    // window behind, which the modal one blocks). A second press within
+    // 400 ms and 8 pixels of the one before is a double click; a drag
+    // started while the image of the drag before still stands (up to 200 ms
+    // after its drop) is no drag; a tip never shows while the pointer rests
+    // where the last press was. The gestures wait these out, and their notes
+    // in gestures.log say which they waited for. As plain functions of the
+    // layout, so that a test can check each against a made-up one:
+    //
+    // How long a press at that point must still wait for the popup there to
+    // have stood for popupSettleMs (0 when no popup is there, or it has).
+    static constexpr int popupSettleMs = 300;
+    static int popupWaitMs(const juce::String& layout, juce::Point<int> at, juce::uint32 now);
+    // The application has seen the pointer at that point over a widget of
+    // the frontmost of its windows there, or, off its windows, over none;
+    // what it saw goes to `seen`.
+    static bool pointerSeenAt(const juce::String& layout, juce::Point<int> at, juce::String& seen);
+    // Keys typed now reach the application's window they are for: one of
+    // its windows holds the display's focus and a modal window other than a
+    // menu (which takes the keys of the window with the focus) holds it.
+    static bool keysWouldLand(const juce::String& layout);
+    // How long a press at `at` must still wait not to make a double click of
+    // the press seen at `last` at `lastSeenAt` (0: none yet).
+    static constexpr int doubleClickClearMs = 500;
+    static int doubleClickWaitMs(juce::Point<int> last, juce::uint32 lastSeenAt, juce::Point<int> at, juce::uint32 now);
+    // How long after the drop before it a drag's press waits.
+    static constexpr int dragImageClearMs = 500;
+    // Where the pointer rests to hover at `at`: beside the last press (a
+    // tip never shows there), else there.
+    static juce::Point<int> restingPointFor(juce::Point<int> at, std::optional<juce::Point<int>> lastPress);
+
+    // The last press made: where, the window there as the layout listed it,
+    // and when (millisecond counter) the button went down (just before), the
+    // application was seen to have it, and the button went up (just before;
+    // 0 while held).
+    struct Press
+    {
+        juce::Point<int> at;
+        ShownWindow window;
+        juce::String blockedBy; // the title of a modal window other than that one
+        juce::uint32 madeAt = 0, seenAt = 0, releasedAt = 0;
+    };
+    const std::optional<Press>& lastPress() const noexcept { return pressMade; }
     // Key presses that reached the main window unused by its widgets.
     int keysReachingMainWindow() const;
 
@@ -186,6 +257,8 @@ private:
     bool moveOnScreen(juce::Point<int> at);
     bool buttonDown(int button = 1);
     bool buttonUp(int button = 1);
+    // The button goes up at the end of a gesture (the time kept).
+    void release();
     // The application's window is ready for a gesture (see above).
     bool waitUntilReady(int timeoutMs);
     // Moves the pointer there (by way of a point beside it, so that a motion
@@ -195,7 +268,14 @@ private:
     std::optional<Pointer> moveAndSee(juce::Point<int> at, int timeoutMs);
     // The move and the press of a gesture: true once the application has
     // seen the pointer at `at` and then the press; false at the deadline.
-    bool pressAt(juce::Point<int> at, juce::uint32 deadline);
+    bool pressAt(juce::Point<int> at, juce::uint32 deadline, bool drag = false);
+    // Gives the focus to the application's window of that title.
+    void activateWindow(const juce::String& title);
+    // How long a press there must still wait for what the framework would
+    // drop or take for another gesture (see above); notes what it waits for.
+    int waitBeforePress(juce::Point<int> at, bool drag);
+    void recordPress(juce::Point<int> at, bool drag);
+    juce::String guardsMet(const juce::String& gesture) const;
     // Waits for the effect of a gesture made whole (see above).
     bool waitForEffect(const juce::String& gesture, const Condition& seen, juce::uint32 deadline);
     std::optional<Widget> mainWindow() const;
@@ -209,5 +289,10 @@ private:
     juce::StringArray extraArguments;
     juce::int64 window = 0;
     bool pattern = false;
+    std::optional<Press> pressMade;
+    // A drag's release made, and when the application was first seen past
+    // it (0: not yet).
+    bool dragReleased = false;
+    juce::uint32 dragReleaseSeenAt = 0;
 };
 } // namespace testing_support

@@ -172,7 +172,7 @@ void WidgetLayoutWriter::listenToWindows()
         if (window == nullptr || findListened(window) != nullptr)
             continue;
         window->addKeyListener(this);
-        listened.push_back({ window, 0 });
+        listened.push_back({ window, 0, ++lastWindowId, juce::Time::getMillisecondCounter() });
     }
 }
 
@@ -180,23 +180,29 @@ juce::String WidgetLayoutWriter::describeDesktop()
 {
     juce::String out;
     auto& desktop = juce::Desktop::getInstance();
+    auto* modal = juce::Component::getCurrentlyModalComponent();
+    auto* modalWindow = modal != nullptr ? modal->getTopLevelComponent() : nullptr;
     for (int i = 0; i < desktop.getNumComponents(); ++i)
     {
         auto* window = desktop.getComponent(i);
         if (window == nullptr || ! window->isShowing())
             continue;
         const auto* peer = window->getPeer();
+        const auto* l = findListened(window);
         out << "window\t" << window->getName().replaceCharacters("\t\n", "  ") << "\t" << boundsText(*window) << "\t"
-            << (peer != nullptr && peer->isFocused() ? "1" : "0") << "\t"
-            << (findListened(window) != nullptr ? findListened(window)->keys : 0) << "\t-\n";
+            << (peer != nullptr && peer->isFocused() ? "1" : "0") << "\t" << (l != nullptr ? l->keys : 0) << "\t-\t"
+            << (l != nullptr ? l->id : 0) << "\t" << (juce::int64)(l != nullptr ? l->listedAt : 0) << "\t"
+            << (window == modalWindow ? "1" : "0") << "\n";
         describeChildren(*window, out);
     }
     const auto mouse = desktop.getMainMouseSource();
     auto* under = mouse.getComponentUnderMouse();
     const auto name = under != nullptr ? shownName(*under).replaceCharacters("\t\n", "  ") : juce::String();
+    const auto* underWindow = under != nullptr ? findListened(under->getTopLevelComponent()) : nullptr;
     out << "pointer\t" << (name.isNotEmpty() ? name : juce::String("-")) << "\t"
         << (under != nullptr ? boundsText(*under) : juce::String("0\t0\t0\t0")) << "\t" << lastPointer.x << "," << lastPointer.y
-        << "\t" << desktop.getMouseButtonClickCounter() << "\t" << (mouse.isDragging() ? "1" : "0") << "\n";
+        << "\t" << desktop.getMouseButtonClickCounter() << "\t" << (mouse.isDragging() ? "1" : "0") << "\t"
+        << (underWindow != nullptr ? underWindow->id : 0) << "\n";
     return out + focusText();
 }
 

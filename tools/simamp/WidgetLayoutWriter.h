@@ -11,22 +11,30 @@
 // pointer and keyboard did. One line per window or widget, fields separated
 // by tabs:
 //
-//   window  <title>        x y w h  <focused> <keys> -
+//   window  <title>        x y w h  <focused> <keys> - <id> <listed at> <modal>
 //   param   <id, hex>      x y w h  <value> <minimum> <maximum>
 //   name    <name>         x y w h  <value>
 //   picture <name>         x y w h  <image name>
 //   focus   <class>        x y w h  <name> <window focused>
-//   pointer <name>         x y w h  <at> <presses> <held>
+//   pointer <name>         x y w h  <at> <presses> <held> <window id>
 //
 // A window's focused field is 1 while it holds the keyboard focus of the
 // display; its keys field counts the key presses that reached the window
-// itself, none of its widgets having taken them. The one pointer line tells
+// itself, none of its widgets having taken them. Its id is a number of its
+// own for as long as it lives (a menu opened again is a new window with a new
+// id); listed at is the millisecond counter (Time::getMillisecondCounter,
+// the same in every process of the machine) when the writer first found the
+// window, which is never before the window was made; modal is 1 for the
+// window of the component currently modal (a menu, a question, a chooser).
+// The one pointer line tells
 // the mouse as the application has seen it: the widget under the pointer
 // (its name as listed, "-" when it has none, and its bounds; "-" and empty
 // bounds when the pointer is over none of the application's windows), the
 // screen position of the last mouse event handled ("x,y"), how many presses
 // of a button the application has handled, and whether it holds a button
-// down as it has seen it (1 from the press until the release is handled).
+// down as it has seen it (1 from the press until the release is handled),
+// and the id of the window the widget under the pointer belongs to (0 for
+// none).
 //
 // A widget without a component name is listed by a button's text, as "Menu"
 // for the editor page's menu button ("Badge" for its connection badge), or by
@@ -81,7 +89,10 @@ private:
     {
         juce::Component::SafePointer<juce::Component> window;
         int keys = 0;
+        int id = 0;
+        juce::uint32 listedAt = 0;
     };
+    int lastWindowId = 0;
     std::vector<ListenedWindow> listened;
     ListenedWindow* findListened(juce::Component* window);
 };
