@@ -23,6 +23,8 @@
 // received(prefix, fromLine). `seen` left out: the application having seen
 // the gesture whole. How a gesture is checked: SimulatedAmplifierApp.h. No
 // test calls xdotool or a raw event itself (tools/check-raw-gestures.sh).
+// What the framework drops by time or state (a popup's first moments, a
+// double click, a modal window without the focus) the gestures wait out.
 #include "support/AppProcess.h"
 #include "support/PrivateDisplay.h"
 #include "support/SimulatedAmplifierApp.h"

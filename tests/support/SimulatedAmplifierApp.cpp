@@ -2,6 +2,8 @@
 
 #include "Application/StateHolder.h"
 
+#include <algorithm>
+
 namespace testing_support
 {
 SimulatedAmplifierApp::SimulatedAmplifierApp(const juce::File& homeFolder, int model)
@@ -528,12 +530,8 @@ bool SimulatedAmplifierApp::waitUntilReady(int timeoutMs)
         [&] {
             const auto main = mainWindow();
             placed = main && main->bounds == getWindowBounds();
-            focused = false;
-            for (auto& line : juce::StringArray::fromLines(layoutFile.loadFileAsString()))
-            {
-                const auto f = juce::StringArray::fromTokens(line, "\t", {});
-                focused = focused || (f.size() >= 9 && f[0] == "window" && f[6] == "1");
-            }
+            const auto windows = windowsIn(layoutFile.loadFileAsString());
+            focused = std::any_of(windows.begin(), windows.end(), [](auto& w) { return w.focused; });
             if (! focused && now() - lastActivation > 2000)
             {
                 note("ready: no window of the application holds the focus; activating the main window");
