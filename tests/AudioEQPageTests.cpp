@@ -131,6 +131,16 @@ void expectIconInsideTheBox(juce::AlertWindow& box, const juce::String& screensh
     testing_support::saveScreenshot(box, screenshot);
 }
 
+// A box is answered only once the display has given its native window a size
+// (on a busy machine the window manager takes its time, and a box answered
+// before would leave no size to check).
+void answerOnceSized(testing_support::NativeWindowSizes& windows, AlertAnswerer& answer)
+{
+    answer.readyToAnswer = [&windows](juce::AlertWindow& box) {
+        return ! windows.of((juce::pointer_sized_uint) box.getWindowHandle()).empty();
+    };
+}
+
 // Each box answered came on the screen whole: its native window never stood at
 // a size other than the one it has with its buttons.
 void expectEachBoxMadeWhole(testing_support::NativeWindowSizes& windows, const AlertAnswerer& answer)
@@ -457,6 +467,7 @@ TEST_F(AudioEQPage, SlotChoiceLoadsTheSlotAndLeavingWarnsOnlyAboutUnstoredEdits)
     {
         testing_support::NativeWindowSizes windows;
         AlertAnswerer answer("  No  ", [](juce::AlertWindow& box) { expectIconInsideTheBox(box, "eq_modified_warning"); });
+        answerOnceSized(windows, answer);
         mouse.click(*page->getOkButton(), { 10, 10 });
         pumpFor(50);
         EXPECT_EQ(answer.seen, 1);
@@ -563,6 +574,7 @@ TEST_F(AudioEQPage, DraggedCurveAndSlotsAreStoredAfterTheQuestion)
             EXPECT_GT(drawn->glyphs.size(), 0u);
             testing_support::saveScreenshot(box, "eq_write_question");
         });
+        answerOnceSized(windows, answer);
         mouse.dragFromTo(curve, { 200, 120 }, eq1, { 50, 18 });
         EXPECT_TRUE(pumpUntil([&] { return ! page->isDragAndDropActive(); }));
         EXPECT_EQ(answer.seen, 1);

@@ -71,6 +71,14 @@ struct AlertAnswerer : juce::Timer
         auto* box = dynamic_cast<juce::AlertWindow*>(juce::Component::getCurrentlyModalComponent());
         if (box == nullptr || box == answering)
             return;
+        // A box is answered once it is ready (or after 10 s of waiting).
+        if (box != waitingFor)
+        {
+            waitingFor = box;
+            waitingSince = juce::Time::getMillisecondCounter();
+        }
+        if (readyToAnswer && ! readyToAnswer(*box) && juce::Time::getMillisecondCounter() - waitingSince < 10000)
+            return;
         answering = box;
         answeredWindows.push_back({ (juce::pointer_sized_uint) box->getWindowHandle(), box->getBounds() });
         ++seen;
@@ -97,7 +105,10 @@ struct AlertAnswerer : juce::Timer
 
     juce::String button;
     std::function<void(juce::AlertWindow&)> prepare;
-    juce::Component::SafePointer<juce::AlertWindow> answering;
+    // When set, a box is left standing until this holds for it.
+    std::function<bool(juce::AlertWindow&)> readyToAnswer;
+    juce::Component::SafePointer<juce::AlertWindow> answering, waitingFor;
+    juce::uint32 waitingSince = 0;
     int seen = 0;
     juce::StringArray titles;
     // Each box's native window and the bounds it was answered at.
